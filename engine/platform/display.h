@@ -1,0 +1,50 @@
+#pragma once
+// The one top-level window as the engine sees it, whatever system draws it.
+// The SDL implementation is the real one; FakeDisplay records calls for tests.
+#include <cstdint>
+#include <string>
+
+#include "engine/platform/platform_event.h"
+
+namespace ORB::platform {
+
+struct ScreenSize {
+  int32_t width = 0;
+  int32_t height = 0;
+};
+
+struct ClipRect {
+  int32_t left = 0;
+  int32_t top = 0;
+  int32_t right = 0;
+  int32_t bottom = 0;
+};
+
+class Display {
+ public:
+  virtual ~Display() = default;
+
+  // Creates the window with a drawable area of width x height pixels, hidden
+  // until SetMode shows it. Answers false when the system refuses.
+  virtual bool Open(const std::string& title_utf8, int32_t width, int32_t height) = 0;
+  virtual bool IsOpen() const = 0;
+  // Windowed: a centred window of the given client size. Fullscreen: the
+  // window covers the whole desktop (the game letterboxes into it).
+  virtual bool SetMode(int32_t width, int32_t height, bool fullscreen) = 0;
+  virtual void SetTitle(const std::string& title_utf8) = 0;
+  virtual void Hide() = 0;
+  virtual void ShowCursor(bool shown) = 0;
+  // Keeps the pointer inside the rectangle (desktop pixels); ReleaseClip frees it.
+  virtual void ClipCursor(const ClipRect& rect) = 0;
+  virtual void ReleaseClip() = 0;
+  // Takes the next waiting event; false when the queue is empty.
+  virtual bool PollEvent(PlatformEvent& event) = 0;
+  // Size of the primary desktop in pixels.
+  virtual ScreenSize GetDesktopSize() const = 0;
+  // Pixels of the drawable area as it is now.
+  virtual ScreenSize GetDrawableSize() const = 0;
+  // The system's own window object, for the graphics device (null when closed).
+  virtual void* NativeHandle() const = 0;
+};
+
+}  // namespace ORB::platform

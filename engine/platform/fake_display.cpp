@@ -1,0 +1,54 @@
+#include "engine/platform/fake_display.h"
+
+namespace ORB::platform {
+
+bool FakeDisplay::Open(const std::string& title_utf8, int32_t width, int32_t height) {
+  calls_.push_back("Open " + title_utf8 + " " + std::to_string(width) + " " + std::to_string(height));
+  if (fail_open_ || width <= 0 || height <= 0) return false;
+  open_ = true;
+  title_ = title_utf8;
+  drawable_ = {width, height};
+  return true;
+}
+
+bool FakeDisplay::SetMode(int32_t width, int32_t height, bool fullscreen) {
+  calls_.push_back("SetMode " + std::to_string(width) + " " + std::to_string(height) + " " +
+                   std::to_string(fullscreen ? 1 : 0));
+  if (!open_ || width <= 0 || height <= 0) return false;
+  fullscreen_ = fullscreen;
+  drawable_ = fullscreen ? desktop_ : ScreenSize{width, height};
+  return true;
+}
+
+void FakeDisplay::SetTitle(const std::string& title_utf8) {
+  calls_.push_back("SetTitle " + title_utf8);
+  title_ = title_utf8;
+}
+
+void FakeDisplay::Hide() { calls_.push_back("Hide"); }
+
+void FakeDisplay::ShowCursor(bool shown) {
+  calls_.push_back(shown ? "ShowCursor 1" : "ShowCursor 0");
+  cursor_shown_ = shown;
+}
+
+void FakeDisplay::ClipCursor(const ClipRect& rect) {
+  calls_.push_back("ClipCursor " + std::to_string(rect.left) + " " + std::to_string(rect.top) + " " +
+                   std::to_string(rect.right) + " " + std::to_string(rect.bottom));
+  clipped_ = true;
+  clip_ = rect;
+}
+
+void FakeDisplay::ReleaseClip() {
+  calls_.push_back("ReleaseClip");
+  clipped_ = false;
+}
+
+bool FakeDisplay::PollEvent(PlatformEvent& event) {
+  if (events_.empty()) return false;
+  event = events_.front();
+  events_.pop_front();
+  return true;
+}
+
+}  // namespace ORB::platform

@@ -1,0 +1,55 @@
+#pragma once
+// A display that draws nothing: it records what it was asked to do and hands
+// out the events a test queued, so window logic runs without a system window.
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "engine/platform/display.h"
+
+namespace ORB::platform {
+
+class FakeDisplay final : public Display {
+ public:
+  explicit FakeDisplay(ScreenSize desktop = {1920, 1080}) : desktop_(desktop) {}
+
+  bool Open(const std::string& title_utf8, int32_t width, int32_t height) override;
+  bool IsOpen() const override { return open_; }
+  bool SetMode(int32_t width, int32_t height, bool fullscreen) override;
+  void SetTitle(const std::string& title_utf8) override;
+  void Hide() override;
+  void ShowCursor(bool shown) override;
+  void ClipCursor(const ClipRect& rect) override;
+  void ReleaseClip() override;
+  bool PollEvent(PlatformEvent& event) override;
+  ScreenSize GetDesktopSize() const override { return desktop_; }
+  ScreenSize GetDrawableSize() const override { return drawable_; }
+  void* NativeHandle() const override { return nullptr; }
+
+  void Queue(const PlatformEvent& event) { events_.push_back(event); }
+  // When set, Open answers false as a system without windows would.
+  void FailOpen(bool fail) { fail_open_ = fail; }
+
+  // What the window was told, in order, one line a call ("SetMode 1024 768 0").
+  const std::vector<std::string>& Calls() const { return calls_; }
+  const std::string& Title() const { return title_; }
+  bool Fullscreen() const { return fullscreen_; }
+  bool CursorShown() const { return cursor_shown_; }
+  bool Clipped() const { return clipped_; }
+  const ClipRect& Clip() const { return clip_; }
+
+ private:
+  ScreenSize desktop_;
+  ScreenSize drawable_;
+  bool open_ = false;
+  bool fail_open_ = false;
+  bool fullscreen_ = false;
+  bool cursor_shown_ = true;
+  bool clipped_ = false;
+  ClipRect clip_;
+  std::string title_;
+  std::deque<PlatformEvent> events_;
+  std::vector<std::string> calls_;
+};
+
+}  // namespace ORB::platform

@@ -1,0 +1,54 @@
+#include "engine/platform/message_box.h"
+
+#include <SDL.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <mutex>
+
+namespace ORB::platform {
+
+namespace {
+
+std::mutex g_sink_mutex;
+MessageSink g_sink;
+
+bool EnvSet(const char* name) {
+  const char* value = std::getenv(name);
+  return value != nullptr && value[0] != '\0';
+}
+
+}  // namespace
+
+bool HasInteractiveDisplay() {
+  const char* driver = std::getenv("SDL_VIDEODRIVER");
+  if (driver != nullptr &&
+      (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0)) {
+    return false;
+  }
+  if (EnvSet("NONOGRAM_NO_DIALOGS")) return false;
+  return EnvSet("DISPLAY") || EnvSet("WAYLAND_DISPLAY");
+}
+
+void SetMessageSink(MessageSink sink) {
+  std::lock_guard<std::mutex> lock(g_sink_mutex);
+  g_sink = std::move(sink);
+}
+
+void ShowMessageBox(const std::string& caption, const std::string& text) {
+  {
+    std::lock_guard<std::mutex> lock(g_sink_mutex);
+    if (g_sink) {
+      g_sink(caption, text);
+      return;
+    }
+  }
+  std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+  if (HasInteractiveDisplay()) {
+    // Answers -1 at once where no dialog can be made; the line above stands.
+    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, caption.c_str(), text.c_str(), nullptr);
+  }
+}
+
+}  // namespace ORB::platform

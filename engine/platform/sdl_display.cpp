@@ -1,0 +1,166 @@
+#include "engine/platform/sdl_display.h"
+
+#include <SDL.h>
+
+#include <cstdio>
+
+#include "engine/platform/key_codes.h"
+#include "engine/platform/sdl_key_map.h"
+
+namespace ORB::platform {
+
+namespace {
+
+int32_t ButtonCode(uint8_t sdl_button) {
+  switch (sdl_button) {
+    case SDL_BUTTON_LEFT: return kMouseLeft;
+    case SDL_BUTTON_RIGHT: return kMouseRight;
+    case SDL_BUTTON_MIDDLE: return kMouseMiddle;
+    default: return kKeyNone;
+  }
+}
+
+// Translates one SDL event; false for events the engine does not take.
+bool Translate(const SDL_Event& in, PlatformEvent& out) {
+  using Kind = PlatformEvent::Kind;
+  out = PlatformEvent{};
+  switch (in.type) {
+    case SDL_QUIT:
+      out.kind = Kind::CloseRequested;
+      return true;
+    case SDL_KEYDOWN:
+    case SDL_KEYUP:
+      out.kind = in.type == SDL_KEYDOWN ? Kind::KeyDown : Kind::KeyUp;
+      out.code = VirtualKeyFromSdl(in.key.keysym.sym);
+      out.repeat = in.key.repeat != 0;
+      return out.code != kKeyNone;
+    case SDL_MOUSEMOTION:
+      out.kind = Kind::MouseMove;
+      out.x = in.motion.x;
+      out.y = in.motion.y;
+      return true;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP:
+      out.kind = in.type == SDL_MOUSEBUTTONDOWN ? Kind::ButtonDown : Kind::ButtonUp;
+      out.code = ButtonCode(in.button.button);
+      out.x = in.button.x;
+      out.y = in.button.y;
+      return out.code != kKeyNone;
+    case SDL_WINDOWEVENT:
+      switch (in.window.event) {
+        case SDL_WINDOWEVENT_FOCUS_GAINED: out.kind = Kind::FocusGained; return true;
+        case SDL_WINDOWEVENT_FOCUS_LOST: out.kind = Kind::FocusLost; return true;
+        case SDL_WINDOWEVENT_MINIMIZED: out.kind = Kind::Minimized; return true;
+        case SDL_WINDOWEVENT_RESTORED: out.kind = Kind::Restored; return true;
+        case SDL_WINDOWEVENT_CLOSE: out.kind = Kind::CloseRequested; return true;
+        default: return false;
+      }
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+SdlDisplay::SdlDisplay() = default;
+
+SdlDisplay::~SdlDisplay() {
+  if (window_ != nullptr) SDL_DestroyWindow(window_);
+  if (video_ready_) SDL_QuitSubSystem(SDL_INIT_VIDEO);
+}
+
+bool SdlDisplay::Open(const std::string& title_utf8, int32_t width, int32_t height) {
+  if (window_ != nullptr) return true;
+  if (width <= 0 || height <= 0) return false;
+  if (!video_ready_) {
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+      std::fprintf(stderr, "SDL video: %s\n", SDL_GetError());
+      return false;
+    }
+    video_ready_ = true;
+  }
+  SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
+  SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 3);
+  SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
+  SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+  SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 8);
+  const Uint32 flags = SDL_WINDOW_HIDDEN;
+  window_ = SDL_CreateWindow(title_utf8.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                             width, height, flags | SDL_WINDOW_OPENGL);
+  has_gl_ = window_ != nullptr;
+  if (window_ == nullptr) {
+    window_ = SDL_CreateWindow(title_utf8.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                               width, height, flags);
+  }
+  if (window_ == nullptr) {
+    std::fprintf(stderr, "SDL window: %s\n", SDL_GetError());
+    return false;
+  }
+  return true;
+}
+
+bool SdlDisplay::SetMode(int32_t width, int32_t height, bool fullscreen) {
+  if (window_ == nullptr || width <= 0 || height <= 0) return false;
+  if (fullscreen) {
+    if (SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) return false;
+  } else {
+    if (SDL_SetWindowFullscreen(window_, 0) != 0) return false;
+    SDL_SetWindowSize(window_, width, height);
+    SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+  }
+  SDL_ShowWindow(window_);
+  SDL_RaiseWindow(window_);
+  return true;
+}
+
+void SdlDisplay::SetTitle(const std::string& title_utf8) {
+  if (window_ != nullptr) SDL_SetWindowTitle(window_, title_utf8.c_str());
+}
+
+void SdlDisplay::Hide() {
+  if (window_ != nullptr) SDL_HideWindow(window_);
+}
+
+void SdlDisplay::ShowCursor(bool shown) {
+  if (video_ready_) SDL_ShowCursor(shown ? SDL_ENABLE : SDL_DISABLE);
+}
+
+void SdlDisplay::ClipCursor(const ClipRect& rect) {
+  if (window_ == nullptr) return;
+  // The fullscreen window covers the desktop from its origin, so desktop
+  // pixels are window pixels here.
+  const SDL_Rect area{rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+  if (area.w > 0 && area.h > 0) SDL_SetWindowMouseRect(window_, &area);
+}
+
+void SdlDisplay::ReleaseClip() {
+  if (window_ != nullptr) SDL_SetWindowMouseRect(window_, nullptr);
+}
+
+bool SdlDisplay::PollEvent(PlatformEvent& event) {
+  if (!video_ready_) return false;
+  SDL_Event sdl_event;
+  while (SDL_PollEvent(&sdl_event) != 0) {
+    if (Translate(sdl_event, event)) return true;
+  }
+  return false;
+}
+
+ScreenSize SdlDisplay::GetDesktopSize() const {
+  SDL_DisplayMode mode;
+  if (video_ready_ && SDL_GetDesktopDisplayMode(0, &mode) == 0) return {mode.w, mode.h};
+  return {0, 0};
+}
+
+ScreenSize SdlDisplay::GetDrawableSize() const {
+  ScreenSize size;
+  if (window_ == nullptr) return size;
+  if (has_gl_) {
+    SDL_GL_GetDrawableSize(window_, &size.width, &size.height);
+  } else {
+    SDL_GetWindowSize(window_, &size.width, &size.height);
+  }
+  return size;
+}
+
+}  // namespace ORB::platform

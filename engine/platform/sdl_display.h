@@ -1,0 +1,40 @@
+#pragma once
+// The real window, on SDL2. It asks for an OpenGL 3.3 core context's pixel
+// format and falls back to a plain window where the video driver has no GL
+// (SDL's dummy driver in tests).
+#include "engine/platform/display.h"
+
+struct SDL_Window;
+
+namespace ORB::platform {
+
+class SdlDisplay final : public Display {
+ public:
+  SdlDisplay();
+  ~SdlDisplay() override;
+  SdlDisplay(const SdlDisplay&) = delete;
+  SdlDisplay& operator=(const SdlDisplay&) = delete;
+
+  bool Open(const std::string& title_utf8, int32_t width, int32_t height) override;
+  bool IsOpen() const override { return window_ != nullptr; }
+  bool SetMode(int32_t width, int32_t height, bool fullscreen) override;
+  void SetTitle(const std::string& title_utf8) override;
+  void Hide() override;
+  void ShowCursor(bool shown) override;
+  void ClipCursor(const ClipRect& rect) override;
+  void ReleaseClip() override;
+  bool PollEvent(PlatformEvent& event) override;
+  ScreenSize GetDesktopSize() const override;
+  ScreenSize GetDrawableSize() const override;
+  void* NativeHandle() const override { return window_; }
+
+  // True when the window was made with an OpenGL pixel format.
+  bool HasOpenGl() const { return has_gl_; }
+
+ private:
+  bool video_ready_ = false;
+  bool has_gl_ = false;
+  SDL_Window* window_ = nullptr;
+};
+
+}  // namespace ORB::platform

@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Configures and builds into the folder given (default: build), passing any
+# further arguments to CMake's configure step.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+dir=${1:-build}
+shift || true
+cd "$root"
+cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
+cmake --build "$dir" --parallel "$(nproc)"
