@@ -1,0 +1,66 @@
+#include "engine/foundation/hooks.h"
+
+#include <array>
+
+namespace ORB {
+
+namespace {
+
+std::array<std::unique_ptr<Callback>, static_cast<size_t>(Hook::Count)>& Table() {
+  static std::array<std::unique_ptr<Callback>, static_cast<size_t>(Hook::Count)> table;
+  return table;
+}
+
+std::string& ErrorText() {
+  static std::string text = "Created with Vorlane2 30.07.12";
+  return text;
+}
+
+size_t Index(Hook hook) {
+  const auto index = static_cast<size_t>(hook);
+  return index < static_cast<size_t>(Hook::Count) ? index : 0;
+}
+
+bool Valid(Hook hook) {
+  return static_cast<int32_t>(hook) >= 0 && hook < Hook::Count;
+}
+
+}  // namespace
+
+void SetHook(Hook hook, std::unique_ptr<Callback> callback) {
+  if (!Valid(hook)) return;
+  // Move the old callback out first: freeing it may run code that looks at
+  // the table again.
+  std::unique_ptr<Callback> old = std::move(Table()[Index(hook)]);
+  Table()[Index(hook)] = std::move(callback);
+}
+
+void SetHook(Hook hook, CallbackFunction function, intptr_t argument) {
+  SetHook(hook, CreateCallback(std::move(function), nullptr, argument));
+}
+
+void ClearHook(Hook hook) { SetHook(hook, std::unique_ptr<Callback>()); }
+
+void ClearAllHooks() {
+  for (int32_t i = 0; i < static_cast<int32_t>(Hook::Count); ++i) ClearHook(static_cast<Hook>(i));
+}
+
+const Callback* GetHook(Hook hook) {
+  return Valid(hook) ? Table()[Index(hook)].get() : nullptr;
+}
+
+int32_t FireHook(Hook hook, intptr_t argument) {
+  if (!Valid(hook)) return kResultNothingToCall;
+  return InvokeCallback(Table()[Index(hook)].get(), argument);
+}
+
+const std::string& GetErrorText() { return ErrorText(); }
+
+void SetErrorText(const std::string& text) { ErrorText() = text; }
+
+int32_t RaiseError(const std::string& text) {
+  SetErrorText(text);
+  return FireHook(Hook::Error);
+}
+
+}  // namespace ORB

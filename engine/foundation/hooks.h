@@ -1,0 +1,49 @@
+#pragma once
+// The hook table: one callback slot per engine event. The engine fires a slot;
+// the game fills the slots with its handlers. The table owns what it holds, so
+// replacing or clearing a slot frees the callback that was there.
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "engine/foundation/callback.h"
+
+namespace ORB {
+
+enum class Hook : int32_t {
+  ReleaseResource,  // argument: resource id
+  Error,            // the message is in the process-wide error text
+  Close,            // close request from the window
+  Exit,             // after the frame loop
+  Start,            // before the frame loop
+  Entry,            // fired by main
+  MouseMove,
+  KeyUp,            // argument: key code
+  KeyDown,          // argument: key code
+  Activate,
+  Deactivate,
+  Frame,
+  Init,             // its result is the service's Init result
+  Render,
+  Update,
+  Count
+};
+
+// Installs the callback (null empties the slot) and frees the previous one.
+void SetHook(Hook hook, std::unique_ptr<Callback> callback);
+// Same, building the callback from a function.
+void SetHook(Hook hook, CallbackFunction function, intptr_t argument = 0);
+void ClearHook(Hook hook);
+void ClearAllHooks();
+const Callback* GetHook(Hook hook);
+
+// -108 for an empty slot, otherwise InvokeCallback's result.
+int32_t FireHook(Hook hook, intptr_t argument = 0);
+
+// The process-wide error text: what went wrong last on a fatal path.
+const std::string& GetErrorText();
+void SetErrorText(const std::string& text);
+// Sets the error text and fires the error hook.
+int32_t RaiseError(const std::string& text);
+
+}  // namespace ORB
