@@ -39,14 +39,20 @@ function(nonogram_tests folder library)
   endif()
   set(home "${CMAKE_BINARY_DIR}/test-home")
   set(common_env "XDG_DATA_HOME=${home}/share;HOME=${home};ALSOFT_DRIVERS=null;LP_NUM_THREADS=2")
+  set(plain_env "${common_env};SDL_VIDEODRIVER=dummy;SDL_AUDIODRIVER=dummy")
+  set(gl_env "${common_env};SDL_VIDEODRIVER=offscreen;SDL_AUDIODRIVER=dummy;ASAN_OPTIONS=detect_leaks=0")
+  # Discovered tests lose list-valued properties on the way, so each program
+  # runs under `cmake -E env`, which sets the environment for discovery and
+  # every test alike.
   if(plain)
     add_executable(${stem}_tests ${plain} ${support})
     target_link_libraries(${stem}_tests PRIVATE ${library} GTest::gtest GTest::gmock GTest::gtest_main)
     target_include_directories(${stem}_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+    set_target_properties(${stem}_tests PROPERTIES
+      CROSSCOMPILING_EMULATOR "${CMAKE_COMMAND};-E;env;${plain_env}")
     gtest_discover_tests(${stem}_tests
       WORKING_DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR}
-      PROPERTIES ENVIRONMENT "${common_env};SDL_VIDEODRIVER=dummy;SDL_AUDIODRIVER=dummy"
-                 LABELS "${stem}"
+      PROPERTIES LABELS "${stem}"
       DISCOVERY_TIMEOUT 60)
   endif()
   if(gl)
@@ -55,10 +61,11 @@ function(nonogram_tests folder library)
     target_include_directories(${stem}_gl_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
     # Mesa and the libraries SDL loads keep allocations of their own until exit
     # (some in modules already unloaded); leak checks would only see those.
+    set_target_properties(${stem}_gl_tests PROPERTIES
+      CROSSCOMPILING_EMULATOR "${CMAKE_COMMAND};-E;env;${gl_env}")
     gtest_discover_tests(${stem}_gl_tests
       WORKING_DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR}
-      PROPERTIES ENVIRONMENT "${common_env};SDL_VIDEODRIVER=offscreen;SDL_AUDIODRIVER=dummy;ASAN_OPTIONS=detect_leaks=0"
-                 LABELS "${stem};gl"
+      PROPERTIES LABELS "gl"
       DISCOVERY_TIMEOUT 60)
   endif()
 endfunction()
