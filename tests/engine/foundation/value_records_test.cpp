@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "engine/foundation/number_text_record.h"
 #include "engine/foundation/render_state_key.h"
 #include "engine/foundation/texture_size_record.h"
 
@@ -24,13 +23,6 @@ TEST(TextureSizeRecord, Ratio) {
   EXPECT_EQ(record.Ratio(10), 0.0);  // no width: no infinity
   record.size = {256, 128};
   EXPECT_EQ(record.Ratio(64), 0.25);
-}
-
-TEST(NumberTextRecord, Defaults) {
-  NumberTextRecord record;
-  EXPECT_EQ(record.number, 0.0);
-  EXPECT_EQ(record.integer, 0);
-  EXPECT_TRUE(record.Text().empty());
 }
 
 }  // namespace
