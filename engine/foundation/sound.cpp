@@ -285,6 +285,21 @@ void OC_SOUND::PlayDelayed(float seconds) {
   delay_ = seconds;
 }
 
+float OC_SOUND::GetGain() {
+  LockGuard guard(AudioLock());
+  return gain_;
+}
+
+uint32_t OC_SOUND::GetSource() {
+  LockGuard guard(AudioLock());
+  return source_;
+}
+
+float OC_SOUND::GetElapsed() {
+  LockGuard guard(AudioLock());
+  return elapsed_;
+}
+
 float OC_SOUND::GetDelay() {
   LockGuard guard(AudioLock());
   return delay_;
@@ -349,8 +364,10 @@ void OC_SOUND::Update(float seconds) {
     if (delay_ <= 0.0f) {
       delay_ = 0.0f;
       Play();
+      return;
     }
-    return;
+    // A sound that is playing while a later start waits keeps being fed.
+    if (!playing_) return;
   }
   if (context_ == nullptr || source_ == 0 || !playing_) return;
 

@@ -74,10 +74,10 @@ class OC_SOUND {
   // Gain given to the source now and to every source the sound takes later
   // (a delayed play too). Negative values count as 0.
   void SetGain(float gain);
-  float GetGain() const { return gain_; }
+  float GetGain();
 
   // The OpenAL source, 0 when none.
-  uint32_t GetSource() const { return source_; }
+  uint32_t GetSource();
   // The gain OpenAL reports for the current source, or -1 without one.
   float GetSourceGain();
   // Bytes OpenAL holds in the buffer of a sound decoded whole (0 otherwise).
@@ -90,7 +90,8 @@ class OC_SOUND {
   int64_t GetPcmTotal() const { return pcm_total_; }
   uint32_t GetChunkSize() const { return chunk_size_; }
   float GetDelay();
-  float GetElapsed() const { return elapsed_; }
+  // Seconds the audio thread has kept this stream going since its Play.
+  float GetElapsed();
   bool HasContext() const { return context_ != nullptr; }
   // Stops the sound, frees its OpenAL objects and leaves it without a
   // context: for a sound that outlives its sound system.

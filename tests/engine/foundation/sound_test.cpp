@@ -74,6 +74,24 @@ TEST_F(SoundPlayback, StreamedSoundIsAudibleAtOnceAndPlaysToItsEnd) {
   EXPECT_GT(sound->GetElapsed(), 0.9f);
 }
 
+TEST_F(SoundPlayback, AStarvedStreamRestartsOnFreshData) {
+  OC_SOUND* sound = Keep(Load("tone_stereo.ogg", false));
+  sound->Play();
+  // No audio pass for 0.6 s: both queued chunks (0.54 s) run out.
+  std::vector<int16_t> dry(60 * LoopbackRig::kBlockFrames * 2);
+  rig_.system().RenderSamples(dry.data(), 60 * LoopbackRig::kBlockFrames);
+  EXPECT_LT(Peak(dry, 56 * LoopbackRig::kBlockFrames, 4 * LoopbackRig::kBlockFrames), kAudible);
+  EXPECT_FALSE(sound->IsPlaying());
+
+  const std::vector<int16_t> out = rig_.Run(60);
+  EXPECT_GE(Peak(out, 0, 10 * LoopbackRig::kBlockFrames), kAudible);
+  // The rest of the second is heard once, then the sound ends.
+  EXPECT_EQ(sound->GetSource(), 0u);
+  const long last = LastAudibleFrame(out);
+  EXPECT_GE(last, 44 * LoopbackRig::kBlockFrames);
+  EXPECT_LE(last, 50 * LoopbackRig::kBlockFrames);
+}
+
 TEST_F(SoundPlayback, StreamShorterThanOneChunkPlaysAndStops) {
   OC_SOUND* sound = Keep(Load("blip_stereo.ogg", false));
   sound->Play();
@@ -194,6 +212,14 @@ TEST_F(SoundPlayback, DelayedPlayWaitsForTheAudioClock) {
   rig_.system().UpdateStreams();
   EXPECT_TRUE(sound->IsPlaying());
   sound->Stop();
+
+  // A stream that is playing keeps being fed while a later start waits.
+  OC_SOUND* stream = Keep(Load("tone_stereo.ogg", false));
+  stream->Play();
+  stream->PlayDelayed(5.0f);
+  const std::vector<int16_t> out = rig_.Run(60);
+  EXPECT_GE(Peak(out, 45 * LoopbackRig::kBlockFrames, 15 * LoopbackRig::kBlockFrames), kAudible);
+  stream->Stop();
 
   // No delay plays at once.
   sound->PlayDelayed(0.0f);
