@@ -20,13 +20,6 @@ ResourceRecord* FindIn(const ResourceMap& map, const std::string& name) {
   return it == map.end() ? nullptr : it->second.get();
 }
 
-ResourceRecord* FindIdIn(const ResourceMap& map, ResourceId id) {
-  for (const auto& [name, record] : map) {
-    if (record->Data() == id) return record.get();
-  }
-  return nullptr;
-}
-
 }  // namespace
 
 OC_REPOSITORY::OC_REPOSITORY(const FileSystem& files, TextureLoader* textures,
@@ -38,6 +31,7 @@ OC_REPOSITORY::~OC_REPOSITORY() {
     for (auto& [name, record] : folder->records) record->ForceUnload(textures_, sounds_);
   }
   for (auto& [name, record] : top_level_) record->ForceUnload(textures_, sounds_);
+  by_id_.clear();
 }
 
 // --- folders ----------------------------------------------------------------
@@ -179,11 +173,8 @@ ResourceRecord* OC_REPOSITORY::Find(const std::string& name) {
 
 ResourceRecord* OC_REPOSITORY::FindById(ResourceId id) {
   if (id == nullptr) return nullptr;
-  ResourceRecord* record = FindIdIn(top_level_, id);
-  for (size_t i = 0; record == nullptr && i < folders_.size(); ++i) {
-    record = FindIdIn(folders_[i]->records, id);
-  }
-  return record;
+  const auto it = by_id_.find(id);
+  return it == by_id_.end() ? nullptr : it->second;
 }
 
 // --- loading ----------------------------------------------------------------
@@ -270,6 +261,7 @@ ResourceRecord* OC_REPOSITORY::Acquire(const std::string& name, int32_t kind,
       break;
   }
   if (!loaded) return nullptr;
+  by_id_[record->Data()] = record;
   ++record->uses;
   return record;
 }
@@ -329,12 +321,19 @@ int32_t OC_REPOSITORY::Release(const std::string& name) {
   return 0;
 }
 
+bool OC_REPOSITORY::UnloadRecord(ResourceRecord& record) {
+  const ResourceId id = record.Data();
+  if (!record.Unload(textures_, sounds_)) return false;
+  if (id != nullptr) by_id_.erase(id);
+  return true;
+}
+
 int32_t OC_REPOSITORY::UnloadUnused() {
   int32_t count = 0;
   for (auto it = folders_.begin(); it != folders_.end();) {
     ResourceFolder& folder = **it;
     for (auto& [name, record] : folder.records) {
-      if (record->Unload(textures_, sounds_)) ++count;
+      if (UnloadRecord(*record)) ++count;
     }
     if (folder.marked && folder.records.empty()) {
       it = folders_.erase(it);
@@ -343,7 +342,7 @@ int32_t OC_REPOSITORY::UnloadUnused() {
     }
   }
   for (auto it = top_level_.begin(); it != top_level_.end();) {
-    const bool unloaded = it->second->Unload(textures_, sounds_);
+    const bool unloaded = UnloadRecord(*it->second);
     if (unloaded) ++count;
     if (unloaded && it->second->marked) {
       if (it->second.get() == last_found_) last_found_ = nullptr;

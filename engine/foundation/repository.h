@@ -14,6 +14,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include <pugixml.hpp>
@@ -114,6 +115,8 @@ class OC_REPOSITORY {
   bool LoadBytesRecord(ResourceRecord& record);
   // Drops one use of the record with that id; the record, or null.
   ResourceRecord* DropUse(ResourceId id);
+  // Record::Unload, keeping the id index in step.
+  bool UnloadRecord(ResourceRecord& record);
   // Puts the entries in the map, from the last to the first, keeping records
   // that are loaded.
   void InsertRecords(ResourceMap& map, const std::vector<std::string>& entries,
@@ -125,6 +128,9 @@ class OC_REPOSITORY {
   ResourceMap top_level_;
   std::vector<std::unique_ptr<ResourceFolder>> folders_;
   ResourceRecord* last_found_ = nullptr;
+  // The loaded records by id: releases come by id, often, and a scan of every
+  // map for each would grow with the size of the catalogue.
+  std::unordered_map<ResourceId, ResourceRecord*> by_id_;
 };
 
 }  // namespace ORB

@@ -1,14 +1,18 @@
 #include "engine/foundation/zip_archive.h"
 
 #include <minizip/unzip.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <climits>
 #include <cstdio>
 #include <filesystem>
+#include <mutex>
 #include <string_view>
+#include <unordered_map>
 
 #include "engine/foundation/zip_decrypt.h"
+#include "engine/foundation/zip_file_io.h"
 
 namespace ORB {
 
@@ -29,7 +33,10 @@ constexpr uint64_t kReadSlice = 1u << 30;
 // Owns an open archive and closes it on every path.
 class Archive {
  public:
-  explicit Archive(const std::string& path) : handle_(unzOpen64(path.c_str())) {}
+  explicit Archive(const std::string& path) {
+    zlib_filefunc64_def functions = WindowedFileFunctions();
+    handle_ = unzOpen2_64(path.c_str(), &functions);
+  }
   ~Archive() {
     if (handle_ != nullptr) unzClose(handle_);
   }
@@ -40,7 +47,7 @@ class Archive {
   explicit operator bool() const { return handle_ != nullptr; }
 
  private:
-  unzFile handle_;
+  unzFile handle_ = nullptr;
 };
 
 // Owns the archive's open current entry.
@@ -63,6 +70,12 @@ class OpenedEntry {
  private:
   unzFile archive_;
 };
+
+// Room for the longest entry name, made once per thread.
+std::vector<char>& NameBuffer() {
+  thread_local std::vector<char> buffer(kNameBufferSize);
+  return buffer;
+}
 
 struct CurrentEntry {
   unz_file_info64 info{};
@@ -158,6 +171,91 @@ int32_t ReadPlain(unzFile archive, const unz_file_info64& info, std::vector<uint
   return 1;
 }
 
+// Which file an archive path named when its index was made: a file written
+// anew, or replaced, shows as a different identity.
+struct FileIdentity {
+  dev_t device = 0;
+  ino_t inode = 0;
+  off_t size = 0;
+  int64_t modifiedNs = 0;
+
+  bool operator==(const FileIdentity&) const = default;
+};
+
+bool IdentityOf(const std::string& path, FileIdentity& identity) {
+  struct stat status {};
+  if (::stat(path.c_str(), &status) != 0) return false;
+  identity.device = status.st_dev;
+  identity.inode = status.st_ino;
+  identity.size = status.st_size;
+  identity.modifiedNs = static_cast<int64_t>(status.st_mtim.tv_sec) * 1000000000 +
+                        status.st_mtim.tv_nsec;
+  return true;
+}
+
+// Where each name's first entry sits in an archive's directory. Walking the
+// directory for every read would make loading n entries cost n * n / 2 steps;
+// with the index each read goes straight to its entry.
+struct ArchiveIndex {
+  FileIdentity identity;
+  std::unordered_map<std::string, unz64_file_pos> positions;
+};
+
+std::mutex& IndexMutex() {
+  static std::mutex mutex;
+  return mutex;
+}
+
+std::unordered_map<std::string, ArchiveIndex>& Indexes() {
+  static std::unordered_map<std::string, ArchiveIndex> indexes;
+  return indexes;
+}
+
+// Walks the whole directory; false when it breaks off.
+bool BuildIndex(unzFile archive, std::vector<char>& buffer, ArchiveIndex& index) {
+  if (unzGoToFirstFile(archive) != UNZ_OK) return false;
+  for (;;) {
+    CurrentEntry entry;
+    unz64_file_pos position{};
+    if (!ReadCurrentEntry(archive, buffer, entry)) return false;
+    if (unzGetFilePos64(archive, &position) != UNZ_OK) return false;
+    index.positions.emplace(std::string(entry.name), position);  // the first entry of a name wins
+    const int next = unzGoToNextFile(archive);
+    if (next == UNZ_END_OF_LIST_OF_FILE) return true;
+    if (next != UNZ_OK) return false;
+  }
+}
+
+// Makes the archive's first entry named `name` the current one.
+bool GoToEntry(unzFile archive, const std::string& path, const std::string& name,
+               std::vector<char>& buffer, CurrentEntry& entry) {
+  FileIdentity identity;
+  if (!IdentityOf(path, identity)) return false;
+  std::lock_guard<std::mutex> lock(IndexMutex());
+  auto& indexes = Indexes();
+  auto found = indexes.find(path);
+  if (found == indexes.end() || !(found->second.identity == identity)) {
+    ArchiveIndex index;
+    index.identity = identity;
+    if (!BuildIndex(archive, buffer, index)) {
+      if (found != indexes.end()) indexes.erase(found);
+      return false;
+    }
+    found = indexes.insert_or_assign(path, std::move(index)).first;
+  }
+  const auto position = found->second.positions.find(name);
+  if (position == found->second.positions.end()) return false;
+  unz64_file_pos target = position->second;
+  // The entry must still be what the index says; a file changed within the
+  // clock's resolution is caught here.
+  if (unzGoToFilePos64(archive, &target) == UNZ_OK && ReadCurrentEntry(archive, buffer, entry) &&
+      entry.name == name) {
+    return true;
+  }
+  indexes.erase(found);
+  return false;
+}
+
 uint64_t FileSize(const std::string& path) {
   std::error_code error;
   const uintmax_t size = std::filesystem::file_size(path, error);
@@ -185,7 +283,7 @@ void ListZipEntries(const std::string& archivePath, std::vector<std::string>& na
   if (unzGoToFirstFile(archive.get()) != UNZ_OK) return;
   // A directory that breaks off half-way lists nothing rather than a part.
   std::vector<std::string> found;
-  std::vector<char> buffer(kNameBufferSize);
+  std::vector<char>& buffer = NameBuffer();
   for (;;) {
     CurrentEntry entry;
     if (!ReadCurrentEntry(archive.get(), buffer, entry)) return;
@@ -202,14 +300,9 @@ int32_t ReadZipEntry(const std::string& archivePath, const std::string& entryNam
                      const std::string& password, std::vector<uint8_t>& bytes, uint32_t& size) {
   Archive archive(archivePath);
   if (!archive) return -1;
-  if (unzGoToFirstFile(archive.get()) != UNZ_OK) return -1;
-  std::vector<char> buffer(kNameBufferSize);
+  std::vector<char>& buffer = NameBuffer();
   CurrentEntry entry;
-  for (;;) {
-    if (!ReadCurrentEntry(archive.get(), buffer, entry)) return -1;
-    if (entry.name == entryName) break;
-    if (unzGoToNextFile(archive.get()) != UNZ_OK) return -1;
-  }
+  if (!GoToEntry(archive.get(), archivePath, entryName, buffer, entry)) return -1;
   if (!SizesPlausible(entry.info, FileSize(archivePath))) return -109;
   if ((entry.info.flag & kFlagSealed) != 0) {
     return ReadSealed(archive.get(), entry.info, password, bytes, size);
@@ -223,7 +316,7 @@ int32_t TestArchivePassword(const std::string& archivePath, const std::string& p
     Archive archive(archivePath);
     if (!archive) return -1000;
     if (unzGoToFirstFile(archive.get()) != UNZ_OK) return -49;
-    std::vector<char> buffer(kNameBufferSize);
+    std::vector<char>& buffer = NameBuffer();
     for (;;) {
       CurrentEntry entry;
       if (!ReadCurrentEntry(archive.get(), buffer, entry)) return -1000;

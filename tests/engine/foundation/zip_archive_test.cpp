@@ -82,6 +82,48 @@ TEST_F(ZipArchiveTest, ListsEntriesInDirectoryOrderAndReadsStoredAndDeflated) {
   EXPECT_EQ(Read(archive, "b.xml", "whatever"), kText);
 }
 
+TEST_F(ZipArchiveTest, LargeArchivesAndEntriesReadWhole) {
+  // Entries larger than any read window, and a directory longer than one.
+  std::string noise;
+  uint32_t state = 12345;
+  for (int i = 0; i < 300000; ++i) {
+    state = state * 1103515245u + 12345u;
+    noise += static_cast<char>(state >> 24);
+  }
+  std::vector<test_zip::Entry> entries = {{"noise", noise, false},
+                                          {"text", Repeat(kText, 5000), true},
+                                          {"sealed", noise, true, kPassword}};
+  for (int i = 0; i < 1500; ++i) entries.emplace_back("small/" + std::to_string(i), std::to_string(i));
+  entries.emplace_back("last", "the end");
+  const std::string archive = Make("large", entries);
+
+  std::vector<std::string> names;
+  ListZipEntries(archive, names);
+  ASSERT_EQ(names.size(), entries.size());
+  EXPECT_EQ(names.back(), "last");
+  EXPECT_TRUE(Read(archive, "noise") == noise);
+  EXPECT_TRUE(Read(archive, "text") == Repeat(kText, 5000));
+  EXPECT_TRUE(Read(archive, "sealed", kPassword) == noise);
+  EXPECT_EQ(Read(archive, "last"), "the end");
+  EXPECT_EQ(Read(archive, "small/0"), "0");
+  EXPECT_EQ(Read(archive, "small/777"), "777");
+  EXPECT_EQ(Read(archive, "small/1500"), "#-1");
+}
+
+TEST_F(ZipArchiveTest, AnArchiveWrittenAnewIsReadAnew) {
+  const std::string path = Make("changing", {{"a", "first"}, {"b", "second"}});
+  EXPECT_EQ(Read(path, "b"), "second");
+  // Same name, other entries in other places: nothing remembered of the old
+  // archive may lead a read astray.
+  test_zip::WriteFile(path, test_zip::Build({{"b", "replaced"}, {"c", "new"}, {"a", "moved"}}));
+  EXPECT_EQ(Read(path, "a"), "moved");
+  EXPECT_EQ(Read(path, "b"), "replaced");
+  EXPECT_EQ(Read(path, "c"), "new");
+  test_zip::WriteFile(path, test_zip::Build({{"c", "only"}}));
+  EXPECT_EQ(Read(path, "a"), "#-1");
+  EXPECT_EQ(Read(path, "c"), "only");
+}
+
 TEST_F(ZipArchiveTest, SealedEntriesOpenOnlyWithTheirPassword) {
   for (const bool descriptor : {false, true}) {
     for (const bool deflate : {false, true}) {
@@ -191,7 +233,7 @@ TEST_F(ZipArchiveTest, SignatureCountsWhateverTheName) {
   const std::string archive = Make("no-extension", {{"a", "a"}});
   EXPECT_EQ(GetFileSignature(archive), kZipSignature);
   const std::string lookalike = folder_ / "lookalike.txt";
-  WriteText(lookalike, std::string("PK\x03\x04 and then text", 20));
+  WriteText(lookalike, std::string("PK\x03\x04", 4) + " and then text");
   EXPECT_EQ(GetFileSignature(lookalike), kZipSignature);
   const std::string other = folder_ / "other.zip";
   WriteText(other, "PK\x05");
