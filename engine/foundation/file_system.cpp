@@ -1,5 +1,7 @@
 #include "engine/foundation/file_system.h"
 
+#include "engine/foundation/string_utils.h"
+
 #include <fnmatch.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -21,9 +23,8 @@ namespace {
 
 const char kResourcesFolderError[] = "Cant create \"Resources\"directory";
 
-// Every backslash becomes a slash.
-std::string NormalizeSlashes(std::string text) {
-  std::replace(text.begin(), text.end(), '\\', '/');
+std::string Normalized(std::string text) {
+  NormalizeSlashes(text);
   return text;
 }
 
@@ -42,7 +43,7 @@ std::string JoinPath(const std::string& folder, const std::string& name) {
 std::string ProcessDirectory() {
   std::error_code error;
   const fs::path path = fs::current_path(error);
-  return error ? std::string() : NormalizeSlashes(path.string());
+  return error ? std::string() : Normalized(path.string());
 }
 
 // Owns an open C file.
@@ -95,7 +96,7 @@ FileSystem& FileSystem::Instance() {
 }
 
 FileSystem::FileSystem(const std::string& baseFolder) {
-  const std::string base = NormalizeSlashes(baseFolder);
+  const std::string base = Normalized(baseFolder);
   working_folder_ = WithTrailingSlash(base);
   resources_folder_ = working_folder_ + "Resources/";
   current_folder_ = working_folder_;
@@ -112,7 +113,7 @@ bool FileSystem::CreateResourcesFolder() {
 bool FileSystem::IsReady() const { return FileExists(resources_folder_) == 2; }
 
 void FileSystem::SetResourcesFolder(const std::string& name) {
-  resources_folder_ = WithTrailingSlash(working_folder_ + NormalizeSlashes(name));
+  resources_folder_ = WithTrailingSlash(working_folder_ + Normalized(name));
 }
 
 std::string FileSystem::GetCurrentFolder() {
@@ -121,7 +122,7 @@ std::string FileSystem::GetCurrentFolder() {
 }
 
 bool FileSystem::SetCurrentFolder(const std::string& folder) {
-  const std::string path = NormalizeSlashes(folder);
+  const std::string path = Normalized(folder);
   if (::chdir(path.c_str()) != 0) return false;
   current_folder_ = path;
   return true;
@@ -136,11 +137,11 @@ int32_t FileSystem::FileExists(const std::string& path) {
 }
 
 int32_t FileSystem::GetFileSignature(const std::string& path) {
-  return ORB::GetFileSignature(NormalizeSlashes(path));
+  return ORB::GetFileSignature(Normalized(path));
 }
 
 int32_t FileSystem::LoadBytes(ResourceRecord& record) const {
-  const std::string location = JoinPath(resources_folder_, NormalizeSlashes(record.folder));
+  const std::string location = JoinPath(resources_folder_, Normalized(record.folder));
   switch (FileExists(location)) {
     case 0:
       return -1;
@@ -162,7 +163,7 @@ int32_t FileSystem::LoadBytes(ResourceRecord& record) const {
 }
 
 void FileSystem::ListZipEntries(const std::string& archivePath, std::vector<std::string>& names) {
-  ORB::ListZipEntries(NormalizeSlashes(archivePath), names);
+  ORB::ListZipEntries(Normalized(archivePath), names);
 }
 
 void FileSystem::ListDirectory(const std::string& folder, std::vector<std::string>& names,
@@ -171,7 +172,7 @@ void FileSystem::ListDirectory(const std::string& folder, std::vector<std::strin
   const bool everything = extension.empty() || extension == "*";
   std::vector<std::string> found;
   std::error_code error;
-  fs::directory_iterator it(NormalizeSlashes(folder), error);
+  fs::directory_iterator it(Normalized(folder), error);
   for (; !error && it != fs::directory_iterator(); it.increment(error)) {
     std::error_code typeError;
     const bool isFolder = it->is_directory(typeError);
@@ -186,7 +187,7 @@ void FileSystem::ListDirectory(const std::string& folder, std::vector<std::strin
 }
 
 int32_t FileSystem::CreateDirectoryPath(const std::string& path) {
-  const std::string folder = NormalizeSlashes(path);
+  const std::string folder = Normalized(path);
   if (folder.empty()) return 0;
   if (FileExists(folder) == 2) return 1;
   std::error_code error;
@@ -196,14 +197,14 @@ int32_t FileSystem::CreateDirectoryPath(const std::string& path) {
 
 int32_t FileSystem::ReadFileBytes(const std::string& path, void* buffer, size_t count) {
   if (buffer == nullptr) return -1;
-  File file(NormalizeSlashes(path), "rb");
+  File file(Normalized(path), "rb");
   if (!file) return -1;
   return std::fread(buffer, 1, count, file.get()) == count ? 1 : -1;
 }
 
 int32_t FileSystem::WriteFileBytes(const std::string& path, const void* buffer, size_t count) {
   if (buffer == nullptr) return -1;
-  File file(NormalizeSlashes(path), "wb");
+  File file(Normalized(path), "wb");
   if (!file) return -1;
   if (std::fwrite(buffer, 1, count, file.get()) != count) return -1;
   return file.Close() ? 1 : -1;
@@ -211,12 +212,12 @@ int32_t FileSystem::WriteFileBytes(const std::string& path, const void* buffer, 
 
 bool FileSystem::MoveFile(const std::string& newPath, const std::string& existingPath) {
   std::error_code error;
-  fs::rename(NormalizeSlashes(existingPath), NormalizeSlashes(newPath), error);
+  fs::rename(Normalized(existingPath), Normalized(newPath), error);
   return !error;
 }
 
 bool FileSystem::TruncateFile(const std::string& path) {
-  const std::string file = NormalizeSlashes(path);
+  const std::string file = Normalized(path);
   const size_t slash = file.find_last_of('/');
   if (slash != std::string::npos && slash > 0) CreateDirectoryPath(file.substr(0, slash));
   if (FileExists(file) != 1) return false;
@@ -225,8 +226,8 @@ bool FileSystem::TruncateFile(const std::string& path) {
 }
 
 bool FileSystem::CopyDirectory(const std::string& source, const std::string& target) {
-  const std::string from = NormalizeSlashes(source);
-  const std::string to = NormalizeSlashes(target);
+  const std::string from = Normalized(source);
+  const std::string to = Normalized(target);
   if (FileExists(from) != 2 || CreateDirectoryPath(to) != 1) return false;
   std::vector<std::string> files;
   ListDirectory(from, files, false);
@@ -241,7 +242,7 @@ bool FileSystem::CopyDirectory(const std::string& source, const std::string& tar
 }
 
 bool FileSystem::DeleteDirectoryTree(const std::string& folder) {
-  const std::string path = NormalizeSlashes(folder);
+  const std::string path = Normalized(folder);
   if (FileExists(path) != 2) return false;
   std::error_code error;
   fs::remove_all(path, error);
@@ -250,7 +251,7 @@ bool FileSystem::DeleteDirectoryTree(const std::string& folder) {
 
 int32_t FileSystem::TestArchivePassword(const std::string& archivePath,
                                         const std::string& password) {
-  return ORB::TestArchivePassword(NormalizeSlashes(archivePath), password);
+  return ORB::TestArchivePassword(Normalized(archivePath), password);
 }
 
 }  // namespace ORB

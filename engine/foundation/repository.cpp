@@ -1,5 +1,7 @@
 #include "engine/foundation/repository.h"
 
+#include "engine/foundation/string_utils.h"
+
 #include <algorithm>
 
 #include "engine/foundation/hooks.h"
@@ -10,10 +12,6 @@ namespace {
 
 const char kCantLoadResource[] = "Cant load res ";
 const char kMainRepositoryEmpty[] = "Main repository is empty";
-
-int32_t CountBlanks(const std::string& text) {
-  return static_cast<int32_t>(std::count(text.begin(), text.end(), ' '));
-}
 
 ResourceRecord* FindIn(const ResourceMap& map, const std::string& name) {
   const auto it = map.find(name);
