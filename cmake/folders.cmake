@@ -22,14 +22,16 @@ function(nonogram_library name folder)
   endif()
 endfunction()
 
-# One test program per source folder. Files ending in _gl_test.cpp draw with a
-# real OpenGL context and go into a program of their own, run on the offscreen
-# video driver; everything else runs on SDL's dummy driver and OpenAL's null
-# device, so no test needs a display or a sound card.
+# One test program per source folder. Files ending in _gl_test.cpp (drawing
+# with a real OpenGL context) or _sdl_test.cpp (driving the real SDL window) go
+# into a program of their own, run on the offscreen video driver; everything
+# else runs on SDL's dummy driver and OpenAL's null device, so no test needs a
+# display or a sound card.
 function(nonogram_tests folder library)
   string(REPLACE "/" "_" stem "${folder}")
   file(GLOB_RECURSE all CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.cpp")
-  file(GLOB_RECURSE gl CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*_gl_test.cpp")
+  file(GLOB_RECURSE gl CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*_gl_test.cpp"
+                                        "${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*_sdl_test.cpp")
   file(GLOB_RECURSE support CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/support/*.cpp")
   set(plain ${all})
   if(gl)
@@ -37,25 +39,33 @@ function(nonogram_tests folder library)
   endif()
   set(home "${CMAKE_BINARY_DIR}/test-home")
   set(common_env "XDG_DATA_HOME=${home}/share;HOME=${home};ALSOFT_DRIVERS=null;LP_NUM_THREADS=2")
+  set(plain_env "${common_env};SDL_VIDEODRIVER=dummy;SDL_AUDIODRIVER=dummy")
+  set(gl_env "${common_env};SDL_VIDEODRIVER=offscreen;SDL_AUDIODRIVER=dummy;ASAN_OPTIONS=detect_leaks=0")
+  # Discovered tests lose list-valued properties on the way, so each program
+  # runs under `cmake -E env`, which sets the environment for discovery and
+  # every test alike.
   if(plain)
     add_executable(${stem}_tests ${plain} ${support})
     target_link_libraries(${stem}_tests PRIVATE ${library} GTest::gtest GTest::gmock GTest::gtest_main)
     target_include_directories(${stem}_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+    set_target_properties(${stem}_tests PROPERTIES
+      CROSSCOMPILING_EMULATOR "${CMAKE_COMMAND};-E;env;${plain_env}")
     gtest_discover_tests(${stem}_tests
       WORKING_DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR}
-      PROPERTIES ENVIRONMENT "${common_env};SDL_VIDEODRIVER=dummy;SDL_AUDIODRIVER=dummy"
-                 LABELS "${stem}"
+      PROPERTIES LABELS "${stem}"
       DISCOVERY_TIMEOUT 60)
   endif()
   if(gl)
     add_executable(${stem}_gl_tests ${gl} ${support})
     target_link_libraries(${stem}_gl_tests PRIVATE ${library} GTest::gtest GTest::gmock GTest::gtest_main)
     target_include_directories(${stem}_gl_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-    # Mesa keeps allocations of its own until exit; leak checks would only see those.
+    # Mesa and the libraries SDL loads keep allocations of their own until exit
+    # (some in modules already unloaded); leak checks would only see those.
+    set_target_properties(${stem}_gl_tests PROPERTIES
+      CROSSCOMPILING_EMULATOR "${CMAKE_COMMAND};-E;env;${gl_env}")
     gtest_discover_tests(${stem}_gl_tests
       WORKING_DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR}
-      PROPERTIES ENVIRONMENT "${common_env};SDL_VIDEODRIVER=offscreen;SDL_AUDIODRIVER=dummy;ASAN_OPTIONS=detect_leaks=0"
-                 LABELS "${stem};gl"
+      PROPERTIES LABELS "gl"
       DISCOVERY_TIMEOUT 60)
   endif()
 endfunction()

@@ -64,6 +64,16 @@ bool Translate(const SDL_Event& in, PlatformEvent& out) {
 
 SdlDisplay::SdlDisplay() = default;
 
+bool SdlDisplay::EnsureVideo() const {
+  if (video_ready_) return true;
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+    std::fprintf(stderr, "SDL video: %s\n", SDL_GetError());
+    return false;
+  }
+  video_ready_ = true;
+  return true;
+}
+
 SdlDisplay::~SdlDisplay() {
   if (window_ != nullptr) SDL_DestroyWindow(window_);
   if (video_ready_) SDL_QuitSubSystem(SDL_INIT_VIDEO);
@@ -72,13 +82,7 @@ SdlDisplay::~SdlDisplay() {
 bool SdlDisplay::Open(const std::string& title_utf8, int32_t width, int32_t height) {
   if (window_ != nullptr) return true;
   if (width <= 0 || height <= 0) return false;
-  if (!video_ready_) {
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
-      std::fprintf(stderr, "SDL video: %s\n", SDL_GetError());
-      return false;
-    }
-    video_ready_ = true;
-  }
+  if (!EnsureVideo()) return false;
   SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
   SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 3);
   SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
@@ -148,7 +152,7 @@ bool SdlDisplay::PollEvent(PlatformEvent& event) {
 
 ScreenSize SdlDisplay::GetDesktopSize() const {
   SDL_DisplayMode mode;
-  if (video_ready_ && SDL_GetDesktopDisplayMode(0, &mode) == 0) return {mode.w, mode.h};
+  if (EnsureVideo() && SDL_GetDesktopDisplayMode(0, &mode) == 0) return {mode.w, mode.h};
   return {0, 0};
 }
 

@@ -32,7 +32,10 @@ class SdlDisplay final : public Display {
   bool HasOpenGl() const { return has_gl_; }
 
  private:
-  bool video_ready_ = false;
+  // SDL's video subsystem is started on first need, also by a const query.
+  bool EnsureVideo() const;
+
+  mutable bool video_ready_ = false;
   bool has_gl_ = false;
   SDL_Window* window_ = nullptr;
 };

@@ -1,0 +1,72 @@
+#pragma once
+// The keyboard and mouse as the game polls them: one state byte for each of
+// the 256 virtual-key codes (mouse buttons are codes 1, 2 and 4), the text the
+// last key typed, and the mouse position in game coordinates.
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+#include "engine/foundation/point.h"
+
+namespace ORB {
+
+// Key state values.
+constexpr uint8_t kStateUp = 0;
+constexpr uint8_t kStatePressed = 1;     // went down this frame
+constexpr uint8_t kStateHeldMax = 125;   // 2 .. 125: held, counting frames
+constexpr uint8_t kStateReleased = 255;  // went up this frame
+
+class InputState {
+ public:
+  static constexpr size_t kTextSize = 6;
+
+  // Publishes itself as the current input state; the destructor withdraws it.
+  InputState();
+  ~InputState();
+  InputState(const InputState&) = delete;
+  InputState& operator=(const InputState&) = delete;
+
+  // Each fires its hook (KeyDown, KeyUp, MouseMove). Codes outside 1..255 are
+  // ignored.
+  void OnKeyDown(int32_t code);
+  void OnKeyUp(int32_t code);
+  void OnMouseMove(int32_t x, int32_t y);
+  // Releases every key and button that is down, as when the window loses the
+  // focus and would never see their key-up messages.
+  void ReleaseAll();
+
+  // Once per update: released keys become idle, held ones count on.
+  void Update();
+
+  uint8_t GetKey(int32_t code) const;
+  bool IsPressed(int32_t code) const { return GetKey(code) == kStatePressed; }
+  bool IsReleased(int32_t code) const { return GetKey(code) == kStateReleased; }
+  // True while the key is down (pressed this frame or held).
+  bool IsDown(int32_t code) const {
+    const uint8_t state = GetKey(code);
+    return state >= kStatePressed && state <= kStateHeldMax;
+  }
+  static bool IsControlKey(int32_t code);
+
+  // Index 0: the mouse position as two floats, answering 1; any other
+  // index answers -1 and writes nothing.
+  int32_t GetMousePos(float* x, float* y, int32_t index) const;
+  Point MousePosition() const { return mouse_; }
+  Point PreviousMousePosition() const { return previous_mouse_; }
+
+  int32_t LastKey() const { return last_key_; }
+  const wchar_t* Text() const { return text_.data(); }
+  const uint8_t* KeyStates() const { return keys_.data(); }
+
+  // The input state the engine created (null when none exists).
+  static InputState* Current();
+
+ private:
+  std::array<uint8_t, 256> keys_{};
+  std::array<wchar_t, kTextSize> text_{};
+  int32_t last_key_ = 0;
+  Point mouse_;
+  Point previous_mouse_;
+};
+
+}  // namespace ORB

@@ -1,0 +1,23 @@
+#pragma once
+// Fitting the game's fixed resolution into a larger screen: the largest
+// uniform scale that fits, centred, with bars on the sides that are left.
+#include <cstdint>
+
+#include "engine/foundation/point.h"
+#include "engine/foundation/vector2.h"
+
+namespace ORB {
+
+struct Letterbox {
+  float scale = 1.0f;
+  Vector2 offset;  // top-left corner of the game's area on the screen, in pixels
+};
+
+// Scale 1 and no offset when the sizes are equal or either is empty.
+Letterbox ComputeLetterbox(Point screen, Point game);
+
+// A screen pixel in game coordinates: (screen - offset) / scale, truncated
+// toward zero.
+Point ScreenToGamePoint(const Letterbox& box, Point screen);
+
+}  // namespace ORB

@@ -1,0 +1,126 @@
+#include "engine/foundation/window.h"
+
+#include "engine/foundation/hooks.h"
+#include "engine/foundation/input_state.h"
+#include "engine/platform/message_box.h"
+#include "engine/platform/sdl_display.h"
+
+namespace ORB {
+
+namespace {
+Point g_screen_size;
+}  // namespace
+
+Point GetScreenSize() { return g_screen_size; }
+
+Window::Window(std::unique_ptr<platform::Display> display) : display_(std::move(display)) {
+  if (!display_) display_ = std::make_unique<platform::SdlDisplay>();
+  const platform::ScreenSize desktop = display_->GetDesktopSize();
+  desktop_size_ = Point(desktop.width, desktop.height);
+  g_screen_size = desktop_size_;
+}
+
+Window::~Window() = default;
+
+bool Window::Create(const std::string& title) {
+  if (!display_->Open(title, width_, height_)) return false;
+  return SetMode(width_, height_, fullscreen_, desktop_resolution_);
+}
+
+void Window::Hide() { display_->Hide(); }
+
+void Window::MessageBox(const std::string& caption, const std::string& text) {
+  platform::ShowMessageBox(caption, text);
+}
+
+void Window::SetTitle(const std::string& title_utf8) { display_->SetTitle(title_utf8); }
+
+void Window::ShowCursor(bool shown) {
+  cursor_shown_ = shown;
+  display_->ShowCursor(shown);
+}
+
+bool Window::SetMode(int32_t width, int32_t height, bool fullscreen, bool desktop_resolution) {
+  width_ = width;
+  height_ = height;
+  fullscreen_ = fullscreen;
+  desktop_resolution_ = desktop_resolution;
+  if (!display_->SetMode(width, height, fullscreen)) return false;
+  if (!fullscreen) {
+    letterbox_ = Letterbox();
+    display_->ReleaseClip();
+    return true;
+  }
+  // Fullscreen always covers the desktop here (the display mode is never
+  // changed), so the letterbox and the pointer mapping apply to every
+  // fullscreen mode.
+  letterbox_ = ComputeLetterbox(desktop_size_, Point(width, height));
+  if (letterbox_.scale == 1.0f && letterbox_.offset == Vector2()) {
+    display_->ReleaseClip();
+  } else {
+    const auto left = static_cast<int32_t>(letterbox_.offset.x);
+    const auto top = static_cast<int32_t>(letterbox_.offset.y);
+    display_->ClipCursor({left, top, desktop_size_.x - left, desktop_size_.y - top});
+  }
+  return true;
+}
+
+Point Window::ScreenToGame(Point window_point) const {
+  if (!fullscreen_) return window_point;
+  return ScreenToGamePoint(letterbox_, window_point);
+}
+
+void Window::SetActive(bool active) {
+  if (active == active_) return;
+  active_ = active;
+  if (!active && focus_input_ != nullptr) focus_input_->ReleaseAll();
+  FireHook(active ? Hook::Activate : Hook::Deactivate);
+}
+
+void Window::PumpMessages(InputState& input) {
+  using Kind = platform::PlatformEvent::Kind;
+  focus_input_ = &input;
+  platform::PlatformEvent event;
+  while (display_->PollEvent(event)) {
+    switch (event.kind) {
+      case Kind::KeyDown:
+        input.OnKeyDown(event.code);
+        break;
+      case Kind::KeyUp:
+        input.OnKeyUp(event.code);
+        break;
+      case Kind::MouseMove: {
+        const Point at = ScreenToGame(Point(event.x, event.y));
+        input.OnMouseMove(at.x, at.y);
+        break;
+      }
+      case Kind::ButtonDown:
+      case Kind::ButtonUp: {
+        // A click may come without a move before it (a synthetic one, or the
+        // first after the window appeared): bring the position up to date.
+        const Point at = ScreenToGame(Point(event.x, event.y));
+        if (at != input.MousePosition()) input.OnMouseMove(at.x, at.y);
+        if (event.kind == Kind::ButtonDown) {
+          input.OnKeyDown(event.code);
+        } else {
+          input.OnKeyUp(event.code);
+        }
+        break;
+      }
+      case Kind::FocusGained:
+        SetActive(true);
+        break;
+      case Kind::FocusLost:
+        SetActive(false);
+        break;
+      case Kind::Minimized:
+      case Kind::Restored:
+        break;
+      case Kind::CloseRequested:
+        FireHook(Hook::Close);
+        break;
+    }
+  }
+}
+
+}  // namespace ORB

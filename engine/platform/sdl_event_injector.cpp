@@ -1,0 +1,60 @@
+#include "engine/platform/sdl_event_injector.h"
+
+#include <SDL.h>
+
+namespace ORB::platform {
+
+namespace {
+
+bool Push(SDL_Event& event) { return SDL_PushEvent(&event) == 1; }
+
+}  // namespace
+
+bool InjectKey(int32_t sdl_keycode, bool down) {
+  SDL_Event event{};
+  event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
+  event.key.state = down ? SDL_PRESSED : SDL_RELEASED;
+  event.key.keysym.sym = sdl_keycode;
+  event.key.keysym.scancode = SDL_GetScancodeFromKey(sdl_keycode);
+  return Push(event);
+}
+
+bool InjectMouseButton(int32_t sdl_button, bool down, int32_t x, int32_t y) {
+  SDL_Event event{};
+  event.type = down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
+  event.button.button = static_cast<Uint8>(sdl_button);
+  event.button.state = down ? SDL_PRESSED : SDL_RELEASED;
+  event.button.clicks = 1;
+  event.button.x = x;
+  event.button.y = y;
+  return Push(event);
+}
+
+bool InjectMouseMove(int32_t x, int32_t y) {
+  SDL_Event event{};
+  event.type = SDL_MOUSEMOTION;
+  event.motion.x = x;
+  event.motion.y = y;
+  return Push(event);
+}
+
+bool InjectWindowEvent(void* native_window, InjectedWindowEvent kind) {
+  SDL_Event event{};
+  event.type = SDL_WINDOWEVENT;
+  event.window.windowID =
+      native_window != nullptr ? SDL_GetWindowID(static_cast<SDL_Window*>(native_window)) : 0;
+  switch (kind) {
+    case InjectedWindowEvent::FocusGained: event.window.event = SDL_WINDOWEVENT_FOCUS_GAINED; break;
+    case InjectedWindowEvent::FocusLost: event.window.event = SDL_WINDOWEVENT_FOCUS_LOST; break;
+    case InjectedWindowEvent::Close: event.window.event = SDL_WINDOWEVENT_CLOSE; break;
+  }
+  return Push(event);
+}
+
+bool InjectQuit() {
+  SDL_Event event{};
+  event.type = SDL_QUIT;
+  return Push(event);
+}
+
+}  // namespace ORB::platform
