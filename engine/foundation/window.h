@@ -58,6 +58,11 @@ class Window {
     width_ = width;
     height_ = height;
   }
+  // The mode Create opens the window in.
+  void SetStartMode(bool fullscreen, bool desktop_resolution) {
+    fullscreen_ = fullscreen;
+    desktop_resolution_ = desktop_resolution;
+  }
   bool Fullscreen() const { return fullscreen_; }
   bool DesktopResolution() const { return desktop_resolution_; }
   float Scale() const { return letterbox_.scale; }

@@ -1,38 +1,54 @@
 #include "game/shell/game_main.h"
 
+#include "engine/foundation/SERVICE/game_service.h"
 #include "engine/foundation/SERVICE/register_application.h"
+#include "engine/foundation/colour.h"
 #include "engine/foundation/hooks.h"
-#include "engine/foundation/input_state.h"
-#include "engine/foundation/platform_functions.h"
-#include "engine/foundation/window.h"
+#include "engine/foundation/renderer.h"
+#include "engine/foundation/SERVICE/engine_slots.h"
+#include "engine/foundation/timer.h"
 
 namespace game {
 
 namespace {
-constexpr char kWindowTitle[] = "Nonogram";
-constexpr uint32_t kFrameMs = 16;
+
+constexpr int32_t kFrameCap = 60;
+constexpr float kMaxFrameStep = 1.0f / 30.0f;
+constexpr uint32_t kClearColour = 0xFF444444u;
+
+int32_t OnGameInit(intptr_t) {
+  ORB::AppSettings& settings = ORB::OC_GAME_SERVICE_ONE::Get().Settings();
+  settings.update_cap = kFrameCap;
+  settings.render_cap = kFrameCap;
+  if (ORB::Engine().timer != nullptr) ORB::Engine().timer->SetMaxDelta(kMaxFrameStep);
+  return 1;
+}
+
+int32_t OnGameClose(intptr_t) {
+  ORB::OC_GAME_SERVICE_ONE::Get().SetRunning(false);
+  return 1;
+}
+
+int32_t OnGameExit(intptr_t) {
+  ORB::OC_GAME_SERVICE_ONE::Get().Shutdown();
+  return 1;
+}
+
 }  // namespace
 
-// Until the game service runs the frame loop, the entry opens the window and
-// pumps its messages until the window is closed.
+// The game's screens are not built yet: the entry runs the engine's frame
+// loop with the game's pacing and an empty frame until the window is closed.
 int32_t GameMain(intptr_t) {
-  ORB::InputState input;
-  ORB::Window window;
-  if (!window.Create(kWindowTitle)) {
-    window.MessageBox("Error", "The game window could not be opened.");
+  ORB::OC_GAME_SERVICE_ONE& service = ORB::OC_GAME_SERVICE_ONE::Get();
+  ORB::SetHook(ORB::Hook::Init, OnGameInit);
+  ORB::SetHook(ORB::Hook::Close, OnGameClose);
+  ORB::SetHook(ORB::Hook::Exit, OnGameExit);
+  if (service.Init("") < 0) {
+    service.Shutdown();
     return ORB::kExitFailed;
   }
-  bool running = true;
-  ORB::SetHook(ORB::Hook::Close, [&running](intptr_t) {
-    running = false;
-    return 1;
-  });
-  while (running) {
-    input.Update();
-    window.PumpMessages(input);
-    ORB::SleepMs(kFrameMs);
-  }
-  ORB::ClearHook(ORB::Hook::Close);
+  ORB::Engine().renderer->SetClearColour(ORB::Colour(kClearColour));
+  service.Run();
   return ORB::kExitNormal;
 }
 

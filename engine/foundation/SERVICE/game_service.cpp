@@ -1,0 +1,267 @@
+#include "engine/foundation/SERVICE/game_service.h"
+
+#include "engine/foundation/SERVICE/engine_config.h"
+#include "engine/foundation/SERVICE/engine_slots.h"
+#include "engine/foundation/file_system.h"
+#include "engine/foundation/hooks.h"
+#include "engine/foundation/input_state.h"
+#include "engine/foundation/platform_functions.h"
+#include "engine/foundation/random.h"
+#include "engine/foundation/renderer.h"
+#include "engine/foundation/repository.h"
+#include "engine/foundation/sound_system.h"
+#include "engine/foundation/window.h"
+#include "engine/platform/app_data.h"
+#include "engine/platform/display.h"
+#include "engine/platform/gpu_device.h"
+
+namespace ORB {
+
+namespace {
+
+constexpr uint32_t kAudioPassMs = 10;
+constexpr char kNoSound[] = "No sound device has been detected. The game will continue without audio.";
+
+}  // namespace
+
+OC_GAME_SERVICE_ONE& OC_GAME_SERVICE_ONE::Get() {
+  static OC_GAME_SERVICE_ONE service;
+  return service;
+}
+
+OC_GAME_SERVICE_ONE::OC_GAME_SERVICE_ONE() {
+  pacing_timer_.Reset();
+  Engine() = EngineSlots();
+}
+
+OC_GAME_SERVICE_ONE::~OC_GAME_SERVICE_ONE() { Shutdown(); }
+
+int32_t OC_GAME_SERVICE_ONE::Init(const std::string& game_name) {
+  settings_.game_name = game_name;
+  Engine().service = this;
+
+  // Resources/ beside the program must exist before anything is read from it.
+  FileSystem& files = file_system_ != nullptr ? *file_system_ : FileSystem::Instance();
+  Engine().file_system = &files;
+  if (!files.IsReady()) return kInitNoResources;
+
+  input_ = std::make_unique<InputState>();
+  Engine().input = input_.get();
+
+  window_ = std::make_unique<Window>(make_display_ ? make_display_() : nullptr);
+  Engine().window = window_.get();
+  window_->SetSize(settings_.resolution.x, settings_.resolution.y);
+  window_->SetStartMode(settings_.fullscreen, settings_.desktop_resolution);
+  if (!window_->Create(settings_.game_name)) {
+    window_->MessageBox("Error", "The game window could not be opened.");
+    return kInitNoWindow;
+  }
+  settings_.screen_size = window_->DesktopSize();
+
+  renderer_ = make_device_ ? std::make_unique<Renderer>(make_device_()) : std::make_unique<Renderer>();
+  Engine().renderer = renderer_.get();
+  if (renderer_->Init(window_->GetHandle(), 0.1f, 0.0f) != 1) {
+    window_->MessageBox("Error", "The graphics device could not be started (OpenGL 3.3 is needed).");
+    return kInitNoRenderer;
+  }
+  renderer_->SetDisplayMode(settings_.resolution.x, settings_.resolution.y, settings_.fullscreen,
+                            settings_.desktop_resolution);
+
+  timer_ = std::make_unique<Timer>();
+  timer_->SetOutput(&FrameDelta());
+  Engine().timer = timer_.get();
+
+  random_ = std::make_unique<Random>();
+  random_->Seed(0);
+  Engine().random = random_.get();
+
+  sound_ = std::make_unique<OC_SOUND_SYSTEM>();
+  Engine().sound = sound_.get();
+  if (sound_->Init() != 1) window_->MessageBox("Warning", kNoSound);
+
+  texture_loader_ = std::make_unique<RendererTextureLoader>(*renderer_);
+  sound_loader_ = std::make_unique<SoundSystemLoader>(*sound_);
+  repository_ = std::make_unique<OC_REPOSITORY>(files, texture_loader_.get(), sound_loader_.get());
+  Engine().repository = repository_.get();
+
+  SetHook(Hook::ReleaseResource, [this](intptr_t id) { return OnReleaseResource(id); });
+  SetHook(Hook::Frame, [this](intptr_t) { return Frame(); });
+  return FireHook(Hook::Init);
+}
+
+void OC_GAME_SERVICE_ONE::Run() {
+  if (!input_ || !renderer_ || !random_) return;
+  OC_SOUND_SYSTEM* sound = sound_.get();
+  audio_thread_ = StartThread([sound](intptr_t, const ThreadRecord& self) {
+    while (!self.StopRequested()) {
+      if (sound != nullptr) sound->UpdateStreams();
+      SleepMs(kAudioPassMs);
+    }
+    return 0;
+  });
+  settings_.running = true;
+  FireHook(Hook::Start);
+  if (!IsHostDriven()) {
+    while (Frame() == 1) {
+    }
+    FireHook(Hook::Exit);
+  }
+}
+
+int32_t OC_GAME_SERVICE_ONE::Frame() {
+  if (!settings_.running) return -109;
+  const bool updated = Update();
+  if (!settings_.running) return -109;
+  // A turn that only slept changed nothing: drawing it again would count the
+  // last frame's time a second time and render above the cap.
+  if (updated) Render();
+  return 1;
+}
+
+bool OC_GAME_SERVICE_ONE::WaitForUpdate() {
+  update_elapsed_ += pacing_timer_.Tick();
+  if (settings_.update_cap == 0) return true;
+  const float due = (1.0f / static_cast<float>(settings_.update_cap)) *
+                    static_cast<float>(update_frames_ + 1);
+  // A NaN comparison counts as due.
+  if (!(due > update_elapsed_)) return true;
+  // Less than a millisecond left still sleeps one: a sleep of 0 would spin
+  // on the millisecond clock until it ticks.
+  const auto wait_ms = static_cast<uint32_t>((due - update_elapsed_) * 1000.0f);
+  SleepMs(wait_ms > 0 ? wait_ms : 1);
+  return false;
+}
+
+bool OC_GAME_SERVICE_ONE::Update() {
+  if (!WaitForUpdate()) return false;
+  update_frames_ += 1;
+  if (update_elapsed_ >= 1.0f) {
+    settings_.update_fps = update_frames_;
+    update_elapsed_ = 0.0f;
+    update_frames_ = 0;
+  }
+  if (timer_) timer_->Tick();
+  FireHook(Hook::Update);
+  if (input_) input_->Update();
+  if (window_ && input_) window_->PumpMessages(*input_);
+  return true;
+}
+
+bool OC_GAME_SERVICE_ONE::IsRenderDue() {
+  render_elapsed_ += GetFrameDelta();
+  if (settings_.render_cap == 0) return true;
+  const float due = (1.0f / static_cast<float>(settings_.render_cap)) *
+                    static_cast<float>(render_frames_ + 1);
+  return !(due > render_elapsed_);
+}
+
+void OC_GAME_SERVICE_ONE::Render() {
+  if (!renderer_ || !IsRenderDue()) return;
+  if (renderer_->BeginFrame() != 1) return;
+  render_frames_ += 1;
+  if (render_elapsed_ >= 1.0f) {
+    settings_.render_fps = render_frames_;
+    render_elapsed_ = 0.0f;
+    render_frames_ = 0;
+  }
+  FireHook(Hook::Render);
+  renderer_->EndFrame();
+}
+
+int32_t OC_GAME_SERVICE_ONE::SetVideoMode(int32_t width, int32_t height, bool fullscreen,
+                                          bool desktop_resolution) {
+  if (width == settings_.resolution.x && height == settings_.resolution.y &&
+      fullscreen == settings_.fullscreen && desktop_resolution == settings_.desktop_resolution) {
+    return 1;
+  }
+  settings_.resolution = Point(width, height);
+  settings_.fullscreen = fullscreen;
+  settings_.desktop_resolution = desktop_resolution;
+  if (window_) window_->SetMode(width, height, fullscreen, desktop_resolution);
+  if (!renderer_) return -1;
+  return renderer_->SetDisplayMode(width, height, fullscreen, desktop_resolution);
+}
+
+void OC_GAME_SERVICE_ONE::SetFpsLimit(int32_t cap) {
+  settings_.update_cap = cap;
+  update_elapsed_ = 0.0f;
+  update_frames_ = 0;
+}
+
+void OC_GAME_SERVICE_ONE::SetRenderFpsLimit(int32_t cap) {
+  settings_.render_cap = cap;
+  render_elapsed_ = 0.0f;
+  render_frames_ = 0;
+}
+
+void OC_GAME_SERVICE_ONE::SetResourcesFolder(const std::string& name) {
+  (file_system_ != nullptr ? *file_system_ : FileSystem::Instance()).SetResourcesFolder(name);
+}
+
+void OC_GAME_SERVICE_ONE::GetMousePosition(int32_t* x, int32_t* y) const {
+  const Point at = input_ ? input_->MousePosition() : Point();
+  if (x != nullptr) *x = at.x;
+  if (y != nullptr) *y = at.y;
+}
+
+int32_t OC_GAME_SERVICE_ONE::OnReleaseResource(intptr_t id) {
+  if (!repository_) return 0;
+  // Resource ids are the handles the repository handed out.
+  const auto handle = reinterpret_cast<ResourceId>(id);
+  const ResourceRecord* record = repository_->FindById(handle);
+  if (record == nullptr) return 0;
+  switch (record->kind) {
+    case 2: repository_->ReleaseTexture(handle); break;
+    case 4: repository_->ReleaseXml(handle); break;
+    case 5: repository_->ReleaseBytes(handle); break;
+    default: break;
+  }
+  return 0;
+}
+
+void OC_GAME_SERVICE_ONE::StopAudioThread() {
+  if (audio_thread_) {
+    audio_thread_->Terminate();
+    audio_thread_.reset();
+  }
+}
+
+int32_t OC_GAME_SERVICE_ONE::Shutdown() {
+  // The audio thread may hold the sound system's lock: it stops and is
+  // joined before anything it reaches goes away.
+  StopAudioThread();
+  settings_.running = false;
+  input_.reset();
+  Engine().input = nullptr;
+  // Textures and sounds still loaded belong to the repository; it goes
+  // before the renderer and the sound system that made them.
+  repository_.reset();
+  Engine().repository = nullptr;
+  texture_loader_.reset();
+  sound_loader_.reset();
+  renderer_.reset();
+  Engine().renderer = nullptr;
+  window_.reset();
+  Engine().window = nullptr;
+  timer_.reset();
+  Engine().timer = nullptr;
+  if (GetDefaultRandom() == random_.get()) SetDefaultRandom(nullptr);
+  random_.reset();
+  Engine().random = nullptr;
+  sound_.reset();
+  Engine().sound = nullptr;
+  ClearHook(Hook::ReleaseResource);
+  ClearHook(Hook::Frame);
+  if (Engine().service == this) Engine().service = nullptr;
+  return 1;
+}
+
+bool OC_GAME_SERVICE_ONE::SaveConfig() const {
+  return ORB::SaveConfig(platform::GetAppDataFolder(), settings_);
+}
+
+bool OC_GAME_SERVICE_ONE::LoadConfig() {
+  return ORB::LoadConfig(platform::GetAppDataFolder(), settings_);
+}
+
+}  // namespace ORB

@@ -1,0 +1,124 @@
+#pragma once
+// The engine's one game service: it creates every engine object in a fixed
+// order, runs the frame loop with separate update and render pacing, feeds
+// the audio thread and tears the engine down. The game talks to it through
+// the hook table: it fills the hooks, calls Init and Run, and the service
+// fires the hooks at fixed points.
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "engine/foundation/SERVICE/app_settings.h"
+#include "engine/foundation/SERVICE/resource_loader_adapters.h"
+#include "engine/foundation/thread.h"
+#include "engine/foundation/timer.h"
+
+namespace ORB {
+
+namespace platform {
+class Display;
+class GpuDevice;
+}  // namespace platform
+
+class InputState;
+class Window;
+class Renderer;
+class Random;
+class OC_SOUND_SYSTEM;
+class OC_REPOSITORY;
+class FileSystem;
+
+// Results of Init beyond the init hook's own.
+constexpr int32_t kInitNoWindow = -1;
+constexpr int32_t kInitNoRenderer = -2;
+constexpr int32_t kInitNoResources = -3;
+
+class OC_GAME_SERVICE_ONE {
+ public:
+  // The system's window and OpenGL device unless a test installs its own
+  // makers before Init.
+  using DisplayMaker = std::function<std::unique_ptr<platform::Display>()>;
+  using DeviceMaker = std::function<std::unique_ptr<platform::GpuDevice>()>;
+
+  static OC_GAME_SERVICE_ONE& Get();
+
+  OC_GAME_SERVICE_ONE();
+  ~OC_GAME_SERVICE_ONE();
+  OC_GAME_SERVICE_ONE(const OC_GAME_SERVICE_ONE&) = delete;
+  OC_GAME_SERVICE_ONE& operator=(const OC_GAME_SERVICE_ONE&) = delete;
+
+  // Creates the input state, window, renderer, global timer, default random
+  // generator, sound system and repository, then answers the init hook's
+  // result (-108 without one). A window or renderer that cannot start makes
+  // Init fail at once with a message instead of failing in the first frame.
+  int32_t Init(const std::string& game_name);
+  // Starts the audio thread, fires the start hook, runs frames while they
+  // answer 1, then fires the exit hook.
+  void Run();
+  // -109 when not running; otherwise one update and, when still running and
+  // due, one render; 1.
+  int32_t Frame();
+  // Stops the audio thread (by flag, joined), then deletes the engine objects
+  // in order. 1.
+  int32_t Shutdown();
+
+  // Sleeps until the next update is due under the update cap; false when it
+  // slept (the step is skipped).
+  bool WaitForUpdate();
+  bool IsRenderDue();
+
+  int32_t SetVideoMode(int32_t width, int32_t height, bool fullscreen, bool desktop_resolution);
+  void SetGameName(const std::string& name) { settings_.game_name = name; }
+  void SetCompanyName(const std::string& name) { settings_.company_name = name; }
+  void SetFpsLimit(int32_t cap);
+  void SetRenderFpsLimit(int32_t cap);
+  void SetResourcesFolder(const std::string& name);
+  void GetMousePosition(int32_t* x, int32_t* y) const;
+  int32_t OnReleaseResource(intptr_t id);
+  bool SaveConfig() const;
+  bool LoadConfig();
+
+  AppSettings& Settings() { return settings_; }
+  const AppSettings& Settings() const { return settings_; }
+  bool IsRunning() const { return settings_.running; }
+  void SetRunning(bool running) { settings_.running = running; }
+  Timer& PacingTimer() { return pacing_timer_; }
+  const ThreadRecord* AudioThread() const { return audio_thread_.get(); }
+
+  void SetDisplayMaker(DisplayMaker maker) { make_display_ = std::move(maker); }
+  // The file system resources are read through (not owned); the process's
+  // own, rooted at the folder the program starts in, unless one is set.
+  void SetFileSystem(FileSystem* files) { file_system_ = files; }
+  void SetDeviceMaker(DeviceMaker maker) { make_device_ = std::move(maker); }
+
+ private:
+  // False when the step only slept.
+  bool Update();
+  void Render();
+  void StopAudioThread();
+
+  AppSettings settings_;
+  float render_elapsed_ = 0.0f;
+  float update_elapsed_ = 0.0f;
+  Timer pacing_timer_;
+  int32_t render_frames_ = 0;
+  int32_t update_frames_ = 0;
+  std::unique_ptr<ThreadRecord> audio_thread_;
+
+  std::unique_ptr<InputState> input_;
+  std::unique_ptr<Window> window_;
+  std::unique_ptr<Renderer> renderer_;
+  std::unique_ptr<Timer> timer_;
+  std::unique_ptr<Random> random_;
+  std::unique_ptr<OC_SOUND_SYSTEM> sound_;
+  std::unique_ptr<RendererTextureLoader> texture_loader_;
+  std::unique_ptr<SoundSystemLoader> sound_loader_;
+  std::unique_ptr<OC_REPOSITORY> repository_;
+
+  FileSystem* file_system_ = nullptr;
+  DisplayMaker make_display_;
+  DeviceMaker make_device_;
+};
+
+}  // namespace ORB

@@ -1,0 +1,192 @@
+// The frame loop on the recording display and device, under a clock that
+// moves only when the loop sleeps or a test advances it.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/foundation/SERVICE/engine_slots.h"
+#include "engine/foundation/SERVICE/game_service.h"
+#include "engine/foundation/file_system.h"
+#include "engine/foundation/hooks.h"
+#include "engine/foundation/renderer.h"
+#include "engine/foundation/timer.h"
+#include "engine/platform/clock.h"
+#include "engine/platform/fake_display.h"
+#include "engine/platform/fake_gpu_device.h"
+#include "engine/platform/message_box.h"
+#include "engine/foundation/temp_folder.h"
+
+namespace ORB {
+namespace {
+
+using platform::PlatformEvent;
+
+class GameServiceTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    platform::SetClock(&clock);
+    platform::SetMessageSink([this](const std::string& caption, const std::string& text) {
+      messages.push_back(caption + ": " + text);
+    });
+    files = std::make_unique<FileSystem>(folder.path());
+    files->CreateResourcesFolder();
+    service = std::make_unique<OC_GAME_SERVICE_ONE>();
+    service->SetFileSystem(files.get());
+    service->SetDisplayMaker([this] {
+      auto display = std::make_unique<platform::FakeDisplay>();
+      display_ = display.get();
+      return display;
+    });
+    service->SetDeviceMaker([this] {
+      auto device = std::make_unique<platform::FakeGpuDevice>();
+      device_ = device.get();
+      return device;
+    });
+  }
+  void TearDown() override {
+    service->Shutdown();
+    service.reset();
+    ClearAllHooks();
+    platform::SetMessageSink(nullptr);
+    platform::SetClock(nullptr);
+  }
+
+  // Records the hook's name each time it fires; answers 1.
+  void Record(Hook hook, const std::string& name) {
+    SetHook(hook, [this, name](intptr_t) {
+      fired.push_back(name);
+      return 1;
+    });
+  }
+
+  test_files::TempFolder folder;
+  platform::ManualClock clock;
+  std::unique_ptr<FileSystem> files;
+  std::unique_ptr<OC_GAME_SERVICE_ONE> service;
+  platform::FakeDisplay* display_ = nullptr;
+  platform::FakeGpuDevice* device_ = nullptr;
+  std::vector<std::string> fired;
+  std::vector<std::string> messages;
+};
+
+TEST_F(GameServiceTest, WithoutAnInitHookInitAnswersNothingToCall) {
+  EXPECT_EQ(service->Init("Game"), kResultNothingToCall);
+  EXPECT_EQ(Engine().service, service.get());
+  ASSERT_NE(Engine().renderer, nullptr);
+  EXPECT_EQ(display_->Title(), "Game");
+}
+
+TEST_F(GameServiceTest, AWindowThatCannotOpenFailsInit) {
+  service->SetDisplayMaker([] {
+    auto display = std::make_unique<platform::FakeDisplay>();
+    display->FailOpen(true);
+    return display;
+  });
+  Record(Hook::Init, "init");
+  EXPECT_EQ(service->Init("Game"), kInitNoWindow);
+  EXPECT_TRUE(fired.empty()) << "the game's init never runs on a half-made engine";
+  ASSERT_EQ(messages.size(), 1u);
+}
+
+TEST_F(GameServiceTest, HookOrderOverARun) {
+  Record(Hook::Init, "init");
+  Record(Hook::Start, "start");
+  Record(Hook::Exit, "exit");
+  int renders = 0;
+  SetHook(Hook::Render, [&](intptr_t) {
+    if (++renders == 3) service->SetRunning(false);
+    fired.push_back("render");
+    return 1;
+  });
+  ASSERT_EQ(service->Init("Game"), 1);
+  service->Settings().render_cap = 0;
+  service->Run();
+  EXPECT_EQ(fired, (std::vector<std::string>{"init", "start", "render", "render", "render", "exit"}));
+  EXPECT_EQ(service->Frame(), -109) << "not running any more";
+}
+
+TEST_F(GameServiceTest, SixtyUpdatesASecondWithoutCatchingUp) {
+  ASSERT_EQ(service->Init("Game"), kResultNothingToCall);
+  service->Settings().update_cap = 60;
+  service->Settings().render_cap = 60;
+  Engine().timer->SetMaxDelta(1.0f / 30.0f);
+  int updates = 0;
+  int renders = 0;
+  SetHook(Hook::Update, [&](intptr_t) { return ++updates; });
+  SetHook(Hook::Render, [&](intptr_t) { return ++renders; });
+  service->SetRunning(true);
+  const uint32_t start = clock.NowMs();
+  while (clock.NowMs() - start < 1000) ASSERT_EQ(service->Frame(), 1);
+  EXPECT_NEAR(updates, 60, 1);
+  EXPECT_NEAR(renders, 60, 2);
+  EXPECT_GT(clock.SleptMs(), 900u) << "the loop waits in its sleep, not in a spin";
+
+  // A stall of half a second is not made up for: the next turn does one
+  // update, never thirty.
+  clock.AdvanceMs(500);
+  const int before = updates;
+  ASSERT_EQ(service->Frame(), 1);
+  EXPECT_LE(updates - before, 1);
+}
+
+TEST_F(GameServiceTest, CapsOfZeroNeverSleep) {
+  ASSERT_EQ(service->Init("Game"), kResultNothingToCall);
+  service->Settings().update_cap = 0;
+  service->Settings().render_cap = 0;
+  int renders = 0;
+  SetHook(Hook::Render, [&](intptr_t) { return ++renders; });
+  service->SetRunning(true);
+  for (int i = 0; i < 100; ++i) ASSERT_EQ(service->Frame(), 1);
+  EXPECT_EQ(clock.SleptMs(), 0u);
+  EXPECT_EQ(renders, 100);
+}
+
+TEST_F(GameServiceTest, CloseDuringThePumpSkipsThatRender) {
+  ASSERT_EQ(service->Init("Game"), kResultNothingToCall);
+  service->Settings().render_cap = 0;
+  int renders = 0;
+  SetHook(Hook::Render, [&](intptr_t) { return ++renders; });
+  SetHook(Hook::Close, [&](intptr_t) {
+    service->SetRunning(false);
+    return 1;
+  });
+  service->SetRunning(true);
+  ASSERT_EQ(service->Frame(), 1);
+  EXPECT_EQ(renders, 1);
+  display_->Queue(PlatformEvent{PlatformEvent::Kind::CloseRequested});
+  EXPECT_EQ(service->Frame(), -109);
+  EXPECT_EQ(renders, 1);
+}
+
+TEST_F(GameServiceTest, SetVideoModeWithTheSameValuesTouchesNothing) {
+  ASSERT_EQ(service->Init("Game"), kResultNothingToCall);
+  const size_t calls = display_->Calls().size();
+  EXPECT_EQ(service->SetVideoMode(1024, 768, false, false), 1);
+  EXPECT_EQ(display_->Calls().size(), calls);
+  service->SetVideoMode(800, 600, false, false);
+  EXPECT_EQ(display_->Calls().back(), "ReleaseClip");
+  EXPECT_EQ(service->Settings().resolution, Point(800, 600));
+}
+
+TEST_F(GameServiceTest, ShutdownStopsTheAudioThreadAndEmptiesTheSlots) {
+  SetHook(Hook::Render, [&](intptr_t) {
+    service->SetRunning(false);
+    return 1;
+  });
+  ASSERT_EQ(service->Init("Game"), kResultNothingToCall);
+  service->Settings().render_cap = 0;
+  service->Run();
+  ASSERT_NE(service->AudioThread(), nullptr);
+  EXPECT_TRUE(service->AudioThread()->Running());
+  EXPECT_EQ(service->Shutdown(), 1);
+  EXPECT_EQ(service->AudioThread(), nullptr);
+  EXPECT_EQ(Engine().sound, nullptr);
+  EXPECT_EQ(Engine().renderer, nullptr);
+  EXPECT_EQ(Engine().input, nullptr);
+  EXPECT_EQ(GetHook(Hook::Frame), nullptr);
+}
+
+}  // namespace
+}  // namespace ORB
