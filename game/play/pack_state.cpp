@@ -107,7 +107,8 @@ bool gPackState::Load(const pugi::xml_node& element, bool in_app) {
 void gPackState::Save(pugi::xml_node element, bool in_app) const {
   element.append_attribute("id").set_value(id_);
   if (in_app) {
-    element.append_attribute("lock").set_value(lock_);
+    // A pack that never had a purchase lock gets none by being written.
+    if (has_lock_) element.append_attribute("lock").set_value(lock_);
     element.append_attribute("InAppKey").set_value(in_app_key_.c_str());
   }
   for (const auto& level : levels_) level->Save(element.append_child("level"));
