@@ -203,8 +203,11 @@ class OC_MESH {
   const uint16_t* Indices() const { return indices_; }
   int32_t IndexCount() const { return index_count_; }
 
- private:
+ protected:
+  // Exchanges everything, owned arrays and transforms included.
   void Swap(OC_MESH& other) noexcept;
+
+ private:
   // True when the four corners exist.
   bool HasCorners() const { return vertices_ != nullptr && vertex_count_ >= 4; }
   float TextureWidth() const;
