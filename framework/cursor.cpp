@@ -22,6 +22,14 @@ bool gCursor::Load(const pugi::xml_node& document) {
   return true;
 }
 
+bool gCursor::Load(ORB::OC_REPOSITORY& repository, const std::string& path) {
+  pugi::xml_document* document = repository.GetXml(path);
+  if (document == nullptr) return false;
+  const bool loaded = Load(*document);
+  repository.ReleaseXml(document);
+  return loaded;
+}
+
 void gCursor::LoadTexture(ORB::TextureProvider* provider) {
   if (sprite_) sprite_->LoadTexture(provider);
 }

@@ -3,9 +3,11 @@
 // the pointer so that it lies above every window.
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include <pugixml.hpp>
 
+#include "engine/foundation/repository.h"
 #include "engine/scene/texture_provider.h"
 #include "framework/sprite.h"
 
@@ -25,6 +27,9 @@ class gCursor {
   // loaded. The picture's upper-left corner is the pointer's tip. False for
   // an empty document.
   bool Load(const pugi::xml_node& document);
+  // The same from the repository's document of that name (given back
+  // afterwards); false when it cannot be had.
+  bool Load(ORB::OC_REPOSITORY& repository, const std::string& path);
 
   void SetEnabled(bool enabled) { enabled_ = enabled ? 1 : 0; }
   bool IsEnabled() const { return enabled_ != 0; }

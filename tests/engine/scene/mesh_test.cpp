@@ -107,6 +107,18 @@ TEST_F(MeshTest, FramesOfASheet) {
   mesh.SetFrame(4, 2, 0, true);
   ExpectUVs(mesh, 0.0f, 0.0f, 0.25f, 0.5f);
   ExpectCorners(mesh, 64, 64);
+  // The device gets the cell's corners and coordinates.
+  mesh.SetAnchor(8, 0, 0);
+  mesh.SetPosition(100, 100, 0);
+  ASSERT_EQ(mesh.Draw(), 1);
+  const auto drawn = Drawn();
+  ASSERT_EQ(drawn.size(), 4u);
+  EXPECT_FLOAT_EQ(drawn[0].x, 36.0f);
+  EXPECT_FLOAT_EQ(drawn[0].y, 36.0f);
+  EXPECT_FLOAT_EQ(drawn[2].x, 100.0f);
+  EXPECT_FLOAT_EQ(drawn[2].u, 0.25f);
+  EXPECT_FLOAT_EQ(drawn[2].v, 0.5f);
+  EXPECT_EQ(drawn[1].colour, 0xFFFFFFFFu);
 
   // A sheet of no columns or rows reads as one cell; a negative index as 0.
   OC_MESH whole(texture_, nullptr);
