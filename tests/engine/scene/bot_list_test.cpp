@@ -46,16 +46,6 @@ class ScriptBot : public OC_BASE {
   std::string label_;
 };
 
-TEST(BotBaseTest, Defaults) {
-  ScriptBot bot(nullptr, "a");
-  OC_BASE& base = bot;
-  EXPECT_EQ(base.lastname, "nolastname");
-  EXPECT_EQ(base.id, 0x64696f6eu);  // "noid" in memory order
-  EXPECT_EQ(base.enabled, 1);
-  EXPECT_EQ(base.flag, 1);
-  EXPECT_EQ(base.link, nullptr);
-}
-
 TEST(BotListTest, EmptyListDoesNothing) {
   OC_BOT_LIST list;
   list.Update();

@@ -485,34 +485,5 @@ TEST_F(MotionBots, ListDeletesFinishedMovesAndCallsEachBackOnce) {
   EXPECT_FLOAT_EQ(b.rotation.z, 1.0f);
 }
 
-TEST_F(MotionBots, FactoriesBuildEveryBot) {
-  OS_TRANSFORM3 t;
-  OS_TRANSFORM3 other;
-  const Vector3 p(1, 2, 3);
-  std::vector<std::unique_ptr<OC_BASE>> bots;
-  bots.emplace_back(BotMove(&t, 1, 0, 1, 2, 3, 0));
-  bots.emplace_back(BotMoveOn(&t, 1, 0, 1, 2, 3, 0));
-  bots.emplace_back(BotMoveQuadBezier(&t, &p, &p, 1, 0, 0));
-  bots.emplace_back(BotMoveCubeBezier(&t, &p, &p, &p, 1, 0, 0));
-  bots.emplace_back(BotMoveBezier(&t, {p}, p, 1, 0, 0));
-  bots.emplace_back(BotMoveLoop(&t, 1, 0, 0, 0, 0, 1, 1, 1, 0));
-  bots.emplace_back(BotRotateOn(&t, 1, 0, 0, 0, 1, 0));
-  bots.emplace_back(BotRotateTo(&t, 1, 0, 0, 0, 1, 0));
-  bots.emplace_back(BotScale(&t, 1, 0, 2, 2, 2, 0));
-  bots.emplace_back(BotTransform(&t, other, 1, 0));
-  bots.emplace_back(BotSwitch(&t, 1, t, other, 0));
-  bots.emplace_back(BotZoomInto(&t, &other, p, 1, 0, 800, 600));
-  bots.emplace_back(BotFollow(&t, &other, 1, 1, 0, 0));
-  bots.emplace_back(BotRigidJoint(&t, &other, 1, 0));
-  bots.emplace_back(BotDistanceJoint(&t, &other, 1, 0));
-  for (auto& bot : bots) {
-    ASSERT_NE(bot, nullptr);
-    EXPECT_EQ(bot->order, kBotOrder);
-    EXPECT_EQ(bot->flag, 0);
-    EXPECT_EQ(bot->Handle(999, 0, 0, 0, nullptr), 0);  // unknown codes are ignored
-    bot->Handle(kBotTakeCallback, 0, 0, 0, nullptr);    // a null callback is ignored
-  }
-}
-
 }  // namespace
 }  // namespace ORB
