@@ -65,17 +65,5 @@ TEST(ImageDecoder, RefusesAHugeImageBeforeDecodingIt) {
   EXPECT_TRUE(image.pixels.empty());
 }
 
-TEST(ImageDecoder, DecodingAgainReplacesThePreviousImage) {
-  const auto small = ReadFile("data/renderer/five_by_three.png");
-  const auto big = ReadFile("data/renderer/red_blue_32.png");
-  DecodedImage image;
-  ASSERT_TRUE(DecodeImage(big.data(), big.size(), image));
-  EXPECT_EQ(image.pixels.size(), 32u * 32u);
-  EXPECT_EQ(image.pixels[0], 0xFFFF0000u);
-  EXPECT_EQ(image.pixels[31], 0xFF0000FFu);
-  ASSERT_TRUE(DecodeImage(small.data(), small.size(), image));
-  EXPECT_EQ(image.pixels.size(), 15u);
-}
-
 }  // namespace
 }  // namespace ORB::platform
