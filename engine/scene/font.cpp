@@ -18,10 +18,10 @@ float TextureSide(const TextureRecord* texture, bool width) {
 
 }  // namespace
 
-OC_FONT::OC_FONT() : page_(std::make_unique<FontPage>()) {}
+OC_FONT::OC_FONT() : page_(std::make_unique<OC_MESH>()) { page_->EnsureTransform(); }
 
 OC_FONT::OC_FONT(pugi::xml_node description, TextureRecord* texture, int32_t capacity)
-    : page_(std::make_unique<FontPage>()) {
+    : page_(std::make_unique<OC_MESH>()) {
   AllocateBuffers(capacity);
   LoadXml(description, texture);
   letter_spacing = 0;
@@ -39,8 +39,21 @@ void OC_FONT::AllocateBuffers(int32_t capacity) {
   wide_buffer_[0] = L'\0';
 }
 
+void OC_FONT::NewPage(TextureRecord* texture) {
+  page_ = std::make_unique<OC_MESH>();
+  page_->SetFromTexture(texture, nullptr);
+  page_->EnsureTransform();  // also without a texture
+}
+
 int32_t OC_FONT::Init(pugi::xml_node description, TextureRecord* texture, int32_t capacity) {
-  page_->SetFromTexture(texture);
+  // The page keeps its transform (an owner may have parented it); without a
+  // texture it stays as it is.
+  if (texture != nullptr) {
+    const OS_MESH_FRAME whole = OS_MESH_FRAME::Whole(texture);
+    page_->SetFromFrame(&whole);
+    page_->SetUV(0.0f, 0.0f, 1.0f, 1.0f);
+    page_->SetVertexColor(0xFFFFFFFFu);
+  }
   AllocateBuffers(capacity);
   letter_spacing = 0;
   glyphs_.Clear();
@@ -51,17 +64,14 @@ int32_t OC_FONT::Init(pugi::xml_node description, TextureRecord* texture, int32_
   glyph_count_ += read.chars_read;
   if (!glyphs_.Empty()) {
     cell_width_ = glyphs_.First()->width;
-    page_->SetAnchor(4);
+    page_->SetAnchor(4, 0.0f, 0.0f);
   }
   return 1;
 }
 
 int32_t OC_FONT::LoadXml(pugi::xml_node description, TextureRecord* texture) {
   letter_spacing = 0;
-  // A fresh page quad in the same place, so a pointer to its transform that
-  // an owner keeps stays valid (it loses its parent and scale, though).
-  *page_ = FontPage();
-  page_->SetFromTexture(texture);
+  NewPage(texture);
   page_width_ = TextureSide(texture, true);
   page_height_ = TextureSide(texture, false);
   glyphs_.Clear();
@@ -72,7 +82,7 @@ int32_t OC_FONT::LoadXml(pugi::xml_node description, TextureRecord* texture) {
   glyph_count_ = read.chars_read;
   if (glyphs_.Empty()) return -1;
   cell_width_ = 20;
-  page_->SetAnchor(4);
+  page_->SetAnchor(4, 0.0f, 0.0f);
   alignment = 0;
   return 1;
 }
@@ -84,20 +94,21 @@ TextMetrics OC_FONT::Metrics() const {
   metrics.line_spacing = line_spacing;
   metrics.line_height = line_height_;
   metrics.alignment = alignment;
-  metrics.scale_x = page_->Transform().scale.x;
-  metrics.scale_y = page_->Transform().scale.y;
+  const OS_TRANSFORM3* transform = page_->GetTransform();
+  metrics.scale_x = transform != nullptr ? transform->scale.x : 1.0f;
+  metrics.scale_y = transform != nullptr ? transform->scale.y : 1.0f;
   return metrics;
 }
 
 int32_t OC_FONT::DrawChar(int32_t c, int32_t x, int32_t y) {
   const Glyph* glyph = glyphs_.FindForDrawing(c);
   if (glyph == nullptr) return 0;
-  OS_TRANSFORM3& transform = page_->Transform();
-  transform.position.x = static_cast<float>(glyph->xoffset + x);
+  OS_TRANSFORM3& transform = page_->EnsureTransform();
+  transform.position.x = static_cast<float>(glyph->xoffset) + static_cast<float>(x);
   transform.position.y = static_cast<float>(glyph->yoffset) * transform.scale.y + static_cast<float>(y);
-  page_->SetUV(glyph->left, glyph->top, glyph->right, glyph->bottom);
+  page_->SetVertexUVs(glyph->left, glyph->top, glyph->right, glyph->bottom);
   page_->SetSize(static_cast<float>(glyph->width), static_cast<float>(glyph->height));
-  page_->SetAnchor(0);
+  page_->SetAnchor(0, 0.0f, 0.0f);
   page_->Draw();
   return glyph->xadvance;
 }
@@ -136,7 +147,7 @@ void OC_FONT::DrawTransformed(const OS_TRANSFORM3& transform, int32_t code, cons
   // The page hangs from a copy of the transform, which keeps the transform's
   // own parent, so the text is placed by the whole chain.
   OS_TRANSFORM3 frame = transform;
-  OS_TRANSFORM3& page = page_->Transform();
+  OS_TRANSFORM3& page = page_->EnsureTransform();
   OS_TRANSFORM3* const saved_parent = page.parent;
   const int32_t saved_alignment = alignment;
   page.parent = &frame;
@@ -163,7 +174,7 @@ int32_t OC_FONT::GetLineStart(const wchar_t* text) const {
 
 void OC_FONT::DrawPage() {
   TextureRecord* texture = page_->GetTexture();
-  page_->SetUV(0.0f, 0.0f, 1.0f, 1.0f);
+  page_->SetVertexUVs(0.0f, 0.0f, 1.0f, 1.0f);
   page_->SetSize(TextureSide(texture, true), TextureSide(texture, false));
   page_->Draw();
 }

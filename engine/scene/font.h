@@ -9,7 +9,8 @@
 // so a name or a label containing "%" is never taken for one. A character
 // the font lacks is drawn, and measured, as "?".
 //
-// Every glyph is drawn with the one page quad, which owners may reach through
+// Every glyph is drawn with the one page quad (OC_MESH), re-positioned,
+// re-sized and re-mapped per glyph. Owners reach its transform through
 // GetPageTransform: labels give it their transform as parent so the text
 // follows the widget, and a scale that grows the glyphs.
 #include <cstdint>
@@ -19,7 +20,7 @@
 
 #include "engine/foundation/texture_record.h"
 #include "engine/foundation/transform.h"
-#include "engine/scene/font_page.h"
+#include "engine/scene/mesh.h"
 #include "engine/scene/glyph_map.h"
 #include "engine/scene/text_layout.h"
 
@@ -45,8 +46,8 @@ class OC_FONT {
   // page size it states ("scaleW", "scaleH" of "common"), the cell width
   // from the glyph with the lowest id. Answers 1.
   int32_t Init(pugi::xml_node description, TextureRecord* texture, int32_t capacity);
-  // (Re)reads the description against the texture: the page quad made anew
-  // (default transform: no parent, scale 1; white), the glyph map emptied
+  // (Re)reads the description against the texture: a new page quad (with a
+  // new transform: no parent, scale 1) on the texture, the glyph map emptied
   // and refilled, letter spacing 0. 1 when at least one
   // glyph was read (then cell width 20, page anchor 4, alignment 0), else -1.
   int32_t LoadXml(pugi::xml_node description, TextureRecord* texture);
@@ -81,18 +82,19 @@ class OC_FONT {
   // font's alignment (0, minus half its width, or minus its width).
   int32_t GetLineStart(const wchar_t* text) const;
 
-  void SetPageAnchor(int32_t anchor) { page_->SetAnchor(anchor); }
+  void SetPageAnchor(int32_t anchor) { page_->SetAnchor(anchor, 0.0f, 0.0f); }
   void SetTexture(TextureRecord* texture) { page_->SetTexture(texture); }
   TextureRecord* GetTexture() const { return page_->GetTexture(); }
   // The colour of every corner of the page quad (ARGB), which multiplies the
   // page's texels: the colour of the text.
-  void SetColor(uint32_t argb) { page_->SetColour(argb); }
-  uint32_t GetColor() const { return page_->GetColour(0); }
+  void SetColor(uint32_t argb) { page_->SetVertexColor(argb); }
+  uint32_t GetColor() const { return page_->GetVertexColor(0); }
   // Draws the whole page once (a diagnostic).
   void DrawPage();
 
-  OS_TRANSFORM3& GetPageTransform() { return page_->Transform(); }
-  const FontPage& GetPage() const { return *page_; }
+  OS_TRANSFORM3& GetPageTransform() { return page_->EnsureTransform(); }
+  OC_MESH& GetPage() { return *page_; }
+  const OC_MESH& GetPage() const { return *page_; }
   int32_t GetLineHeight() const { return line_height_; }
   int32_t GetGlyphCount() const { return glyph_count_; }
   int32_t GetCellWidth() const { return cell_width_; }
@@ -108,9 +110,12 @@ class OC_FONT {
 
  private:
   void AllocateBuffers(int32_t capacity);
+  // Replaces the page quad with a new one (and a new transform) showing the
+  // whole texture.
+  void NewPage(TextureRecord* texture);
   TextMetrics Metrics() const;
 
-  std::unique_ptr<FontPage> page_;
+  std::unique_ptr<OC_MESH> page_;
   int32_t glyph_count_ = 0;
   int32_t line_height_ = 0;
   int32_t cell_width_ = 0;

@@ -303,6 +303,21 @@ TEST_F(FontTest, FixedMeasureAndLineStart) {
   EXPECT_EQ(font_->GetLineStart(L"AB"), -30);
 }
 
+TEST_F(FontTest, InitKeepsThePageTransformAndReloadMakesANewOne) {
+  OS_TRANSFORM3 widget;
+  widget.position.x = 300;
+  font_->GetPageTransform().parent = &widget;
+  font_->SetColor(0xFF00FF00u);
+  EXPECT_EQ(font_->Init(doc_.child("font"), texture_, 600), 1);
+  EXPECT_EQ(font_->GetPageTransform().parent, &widget);
+  EXPECT_EQ(font_->GetColor(), 0xFFFFFFFFu) << "the page shows the whole texture in white";
+  EXPECT_EQ(font_->GetGlyphCount(), 12) << "Init adds to the count";
+
+  EXPECT_EQ(font_->LoadXml(doc_.child("font"), texture_), 1);
+  EXPECT_EQ(font_->GetPageTransform().parent, nullptr) << "a reload makes a new page";
+  EXPECT_EQ(font_->GetGlyphCount(), 6);
+}
+
 TEST_F(FontTest, DrawPageShowsTheWholeTextureCentred) {
   font_->GetPageTransform().SetPosition(200, 100, 0);
   font_->DrawPage();
