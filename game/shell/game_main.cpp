@@ -7,6 +7,10 @@
 #include "engine/foundation/renderer.h"
 #include "engine/foundation/SERVICE/engine_slots.h"
 #include "engine/foundation/timer.h"
+#include "engine/scene/repository_texture_provider.h"
+#include "engine/scene/texture_provider.h"
+
+#include <memory>
 
 namespace game {
 
@@ -21,6 +25,12 @@ int32_t OnGameInit(intptr_t) {
   settings.update_cap = kFrameCap;
   settings.render_cap = kFrameCap;
   if (ORB::Engine().timer != nullptr) ORB::Engine().timer->SetMaxDelta(kMaxFrameStep);
+  // Quads and sprites fetch their textures from the repository by name.
+  if (ORB::Engine().repository != nullptr) {
+    static std::unique_ptr<ORB::RepositoryTextureProvider> provider;
+    provider = std::make_unique<ORB::RepositoryTextureProvider>(*ORB::Engine().repository);
+    ORB::SetTextureProvider(provider.get());
+  }
   return 1;
 }
 
@@ -30,6 +40,7 @@ int32_t OnGameClose(intptr_t) {
 }
 
 int32_t OnGameExit(intptr_t) {
+  ORB::SetTextureProvider(nullptr);
   ORB::OC_GAME_SERVICE_ONE::Get().Shutdown();
   return 1;
 }
