@@ -41,39 +41,52 @@ std::string WideToUtf8(std::wstring_view text) {
 std::wstring Utf8ToWide(std::string_view text) {
   std::wstring out;
   out.reserve(text.size());
-  size_t i = 0;
   const size_t n = text.size();
+  auto byte = [&text](size_t at) { return static_cast<unsigned char>(text[at]); };
+  size_t i = 0;
   while (i < n) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    int extra = 0;
-    char32_t c = 0;
-    char32_t minimum = 0;
+    const unsigned char lead = byte(i);
     if (lead < 0x80) {
       out.push_back(static_cast<wchar_t>(lead));
       ++i;
       continue;
-    } else if (lead >= 0xC2 && lead <= 0xDF) {
-      extra = 1; c = lead & 0x1F; minimum = 0x80;
+    }
+    // The allowed range of the second byte excludes overlong forms,
+    // surrogates and code points above U+10FFFF from the start.
+    int extra = 0;
+    unsigned char low = 0x80;
+    unsigned char high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+      extra = 1;
     } else if (lead >= 0xE0 && lead <= 0xEF) {
-      extra = 2; c = lead & 0x0F; minimum = 0x800;
+      extra = 2;
+      if (lead == 0xE0) low = 0xA0;
+      if (lead == 0xED) high = 0x9F;
     } else if (lead >= 0xF0 && lead <= 0xF4) {
-      extra = 3; c = lead & 0x07; minimum = 0x10000;
+      extra = 3;
+      if (lead == 0xF0) low = 0x90;
+      if (lead == 0xF4) high = 0x8F;
     } else {
       // A stray continuation byte or a lead byte no valid text uses.
       out.push_back(static_cast<wchar_t>(kReplacement));
       ++i;
       continue;
     }
+    char32_t c = lead & (0x3F >> extra);
     size_t j = i + 1;
     int taken = 0;
-    while (taken < extra && j < n && (static_cast<unsigned char>(text[j]) & 0xC0) == 0x80) {
-      c = (c << 6) | (static_cast<unsigned char>(text[j]) & 0x3F);
+    while (taken < extra && j < n) {
+      const unsigned char next = byte(j);
+      const unsigned char min = taken == 0 ? low : 0x80;
+      const unsigned char max = taken == 0 ? high : 0xBF;
+      if (next < min || next > max) break;
+      c = (c << 6) | (next & 0x3F);
       ++j;
       ++taken;
     }
-    if (taken < extra || c < minimum || !IsScalar(c)) {
-      // One replacement for the broken sequence; resume at the first byte
-      // that did not belong to it.
+    if (taken < extra) {
+      // One replacement for the longest valid start of a sequence; decoding
+      // resumes at the first byte that could not continue it.
       out.push_back(static_cast<wchar_t>(kReplacement));
       i = j;
       continue;
