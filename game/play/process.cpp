@@ -207,14 +207,24 @@ void GG_PROCESS::UpdateSweep(float frameTime) {
   const float t = sweep_time_ > 0.0f ? std::min(1.0f, sweep_elapsed_ / sweep_time_) : 1.0f;
   sweep_a_ = sweep_start_a_ + sweep_move_ * t;
   sweep_b_ = sweep_start_b_ + sweep_move_ * t;
+  // A cell lights when the segment touches it (inside the thin ellipse
+  // round the segment) or has passed over it since the last frame: with
+  // whole frames as steps, cells near the segment's ends would otherwise be
+  // stepped over.
   const float span = ORB::Vector2::Distance(sweep_a_, sweep_b_);
+  const ORB::Vector2 along = span > 0.0f ? (sweep_b_ - sweep_a_) / span : ORB::Vector2();
+  ORB::Vector2 normal = sweep_move_;
+  normal.Normalize();
+  const float front = ORB::Vector2::Dot(sweep_a_, normal);
   for (GG_ELEMENT* cell : cells_to_find_) {
     if (cell->EndStarted()) continue;
     const ORB::Vector2 centre = cell->Centre();
-    if (ORB::Vector2::Distance(centre, sweep_a_) + ORB::Vector2::Distance(centre, sweep_b_) <=
-        1.005f * span) {
-      cell->SetEndStarted(true);
-    }
+    const bool touched = ORB::Vector2::Distance(centre, sweep_a_) +
+                             ORB::Vector2::Distance(centre, sweep_b_) <=
+                         1.005f * span;
+    const float offset = ORB::Vector2::Dot(centre - sweep_a_, along);
+    const bool passed = ORB::Vector2::Dot(centre, normal) <= front && offset >= 0.0f && offset <= span;
+    if (touched || passed) cell->SetEndStarted(true);
   }
   if (t >= 1.0f) {
     active_ = false;
