@@ -41,11 +41,13 @@ void NumberPanel::Build(const BoardSettings& settings) {
 }
 
 ORB::Vector2 NumberPanel::NumberPosition(int32_t line, int32_t runIndex, int32_t runCount) const {
-  // Along the board: as the cells, with the block shift taken before the
-  // first line of every block (the first included, which brings the frame
-  // corner to the first cell).
+  // Along the board: the centre of the line's cells, with the block shift
+  // taken before the first line of every block (the first included, which
+  // brings the frame corner to the first cell), so one "shift_first" serves
+  // every cell size.
   const int32_t blocksBefore = block_ > 0 ? line / block_ + 1 : 1;
-  const float along = static_cast<float>(line * cell_size_ - blocksBefore * shift_);
+  const float along = static_cast<float>(line * cell_size_ - blocksBefore * shift_) +
+                      static_cast<float>(cell_size_) / 2.0f;
   // Away from the board: the last run sits nearest.
   const float away = static_cast<float>((runCount - 1 - runIndex) * interval_);
   if (vertical_) {
