@@ -35,7 +35,7 @@ uint32_t ParseHex(std::string_view text) {
 size_t CountBlanks(std::string_view text) {
   size_t count = 0;
   for (char c : text) {
-    if (c == ' ' || c == '\t') ++count;
+    if (c == ' ') ++count;
   }
   return count;
 }

@@ -11,7 +11,7 @@ namespace ORB {
 // 0 when there is none; values beyond 32 bits saturate.
 uint32_t ParseHex(std::string_view text);
 
-// Blanks (spaces and tabs) in the text: a resource name with one is
+// Blanks (spaces) in the text: a resource name with one is
 // "folder file".
 size_t CountBlanks(std::string_view text);
 

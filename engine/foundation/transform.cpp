@@ -79,6 +79,7 @@ OS_TRANSFORM3 OS_TRANSFORM3::GetWorld(bool noPosition, bool noRotation, bool noS
     if (seen) break;
     chain[count++] = p;
   }
+  if (count == 0) return result;  // its own parent: nothing to combine
 
   // The farthest ancestor is its own world placement; walk down from it.
   OS_TRANSFORM3 world = *chain[count - 1];

@@ -61,16 +61,6 @@ TEST(Matrix4, RotationsForRowVectors) {
   ExpectNear(Matrix4::RotationYawPitchRoll(kPi, 0, kPi).TransformPoint({1, 2, 3}), {1, -2, -3});
 }
 
-TEST(Matrix4, ElementArithmetic) {
-  const Matrix4 a = Matrix4::Scaling(2, 3, 4);
-  const Matrix4 sum = a + Matrix4();
-  EXPECT_EQ(sum(0, 0), 3.0f);
-  EXPECT_EQ(sum(3, 3), 2.0f);
-  EXPECT_EQ((sum - Matrix4())(0, 0), 2.0f);
-  EXPECT_EQ((a * 2.0f)(2, 2), 8.0f);
-  EXPECT_EQ((0.5f * a)(1, 1), 1.5f);
-}
-
 TEST(Matrix4, ModelMatrixOfTransform) {
   OS_TRANSFORM3 t;
   t.pivot.Set(50, 20, 0);

@@ -57,26 +57,17 @@ TEST(Vector2, LengthAndNormalize) {
   EXPECT_TRUE(Vector2(3, 4) != 4);
 }
 
-TEST(Vector2, ArithmeticAndIndex) {
+TEST(Vector2, IndexAndDivision) {
   const Vector2 v(2, -3);
   EXPECT_EQ(v[0], 2.0f);
   EXPECT_EQ(v[1], -3.0f);
   EXPECT_EQ(v[2], 0.0f);
   EXPECT_EQ(v[-1], 0.0f);
-  EXPECT_EQ(-v, Vector2(-2, 3));
-  EXPECT_EQ(v + Vector2(1, 1), Vector2(3, -2));
-  EXPECT_EQ(v - Vector2(1, 1), Vector2(1, -4));
-  EXPECT_EQ(v * 2.0f, Vector2(4, -6));
   EXPECT_EQ(v / 2.0f, Vector2(1, -1.5f));
   EXPECT_EQ(v / 0.0f, v);  // division by zero leaves the vector
   Vector2 w = v;
   w /= 0.0f;
   EXPECT_EQ(w, v);
-  w += Vector2(1, 1);
-  w -= Vector2(0, 2);
-  w *= 3.0f;
-  EXPECT_EQ(w, Vector2(9, -12));
-  EXPECT_EQ(Vector2(7.0f), Vector2(7, 7));
 }
 
 TEST(Vector2, TextForm) {
@@ -126,11 +117,7 @@ TEST(Vector3, ProductsAndComponents) {
   EXPECT_EQ(a / 0.0f, a);
   Vector3 c = a;
   c /= 0.0f;
-  c += b;
-  c -= Vector3(1, 1, 1);
-  c *= 2.0f;
-  EXPECT_EQ(c, Vector3(8, 12, 16));
-  EXPECT_EQ(-c / 4.0f, Vector3(-2, -3, -4));
+  EXPECT_EQ(c, a);
 }
 
 TEST(Vector3, AngleBetween) {

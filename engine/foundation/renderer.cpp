@@ -1,0 +1,315 @@
+#include "engine/foundation/renderer.h"
+
+#include <atomic>
+
+#include "engine/foundation/transform.h"
+#include "engine/platform/gl_device.h"
+
+namespace ORB {
+
+namespace {
+
+std::atomic<Renderer*> g_current{nullptr};
+
+using platform::Filter;
+using platform::Primitive;
+
+// Primitives 4 to 7 name nothing; such batches are dropped.
+bool ToPrimitive(uint32_t field, Primitive& primitive) {
+  switch (field) {
+    case RenderState::kPrimitivePoints: primitive = Primitive::Points; return true;
+    case RenderState::kPrimitiveLines: primitive = Primitive::Lines; return true;
+    case RenderState::kPrimitiveTriangles: primitive = Primitive::Triangles; return true;
+    case RenderState::kPrimitivePointSprites: primitive = Primitive::PointSprites; return true;
+    default: return false;
+  }
+}
+
+}  // namespace
+
+Renderer::Renderer() : Renderer(platform::CreateGlDevice()) {}
+
+Renderer::Renderer(std::unique_ptr<platform::GpuDevice> device)
+    : device_(std::move(device)), points_(new platform::GpuPoint[kPointChunk]) {
+  g_current.store(this);
+}
+
+Renderer::~Renderer() {
+  if (device_ != nullptr) {
+    for (auto& entry : textures_) {
+      if (entry.second->handle != 0) device_->DestroyTexture(entry.second->handle);
+    }
+  }
+  textures_.clear();
+  device_.reset();
+  Renderer* self = this;
+  g_current.compare_exchange_strong(self, nullptr);
+}
+
+Renderer* Renderer::Current() { return g_current.load(); }
+
+int32_t Renderer::Init(void* window_handle, float near_plane, float far_plane) {
+  if (device_ == nullptr) return -1;
+  if (!device_->Open(window_handle)) return -1;
+  window_ = window_handle;
+  near_ = near_plane;
+  far_ = far_plane;
+  initialised_ = true;
+  if (SetDisplayMode(1024, 768, false, false) != 1) return -1;
+  if (default_texture_ == nullptr) {
+    default_texture_ = CreateBlank(kDefaultTextureSide, kDefaultTextureSide);
+    if (default_texture_ == nullptr) return -1;
+    default_texture_->name = "default";
+  }
+  return 1;
+}
+
+int32_t Renderer::SetDisplayMode(int32_t width, int32_t height, bool fullscreen,
+                                 bool desktop_resolution) {
+  if (!initialised_ || !HasDevice() || width <= 0 || height <= 0) return -1;
+  if (width == width_ && height == height_ && fullscreen == fullscreen_ &&
+      desktop_resolution == desktop_resolution_) {
+    return 1;
+  }
+  width_ = width;
+  height_ = height;
+  fullscreen_ = fullscreen;
+  desktop_resolution_ = desktop_resolution;
+  // The image keeps the game's size whatever the window: the device scales
+  // it into the window's drawable area and letterboxes it, so the camera
+  // needs no aspect correction of its own.
+  device_->SetBackBufferSize(width, height);
+  return RestoreDevice();
+}
+
+int32_t Renderer::RestoreDevice() {
+  if (!initialised_ || !HasDevice()) return -1;
+  if (frame_state_ == kInFrame) {
+    Flush();
+  } else {
+    batch_.Clear();
+  }
+  point_count_ = 0;
+  if (!device_->Reset()) return -1;
+
+  // The pipeline's known starting state: alpha blending (source alpha,
+  // inverse source alpha), 3-D bit, no depth test, no lighting, no texture.
+  current_state_ = RenderState(RenderState::kBlend | RenderState::k3D);
+  device_->SetBlend(true);
+  device_blend_ = true;
+  device_->SetAdditive(false);
+  device_->SetFilter(Filter::Point);
+  device_->SetDepthTest(false);
+  device_->SetLighting(false);
+  device_->SetAddressing(false, false);
+  device_->SetAntialias(false);
+  device_->BindTexture(0);
+  current_texture_ = nullptr;
+
+  camera_ = Camera::Build(width_, height_, near_, far_);
+  draw_matrix_ = Matrix4::Identity();
+  SendTransform(BaseTransform());
+  return 1;
+}
+
+int32_t Renderer::BeginFrame() {
+  if (!initialised_ || !HasDevice() || frame_state_ != kFrameEnded) return -1;
+  switch (device_->TestStatus()) {
+    case platform::DeviceStatus::Lost:
+      return -1;
+    case platform::DeviceStatus::NeedsReset:
+      RestoreDevice();
+      return -110;
+    case platform::DeviceStatus::Ok:
+      break;
+  }
+  if (!device_->BeginScene()) return 0;
+  if (!device_->Clear(clear_colour_.ToUInt(), true, true, 1.0f, 0)) {
+    // Leave no scene open behind a failed frame, or the next one could not begin.
+    device_->EndScene();
+    return -1;
+  }
+  frame_state_ = kInFrame;
+  counters_ = Counters{};
+  return 1;
+}
+
+int32_t Renderer::EndFrame() {
+  if (!HasDevice() || frame_state_ != kInFrame) return -1;
+  Flush();
+  device_->EndScene();
+  device_->Present();
+  frame_state_ = kFrameEnded;
+  return 0;
+}
+
+int32_t Renderer::Clear() {
+  if (!HasDevice()) return -1;
+  return device_->Clear(clear_colour_.ToUInt(), true, true, 1.0f, 0) ? 1 : -1;
+}
+
+Matrix4 Renderer::BaseTransform() const {
+  // The 3-D and the 2-D world are the same matrix; bit 17 only decides
+  // which of the two is in force.
+  return camera_.WorldViewProjection();
+}
+
+void Renderer::SendTransform(const Matrix4& matrix) { device_->SetTransform(matrix.m); }
+
+void Renderer::ApplyState(RenderState state) {
+  if (state == current_state_) return;
+  ++counters_.state_changes;
+  const RenderState old = current_state_;
+
+  // The blend the device should have follows both bits whenever either
+  // changes, so switching the override off turns blending back on.
+  const bool blend = state.EffectiveBlend();
+  if (blend != device_blend_) {
+    device_->SetBlend(blend);
+    device_blend_ = blend;
+  }
+  if (state.Additive() != old.Additive()) device_->SetAdditive(state.Additive());
+  if (state.Filter() != old.Filter()) {
+    switch (state.Filter()) {
+      case 0:
+      case 1: device_->SetFilter(Filter::Point); break;
+      case 2: device_->SetFilter(Filter::Linear); break;
+      case 3: device_->SetFilter(Filter::Anisotropic); break;
+      default: break;  // other values leave the filters as they are
+    }
+  }
+  if (state.DepthTest() != old.DepthTest()) device_->SetDepthTest(state.DepthTest());
+  if (state.Lighting() != old.Lighting()) device_->SetLighting(state.Lighting());
+  const uint32_t addressing = state.Addressing();
+  device_->SetAddressing((addressing & 1u) != 0, (addressing & 2u) != 0);
+  device_->SetAntialias(state.Antialias());
+  if (state.Is3D() != old.Is3D()) {
+    Flush();
+    SendTransform(BaseTransform());
+  }
+  current_state_ = state;
+}
+
+void Renderer::BindTexture(TextureRecord* texture) {
+  if (texture == current_texture_) return;
+  device_->BindTexture(texture != nullptr ? texture->handle : 0);
+  current_texture_ = texture;
+}
+
+int32_t Renderer::DrawMesh(const MeshVertex* vertices, TextureRecord* texture, RenderState state,
+                           int32_t vertex_count, const uint16_t* indices, int32_t index_count) {
+  if (!HasDevice() || vertices == nullptr || vertex_count <= 0 || index_count < 0) return -1;
+  if (index_count > 0 && indices == nullptr) return -1;
+  ++counters_.meshes;
+  if (!RenderBatch::FitsEmpty(vertex_count, index_count)) return -1;
+  if (texture == nullptr) texture = default_texture_;
+  // An untextured state draws no texture, whatever texture the mesh names,
+  // so untextured meshes batch together.
+  TextureRecord* bound = state.Textured() ? texture : nullptr;
+  if (!(state == current_state_) || bound != current_texture_ ||
+      !batch_.Fits(vertex_count, index_count)) {
+    Flush();
+    ApplyState(state);
+    BindTexture(bound);
+  }
+  return batch_.Append(vertices, vertex_count, indices, index_count, &draw_matrix_) ? 1 : -1;
+}
+
+int32_t Renderer::DrawMeshTransformed(const MeshVertex* vertices, TextureRecord* texture,
+                                      RenderState state, int32_t vertex_count,
+                                      const uint16_t* indices, int32_t index_count) {
+  if (!HasDevice() || vertices == nullptr || vertex_count <= 0 || index_count < 0) return -1;
+  if (index_count > 0 && indices == nullptr) return -1;
+  ++counters_.meshes;
+  if (!RenderBatch::FitsEmpty(vertex_count, index_count)) return -1;
+  if (texture == nullptr) texture = default_texture_;
+  Flush();
+  ApplyState(state);
+  BindTexture(state.Textured() ? texture : nullptr);
+  if (!batch_.Append(vertices, vertex_count, indices, index_count, nullptr)) return -1;
+  SendTransform(draw_matrix_ * BaseTransform());
+  Flush();
+  SendTransform(BaseTransform());
+  return 1;
+}
+
+void Renderer::Flush() {
+  if (batch_.Empty() || !HasDevice()) {
+    batch_.Clear();
+    return;
+  }
+  Primitive primitive = Primitive::Triangles;
+  if (ToPrimitive(current_state_.Primitive(), primitive)) {
+    ++counters_.draw_calls;
+    device_->DrawMesh(primitive, batch_.Vertices(), batch_.VertexCount(),
+                      batch_.IndexCount() > 0 ? batch_.Indices() : nullptr, batch_.IndexCount());
+  }
+  batch_.Clear();
+}
+
+void Renderer::BeginPoints(TextureRecord* texture, RenderState state) {
+  Flush();
+  ++counters_.meshes;
+  ApplyState(state);
+  BindTexture(state.Textured() ? texture : nullptr);
+  point_primitive_ = state.Primitive() == RenderState::kPrimitivePointSprites
+                         ? Primitive::PointSprites
+                         : Primitive::Points;
+  point_count_ = 0;
+}
+
+void Renderer::AddPoint(const PointVertex& point) {
+  platform::GpuPoint& out = points_[point_count_];
+  const float* m = draw_matrix_.m;
+  out.x = point.x * m[0] + point.y * m[4] + point.z * m[8] + m[12];
+  out.y = point.x * m[1] + point.y * m[5] + point.z * m[9] + m[13];
+  out.z = point.x * m[2] + point.y * m[6] + point.z * m[10] + m[14];
+  out.size = point.size;
+  out.colour = point.colour;
+  if (++point_count_ == kPointChunk) FlushPoints();
+}
+
+void Renderer::FlushPoints() {
+  if (point_count_ == 0) return;
+  ++counters_.draw_calls;
+  device_->DrawPoints(point_primitive_, points_.get(), point_count_);
+  point_count_ = 0;
+}
+
+int32_t Renderer::DrawPoints(const PointVertex* points, int32_t count, TextureRecord* texture,
+                             RenderState state) {
+  if (!HasDevice() || points == nullptr || count <= 0) return -1;
+  BeginPoints(texture, state);
+  for (int32_t i = 0; i < count; ++i) AddPoint(points[i]);
+  FlushPoints();
+  return 1;
+}
+
+int32_t Renderer::DrawSquare(float x, float y, Colour colour, float side) {
+  if (!HasDevice()) return -1;
+  draw_matrix_ = Matrix4::Identity();
+  const uint32_t argb = colour.ToUInt();
+  MeshVertex corners[4];
+  corners[0].x = x;
+  corners[0].y = y;
+  corners[1].x = x + side;
+  corners[1].y = y;
+  corners[2].x = x + side;
+  corners[2].y = y + side;
+  corners[3].x = x;
+  corners[3].y = y + side;
+  for (MeshVertex& corner : corners) {
+    corner.z = 1.0f;
+    corner.colour = argb;
+  }
+  static constexpr uint16_t kIndices[6] = {0, 1, 2, 0, 2, 3};
+  RenderState state(RenderState::k3D);
+  state.SetPrimitive(RenderState::kPrimitiveTriangles);
+  return DrawMesh(corners, nullptr, state, 4, kIndices, 6);
+}
+
+void Renderer::SetWorld(const OS_TRANSFORM3& transform) {
+  draw_matrix_ = Matrix4::FromTransform(transform);
+}
+
+}  // namespace ORB

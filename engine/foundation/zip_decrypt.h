@@ -1,0 +1,29 @@
+#pragma once
+// Reading of zip entries sealed with the traditional PKWARE cipher. The
+// system's minizip is built without decryption, so the archive reader fetches
+// such an entry raw (12-byte cipher header plus the sealed payload) and hands
+// it here to be opened, expanded and checked.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace ORB {
+
+// What the central directory says about the sealed entry.
+struct SealedEntryInfo {
+  uint32_t flags = 0;              // general purpose bit flag
+  uint32_t method = 0;             // 0 stored, 8 deflated
+  uint32_t crc = 0;                // CRC-32 of the plain content
+  uint32_t dosDate = 0;            // date in the high word, time in the low word
+  uint64_t uncompressedSize = 0;
+};
+
+// Results beyond 1 (opened): -108 the password does not open the entry (or
+// the entry uses a method this reader does not know), -109 the payload is
+// damaged (it does not expand to the promised size or its CRC differs).
+// On success `out` holds the plain content followed by one zero byte.
+int32_t OpenSealedEntry(const uint8_t* raw, size_t rawSize, const SealedEntryInfo& info,
+                        const std::string& password, std::vector<uint8_t>& out);
+
+}  // namespace ORB

@@ -1,0 +1,206 @@
+#include "engine/platform/fake_gpu_device.h"
+
+#include <algorithm>
+#include <cstring>
+#include <utility>
+
+namespace ORB::platform {
+
+namespace {
+
+std::string Flag(bool on) { return on ? "1" : "0"; }
+
+}  // namespace
+
+void FakeGpuDevice::Log(std::string line) {
+  if (recording_) calls_.push_back(std::move(line));
+}
+
+void FakeGpuDevice::ClearLog() {
+  calls_.clear();
+  draws_.clear();
+}
+
+bool FakeGpuDevice::Open(void* /*native_window*/) {
+  Log("Open");
+  open_ = !fail_open_;
+  return open_;
+}
+
+void FakeGpuDevice::SetBackBufferSize(int32_t width, int32_t height) {
+  Log("SetBackBufferSize " + std::to_string(width) + " " + std::to_string(height));
+  back_width_ = width;
+  back_height_ = height;
+}
+
+DeviceStatus FakeGpuDevice::TestStatus() { return open_ ? status_ : DeviceStatus::Lost; }
+
+bool FakeGpuDevice::Reset() {
+  Log("Reset");
+  if (!open_ || fail_reset_) return false;
+  ++reset_count_;
+  status_ = DeviceStatus::Ok;
+  return true;
+}
+
+bool FakeGpuDevice::BeginScene() {
+  Log("BeginScene");
+  if (!open_ || fail_begin_scene_ || in_scene_) return false;
+  in_scene_ = true;
+  return true;
+}
+
+bool FakeGpuDevice::Clear(uint32_t argb, bool colour, bool depth, float /*depth_value*/,
+                          int32_t /*stencil*/) {
+  Log("Clear " + std::to_string(argb) + " " + Flag(colour) + " " + Flag(depth));
+  if (!open_ || fail_clear_) return false;
+  if (colour) last_clear_ = argb;
+  return true;
+}
+
+bool FakeGpuDevice::EndScene() {
+  Log("EndScene");
+  if (!in_scene_) return false;
+  in_scene_ = false;
+  return true;
+}
+
+bool FakeGpuDevice::Present() {
+  Log("Present");
+  if (!open_) return false;
+  ++present_count_;
+  return true;
+}
+
+void FakeGpuDevice::SetBlend(bool on) {
+  Log("SetBlend " + Flag(on));
+  switches_.blend = on;
+}
+
+void FakeGpuDevice::SetAdditive(bool on) {
+  Log("SetAdditive " + Flag(on));
+  switches_.additive = on;
+}
+
+void FakeGpuDevice::SetFilter(Filter filter) {
+  Log("SetFilter " + std::to_string(static_cast<int32_t>(filter)));
+  switches_.filter = filter;
+}
+
+void FakeGpuDevice::SetDepthTest(bool on) {
+  Log("SetDepthTest " + Flag(on));
+  switches_.depth_test = on;
+}
+
+void FakeGpuDevice::SetLighting(bool on) {
+  Log("SetLighting " + Flag(on));
+  switches_.lighting = on;
+}
+
+void FakeGpuDevice::SetAddressing(bool wrap_u, bool wrap_v) {
+  Log("SetAddressing " + Flag(wrap_u) + " " + Flag(wrap_v));
+  switches_.wrap_u = wrap_u;
+  switches_.wrap_v = wrap_v;
+}
+
+void FakeGpuDevice::SetAntialias(bool on) {
+  Log("SetAntialias " + Flag(on));
+  switches_.antialias = on;
+}
+
+void FakeGpuDevice::SetTransform(const float matrix[16]) {
+  Log("SetTransform");
+  std::memcpy(transform_, matrix, sizeof(transform_));
+}
+
+TextureHandle FakeGpuDevice::CreateTexture(int32_t width, int32_t height, const uint32_t* pixels) {
+  Log("CreateTexture " + std::to_string(width) + " " + std::to_string(height));
+  if (!open_ || fail_create_texture_ || width <= 0 || height <= 0) return 0;
+  Texture texture;
+  texture.width = width;
+  texture.height = height;
+  const size_t count = static_cast<size_t>(width) * static_cast<size_t>(height);
+  if (pixels != nullptr) {
+    texture.pixels.assign(pixels, pixels + count);
+  } else {
+    texture.pixels.assign(count, 0u);
+  }
+  const TextureHandle handle = next_texture_++;
+  textures_.emplace(handle, std::move(texture));
+  return handle;
+}
+
+bool FakeGpuDevice::UpdateTexture(TextureHandle texture, int32_t width, int32_t height,
+                                  const uint32_t* pixels) {
+  Log("UpdateTexture " + std::to_string(texture));
+  auto found = textures_.find(texture);
+  if (found == textures_.end() || pixels == nullptr || found->second.width != width ||
+      found->second.height != height) {
+    return false;
+  }
+  std::copy(pixels, pixels + found->second.pixels.size(), found->second.pixels.begin());
+  return true;
+}
+
+bool FakeGpuDevice::ReadTexture(TextureHandle texture, int32_t width, int32_t height,
+                                uint32_t* pixels) {
+  auto found = textures_.find(texture);
+  if (found == textures_.end() || pixels == nullptr || found->second.width != width ||
+      found->second.height != height) {
+    return false;
+  }
+  std::copy(found->second.pixels.begin(), found->second.pixels.end(), pixels);
+  return true;
+}
+
+void FakeGpuDevice::DestroyTexture(TextureHandle texture) {
+  Log("DestroyTexture " + std::to_string(texture));
+  textures_.erase(texture);
+  if (bound_ == texture) bound_ = 0;
+}
+
+void FakeGpuDevice::BindTexture(TextureHandle texture) {
+  Log("BindTexture " + std::to_string(texture));
+  bound_ = texture;
+}
+
+void FakeGpuDevice::DrawMesh(Primitive primitive, const GpuVertex* vertices, int32_t vertex_count,
+                             const uint16_t* indices, int32_t index_count) {
+  ++draw_count_;
+  if (!recording_) return;
+  Log("DrawMesh " + std::to_string(static_cast<int32_t>(primitive)) + " " +
+      std::to_string(vertex_count) + " " + std::to_string(index_count));
+  DrawRecord record;
+  record.primitive = primitive;
+  record.texture = bound_;
+  record.vertex_count = vertex_count;
+  record.index_count = index_count;
+  std::memcpy(record.transform, transform_, sizeof(transform_));
+  if (vertices != nullptr && vertex_count > 0) record.vertices.assign(vertices, vertices + vertex_count);
+  if (indices != nullptr && index_count > 0) record.indices.assign(indices, indices + index_count);
+  draws_.push_back(std::move(record));
+}
+
+void FakeGpuDevice::DrawPoints(Primitive primitive, const GpuPoint* points, int32_t count) {
+  ++draw_count_;
+  if (!recording_) return;
+  Log("DrawPoints " + std::to_string(static_cast<int32_t>(primitive)) + " " + std::to_string(count));
+  DrawRecord record;
+  record.primitive = primitive;
+  record.points = true;
+  record.texture = bound_;
+  record.vertex_count = count;
+  std::memcpy(record.transform, transform_, sizeof(transform_));
+  if (points != nullptr && count > 0) record.point_data.assign(points, points + count);
+  draws_.push_back(std::move(record));
+}
+
+bool FakeGpuDevice::ReadPixels(int32_t, int32_t, int32_t, int32_t, uint32_t*) { return false; }
+
+std::vector<uint32_t> FakeGpuDevice::TexturePixels(TextureHandle texture) const {
+  auto found = textures_.find(texture);
+  if (found == textures_.end()) return {};
+  return found->second.pixels;
+}
+
+}  // namespace ORB::platform

@@ -1,0 +1,134 @@
+#pragma once
+// A drawing device that draws nothing: it records every call, keeps texture
+// images in memory, and can be told to fail or to lose itself, so renderer
+// logic runs in tests without a GPU.
+#include <map>
+#include <string>
+#include <vector>
+
+#include "engine/platform/gpu_device.h"
+
+namespace ORB::platform {
+
+class FakeGpuDevice final : public GpuDevice {
+ public:
+  struct DrawRecord {
+    Primitive primitive = Primitive::Triangles;
+    bool points = false;  // drawn through DrawPoints
+    TextureHandle texture = 0;
+    int32_t vertex_count = 0;
+    int32_t index_count = 0;
+    float transform[16] = {};
+    // Copies of what was drawn (kept while recording is on).
+    std::vector<GpuVertex> vertices;
+    std::vector<uint16_t> indices;
+    std::vector<GpuPoint> point_data;
+  };
+
+  struct Switches {
+    bool blend = false;
+    bool additive = false;
+    Filter filter = Filter::Point;
+    bool depth_test = false;
+    bool lighting = false;
+    bool wrap_u = false;
+    bool wrap_v = false;
+    bool antialias = false;
+  };
+
+  FakeGpuDevice() = default;
+
+  bool Open(void* native_window) override;
+  bool IsOpen() const override { return open_; }
+  void SetBackBufferSize(int32_t width, int32_t height) override;
+  DeviceStatus TestStatus() override;
+  bool Reset() override;
+  bool BeginScene() override;
+  bool Clear(uint32_t argb, bool colour, bool depth, float depth_value, int32_t stencil) override;
+  bool EndScene() override;
+  bool Present() override;
+  void SetBlend(bool on) override;
+  void SetAdditive(bool on) override;
+  void SetFilter(Filter filter) override;
+  void SetDepthTest(bool on) override;
+  void SetLighting(bool on) override;
+  void SetAddressing(bool wrap_u, bool wrap_v) override;
+  void SetAntialias(bool on) override;
+  void SetTransform(const float matrix[16]) override;
+  TextureHandle CreateTexture(int32_t width, int32_t height, const uint32_t* pixels) override;
+  bool UpdateTexture(TextureHandle texture, int32_t width, int32_t height,
+                     const uint32_t* pixels) override;
+  bool ReadTexture(TextureHandle texture, int32_t width, int32_t height,
+                   uint32_t* pixels) override;
+  void DestroyTexture(TextureHandle texture) override;
+  void BindTexture(TextureHandle texture) override;
+  void DrawMesh(Primitive primitive, const GpuVertex* vertices, int32_t vertex_count,
+                const uint16_t* indices, int32_t index_count) override;
+  void DrawPoints(Primitive primitive, const GpuPoint* points, int32_t count) override;
+  bool ReadPixels(int32_t x, int32_t y, int32_t width, int32_t height, uint32_t* argb) override;
+
+  // --- Test controls.
+  void FailOpen(bool fail) { fail_open_ = fail; }
+  void FailBeginScene(bool fail) { fail_begin_scene_ = fail; }
+  void FailClear(bool fail) { fail_clear_ = fail; }
+  void FailReset(bool fail) { fail_reset_ = fail; }
+  void FailCreateTexture(bool fail) { fail_create_texture_ = fail; }
+  // The status the next TestStatus answers; a successful Reset makes it Ok.
+  void SetStatus(DeviceStatus status) { status_ = status; }
+  // With recording off only the counters and the last switches are kept
+  // (for long runs such as benchmarks).
+  void SetRecording(bool on) { recording_ = on; }
+
+  // --- What the device was told.
+  // One line a call, in order ("SetBlend 1", "DrawMesh 2 8 12", "Present").
+  const std::vector<std::string>& Calls() const { return calls_; }
+  const std::vector<DrawRecord>& Draws() const { return draws_; }
+  void ClearLog();
+  int32_t DrawCount() const { return draw_count_; }
+  int32_t PresentCount() const { return present_count_; }
+  int32_t ResetCount() const { return reset_count_; }
+  bool InScene() const { return in_scene_; }
+  const Switches& Current() const { return switches_; }
+  TextureHandle BoundTexture() const { return bound_; }
+  int32_t BackBufferWidth() const { return back_width_; }
+  int32_t BackBufferHeight() const { return back_height_; }
+  uint32_t LastClearColour() const { return last_clear_; }
+  size_t LiveTextureCount() const { return textures_.size(); }
+  bool HasTexture(TextureHandle texture) const { return textures_.count(texture) != 0; }
+  // The image of a live texture (empty when unknown).
+  std::vector<uint32_t> TexturePixels(TextureHandle texture) const;
+
+ private:
+  struct Texture {
+    int32_t width = 0;
+    int32_t height = 0;
+    std::vector<uint32_t> pixels;
+  };
+
+  void Log(std::string line);
+
+  bool open_ = false;
+  bool fail_open_ = false;
+  bool fail_begin_scene_ = false;
+  bool fail_clear_ = false;
+  bool fail_reset_ = false;
+  bool fail_create_texture_ = false;
+  bool recording_ = true;
+  bool in_scene_ = false;
+  DeviceStatus status_ = DeviceStatus::Ok;
+  int32_t back_width_ = 0;
+  int32_t back_height_ = 0;
+  uint32_t last_clear_ = 0;
+  int32_t draw_count_ = 0;
+  int32_t present_count_ = 0;
+  int32_t reset_count_ = 0;
+  Switches switches_;
+  TextureHandle bound_ = 0;
+  TextureHandle next_texture_ = 1;
+  float transform_[16] = {};
+  std::map<TextureHandle, Texture> textures_;
+  std::vector<std::string> calls_;
+  std::vector<DrawRecord> draws_;
+};
+
+}  // namespace ORB::platform

@@ -1,0 +1,539 @@
+#include "engine/platform/gl_device.h"
+
+#include <SDL.h>
+#include <epoxy/gl.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+namespace ORB::platform {
+
+namespace {
+
+// One program draws everything. Matrices arrive in row-vector order; read as
+// a column-major GLSL matrix that is the transpose, so M^T * v equals the row
+// product v * M. Clip depth arrives in the 0..w range and is moved to -w..w.
+constexpr const char* kVertexShader = R"(#version 330 core
+layout(location = 0) in vec3 a_position;
+layout(location = 1) in vec4 a_colour;
+layout(location = 2) in vec2 a_uv;
+layout(location = 3) in float a_size;
+uniform mat4 u_transform;
+uniform float u_point_scale;
+out vec4 v_colour;
+out vec2 v_uv;
+void main() {
+  vec4 p = u_transform * vec4(a_position, 1.0);
+  p.z = 2.0 * p.z - p.w;
+  gl_Position = p;
+  v_colour = a_colour;
+  v_uv = a_uv;
+  gl_PointSize = max(a_size * u_point_scale, 1.0);
+}
+)";
+
+constexpr const char* kFragmentShader = R"(#version 330 core
+uniform sampler2D u_texture;
+uniform int u_textured;
+uniform int u_sprite;
+in vec4 v_colour;
+in vec2 v_uv;
+out vec4 o_colour;
+void main() {
+  vec4 colour = v_colour;
+  if (u_textured != 0) {
+    vec2 uv = u_sprite != 0 ? gl_PointCoord : v_uv;
+    colour *= texture(u_texture, uv);
+  }
+  o_colour = colour;
+}
+)";
+
+GLuint CompileShader(GLenum kind, const char* source) {
+  const GLuint shader = glCreateShader(kind);
+  glShaderSource(shader, 1, &source, nullptr);
+  glCompileShader(shader);
+  GLint ok = GL_FALSE;
+  glGetShaderiv(shader, GL_COMPILE_STATUS, &ok);
+  if (ok != GL_TRUE) {
+    char log[1024] = {};
+    glGetShaderInfoLog(shader, sizeof(log), nullptr, log);
+    std::fprintf(stderr, "GL shader: %s\n", log);
+    glDeleteShader(shader);
+    return 0;
+  }
+  return shader;
+}
+
+GLenum PrimitiveMode(Primitive primitive) {
+  switch (primitive) {
+    case Primitive::Points:
+    case Primitive::PointSprites: return GL_POINTS;
+    case Primitive::Lines: return GL_LINES;
+    case Primitive::Triangles: break;
+  }
+  return GL_TRIANGLES;
+}
+
+// Grows (never shrinks) a streaming buffer and orphans its old storage, so a
+// draw never waits for the GPU to finish with the previous contents.
+void Upload(GLenum target, size_t& capacity, const void* data, size_t bytes) {
+  if (bytes > capacity) capacity = std::max(bytes, capacity * 2);
+  glBufferData(target, static_cast<GLsizeiptr>(capacity), nullptr, GL_STREAM_DRAW);
+  glBufferSubData(target, 0, static_cast<GLsizeiptr>(bytes), data);
+}
+
+}  // namespace
+
+GlDevice::GlDevice() = default;
+
+GlDevice::~GlDevice() {
+  if (context_ == nullptr) return;
+  if (MakeCurrent()) {
+    for (TextureHandle texture : textures_) {
+      const GLuint name = texture;
+      glDeleteTextures(1, &name);
+    }
+    DestroyObjects();
+  }
+  textures_.clear();
+  SDL_GL_MakeCurrent(static_cast<SDL_Window*>(window_), nullptr);
+  SDL_GL_DeleteContext(static_cast<SDL_GLContext>(context_));
+  context_ = nullptr;
+}
+
+bool GlDevice::MakeCurrent() {
+  if (context_ == nullptr) return false;
+  if (SDL_GL_GetCurrentContext() == context_) return true;
+  return SDL_GL_MakeCurrent(static_cast<SDL_Window*>(window_),
+                            static_cast<SDL_GLContext>(context_)) == 0;
+}
+
+bool GlDevice::Open(void* native_window) {
+  if (context_ != nullptr) return true;
+  if (native_window == nullptr) return false;
+  auto* window = static_cast<SDL_Window*>(native_window);
+  if ((SDL_GetWindowFlags(window) & SDL_WINDOW_OPENGL) == 0) {
+    std::fprintf(stderr, "GL device: the window has no OpenGL pixel format\n");
+    return false;
+  }
+  SDL_GLContext context = SDL_GL_CreateContext(window);
+  if (context == nullptr) {
+    std::fprintf(stderr, "GL context: %s\n", SDL_GetError());
+    return false;
+  }
+  if (SDL_GL_MakeCurrent(window, context) != 0 || epoxy_gl_version() < 33) {
+    std::fprintf(stderr, "GL device: OpenGL 3.3 core is not available\n");
+    SDL_GL_MakeCurrent(window, nullptr);
+    SDL_GL_DeleteContext(context);
+    return false;
+  }
+  window_ = window;
+  context_ = context;
+  if (!CreateObjects()) {
+    DestroyObjects();
+    SDL_GL_MakeCurrent(window, nullptr);
+    SDL_GL_DeleteContext(context);
+    window_ = nullptr;
+    context_ = nullptr;
+    return false;
+  }
+  // Vertical sync where the system offers it; a refusal changes nothing else.
+  SDL_GL_SetSwapInterval(1);
+  return true;
+}
+
+bool GlDevice::CreateObjects() {
+  const GLuint vertex = CompileShader(GL_VERTEX_SHADER, kVertexShader);
+  const GLuint fragment = CompileShader(GL_FRAGMENT_SHADER, kFragmentShader);
+  if (vertex == 0 || fragment == 0) {
+    if (vertex != 0) glDeleteShader(vertex);
+    if (fragment != 0) glDeleteShader(fragment);
+    return false;
+  }
+  program_ = glCreateProgram();
+  glAttachShader(program_, vertex);
+  glAttachShader(program_, fragment);
+  glLinkProgram(program_);
+  glDeleteShader(vertex);
+  glDeleteShader(fragment);
+  GLint linked = GL_FALSE;
+  glGetProgramiv(program_, GL_LINK_STATUS, &linked);
+  if (linked != GL_TRUE) {
+    char log[1024] = {};
+    glGetProgramInfoLog(program_, sizeof(log), nullptr, log);
+    std::fprintf(stderr, "GL program: %s\n", log);
+    return false;
+  }
+  glUseProgram(program_);
+  u_transform_ = glGetUniformLocation(program_, "u_transform");
+  u_textured_ = glGetUniformLocation(program_, "u_textured");
+  u_sprite_ = glGetUniformLocation(program_, "u_sprite");
+  u_point_scale_ = glGetUniformLocation(program_, "u_point_scale");
+  glUniform1i(glGetUniformLocation(program_, "u_texture"), 0);
+  glUniform1f(u_point_scale_, 1.0f);
+  const float identity[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+  glUniformMatrix4fv(u_transform_, 1, GL_FALSE, identity);
+
+  // Mesh vertices: position, colour (B, G, R, A bytes), texture coordinates.
+  glGenVertexArrays(1, &mesh_array_);
+  glGenBuffers(1, &mesh_buffer_);
+  glGenBuffers(1, &index_buffer_);
+  glBindVertexArray(mesh_array_);
+  glBindBuffer(GL_ARRAY_BUFFER, mesh_buffer_);
+  glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, index_buffer_);
+  constexpr GLsizei kMeshStride = sizeof(GpuVertex);
+  glEnableVertexAttribArray(0);
+  glVertexAttribPointer(0, 3, GL_FLOAT, GL_FALSE, kMeshStride,
+                        reinterpret_cast<const void*>(offsetof(GpuVertex, x)));
+  glEnableVertexAttribArray(1);
+  glVertexAttribPointer(1, GL_BGRA, GL_UNSIGNED_BYTE, GL_TRUE, kMeshStride,
+                        reinterpret_cast<const void*>(offsetof(GpuVertex, colour)));
+  glEnableVertexAttribArray(2);
+  glVertexAttribPointer(2, 2, GL_FLOAT, GL_FALSE, kMeshStride,
+                        reinterpret_cast<const void*>(offsetof(GpuVertex, u)));
+  glDisableVertexAttribArray(3);
+
+  // Point vertices: position, size, colour.
+  glGenVertexArrays(1, &point_array_);
+  glGenBuffers(1, &point_buffer_);
+  glBindVertexArray(point_array_);
+  glBindBuffer(GL_ARRAY_BUFFER, point_buffer_);
+  constexpr GLsizei kPointStride = sizeof(GpuPoint);
+  glEnableVertexAttribArray(0);
+  glVertexAttribPointer(0, 3, GL_FLOAT, GL_FALSE, kPointStride,
+                        reinterpret_cast<const void*>(offsetof(GpuPoint, x)));
+  glEnableVertexAttribArray(1);
+  glVertexAttribPointer(1, GL_BGRA, GL_UNSIGNED_BYTE, GL_TRUE, kPointStride,
+                        reinterpret_cast<const void*>(offsetof(GpuPoint, colour)));
+  glDisableVertexAttribArray(2);
+  glVertexAttrib2f(2, 0.0f, 0.0f);
+  glEnableVertexAttribArray(3);
+  glVertexAttribPointer(3, 1, GL_FLOAT, GL_FALSE, kPointStride,
+                        reinterpret_cast<const void*>(offsetof(GpuPoint, size)));
+  glBindVertexArray(0);
+
+  glGenSamplers(1, &sampler_);
+  glBindSampler(0, sampler_);
+  GLint max_side = 0;
+  glGetIntegerv(GL_MAX_TEXTURE_SIZE, &max_side);
+  max_texture_side_ = max_side;
+  if (epoxy_has_gl_extension("GL_EXT_texture_filter_anisotropic") ||
+      epoxy_has_gl_extension("GL_ARB_texture_filter_anisotropic")) {
+    GLfloat most = 0.0f;
+    glGetFloatv(GL_MAX_TEXTURE_MAX_ANISOTROPY_EXT, &most);
+    max_anisotropy_ = most > 1.0f ? most : 0.0f;
+  }
+
+  // Fixed settings: no culling, points sized by the shader, depth test as
+  // "less or equal" whenever it is switched on.
+  glDisable(GL_CULL_FACE);
+  glEnable(GL_PROGRAM_POINT_SIZE);
+  glDepthFunc(GL_LEQUAL);
+  glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+  glPixelStorei(GL_PACK_ALIGNMENT, 4);
+  glActiveTexture(GL_TEXTURE0);
+  ApplySampler();
+  ApplyBlendFunc();
+  return glGetError() == GL_NO_ERROR;
+}
+
+void GlDevice::DestroyObjects() {
+  if (sampler_ != 0) glDeleteSamplers(1, &sampler_);
+  if (point_buffer_ != 0) glDeleteBuffers(1, &point_buffer_);
+  if (point_array_ != 0) glDeleteVertexArrays(1, &point_array_);
+  if (index_buffer_ != 0) glDeleteBuffers(1, &index_buffer_);
+  if (mesh_buffer_ != 0) glDeleteBuffers(1, &mesh_buffer_);
+  if (mesh_array_ != 0) glDeleteVertexArrays(1, &mesh_array_);
+  if (program_ != 0) glDeleteProgram(program_);
+  sampler_ = point_buffer_ = point_array_ = index_buffer_ = mesh_buffer_ = mesh_array_ = 0;
+  program_ = 0;
+}
+
+void GlDevice::SetBackBufferSize(int32_t width, int32_t height) {
+  if (width <= 0 || height <= 0) return;
+  back_width_ = width;
+  back_height_ = height;
+}
+
+DeviceStatus GlDevice::TestStatus() {
+  // An OpenGL context is not lost the way a Direct3D 9 device is.
+  return context_ != nullptr ? DeviceStatus::Ok : DeviceStatus::Lost;
+}
+
+bool GlDevice::Reset() { return MakeCurrent(); }
+
+void GlDevice::UpdateViewport() {
+  int drawable_w = 0;
+  int drawable_h = 0;
+  SDL_GL_GetDrawableSize(static_cast<SDL_Window*>(window_), &drawable_w, &drawable_h);
+  if (drawable_w <= 0 || drawable_h <= 0) {
+    drawable_w = back_width_;
+    drawable_h = back_height_;
+  }
+  if (drawable_w == back_width_ && drawable_h == back_height_) {
+    viewport_ = {0, 0, back_width_, back_height_};
+    point_scale_ = 1.0f;
+  } else {
+    const double scale = std::min(static_cast<double>(drawable_w) / back_width_,
+                                  static_cast<double>(drawable_h) / back_height_);
+    const int32_t w = std::max(1, static_cast<int32_t>(std::lround(back_width_ * scale)));
+    const int32_t h = std::max(1, static_cast<int32_t>(std::lround(back_height_ * scale)));
+    viewport_ = {(drawable_w - w) / 2, (drawable_h - h) / 2, w, h};
+    point_scale_ = static_cast<float>(scale);
+  }
+  // The bars outside the letterbox stay black.
+  if (viewport_.width != drawable_w || viewport_.height != drawable_h) {
+    glDisable(GL_SCISSOR_TEST);
+    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT);
+  }
+  glViewport(viewport_.x, viewport_.y, viewport_.width, viewport_.height);
+  glScissor(viewport_.x, viewport_.y, viewport_.width, viewport_.height);
+  glEnable(GL_SCISSOR_TEST);
+  glUniform1f(u_point_scale_, point_scale_);
+}
+
+bool GlDevice::BeginScene() {
+  if (in_scene_ || !MakeCurrent()) return false;
+  glUseProgram(program_);
+  UpdateViewport();
+  in_scene_ = true;
+  return true;
+}
+
+bool GlDevice::Clear(uint32_t argb, bool colour, bool depth, float depth_value, int32_t stencil) {
+  if (!MakeCurrent()) return false;
+  GLbitfield mask = 0;
+  if (colour) {
+    glClearColor(static_cast<float>((argb >> 16) & 0xFF) / 255.0f,
+                 static_cast<float>((argb >> 8) & 0xFF) / 255.0f,
+                 static_cast<float>(argb & 0xFF) / 255.0f,
+                 static_cast<float>((argb >> 24) & 0xFF) / 255.0f);
+    mask |= GL_COLOR_BUFFER_BIT;
+  }
+  if (depth) {
+    glClearDepth(std::clamp(depth_value, 0.0f, 1.0f));
+    glClearStencil(stencil);
+    mask |= GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT;
+  }
+  if (mask != 0) glClear(mask);
+  return glGetError() == GL_NO_ERROR;
+}
+
+bool GlDevice::EndScene() {
+  if (!in_scene_) return false;
+  in_scene_ = false;
+  return true;
+}
+
+bool GlDevice::Present() {
+  if (!MakeCurrent()) return false;
+  SDL_GL_SwapWindow(static_cast<SDL_Window*>(window_));
+  return true;
+}
+
+void GlDevice::SetBlend(bool on) {
+  if (context_ == nullptr) return;
+  if (on) {
+    glEnable(GL_BLEND);
+  } else {
+    glDisable(GL_BLEND);
+  }
+}
+
+void GlDevice::ApplyBlendFunc() {
+  glBlendFunc(GL_SRC_ALPHA, additive_ ? GL_ONE : GL_ONE_MINUS_SRC_ALPHA);
+}
+
+void GlDevice::SetAdditive(bool on) {
+  additive_ = on;
+  if (context_ != nullptr) ApplyBlendFunc();
+}
+
+void GlDevice::ApplySampler() {
+  const GLint filter = filter_ == Filter::Point ? GL_NEAREST : GL_LINEAR;
+  glSamplerParameteri(sampler_, GL_TEXTURE_MIN_FILTER, filter);
+  glSamplerParameteri(sampler_, GL_TEXTURE_MAG_FILTER, filter);
+  if (max_anisotropy_ > 0.0f) {
+    glSamplerParameterf(sampler_, GL_TEXTURE_MAX_ANISOTROPY_EXT,
+                        filter_ == Filter::Anisotropic ? max_anisotropy_ : 1.0f);
+  }
+  const bool wrap_r = wrap_u_ || wrap_v_;
+  glSamplerParameteri(sampler_, GL_TEXTURE_WRAP_S, wrap_u_ ? GL_REPEAT : GL_CLAMP_TO_EDGE);
+  glSamplerParameteri(sampler_, GL_TEXTURE_WRAP_T, wrap_v_ ? GL_REPEAT : GL_CLAMP_TO_EDGE);
+  glSamplerParameteri(sampler_, GL_TEXTURE_WRAP_R, wrap_r ? GL_REPEAT : GL_CLAMP_TO_EDGE);
+}
+
+void GlDevice::SetFilter(Filter filter) {
+  filter_ = filter;
+  if (context_ != nullptr) ApplySampler();
+}
+
+void GlDevice::SetDepthTest(bool on) {
+  if (context_ == nullptr) return;
+  if (on) {
+    glEnable(GL_DEPTH_TEST);
+  } else {
+    glDisable(GL_DEPTH_TEST);
+  }
+}
+
+void GlDevice::SetLighting(bool /*on*/) {
+  // The core profile has no fixed-function lighting and nothing the engine
+  // draws is lit; the switch is accepted and has no effect.
+}
+
+void GlDevice::SetAddressing(bool wrap_u, bool wrap_v) {
+  if (wrap_u == wrap_u_ && wrap_v == wrap_v_) return;
+  wrap_u_ = wrap_u;
+  wrap_v_ = wrap_v;
+  if (context_ != nullptr) ApplySampler();
+}
+
+void GlDevice::SetAntialias(bool on) {
+  if (context_ == nullptr) return;
+  if (on) {
+    glEnable(GL_MULTISAMPLE);
+    glEnable(GL_LINE_SMOOTH);
+  } else {
+    glDisable(GL_MULTISAMPLE);
+    glDisable(GL_LINE_SMOOTH);
+  }
+}
+
+void GlDevice::SetTransform(const float matrix[16]) {
+  if (context_ == nullptr) return;
+  glUniformMatrix4fv(u_transform_, 1, GL_FALSE, matrix);
+}
+
+TextureHandle GlDevice::CreateTexture(int32_t width, int32_t height, const uint32_t* pixels) {
+  if (width <= 0 || height <= 0 || !MakeCurrent()) return 0;
+  if (width > max_texture_side_ || height > max_texture_side_) return 0;
+  std::vector<uint32_t> zeros;
+  if (pixels == nullptr) {
+    // OpenGL leaves a texture made without data undefined; blank means zero.
+    zeros.assign(static_cast<size_t>(width) * static_cast<size_t>(height), 0u);
+    pixels = zeros.data();
+  }
+  while (glGetError() != GL_NO_ERROR) {
+  }
+  GLuint name = 0;
+  glGenTextures(1, &name);
+  glBindTexture(GL_TEXTURE_2D, name);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_BASE_LEVEL, 0);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 0);
+  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_BGRA, GL_UNSIGNED_BYTE, pixels);
+  const bool ok = glGetError() == GL_NO_ERROR;
+  glBindTexture(GL_TEXTURE_2D, bound_);
+  if (!ok) {
+    glDeleteTextures(1, &name);
+    return 0;
+  }
+  textures_.insert(name);
+  return name;
+}
+
+bool GlDevice::UpdateTexture(TextureHandle texture, int32_t width, int32_t height,
+                             const uint32_t* pixels) {
+  if (pixels == nullptr || textures_.count(texture) == 0 || !MakeCurrent()) return false;
+  glBindTexture(GL_TEXTURE_2D, texture);
+  glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, width, height, GL_BGRA, GL_UNSIGNED_BYTE, pixels);
+  const bool ok = glGetError() == GL_NO_ERROR;
+  glBindTexture(GL_TEXTURE_2D, bound_);
+  return ok;
+}
+
+bool GlDevice::ReadTexture(TextureHandle texture, int32_t width, int32_t height,
+                           uint32_t* pixels) {
+  if (pixels == nullptr || textures_.count(texture) == 0 || !MakeCurrent()) return false;
+  glBindTexture(GL_TEXTURE_2D, texture);
+  GLint real_w = 0;
+  GLint real_h = 0;
+  glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &real_w);
+  glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &real_h);
+  bool ok = real_w == width && real_h == height;
+  if (ok) {
+    glGetTexImage(GL_TEXTURE_2D, 0, GL_BGRA, GL_UNSIGNED_BYTE, pixels);
+    ok = glGetError() == GL_NO_ERROR;
+  }
+  glBindTexture(GL_TEXTURE_2D, bound_);
+  return ok;
+}
+
+void GlDevice::DestroyTexture(TextureHandle texture) {
+  if (textures_.erase(texture) == 0 || !MakeCurrent()) return;
+  const GLuint name = texture;
+  glDeleteTextures(1, &name);
+  if (bound_ == texture) bound_ = 0;
+}
+
+void GlDevice::BindTexture(TextureHandle texture) {
+  if (context_ == nullptr) return;
+  if (texture != 0 && textures_.count(texture) == 0) texture = 0;
+  bound_ = texture;
+  glBindTexture(GL_TEXTURE_2D, texture);
+}
+
+void GlDevice::PrepareDraw(bool sprites) {
+  const int32_t textured = bound_ != 0 ? 1 : 0;
+  if (textured != textured_uniform_) {
+    glUniform1i(u_textured_, textured);
+    textured_uniform_ = textured;
+  }
+  const int32_t sprite = sprites ? 1 : 0;
+  if (sprite != sprite_uniform_) {
+    glUniform1i(u_sprite_, sprite);
+    sprite_uniform_ = sprite;
+  }
+}
+
+void GlDevice::DrawMesh(Primitive primitive, const GpuVertex* vertices, int32_t vertex_count,
+                        const uint16_t* indices, int32_t index_count) {
+  if (context_ == nullptr || vertices == nullptr || vertex_count <= 0) return;
+  PrepareDraw(false);
+  glBindVertexArray(mesh_array_);
+  glBindBuffer(GL_ARRAY_BUFFER, mesh_buffer_);
+  Upload(GL_ARRAY_BUFFER, mesh_capacity_, vertices,
+         static_cast<size_t>(vertex_count) * sizeof(GpuVertex));
+  const GLenum mode = PrimitiveMode(primitive);
+  if (indices != nullptr && index_count > 0) {
+    Upload(GL_ELEMENT_ARRAY_BUFFER, index_capacity_, indices,
+           static_cast<size_t>(index_count) * sizeof(uint16_t));
+    glDrawRangeElements(mode, 0, static_cast<GLuint>(vertex_count - 1), index_count,
+                        GL_UNSIGNED_SHORT, nullptr);
+  } else {
+    glDrawArrays(mode, 0, vertex_count);
+  }
+}
+
+void GlDevice::DrawPoints(Primitive primitive, const GpuPoint* points, int32_t count) {
+  if (context_ == nullptr || points == nullptr || count <= 0) return;
+  PrepareDraw(primitive == Primitive::PointSprites);
+  glBindVertexArray(point_array_);
+  glBindBuffer(GL_ARRAY_BUFFER, point_buffer_);
+  Upload(GL_ARRAY_BUFFER, point_capacity_, points, static_cast<size_t>(count) * sizeof(GpuPoint));
+  glDrawArrays(GL_POINTS, 0, count);
+}
+
+bool GlDevice::ReadPixels(int32_t x, int32_t y, int32_t width, int32_t height, uint32_t* argb) {
+  if (argb == nullptr || width <= 0 || height <= 0 || !MakeCurrent()) return false;
+  const int32_t top = viewport_.y + viewport_.height;  // GL row just above the letterbox
+  const int32_t gl_y = top - (y + height);
+  std::vector<uint32_t> rows(static_cast<size_t>(width) * static_cast<size_t>(height));
+  glReadPixels(viewport_.x + x, gl_y, width, height, GL_BGRA, GL_UNSIGNED_BYTE, rows.data());
+  if (glGetError() != GL_NO_ERROR) return false;
+  // OpenGL hands rows bottom-up.
+  for (int32_t r = 0; r < height; ++r) {
+    const uint32_t* source = rows.data() + static_cast<size_t>(height - 1 - r) * width;
+    std::memcpy(argb + static_cast<size_t>(r) * width, source, sizeof(uint32_t) * width);
+  }
+  return true;
+}
+
+std::unique_ptr<GpuDevice> CreateGlDevice() { return std::make_unique<GlDevice>(); }
+
+}  // namespace ORB::platform

@@ -1,0 +1,105 @@
+#pragma once
+// The real drawing device: OpenGL 3.3 core on the SDL window. It makes the GL
+// context from the window, draws through one small shader program, scales
+// the game's image into the window's drawable area (letterboxed where the
+// shapes differ) and presents by swapping the window's buffers.
+#include <memory>
+#include <set>
+
+#include "engine/platform/gpu_device.h"
+
+namespace ORB::platform {
+
+class GlDevice final : public GpuDevice {
+ public:
+  GlDevice();
+  ~GlDevice() override;
+  GlDevice(const GlDevice&) = delete;
+  GlDevice& operator=(const GlDevice&) = delete;
+
+  // native_window is the SDL_Window* of a window made for OpenGL.
+  bool Open(void* native_window) override;
+  bool IsOpen() const override { return context_ != nullptr; }
+  void SetBackBufferSize(int32_t width, int32_t height) override;
+  DeviceStatus TestStatus() override;
+  bool Reset() override;
+  bool BeginScene() override;
+  bool Clear(uint32_t argb, bool colour, bool depth, float depth_value, int32_t stencil) override;
+  bool EndScene() override;
+  bool Present() override;
+  void SetBlend(bool on) override;
+  void SetAdditive(bool on) override;
+  void SetFilter(Filter filter) override;
+  void SetDepthTest(bool on) override;
+  void SetLighting(bool on) override;
+  void SetAddressing(bool wrap_u, bool wrap_v) override;
+  void SetAntialias(bool on) override;
+  void SetTransform(const float matrix[16]) override;
+  TextureHandle CreateTexture(int32_t width, int32_t height, const uint32_t* pixels) override;
+  bool UpdateTexture(TextureHandle texture, int32_t width, int32_t height,
+                     const uint32_t* pixels) override;
+  bool ReadTexture(TextureHandle texture, int32_t width, int32_t height,
+                   uint32_t* pixels) override;
+  void DestroyTexture(TextureHandle texture) override;
+  void BindTexture(TextureHandle texture) override;
+  void DrawMesh(Primitive primitive, const GpuVertex* vertices, int32_t vertex_count,
+                const uint16_t* indices, int32_t index_count) override;
+  void DrawPoints(Primitive primitive, const GpuPoint* points, int32_t count) override;
+  bool ReadPixels(int32_t x, int32_t y, int32_t width, int32_t height, uint32_t* argb) override;
+
+  // The letterbox rectangle of the last scene, in drawable pixels from the
+  // bottom-left corner (as OpenGL counts them).
+  struct Viewport {
+    int32_t x = 0;
+    int32_t y = 0;
+    int32_t width = 0;
+    int32_t height = 0;
+  };
+  const Viewport& GetViewport() const { return viewport_; }
+
+ private:
+  bool MakeCurrent();
+  bool CreateObjects();
+  void DestroyObjects();
+  void UpdateViewport();
+  void ApplySampler();
+  void ApplyBlendFunc();
+  void PrepareDraw(bool sprites);
+
+  void* window_ = nullptr;   // SDL_Window*
+  void* context_ = nullptr;  // SDL_GLContext
+  uint32_t program_ = 0;
+  uint32_t mesh_array_ = 0;
+  uint32_t mesh_buffer_ = 0;
+  uint32_t index_buffer_ = 0;
+  uint32_t point_array_ = 0;
+  uint32_t point_buffer_ = 0;
+  uint32_t sampler_ = 0;
+  int32_t u_transform_ = -1;
+  int32_t u_textured_ = -1;
+  int32_t u_sprite_ = -1;
+  int32_t u_point_scale_ = -1;
+  size_t mesh_capacity_ = 0;   // bytes allocated in mesh_buffer_
+  size_t index_capacity_ = 0;  // bytes allocated in index_buffer_
+  size_t point_capacity_ = 0;  // bytes allocated in point_buffer_
+  int32_t max_texture_side_ = 0;
+  float max_anisotropy_ = 0.0f;  // 0: no anisotropic filtering
+  int32_t back_width_ = 1024;
+  int32_t back_height_ = 768;
+  Viewport viewport_;
+  float point_scale_ = 1.0f;
+  bool in_scene_ = false;
+  bool additive_ = false;
+  Filter filter_ = Filter::Point;
+  bool wrap_u_ = false;
+  bool wrap_v_ = false;
+  TextureHandle bound_ = 0;
+  int32_t textured_uniform_ = -1;  // last value sent, -1 unknown
+  int32_t sprite_uniform_ = -1;
+  std::set<TextureHandle> textures_;
+};
+
+// The device the engine draws with on this platform.
+std::unique_ptr<GpuDevice> CreateGlDevice();
+
+}  // namespace ORB::platform

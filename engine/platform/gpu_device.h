@@ -1,0 +1,129 @@
+#pragma once
+// The drawing device as the renderer sees it: a frame (begin, clear, end,
+// present), a handful of pipeline switches, textures by handle and one draw
+// call over vertices the caller has already transformed into its own arrays.
+// GlDevice is the real one (OpenGL 3.3 core); FakeGpuDevice records calls for
+// tests. Nothing here names a graphics API, so code above the platform layer
+// never sees one.
+#include <cstddef>
+#include <cstdint>
+
+namespace ORB::platform {
+
+// The 36-byte vertex: position, normal, colour as an ARGB word (bytes B, G, R,
+// A in memory), texture coordinates.
+struct GpuVertex {
+  float x = 0.0f;
+  float y = 0.0f;
+  float z = 0.0f;
+  float nx = 0.0f;
+  float ny = 0.0f;
+  float nz = 0.0f;
+  uint32_t colour = 0;
+  float u = 0.0f;
+  float v = 0.0f;
+};
+static_assert(sizeof(GpuVertex) == 36, "the vertex is 36 bytes");
+static_assert(offsetof(GpuVertex, colour) == 24 && offsetof(GpuVertex, u) == 28);
+
+// The 20-byte point vertex: position, size in back-buffer pixels, ARGB colour.
+struct GpuPoint {
+  float x = 0.0f;
+  float y = 0.0f;
+  float z = 0.0f;
+  float size = 0.0f;
+  uint32_t colour = 0;
+};
+static_assert(sizeof(GpuPoint) == 20, "the point vertex is 20 bytes");
+static_assert(offsetof(GpuPoint, size) == 12 && offsetof(GpuPoint, colour) == 16);
+
+enum class Primitive : int32_t {
+  Points = 0,
+  Lines = 1,
+  Triangles = 2,
+  PointSprites = 3,
+};
+
+enum class Filter : int32_t {
+  Point = 0,
+  Linear = 1,
+  Anisotropic = 2,  // falls back to linear where the device has no anisotropy
+};
+
+enum class DeviceStatus : int32_t {
+  Ok = 0,
+  Lost = 1,        // nothing can be drawn now; try again next frame
+  NeedsReset = 2,  // the device can be brought back with Reset
+};
+
+// A texture on the device; 0 is no texture.
+using TextureHandle = uint32_t;
+
+class GpuDevice {
+ public:
+  virtual ~GpuDevice() = default;
+
+  // Makes the device for the system window (the Display's NativeHandle).
+  // Answers false when that is impossible; every other call then fails or
+  // does nothing.
+  virtual bool Open(void* native_window) = 0;
+  virtual bool IsOpen() const = 0;
+
+  // The size of the image the game draws (the back buffer). Where the window's
+  // drawable area is larger or of another shape, the device scales the image
+  // into the largest centred rectangle of the same aspect (letterbox).
+  virtual void SetBackBufferSize(int32_t width, int32_t height) = 0;
+
+  virtual DeviceStatus TestStatus() = 0;
+  // Recreates what a reset loses; false when it failed (try again later).
+  virtual bool Reset() = 0;
+
+  virtual bool BeginScene() = 0;
+  // Clears the back buffer: colour (ARGB), depth and stencil, each when asked.
+  virtual bool Clear(uint32_t argb, bool colour, bool depth, float depth_value,
+                     int32_t stencil) = 0;
+  virtual bool EndScene() = 0;
+  virtual bool Present() = 0;
+
+  // Pipeline switches. The renderer sends only what changed.
+  virtual void SetBlend(bool on) = 0;
+  // Destination factor one (true) or inverse source alpha (false).
+  virtual void SetAdditive(bool on) = 0;
+  virtual void SetFilter(Filter filter) = 0;
+  virtual void SetDepthTest(bool on) = 0;
+  virtual void SetLighting(bool on) = 0;
+  // Per axis: true wraps, false clamps to the edge.
+  virtual void SetAddressing(bool wrap_u, bool wrap_v) = 0;
+  virtual void SetAntialias(bool on) = 0;
+  // The whole vertex transform, from drawn positions to clip space, as 16
+  // floats in row-vector order (a point is a row multiplied on the left;
+  // translation in elements 12, 13, 14); clip depth runs from 0 to w.
+  virtual void SetTransform(const float matrix[16]) = 0;
+
+  // Textures hold ARGB words (bytes B, G, R, A), rows top to bottom, no gaps.
+  // Null pixels make a zero-filled texture. Answers 0 on failure.
+  virtual TextureHandle CreateTexture(int32_t width, int32_t height, const uint32_t* pixels) = 0;
+  // Replaces the whole image of the texture (which has that size).
+  virtual bool UpdateTexture(TextureHandle texture, int32_t width, int32_t height,
+                             const uint32_t* pixels) = 0;
+  // Reads the whole image back into pixels (width x height words).
+  virtual bool ReadTexture(TextureHandle texture, int32_t width, int32_t height,
+                           uint32_t* pixels) = 0;
+  virtual void DestroyTexture(TextureHandle texture) = 0;
+  // Binds the texture to stage 0; 0 draws untextured.
+  virtual void BindTexture(TextureHandle texture) = 0;
+
+  // One draw call. Indices (when index_count > 0) refer to the vertices given.
+  virtual void DrawMesh(Primitive primitive, const GpuVertex* vertices, int32_t vertex_count,
+                        const uint16_t* indices, int32_t index_count) = 0;
+  virtual void DrawPoints(Primitive primitive, const GpuPoint* points, int32_t count) = 0;
+
+  // Copies back-buffer pixels (ARGB words, rows top to bottom) of the area
+  // at (x, y) of size width x height, in drawable pixels counted from the
+  // top-left corner of the letterbox rectangle. For tests and screenshots;
+  // call before Present.
+  virtual bool ReadPixels(int32_t x, int32_t y, int32_t width, int32_t height,
+                          uint32_t* argb) = 0;
+};
+
+}  // namespace ORB::platform

@@ -1,0 +1,227 @@
+#include "engine/foundation/file_system.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "engine/foundation/hooks.h"
+#include "engine/platform/message_box.h"
+#include "tests/engine/foundation/temp_folder.h"
+#include "tests/engine/foundation/zip_writer.h"
+
+namespace ORB {
+namespace {
+
+using test_files::TempFolder;
+using test_files::WriteText;
+
+class FileSystemTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_FALSE(folder_.path().empty());
+    ASSERT_TRUE(files_.CreateResourcesFolder());
+  }
+
+  std::string Resource(const std::string& name) const { return files_.GetResourcesFolder() + name; }
+
+  TempFolder folder_;
+  FileSystem files_{folder_.path()};
+};
+
+TEST_F(FileSystemTest, FoldersAreRootedAtTheBaseFolder) {
+  EXPECT_EQ(files_.GetWorkingFolder(), folder_.path() + "/");
+  EXPECT_EQ(files_.GetResourcesFolder(), folder_.path() + "/Resources/");
+  EXPECT_EQ(FileSystem::FileExists(files_.GetResourcesFolder()), 2);
+  EXPECT_TRUE(files_.IsReady());
+
+  FileSystem backslashed(folder_.path() + "\\sub\\");
+  EXPECT_EQ(backslashed.GetWorkingFolder(), folder_.path() + "/sub/");
+
+  files_.SetResourcesFolder("Other");
+  EXPECT_EQ(files_.GetResourcesFolder(), folder_.path() + "/Other/");
+  EXPECT_FALSE(files_.IsReady());
+}
+
+TEST_F(FileSystemTest, ResourcesFolderThatCannotBeMadeIsReported) {
+  // A plain file where the folder should go.
+  WriteText(folder_ / "blocked/Resources", "in the way");
+  FileSystem blocked(folder_ / "blocked");
+
+  std::vector<std::string> messages;
+  platform::SetMessageSink([&](const std::string& caption, const std::string& text) {
+    messages.push_back(caption + ": " + text);
+  });
+  int errors = 0;
+  SetHook(Hook::Error, [&](intptr_t) {
+    ++errors;
+    return 0;
+  });
+  EXPECT_FALSE(blocked.CreateResourcesFolder());
+  EXPECT_FALSE(blocked.IsReady());
+  ClearHook(Hook::Error);
+  platform::SetMessageSink(nullptr);
+
+  EXPECT_EQ(GetErrorText(), "Cant create \"Resources\"directory");
+  EXPECT_EQ(errors, 1);
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0], "Error: Cant create \"Resources\"directory");
+}
+
+TEST_F(FileSystemTest, ClassifiesAndListsFolders) {
+  WriteText(Resource("list/a.xml"), "a");
+  WriteText(Resource("list/b"), "b");
+  WriteText(Resource("list/c.png"), "c");
+  std::filesystem::create_directories(Resource("list/sub"));
+
+  EXPECT_EQ(FileSystem::FileExists(Resource("list")), 2);
+  EXPECT_EQ(FileSystem::FileExists(Resource("list/a.xml")), 1);
+  EXPECT_EQ(FileSystem::FileExists(Resource("list/none")), 0);
+  EXPECT_EQ(FileSystem::FileExists(""), 0);
+
+  std::vector<std::string> names;
+  FileSystem::ListDirectory(Resource("list"), names, false);
+  EXPECT_EQ(names, (std::vector<std::string>{"a.xml", "b", "c.png"}));
+  names.clear();
+  FileSystem::ListDirectory(Resource("list"), names, true);
+  EXPECT_EQ(names, (std::vector<std::string>{"sub"}));
+  names.clear();
+  FileSystem::ListDirectory(Resource("list"), names, false, "xml");
+  EXPECT_EQ(names, (std::vector<std::string>{"a.xml"}));
+  names.clear();
+  FileSystem::ListDirectory(Resource("missing"), names, false);
+  EXPECT_TRUE(names.empty());
+}
+
+TEST_F(FileSystemTest, LoadBytesFromAFolderCountsTheZeroByte) {
+  // Binary content: line ends and zero bytes come back untouched.
+  const std::string content("0\r\n3\x00" "56\n89", 10);
+  WriteText(Resource("data/ten"), content);
+  auto record = ResourceRecord::Create("ten");
+  record->folder = "data";
+  ASSERT_EQ(files_.LoadBytes(*record), 1);
+  EXPECT_EQ(record->kind, kResourceBytesRead);
+  ASSERT_EQ(record->size, 11u);
+  ASSERT_EQ(record->bytes.size(), 11u);
+  EXPECT_EQ(std::string(record->bytes.begin(), record->bytes.begin() + 10), content);
+  EXPECT_EQ(record->bytes[10], 0);
+
+  // A top-level record lives in the resources folder itself.
+  WriteText(Resource("top.txt"), "top");
+  auto top = ResourceRecord::Create("top.txt");
+  ASSERT_EQ(files_.LoadBytes(*top), 1);
+  EXPECT_EQ(top->size, 4u);
+}
+
+TEST_F(FileSystemTest, LoadBytesFromAnArchiveCountsTheContentOnly) {
+  const std::string content("0\r\n3\x00" "56\n89", 10);
+  test_zip::WriteFile(Resource("pack"), test_zip::Build({{"dir/ten", content, true},
+                                                          {"sealed", content, false, "pw"}}));
+  auto record = ResourceRecord::Create("dir/ten");
+  record->folder = "pack";
+  ASSERT_EQ(files_.LoadBytes(*record), 1);
+  ASSERT_EQ(record->size, 10u);
+  ASSERT_EQ(record->bytes.size(), 11u);
+  EXPECT_EQ(std::string(record->bytes.begin(), record->bytes.begin() + 10), content);
+  EXPECT_EQ(record->bytes[10], 0);
+
+  auto sealed = ResourceRecord::Create("sealed");
+  sealed->folder = "pack";
+  EXPECT_EQ(files_.LoadBytes(*sealed), -108);
+  sealed->password = "pw";
+  EXPECT_EQ(files_.LoadBytes(*sealed), 1);
+  EXPECT_EQ(sealed->size, 10u);
+}
+
+TEST_F(FileSystemTest, LoadBytesFailuresLeaveTheRecordUntouched) {
+  test_zip::WriteFile(Resource("pack"), test_zip::Build({{"a", "a"}}));
+  std::filesystem::create_directories(Resource("plain"));
+  std::filesystem::create_directories(Resource("plain/folder"));
+  struct Case {
+    std::string folder, name;
+    int32_t result;
+  };
+  for (const Case& c : {Case{"pack", "absent", -1}, Case{"pack", "", -1},
+                        Case{"nowhere", "a", -1}, Case{"plain", "absent", -108},
+                        Case{"plain", "folder", -108}, Case{"plain", "", -1}}) {
+    SCOPED_TRACE(c.folder + " " + c.name);
+    auto record = ResourceRecord::Create(c.name);
+    record->folder = c.folder;
+    record->size = 77;
+    EXPECT_EQ(files_.LoadBytes(*record), c.result);
+    EXPECT_EQ(record->size, 77u);
+    EXPECT_EQ(record->kind, kResourceNone);
+    EXPECT_TRUE(record->bytes.empty());
+  }
+}
+
+TEST_F(FileSystemTest, CreatesFolderPaths) {
+  EXPECT_EQ(FileSystem::CreateDirectoryPath(folder_ / "x\\y/z"), 1);
+  EXPECT_EQ(FileSystem::FileExists(folder_ / "x/y/z"), 2);
+  EXPECT_EQ(FileSystem::CreateDirectoryPath(folder_ / "x/y/z"), 1) << "already there";
+  WriteText(folder_ / "file", "f");
+  EXPECT_EQ(FileSystem::CreateDirectoryPath(folder_ / "file/below"), 0);
+  EXPECT_EQ(FileSystem::CreateDirectoryPath(folder_ / "file"), 0) << "a file is no folder";
+}
+
+TEST_F(FileSystemTest, WholeFileOperations) {
+  const std::string path = folder_ / "bytes.bin";
+  const char data[6] = {'a', '\n', '\0', '\r', 'b', 'c'};
+  EXPECT_EQ(FileSystem::WriteFileBytes(path, nullptr, 6), -1);
+  EXPECT_EQ(FileSystem::WriteFileBytes(folder_ / "no/such/folder/f", data, 6), -1);
+  ASSERT_EQ(FileSystem::WriteFileBytes(path, data, 6), 1);
+
+  char back[6] = {};
+  EXPECT_EQ(FileSystem::ReadFileBytes(path, back, 6), 1);
+  EXPECT_EQ(std::string(back, 6), std::string(data, 6));
+  char tooMany[7] = {};
+  EXPECT_EQ(FileSystem::ReadFileBytes(path, tooMany, 7), -1) << "shorter than asked";
+  EXPECT_EQ(FileSystem::ReadFileBytes(path, nullptr, 1), -1);
+  EXPECT_EQ(FileSystem::ReadFileBytes(folder_ / "missing", back, 1), -1);
+
+  const std::string moved = folder_ / "moved.bin";
+  EXPECT_TRUE(FileSystem::MoveFile(moved, path));
+  EXPECT_EQ(FileSystem::FileExists(path), 0);
+  EXPECT_FALSE(FileSystem::MoveFile(moved, folder_ / "missing"));
+
+  EXPECT_TRUE(FileSystem::TruncateFile(moved));
+  EXPECT_EQ(std::filesystem::file_size(moved), 0u);
+  EXPECT_FALSE(FileSystem::TruncateFile(folder_ / "made/on/the/way/f"));
+  EXPECT_EQ(FileSystem::FileExists(folder_ / "made/on/the/way"), 2);
+  EXPECT_EQ(FileSystem::FileExists(folder_ / "made/on/the/way/f"), 0);
+
+  WriteText(folder_ / "src/one", "1");
+  WriteText(folder_ / "src/two", "22");
+  WriteText(folder_ / "src/deep/three", "333");
+  EXPECT_TRUE(FileSystem::CopyDirectory(folder_ / "src", folder_ / "dst/inner"));
+  EXPECT_EQ(std::filesystem::file_size(folder_ / "dst/inner/two"), 2u);
+  EXPECT_EQ(FileSystem::FileExists(folder_ / "dst/inner/deep"), 0) << "files only";
+
+  EXPECT_TRUE(FileSystem::DeleteDirectoryTree(folder_ / "src"));
+  EXPECT_EQ(FileSystem::FileExists(folder_ / "src"), 0);
+  EXPECT_FALSE(FileSystem::DeleteDirectoryTree(folder_ / "src"));
+}
+
+TEST_F(FileSystemTest, NoDescriptorIsLeftOpen) {
+  WriteText(Resource("plain/f"), "content");
+  test_zip::WriteFile(Resource("pack"), test_zip::Build({{"a", "a", true}, {"s", "s", false, "p"}}));
+  const int before = test_files::OpenDescriptorCount();
+  for (const auto& [folder, name, password] :
+       {std::tuple<std::string, std::string, std::string>{"plain", "f", ""},
+        {"plain", "absent", ""}, {"pack", "a", ""}, {"pack", "s", ""}, {"pack", "s", "p"},
+        {"pack", "s", "wrong"}, {"pack", "absent", ""}}) {
+    auto record = ResourceRecord::Create(name);
+    record->folder = folder;
+    record->password = password;
+    files_.LoadBytes(*record);
+  }
+  char buffer[100];
+  FileSystem::ReadFileBytes(Resource("plain/f"), buffer, sizeof buffer);
+  FileSystem::WriteFileBytes(folder_ / "w", buffer, 3);
+  EXPECT_EQ(test_files::OpenDescriptorCount(), before);
+}
+
+}  // namespace
+}  // namespace ORB
