@@ -1,0 +1,116 @@
+#include "engine/scene/bot_joint.h"
+
+#include <cmath>
+
+#include "engine/foundation/timer.h"
+
+namespace ORB {
+
+namespace {
+
+constexpr float kPi = 3.1415927f;
+
+}  // namespace
+
+float DirectionAngle(float x, float y) {
+  if (x > 0.0f) return y >= 0.0f ? std::atan(y / x) : std::atan(y / x) + 2.0f * kPi;
+  if (x < 0.0f) return std::atan(y / x) + kPi;
+  if (y > 0.0f) return kPi / 2.0f;
+  if (y < 0.0f) return 3.0f * kPi / 2.0f;
+  return 0.0f;
+}
+
+OC_BOT_RIGID_JOINT::OC_BOT_RIGID_JOINT(OS_TRANSFORM3* follower, OS_TRANSFORM3* anchor,
+                                       float time, float delay)
+    : follower_(follower), anchor_(anchor), time_(time), delay_(delay), forever_(time == 0.0f) {
+  name = "bot_rigid_joint";
+  order = kBotOrder;
+  flag = 0;
+  ReadOffset();
+}
+
+void OC_BOT_RIGID_JOINT::ReadOffset() {
+  if (follower_ != nullptr && anchor_ != nullptr) offset_ = follower_->position - anchor_->position;
+}
+
+int32_t OC_BOT_RIGID_JOINT::Handle(int32_t msg, float, float, float, void* data) {
+  switch (msg) {
+    case kBotTick: {
+      const float delta = GetFrameDelta();
+      if (delay_ > 0.0f) {
+        delay_ -= delta;
+        ReadOffset();
+        return kBotContinue;
+      }
+      if (!forever_ && !(time_ > 0.0f)) {
+        completion_.Fire();
+        return kBotFinished;
+      }
+      if (follower_ != nullptr && anchor_ != nullptr) {
+        follower_->SetPositionV3(anchor_->position + offset_);
+      }
+      time_ -= delta;
+      return kBotContinue;
+    }
+    case kBotTakeCallback:
+      completion_.Take(data);
+      return kBotContinue;
+    case kBotFinishNow:
+      if (!forever_) {
+        time_ = 0.0f;
+        completion_.Fire();
+      }
+      return kBotContinue;
+    default:
+      return kBotContinue;
+  }
+}
+
+OC_BOT_DISTANCE_JOINT::OC_BOT_DISTANCE_JOINT(OS_TRANSFORM3* follower, OS_TRANSFORM3* anchor,
+                                             float time, float delay)
+    : follower_(follower), anchor_(anchor), time_(time), delay_(delay), forever_(time == 0.0f) {
+  name = "bot_distance_joint";
+  order = kBotOrder;
+  flag = 0;
+  ReadDistance();
+}
+
+void OC_BOT_DISTANCE_JOINT::ReadDistance() {
+  if (follower_ == nullptr || anchor_ == nullptr) return;
+  offset_ = Vector2(follower_->position.x - anchor_->position.x,
+                    follower_->position.y - anchor_->position.y);
+  distance_ = offset_.Length();
+}
+
+int32_t OC_BOT_DISTANCE_JOINT::Handle(int32_t msg, float, float, float, void* data) {
+  switch (msg) {
+    case kBotTick: {
+      const float delta = GetFrameDelta();
+      if (delay_ > 0.0f) {
+        delay_ -= delta;
+        ReadDistance();
+        return kBotContinue;
+      }
+      if (!forever_ && !(time_ > 0.0f)) {
+        completion_.Fire();
+        return kBotFinished;
+      }
+      if (follower_ != nullptr && anchor_ != nullptr) {
+        const float angle = DirectionAngle(follower_->position.x - anchor_->position.x,
+                                           follower_->position.y - anchor_->position.y);
+        offset_ = Vector2(std::cos(angle) * distance_, std::sin(angle) * distance_);
+        follower_->SetPosition(anchor_->position.x + offset_.x, anchor_->position.y + offset_.y,
+                               0.0f);
+      }
+      time_ -= delta;
+      return kBotContinue;
+    }
+    case kBotTakeCallback:
+      completion_.Take(data);
+      return kBotContinue;
+    default:
+      return kBotContinue;
+  }
+}
+
+}  // namespace ORB

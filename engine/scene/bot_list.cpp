@@ -1,0 +1,267 @@
+#include "engine/scene/bot_list.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace ORB {
+
+namespace {
+
+bool SameText(const char* a, const std::string& b) { return a != nullptr && b == a; }
+
+// NaN keys sort as the smallest, so the order stays a strict weak order.
+float SortKey(const OC_BASE* bot) {
+  return std::isnan(bot->order) ? -std::numeric_limits<float>::infinity() : bot->order;
+}
+
+}  // namespace
+
+OC_BOT_LIST::OC_BOT_LIST() : calls_(std::make_shared<CallState>()) {}
+
+OC_BOT_LIST::~OC_BOT_LIST() {
+  calls_->alive = false;
+  std::deque<OC_BASE*> bots;
+  bots.swap(bots_);
+  for (OC_BASE* bot : bots) {
+    if (bot != nullptr) Dispose(bot);
+  }
+}
+
+void OC_BOT_LIST::Add(OC_BASE* bot) {
+  if (bot != nullptr) bots_.push_back(bot);
+}
+
+bool OC_BOT_LIST::Skipped(const OC_BASE& bot) const {
+  switch (filter_mode_) {
+    case kSkipGreater: return bot.enabled > filter_value_;
+    case kSkipDifferent: return bot.enabled != filter_value_;
+    case kSkipLess: return bot.enabled < filter_value_;
+    case kSkipEqual: return bot.enabled == filter_value_;
+    default: return false;
+  }
+}
+
+OC_BOT_LIST::CallResult OC_BOT_LIST::Call(OC_BASE* bot, int32_t msg, float a, float b, float c,
+                                          void* data) {
+  // The state outlives the list when a callback destroys it; nothing below
+  // the call touches `this` before checking.
+  const std::shared_ptr<CallState> state = calls_;
+  state->running.push_back(bot);
+  CallResult out;
+  out.result = bot->Handle(msg, a, b, c, data);
+  auto& running = state->running;
+  running.erase(std::find(running.rbegin(), running.rend(), bot).base() - 1);
+  auto doomed = std::find(state->doomed.begin(), state->doomed.end(), bot);
+  if (doomed != state->doomed.end()) {
+    out.bot_gone = true;
+    // An outer call into the same bot frees it once that returns.
+    if (std::find(running.begin(), running.end(), bot) == running.end()) {
+      state->doomed.erase(doomed);
+      delete bot;
+    }
+  }
+  out.list_gone = !state->alive;
+  return out;
+}
+
+void OC_BOT_LIST::Dispose(OC_BASE* bot) {
+  if (current_ == bot) current_ = nullptr;
+  if (previous_ == bot) previous_ = nullptr;
+  auto& running = calls_->running;
+  if (std::find(running.begin(), running.end(), bot) != running.end()) {
+    if (std::find(calls_->doomed.begin(), calls_->doomed.end(), bot) == calls_->doomed.end()) {
+      calls_->doomed.push_back(bot);
+    }
+    return;
+  }
+  delete bot;
+}
+
+ptrdiff_t OC_BOT_LIST::Locate(const OC_BASE* bot, size_t hint) const {
+  if (bot == nullptr) return -1;
+  if (hint < bots_.size() && bots_[hint] == bot) return static_cast<ptrdiff_t>(hint);
+  auto it = std::find(bots_.begin(), bots_.end(), bot);
+  return it == bots_.end() ? -1 : it - bots_.begin();
+}
+
+bool OC_BOT_LIST::Matches(const OC_BASE& bot, const char* name, const char* lastname,
+                          uint32_t id) const {
+  if (name != nullptr && bot.name != name) return false;
+  if (lastname != nullptr && bot.lastname != lastname) return false;
+  return id == 0 || bot.id == id;
+}
+
+void OC_BOT_LIST::Update() {
+  if (bots_.empty()) return;
+  current_ = nullptr;
+  // The key of the bot handled before; a bot after a deleted one is compared
+  // with itself.
+  float previous_order = 0.0f;
+  bool have_previous = false;
+  size_t i = 0;
+  while (i < bots_.size()) {
+    OC_BASE* bot = bots_[i];
+    if (bot == nullptr) {
+      ++i;
+      continue;
+    }
+    previous_ = have_previous ? current_ : bot;
+    if (!have_previous) previous_order = bot->order;
+    current_ = bot;
+    if (bot->order > previous_order) ++unsorted_;
+    previous_order = bot->order;
+    have_previous = true;
+    if (Skipped(*bot)) {
+      ++i;
+      continue;
+    }
+    OC_BASE* next = i + 1 < bots_.size() ? bots_[i + 1] : nullptr;
+    const CallResult call = Call(bot, kBotTick, 0.0f, 0.0f, 0.0f, nullptr);
+    if (call.list_gone) return;
+    if (call.result == kBotStopPass) return;
+    const ptrdiff_t at = call.bot_gone ? -1 : Locate(bot, i);
+    if (at >= 0) {
+      if (call.result == kBotFinished) {
+        bots_.erase(bots_.begin() + at);
+        Dispose(bot);
+        current_ = nullptr;
+        have_previous = false;
+        i = static_cast<size_t>(at);
+      } else {
+        i = static_cast<size_t>(at) + 1;
+      }
+      continue;
+    }
+    // The bot left the list during its call (deleted or detached by a
+    // callback): go on with the one that followed it.
+    current_ = nullptr;
+    have_previous = false;
+    const ptrdiff_t follower = Locate(next, i);
+    i = follower >= 0 ? static_cast<size_t>(follower) : std::min(i, bots_.size());
+  }
+  if (unsorted_ != 0) Sort();
+  unsorted_ = 0;
+}
+
+int32_t OC_BOT_LIST::SendMessage(int32_t msg, float a, float b, float c, void* data,
+                                 const char* name, const char* lastname, uint32_t id) {
+  int32_t result = 0;
+  size_t i = 0;
+  while (i < bots_.size()) {
+    OC_BASE* bot = bots_[i];
+    if (bot == nullptr || !Matches(*bot, name, lastname, id)) {
+      ++i;
+      continue;
+    }
+    current_ = bot;
+    OC_BASE* next = i + 1 < bots_.size() ? bots_[i + 1] : nullptr;
+    const CallResult call = Call(bot, msg, a, b, c, data);
+    result = call.result;
+    if (call.list_gone) return result;
+    const ptrdiff_t at = call.bot_gone ? -1 : Locate(bot, i);
+    if (at >= 0) {
+      i = static_cast<size_t>(at) + 1;
+    } else {
+      const ptrdiff_t follower = Locate(next, i);
+      i = follower >= 0 ? static_cast<size_t>(follower) : std::min(i, bots_.size());
+    }
+  }
+  return result;
+}
+
+int32_t OC_BOT_LIST::SendMessageReaping(int32_t msg, float a, float b, float c, void* data,
+                                        const char* name, const char* lastname, uint32_t id) {
+  int32_t count = 0;
+  size_t i = 0;
+  while (i < bots_.size()) {
+    OC_BASE* bot = bots_[i];
+    if (bot == nullptr || !Matches(*bot, name, lastname, id)) {
+      ++i;
+      continue;
+    }
+    current_ = bot;
+    OC_BASE* next = i + 1 < bots_.size() ? bots_[i + 1] : nullptr;
+    const CallResult call = Call(bot, msg, a, b, c, data);
+    ++count;
+    if (call.list_gone || call.result == kBotStopPass) return count;
+    const ptrdiff_t at = call.bot_gone ? -1 : Locate(bot, i);
+    if (at >= 0) {
+      if (call.result == kBotFinished) {
+        bots_.erase(bots_.begin() + at);
+        Dispose(bot);
+        i = static_cast<size_t>(at);
+      } else {
+        i = static_cast<size_t>(at) + 1;
+      }
+      continue;
+    }
+    const ptrdiff_t follower = Locate(next, i);
+    i = follower >= 0 ? static_cast<size_t>(follower) : std::min(i, bots_.size());
+  }
+  return count;
+}
+
+OC_BASE* OC_BOT_LIST::FindByName(const char* name) const {
+  for (OC_BASE* bot : bots_) {
+    if (bot != nullptr && SameText(name, bot->name)) return bot;
+  }
+  return nullptr;
+}
+
+OC_BASE* OC_BOT_LIST::FindById(uint32_t id) const {
+  for (OC_BASE* bot : bots_) {
+    if (bot != nullptr && bot->id == id) return bot;
+  }
+  return nullptr;
+}
+
+void OC_BOT_LIST::Delete(const char* name, uint32_t id) {
+  for (auto it = bots_.begin(); it != bots_.end(); ++it) {
+    OC_BASE* bot = *it;
+    if (bot != nullptr && SameText(name, bot->name) && bot->id == id) {
+      bots_.erase(it);
+      Dispose(bot);
+      return;
+    }
+  }
+}
+
+OC_BASE* OC_BOT_LIST::Detach(const char* name, const std::string& lastname, uint32_t id) {
+  for (auto it = bots_.begin(); it != bots_.end(); ++it) {
+    OC_BASE* bot = *it;
+    if (bot == nullptr || !SameText(name, bot->name)) continue;
+    if (!lastname.empty() && bot->lastname != lastname) continue;
+    if (id != 0 && bot->id != id) continue;
+    bots_.erase(it);
+    bot->link = nullptr;
+    if (current_ == bot) current_ = nullptr;
+    if (previous_ == bot) previous_ = nullptr;
+    return bot;
+  }
+  return nullptr;
+}
+
+void OC_BOT_LIST::DeleteAll() {
+  std::deque<OC_BASE*> bots;
+  bots.swap(bots_);
+  for (OC_BASE* bot : bots) {
+    if (bot != nullptr) Dispose(bot);
+  }
+}
+
+void OC_BOT_LIST::Clear() {
+  bots_.clear();
+  current_ = nullptr;
+  previous_ = nullptr;
+}
+
+void OC_BOT_LIST::Sort() {
+  std::stable_sort(bots_.begin(), bots_.end(), [](const OC_BASE* a, const OC_BASE* b) {
+    if (a == nullptr) return false;
+    if (b == nullptr) return true;
+    return SortKey(a) > SortKey(b);
+  });
+}
+
+}  // namespace ORB

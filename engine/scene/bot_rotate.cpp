@@ -1,0 +1,87 @@
+#include "engine/scene/bot_rotate.h"
+
+#include <algorithm>
+
+#include "engine/foundation/timer.h"
+#include "engine/scene/bot_timing.h"
+
+namespace ORB {
+
+namespace {
+
+Vector3 AmountTo(const OS_TRANSFORM3* target, const Vector3& end) {
+  return end - (target != nullptr ? target->rotation : Vector3());
+}
+
+}  // namespace
+
+OC_BOT_ROTATE_ON::OC_BOT_ROTATE_ON(OS_TRANSFORM3* target, float time, float speed, float rx,
+                                   float ry, float rz, float delay)
+    : target_(target), amount_(rx, ry, rz), delay_(delay) {
+  Setup(time, speed);
+}
+
+OC_BOT_ROTATE_ON::OC_BOT_ROTATE_ON(OS_TRANSFORM3* target, float time, float speed,
+                                   const Vector3& amount, float delay, bool)
+    : target_(target), amount_(amount), delay_(delay) {
+  Setup(time, speed);
+}
+
+void OC_BOT_ROTATE_ON::Setup(float time, float speed) {
+  name = "bot_rotate";
+  order = kBotOrder;
+  flag = 0;
+  const BotTiming timing = ApplyTimeSpeedRule(time, speed, amount_.Length());
+  time_ = timing.time;
+  speed_ = timing.speed;
+  direction_ = amount_;
+  if (!timing.both_given) direction_.Normalize();
+  instant_ = NoTimeToRun(time_);
+}
+
+void OC_BOT_ROTATE_ON::Finish() {
+  time_ = 0.0f;
+  completion_.Fire();
+}
+
+int32_t OC_BOT_ROTATE_ON::Handle(int32_t msg, float, float, float, void* data) {
+  switch (msg) {
+    case kBotTick: {
+      const float delta = GetFrameDelta();
+      if (delay_ > 0.0f) {
+        delay_ -= delta;
+        return kBotContinue;
+      }
+      if (instant_) {
+        instant_ = false;
+        if (target_ != nullptr) target_->rotation += amount_;
+        Finish();
+        return kBotFinished;
+      }
+      if (time_ <= 0.0f) {
+        Finish();
+        return kBotFinished;
+      }
+      const float step = std::min(delta, time_);
+      if (target_ != nullptr) target_->rotation += direction_ * (step * speed_);
+      time_ -= delta;
+      return kBotContinue;
+    }
+    case kBotTakeCallback:
+      completion_.Take(data);
+      return kBotContinue;
+    case kBotFinishNow:
+      instant_ = false;
+      Finish();
+      return kBotContinue;
+    default:
+      return kBotContinue;
+  }
+}
+
+OC_BOT_ROTATE_TO::OC_BOT_ROTATE_TO(OS_TRANSFORM3* target, float time, float speed, float ex,
+                                   float ey, float ez, float delay)
+    : OC_BOT_ROTATE_ON(target, time, speed, AmountTo(target, Vector3(ex, ey, ez)), delay, true),
+      end_(ex, ey, ez) {}
+
+}  // namespace ORB

@@ -1,0 +1,91 @@
+// Textures by resource name from the repository, decoded by the renderer.
+#include "engine/scene/repository_texture_provider.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "engine/foundation/file_system.h"
+#include "engine/foundation/renderer.h"
+#include "engine/platform/fake_gpu_device.h"
+#include "engine/scene/mesh.h"
+
+namespace ORB {
+namespace {
+
+// The renderer as the repository's texture loader.
+class RendererTextures : public TextureLoader {
+ public:
+  explicit RendererTextures(Renderer& renderer) : renderer_(renderer) {}
+  TextureHandle CreateTexture(const uint8_t* bytes, size_t size) override {
+    return renderer_.LoadFromMemory(bytes, size);
+  }
+  void ReleaseTexture(TextureHandle texture) override {
+    renderer_.ReleaseTexture(static_cast<TextureRecord*>(texture));
+  }
+  TextureHandle DefaultTexture() override { return renderer_.GetDefaultTexture(); }
+
+ private:
+  Renderer& renderer_;
+};
+
+class RepositoryTextureProviderTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string pattern = std::filesystem::temp_directory_path().string() + "/scene-XXXXXX";
+    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+    base_ = pattern;
+    files_ = std::make_unique<FileSystem>(base_);
+    ASSERT_TRUE(files_->CreateResourcesFolder());
+    std::filesystem::create_directories(files_->GetResourcesFolder() + "img");
+    std::filesystem::copy_file("data/renderer/five_by_three.png",
+                               files_->GetResourcesFolder() + "img/small.png");
+    renderer_ = std::make_unique<Renderer>(std::make_unique<platform::FakeGpuDevice>());
+    ASSERT_EQ(renderer_->Init(nullptr, 0.1f, 0.0f), 1);
+    loader_ = std::make_unique<RendererTextures>(*renderer_);
+    repository_ = std::make_unique<OC_REPOSITORY>(*files_, loader_.get(), nullptr);
+    ASSERT_EQ(repository_->AddFolder("img"), 1);
+  }
+  void TearDown() override {
+    repository_.reset();
+    std::error_code error;
+    std::filesystem::remove_all(base_, error);
+  }
+
+  std::string base_;
+  std::unique_ptr<FileSystem> files_;
+  std::unique_ptr<Renderer> renderer_;
+  std::unique_ptr<RendererTextures> loader_;
+  std::unique_ptr<OC_REPOSITORY> repository_;
+};
+
+TEST_F(RepositoryTextureProviderTest, FetchesCountsAndGivesBack) {
+  RepositoryTextureProvider provider(*repository_);
+  TextureRecord* texture = provider.AcquireTexture("img small.png");
+  ASSERT_NE(texture, nullptr);
+  EXPECT_NE(texture, renderer_->GetDefaultTexture());
+  EXPECT_EQ(texture->Width(), 5);
+  EXPECT_EQ(texture->Height(), 3);
+  EXPECT_EQ(provider.AcquireTexture("img small.png"), texture);
+  EXPECT_EQ(repository_->Find("img small.png")->uses, 2);
+
+  // A quad built from it takes the image's size.
+  OC_MESH quad(texture, nullptr);
+  EXPECT_EQ(quad.GetWidth(), 5.0f);
+
+  provider.ReleaseTexture(texture);
+  provider.ReleaseTexture(texture);
+  EXPECT_EQ(repository_->Find("img small.png")->uses, 0);
+
+  // Unknown names give the placeholder, which is never given back.
+  TextureRecord* missing = provider.AcquireTexture("img nothing.png");
+  EXPECT_EQ(missing, PlaceholderTexture());
+  provider.ReleaseTexture(missing);
+  provider.ReleaseTexture(nullptr);
+}
+
+}  // namespace
+}  // namespace ORB
