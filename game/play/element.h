@@ -6,13 +6,26 @@
 // once but becomes visible only when its open delay has run out, so the cells
 // of a line appear one after another.
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "engine/foundation/point.h"
 #include "engine/foundation/transform.h"
 #include "engine/foundation/vector2.h"
+#include "framework/animation.h"
+#include "framework/sprite.h"
 
 namespace game {
+
+// The looks every cell copies: the filled and the cross animation, the
+// overlay of inert and locked cells, the end-of-level animation. A missing
+// template leaves that look out.
+struct CellTemplates {
+  const ORB_GF::G_ANIMATION* filled = nullptr;
+  const ORB_GF::G_ANIMATION* cross = nullptr;
+  const ORB_GF::G_SPRITE* overlay = nullptr;
+  const ORB_GF::G_ANIMATION* end = nullptr;
+};
 
 class GG_ELEMENT {
  public:
@@ -76,10 +89,27 @@ class GG_ELEMENT {
 
   bool EndStarted() const { return end_started_; }
   void SetEndStarted(bool started) { end_started_ = started; }
+  // Plays the end-of-level animation once and marks it started.
+  void StartEnd();
+  bool IsEndPlaying() const { return end_ != nullptr && end_->IsPlaying(); }
+
+  // Copies the looks, placed on the cell and sized to it; their textures
+  // are fetched by AcquireTextures and given back by ReleaseTextures.
+  void SetVisuals(const CellTemplates& templates);
+  void AcquireTextures();
+  void ReleaseTextures();
+  // The parts of the cell's look, each drawn only when it shows.
+  void DrawFilled() const;
+  void DrawCross() const;
+  void DrawOverlay() const;
+  void DrawEnd() const;
 
  private:
   int32_t Open(double delay, uint32_t toolType);
   void UpdateRect();
+  void UpdateAnimations();
+  // Places a copied look on the cell, at its size.
+  void Attach(ORB_GF::G_SPRITE& look);
 
   bool locked_ = false;
   uint32_t row_;
@@ -94,6 +124,10 @@ class GG_ELEMENT {
   bool end_started_ = false;
   double open_delay_ = 0.0;
   std::string sound_name_;
+  std::unique_ptr<ORB_GF::G_ANIMATION> filled_;
+  std::unique_ptr<ORB_GF::G_ANIMATION> cross_;
+  std::unique_ptr<ORB_GF::G_SPRITE> overlay_;
+  std::unique_ptr<ORB_GF::G_ANIMATION> end_;
 };
 
 }  // namespace game

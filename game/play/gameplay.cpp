@@ -1,5 +1,6 @@
 #include "game/play/gameplay.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "engine/foundation/hooks.h"
@@ -14,6 +15,11 @@ namespace game {
 GG_GAMEPLAY::GG_GAMEPLAY(cGameplayHost* host) : host_(host), board_(this) {
   ReadSettingsFile();
   ReadEffectsFile();
+  cell_templates_.filled = filled_template_.get();
+  cell_templates_.cross = cross_template_.get();
+  cell_templates_.overlay = locked_template_.get();
+  cell_templates_.end = end_template_.get();
+  board_.SetCellTemplates(&cell_templates_);
 }
 
 GG_GAMEPLAY::~GG_GAMEPLAY() {
@@ -43,7 +49,20 @@ void GG_GAMEPLAY::ReadEffectsFile() {
   pugi::xml_document* document = host_->GetDocument(kEffectsFile);
   if (document == nullptr) return;
   const pugi::xml_node root = document->document_element();
-  if (const pugi::xml_attribute delay = root.child("effect_open_cell").attribute("anim_delay")) {
+  const pugi::xml_node open = root.child("effect_open_cell");
+  if (const pugi::xml_node yes = open.child("yes")) {
+    filled_template_ = std::make_unique<ORB_GF::G_ANIMATION>(yes);
+  }
+  if (const pugi::xml_node no = open.child("no")) {
+    cross_template_ = std::make_unique<ORB_GF::G_ANIMATION>(no);
+  }
+  if (const pugi::xml_node locked = open.child("locked")) {
+    locked_template_ = std::make_unique<ORB_GF::G_SPRITE>(locked);
+  }
+  if (const pugi::xml_node end = root.child("end_level_effect").child("sprite_anim")) {
+    end_template_ = std::make_unique<ORB_GF::G_ANIMATION>(end);
+  }
+  if (const pugi::xml_attribute delay = open.attribute("anim_delay")) {
     const float step = ORB::ParseFloatText(delay.value());
     board_.SetOpenDelayStep(step > 0.0f ? step : 0.0f);
   }
@@ -92,6 +111,10 @@ bool GG_GAMEPLAY::Load(const std::string& levelFile) {
     return FailLoad(level.Error());
   }
   settings_ = level.Settings();
+  block_sprite_ = std::make_unique<ORB_GF::G_SPRITE>(level.BlockSprite());
+  selection_sprite_ = std::make_unique<ORB_GF::G_SPRITE>(level.SelectionSprite());
+  selection_yes_sprite_ = std::make_unique<ORB_GF::G_SPRITE>(level.SelectionYesSprite());
+  selection_no_sprite_ = std::make_unique<ORB_GF::G_SPRITE>(level.SelectionNoSprite());
 
   pugi::xml_document* numbers = host_->GetDocument(kNumbersFile);
   const bool built =
@@ -100,11 +123,15 @@ bool GG_GAMEPLAY::Load(const std::string& levelFile) {
   host_->ReleaseDocument(document);
   if (!built) return FailLoad("The board of the level \"" + levelFile + "\" cannot be built");
 
+  board_.LeftPanel().SetFont(host_->FindFont(board_.LeftPanel().FontName()));
+  board_.TopPanel().SetFont(host_->FindFont(board_.TopPanel().FontName()));
   pack_id_ = packId;
   level_id_ = levelId;
   tool_switch_fill_ = true;
   active_ = true;
   paused_ = false;
+  // Loaded while the screen holds its textures: the new level's too.
+  if (acquired_) AcquireResources();
   return true;
 }
 
@@ -146,11 +173,77 @@ void GG_GAMEPLAY::Update() {
   board_.Update();
 }
 
-void GG_GAMEPLAY::Draw() {}
+void GG_GAMEPLAY::Draw() {
+  if (!active_) return;
+  DrawBlocks();
+  board_.Draw();
+  DrawSelection();
+}
 
-void GG_GAMEPLAY::AcquireResources() {}
+void GG_GAMEPLAY::DrawBlocks() {
+  // Each block's closed cells: the level's block picture over the block's
+  // cells (a partial block at the edge shows only its part of the picture).
+  if (!block_sprite_) return;
+  ORB_GF::G_SPRITE& block = *block_sprite_;
+  const BoardSettings& s = settings_;
+  const float fullWidth = static_cast<float>(s.block.x) * s.elSize.x;
+  const float fullHeight = static_cast<float>(s.block.y) * s.elSize.y;
+  for (int32_t by = 0; by < s.blocks.y; ++by) {
+    for (int32_t bx = 0; bx < s.blocks.x; ++bx) {
+      const int32_t firstCol = bx * s.block.x;
+      const int32_t firstRow = by * s.block.y;
+      const int32_t cols = std::min(s.block.x, s.grid.x - firstCol);
+      const int32_t rows = std::min(s.block.y, s.grid.y - firstRow);
+      if (cols <= 0 || rows <= 0) continue;
+      const float width = static_cast<float>(cols) * s.elSize.x;
+      const float height = static_cast<float>(rows) * s.elSize.y;
+      const ORB::Vector2 first = s.CellCentre(firstRow, firstCol);
+      block.SetSize(width, height);
+      block.SetUV(0.0f, 0.0f, width / fullWidth, height / fullHeight);
+      block.SetPosition(first.x - s.elSize.x / 2.0f + width / 2.0f,
+                        first.y - s.elSize.y / 2.0f + height / 2.0f, 0.0f);
+      block.Draw();
+    }
+  }
+}
 
-void GG_GAMEPLAY::ReleaseResources() {}
+const ORB_GF::G_SPRITE* GG_GAMEPLAY::SelectionSprite(bool fill) const {
+  return fill ? selection_yes_sprite_.get() : selection_no_sprite_.get();
+}
+
+void GG_GAMEPLAY::DrawSelection() {
+  const bool fillNow = selection_.empty() ? tool_switch_fill_ : tool_ == kToolFill;
+  ORB_GF::G_SPRITE* mark = const_cast<ORB_GF::G_SPRITE*>(SelectionSprite(fillNow));
+  if (mark == nullptr) return;
+  for (size_t i = 0; i + 1 < selection_.size(); ++i) {
+    const ORB::Vector2 centre = selection_[i]->Centre();
+    mark->SetPosition(centre.x, centre.y, 0.0f);
+    mark->Draw();
+  }
+  if (const GG_ELEMENT* hovered = board_.CellAt(hovered_row_, hovered_col_)) {
+    const ORB::Vector2 centre = hovered->Centre();
+    mark->SetPosition(centre.x, centre.y, 0.0f);
+    mark->Draw();
+  }
+}
+
+void GG_GAMEPLAY::AcquireResources() {
+  acquired_ = true;
+  for (ORB_GF::G_SPRITE* sprite : {block_sprite_.get(), selection_sprite_.get(),
+                                   selection_yes_sprite_.get(), selection_no_sprite_.get()}) {
+    if (sprite != nullptr) sprite->LoadTexture();
+  }
+  board_.AcquireResources();
+}
+
+void GG_GAMEPLAY::ReleaseResources() {
+  acquired_ = false;
+  for (ORB_GF::G_SPRITE* sprite : {block_sprite_.get(), selection_sprite_.get(),
+                                   selection_yes_sprite_.get(), selection_no_sprite_.get()}) {
+    if (sprite != nullptr) sprite->ReleaseTexture();
+  }
+  board_.ReleaseResources();
+}
 
 void GG_GAMEPLAY::Pause() { paused_ = true; }
 

@@ -18,12 +18,15 @@
 #include "game/play/board_settings.h"
 #include "game/play/gameplay_host.h"
 #include "game/play/process.h"
+#include "framework/animation.h"
+#include "framework/gameplay_interface.h"
+#include "framework/sprite.h"
 
 namespace game {
 
 class GG_ELEMENT;
 
-class GG_GAMEPLAY {
+class GG_GAMEPLAY : public ORB_GF::G_GAMEPLAY {
  public:
   // Tools of a drag.
   static constexpr int32_t kToolCross = 0;
@@ -37,7 +40,7 @@ class GG_GAMEPLAY {
   // Reads the rule values and the effect settings through the host (null:
   // no level can be loaded).
   explicit GG_GAMEPLAY(cGameplayHost* host);
-  virtual ~GG_GAMEPLAY();
+  ~GG_GAMEPLAY() override;
   GG_GAMEPLAY(const GG_GAMEPLAY&) = delete;
   GG_GAMEPLAY& operator=(const GG_GAMEPLAY&) = delete;
 
@@ -45,24 +48,26 @@ class GG_GAMEPLAY {
   // pack and level. False, with the reason in LastError(), when the player
   // or the pack record is missing or the file cannot be read or is refused;
   // the screen then stays inactive.
-  virtual bool Load(const std::string& levelFile);
+  bool Load(const std::string& levelFile) override;
   // Ends the level: the board, the selection, the drag and the hovered cell
   // are cleared, the counters go to 0.
-  virtual void Stop();
-  virtual void Update();
-  virtual void Draw();
+  void Stop() override;
+  void Update() override;
+  void Draw() override;
   // -109 handled (a cell press), 0 not handled, -1 no cell under the pointer.
-  virtual int32_t OnButtonUp(int32_t button);
-  virtual int32_t OnButtonDown(int32_t button);
+  int32_t OnButtonUp(int32_t button) override;
+  int32_t OnButtonDown(int32_t button) override;
   // Always -1.
-  virtual int32_t OnPointerMove();
-  virtual void OnStoreEvent(const std::string& event, const std::string& productId);
-  virtual void Pause();
-  virtual void Resume();
+  int32_t OnPointerMove() override;
+  void OnStoreEvent(const std::string& event, const std::string& productId) override;
+  // The reserved slot pauses as well.
+  void Reserved() override { Pause(); }
+  void Pause() override;
+  void Resume() override;
   // Stop, then the same level file again.
-  virtual void Restart();
-  virtual void AcquireResources();
-  virtual void ReleaseResources();
+  void Restart() override;
+  void AcquireResources() override;
+  void ReleaseResources() override;
 
   // Called by the board for every opened cell, and after every line.
   void OnRightCell(GG_ELEMENT& cell);
@@ -111,6 +116,7 @@ class GG_GAMEPLAY {
   float EndSweepSpeed() const { return end_sweep_speed_; }
 
   const BoardSettings& Settings() const { return settings_; }
+  bool IsAcquired() const { return acquired_; }
   GG_PROCESS& Board() { return board_; }
   const GG_PROCESS& Board() const { return board_; }
   cGameplayHost* Host() const { return host_; }
@@ -125,6 +131,9 @@ class GG_GAMEPLAY {
 
  private:
   void ReadSettingsFile();
+  void DrawBlocks();
+  void DrawSelection();
+  const ORB_GF::G_SPRITE* SelectionSprite(bool fill) const;
   void ReadEffectsFile();
   bool FailLoad(const std::string& reason);
   // The pointer in game coordinates (the input state's mouse position).
@@ -166,6 +175,18 @@ class GG_GAMEPLAY {
   bool dragging_ = false;
   bool ended_ = false;
   std::vector<GG_ELEMENT*> selection_;
+
+  // The cells' looks from the effects file, and the level's board sprites.
+  std::unique_ptr<ORB_GF::G_ANIMATION> filled_template_;
+  std::unique_ptr<ORB_GF::G_ANIMATION> cross_template_;
+  std::unique_ptr<ORB_GF::G_SPRITE> locked_template_;
+  std::unique_ptr<ORB_GF::G_ANIMATION> end_template_;
+  CellTemplates cell_templates_;
+  std::unique_ptr<ORB_GF::G_SPRITE> block_sprite_;
+  std::unique_ptr<ORB_GF::G_SPRITE> selection_sprite_;
+  std::unique_ptr<ORB_GF::G_SPRITE> selection_yes_sprite_;
+  std::unique_ptr<ORB_GF::G_SPRITE> selection_no_sprite_;
+  bool acquired_ = false;
 
   bool tool_switch_fill_ = true;
   float end_sweep_speed_ = 600.0f;

@@ -1,13 +1,15 @@
 #pragma once
 // What the gameplay screen asks of the game around it: XML documents by
 // resource name, the current player with the progress records of the level
-// being started, and playing a sound. The game hub answers with the
+// being started, playing a sound and the fonts by name. The game hub answers with the
 // repository, its current player, pack and level, and the sound bank; tests
 // answer with documents and records of their own.
 #include <cstdint>
 #include <string>
 
 #include <pugixml.hpp>
+
+#include "engine/scene/font.h"
 
 namespace game {
 
@@ -36,6 +38,9 @@ class cGameplayHost {
 
   // Plays a sound of the game's sound group by name.
   virtual void PlaySound(const std::string& name) = 0;
+
+  // The font of that name from the game's font list, or null.
+  virtual ORB::OC_FONT* FindFont(const std::string& name) = 0;
 };
 
 }  // namespace game

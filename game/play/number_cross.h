@@ -33,6 +33,7 @@ class GG_NUMBERCROSS {
   bool UpdateCrossed(int32_t row, int32_t col);
   void Clear();
 
+  bool Empty() const { return cells_ == nullptr; }
   int32_t Columns() const { return columns_; }
   int32_t Rows() const { return rows_; }
   const Line& RowRuns(int32_t row) const { return rows_runs_[static_cast<size_t>(row)]; }

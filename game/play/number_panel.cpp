@@ -4,6 +4,7 @@
 
 #include "engine/foundation/number_text.h"
 #include "game/play/board_settings.h"
+#include "game/play/number_cross.h"
 
 namespace game {
 
@@ -27,9 +28,61 @@ bool NumberPanel::Load(const pugi::xml_node& element) {
     interval_ = ORB::ParseIntText(a.value());
   }
   if (const pugi::xml_attribute a = element.attribute("shift_first")) shift_first_.Parse(a.value());
-  animation_.reset();
-  animation_.append_copy(element);
+  // The element describes the cross-out animation when it names a texture.
+  cross_out_.reset();
+  if (element.child("FILE")) {
+    cross_out_ = std::make_unique<ORB_GF::G_ANIMATION>(element);
+    cross_out_->SetLoop(false);
+  }
   return true;
+}
+
+void NumberPanel::Draw(GG_NUMBERCROSS& numbers) {
+  const int32_t lines = vertical_ ? numbers.Rows() : numbers.Columns();
+  const int32_t saved = font_ != nullptr ? font_->alignment : 0;
+  if (font_ != nullptr) font_->alignment = 4;
+  for (int32_t line = 0; line < lines && line < line_count_; ++line) {
+    const GG_NUMBERCROSS::Line& runs = vertical_ ? numbers.RowRuns(line) : numbers.ColumnRuns(line);
+    const int32_t count = static_cast<int32_t>(runs.size());
+    for (int32_t i = count - 1; i >= 0; --i) {
+      NumberRun& run = *runs[static_cast<size_t>(i)];
+      const ORB::Vector2 at = NumberPosition(line, i, count);
+      if (run.newlyCrossed) {
+        if (cross_out_) {
+          live_.push_back(std::make_unique<ORB_GF::G_ANIMATION>(*cross_out_));
+          ORB_GF::G_ANIMATION& strike = *live_.back();
+          if (acquired_) strike.LoadTexture();
+          strike.SetPosition(at.x, at.y, 0.0f);
+          strike.Play(0.0f);
+        }
+        run.newlyCrossed = 0;
+        run.shownCrossed = 1;
+      }
+      if (font_ != nullptr) {
+        font_->SetColor((run.shownCrossed ? cross_colour_ : font_colour_).ToUInt());
+        font_->DrawFormat(static_cast<int32_t>(at.x), static_cast<int32_t>(at.y), L"%i",
+                          static_cast<int32_t>(run.length));
+      }
+    }
+  }
+  if (font_ != nullptr) font_->alignment = saved;
+  for (const auto& strike : live_) strike->Draw();
+}
+
+void NumberPanel::Update() {
+  for (const auto& strike : live_) strike->Update();
+}
+
+void NumberPanel::Clear() { live_.clear(); }
+
+void NumberPanel::AcquireResources() {
+  acquired_ = true;
+  for (const auto& strike : live_) strike->LoadTexture();
+}
+
+void NumberPanel::ReleaseResources() {
+  acquired_ = false;
+  for (const auto& strike : live_) strike->ReleaseTexture();
 }
 
 void NumberPanel::Build(const BoardSettings& settings) {

@@ -4,12 +4,16 @@
 // with their row or column, the number nearest to the board first, and step
 // away from the board by the interval.
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include <pugixml.hpp>
 
 #include "engine/foundation/colour.h"
 #include "engine/foundation/vector2.h"
+#include "engine/scene/font.h"
+#include "framework/animation.h"
 
 namespace game {
 
@@ -20,6 +24,8 @@ class NumberPanel {
  public:
   explicit NumberPanel(bool vertical) : vertical_(vertical) {}
   virtual ~NumberPanel() = default;
+  NumberPanel(const NumberPanel&) = delete;
+  NumberPanel& operator=(const NumberPanel&) = delete;
 
   // Reads "font", "font_color", "font_cross", "interval" and "shift_first"
   // of the panel's element ("numbersLeft" or "numbersUp"); each is optional
@@ -28,6 +34,23 @@ class NumberPanel {
   bool Load(const pugi::xml_node& element);
   // Takes the board's geometry along the panel's axis.
   void Build(const BoardSettings& settings);
+
+  // The font the numbers are drawn with (not owned; null draws nothing).
+  void SetFont(ORB::OC_FONT* font) { font_ = font; }
+  ORB::OC_FONT* Font() const { return font_; }
+
+  // Draws every line's numbers, from the last to the first, each in the
+  // cross colour once crossed; a number crossed since the last drawing gets
+  // its cross-out animation, which starts at once. The font's alignment is
+  // as before afterwards.
+  void Draw(GG_NUMBERCROSS& numbers);
+  // Per frame: the cross-out animations.
+  void Update();
+  // Drops the cross-out animations (the level ends).
+  void Clear();
+  void AcquireResources();
+  void ReleaseResources();
+  size_t LiveAnimations() const { return live_.size(); }
 
   // Where the number of run `runIndex` (0 = first in the line) of a line
   // with `runCount` runs is drawn: its centre.
@@ -39,7 +62,7 @@ class NumberPanel {
   ORB::Colour CrossColour() const { return cross_colour_; }
   int32_t Interval() const { return interval_; }
   ORB::Vector2 ShiftFirst() const { return shift_first_; }
-  pugi::xml_node AnimationElement() const { return animation_.document_element(); }
+  const ORB_GF::G_ANIMATION* CrossOutTemplate() const { return cross_out_.get(); }
   int32_t LineCount() const { return line_count_; }
 
  private:
@@ -49,7 +72,10 @@ class NumberPanel {
   ORB::Colour cross_colour_{0xFFBDB5A8u};
   int32_t interval_ = 20;
   ORB::Vector2 shift_first_;
-  pugi::xml_document animation_;  // a copy of the element, for the cross-out animation
+  std::unique_ptr<ORB_GF::G_ANIMATION> cross_out_;  // the template
+  std::vector<std::unique_ptr<ORB_GF::G_ANIMATION>> live_;
+  ORB::OC_FONT* font_ = nullptr;
+  bool acquired_ = false;
 
   // From the board, along the panel's axis.
   int32_t shift_ = 0;

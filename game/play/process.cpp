@@ -16,6 +16,8 @@ GG_PROCESS::GG_PROCESS(GG_GAMEPLAY* owner) : owner_(owner) {}
 GG_PROCESS::~GG_PROCESS() { Clear(); }
 
 void GG_PROCESS::Clear() {
+  left_panel_.Clear();
+  top_panel_.Clear();
   numbers_.Clear();
   cells_to_find_.clear();
   found_cells_.clear();
@@ -62,6 +64,7 @@ void GG_PROCESS::LoadCells(const std::vector<uint32_t>& types) {
                                              static_cast<uint32_t>(col));
     cell->SetSize(settings_->elSize);
     cell->SetPosition(settings_->CellCentre(row, col));
+    if (templates_ != nullptr) cell->SetVisuals(*templates_);
     if (cell->IsFilled()) cells_to_find_.push_back(cell.get());
     cells_.push_back(std::move(cell));
   }
@@ -176,8 +179,33 @@ void GG_PROCESS::PlaySound(const std::string& name) {
   if (owner_ != nullptr && !name.empty()) owner_->PlayCellSound(name);
 }
 
+void GG_PROCESS::AcquireResources() {
+  for (const auto& cell : cells_) cell->AcquireTextures();
+  left_panel_.AcquireResources();
+  top_panel_.AcquireResources();
+}
+
+void GG_PROCESS::ReleaseResources() {
+  for (const auto& cell : cells_) cell->ReleaseTextures();
+  left_panel_.ReleaseResources();
+  top_panel_.ReleaseResources();
+}
+
+void GG_PROCESS::Draw() {
+  for (const auto& cell : cells_) cell->DrawFilled();
+  for (const auto& cell : cells_) cell->DrawCross();
+  for (const auto& cell : cells_) cell->DrawOverlay();
+  for (const GG_ELEMENT* cell : cells_to_find_) cell->DrawEnd();
+  if (!numbers_.Empty()) {
+    left_panel_.Draw(numbers_);
+    top_panel_.Draw(numbers_);
+  }
+}
+
 void GG_PROCESS::Update() {
   const float frameTime = ORB::GetFrameDelta();
+  left_panel_.Update();
+  top_panel_.Update();
   if (active_) UpdateSweep(frameTime);
   for (const auto& cell : cells_) {
     if (cell->UpdateOpenDelay(frameTime)) PlaySound(cell->SoundName());
@@ -224,7 +252,7 @@ void GG_PROCESS::UpdateSweep(float frameTime) {
                          1.005f * span;
     const float offset = ORB::Vector2::Dot(centre - sweep_a_, along);
     const bool passed = ORB::Vector2::Dot(centre, normal) <= front && offset >= 0.0f && offset <= span;
-    if (touched || passed) cell->SetEndStarted(true);
+    if (touched || passed) cell->StartEnd();
   }
   if (t >= 1.0f) {
     active_ = false;

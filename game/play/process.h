@@ -65,8 +65,21 @@ class GG_PROCESS {
   // Opens each listed cell alone with the fill tool.
   void OpenAll(const std::vector<GG_ELEMENT*>& cells);
 
-  // Per frame: the end sweep and the cells' open delays.
+  // Per frame: the number panels, the end sweep and the cells' open
+  // delays and animations.
   void Update();
+  // The cells' looks (filled, then crosses, overlays and end animations),
+  // then the clue numbers.
+  void Draw();
+  // Textures of the cells and the number panels.
+  void AcquireResources();
+  void ReleaseResources();
+  // The looks cells copy when they are made (null: none); they must outlive
+  // the board's loads.
+  void SetCellTemplates(const CellTemplates* templates) { templates_ = templates; }
+  // The fonts of the two number panels.
+  NumberPanel& LeftPanel() { return left_panel_; }
+  NumberPanel& TopPanel() { return top_panel_; }
 
   // The end-of-level sweep: a segment that moves diagonally across the
   // board at `speed` (pixels per second) and lights the picture cells it
@@ -107,6 +120,7 @@ class GG_PROCESS {
   NumberPanel top_panel_{false};
   BoardSettings* settings_ = nullptr;
   float open_delay_step_ = 0.0f;
+  const CellTemplates* templates_ = nullptr;
 
   ORB::Vector2 sweep_start_a_;
   ORB::Vector2 sweep_start_b_;

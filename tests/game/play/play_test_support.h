@@ -94,6 +94,10 @@ class FakeHost : public cGameplayHost {
   }
   gLevelRecord* FindLevelRecord(int32_t, int32_t) override { return nullptr; }
   void PlaySound(const std::string& name) override { sounds.push_back(name); }
+  ORB::OC_FONT* FindFont(const std::string& name) override {
+    const auto found = fonts.find(name);
+    return found == fonts.end() ? nullptr : found->second;
+  }
 
   bool has_player = true;
   bool has_pack = true;
@@ -101,6 +105,7 @@ class FakeHost : public cGameplayHost {
   int32_t level_id = 3;
   int unknown_releases = 0;
   std::vector<std::string> sounds;
+  std::map<std::string, ORB::OC_FONT*> fonts;
 
  private:
   std::map<std::string, std::string> files_;

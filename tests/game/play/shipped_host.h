@@ -1,6 +1,7 @@
 #pragma once
 // A host over the real resource repository, reading the shipped data in
 // Resources/ (the tests run in tests/, one folder below the checkout).
+#include <map>
 #include <string>
 #include <vector>
 
@@ -45,10 +46,15 @@ class ShippedHost : public cGameplayHost {
   gPackState* FindPackState(int32_t) override { return reinterpret_cast<gPackState*>(&slot_); }
   gLevelRecord* FindLevelRecord(int32_t, int32_t) override { return nullptr; }
   void PlaySound(const std::string& name) override { sounds.push_back(name); }
+  ORB::OC_FONT* FindFont(const std::string& name) override {
+    const auto found = fonts.find(name);
+    return found == fonts.end() ? nullptr : found->second;
+  }
 
   int32_t archive_added = 0;
   int32_t process_added = 0;
   std::vector<std::string> sounds;
+  std::map<std::string, ORB::OC_FONT*> fonts;
 
  private:
   ORB::FileSystem files_;
