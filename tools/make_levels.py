@@ -338,9 +338,9 @@ def hex_colour(rgb, alpha=0xFF):
 
 def numbers_xml():
     lines = ['<?xml version="1.0" encoding="utf-8"?>', "<numbers>"]
-    common = ' font="clue" font_color="%s" font_cross="%s"' % (hex_colour(INK), hex_colour(CROSSED_NUMBER))
+    common = ' font="sans_bold_20" font_color="%s" font_cross="%s"' % (hex_colour(INK), hex_colour(CROSSED_NUMBER))
     lines += animation_xml("numbersLeft", "strike.png", 4, 24, False,
-                           common + ' interval="26" shift_first="20 0"')
+                           common + ' interval="30" shift_first="22 0"')
     lines += animation_xml("numbersUp", "strike.png", 4, 24, False,
                            common + ' interval="24" shift_first="0 18"')
     lines.append("</numbers>")
@@ -519,7 +519,7 @@ def board_images():
     for step in range(1, 5):
         frame = Image(32, 32)
         end = 4 + 24 * step / 4.0
-        frame.fill(lambda x, y, end=end: segment_distance(x, y, 4, 28, end, 28 - (end - 4)) <= 1.6,
+        frame.fill(lambda x, y, end=end: segment_distance(x, y, 4, 20, end, 20 - (end - 4) / 3.0) <= 1.6,
                    ERROR, 230)
         strike_frames.append(frame)
     images["strike.png"] = sheet(strike_frames)
