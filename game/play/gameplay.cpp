@@ -1,6 +1,7 @@
 #include "game/play/gameplay.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 #include "engine/foundation/hooks.h"
@@ -63,8 +64,9 @@ void GG_GAMEPLAY::ReadEffectsFile() {
     end_template_ = std::make_unique<ORB_GF::G_ANIMATION>(end);
   }
   if (const pugi::xml_attribute delay = open.attribute("anim_delay")) {
+    // A step that is not a finite positive number would keep cells hidden.
     const float step = ORB::ParseFloatText(delay.value());
-    board_.SetOpenDelayStep(step > 0.0f ? step : 0.0f);
+    board_.SetOpenDelayStep(step > 0.0f && std::isfinite(step) ? step : 0.0f);
   }
   if (const pugi::xml_attribute speed = root.child("end_level_effect").attribute("speed")) {
     end_sweep_speed_ = ORB::ParseFloatText(speed.value());
@@ -207,13 +209,13 @@ void GG_GAMEPLAY::DrawBlocks() {
   }
 }
 
-const ORB_GF::G_SPRITE* GG_GAMEPLAY::SelectionSprite(bool fill) const {
+ORB_GF::G_SPRITE* GG_GAMEPLAY::SelectionSprite(bool fill) const {
   return fill ? selection_yes_sprite_.get() : selection_no_sprite_.get();
 }
 
 void GG_GAMEPLAY::DrawSelection() {
   const bool fillNow = selection_.empty() ? tool_switch_fill_ : tool_ == kToolFill;
-  ORB_GF::G_SPRITE* mark = const_cast<ORB_GF::G_SPRITE*>(SelectionSprite(fillNow));
+  ORB_GF::G_SPRITE* mark = SelectionSprite(fillNow);
   if (mark == nullptr) return;
   for (size_t i = 0; i + 1 < selection_.size(); ++i) {
     const ORB::Vector2 centre = selection_[i]->Centre();

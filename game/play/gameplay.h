@@ -15,12 +15,12 @@
 
 #include "engine/foundation/point.h"
 #include "engine/foundation/vector2.h"
-#include "game/play/board_settings.h"
-#include "game/play/gameplay_host.h"
-#include "game/play/process.h"
 #include "framework/animation.h"
 #include "framework/gameplay_interface.h"
 #include "framework/sprite.h"
+#include "game/play/board_settings.h"
+#include "game/play/gameplay_host.h"
+#include "game/play/process.h"
 
 namespace game {
 
@@ -133,7 +133,7 @@ class GG_GAMEPLAY : public ORB_GF::G_GAMEPLAY {
   void ReadSettingsFile();
   void DrawBlocks();
   void DrawSelection();
-  const ORB_GF::G_SPRITE* SelectionSprite(bool fill) const;
+  ORB_GF::G_SPRITE* SelectionSprite(bool fill) const;
   void ReadEffectsFile();
   bool FailLoad(const std::string& reason);
   // The pointer in game coordinates (the input state's mouse position).

@@ -106,6 +106,14 @@ bool LevelFile::Read(const pugi::xml_document& document, const std::string& file
   if (s.grid.x <= 0 || s.grid.y <= 0) return Fail("the grid size is not positive");
   if (s.grid.x > kMaxSide || s.grid.y > kMaxSide) return Fail("the grid is too large");
   if (!(s.elSize.x > 0.0f) || !(s.elSize.y > 0.0f)) return Fail("the cell size is not positive");
+  if (s.elSize.x > kMaxCellSize || s.elSize.y > kMaxCellSize) return Fail("the cell size is too large");
+  if (s.shiftBlock.x < -kMaxShift || s.shiftBlock.x > kMaxShift || s.shiftBlock.y < -kMaxShift ||
+      s.shiftBlock.y > kMaxShift) {
+    return Fail("the block shift is too large");
+  }
+  if (std::fabs(s.position.x) > kMaxPosition || std::fabs(s.position.y) > kMaxPosition) {
+    return Fail("the position is too far off");
+  }
   if (s.block.x < 0 || s.block.y < 0) return Fail("the block size is negative");
   // A shift as large as a whole block would stack the blocks on one another.
   const int32_t blockX = s.block.x == 0 || s.block.x > s.grid.x ? s.grid.x : s.block.x;

@@ -29,11 +29,16 @@ class LevelFile {
   // Cells larger than this per side are refused: nothing on screen can show
   // them, and a bad file must not make the board allocate without bound.
   static constexpr int32_t kMaxSide = 1000;
+  // Cell sizes, block shifts and positions beyond these are refused: the
+  // board's pixel sizes must stay whole numbers that fit.
+  static constexpr float kMaxCellSize = 4096.0f;
+  static constexpr int32_t kMaxShift = 4096;
+  static constexpr float kMaxPosition = 1.0e6f;
 
   // Reads the document's "settings" and "gElements". False, with a message
   // naming the file in `error`, when an attribute or a sprite child is
   // missing or unreadable, a size is not positive, a block size or the
-  // bonus count is negative, the cell count is not columns x rows, a cell
+  // bonus count is negative, a size, shift or position is out of bounds, the cell count is not columns x rows, a cell
   // type is unknown or no cell belongs to the picture. More bonus cells than
   // picture cells are cut to the picture cell count.
   bool Read(const pugi::xml_document& document, const std::string& fileName);
