@@ -1,0 +1,184 @@
+// The solved board drawn with real OpenGL (SDL's offscreen driver): a shipped
+// level is played to its end through the pointer, drawn with its shipped
+// images and font, written as a PNG beside the test program, and pixels of an
+// open, a crossed and a closed cell are checked.
+#include <gtest/gtest.h>
+#include <zlib.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/foundation/renderer.h"
+#include "engine/foundation/timer.h"
+#include "engine/platform/gl_device.h"
+#include "engine/platform/sdl_display.h"
+#include "engine/scene/font.h"
+#include "engine/scene/repository_texture_provider.h"
+#include "game/play/gameplay.h"
+#include "main_road.h"
+#include "shipped_host.h"
+
+namespace game {
+namespace {
+
+const char* kLevel = "data/share/main/levels pack_1/house.xml";
+constexpr uint32_t kPaper = 0xFFF4EFE6u;
+
+// The renderer as the repository's texture loader.
+class RendererTextures : public ORB::TextureLoader {
+ public:
+  explicit RendererTextures(ORB::Renderer& renderer) : renderer_(renderer) {}
+  ORB::TextureHandle CreateTexture(const uint8_t* bytes, size_t size) override {
+    return renderer_.LoadFromMemory(bytes, size);
+  }
+  void ReleaseTexture(ORB::TextureHandle texture) override {
+    renderer_.ReleaseTexture(static_cast<ORB::TextureRecord*>(texture));
+  }
+  ORB::TextureHandle DefaultTexture() override { return renderer_.GetDefaultTexture(); }
+
+ private:
+  ORB::Renderer& renderer_;
+};
+
+// ARGB pixels, top row first, as an RGB PNG.
+bool WritePng(const std::string& path, const std::vector<uint32_t>& argb, int width, int height) {
+  std::vector<uint8_t> raw;
+  raw.reserve(static_cast<size_t>(height) * (1 + 3 * static_cast<size_t>(width)));
+  for (int y = 0; y < height; ++y) {
+    raw.push_back(0);
+    for (int x = 0; x < width; ++x) {
+      const uint32_t p = argb[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)];
+      raw.push_back(static_cast<uint8_t>(p >> 16));
+      raw.push_back(static_cast<uint8_t>(p >> 8));
+      raw.push_back(static_cast<uint8_t>(p));
+    }
+  }
+  uLongf packedSize = compressBound(static_cast<uLong>(raw.size()));
+  std::vector<uint8_t> packed(packedSize);
+  if (compress2(packed.data(), &packedSize, raw.data(), static_cast<uLong>(raw.size()), 6) != Z_OK) {
+    return false;
+  }
+  packed.resize(packedSize);
+  std::vector<uint8_t> out = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+  auto chunk = [&out](const char* kind, const std::vector<uint8_t>& data) {
+    const uint32_t length = static_cast<uint32_t>(data.size());
+    for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<uint8_t>(length >> shift));
+    std::vector<uint8_t> body(kind, kind + 4);
+    body.insert(body.end(), data.begin(), data.end());
+    out.insert(out.end(), body.begin(), body.end());
+    const uint32_t crc = static_cast<uint32_t>(crc32(0, body.data(), static_cast<uInt>(body.size())));
+    for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<uint8_t>(crc >> shift));
+  };
+  std::vector<uint8_t> header;
+  for (const uint32_t v : {static_cast<uint32_t>(width), static_cast<uint32_t>(height)}) {
+    for (int shift = 24; shift >= 0; shift -= 8) header.push_back(static_cast<uint8_t>(v >> shift));
+  }
+  header.insert(header.end(), {8, 2, 0, 0, 0});
+  chunk("IHDR", header);
+  chunk("IDAT", packed);
+  chunk("IEND", {});
+  FILE* file = std::fopen(path.c_str(), "wb");
+  if (file == nullptr) return false;
+  const bool written = std::fwrite(out.data(), 1, out.size(), file) == out.size();
+  return std::fclose(file) == 0 && written;
+}
+
+int Channel(uint32_t argb, int shift) { return static_cast<int>((argb >> shift) & 0xFF); }
+
+// Within `tolerance` per channel of the expected colour.
+::testing::AssertionResult Near(uint32_t actual, uint32_t expected, int tolerance) {
+  for (const int shift : {16, 8, 0}) {
+    if (std::abs(Channel(actual, shift) - Channel(expected, shift)) > tolerance) {
+      char text[64];
+      std::snprintf(text, sizeof text, "%06X, expected %06X", actual & 0xFFFFFFu, expected & 0xFFFFFFu);
+      return ::testing::AssertionFailure() << text;
+    }
+  }
+  return ::testing::AssertionSuccess();
+}
+
+TEST(BoardRenderGlTest, SolvedBoardShowsOpenCrossedAndClosedCells) {
+  ORB::platform::SdlDisplay display;
+  ASSERT_TRUE(display.Open("board render", 1024, 768));
+  ASSERT_TRUE(display.SetMode(1024, 768, false));
+  auto device = std::make_unique<ORB::platform::GlDevice>();
+  ORB::platform::GlDevice* gl = device.get();
+  ORB::Renderer renderer(std::move(device));
+  ASSERT_EQ(renderer.Init(display.NativeHandle(), 0.1f, 0.0f), 1);
+  renderer.SetClearColour(ORB::Colour(kPaper));
+
+  RendererTextures loader(renderer);
+  {
+    testing::ShippedHost host(&loader);
+    ASSERT_EQ(host.Repository().AddFolder("data/share/image/board"), 1);
+    ASSERT_EQ(host.Repository().AddFolder("data/share/font"), 1);
+    ORB::RepositoryTextureProvider provider(host.Repository());
+    ORB::SetTextureProvider(&provider);
+
+    pugi::xml_document* fontXml = host.Repository().GetXml("data/share/font dejavu_sans_bold_20.xml");
+    ASSERT_NE(fontXml, nullptr);
+    ORB::TextureRecord* page = provider.AcquireTexture("data/share/font dejavu_sans_bold_20.png");
+    ASSERT_NE(page, renderer.GetDefaultTexture());
+    ORB::OC_FONT font(fontXml->child("font"), page, 600);
+    host.Repository().ReleaseXml(fontXml);
+    host.fonts["sans_bold_20"] = &font;
+
+    {
+      GG_GAMEPLAY gameplay(&host);
+      testing::MainRoad road(host, gameplay);
+      const auto picture = road.Solution(kLevel);
+      ASSERT_TRUE(gameplay.Load(kLevel)) << gameplay.LastError();
+      gameplay.AcquireResources();
+      ASSERT_NE(gameplay.Board().LeftPanel().Font(), nullptr);
+      ORB::FrameDelta().store(1.0f / 60.0f);
+      road.Solve(picture, 1);  // crosses in the first column only
+      ASSERT_TRUE(gameplay.IsEnded());
+      EXPECT_EQ(gameplay.Errors(), 0);
+      // Let the end sweep and every animation run out.
+      for (int frame = 0; frame < 600; ++frame) gameplay.Update();
+      ORB::FrameDelta().store(0.0f);
+      EXPECT_FALSE(gameplay.Board().IsSweeping());
+
+      ASSERT_EQ(renderer.BeginFrame(), 1);
+      gameplay.Draw();
+      renderer.Flush();
+      std::vector<uint32_t> pixels(1024u * 768u);
+      ASSERT_TRUE(gl->ReadPixels(0, 0, 1024, 768, pixels.data()));
+      const std::string folder = std::filesystem::canonical("/proc/self/exe").parent_path().string();
+      EXPECT_TRUE(WritePng(folder + "/board_render.png", pixels, 1024, 768));
+      auto at = [&pixels](const ORB::Vector2& p) {
+        return pixels[static_cast<size_t>(p.y) * 1024u + static_cast<size_t>(p.x)];
+      };
+
+      const BoardSettings& s = gameplay.Settings();
+      // House: row 0 "..#..": (0, 2) is a picture cell, (0, 0) crossed,
+      // (0, 1) left closed.
+      ASSERT_TRUE(picture[0][2]);
+      ASSERT_FALSE(picture[0][0]);
+      ASSERT_FALSE(picture[0][1]);
+      EXPECT_TRUE(Near(at(s.CellCentre(0, 2)), 0xFF2E4057u, 3)) << "open picture cell";
+      EXPECT_TRUE(Near(at(s.CellCentre(0, 1)), 0xFFFFFFFFu, 0)) << "closed cell";
+      EXPECT_TRUE(Near(at(s.CellCentre(0, 0)), 0xFFA59C8Eu, 12)) << "crossed cell";
+      // Beside the board, the clue numbers put ink on the paper.
+      int ink = 0;
+      const ORB::Vector2 first = s.CellCentre(0, 0);
+      for (int y = static_cast<int>(first.y) - 12; y < static_cast<int>(first.y) + 12; ++y) {
+        for (int x = static_cast<int>(s.frameCorner.x) - 60; x < static_cast<int>(s.frameCorner.x); ++x) {
+          if (!Near(pixels[static_cast<size_t>(y) * 1024u + static_cast<size_t>(x)], kPaper, 10)) ++ink;
+        }
+      }
+      EXPECT_GT(ink, 10) << "row 0's clue";
+      EXPECT_EQ(renderer.EndFrame(), 0);
+      gameplay.ReleaseResources();
+      gameplay.Stop();
+    }
+    provider.ReleaseTexture(page);
+    ORB::SetTextureProvider(nullptr);
+  }
+}
+
+}  // namespace
+}  // namespace game

@@ -1,0 +1,108 @@
+#pragma once
+// Plays a level the way a player does: presses, drags and releases in game
+// coordinates through the input state, the solution read from the level
+// file.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "engine/foundation/input_state.h"
+#include "game/play/gameplay.h"
+#include "game/play/level_file.h"
+
+namespace game::testing {
+
+class MainRoad {
+ public:
+  MainRoad(cGameplayHost& host, GG_GAMEPLAY& gameplay) : host_(host), gameplay_(gameplay) {}
+
+  // The level's solution, read from its file: true for a picture cell.
+  std::vector<std::vector<bool>> Solution(const std::string& name) {
+    pugi::xml_document* document = host_.GetDocument(name);
+    EXPECT_NE(document, nullptr) << name;
+    std::vector<std::vector<bool>> picture;
+    if (document == nullptr) return picture;
+    LevelFile level;
+    EXPECT_TRUE(level.Read(*document, name)) << level.Error();
+    const int32_t columns = level.Settings().grid.x;
+    for (size_t i = 0; i < level.CellTypes().size(); ++i) {
+      if (i % static_cast<size_t>(columns) == 0) picture.emplace_back();
+      picture.back().push_back(level.CellTypes()[i] == GG_ELEMENT::kFilled);
+    }
+    host_.ReleaseDocument(document);
+    return picture;
+  }
+
+  void PointAt(int32_t row, int32_t col) {
+    const ORB::Vector2 centre = gameplay_.Settings().CellCentre(row, col);
+    input_.OnMouseMove(static_cast<int32_t>(centre.x), static_cast<int32_t>(centre.y));
+    gameplay_.OnPointerMove();
+  }
+
+  // A press on the first cell, a drag through every cell to the last, a
+  // release; then frames until the cells have shown.
+  void Stroke(int32_t row0, int32_t col0, int32_t row1, int32_t col1, int32_t button) {
+    PointAt(row0, col0);
+    ASSERT_EQ(gameplay_.OnButtonDown(button), -109) << row0 << "," << col0;
+    input_.OnKeyDown(button);
+    const int32_t steps = std::max(std::abs(row1 - row0), std::abs(col1 - col0));
+    for (int32_t i = 1; i <= steps; ++i) {
+      PointAt(row0 + (row1 - row0) * i / steps, col0 + (col1 - col0) * i / steps);
+    }
+    EXPECT_EQ(gameplay_.Selection().size(), static_cast<size_t>(steps + 1));
+    gameplay_.OnButtonUp(button);
+    input_.OnKeyUp(button);
+    for (int frame = 0; frame < 30; ++frame) gameplay_.Update();
+  }
+
+  // Crosses the empty cells (of the first `crossColumns` columns; all by
+  // default) with the second button, then fills every run of picture cells
+  // with the first: the level ends with its last picture cell.
+  void Solve(const std::vector<std::vector<bool>>& picture, int32_t crossColumns = 1 << 30) {
+    const int32_t rows = static_cast<int32_t>(picture.size());
+    const int32_t columns = static_cast<int32_t>(picture[0].size());
+    // First the empty cells, crossed with the second button, column by
+    // column from the bottom up: the level ends with its last picture cell.
+    for (int32_t col = 0; col < columns && col < crossColumns; ++col) {
+      for (int32_t row = rows - 1; row >= 0;) {
+        if (picture[static_cast<size_t>(row)][static_cast<size_t>(col)]) {
+          --row;
+          continue;
+        }
+        int32_t top = row;
+        while (top > 0 && !picture[static_cast<size_t>(top - 1)][static_cast<size_t>(col)]) --top;
+        Stroke(row, col, top, col, 2);
+        row = top - 1;
+      }
+    }
+    // Then each row's runs of picture cells with the first button, every
+    // other row from right to left.
+    for (int32_t row = 0; row < rows; ++row) {
+      const auto& line = picture[static_cast<size_t>(row)];
+      for (int32_t col = 0; col < columns;) {
+        if (!line[static_cast<size_t>(col)]) {
+          ++col;
+          continue;
+        }
+        int32_t end = col;
+        while (end + 1 < columns && line[static_cast<size_t>(end + 1)]) ++end;
+        if (row % 2 == 0) {
+          Stroke(row, col, row, end, 1);
+        } else {
+          Stroke(row, end, row, col, 1);
+        }
+        col = end + 1;
+      }
+    }
+  }
+
+ private:
+  cGameplayHost& host_;
+  GG_GAMEPLAY& gameplay_;
+  ORB::InputState input_;
+};
+
+}  // namespace game::testing
