@@ -151,12 +151,6 @@ Vector3 Matrix4::TransformVector(const Vector3& v) const {
           v.x * m[2] + v.y * m[6] + v.z * m[10]};
 }
 
-Vector3 Matrix4::TransformPoint(const Vector3& p) const {
-  return {p.x * m[0] + p.y * m[4] + p.z * m[8] + m[12],
-          p.x * m[1] + p.y * m[5] + p.z * m[9] + m[13],
-          p.x * m[2] + p.y * m[6] + p.z * m[10] + m[14]};
-}
-
 Matrix4 Matrix4::Transposed() const {
   Matrix4 result;
   for (int row = 0; row < 4; ++row) {

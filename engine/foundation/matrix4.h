@@ -59,7 +59,13 @@ struct Matrix4 {
   Vector3 TransformVector(const Vector3& v) const;
   // (x, y, z, 1) times the matrix; the first three components of the
   // product, without division by the fourth.
-  Vector3 TransformPoint(const Vector3& p) const;
+  // The row vector (x, y, z, 1) times the matrix, without the division by w.
+  // Inline: the renderer calls it once per vertex drawn.
+  Vector3 TransformPoint(const Vector3& p) const {
+    return {p.x * m[0] + p.y * m[4] + p.z * m[8] + m[12],
+            p.x * m[1] + p.y * m[5] + p.z * m[9] + m[13],
+            p.x * m[2] + p.y * m[6] + p.z * m[10] + m[14]};
+  }
   Matrix4 Transposed() const;
 
   Matrix4 operator+(const Matrix4& other) const;

@@ -21,24 +21,14 @@ bool RenderBatch::Append(const MeshVertex* vertices, int32_t vertex_count, const
 
   platform::GpuVertex* out = vertices_.get() + vertex_count_;
   for (int32_t i = 0; i < vertex_count; ++i) {
-    const MeshVertex& in = vertices[i];
     platform::GpuVertex& v = out[i];
+    v = vertices[i];
     if (matrix != nullptr) {
-      const float* m = matrix->m;
-      v.x = in.x * m[0] + in.y * m[4] + in.z * m[8] + m[12];
-      v.y = in.x * m[1] + in.y * m[5] + in.z * m[9] + m[13];
-      v.z = in.x * m[2] + in.y * m[6] + in.z * m[10] + m[14];
-    } else {
-      v.x = in.x;
-      v.y = in.y;
-      v.z = in.z;
+      const Vector3 p = matrix->TransformPoint(Vector3(v.x, v.y, v.z));
+      v.x = p.x;
+      v.y = p.y;
+      v.z = p.z;
     }
-    v.nx = in.nx;
-    v.ny = in.ny;
-    v.nz = in.nz;
-    v.colour = in.colour;
-    v.u = in.u;
-    v.v = in.v;
   }
   vertex_count_ += vertex_count;
   index_count_ += index_count;

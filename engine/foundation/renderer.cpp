@@ -260,12 +260,11 @@ void Renderer::BeginPoints(TextureRecord* texture, RenderState state) {
 
 void Renderer::AddPoint(const PointVertex& point) {
   platform::GpuPoint& out = points_[point_count_];
-  const float* m = draw_matrix_.m;
-  out.x = point.x * m[0] + point.y * m[4] + point.z * m[8] + m[12];
-  out.y = point.x * m[1] + point.y * m[5] + point.z * m[9] + m[13];
-  out.z = point.x * m[2] + point.y * m[6] + point.z * m[10] + m[14];
-  out.size = point.size;
-  out.colour = point.colour;
+  out = point;
+  const Vector3 p = draw_matrix_.TransformPoint(Vector3(point.x, point.y, point.z));
+  out.x = p.x;
+  out.y = p.y;
+  out.z = p.z;
   if (++point_count_ == kPointChunk) FlushPoints();
 }
 

@@ -8,34 +8,9 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "engine/platform/gpu_vertex.h"
+
 namespace ORB::platform {
-
-// The 36-byte vertex: position, normal, colour as an ARGB word (bytes B, G, R,
-// A in memory), texture coordinates.
-struct GpuVertex {
-  float x = 0.0f;
-  float y = 0.0f;
-  float z = 0.0f;
-  float nx = 0.0f;
-  float ny = 0.0f;
-  float nz = 0.0f;
-  uint32_t colour = 0;
-  float u = 0.0f;
-  float v = 0.0f;
-};
-static_assert(sizeof(GpuVertex) == 36, "the vertex is 36 bytes");
-static_assert(offsetof(GpuVertex, colour) == 24 && offsetof(GpuVertex, u) == 28);
-
-// The 20-byte point vertex: position, size in back-buffer pixels, ARGB colour.
-struct GpuPoint {
-  float x = 0.0f;
-  float y = 0.0f;
-  float z = 0.0f;
-  float size = 0.0f;
-  uint32_t colour = 0;
-};
-static_assert(sizeof(GpuPoint) == 20, "the point vertex is 20 bytes");
-static_assert(offsetof(GpuPoint, size) == 12 && offsetof(GpuPoint, colour) == 16);
 
 enum class Primitive : int32_t {
   Points = 0,
