@@ -120,28 +120,32 @@ void OC_BOT_LIST::Update() {
     const CallResult call = Call(bot, kBotTick, 0.0f, 0.0f, 0.0f, nullptr);
     if (call.list_gone) return;
     if (call.result == kBotStopPass) return;
-    const ptrdiff_t at = call.bot_gone ? -1 : Locate(bot, i);
-    if (at >= 0) {
-      if (call.result == kBotFinished) {
-        bots_.erase(bots_.begin() + at);
-        Dispose(bot);
-        current_ = nullptr;
-        have_previous = false;
-        i = static_cast<size_t>(at);
-      } else {
-        i = static_cast<size_t>(at) + 1;
-      }
-      continue;
+    bool removed = false;
+    i = Advance(bot, next, i, call, true, removed);
+    if (removed) {
+      current_ = nullptr;
+      have_previous = false;
     }
-    // The bot left the list during its call (deleted or detached by a
-    // callback): go on with the one that followed it.
-    current_ = nullptr;
-    have_previous = false;
-    const ptrdiff_t follower = Locate(next, i);
-    i = follower >= 0 ? static_cast<size_t>(follower) : std::min(i, bots_.size());
   }
   if (unsorted_ != 0) Sort();
   unsorted_ = 0;
+}
+
+size_t OC_BOT_LIST::Advance(OC_BASE* bot, OC_BASE* next, size_t index, const CallResult& call,
+                            bool reap, bool& removed) {
+  const ptrdiff_t at = call.bot_gone ? -1 : Locate(bot, index);
+  if (at >= 0) {
+    removed = reap && call.result == kBotFinished;
+    if (!removed) return static_cast<size_t>(at) + 1;
+    bots_.erase(bots_.begin() + at);
+    Dispose(bot);
+    return static_cast<size_t>(at);
+  }
+  // The bot left the list during its call (deleted or detached by a
+  // callback): go on with the one that followed it.
+  removed = true;
+  const ptrdiff_t follower = Locate(next, index);
+  return follower >= 0 ? static_cast<size_t>(follower) : std::min(index, bots_.size());
 }
 
 int32_t OC_BOT_LIST::SendMessage(int32_t msg, float a, float b, float c, void* data,
@@ -159,13 +163,8 @@ int32_t OC_BOT_LIST::SendMessage(int32_t msg, float a, float b, float c, void* d
     const CallResult call = Call(bot, msg, a, b, c, data);
     result = call.result;
     if (call.list_gone) return result;
-    const ptrdiff_t at = call.bot_gone ? -1 : Locate(bot, i);
-    if (at >= 0) {
-      i = static_cast<size_t>(at) + 1;
-    } else {
-      const ptrdiff_t follower = Locate(next, i);
-      i = follower >= 0 ? static_cast<size_t>(follower) : std::min(i, bots_.size());
-    }
+    bool removed = false;
+    i = Advance(bot, next, i, call, false, removed);
   }
   return result;
 }
@@ -185,19 +184,8 @@ int32_t OC_BOT_LIST::SendMessageReaping(int32_t msg, float a, float b, float c, 
     const CallResult call = Call(bot, msg, a, b, c, data);
     ++count;
     if (call.list_gone || call.result == kBotStopPass) return count;
-    const ptrdiff_t at = call.bot_gone ? -1 : Locate(bot, i);
-    if (at >= 0) {
-      if (call.result == kBotFinished) {
-        bots_.erase(bots_.begin() + at);
-        Dispose(bot);
-        i = static_cast<size_t>(at);
-      } else {
-        i = static_cast<size_t>(at) + 1;
-      }
-      continue;
-    }
-    const ptrdiff_t follower = Locate(next, i);
-    i = follower >= 0 ? static_cast<size_t>(follower) : std::min(i, bots_.size());
+    bool removed = false;
+    i = Advance(bot, next, i, call, true, removed);
   }
   return count;
 }

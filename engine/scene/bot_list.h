@@ -101,6 +101,13 @@ class OC_BOT_LIST {
   void Dispose(OC_BASE* bot);
   // The position of the bot, looked for at `hint` first; -1 when absent.
   ptrdiff_t Locate(const OC_BASE* bot, size_t hint) const;
+  // Where a pass goes on after calling `bot`, found at `index` before the
+  // call with `next` behind it: after the bot, or at the bot that followed it
+  // when the call took it out of the list. With `reap`, a bot that answered
+  // kBotFinished is erased and deleted first. `removed` tells whether the bot
+  // is out of the list now.
+  size_t Advance(OC_BASE* bot, OC_BASE* next, size_t index, const CallResult& call, bool reap,
+                 bool& removed);
   bool Matches(const OC_BASE& bot, const char* name, const char* lastname, uint32_t id) const;
 
   OC_BASE* current_ = nullptr;
