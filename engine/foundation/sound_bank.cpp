@@ -67,27 +67,34 @@ int32_t OC_SOUND_BANK::ReleaseGroup(const std::string& group) {
   return 1;
 }
 
-int32_t OC_SOUND_BANK::Play(const std::string& group, const std::string& name) {
+OC_SOUND* OC_SOUND_BANK::FindLoaded(const std::string& group, const std::string& name,
+                                     BankGroup** owner) {
   BankGroup* found = Find(group);
-  if (found == nullptr) return -1;
+  if (found == nullptr) return nullptr;
+  if (owner != nullptr) *owner = found;
   BankSound* entry = FindSound(*found, name);
-  if (entry == nullptr || entry->sound == nullptr) return -1;
+  return entry != nullptr ? entry->sound : nullptr;
+}
+
+int32_t OC_SOUND_BANK::Play(const std::string& group, const std::string& name) {
+  BankGroup* found = nullptr;
+  OC_SOUND* sound = FindLoaded(group, name, &found);
+  if (sound == nullptr) return -1;
   if (found->volume <= 0.0f) return 1;
-  entry->sound->SetGain(found->volume);
-  entry->sound->Restart();
+  sound->SetGain(found->volume);
+  sound->Restart();
   return 1;
 }
 
 int32_t OC_SOUND_BANK::PlayDelayed(const std::string& group, const std::string& name,
                                    float delay) {
-  BankGroup* found = Find(group);
-  if (found == nullptr) return -1;
-  BankSound* entry = FindSound(*found, name);
-  if (entry == nullptr || entry->sound == nullptr) return -1;
+  BankGroup* found = nullptr;
+  OC_SOUND* sound = FindLoaded(group, name, &found);
+  if (sound == nullptr) return -1;
   if (found->volume <= 0.0f) return 1;
   // The sound keeps the gain and gives it to the source it takes when the delay ends.
-  entry->sound->SetGain(found->volume);
-  entry->sound->PlayDelayed(delay);
+  sound->SetGain(found->volume);
+  sound->PlayDelayed(delay);
   return 1;
 }
 
@@ -117,11 +124,8 @@ int32_t OC_SOUND_BANK::SetVolume(const std::string& group, float percent) {
 }
 
 double OC_SOUND_BANK::GetLength(const std::string& group, const std::string& name) {
-  BankGroup* found = Find(group);
-  if (found == nullptr) return 0.0;
-  BankSound* entry = FindSound(*found, name);
-  if (entry == nullptr || entry->sound == nullptr) return 0.0;
-  return entry->sound->GetLength();
+  OC_SOUND* sound = FindLoaded(group, name);
+  return sound != nullptr ? sound->GetLength() : 0.0;
 }
 
 int32_t OC_SOUND_BANK::ClearGroup(const std::string& group) {

@@ -85,6 +85,10 @@ class OC_SOUND_BANK {
  private:
   void ReleaseSounds(BankGroup& group);
   BankSound* FindSound(BankGroup& group, const std::string& name);
+  // The loaded sound of that name in that group (null when either is missing
+  // or the sound did not load); `owner` receives the group when it exists.
+  OC_SOUND* FindLoaded(const std::string& group, const std::string& name,
+                       BankGroup** owner = nullptr);
 
   SoundProvider* provider_ = nullptr;
   std::map<std::string, std::unique_ptr<BankGroup>> groups_;
