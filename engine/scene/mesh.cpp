@@ -514,29 +514,19 @@ void OC_MESH::ScaleAbout(float cx, float cy, float cz, float sx, float sy, float
 }
 
 void OC_MESH::Rotate(float ax, float ay, float az) {
+  // Turns the pair (a, b) by the angle: a' = a cos - b sin, b' = a sin + b cos.
+  const auto turn = [](float& a, float& b, float angle) {
+    const float c = std::cos(angle);
+    const float s = std::sin(angle);
+    const float turned = a * c - b * s;
+    b = a * s + b * c;
+    a = turned;
+  };
   for (int32_t i = 0; vertices_ != nullptr && i < vertex_count_; ++i) {
     MeshVertex& v = vertices_[i];
-    if (az != 0.0f) {
-      const float c = std::cos(az);
-      const float s = std::sin(az);
-      const float x = v.x * c - v.y * s;
-      v.y = v.x * s + v.y * c;
-      v.x = x;
-    }
-    if (ax != 0.0f) {
-      const float c = std::cos(ax);
-      const float s = std::sin(ax);
-      const float z = v.z * c - v.y * s;
-      v.y = v.z * s + v.y * c;
-      v.z = z;
-    }
-    if (ay != 0.0f) {
-      const float c = std::cos(ay);
-      const float s = std::sin(ay);
-      const float x = v.x * c - v.z * s;
-      v.z = v.x * s + v.z * c;
-      v.x = x;
-    }
+    if (az != 0.0f) turn(v.x, v.y, az);
+    if (ax != 0.0f) turn(v.z, v.y, ax);
+    if (ay != 0.0f) turn(v.x, v.z, ay);
   }
 }
 
