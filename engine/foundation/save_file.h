@@ -94,6 +94,9 @@ class SaveFile {
   void EndLine();
   void Nop() {}
 
+  // Raw bytes as they stand (no length, no byte order), for whole documents.
+  void WriteBytes(const void* data, size_t count);
+
  private:
   enum class LastOp { None, Read, Write };
 
@@ -120,7 +123,6 @@ class SaveFile {
   }
 
   bool OpenWithMode(const std::string& path, const char* mode);
-  void WriteBytes(const void* data, size_t count);
   bool ReadBytes(void* data, size_t count);
   void SwitchTo(LastOp op);
 

@@ -1,14 +1,12 @@
 #include "game/play/players_list.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <filesystem>
 #include <string>
 #include <system_error>
 #include <utility>
 
+#include "engine/foundation/replace_file.h"
 #include "engine/foundation/utf8.h"
 
 namespace game {
@@ -39,14 +37,6 @@ bool SetAside(const std::string& folder, const std::string& path) {
     return !error;
   }
   return false;
-}
-
-// Makes a rename inside the folder last through a power cut.
-void SyncFolder(const std::string& folder) {
-  const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  fsync(fd);
-  close(fd);
 }
 
 }  // namespace
@@ -186,31 +176,12 @@ PlayersFileStatus PlayersList::Load(const std::string& folder, const PlayersFile
 }
 
 bool PlayersList::Save(const std::string& folder, bool in_app) const {
-  std::error_code error;
-  fs::create_directories(folder, error);
-  if (error) return false;
-  const std::string path = PathIn(folder, kFileName);
-  const std::string temporary = PathIn(folder, kTemporaryName);
-
-  ORB::SaveFile stream;
-  const bool created = stream.Create(temporary);
-  bool written = created;
-  if (written) {
-    written = WriteContent(stream, PlayersFileLayout{.has_max_score = true, .in_app = in_app});
-    written = stream.Sync() && written;
-    written = stream.Close() && written;
-  }
-  if (written) {
-    fs::rename(temporary, path, error);
-    written = !error;
-  }
-  if (!written) {
-    // Only what this call made goes: whatever stood in the way stays.
-    if (created) fs::remove(temporary, error);
-    return false;
-  }
-  SyncFolder(folder);
-  return true;
+  if (folder.empty()) return false;
+  return ORB::ReplaceFile(PathIn(folder, kFileName), PathIn(folder, kTemporaryName),
+                          [&](ORB::SaveFile& stream) {
+                            return WriteContent(
+                                stream, PlayersFileLayout{.has_max_score = true, .in_app = in_app});
+                          });
 }
 
 }  // namespace game

@@ -2,6 +2,10 @@
 
 #include <pugixml.hpp>
 
+#include <sstream>
+
+#include "engine/foundation/replace_file.h"
+
 #include <charconv>
 #include <cstdio>
 #include <filesystem>
@@ -45,9 +49,6 @@ std::string ConfigPath(const std::string& app_data_folder, const AppSettings& se
 bool SaveConfig(const std::string& app_data_folder, const AppSettings& settings) {
   if (app_data_folder.empty()) return false;
   const std::filesystem::path path = ConfigPath(app_data_folder, settings);
-  std::error_code error;
-  std::filesystem::create_directories(path.parent_path(), error);
-  if (error) return false;
 
   pugi::xml_document document;
   pugi::xml_node root = document.append_child("vorlane_settings");
@@ -57,14 +58,13 @@ bool SaveConfig(const std::string& app_data_folder, const AppSettings& settings)
       std::to_string(settings.resolution.x) + " " + std::to_string(settings.resolution.y);
   root.append_attribute("resolution") = resolution.c_str();
 
-  const std::filesystem::path temporary = path.string() + ".tmp";
-  if (!document.save_file(temporary.c_str(), "", pugi::format_raw | pugi::format_write_bom,
-                          pugi::encoding_utf8)) {
-    std::filesystem::remove(temporary, error);
-    return false;
-  }
-  std::filesystem::rename(temporary, path, error);
-  return !error;
+  std::ostringstream text;
+  document.save(text, "", pugi::format_raw | pugi::format_write_bom, pugi::encoding_utf8);
+  const std::string bytes = text.str();
+  return ReplaceFile(path.string(), path.string() + ".tmp", [&bytes](SaveFile& stream) {
+    stream.WriteBytes(bytes.data(), bytes.size());
+    return true;
+  });
 }
 
 bool LoadConfig(const std::string& app_data_folder, AppSettings& settings) {
