@@ -1,58 +1,43 @@
 #include "engine/scene/bot_follow.h"
 
-#include "engine/foundation/timer.h"
-
 namespace ORB {
 
 OC_BOT_FOLLOW::OC_BOT_FOLLOW(OS_TRANSFORM3* follower, OS_TRANSFORM3* leader, float speed,
                              float time, uint8_t stop_when_close, float delay)
-    : follower_(follower),
+    : OC_DELAYED_BOT(delay),
+      follower_(follower),
       leader_(leader),
       speed_(speed),
       time_(time),
       stop_when_close_(stop_when_close),
-      delay_(delay),
       forever_(time == 0.0f) {
   name = "bot_follow";
   order = kBotOrder;
   flag = 0;
 }
 
-int32_t OC_BOT_FOLLOW::Handle(int32_t msg, float, float, float, void* data) {
-  switch (msg) {
-    case kBotTick: {
-      const float delta = GetFrameDelta();
-      if (delay_ > 0.0f) {
-        delay_ -= delta;
-        return kBotContinue;
-      }
-      if (!forever_ && !(time_ > 0.0f)) {
-        completion_.Fire();
-        return kBotFinished;
-      }
-      if (follower_ != nullptr && leader_ != nullptr) {
-        const Vector3 gap = leader_->position - follower_->position;
-        if (stop_when_close_ != 0 && gap.Length() < 1.0f) {
-          time_ = 0.0f;
-          forever_ = false;
-        }
-        follower_->position += gap * (delta * speed_);
-      }
-      time_ -= delta;
-      return kBotContinue;
+int32_t OC_BOT_FOLLOW::OnTick(float delta) {
+  if (!forever_ && !(time_ > 0.0f)) {
+    Completion().Fire();
+    return kBotFinished;
+  }
+  if (follower_ != nullptr && leader_ != nullptr) {
+    const Vector3 gap = leader_->position - follower_->position;
+    if (stop_when_close_ != 0 && gap.Length() < 1.0f) {
+      time_ = 0.0f;
+      forever_ = false;
     }
-    case kBotTakeCallback:
-      completion_.Take(data);
-      return kBotContinue;
-    case kBotFinishNow:
-      // A follower without end ignores it.
-      if (!forever_) {
-        time_ = 0.0f;
-        completion_.Fire();
-      }
-      return kBotContinue;
-    default:
-      return kBotContinue;
+    follower_->position += gap * (delta * speed_);
+  }
+  time_ -= delta;
+  return kBotContinue;
+}
+
+void OC_BOT_FOLLOW::OnFinishNow() {
+  // A follower without end ignores it.
+  if (!forever_) {
+    time_ = 0.0f;
+    Completion().Fire();
   }
 }
 

@@ -4,23 +4,23 @@
 #include <cstdint>
 
 #include "engine/foundation/transform.h"
-#include "engine/scene/bot_base.h"
-#include "engine/scene/bot_completion.h"
+#include "engine/scene/delayed_bot.h"
 
 namespace ORB {
 
-class OC_BOT_FOLLOW : public OC_BASE {
+class OC_BOT_FOLLOW : public OC_DELAYED_BOT {
  public:
   // A time of 0 follows forever. With `stop_when_close`, the bot ends on the
   // tick after the follower came within 1.0 of the leader.
   OC_BOT_FOLLOW(OS_TRANSFORM3* follower, OS_TRANSFORM3* leader, float speed, float time,
                 uint8_t stop_when_close, float delay);
 
-  int32_t Handle(int32_t msg, float a, float b, float c, void* data) override;
-
   bool Forever() const { return forever_; }
   float TimeLeft() const { return time_; }
-  BotCompletion& Completion() { return completion_; }
+
+ protected:
+  int32_t OnTick(float delta) override;
+  void OnFinishNow() override;
 
  private:
   OS_TRANSFORM3* follower_;
@@ -28,9 +28,7 @@ class OC_BOT_FOLLOW : public OC_BASE {
   float speed_;
   float time_;
   uint8_t stop_when_close_;
-  float delay_;
   bool forever_;
-  BotCompletion completion_;
 };
 
 }  // namespace ORB

@@ -2,8 +2,6 @@
 
 #include <cmath>
 
-#include "engine/foundation/timer.h"
-
 namespace ORB {
 
 namespace {
@@ -22,7 +20,11 @@ float DirectionAngle(float x, float y) {
 
 OC_BOT_RIGID_JOINT::OC_BOT_RIGID_JOINT(OS_TRANSFORM3* follower, OS_TRANSFORM3* anchor,
                                        float time, float delay)
-    : follower_(follower), anchor_(anchor), time_(time), delay_(delay), forever_(time == 0.0f) {
+    : OC_DELAYED_BOT(delay),
+      follower_(follower),
+      anchor_(anchor),
+      time_(time),
+      forever_(time == 0.0f) {
   name = "bot_rigid_joint";
   order = kBotOrder;
   flag = 0;
@@ -33,42 +35,34 @@ void OC_BOT_RIGID_JOINT::ReadOffset() {
   if (follower_ != nullptr && anchor_ != nullptr) offset_ = follower_->position - anchor_->position;
 }
 
-int32_t OC_BOT_RIGID_JOINT::Handle(int32_t msg, float, float, float, void* data) {
-  switch (msg) {
-    case kBotTick: {
-      const float delta = GetFrameDelta();
-      if (delay_ > 0.0f) {
-        delay_ -= delta;
-        ReadOffset();
-        return kBotContinue;
-      }
-      if (!forever_ && !(time_ > 0.0f)) {
-        completion_.Fire();
-        return kBotFinished;
-      }
-      if (follower_ != nullptr && anchor_ != nullptr) {
-        follower_->SetPositionV3(anchor_->position + offset_);
-      }
-      time_ -= delta;
-      return kBotContinue;
-    }
-    case kBotTakeCallback:
-      completion_.Take(data);
-      return kBotContinue;
-    case kBotFinishNow:
-      if (!forever_) {
-        time_ = 0.0f;
-        completion_.Fire();
-      }
-      return kBotContinue;
-    default:
-      return kBotContinue;
+void OC_BOT_RIGID_JOINT::OnDelayTick(bool) { ReadOffset(); }
+
+int32_t OC_BOT_RIGID_JOINT::OnTick(float delta) {
+  if (!forever_ && !(time_ > 0.0f)) {
+    Completion().Fire();
+    return kBotFinished;
+  }
+  if (follower_ != nullptr && anchor_ != nullptr) {
+    follower_->SetPositionV3(anchor_->position + offset_);
+  }
+  time_ -= delta;
+  return kBotContinue;
+}
+
+void OC_BOT_RIGID_JOINT::OnFinishNow() {
+  if (!forever_) {
+    time_ = 0.0f;
+    Completion().Fire();
   }
 }
 
 OC_BOT_DISTANCE_JOINT::OC_BOT_DISTANCE_JOINT(OS_TRANSFORM3* follower, OS_TRANSFORM3* anchor,
                                              float time, float delay)
-    : follower_(follower), anchor_(anchor), time_(time), delay_(delay), forever_(time == 0.0f) {
+    : OC_DELAYED_BOT(delay),
+      follower_(follower),
+      anchor_(anchor),
+      time_(time),
+      forever_(time == 0.0f) {
   name = "bot_distance_joint";
   order = kBotOrder;
   flag = 0;
@@ -82,35 +76,26 @@ void OC_BOT_DISTANCE_JOINT::ReadDistance() {
   distance_ = offset_.Length();
 }
 
-int32_t OC_BOT_DISTANCE_JOINT::Handle(int32_t msg, float, float, float, void* data) {
-  switch (msg) {
-    case kBotTick: {
-      const float delta = GetFrameDelta();
-      if (delay_ > 0.0f) {
-        delay_ -= delta;
-        ReadDistance();
-        return kBotContinue;
-      }
-      if (!forever_ && !(time_ > 0.0f)) {
-        completion_.Fire();
-        return kBotFinished;
-      }
-      if (follower_ != nullptr && anchor_ != nullptr) {
-        const float angle = DirectionAngle(follower_->position.x - anchor_->position.x,
-                                           follower_->position.y - anchor_->position.y);
-        offset_ = Vector2(std::cos(angle) * distance_, std::sin(angle) * distance_);
-        follower_->SetPosition(anchor_->position.x + offset_.x, anchor_->position.y + offset_.y,
-                               0.0f);
-      }
-      time_ -= delta;
-      return kBotContinue;
-    }
-    case kBotTakeCallback:
-      completion_.Take(data);
-      return kBotContinue;
-    default:
-      return kBotContinue;
+void OC_BOT_DISTANCE_JOINT::OnDelayTick(bool) { ReadDistance(); }
+
+int32_t OC_BOT_DISTANCE_JOINT::OnTick(float delta) {
+  if (!forever_ && !(time_ > 0.0f)) {
+    Completion().Fire();
+    return kBotFinished;
   }
+  if (follower_ != nullptr && anchor_ != nullptr) {
+    const float angle = DirectionAngle(follower_->position.x - anchor_->position.x,
+                                       follower_->position.y - anchor_->position.y);
+    offset_ = Vector2(std::cos(angle) * distance_, std::sin(angle) * distance_);
+    follower_->SetPosition(anchor_->position.x + offset_.x, anchor_->position.y + offset_.y,
+                           0.0f);
+  }
+  time_ -= delta;
+  return kBotContinue;
 }
+
+// Message 45 leaves the distance joint running: it ends only when its time
+// runs out (never, for a time of 0) or when it is taken off its list.
+void OC_BOT_DISTANCE_JOINT::OnFinishNow() {}
 
 }  // namespace ORB

@@ -9,20 +9,21 @@
 #include "engine/foundation/transform.h"
 #include "engine/foundation/vector2.h"
 #include "engine/foundation/vector3.h"
-#include "engine/scene/bot_base.h"
-#include "engine/scene/bot_completion.h"
+#include "engine/scene/delayed_bot.h"
 
 namespace ORB {
 
-class OC_BOT_RIGID_JOINT : public OC_BASE {
+class OC_BOT_RIGID_JOINT : public OC_DELAYED_BOT {
  public:
   OC_BOT_RIGID_JOINT(OS_TRANSFORM3* follower, OS_TRANSFORM3* anchor, float time, float delay);
 
-  int32_t Handle(int32_t msg, float a, float b, float c, void* data) override;
-
   const Vector3& Offset() const { return offset_; }
   bool Forever() const { return forever_; }
-  BotCompletion& Completion() { return completion_; }
+
+ protected:
+  void OnDelayTick(bool ran_out) override;
+  int32_t OnTick(float delta) override;
+  void OnFinishNow() override;
 
  private:
   void ReadOffset();
@@ -30,21 +31,21 @@ class OC_BOT_RIGID_JOINT : public OC_BASE {
   OS_TRANSFORM3* follower_;
   OS_TRANSFORM3* anchor_;
   float time_;
-  float delay_;
   bool forever_;
   Vector3 offset_;
-  BotCompletion completion_;
 };
 
-class OC_BOT_DISTANCE_JOINT : public OC_BASE {
+class OC_BOT_DISTANCE_JOINT : public OC_DELAYED_BOT {
  public:
   OC_BOT_DISTANCE_JOINT(OS_TRANSFORM3* follower, OS_TRANSFORM3* anchor, float time, float delay);
 
-  int32_t Handle(int32_t msg, float a, float b, float c, void* data) override;
-
   float Distance() const { return distance_; }
   bool Forever() const { return forever_; }
-  BotCompletion& Completion() { return completion_; }
+
+ protected:
+  void OnDelayTick(bool ran_out) override;
+  int32_t OnTick(float delta) override;
+  void OnFinishNow() override;
 
  private:
   void ReadDistance();
@@ -52,11 +53,9 @@ class OC_BOT_DISTANCE_JOINT : public OC_BASE {
   OS_TRANSFORM3* follower_;
   OS_TRANSFORM3* anchor_;
   float time_;
-  float delay_;
   bool forever_;
   Vector2 offset_;
   float distance_ = 0.0f;
-  BotCompletion completion_;
 };
 
 // The direction of (x, y) in [0, 2 pi): atan(y / x) moved into the right

@@ -2,19 +2,17 @@
 
 #include <algorithm>
 
-#include "engine/foundation/timer.h"
-
 namespace ORB {
 
 OC_BOT_MOVE::OC_BOT_MOVE(OS_TRANSFORM3* target, float duration, float speed, float x, float y,
                          float z, float delay)
-    : target_(target), end_(x, y, z), delay_(delay), duration_(duration), speed_(speed) {
+    : OC_DELAYED_BOT(delay), target_(target), end_(x, y, z), duration_(duration), speed_(speed) {
   name = "bot_move";
   order = kBotOrder;
   flag = 0;
   if (duration_ == 0.0f && speed_ == 0.0f) duration_ = 1.0f;
   if (duration_ != 0.0f) inverse_duration_ = 1.0f / duration_;
-  if (delay_ <= 0.0f) Capture();
+  if (Delay() <= 0.0f) Capture();
 }
 
 void OC_BOT_MOVE::Capture() {
@@ -32,38 +30,26 @@ void OC_BOT_MOVE::Finish() {
     target_->position = end_;
     target_ = nullptr;
   }
-  completion_.Fire();
+  Completion().Fire();
 }
 
-int32_t OC_BOT_MOVE::Handle(int32_t msg, float, float, float, void* data) {
-  switch (msg) {
-    case kBotTick: {
-      const float delta = GetFrameDelta();
-      if (delay_ > 0.0f) {
-        delay_ -= delta;
-        if (delay_ <= 0.0f) Capture();
-        return kBotContinue;
-      }
-      // A duration of 0 or less (a zero way timed by speed, a negative
-      // speed) ends at once at the end point.
-      if (!(duration_ > 0.0f) || duration_ < elapsed_) {
-        Finish();
-        return kBotFinished;
-      }
-      const float t = std::clamp(elapsed_ * inverse_duration_, 0.0f, 1.0f);
-      if (target_ != nullptr) target_->position = Vector3::Lerp(start_, end_, t);
-      elapsed_ += delta;
-      return kBotContinue;
-    }
-    case kBotTakeCallback:
-      completion_.Take(data);
-      return kBotContinue;
-    case kBotFinishNow:
-      Finish();
-      return kBotContinue;
-    default:
-      return kBotContinue;
-  }
+void OC_BOT_MOVE::OnDelayTick(bool ran_out) {
+  if (ran_out) Capture();
 }
+
+int32_t OC_BOT_MOVE::OnTick(float delta) {
+  // A duration of 0 or less (a zero way timed by speed, a negative
+  // speed) ends at once at the end point.
+  if (!(duration_ > 0.0f) || duration_ < elapsed_) {
+    Finish();
+    return kBotFinished;
+  }
+  const float t = std::clamp(elapsed_ * inverse_duration_, 0.0f, 1.0f);
+  if (target_ != nullptr) target_->position = Vector3::Lerp(start_, end_, t);
+  elapsed_ += delta;
+  return kBotContinue;
+}
+
+void OC_BOT_MOVE::OnFinishNow() { Finish(); }
 
 }  // namespace ORB

@@ -5,12 +5,11 @@
 
 #include "engine/foundation/transform.h"
 #include "engine/foundation/vector3.h"
-#include "engine/scene/bot_base.h"
-#include "engine/scene/bot_completion.h"
+#include "engine/scene/delayed_bot.h"
 
 namespace ORB {
 
-class OC_BOT_MOVE : public OC_BASE {
+class OC_BOT_MOVE : public OC_DELAYED_BOT {
  public:
   // End = (x, y, z). A duration of 0 means one second when the speed is 0
   // too, else the distance from the start to the end divided by the speed
@@ -19,8 +18,6 @@ class OC_BOT_MOVE : public OC_BASE {
   OC_BOT_MOVE(OS_TRANSFORM3* target, float duration, float speed, float x, float y, float z,
               float delay);
 
-  int32_t Handle(int32_t msg, float a, float b, float c, void* data) override;
-
   // Puts the target at the end (once), lets go of it and invokes the
   // completion callback.
   void Finish();
@@ -28,10 +25,13 @@ class OC_BOT_MOVE : public OC_BASE {
   OS_TRANSFORM3* Target() const { return target_; }
   const Vector3& Start() const { return start_; }
   const Vector3& End() const { return end_; }
-  float Delay() const { return delay_; }
   float Elapsed() const { return elapsed_; }
   float Duration() const { return duration_; }
-  BotCompletion& Completion() { return completion_; }
+
+ protected:
+  void OnDelayTick(bool ran_out) override;
+  int32_t OnTick(float delta) override;
+  void OnFinishNow() override;
 
  private:
   void Capture();
@@ -39,12 +39,10 @@ class OC_BOT_MOVE : public OC_BASE {
   OS_TRANSFORM3* target_;
   Vector3 start_;
   Vector3 end_;
-  float delay_;
   float elapsed_ = 0.0f;
   float duration_;
   float inverse_duration_ = 0.0f;
   float speed_;
-  BotCompletion completion_;
 };
 
 }  // namespace ORB

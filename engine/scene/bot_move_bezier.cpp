@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "engine/foundation/interpolation.h"
-#include "engine/foundation/timer.h"
 #include "engine/scene/bot_timing.h"
 
 namespace ORB {
@@ -12,12 +11,12 @@ BezierMoveBot::BezierMoveBot(const char* bot_name, OS_TRANSFORM3* target,
                              std::vector<const Vector3*> inner, const Vector3* end, float time,
                              float speed, float delay, bool snap_at_end,
                              bool step_before_countdown)
-    : target_(target),
+    : OC_DELAYED_BOT(delay),
+      target_(target),
       end_(end != nullptr ? *end : Vector3()),
       end_given_(end != nullptr),
       time_(time),
       speed_(speed),
-      delay_(delay),
       snap_at_end_(snap_at_end),
       step_before_countdown_(step_before_countdown) {
   name = bot_name;
@@ -27,7 +26,7 @@ BezierMoveBot::BezierMoveBot(const char* bot_name, OS_TRANSFORM3* target,
     inner_.push_back(point != nullptr ? *point : Vector3());
     inner_given_.push_back(point != nullptr);
   }
-  if (delay_ <= 0.0f) Capture();
+  if (Delay() <= 0.0f) Capture();
 }
 
 void BezierMoveBot::Capture() {
@@ -55,46 +54,34 @@ Vector3 BezierMoveBot::Curve(float t) const {
 void BezierMoveBot::Finish() {
   time_left_ = 0.0f;
   if (snap_at_end_ && target_ != nullptr && started_) target_->position = end_;
-  completion_.Fire();
+  Completion().Fire();
 }
 
-int32_t BezierMoveBot::Handle(int32_t msg, float, float, float, void* data) {
-  switch (msg) {
-    case kBotTick: {
-      const float delta = GetFrameDelta();
-      if (delay_ > 0.0f) {
-        delay_ -= delta;
-        if (delay_ <= 0.0f) Capture();
-        return kBotContinue;
-      }
-      if (NoTimeToRun(time_)) {
-        // No time for the way: straight to the end point.
-        time_left_ = 0.0f;
-        if (target_ != nullptr) target_->position = end_;
-        completion_.Fire();
-        return kBotFinished;
-      }
-      if (!step_before_countdown_ && time_left_ > 0.0f) time_left_ -= delta;
-      if (time_left_ <= 0.0f) {
-        Finish();
-        return kBotFinished;
-      }
-      const float step = delta / time_;
-      if (target_ != nullptr) target_->position += Curve(t_ + step) - Curve(t_);
-      t_ += step;
-      if (step_before_countdown_) time_left_ -= delta;
-      return kBotContinue;
-    }
-    case kBotTakeCallback:
-      completion_.Take(data);
-      return kBotContinue;
-    case kBotFinishNow:
-      Finish();
-      return kBotContinue;
-    default:
-      return kBotContinue;
-  }
+void BezierMoveBot::OnDelayTick(bool ran_out) {
+  if (ran_out) Capture();
 }
+
+int32_t BezierMoveBot::OnTick(float delta) {
+  if (NoTimeToRun(time_)) {
+    // No time for the way: straight to the end point.
+    time_left_ = 0.0f;
+    if (target_ != nullptr) target_->position = end_;
+    Completion().Fire();
+    return kBotFinished;
+  }
+  if (!step_before_countdown_ && time_left_ > 0.0f) time_left_ -= delta;
+  if (time_left_ <= 0.0f) {
+    Finish();
+    return kBotFinished;
+  }
+  const float step = delta / time_;
+  if (target_ != nullptr) target_->position += Curve(t_ + step) - Curve(t_);
+  t_ += step;
+  if (step_before_countdown_) time_left_ -= delta;
+  return kBotContinue;
+}
+
+void BezierMoveBot::OnFinishNow() { Finish(); }
 
 OC_BOT_MOVE_QUADBEZIER::OC_BOT_MOVE_QUADBEZIER(OS_TRANSFORM3* target, const Vector3* control,
                                                const Vector3* end, float time, float speed,

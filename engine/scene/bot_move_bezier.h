@@ -14,17 +14,14 @@
 
 #include "engine/foundation/transform.h"
 #include "engine/foundation/vector3.h"
-#include "engine/scene/bot_base.h"
-#include "engine/scene/bot_completion.h"
+#include "engine/scene/delayed_bot.h"
 
 namespace ORB {
 
-// What the three curve bots share: the delay, the capture of the start, the
-// clock and the finish.
-class BezierMoveBot : public OC_BASE {
+// What the three curve bots share: the capture of the start when the delay
+// has run out, the clock and the finish.
+class BezierMoveBot : public OC_DELAYED_BOT {
  public:
-  int32_t Handle(int32_t msg, float a, float b, float c, void* data) override;
-
   // Time left = 0, the completion callback; the quadratic curve also puts
   // the target at the end point.
   void Finish();
@@ -33,13 +30,11 @@ class BezierMoveBot : public OC_BASE {
   float Time() const { return time_; }
   float TimeLeft() const { return time_left_; }
   float Speed() const { return speed_; }
-  float Delay() const { return delay_; }
   // The curve parameter reached so far.
   float Progress() const { return t_; }
   bool Started() const { return started_; }
   // The control points from the start to the end (valid once started).
   const std::vector<Vector3>& Points() const { return points_; }
-  BotCompletion& Completion() { return completion_; }
 
  protected:
   // `inner` are the control points between the start and the end; a null
@@ -47,6 +42,10 @@ class BezierMoveBot : public OC_BASE {
   BezierMoveBot(const char* bot_name, OS_TRANSFORM3* target, std::vector<const Vector3*> inner,
                 const Vector3* end, float time, float speed, float delay, bool snap_at_end,
                 bool step_before_countdown);
+
+  void OnDelayTick(bool ran_out) override;
+  int32_t OnTick(float delta) override;
+  void OnFinishNow() override;
 
  private:
   void Capture();
@@ -59,7 +58,6 @@ class BezierMoveBot : public OC_BASE {
   bool end_given_;
   float time_;
   float speed_;
-  float delay_;
   float time_left_ = 0.0f;
   float t_ = 0.0f;
   bool started_ = false;
@@ -68,7 +66,6 @@ class BezierMoveBot : public OC_BASE {
   // false: count down first and step only while time is left (quadratic).
   bool step_before_countdown_;
   std::vector<Vector3> points_;
-  BotCompletion completion_;
 };
 
 class OC_BOT_MOVE_QUADBEZIER : public BezierMoveBot {

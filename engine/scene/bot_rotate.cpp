@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "engine/foundation/timer.h"
 #include "engine/scene/bot_timing.h"
 
 namespace ORB {
@@ -17,13 +16,13 @@ Vector3 AmountTo(const OS_TRANSFORM3* target, const Vector3& end) {
 
 OC_BOT_ROTATE_ON::OC_BOT_ROTATE_ON(OS_TRANSFORM3* target, float time, float speed, float rx,
                                    float ry, float rz, float delay)
-    : target_(target), amount_(rx, ry, rz), delay_(delay) {
+    : OC_DELAYED_BOT(delay), target_(target), amount_(rx, ry, rz) {
   Setup(time, speed);
 }
 
 OC_BOT_ROTATE_ON::OC_BOT_ROTATE_ON(OS_TRANSFORM3* target, float time, float speed,
                                    const Vector3& amount, float delay, bool)
-    : target_(target), amount_(amount), delay_(delay) {
+    : OC_DELAYED_BOT(delay), target_(target), amount_(amount) {
   Setup(time, speed);
 }
 
@@ -41,42 +40,29 @@ void OC_BOT_ROTATE_ON::Setup(float time, float speed) {
 
 void OC_BOT_ROTATE_ON::Finish() {
   time_ = 0.0f;
-  completion_.Fire();
+  Completion().Fire();
 }
 
-int32_t OC_BOT_ROTATE_ON::Handle(int32_t msg, float, float, float, void* data) {
-  switch (msg) {
-    case kBotTick: {
-      const float delta = GetFrameDelta();
-      if (delay_ > 0.0f) {
-        delay_ -= delta;
-        return kBotContinue;
-      }
-      if (instant_) {
-        instant_ = false;
-        if (target_ != nullptr) target_->rotation += amount_;
-        Finish();
-        return kBotFinished;
-      }
-      if (time_ <= 0.0f) {
-        Finish();
-        return kBotFinished;
-      }
-      const float step = std::min(delta, time_);
-      if (target_ != nullptr) target_->rotation += direction_ * (step * speed_);
-      time_ -= delta;
-      return kBotContinue;
-    }
-    case kBotTakeCallback:
-      completion_.Take(data);
-      return kBotContinue;
-    case kBotFinishNow:
-      instant_ = false;
-      Finish();
-      return kBotContinue;
-    default:
-      return kBotContinue;
+int32_t OC_BOT_ROTATE_ON::OnTick(float delta) {
+  if (instant_) {
+    instant_ = false;
+    if (target_ != nullptr) target_->rotation += amount_;
+    Finish();
+    return kBotFinished;
   }
+  if (time_ <= 0.0f) {
+    Finish();
+    return kBotFinished;
+  }
+  const float step = std::min(delta, time_);
+  if (target_ != nullptr) target_->rotation += direction_ * (step * speed_);
+  time_ -= delta;
+  return kBotContinue;
+}
+
+void OC_BOT_ROTATE_ON::OnFinishNow() {
+  instant_ = false;
+  Finish();
 }
 
 OC_BOT_ROTATE_TO::OC_BOT_ROTATE_TO(OS_TRANSFORM3* target, float time, float speed, float ex,

@@ -13,17 +13,14 @@
 
 #include "engine/foundation/transform.h"
 #include "engine/foundation/vector3.h"
-#include "engine/scene/bot_base.h"
-#include "engine/scene/bot_completion.h"
+#include "engine/scene/delayed_bot.h"
 
 namespace ORB {
 
-class OC_BOT_ROTATE_ON : public OC_BASE {
+class OC_BOT_ROTATE_ON : public OC_DELAYED_BOT {
  public:
   OC_BOT_ROTATE_ON(OS_TRANSFORM3* target, float time, float speed, float rx, float ry, float rz,
                    float delay);
-
-  int32_t Handle(int32_t msg, float a, float b, float c, void* data) override;
 
   // Time = 0 and the completion callback (no snap).
   void Finish();
@@ -35,13 +32,14 @@ class OC_BOT_ROTATE_ON : public OC_BASE {
   const Vector3& Amount() const { return amount_; }
   float TimeLeft() const { return time_; }
   float Speed() const { return speed_; }
-  float Delay() const { return delay_; }
-  BotCompletion& Completion() { return completion_; }
 
  protected:
   // For OC_BOT_ROTATE_TO: the amount is only known from the target.
   OC_BOT_ROTATE_ON(OS_TRANSFORM3* target, float time, float speed, const Vector3& amount,
                    float delay, bool);
+
+  int32_t OnTick(float delta) override;
+  void OnFinishNow() override;
 
  private:
   void Setup(float time, float speed);
@@ -51,9 +49,7 @@ class OC_BOT_ROTATE_ON : public OC_BASE {
   Vector3 direction_;
   float time_ = 0.0f;
   float speed_ = 0.0f;
-  float delay_;
   bool instant_ = false;
-  BotCompletion completion_;
 };
 
 class OC_BOT_ROTATE_TO : public OC_BOT_ROTATE_ON {

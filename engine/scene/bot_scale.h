@@ -5,12 +5,11 @@
 
 #include "engine/foundation/transform.h"
 #include "engine/foundation/vector3.h"
-#include "engine/scene/bot_base.h"
-#include "engine/scene/bot_completion.h"
+#include "engine/scene/delayed_bot.h"
 
 namespace ORB {
 
-class OC_BOT_SCALE : public OC_BASE {
+class OC_BOT_SCALE : public OC_DELAYED_BOT {
  public:
   // The change D = end - the scale when the bot starts (at once for a delay
   // of 0 or less, else when the delay has run out). Neither time nor speed:
@@ -19,15 +18,17 @@ class OC_BOT_SCALE : public OC_BASE {
   OC_BOT_SCALE(OS_TRANSFORM3* target, float time, float speed, float ex, float ey, float ez,
                float delay);
 
-  int32_t Handle(int32_t msg, float a, float b, float c, void* data) override;
-
   // Time = 0, the end scale, the completion callback.
   void Finish();
 
   const Vector3& Change() const { return change_; }
   float TimeLeft() const { return time_; }
   float Speed() const { return speed_; }
-  BotCompletion& Completion() { return completion_; }
+
+ protected:
+  void OnDelayTick(bool ran_out) override;
+  int32_t OnTick(float delta) override;
+  void OnFinishNow() override;
 
  private:
   void Capture();
@@ -37,8 +38,6 @@ class OC_BOT_SCALE : public OC_BASE {
   Vector3 change_;
   float time_;
   float speed_;
-  float delay_;
-  BotCompletion completion_;
 };
 
 }  // namespace ORB

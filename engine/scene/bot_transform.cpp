@@ -1,7 +1,5 @@
 #include "engine/scene/bot_transform.h"
 
-#include "engine/foundation/timer.h"
-
 namespace ORB {
 
 namespace {
@@ -12,12 +10,12 @@ Vector3 Straight(const Vector3& a, const Vector3& b, float f) { return a + (b - 
 
 OC_BOT_TRANSFORM::OC_BOT_TRANSFORM(OS_TRANSFORM3* target, const OS_TRANSFORM3& end,
                                    float duration, float delay)
-    : target_(target), end_(end), duration_(duration), delay_(delay) {
+    : OC_DELAYED_BOT(delay), target_(target), end_(end), duration_(duration) {
   name = "bot_transform";
   order = kBotOrder;
   flag = 0;
   end_.parent = nullptr;
-  if (delay_ <= 0.0f) Capture();
+  if (Delay() <= 0.0f) Capture();
 }
 
 void OC_BOT_TRANSFORM::Capture() {
@@ -31,41 +29,29 @@ void OC_BOT_TRANSFORM::Finish() {
     target_->scale = end_.scale;
     target_ = nullptr;
   }
-  completion_.Fire();
+  Completion().Fire();
   elapsed_ = duration_ + 1.0f;
 }
 
-int32_t OC_BOT_TRANSFORM::Handle(int32_t msg, float, float, float, void* data) {
-  switch (msg) {
-    case kBotTick: {
-      const float delta = GetFrameDelta();
-      if (delay_ > 0.0f) {
-        delay_ -= delta;
-        if (delay_ <= 0.0f) Capture();
-        return kBotContinue;
-      }
-      elapsed_ += delta;
-      if (!(duration_ > 0.0f) || duration_ < elapsed_) {
-        Finish();
-        return kBotFinished;
-      }
-      if (target_ != nullptr) {
-        const float f = elapsed_ / duration_;
-        target_->position = Straight(start_.position, end_.position, f);
-        target_->rotation = Straight(start_.rotation, end_.rotation, f);
-        target_->scale = Straight(start_.scale, end_.scale, f);
-      }
-      return kBotContinue;
-    }
-    case kBotTakeCallback:
-      completion_.Take(data);
-      return kBotContinue;
-    case kBotFinishNow:
-      Finish();
-      return kBotContinue;
-    default:
-      return kBotContinue;
-  }
+void OC_BOT_TRANSFORM::OnDelayTick(bool ran_out) {
+  if (ran_out) Capture();
 }
+
+int32_t OC_BOT_TRANSFORM::OnTick(float delta) {
+  elapsed_ += delta;
+  if (!(duration_ > 0.0f) || duration_ < elapsed_) {
+    Finish();
+    return kBotFinished;
+  }
+  if (target_ != nullptr) {
+    const float f = elapsed_ / duration_;
+    target_->position = Straight(start_.position, end_.position, f);
+    target_->rotation = Straight(start_.rotation, end_.rotation, f);
+    target_->scale = Straight(start_.scale, end_.scale, f);
+  }
+  return kBotContinue;
+}
+
+void OC_BOT_TRANSFORM::OnFinishNow() { Finish(); }
 
 }  // namespace ORB

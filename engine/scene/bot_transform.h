@@ -5,19 +5,16 @@
 #include <cstdint>
 
 #include "engine/foundation/transform.h"
-#include "engine/scene/bot_base.h"
-#include "engine/scene/bot_completion.h"
+#include "engine/scene/delayed_bot.h"
 
 namespace ORB {
 
-class OC_BOT_TRANSFORM : public OC_BASE {
+class OC_BOT_TRANSFORM : public OC_DELAYED_BOT {
  public:
   // The end's position, rotation and scale are copied. The start is taken at
   // once for a delay of 0 or less, else when the delay has run out. A
   // duration of 0 or less ends at once on the end values.
   OC_BOT_TRANSFORM(OS_TRANSFORM3* target, const OS_TRANSFORM3& end, float duration, float delay);
-
-  int32_t Handle(int32_t msg, float a, float b, float c, void* data) override;
 
   // Writes the end values (once), lets go of the target and invokes the
   // completion callback.
@@ -26,7 +23,11 @@ class OC_BOT_TRANSFORM : public OC_BASE {
   OS_TRANSFORM3* Target() const { return target_; }
   float Elapsed() const { return elapsed_; }
   float Duration() const { return duration_; }
-  BotCompletion& Completion() { return completion_; }
+
+ protected:
+  void OnDelayTick(bool ran_out) override;
+  int32_t OnTick(float delta) override;
+  void OnFinishNow() override;
 
  private:
   void Capture();
@@ -35,9 +36,7 @@ class OC_BOT_TRANSFORM : public OC_BASE {
   OS_TRANSFORM3 start_;
   OS_TRANSFORM3 end_;
   float duration_;
-  float delay_;
   float elapsed_ = 0.0f;
-  BotCompletion completion_;
 };
 
 }  // namespace ORB

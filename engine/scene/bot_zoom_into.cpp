@@ -3,24 +3,22 @@
 #include <algorithm>
 #include <cmath>
 
-#include "engine/foundation/timer.h"
-
 namespace ORB {
 
 OC_BOT_ZOOM_INTO::OC_BOT_ZOOM_INTO(OS_TRANSFORM3* target, OS_TRANSFORM3* focus,
                                    const Vector3& point, float duration, float delay,
                                    float screen_width, float screen_height)
-    : target_(target),
+    : OC_DELAYED_BOT(delay),
+      target_(target),
       focus_(focus),
       point_(point),
       duration_(duration),
-      delay_(delay),
       screen_width_(screen_width),
       screen_height_(screen_height) {
   // No class word: the name stays "nonamed".
   order = kBotOrder;
   flag = 0;
-  if (delay_ <= 0.0f) Capture();
+  if (Delay() <= 0.0f) Capture();
 }
 
 void OC_BOT_ZOOM_INTO::Capture() {
@@ -55,35 +53,23 @@ void OC_BOT_ZOOM_INTO::Finish() {
     focus_->position = focus_copy_.position;
     focus_->scale = focus_copy_.scale;
   }
-  completion_.Fire();
+  Completion().Fire();
 }
 
-int32_t OC_BOT_ZOOM_INTO::Handle(int32_t msg, float, float, float, void* data) {
-  switch (msg) {
-    case kBotTick: {
-      const float delta = GetFrameDelta();
-      if (delay_ > 0.0f) {
-        delay_ -= delta;
-        if (delay_ <= 0.0f) Capture();
-        return kBotContinue;
-      }
-      if (!(duration_ > elapsed_)) {
-        Finish();
-        return kBotFinished;
-      }
-      Step();
-      elapsed_ += delta;
-      return kBotContinue;
-    }
-    case kBotTakeCallback:
-      completion_.Take(data);
-      return kBotContinue;
-    case kBotFinishNow:
-      Finish();
-      return kBotContinue;
-    default:
-      return kBotContinue;
-  }
+void OC_BOT_ZOOM_INTO::OnDelayTick(bool ran_out) {
+  if (ran_out) Capture();
 }
+
+int32_t OC_BOT_ZOOM_INTO::OnTick(float delta) {
+  if (!(duration_ > elapsed_)) {
+    Finish();
+    return kBotFinished;
+  }
+  Step();
+  elapsed_ += delta;
+  return kBotContinue;
+}
+
+void OC_BOT_ZOOM_INTO::OnFinishNow() { Finish(); }
 
 }  // namespace ORB

@@ -6,12 +6,11 @@
 
 #include "engine/foundation/transform.h"
 #include "engine/foundation/vector3.h"
-#include "engine/scene/bot_base.h"
-#include "engine/scene/bot_completion.h"
+#include "engine/scene/delayed_bot.h"
 
 namespace ORB {
 
-class OC_BOT_ZOOM_INTO : public OC_BASE {
+class OC_BOT_ZOOM_INTO : public OC_DELAYED_BOT {
  public:
   // The focus point is the focus transform's position, or `point` when no
   // focus transform is given. The screen size is the game's drawing area.
@@ -20,15 +19,17 @@ class OC_BOT_ZOOM_INTO : public OC_BASE {
   OC_BOT_ZOOM_INTO(OS_TRANSFORM3* target, OS_TRANSFORM3* focus, const Vector3& point,
                    float duration, float delay, float screen_width, float screen_height);
 
-  int32_t Handle(int32_t msg, float a, float b, float c, void* data) override;
-
   // Applies the last step, restores the focus transform and invokes the
   // completion callback.
   void Finish();
 
   const Vector3& Shift() const { return shift_; }
   float Zoom() const { return zoom_; }
-  BotCompletion& Completion() { return completion_; }
+
+ protected:
+  void OnDelayTick(bool ran_out) override;
+  int32_t OnTick(float delta) override;
+  void OnFinishNow() override;
 
  private:
   void Capture();
@@ -38,7 +39,6 @@ class OC_BOT_ZOOM_INTO : public OC_BASE {
   OS_TRANSFORM3* focus_;
   Vector3 point_;
   float duration_;
-  float delay_;
   float screen_width_;
   float screen_height_;
   float elapsed_ = 0.0f;
@@ -46,7 +46,6 @@ class OC_BOT_ZOOM_INTO : public OC_BASE {
   OS_TRANSFORM3 focus_copy_;
   Vector3 shift_;
   float zoom_ = 0.0f;
-  BotCompletion completion_;
 };
 
 }  // namespace ORB
