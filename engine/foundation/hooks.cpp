@@ -16,23 +16,22 @@ std::string& ErrorText() {
   return text;
 }
 
-size_t Index(Hook hook) {
-  const auto index = static_cast<size_t>(hook);
-  return index < static_cast<size_t>(Hook::Count) ? index : 0;
-}
-
-bool Valid(Hook hook) {
-  return static_cast<int32_t>(hook) >= 0 && hook < Hook::Count;
+// The slot of a hook; null for a value outside the table.
+std::unique_ptr<Callback>* Slot(Hook hook) {
+  const auto index = static_cast<int32_t>(hook);
+  if (index < 0 || index >= static_cast<int32_t>(Hook::Count)) return nullptr;
+  return &Table()[static_cast<size_t>(index)];
 }
 
 }  // namespace
 
 void SetHook(Hook hook, std::unique_ptr<Callback> callback) {
-  if (!Valid(hook)) return;
+  std::unique_ptr<Callback>* slot = Slot(hook);
+  if (slot == nullptr) return;
   // Move the old callback out first: freeing it may run code that looks at
   // the table again.
-  std::unique_ptr<Callback> old = std::move(Table()[Index(hook)]);
-  Table()[Index(hook)] = std::move(callback);
+  std::unique_ptr<Callback> old = std::move(*slot);
+  *slot = std::move(callback);
 }
 
 void SetHook(Hook hook, CallbackFunction function, intptr_t argument) {
@@ -46,12 +45,13 @@ void ClearAllHooks() {
 }
 
 const Callback* GetHook(Hook hook) {
-  return Valid(hook) ? Table()[Index(hook)].get() : nullptr;
+  std::unique_ptr<Callback>* slot = Slot(hook);
+  return slot != nullptr ? slot->get() : nullptr;
 }
 
 int32_t FireHook(Hook hook, intptr_t argument) {
-  if (!Valid(hook)) return kResultNothingToCall;
-  return InvokeCallback(Table()[Index(hook)].get(), argument);
+  std::unique_ptr<Callback>* slot = Slot(hook);
+  return slot != nullptr ? InvokeCallback(slot->get(), argument) : kResultNothingToCall;
 }
 
 const std::string& GetErrorText() { return ErrorText(); }

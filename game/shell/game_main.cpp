@@ -1,16 +1,16 @@
 #include "game/shell/game_main.h"
 
+#include <memory>
+
+#include "engine/foundation/SERVICE/engine_slots.h"
 #include "engine/foundation/SERVICE/game_service.h"
 #include "engine/foundation/SERVICE/register_application.h"
 #include "engine/foundation/colour.h"
 #include "engine/foundation/hooks.h"
 #include "engine/foundation/renderer.h"
-#include "engine/foundation/SERVICE/engine_slots.h"
 #include "engine/foundation/timer.h"
 #include "engine/scene/repository_texture_provider.h"
 #include "engine/scene/texture_provider.h"
-
-#include <memory>
 
 namespace game {
 
