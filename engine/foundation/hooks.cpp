@@ -6,8 +6,13 @@ namespace ORB {
 
 namespace {
 
-std::array<std::unique_ptr<Callback>, static_cast<size_t>(Hook::Count)>& Table() {
-  static std::array<std::unique_ptr<Callback>, static_cast<size_t>(Hook::Count)> table;
+// Shared, so a fired callback stays alive until its call returns even when it
+// replaces or clears its own slot (an exit handler freeing the hooks it
+// installed, itself among them).
+using HookSlot = std::shared_ptr<Callback>;
+
+std::array<HookSlot, static_cast<size_t>(Hook::Count)>& Table() {
+  static std::array<HookSlot, static_cast<size_t>(Hook::Count)> table;
   return table;
 }
 
@@ -17,7 +22,7 @@ std::string& ErrorText() {
 }
 
 // The slot of a hook; null for a value outside the table.
-std::unique_ptr<Callback>* Slot(Hook hook) {
+HookSlot* Slot(Hook hook) {
   const auto index = static_cast<int32_t>(hook);
   if (index < 0 || index >= static_cast<int32_t>(Hook::Count)) return nullptr;
   return &Table()[static_cast<size_t>(index)];
@@ -26,11 +31,11 @@ std::unique_ptr<Callback>* Slot(Hook hook) {
 }  // namespace
 
 void SetHook(Hook hook, std::unique_ptr<Callback> callback) {
-  std::unique_ptr<Callback>* slot = Slot(hook);
+  HookSlot* slot = Slot(hook);
   if (slot == nullptr) return;
   // Move the old callback out first: freeing it may run code that looks at
   // the table again.
-  std::unique_ptr<Callback> old = std::move(*slot);
+  HookSlot old = std::move(*slot);
   *slot = std::move(callback);
 }
 
@@ -45,13 +50,15 @@ void ClearAllHooks() {
 }
 
 const Callback* GetHook(Hook hook) {
-  std::unique_ptr<Callback>* slot = Slot(hook);
+  HookSlot* slot = Slot(hook);
   return slot != nullptr ? slot->get() : nullptr;
 }
 
 int32_t FireHook(Hook hook, intptr_t argument) {
-  std::unique_ptr<Callback>* slot = Slot(hook);
-  return slot != nullptr ? InvokeCallback(slot->get(), argument) : kResultNothingToCall;
+  HookSlot* slot = Slot(hook);
+  if (slot == nullptr) return kResultNothingToCall;
+  const HookSlot held = *slot;
+  return InvokeCallback(held.get(), argument);
 }
 
 const std::string& GetErrorText() { return ErrorText(); }

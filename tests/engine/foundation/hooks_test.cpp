@@ -60,6 +60,18 @@ TEST_F(HookTable, ReplacingOrClearingFreesTheOldCallback) {
   EXPECT_EQ(GetHook(Hook::Update), nullptr);
 }
 
+TEST_F(HookTable, AHookMayClearItselfWhileItRuns) {
+  auto token = std::make_shared<int>(7);
+  SetHook(Hook::Exit, [token](intptr_t) {
+    ClearHook(Hook::Exit);
+    // The captured state is still there after the slot let go of it.
+    return *token;
+  });
+  EXPECT_EQ(FireHook(Hook::Exit), 7);
+  EXPECT_EQ(GetHook(Hook::Exit), nullptr);
+  EXPECT_EQ(token.use_count(), 1) << "freed once the call returned";
+}
+
 TEST_F(HookTable, RaiseErrorSetsTextThenFires) {
   std::string seen;
   SetHook(Hook::Error, [&](intptr_t) {
