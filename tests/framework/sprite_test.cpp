@@ -16,6 +16,7 @@
 #include "framework/animation.h"
 #include "framework/cursor.h"
 #include "framework/hot_spot.h"
+#include "support/recording_renderer.h"
 
 namespace ORB_GF {
 namespace {
@@ -54,13 +55,10 @@ class CountingProvider : public ORB::TextureProvider {
   int acquires_ = 0;
 };
 
-class SpriteTest : public ::testing::Test {
+class SpriteTest : public test_support::RecordingRendererTest {
  protected:
   void SetUp() override {
-    auto device = std::make_unique<ORB::platform::FakeGpuDevice>();
-    fake_ = device.get();
-    renderer_ = std::make_unique<ORB::Renderer>(std::move(device));
-    ASSERT_EQ(renderer_->Init(nullptr, 0.1f, 0.0f), 1);
+    ASSERT_NO_FATAL_FAILURE(RecordingRendererTest::SetUp());
     provider_ = std::make_unique<CountingProvider>(*renderer_);
     provider_->Add("img face.png", 64, 32);
     provider_->Add("img other.png", 16, 16);
@@ -76,17 +74,7 @@ class SpriteTest : public ::testing::Test {
     EXPECT_TRUE(doc.load_string(text));
     return doc.first_child();
   }
-  std::vector<ORB::platform::GpuVertex> Drawn() {
-    renderer_->Flush();
-    std::vector<ORB::platform::GpuVertex> out;
-    for (const auto& draw : fake_->Draws()) {
-      out.insert(out.end(), draw.vertices.begin(), draw.vertices.end());
-    }
-    return out;
-  }
 
-  ORB::platform::FakeGpuDevice* fake_ = nullptr;
-  std::unique_ptr<ORB::Renderer> renderer_;
   std::unique_ptr<CountingProvider> provider_;
 };
 

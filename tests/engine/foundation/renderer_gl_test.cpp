@@ -2,42 +2,27 @@
 // offscreen driver), reading the back buffer before it is presented.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "engine/foundation/renderer.h"
-#include "engine/platform/gl_device.h"
-#include "engine/platform/sdl_display.h"
+#include "support/offscreen_gl.h"
+#include "support/pixel_box.h"
+#include "support/quad.h"
 
 namespace ORB {
 namespace {
 
-constexpr uint16_t kQuadIndices[6] = {0, 1, 2, 0, 2, 3};
+using test_support::Box;
+using test_support::kQuadIndices;
+using test_support::Quad;
+
 constexpr uint32_t kUntexturedOpaque = RenderState::kPrimitiveTriangles << RenderState::kPrimitiveShift;
 constexpr uint32_t kTexturedOpaque = kUntexturedOpaque | RenderState::kTextured;
 constexpr uint32_t kBlended = kUntexturedOpaque | RenderState::kBlend;
-
-struct Quad {
-  MeshVertex v[4];
-  Quad(float x, float y, float w, float h, uint32_t colour = 0xFFFFFFFFu) {
-    const float xs[4] = {x, x + w, x + w, x};
-    const float ys[4] = {y, y, y + h, y + h};
-    const float us[4] = {0, 1, 1, 0};
-    const float vs[4] = {0, 0, 1, 1};
-    for (int i = 0; i < 4; ++i) {
-      v[i].x = xs[i];
-      v[i].y = ys[i];
-      v[i].colour = colour;
-      v[i].u = us[i];
-      v[i].v = vs[i];
-    }
-  }
-};
 
 std::vector<unsigned char> ReadFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -49,78 +34,45 @@ int Green(uint32_t argb) { return static_cast<int>((argb >> 8) & 0xFF); }
 int Blue(uint32_t argb) { return static_cast<int>(argb & 0xFF); }
 uint32_t Rgb(uint32_t argb) { return argb & 0x00FFFFFFu; }
 
-class RendererGlTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ASSERT_TRUE(display_.Open("renderer test", 1024, 768));
-    ASSERT_TRUE(display_.SetMode(1024, 768, false));
-    auto device = std::make_unique<platform::GlDevice>();
-    device_ = device.get();
-    renderer_ = std::make_unique<Renderer>(std::move(device));
-    ASSERT_EQ(renderer_->Init(display_.NativeHandle(), 0.1f, 0.0f), 1);
-    renderer_->SetClearColour(Colour(0xFF000000u));
-  }
+// The rectangle of pixels that hold the colour inside the area read.
+Box Covered(const std::vector<uint32_t>& pixels, int w, int h, uint32_t rgb, int x0, int y0) {
+  return test_support::BoxOf(pixels, w, h, x0, y0, [rgb](uint32_t argb) { return Rgb(argb) == rgb; });
+}
 
-  void TearDown() override { renderer_.reset(); }
+class RendererGlTest : public test_support::OffscreenGlTest {
+ protected:
+  void SetUp() override { ASSERT_NO_FATAL_FAILURE(Open("renderer test")); }
 
   void Draw(const Quad& quad, TextureRecord* texture, RenderState state) {
     ASSERT_EQ(renderer_->DrawMesh(quad.v, texture, state, 4, kQuadIndices, 6), 1);
   }
 
-  // Flushes and reads the pixels of the rectangle, rows top to bottom.
-  std::vector<uint32_t> Read(int32_t x, int32_t y, int32_t w, int32_t h) {
-    renderer_->Flush();
-    std::vector<uint32_t> pixels(static_cast<size_t>(w) * h);
-    EXPECT_TRUE(device_->ReadPixels(x, y, w, h, pixels.data()));
-    return pixels;
-  }
   uint32_t ReadOne(int32_t x, int32_t y) { return Read(x, y, 1, 1)[0]; }
 
-  platform::SdlDisplay display_;
-  platform::GlDevice* device_ = nullptr;
-  std::unique_ptr<Renderer> renderer_;
-};
-
-// The rectangle of pixels that hold the colour inside the area read.
-struct Box {
-  int left = 1 << 30, top = 1 << 30, right = -1, bottom = -1, count = 0;
-};
-Box Covered(const std::vector<uint32_t>& pixels, int w, int h, uint32_t rgb, int x0, int y0) {
-  Box box;
-  for (int y = 0; y < h; ++y) {
-    for (int x = 0; x < w; ++x) {
-      if (Rgb(pixels[static_cast<size_t>(y) * w + x]) != rgb) continue;
-      ++box.count;
-      box.left = std::min(box.left, x + x0);
-      box.top = std::min(box.top, y + y0);
-      box.right = std::max(box.right, x + x0);
-      box.bottom = std::max(box.bottom, y + y0);
-    }
+  // Reads the rectangle and finds the colour in it.
+  Box CoveredIn(int32_t x, int32_t y, int32_t w, int32_t h, uint32_t rgb) {
+    return Covered(Read(x, y, w, h), w, h, rgb, x, y);
   }
-  return box;
-}
+};
 
 TEST_F(RendererGlTest, QuadCoversExactlyItsPixels) {
   ASSERT_EQ(renderer_->BeginFrame(), 1);
   Draw(Quad(100, 200, 32, 32, 0xFFFF0000u), nullptr, kUntexturedOpaque);
   Draw(Quad(990, 700, 34, 68, 0xFF00FF00u), nullptr, kUntexturedOpaque);  // to the far corner
   Draw(Quad(0, 0, 3, 2, 0xFF0000FFu), nullptr, kUntexturedOpaque);
-  const auto near_pixels = Read(90, 190, 60, 60);
-  Box red = Covered(near_pixels, 60, 60, 0xFF0000u, 90, 190);
+  Box red = CoveredIn(90, 190, 60, 60, 0xFF0000u);
   EXPECT_EQ(red.left, 100);
   EXPECT_EQ(red.top, 200);
   EXPECT_EQ(red.right, 131);
   EXPECT_EQ(red.bottom, 231);
   EXPECT_EQ(red.count, 32 * 32);
-  const auto far_pixels = Read(980, 690, 44, 78);
-  Box green = Covered(far_pixels, 44, 78, 0x00FF00u, 980, 690);
+  Box green = CoveredIn(980, 690, 44, 78, 0x00FF00u);
   EXPECT_EQ(green.left, 990);
   EXPECT_EQ(green.top, 700);
   EXPECT_EQ(green.right, 1023);
   EXPECT_EQ(green.bottom, 767);
   EXPECT_EQ(green.count, 34 * 68);
-  const auto corner = Read(0, 0, 5, 5);
-  Box blue = Covered(corner, 5, 5, 0x0000FFu, 0, 0);
+  Box blue = CoveredIn(0, 0, 5, 5, 0x0000FFu);
   EXPECT_EQ(blue.right, 2);
   EXPECT_EQ(blue.bottom, 1);
   EXPECT_EQ(blue.count, 6);
@@ -184,8 +136,7 @@ TEST_F(RendererGlTest, PointSpritesHaveTheirSizeInPixels) {
   RenderState sprites(0);
   sprites.SetPrimitive(RenderState::kPrimitivePointSprites);
   ASSERT_EQ(renderer_->DrawPoints(&point, 1, nullptr, sprites), 1);
-  const auto pixels = Read(180, 280, 40, 40);
-  Box box = Covered(pixels, 40, 40, 0xFFFFFFu, 180, 280);
+  Box box = CoveredIn(180, 280, 40, 40, 0xFFFFFFu);
   EXPECT_EQ(box.count, 100);
   EXPECT_EQ(box.left, 195);
   EXPECT_EQ(box.right, 204);

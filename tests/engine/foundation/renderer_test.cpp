@@ -10,39 +10,21 @@
 
 #include "engine/foundation/transform.h"
 #include "engine/platform/fake_gpu_device.h"
+#include "support/quad.h"
+#include "support/recording_renderer.h"
 
 namespace ORB {
 namespace {
 
 using platform::FakeGpuDevice;
 using platform::Primitive;
+using test_support::kQuadIndices;
+using test_support::Quad;
 
-constexpr uint16_t kQuadIndices[6] = {0, 1, 2, 0, 2, 3};
-
-struct Quad {
-  MeshVertex v[4];
-  Quad(float x, float y, float w, float h, uint32_t colour = 0xFFFFFFFFu) {
-    const float xs[4] = {x, x + w, x + w, x};
-    const float ys[4] = {y, y, y + h, y + h};
-    const float us[4] = {0, 1, 1, 0};
-    const float vs[4] = {0, 0, 1, 1};
-    for (int i = 0; i < 4; ++i) {
-      v[i].x = xs[i];
-      v[i].y = ys[i];
-      v[i].colour = colour;
-      v[i].u = us[i];
-      v[i].v = vs[i];
-    }
-  }
-};
-
-class RendererTest : public ::testing::Test {
+class RendererTest : public test_support::RecordingRendererTest {
  protected:
   void SetUp() override {
-    auto device = std::make_unique<FakeGpuDevice>();
-    fake_ = device.get();
-    renderer_ = std::make_unique<Renderer>(std::move(device));
-    ASSERT_EQ(renderer_->Init(nullptr, 0.1f, 0.0f), 1);
+    ASSERT_NO_FATAL_FAILURE(RecordingRendererTest::SetUp());
     texture_a_ = renderer_->CreateBlank(8, 8);
     texture_b_ = renderer_->CreateBlank(8, 8);
     ASSERT_NE(texture_a_, nullptr);
@@ -63,8 +45,6 @@ class RendererTest : public ::testing::Test {
     return out;
   }
 
-  FakeGpuDevice* fake_ = nullptr;
-  std::unique_ptr<Renderer> renderer_;
   TextureRecord* texture_a_ = nullptr;
   TextureRecord* texture_b_ = nullptr;
 };

@@ -11,6 +11,7 @@
 #include "engine/foundation/renderer.h"
 #include "engine/platform/fake_gpu_device.h"
 #include "engine/platform/message_box.h"
+#include "support/recording_renderer.h"
 
 namespace ORB {
 namespace {
@@ -22,18 +23,7 @@ std::vector<unsigned char> ReadFile(const std::string& path) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-class RendererTexturesTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    auto device = std::make_unique<FakeGpuDevice>();
-    fake_ = device.get();
-    renderer_ = std::make_unique<Renderer>(std::move(device));
-    ASSERT_EQ(renderer_->Init(nullptr, 0.1f, 0.0f), 1);
-  }
-
-  FakeGpuDevice* fake_ = nullptr;
-  std::unique_ptr<Renderer> renderer_;
-};
+class RendererTexturesTest : public test_support::RecordingRendererTest {};
 
 TEST_F(RendererTexturesTest, DefaultTextureIsABlank16By16) {
   TextureRecord* fallback = renderer_->GetDefaultTexture();

@@ -2,34 +2,25 @@
 // drawn with a shipped font puts its ink inside the box its measure gives.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <memory>
 #include <vector>
 
 #include <pugixml.hpp>
 
 #include "engine/foundation/renderer.h"
-#include "engine/platform/gl_device.h"
-#include "engine/platform/sdl_display.h"
 #include "engine/scene/font.h"
+#include "support/offscreen_gl.h"
+#include "support/pixel_box.h"
 
 namespace ORB {
 namespace {
 
-struct Box {
-  int left = 1 << 30, top = 1 << 30, right = -1, bottom = -1, count = 0;
-};
+using test_support::Box;
 
-class FontGlTest : public ::testing::Test {
+class FontGlTest : public test_support::OffscreenGlTest {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(display_.Open("font test", 1024, 768));
-    ASSERT_TRUE(display_.SetMode(1024, 768, false));
-    auto device = std::make_unique<platform::GlDevice>();
-    device_ = device.get();
-    renderer_ = std::make_unique<Renderer>(std::move(device));
-    ASSERT_EQ(renderer_->Init(display_.NativeHandle(), 0.1f, 0.0f), 1);
-    renderer_->SetClearColour(Colour(0xFF000000u));
+    ASSERT_NO_FATAL_FAILURE(Open("font test"));
     page_ = renderer_->LoadFromFile("../Resources/data/share/font/dejavu_sans_20.png");
     ASSERT_NE(page_, nullptr);
     ASSERT_NE(page_, renderer_->GetDefaultTexture());
@@ -45,26 +36,10 @@ class FontGlTest : public ::testing::Test {
 
   // The box of the pixels inside the area whose red exceeds half.
   Box Ink(int x0, int y0, int w, int h) {
-    renderer_->Flush();
-    std::vector<uint32_t> pixels(static_cast<size_t>(w) * h);
-    EXPECT_TRUE(device_->ReadPixels(x0, y0, w, h, pixels.data()));
-    Box box;
-    for (int y = 0; y < h; ++y) {
-      for (int x = 0; x < w; ++x) {
-        if (((pixels[static_cast<size_t>(y) * w + x] >> 16) & 0xFF) < 128) continue;
-        ++box.count;
-        box.left = std::min(box.left, x0 + x);
-        box.top = std::min(box.top, y0 + y);
-        box.right = std::max(box.right, x0 + x);
-        box.bottom = std::max(box.bottom, y0 + y);
-      }
-    }
-    return box;
+    return test_support::BoxOf(Read(x0, y0, w, h), w, h, x0, y0,
+                               [](uint32_t argb) { return ((argb >> 16) & 0xFF) >= 128; });
   }
 
-  platform::SdlDisplay display_;
-  platform::GlDevice* device_ = nullptr;
-  std::unique_ptr<Renderer> renderer_;
   TextureRecord* page_ = nullptr;
   pugi::xml_document doc_;
   std::unique_ptr<OC_FONT> font_;

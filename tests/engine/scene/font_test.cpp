@@ -11,11 +11,10 @@
 
 #include "engine/foundation/renderer.h"
 #include "engine/platform/fake_gpu_device.h"
+#include "support/recording_renderer.h"
 
 namespace ORB {
 namespace {
-
-using platform::FakeGpuDevice;
 
 // Page 128 x 64. "?" stands in for missing characters; digits are absent.
 constexpr const char* kDescription = R"(
@@ -39,13 +38,10 @@ struct DrawnQuad {
   uint32_t colour;
 };
 
-class FontTest : public ::testing::Test {
+class FontTest : public test_support::RecordingRendererTest {
  protected:
   void SetUp() override {
-    auto device = std::make_unique<FakeGpuDevice>();
-    fake_ = device.get();
-    renderer_ = std::make_unique<Renderer>(std::move(device));
-    ASSERT_EQ(renderer_->Init(nullptr, 0.1f, 0.0f), 1);
+    ASSERT_NO_FATAL_FAILURE(RecordingRendererTest::SetUp());
     texture_ = renderer_->CreateBlank(128, 64);
     ASSERT_NE(texture_, nullptr);
     ASSERT_TRUE(doc_.load_string(kDescription));
@@ -86,8 +82,6 @@ class FontTest : public ::testing::Test {
     return ink;
   }
 
-  FakeGpuDevice* fake_ = nullptr;
-  std::unique_ptr<Renderer> renderer_;
   TextureRecord* texture_ = nullptr;
   pugi::xml_document doc_;
   std::unique_ptr<OC_FONT> font_;

@@ -4,36 +4,21 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <vector>
 
 #include "engine/foundation/renderer.h"
 #include "engine/platform/fake_gpu_device.h"
+#include "support/recording_renderer.h"
 
 namespace ORB {
 namespace {
 
-using platform::FakeGpuDevice;
-
-class MeshTest : public ::testing::Test {
+class MeshTest : public test_support::RecordingRendererTest {
  protected:
   void SetUp() override {
-    auto device = std::make_unique<FakeGpuDevice>();
-    fake_ = device.get();
-    renderer_ = std::make_unique<Renderer>(std::move(device));
-    ASSERT_EQ(renderer_->Init(nullptr, 0.1f, 0.0f), 1);
+    ASSERT_NO_FATAL_FAILURE(RecordingRendererTest::SetUp());
     texture_ = renderer_->CreateBlank(256, 128);
     ASSERT_NE(texture_, nullptr);
-  }
-
-  // The vertices the device received in the frame's draws.
-  std::vector<platform::GpuVertex> Drawn() {
-    renderer_->Flush();
-    std::vector<platform::GpuVertex> out;
-    for (const auto& draw : fake_->Draws()) {
-      out.insert(out.end(), draw.vertices.begin(), draw.vertices.end());
-    }
-    return out;
   }
 
   static void ExpectCorners(const OC_MESH& mesh, float w, float h) {
@@ -53,8 +38,6 @@ class MeshTest : public ::testing::Test {
     }
   }
 
-  FakeGpuDevice* fake_ = nullptr;
-  std::unique_ptr<Renderer> renderer_;
   TextureRecord* texture_ = nullptr;
 };
 

@@ -10,29 +10,16 @@
 
 #include "engine/foundation/file_system.h"
 #include "engine/foundation/renderer.h"
-#include "engine/platform/fake_gpu_device.h"
 #include "engine/scene/mesh.h"
+#include "support/recording_renderer.h"
+#include "support/renderer_textures.h"
 
 namespace ORB {
 namespace {
 
-// The renderer as the repository's texture loader.
-class RendererTextures : public TextureLoader {
- public:
-  explicit RendererTextures(Renderer& renderer) : renderer_(renderer) {}
-  TextureHandle CreateTexture(const uint8_t* bytes, size_t size) override {
-    return renderer_.LoadFromMemory(bytes, size);
-  }
-  void ReleaseTexture(TextureHandle texture) override {
-    renderer_.ReleaseTexture(static_cast<TextureRecord*>(texture));
-  }
-  TextureHandle DefaultTexture() override { return renderer_.GetDefaultTexture(); }
+using test_support::RendererTextures;
 
- private:
-  Renderer& renderer_;
-};
-
-class RepositoryTextureProviderTest : public ::testing::Test {
+class RepositoryTextureProviderTest : public test_support::RecordingRendererTest {
  protected:
   void SetUp() override {
     std::string pattern = std::filesystem::temp_directory_path().string() + "/scene-XXXXXX";
@@ -43,8 +30,7 @@ class RepositoryTextureProviderTest : public ::testing::Test {
     std::filesystem::create_directories(files_->GetResourcesFolder() + "img");
     std::filesystem::copy_file("data/renderer/five_by_three.png",
                                files_->GetResourcesFolder() + "img/small.png");
-    renderer_ = std::make_unique<Renderer>(std::make_unique<platform::FakeGpuDevice>());
-    ASSERT_EQ(renderer_->Init(nullptr, 0.1f, 0.0f), 1);
+    ASSERT_NO_FATAL_FAILURE(RecordingRendererTest::SetUp());
     loader_ = std::make_unique<RendererTextures>(*renderer_);
     repository_ = std::make_unique<OC_REPOSITORY>(*files_, loader_.get(), nullptr);
     ASSERT_EQ(repository_->AddFolder("img"), 1);
@@ -57,7 +43,6 @@ class RepositoryTextureProviderTest : public ::testing::Test {
 
   std::string base_;
   std::unique_ptr<FileSystem> files_;
-  std::unique_ptr<Renderer> renderer_;
   std::unique_ptr<RendererTextures> loader_;
   std::unique_ptr<OC_REPOSITORY> repository_;
 };

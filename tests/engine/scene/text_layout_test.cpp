@@ -18,20 +18,36 @@ struct Placed {
 class TextLayoutTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    Add('A', 8, 10);
-    Add('B', 18, 20);
-    Add(' ', 0, 5);
-    Add('?', 6, 7);
+    Add(glyphs, 'A', 8, 10);
+    Add(glyphs, 'B', 18, 20);
+    Add(glyphs, ' ', 0, 5);
+    Add(glyphs, '?', 6, 7);
     metrics.glyphs = &glyphs;
     metrics.line_height = 10;
   }
 
-  void Add(int32_t id, int32_t width, int32_t advance) {
+  static void Add(GlyphMap& map, int32_t id, int32_t width, int32_t advance) {
     Glyph glyph;
     glyph.id = id;
     glyph.width = width;
     glyph.xadvance = advance;
-    glyphs.Set(glyph);
+    map.Set(glyph);
+  }
+
+  // Lays out with a font of "A" alone: no "?" stands in for the others.
+  void UseOnlyA() {
+    Add(only_a, 'A', 8, 10);
+    metrics.glyphs = &only_a;
+  }
+
+  // Draws from the metrics' font, keeping the pen's x for each glyph drawn.
+  auto PenRecorder(std::vector<int32_t>& xs) {
+    return [this, &xs](int32_t c, int32_t x, int32_t) {
+      const Glyph* glyph = metrics.glyphs->FindForDrawing(c);
+      if (glyph == nullptr) return 0;
+      xs.push_back(x);
+      return glyph->xadvance;
+    };
   }
 
   // Draws as the font does: the glyph shown (its own or "?"), its advance.
@@ -45,6 +61,7 @@ class TextLayoutTest : public ::testing::Test {
   }
 
   GlyphMap glyphs;
+  GlyphMap only_a;
   TextMetrics metrics;
   std::vector<Placed> placed;
 };
@@ -151,21 +168,10 @@ TEST_F(TextLayoutTest, MissingGlyphIsShownAndMeasuredAsQuestionMark) {
 }
 
 TEST_F(TextLayoutTest, WithoutQuestionMarkAMissingGlyphTakesNoRoom) {
-  GlyphMap bare;
-  Glyph a;
-  a.id = 'A';
-  a.width = 8;
-  a.xadvance = 10;
-  bare.Set(a);
-  metrics.glyphs = &bare;
+  UseOnlyA();
   EXPECT_EQ(MeasureWideLine(metrics, L"AxA"), 20);
   std::vector<int32_t> xs;
-  LayOutWide(metrics, 0, 0, L"AxA", [&](int32_t c, int32_t x, int32_t) {
-    const Glyph* glyph = bare.FindForDrawing(c);
-    if (glyph == nullptr) return 0;
-    xs.push_back(x);
-    return glyph->xadvance;
-  });
+  LayOutWide(metrics, 0, 0, L"AxA", PenRecorder(xs));
   EXPECT_EQ(xs, (std::vector<int32_t>{0, 10}));
 }
 
@@ -199,21 +205,10 @@ TEST_F(TextLayoutTest, ScaleGrowsWideAdvancesOnly) {
 }
 
 TEST_F(TextLayoutTest, NarrowPenMovesEvenForUndrawnCharacters) {
-  GlyphMap bare;
-  Glyph a;
-  a.id = 'A';
-  a.width = 8;
-  a.xadvance = 10;
-  bare.Set(a);
-  metrics.glyphs = &bare;
+  UseOnlyA();
   metrics.letter_spacing = 2;
   std::vector<int32_t> xs;
-  LayOutNarrow(metrics, 0, 0, "AxA", [&](int32_t c, int32_t x, int32_t) {
-    const Glyph* glyph = bare.FindForDrawing(c);
-    if (glyph == nullptr) return 0;
-    xs.push_back(x);
-    return glyph->xadvance;
-  });
+  LayOutNarrow(metrics, 0, 0, "AxA", PenRecorder(xs));
   EXPECT_EQ(xs, (std::vector<int32_t>{0, 14}));
 }
 

@@ -7,19 +7,18 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "engine/foundation/renderer.h"
 #include "engine/foundation/timer.h"
-#include "engine/platform/gl_device.h"
-#include "engine/platform/sdl_display.h"
 #include "engine/scene/font.h"
 #include "engine/scene/repository_texture_provider.h"
 #include "game/play/gameplay.h"
 #include "main_road.h"
 #include "shipped_host.h"
+#include "support/offscreen_gl.h"
+#include "support/renderer_textures.h"
 
 namespace game {
 namespace {
@@ -27,21 +26,7 @@ namespace {
 const char* kLevel = "data/share/main/levels pack_1/house.xml";
 constexpr uint32_t kPaper = 0xFFF4EFE6u;
 
-// The renderer as the repository's texture loader.
-class RendererTextures : public ORB::TextureLoader {
- public:
-  explicit RendererTextures(ORB::Renderer& renderer) : renderer_(renderer) {}
-  ORB::TextureHandle CreateTexture(const uint8_t* bytes, size_t size) override {
-    return renderer_.LoadFromMemory(bytes, size);
-  }
-  void ReleaseTexture(ORB::TextureHandle texture) override {
-    renderer_.ReleaseTexture(static_cast<ORB::TextureRecord*>(texture));
-  }
-  ORB::TextureHandle DefaultTexture() override { return renderer_.GetDefaultTexture(); }
-
- private:
-  ORB::Renderer& renderer_;
-};
+using test_support::RendererTextures;
 
 // ARGB pixels, top row first, as an RGB PNG.
 bool WritePng(const std::string& path, const std::vector<uint32_t>& argb, int width, int height) {
@@ -100,14 +85,14 @@ int Channel(uint32_t argb, int shift) { return static_cast<int>((argb >> shift) 
   return ::testing::AssertionSuccess();
 }
 
-TEST(BoardRenderGlTest, SolvedBoardShowsOpenCrossedAndClosedCells) {
-  ORB::platform::SdlDisplay display;
-  ASSERT_TRUE(display.Open("board render", 1024, 768));
-  ASSERT_TRUE(display.SetMode(1024, 768, false));
-  auto device = std::make_unique<ORB::platform::GlDevice>();
-  ORB::platform::GlDevice* gl = device.get();
-  ORB::Renderer renderer(std::move(device));
-  ASSERT_EQ(renderer.Init(display.NativeHandle(), 0.1f, 0.0f), 1);
+class BoardRenderGlTest : public test_support::OffscreenGlTest {
+ protected:
+  void SetUp() override { ASSERT_NO_FATAL_FAILURE(Open("board render")); }
+};
+
+TEST_F(BoardRenderGlTest, SolvedBoardShowsOpenCrossedAndClosedCells) {
+  ORB::Renderer& renderer = *renderer_;
+  ORB::platform::GlDevice* gl = device_;
   renderer.SetClearColour(ORB::Colour(kPaper));
 
   RendererTextures loader(renderer);
