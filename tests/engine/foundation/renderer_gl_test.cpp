@@ -2,6 +2,8 @@
 // offscreen driver), reading the back buffer before it is presented.
 #include <gtest/gtest.h>
 
+#include "support/read_file.h"
+
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -24,10 +26,7 @@ constexpr uint32_t kUntexturedOpaque = RenderState::kPrimitiveTriangles << Rende
 constexpr uint32_t kTexturedOpaque = kUntexturedOpaque | RenderState::kTextured;
 constexpr uint32_t kBlended = kUntexturedOpaque | RenderState::kBlend;
 
-std::vector<unsigned char> ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using test_support::ReadFile;
 
 int Red(uint32_t argb) { return static_cast<int>((argb >> 16) & 0xFF); }
 int Green(uint32_t argb) { return static_cast<int>((argb >> 8) & 0xFF); }

@@ -1,6 +1,8 @@
 // The renderer's textures against the recording device.
 #include <gtest/gtest.h>
 
+#include "support/read_file.h"
+
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -18,10 +20,7 @@ namespace {
 
 using platform::FakeGpuDevice;
 
-std::vector<unsigned char> ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using test_support::ReadFile;
 
 class RendererTexturesTest : public test_support::RecordingRendererTest {};
 

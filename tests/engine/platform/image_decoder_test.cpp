@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/read_file.h"
+
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -10,10 +12,7 @@
 namespace ORB::platform {
 namespace {
 
-std::vector<unsigned char> ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using test_support::ReadFile;
 
 TEST(ImageDecoder, DecodesPngAtItsOwnSizeAsArgbWords) {
   const auto bytes = ReadFile("data/renderer/five_by_three.png");
