@@ -148,9 +148,10 @@ size_t OC_BOT_LIST::Advance(OC_BASE* bot, OC_BASE* next, size_t index, const Cal
   return follower >= 0 ? static_cast<size_t>(follower) : std::min(index, bots_.size());
 }
 
-int32_t OC_BOT_LIST::SendMessage(int32_t msg, float a, float b, float c, void* data,
-                                 const char* name, const char* lastname, uint32_t id) {
-  int32_t result = 0;
+OC_BOT_LIST::Delivery OC_BOT_LIST::Deliver(int32_t msg, float a, float b, float c, void* data,
+                                           const char* name, const char* lastname, uint32_t id,
+                                           bool reaping) {
+  Delivery delivery;
   size_t i = 0;
   while (i < bots_.size()) {
     OC_BASE* bot = bots_[i];
@@ -161,33 +162,24 @@ int32_t OC_BOT_LIST::SendMessage(int32_t msg, float a, float b, float c, void* d
     current_ = bot;
     OC_BASE* next = i + 1 < bots_.size() ? bots_[i + 1] : nullptr;
     const CallResult call = Call(bot, msg, a, b, c, data);
-    result = call.result;
-    if (call.list_gone) return result;
+    delivery.last_result = call.result;
+    ++delivery.count;
+    if (call.list_gone) return delivery;
+    if (reaping && call.result == kBotStopPass) return delivery;
     bool removed = false;
-    i = Advance(bot, next, i, call, false, removed);
+    i = Advance(bot, next, i, call, reaping, removed);
   }
-  return result;
+  return delivery;
+}
+
+int32_t OC_BOT_LIST::SendMessage(int32_t msg, float a, float b, float c, void* data,
+                                 const char* name, const char* lastname, uint32_t id) {
+  return Deliver(msg, a, b, c, data, name, lastname, id, false).last_result;
 }
 
 int32_t OC_BOT_LIST::SendMessageReaping(int32_t msg, float a, float b, float c, void* data,
                                         const char* name, const char* lastname, uint32_t id) {
-  int32_t count = 0;
-  size_t i = 0;
-  while (i < bots_.size()) {
-    OC_BASE* bot = bots_[i];
-    if (bot == nullptr || !Matches(*bot, name, lastname, id)) {
-      ++i;
-      continue;
-    }
-    current_ = bot;
-    OC_BASE* next = i + 1 < bots_.size() ? bots_[i + 1] : nullptr;
-    const CallResult call = Call(bot, msg, a, b, c, data);
-    ++count;
-    if (call.list_gone || call.result == kBotStopPass) return count;
-    bool removed = false;
-    i = Advance(bot, next, i, call, true, removed);
-  }
-  return count;
+  return Deliver(msg, a, b, c, data, name, lastname, id, true).count;
 }
 
 OC_BASE* OC_BOT_LIST::FindByName(const char* name) const {

@@ -108,6 +108,14 @@ class OC_BOT_LIST {
   // is out of the list now.
   size_t Advance(OC_BASE* bot, OC_BASE* next, size_t index, const CallResult& call, bool reap,
                  bool& removed);
+  // One message to every matching bot, front to back. Reaping, a bot that
+  // answers kBotFinished is deleted and kBotStopPass ends the pass.
+  struct Delivery {
+    int32_t last_result = 0;  // the last bot's answer
+    int32_t count = 0;        // bots called
+  };
+  Delivery Deliver(int32_t msg, float a, float b, float c, void* data, const char* name,
+                   const char* lastname, uint32_t id, bool reaping);
   bool Matches(const OC_BASE& bot, const char* name, const char* lastname, uint32_t id) const;
 
   OC_BASE* current_ = nullptr;
