@@ -133,12 +133,14 @@ size_t FormatWV(wchar_t* buffer, size_t capacity, const wchar_t* format, va_list
         // The one conversion, flags, width and precision included, as the C
         // library writes it (the program never changes the C locale, so the
         // decimal point is a point).
+        // The argument is taken even when the conversion is too long to
+        // copy, so the ones after it still line up.
+        const double value = va_arg(args, double);
         wchar_t conversion[32];
         const size_t conversion_length = static_cast<size_t>(p - start);
         if (conversion_length >= sizeof(conversion) / sizeof(conversion[0])) break;
         std::wmemcpy(conversion, start, conversion_length);
         conversion[conversion_length] = 0;
-        const double value = va_arg(args, double);
         wchar_t number[512];
         if (std::swprintf(number, sizeof(number) / sizeof(number[0]), conversion, value) < 0) {
           number[0] = 0;

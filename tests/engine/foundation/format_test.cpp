@@ -52,6 +52,8 @@ TEST(FormatTest, FloatsAndNullStrings) {
   EXPECT_EQ(Format(32, L"%.2f", 3.14159), L"3.14");
   EXPECT_EQ(Format(32, L"%6.1f|", 2.25), L"   2.2|");
   EXPECT_EQ(Format(4, L"%.3f", 1.5), L"1.5");
+  // A conversion too long to hand on is dropped, but still takes its number.
+  EXPECT_EQ(Format(64, L"[%00000000000000000000000000000001.1f]%i", 2.5, 7), L"[]7");
   EXPECT_EQ(Format(32, L"a%sb", static_cast<const wchar_t*>(nullptr)), L"");
   wchar_t none[1];
   EXPECT_EQ(FormatW(none, 0, L"x"), 0u);
