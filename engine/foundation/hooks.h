@@ -37,7 +37,7 @@ void ClearHook(Hook hook);
 void ClearAllHooks();
 const Callback* GetHook(Hook hook);
 
-// -108 for an empty slot, otherwise InvokeCallback's result.
+// kResultNothingToCall for an empty slot, otherwise InvokeCallback's result.
 int32_t FireHook(Hook hook, intptr_t argument = 0);
 
 // The process-wide error text: what went wrong last on a fatal path.

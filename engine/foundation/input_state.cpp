@@ -2,6 +2,7 @@
 
 #include "engine/foundation/hooks.h"
 #include "engine/foundation/key_text.h"
+#include "engine/foundation/result_codes.h"
 #include "engine/platform/key_codes.h"
 
 namespace ORB {
@@ -97,10 +98,10 @@ bool InputState::IsControlKey(int32_t code) {
 }
 
 int32_t InputState::GetMousePos(float* x, float* y, int32_t index) const {
-  if (index != 0) return -1;
+  if (index != 0) return kResultNotFound;
   if (x != nullptr) *x = static_cast<float>(mouse_.x);
   if (y != nullptr) *y = static_cast<float>(mouse_.y);
-  return 1;
+  return kResultOk;
 }
 
 }  // namespace ORB

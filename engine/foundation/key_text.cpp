@@ -1,5 +1,6 @@
 #include "engine/foundation/key_text.h"
 
+#include "engine/foundation/result_codes.h"
 #include "engine/platform/key_codes.h"
 
 namespace ORB {
@@ -52,14 +53,14 @@ wchar_t CharacterFor(int32_t code, bool shift) {
 }  // namespace
 
 int32_t KeyToText(int32_t key_code, const uint8_t* key_states, wchar_t* buffer, size_t capacity) {
-  if (buffer == nullptr || capacity == 0) return -1;
+  if (buffer == nullptr || capacity == 0) return kResultBadArgument;
   buffer[0] = 0;
-  if (key_states == nullptr || !IsValidKeyCode(key_code) || capacity < 2) return -1;
+  if (key_states == nullptr || !IsValidKeyCode(key_code) || capacity < 2) return kResultBadArgument;
   const wchar_t character = CharacterFor(key_code, ShiftHeld(key_states));
-  if (character == 0) return -1;
+  if (character == 0) return kResultFailed;
   buffer[0] = character;
   buffer[1] = 0;
-  return 1;
+  return kResultOk;
 }
 
 }  // namespace ORB

@@ -25,6 +25,7 @@
 #include "engine/foundation/point_vertex.h"
 #include "engine/foundation/render_batch.h"
 #include "engine/foundation/render_state.h"
+#include "engine/foundation/result_codes.h"
 #include "engine/foundation/texture_record.h"
 #include "engine/platform/gpu_device.h"
 
@@ -150,8 +151,9 @@ class Renderer {
                                 const std::string& name = "unnamed");
   // The same, reading the image file at the path.
   TextureRecord* LoadFromFile(const std::string& path);
-  // -1 for null, the default texture or a record this renderer does not
-  // hold; else the texture is freed (the pointer dies) and 1.
+  // kResultBadArgument for null, the default texture or a record this
+  // renderer does not hold; else the texture is freed (the pointer dies) and
+  // kResultOk.
   int32_t ReleaseTexture(TextureRecord* texture);
   TextureRecord* GetDefaultTexture() const { return default_texture_; }
   bool IsTexture(const TextureRecord* texture) const;
@@ -207,7 +209,7 @@ template <typename Node>
 int32_t Renderer::DrawPointList(const Node* first, TextureRecord* texture, RenderState state) {
   static_assert(std::is_standard_layout_v<Node> && sizeof(Node) >= sizeof(PointVertex),
                 "a point node starts with the five words of a PointVertex");
-  if (!HasDevice() || first == nullptr) return -1;
+  if (!HasDevice() || first == nullptr) return kResultBadArgument;
   BeginPoints(texture, state);
   for (const Node* node = first; node != nullptr; node = node->next) {
     PointVertex point;
@@ -215,7 +217,7 @@ int32_t Renderer::DrawPointList(const Node* first, TextureRecord* texture, Rende
     AddPoint(point);
   }
   FlushPoints();
-  return 1;
+  return kResultOk;
 }
 
 }  // namespace ORB

@@ -57,7 +57,7 @@ int32_t OC_REPOSITORY::AddFolder(const std::string& name, const std::string& pas
   std::vector<std::string> entries;
   switch (FileSystem::FileExists(path)) {
     case 0:
-      return -1;
+      return kResultNotFound;
     case 1:
       FileSystem::ListZipEntries(path, entries);
       break;
@@ -65,7 +65,7 @@ int32_t OC_REPOSITORY::AddFolder(const std::string& name, const std::string& pas
       FileSystem::ListDirectory(path, entries, false);
       break;
   }
-  if (entries.empty()) return -1;
+  if (entries.empty()) return kResultNotFound;
 
   ResourceFolder* folder = FindFolder(name);
   if (folder == nullptr) {
@@ -76,11 +76,11 @@ int32_t OC_REPOSITORY::AddFolder(const std::string& name, const std::string& pas
     folders_.push_back(std::move(created));
   } else if (folder->records.size() == entries.size()) {
     folder->marked = false;  // wanted again
-    return -110;
+    return kResultAlreadyRegistered;
   }
   folder->marked = false;
   InsertRecords(folder->records, entries, name, password);
-  return 1;
+  return kResultOk;
 }
 
 int32_t OC_REPOSITORY::ScanAll() {
@@ -88,42 +88,42 @@ int32_t OC_REPOSITORY::ScanAll() {
   FileSystem::ListDirectory(files_.GetResourcesFolder(), files, false);
   if (files.empty()) {
     RaiseError(kMainRepositoryEmpty);
-    return 0;
+    return kResultNone;
   }
   InsertRecords(top_level_, files, std::string(), std::string());
-  return 1;
+  return kResultOk;
 }
 
 int32_t OC_REPOSITORY::RemoveFolder(const std::string& name) {
   if (name.empty()) {
     for (auto& [recordName, record] : top_level_) record->marked = true;
-    return top_level_.empty() ? 1 : 0;
+    return top_level_.empty() ? kResultOk : kResultNone;
   }
   const auto it = std::find_if(folders_.begin(), folders_.end(),
                                [&](const auto& folder) { return folder->name == name; });
-  if (it == folders_.end()) return 1;
+  if (it == folders_.end()) return kResultOk;
   ResourceFolder& folder = **it;
   folder.marked = true;
   for (auto& [recordName, record] : folder.records) {
     // A loaded record keeps the folder: its holders still use it.
-    if (record->loaded) return 1;
+    if (record->loaded) return kResultOk;
     record->marked = true;
   }
   last_found_ = nullptr;
   folders_.erase(it);
-  return 1;
+  return kResultOk;
 }
 
 int32_t OC_REPOSITORY::MoveRecords(const std::string& target, const std::string& source) {
   ResourceFolder* from = FindFolder(source);
-  if (from == nullptr) return -1;
+  if (from == nullptr) return kResultNotFound;
   ResourceMap* to = &top_level_;
   if (!target.empty()) {
     ResourceFolder* folder = FindFolder(target);
-    if (folder == nullptr) return -1;
+    if (folder == nullptr) return kResultNotFound;
     to = &folder->records;
   }
-  if (&from->records == to) return -1;
+  if (&from->records == to) return kResultFailed;
   for (auto it = from->records.begin(); it != from->records.end();) {
     if (to->count(it->first) != 0) {
       ++it;
@@ -132,7 +132,7 @@ int32_t OC_REPOSITORY::MoveRecords(const std::string& target, const std::string&
     (*to)[it->first] = std::move(it->second);
     it = from->records.erase(it);
   }
-  return -1;
+  return kResultFailed;
 }
 
 ResourceFolder* OC_REPOSITORY::FindFolder(const std::string& name) const {
@@ -178,7 +178,7 @@ ResourceRecord* OC_REPOSITORY::FindById(ResourceId id) {
 // --- loading ----------------------------------------------------------------
 
 bool OC_REPOSITORY::LoadXmlRecord(ResourceRecord& record) {
-  if (files_.LoadBytes(record) != 1) return false;
+  if (files_.LoadBytes(record) != kResultOk) return false;
   auto document = std::make_unique<pugi::xml_document>();
   const pugi::xml_parse_result parsed =
       document->load_buffer(record.bytes.data(), record.size, pugi::parse_default,
@@ -193,7 +193,7 @@ bool OC_REPOSITORY::LoadXmlRecord(ResourceRecord& record) {
 }
 
 bool OC_REPOSITORY::LoadTextureRecord(ResourceRecord& record) {
-  if (textures_ == nullptr || files_.LoadBytes(record) != 1) return false;
+  if (textures_ == nullptr || files_.LoadBytes(record) != kResultOk) return false;
   TextureHandle texture = textures_->CreateTexture(record.bytes.data(), record.size);
   record.FreeBytes();
   // An image that cannot be decoded is not a texture of its own: the record
@@ -207,7 +207,7 @@ bool OC_REPOSITORY::LoadTextureRecord(ResourceRecord& record) {
 
 bool OC_REPOSITORY::LoadSoundRecord(ResourceRecord& record, int32_t bufferCount,
                                     bool wholeDecode) {
-  if (sounds_ == nullptr || files_.LoadBytes(record) != 1) return false;
+  if (sounds_ == nullptr || files_.LoadBytes(record) != kResultOk) return false;
   SoundHandle sound =
       sounds_->CreateSound(record.bytes.data(), record.size, bufferCount, wholeDecode);
   if (sound == nullptr) {
@@ -222,7 +222,7 @@ bool OC_REPOSITORY::LoadSoundRecord(ResourceRecord& record, int32_t bufferCount,
 }
 
 bool OC_REPOSITORY::LoadBytesRecord(ResourceRecord& record) {
-  if (files_.LoadBytes(record) != 1) {
+  if (files_.LoadBytes(record) != kResultOk) {
     RaiseError(kCantLoadResource);
     return false;
   }

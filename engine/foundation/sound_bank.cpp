@@ -1,5 +1,6 @@
 #include "engine/foundation/sound_bank.h"
 
+#include "engine/foundation/result_codes.h"
 #include "engine/foundation/sound.h"
 
 namespace ORB {
@@ -36,7 +37,7 @@ int32_t OC_SOUND_BANK::Load(const pugi::xml_node& bank) {
     if (slot != nullptr) ReleaseSounds(*slot);
     slot = std::move(group);
   }
-  return 1;
+  return kResultOk;
 }
 
 BankGroup* OC_SOUND_BANK::Find(const std::string& group) {
@@ -51,20 +52,20 @@ BankSound* OC_SOUND_BANK::FindSound(BankGroup& group, const std::string& name) {
 
 int32_t OC_SOUND_BANK::LoadGroup(const std::string& group) {
   BankGroup* found = Find(group);
-  if (found == nullptr) return 0;
+  if (found == nullptr) return kResultNone;
   for (auto& [name, entry] : found->sounds) {
     if (entry->sound != nullptr || provider_ == nullptr) continue;
     entry->sound = provider_->GetSound(entry->path, entry->buffer_count, entry->streamed);
   }
-  return 1;
+  return kResultOk;
 }
 
 int32_t OC_SOUND_BANK::ReleaseGroup(const std::string& group) {
   BankGroup* found = Find(group);
-  if (found == nullptr) return 0;
+  if (found == nullptr) return kResultNone;
   // The pointers go with the uses: the provider may unload the sounds now.
   ReleaseSounds(*found);
-  return 1;
+  return kResultOk;
 }
 
 OC_SOUND* OC_SOUND_BANK::FindLoaded(const std::string& group, const std::string& name,
@@ -79,48 +80,48 @@ OC_SOUND* OC_SOUND_BANK::FindLoaded(const std::string& group, const std::string&
 int32_t OC_SOUND_BANK::Play(const std::string& group, const std::string& name) {
   BankGroup* found = nullptr;
   OC_SOUND* sound = FindLoaded(group, name, &found);
-  if (sound == nullptr) return -1;
-  if (found->volume <= 0.0f) return 1;
+  if (sound == nullptr) return kResultNotFound;
+  if (found->volume <= 0.0f) return kResultOk;
   sound->SetGain(found->volume);
   sound->Restart();
-  return 1;
+  return kResultOk;
 }
 
 int32_t OC_SOUND_BANK::PlayDelayed(const std::string& group, const std::string& name,
                                    float delay) {
   BankGroup* found = nullptr;
   OC_SOUND* sound = FindLoaded(group, name, &found);
-  if (sound == nullptr) return -1;
-  if (found->volume <= 0.0f) return 1;
+  if (sound == nullptr) return kResultNotFound;
+  if (found->volume <= 0.0f) return kResultOk;
   // The sound keeps the gain and gives it to the source it takes when the delay ends.
   sound->SetGain(found->volume);
   sound->PlayDelayed(delay);
-  return 1;
+  return kResultOk;
 }
 
 int32_t OC_SOUND_BANK::PlayGroup(const std::string& group, float value) {
   BankGroup* found = Find(group);
-  if (found == nullptr || found->sounds.empty()) return -1;
-  if (found->volume <= 0.0f) return 1;
+  if (found == nullptr || found->sounds.empty()) return kResultNotFound;
+  if (found->volume <= 0.0f) return kResultOk;
   playing_ = true;
   group_value_ = value;
   BankSound* first = found->sounds.begin()->second.get();
   Play(group, first->name);
   found->current = first;
   found->started = true;
-  return 1;
+  return kResultOk;
 }
 
 int32_t OC_SOUND_BANK::SetVolume(const std::string& group, float percent) {
   BankGroup* found = Find(group);
-  if (found == nullptr) return -1;
+  if (found == nullptr) return kResultNotFound;
   const float volume = percent / 100.0f;
   // Out-of-range (and NaN) percentages are held to the gains OpenAL accepts.
   found->volume = volume > 1.0f ? 1.0f : (volume > 0.0f ? volume : 0.0f);
   for (auto& [name, entry] : found->sounds) {
     if (entry->sound != nullptr) entry->sound->SetGain(found->volume);
   }
-  return 1;
+  return kResultOk;
 }
 
 double OC_SOUND_BANK::GetLength(const std::string& group, const std::string& name) {
@@ -130,12 +131,12 @@ double OC_SOUND_BANK::GetLength(const std::string& group, const std::string& nam
 
 int32_t OC_SOUND_BANK::ClearGroup(const std::string& group) {
   BankGroup* found = Find(group);
-  if (found == nullptr) return 0;
+  if (found == nullptr) return kResultNone;
   ReleaseSounds(*found);
   found->current = nullptr;
   found->started = false;
   found->sounds.clear();
-  return 1;
+  return kResultOk;
 }
 
 }  // namespace ORB

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/foundation/result_codes.h"
+
 namespace ORB {
 
 // Message codes every bot understands.
@@ -15,10 +17,15 @@ constexpr int32_t kBotBroadcast4 = 4;      // sent by BroadcastMessage4
 constexpr int32_t kBotTakeCallback = 38;   // data: a Callback* to copy (null ignored)
 constexpr int32_t kBotFinishNow = 45;      // run the finish step at once
 
-// Results of Handle.
-constexpr int32_t kBotContinue = 0;
-constexpr int32_t kBotStopPass = -109;     // stop the list's current pass
-constexpr int32_t kBotFinished = -113;     // the list deletes the bot
+// Results of Handle (result_codes.h): kResultFinished (the list deletes the
+// bot), kResultStopPass (the list stops its current pass), anything else
+// (normally kResultNone) to carry on.
+// The bot-only names these results had before result_codes.h; kept while
+// bots written against them are still landing. New code uses the kResult
+// names.
+constexpr int32_t kBotContinue = kResultNone;
+constexpr int32_t kBotStopPass = kResultStopPass;
+constexpr int32_t kBotFinished = kResultFinished;
 
 // A 32-bit id from four characters in memory order ("noid" -> 'n' in the
 // low byte).
@@ -39,7 +46,7 @@ class OC_BASE {
   OC_BASE(const OC_BASE&) = delete;
   OC_BASE& operator=(const OC_BASE&) = delete;
 
-  // One message; answers kBotFinished, kBotStopPass or anything else to
+  // One message; answers kResultFinished, kResultStopPass or anything else to
   // carry on. Codes a bot does not handle answer 0.
   virtual int32_t Handle(int32_t msg, float a, float b, float c, void* data) = 0;
 

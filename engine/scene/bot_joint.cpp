@@ -40,13 +40,13 @@ void OC_BOT_RIGID_JOINT::OnDelayTick(bool) { ReadOffset(); }
 int32_t OC_BOT_RIGID_JOINT::OnTick(float delta) {
   if (!forever_ && !(time_ > 0.0f)) {
     Completion().Fire();
-    return kBotFinished;
+    return kResultFinished;
   }
   if (follower_ != nullptr && anchor_ != nullptr) {
     follower_->SetPositionV3(anchor_->position + offset_);
   }
   time_ -= delta;
-  return kBotContinue;
+  return kResultNone;
 }
 
 void OC_BOT_RIGID_JOINT::OnFinishNow() {
@@ -81,7 +81,7 @@ void OC_BOT_DISTANCE_JOINT::OnDelayTick(bool) { ReadDistance(); }
 int32_t OC_BOT_DISTANCE_JOINT::OnTick(float delta) {
   if (!forever_ && !(time_ > 0.0f)) {
     Completion().Fire();
-    return kBotFinished;
+    return kResultFinished;
   }
   if (follower_ != nullptr && anchor_ != nullptr) {
     const float angle = DirectionAngle(follower_->position.x - anchor_->position.x,
@@ -91,7 +91,7 @@ int32_t OC_BOT_DISTANCE_JOINT::OnTick(float delta) {
                            0.0f);
   }
   time_ -= delta;
-  return kBotContinue;
+  return kResultNone;
 }
 
 // Message 45 leaves the distance joint running: it ends only when its time

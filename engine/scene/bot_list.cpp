@@ -119,7 +119,7 @@ void OC_BOT_LIST::Update() {
     OC_BASE* next = i + 1 < bots_.size() ? bots_[i + 1] : nullptr;
     const CallResult call = Call(bot, kBotTick, 0.0f, 0.0f, 0.0f, nullptr);
     if (call.list_gone) return;
-    if (call.result == kBotStopPass) return;
+    if (call.result == kResultStopPass) return;
     bool removed = false;
     i = Advance(bot, next, i, call, true, removed);
     if (removed) {
@@ -135,7 +135,7 @@ size_t OC_BOT_LIST::Advance(OC_BASE* bot, OC_BASE* next, size_t index, const Cal
                             bool reap, bool& removed) {
   const ptrdiff_t at = call.bot_gone ? -1 : Locate(bot, index);
   if (at >= 0) {
-    removed = reap && call.result == kBotFinished;
+    removed = reap && call.result == kResultFinished;
     if (!removed) return static_cast<size_t>(at) + 1;
     bots_.erase(bots_.begin() + at);
     Dispose(bot);
@@ -165,7 +165,7 @@ OC_BOT_LIST::Delivery OC_BOT_LIST::Deliver(int32_t msg, float a, float b, float 
     delivery.last_result = call.result;
     ++delivery.count;
     if (call.list_gone) return delivery;
-    if (reaping && call.result == kBotStopPass) return delivery;
+    if (reaping && call.result == kResultStopPass) return delivery;
     bool removed = false;
     i = Advance(bot, next, i, call, reaping, removed);
   }

@@ -36,7 +36,7 @@ class OC_BOT_LIST {
   void Add(OC_BASE* bot);
 
   // One frame: ticks every bot that passes the filter, deletes those that
-  // answer kBotFinished, stops at kBotStopPass, and re-sorts when an order
+  // answer kResultFinished, stops at kResultStopPass, and re-sorts when an order
   // inversion was seen.
   void Update();
 
@@ -47,8 +47,8 @@ class OC_BOT_LIST {
   int32_t SendMessage(int32_t msg, float a, float b, float c, void* data,
                       const char* name = nullptr, const char* lastname = nullptr,
                       uint32_t id = 0);
-  // The same calls, but deletes each bot that answers kBotFinished and stops
-  // at kBotStopPass; answers the number of bots called.
+  // The same calls, but deletes each bot that answers kResultFinished and stops
+  // at kResultStopPass; answers the number of bots called.
   int32_t SendMessageReaping(int32_t msg, float a, float b, float c, void* data,
                              const char* name = nullptr, const char* lastname = nullptr,
                              uint32_t id = 0);
@@ -104,12 +104,12 @@ class OC_BOT_LIST {
   // Where a pass goes on after calling `bot`, found at `index` before the
   // call with `next` behind it: after the bot, or at the bot that followed it
   // when the call took it out of the list. With `reap`, a bot that answered
-  // kBotFinished is erased and deleted first. `removed` tells whether the bot
+  // kResultFinished is erased and deleted first. `removed` tells whether the bot
   // is out of the list now.
   size_t Advance(OC_BASE* bot, OC_BASE* next, size_t index, const CallResult& call, bool reap,
                  bool& removed);
   // One message to every matching bot, front to back. Reaping, a bot that
-  // answers kBotFinished is deleted and kBotStopPass ends the pass.
+  // answers kResultFinished is deleted and kResultStopPass ends the pass.
   struct Delivery {
     int32_t last_result = 0;  // the last bot's answer
     int32_t count = 0;        // bots called

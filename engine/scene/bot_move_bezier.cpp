@@ -67,18 +67,18 @@ int32_t BezierMoveBot::OnTick(float delta) {
     time_left_ = 0.0f;
     if (target_ != nullptr) target_->position = end_;
     Completion().Fire();
-    return kBotFinished;
+    return kResultFinished;
   }
   if (!step_before_countdown_ && time_left_ > 0.0f) time_left_ -= delta;
   if (time_left_ <= 0.0f) {
     Finish();
-    return kBotFinished;
+    return kResultFinished;
   }
   const float step = delta / time_;
   if (target_ != nullptr) target_->position += Curve(t_ + step) - Curve(t_);
   t_ += step;
   if (step_before_countdown_) time_left_ -= delta;
-  return kBotContinue;
+  return kResultNone;
 }
 
 void BezierMoveBot::OnFinishNow() { Finish(); }

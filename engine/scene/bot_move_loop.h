@@ -22,7 +22,7 @@ class OC_BOT_MOVE_LOOP : public OC_BASE {
                    float delay);
 
   // Ticks the current leg; message 45 ends the loop (the callback is invoked
-  // then, once), after which the next tick answers kBotFinished.
+  // then, once), after which the next tick answers kResultFinished.
   int32_t Handle(int32_t msg, float a, float b, float c, void* data) override;
 
   const OC_BOT_MOVE* Leg() const { return leg_.get(); }

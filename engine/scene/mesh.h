@@ -18,6 +18,7 @@
 #include "engine/foundation/colour.h"
 #include "engine/foundation/mesh_vertex.h"
 #include "engine/foundation/render_state.h"
+#include "engine/foundation/result_codes.h"
 #include "engine/foundation/texture_record.h"
 #include "engine/foundation/transform.h"
 #include "engine/foundation/vector2.h"
@@ -87,15 +88,17 @@ class OC_MESH {
   OS_TRANSFORM3& EnsureTransform();
 
   // --- Set-up from a texture or frame.
-  // 1; -1 for a null texture (nothing changes).
+  // kResultOk; kResultFailed for a null texture (nothing changes).
   int32_t SetFromTexture(TextureRecord* texture, OS_TRANSFORM3* transform);
-  // -1 for a null frame or one without texture (nothing changes). Else the
-  // texture (state word untouched), rotated flag, transform (SetTransform),
-  // UV rectangle, size (whole pixels), full UV and white corners; 1.
+  // kResultBadArgument for a null frame or one without texture (nothing
+  // changes). Else the texture (state word untouched), rotated flag,
+  // transform (SetTransform), UV rectangle, size (whole pixels), full UV and
+  // white corners; kResultOk.
   int32_t SetFromFrameRecord(const OS_MESH_FRAME* frame, OS_TRANSFORM3* transform);
   // Texture (SetTexture), rotated flag, UV rectangle and size; null: nothing.
   void SetFromFrame(const OS_MESH_FRAME* frame);
-  // -1 without vertices; else state bit 10 follows the texture, 1.
+  // kResultFailed without vertices; else state bit 10 follows the texture,
+  // kResultOk.
   int32_t SetTexture(TextureRecord* texture);
   TextureRecord* GetTexture() const { return texture_; }
 

@@ -1,5 +1,7 @@
 #include "game/play/element.h"
 
+#include "engine/foundation/result_codes.h"
+
 namespace game {
 
 GG_ELEMENT::GG_ELEMENT(uint32_t type, uint32_t row, uint32_t col)
@@ -108,13 +110,13 @@ int32_t GG_ELEMENT::OpenAsFilled(double delay) { return Open(delay, kFilled); }
 int32_t GG_ELEMENT::OpenAsEmpty(double delay) { return Open(delay, kEmpty); }
 
 int32_t GG_ELEMENT::HitTest(int32_t button, const ORB::Point& pointer) const {
-  if (locked_ || (button != 1 && button != 2)) return 0;
+  if (locked_ || (button != 1 && button != 2)) return ORB::kResultNone;
   const float x = static_cast<float>(pointer.x);
   const float y = static_cast<float>(pointer.y);
   const float left = static_cast<float>(rect_corner_.x);
   const float top = static_cast<float>(rect_corner_.y);
-  if (x < left || y < top || x > left + size_.x || y > top + size_.y) return 0;
-  return -109;
+  if (x < left || y < top || x > left + size_.x || y > top + size_.y) return ORB::kResultNone;
+  return ORB::kEventSwallowed;
 }
 
 void GG_ELEMENT::SetShown(uint32_t state) {

@@ -48,16 +48,17 @@ class GG_GAMEPLAY : public ORB_GF::G_GAMEPLAY {
   // pack and level. False, with the reason in LastError(), when the player
   // or the pack record is missing or the file cannot be read or is refused;
   // the screen then stays inactive.
-  bool Load(const std::string& levelFile) override;
+  [[nodiscard]] bool Load(const std::string& levelFile) override;
   // Ends the level: the board, the selection, the drag and the hovered cell
   // are cleared, the counters go to 0.
   void Stop() override;
   void Update() override;
   void Draw() override;
-  // -109 handled (a cell press), 0 not handled, -1 no cell under the pointer.
+  // kEventSwallowed handled (a cell press), kResultNone not handled,
+  // kResultNotFound no cell under the pointer.
   int32_t OnButtonUp(int32_t button) override;
   int32_t OnButtonDown(int32_t button) override;
-  // Always -1.
+  // Always kResultNotFound: a move is never taken.
   int32_t OnPointerMove() override;
   void OnStoreEvent(const std::string& event, const std::string& productId) override;
   // The reserved slot pauses as well.

@@ -24,7 +24,7 @@ class OffscreenGlTest : public ::testing::Test {
     auto device = std::make_unique<ORB::platform::GlDevice>();
     device_ = device.get();
     renderer_ = std::make_unique<ORB::Renderer>(std::move(device));
-    ASSERT_EQ(renderer_->Init(display_.NativeHandle(), 0.1f, 0.0f), 1);
+    ASSERT_EQ(renderer_->Init(display_.NativeHandle(), 0.1f, 0.0f), ORB::kResultOk);
     renderer_->SetClearColour(ORB::Colour(0xFF000000u));
   }
 

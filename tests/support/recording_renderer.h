@@ -18,7 +18,7 @@ class RecordingRendererTest : public ::testing::Test {
     auto device = std::make_unique<ORB::platform::FakeGpuDevice>();
     fake_ = device.get();
     renderer_ = std::make_unique<ORB::Renderer>(std::move(device));
-    ASSERT_EQ(renderer_->Init(nullptr, 0.1f, 0.0f), 1);
+    ASSERT_EQ(renderer_->Init(nullptr, 0.1f, 0.0f), ORB::kResultOk);
   }
 
   // Flushes the batch; the vertices the device received in the draws so far.

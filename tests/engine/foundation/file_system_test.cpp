@@ -101,7 +101,7 @@ TEST_F(FileSystemTest, LoadBytesFromAFolderCountsTheZeroByte) {
   WriteText(Resource("data/ten"), content);
   auto record = ResourceRecord::Create("ten");
   record->folder = "data";
-  ASSERT_EQ(files_.LoadBytes(*record), 1);
+  ASSERT_EQ(files_.LoadBytes(*record), kResultOk);
   EXPECT_EQ(record->kind, kResourceBytesRead);
   ASSERT_EQ(record->size, 11u);
   ASSERT_EQ(record->bytes.size(), 11u);
@@ -111,7 +111,7 @@ TEST_F(FileSystemTest, LoadBytesFromAFolderCountsTheZeroByte) {
   // A top-level record lives in the resources folder itself.
   WriteText(Resource("top.txt"), "top");
   auto top = ResourceRecord::Create("top.txt");
-  ASSERT_EQ(files_.LoadBytes(*top), 1);
+  ASSERT_EQ(files_.LoadBytes(*top), kResultOk);
   EXPECT_EQ(top->size, 4u);
 }
 
@@ -121,7 +121,7 @@ TEST_F(FileSystemTest, LoadBytesFromAnArchiveCountsTheContentOnly) {
                                                           {"sealed", content, false, "pw"}}));
   auto record = ResourceRecord::Create("dir/ten");
   record->folder = "pack";
-  ASSERT_EQ(files_.LoadBytes(*record), 1);
+  ASSERT_EQ(files_.LoadBytes(*record), kResultOk);
   ASSERT_EQ(record->size, 10u);
   ASSERT_EQ(record->bytes.size(), 11u);
   EXPECT_EQ(std::string(record->bytes.begin(), record->bytes.begin() + 10), content);
@@ -129,9 +129,9 @@ TEST_F(FileSystemTest, LoadBytesFromAnArchiveCountsTheContentOnly) {
 
   auto sealed = ResourceRecord::Create("sealed");
   sealed->folder = "pack";
-  EXPECT_EQ(files_.LoadBytes(*sealed), -108);
+  EXPECT_EQ(files_.LoadBytes(*sealed), kResultCannotOpen);
   sealed->password = "pw";
-  EXPECT_EQ(files_.LoadBytes(*sealed), 1);
+  EXPECT_EQ(files_.LoadBytes(*sealed), kResultOk);
   EXPECT_EQ(sealed->size, 10u);
 }
 
@@ -143,9 +143,9 @@ TEST_F(FileSystemTest, LoadBytesFailuresLeaveTheRecordUntouched) {
     std::string folder, name;
     int32_t result;
   };
-  for (const Case& c : {Case{"pack", "absent", -1}, Case{"pack", "", -1},
-                        Case{"nowhere", "a", -1}, Case{"plain", "absent", -108},
-                        Case{"plain", "folder", -108}, Case{"plain", "", -1}}) {
+  for (const Case& c : {Case{"pack", "absent", kResultNotFound}, Case{"pack", "", kResultNotFound},
+                        Case{"nowhere", "a", kResultNotFound}, Case{"plain", "absent", kResultCannotOpen},
+                        Case{"plain", "folder", kResultCannotOpen}, Case{"plain", "", kResultNotFound}}) {
     SCOPED_TRACE(c.folder + " " + c.name);
     auto record = ResourceRecord::Create(c.name);
     record->folder = c.folder;
@@ -169,17 +169,17 @@ TEST_F(FileSystemTest, CreatesFolderPaths) {
 TEST_F(FileSystemTest, WholeFileOperations) {
   const std::string path = folder_ / "bytes.bin";
   const char data[6] = {'a', '\n', '\0', '\r', 'b', 'c'};
-  EXPECT_EQ(FileSystem::WriteFileBytes(path, nullptr, 6), -1);
-  EXPECT_EQ(FileSystem::WriteFileBytes(folder_ / "no/such/folder/f", data, 6), -1);
-  ASSERT_EQ(FileSystem::WriteFileBytes(path, data, 6), 1);
+  EXPECT_EQ(FileSystem::WriteFileBytes(path, nullptr, 6), kResultBadArgument);
+  EXPECT_EQ(FileSystem::WriteFileBytes(folder_ / "no/such/folder/f", data, 6), kResultFailed);
+  ASSERT_EQ(FileSystem::WriteFileBytes(path, data, 6), kResultOk);
 
   char back[6] = {};
-  EXPECT_EQ(FileSystem::ReadFileBytes(path, back, 6), 1);
+  EXPECT_EQ(FileSystem::ReadFileBytes(path, back, 6), kResultOk);
   EXPECT_EQ(std::string(back, 6), std::string(data, 6));
   char tooMany[7] = {};
-  EXPECT_EQ(FileSystem::ReadFileBytes(path, tooMany, 7), -1) << "shorter than asked";
-  EXPECT_EQ(FileSystem::ReadFileBytes(path, nullptr, 1), -1);
-  EXPECT_EQ(FileSystem::ReadFileBytes(folder_ / "missing", back, 1), -1);
+  EXPECT_EQ(FileSystem::ReadFileBytes(path, tooMany, 7), kResultFailed) << "shorter than asked";
+  EXPECT_EQ(FileSystem::ReadFileBytes(path, nullptr, 1), kResultBadArgument);
+  EXPECT_EQ(FileSystem::ReadFileBytes(folder_ / "missing", back, 1), kResultFailed);
 
   const std::string moved = folder_ / "moved.bin";
   EXPECT_TRUE(FileSystem::MoveFile(moved, path));

@@ -18,7 +18,7 @@ TEST(CallbackTest, InvokeRules) {
 
   auto empty = CreateCallback(nullptr, "named");
   EXPECT_EQ(empty->name, "named");
-  EXPECT_EQ(InvokeCallback(empty.get(), 5), 0);
+  EXPECT_EQ(InvokeCallback(empty.get(), 5), kResultNone);
 
   auto echo = CreateCallback([](intptr_t argument) { return static_cast<int32_t>(argument); },
                              nullptr, 42);

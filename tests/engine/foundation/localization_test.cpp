@@ -123,7 +123,7 @@ TEST(LocalizationTest, StringsComeFromTheRepository) {
   test_zip::WriteFile(files.GetResourcesFolder() + "text",
                       test_zip::Build({{"strings.xml", kSheet, true, "pw"}}));
   OC_REPOSITORY repository(files, nullptr, nullptr);
-  ASSERT_EQ(repository.AddFolder("text", "pw"), 1);
+  ASSERT_EQ(repository.AddFolder("text", "pw"), kResultOk);
   pugi::xml_document* document = repository.GetXml("text strings.xml");
   ASSERT_NE(document, nullptr);
   OC_LOCALIZATION table;

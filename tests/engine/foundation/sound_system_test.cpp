@@ -56,7 +56,7 @@ void SetGranule(std::vector<uint8_t>& bytes, const Page& page, int64_t granule) 
 
 TEST(SoundSystemNoDevice, EveryCallWorksAndNothingSounds) {
   OC_SOUND_SYSTEM system;
-  EXPECT_EQ(system.Init("no such sound device"), -1);
+  EXPECT_EQ(system.Init("no such sound device"), ORB::kResultFailed);
   EXPECT_FALSE(system.HasDevice());
   EXPECT_FALSE(system.HasContext());
 
@@ -76,7 +76,7 @@ TEST(SoundSystemNoDevice, EveryCallWorksAndNothingSounds) {
     EXPECT_FALSE(sound->IsPlaying());
     sound->PlayDelayed(0.01f);
     sound->SetGain(0.5f);
-    EXPECT_EQ(sound->Seek(10), 0);
+    EXPECT_EQ(sound->Seek(10), ORB::kResultNone);
     EXPECT_EQ(sound->Restart(), 0);
     sound->Stop();
     EXPECT_EQ(sound->GetSource(), 0u);
@@ -85,13 +85,13 @@ TEST(SoundSystemNoDevice, EveryCallWorksAndNothingSounds) {
   system.UpdateStreams();
   system.UpdateListener();
   int16_t out[8];
-  EXPECT_EQ(system.RenderSamples(out, 4), -1);
+  EXPECT_EQ(system.RenderSamples(out, 4), ORB::kResultFailed);
   EXPECT_EQ(OC_SOUND::GetLiveSourceCount(), 0);
 
-  EXPECT_EQ(system.RemoveSound(streamed), 1);
-  EXPECT_EQ(system.RemoveSound(whole), 1);
-  EXPECT_EQ(system.RemoveSound(whole), -1);
-  EXPECT_EQ(system.RemoveSound(nullptr), -1);
+  EXPECT_EQ(system.RemoveSound(streamed), ORB::kResultOk);
+  EXPECT_EQ(system.RemoveSound(whole), ORB::kResultOk);
+  EXPECT_EQ(system.RemoveSound(whole), ORB::kResultNotFound);
+  EXPECT_EQ(system.RemoveSound(nullptr), ORB::kResultNotFound);
   EXPECT_EQ(system.GetSoundCount(), 0u);
 }
 
@@ -115,9 +115,9 @@ TEST(SoundSystemDecoding, DataTheDecoderCannotServeIsRefused) {
   EXPECT_EQ(system.GetSoundCount(), 0u);
 
   OC_SOUND direct;
-  EXPECT_EQ(direct.Open(garbage, 2, false, nullptr), -112);
+  EXPECT_EQ(direct.Open(garbage, 2, false, nullptr), ORB::kResultDecoderRefused);
   OC_SOUND quad;
-  EXPECT_EQ(quad.Open(ReadFixture("quad.ogg"), 2, true, nullptr), -112);
+  EXPECT_EQ(quad.Open(ReadFixture("quad.ogg"), 2, true, nullptr), ORB::kResultDecoderRefused);
 }
 
 TEST(SoundSystemDecoding, ALengthTooLargeToDecodeWholeIsRefused) {
@@ -130,7 +130,7 @@ TEST(SoundSystemDecoding, ALengthTooLargeToDecodeWholeIsRefused) {
   std::vector<uint8_t> huge = original;
   SetGranule(huge, pages.back(), int64_t{1} << 40);
   OC_SOUND huge_sound;
-  EXPECT_EQ(huge_sound.Open(huge, 2, true, nullptr), -112);
+  EXPECT_EQ(huge_sound.Open(huge, 2, true, nullptr), ORB::kResultDecoderRefused);
   EXPECT_EQ(rig.system().LoadSound(huge, 2, true), nullptr);
 
   // Streamed, the claim sizes nothing: the sound plays what is really there and ends.
@@ -253,8 +253,8 @@ TEST(SoundSystemAudioThread, AStreamedSoundPlaysOutOnTheAudioThread) {
   EXPECT_FLOAT_EQ(delayed->GetDelay(), 0.0f);
   EXPECT_TRUE(delayed_started);
   EXPECT_EQ(OC_SOUND::GetLiveSourceCount(), 0);
-  EXPECT_EQ(system.RemoveSound(sound), 1);
-  EXPECT_EQ(system.RemoveSound(delayed), 1);
+  EXPECT_EQ(system.RemoveSound(sound), ORB::kResultOk);
+  EXPECT_EQ(system.RemoveSound(delayed), ORB::kResultOk);
 }
 
 }  // namespace

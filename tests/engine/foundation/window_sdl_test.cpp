@@ -64,7 +64,7 @@ TEST(SdlWindowTest, InjectedEventsReachInputAndHooks) {
 TEST(ExitStatusTest, OnlyANormalRunIsZero) {
   EXPECT_EQ(ToProcessExitStatus(kExitNormal), 0);
   EXPECT_EQ(ToProcessExitStatus(kExitFailed), 1);
-  EXPECT_EQ(ToProcessExitStatus(-108), 1);
+  EXPECT_EQ(ToProcessExitStatus(kResultNothingToCall), 1);
 }
 
 }  // namespace

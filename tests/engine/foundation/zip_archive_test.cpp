@@ -29,13 +29,19 @@ std::string AsText(const std::vector<uint8_t>& bytes, uint32_t size) {
   return std::string(bytes.begin(), bytes.begin() + size);
 }
 
-// Reads an entry; the content as text, or the failure result as "#<code>".
+// Reads an entry; the content as text, or the failure as "#<its name>".
 std::string Read(const std::string& archive, const std::string& name,
                  const std::string& password = std::string()) {
   std::vector<uint8_t> bytes;
   uint32_t size = 0;
   const int32_t result = ReadZipEntry(archive, name, password, bytes, size);
-  if (result != 1) return "#" + std::to_string(result);
+  switch (result) {
+    case kResultOk: break;
+    case kResultNotFound: return "#not found";
+    case kResultCannotOpen: return "#cannot open";
+    case kResultDamaged: return "#damaged";
+    default: return "#" + std::to_string(result);
+  }
   EXPECT_EQ(bytes.size(), size + 1u);
   EXPECT_EQ(bytes.back(), 0) << "the byte after the content is zero";
   return AsText(bytes, size);
@@ -76,8 +82,8 @@ TEST_F(ZipArchiveTest, ListsEntriesInDirectoryOrderAndReadsStoredAndDeflated) {
   EXPECT_EQ(Read(archive, "b.xml"), kText);
   EXPECT_TRUE(Read(archive, "dir/a.xml") == Repeat(kText, 50));
   EXPECT_EQ(Read(archive, "empty"), "");
-  EXPECT_EQ(Read(archive, "a.xml"), "#-1") << "names compare whole, byte for byte";
-  EXPECT_EQ(Read(archive, "B.XML"), "#-1");
+  EXPECT_EQ(Read(archive, "a.xml"), "#not found") << "names compare whole, byte for byte";
+  EXPECT_EQ(Read(archive, "B.XML"), "#not found");
   // A password given for an entry that is not sealed does not stop it opening.
   EXPECT_EQ(Read(archive, "b.xml", "whatever"), kText);
 }
@@ -107,7 +113,7 @@ TEST_F(ZipArchiveTest, LargeArchivesAndEntriesReadWhole) {
   EXPECT_EQ(Read(archive, "last"), "the end");
   EXPECT_EQ(Read(archive, "small/0"), "0");
   EXPECT_EQ(Read(archive, "small/777"), "777");
-  EXPECT_EQ(Read(archive, "small/1500"), "#-1");
+  EXPECT_EQ(Read(archive, "small/1500"), "#not found");
 }
 
 TEST_F(ZipArchiveTest, AnArchiveWrittenAnewIsReadAnew) {
@@ -120,7 +126,7 @@ TEST_F(ZipArchiveTest, AnArchiveWrittenAnewIsReadAnew) {
   EXPECT_EQ(Read(path, "b"), "replaced");
   EXPECT_EQ(Read(path, "c"), "new");
   test_zip::WriteFile(path, test_zip::Build({{"c", "only"}}));
-  EXPECT_EQ(Read(path, "a"), "#-1");
+  EXPECT_EQ(Read(path, "a"), "#not found");
   EXPECT_EQ(Read(path, "c"), "only");
 }
 
@@ -131,9 +137,9 @@ TEST_F(ZipArchiveTest, SealedEntriesOpenOnlyWithTheirPassword) {
       test_zip::Entry entry{"data.xml", Repeat(kText, 20), deflate, kPassword, descriptor};
       const std::string archive = Make("sealed", {entry});
       EXPECT_TRUE(Read(archive, "data.xml", kPassword) == entry.content);
-      EXPECT_EQ(Read(archive, "data.xml", ""), "#-108") << "no password";
-      EXPECT_EQ(Read(archive, "data.xml", "harvelstonepyndlex"), "#-108") << "wrong password";
-      EXPECT_EQ(Read(archive, "data.xml", kPassword + "x"), "#-108");
+      EXPECT_EQ(Read(archive, "data.xml", ""), "#cannot open") << "no password";
+      EXPECT_EQ(Read(archive, "data.xml", "harvelstonepyndlex"), "#cannot open") << "wrong password";
+      EXPECT_EQ(Read(archive, "data.xml", kPassword + "x"), "#cannot open");
     }
   }
 }
@@ -155,7 +161,7 @@ TEST_F(ZipArchiveTest, PasswordThatPassesTheCheckByteByChanceIsStillRefused) {
       if (last == test_zip::CheckByte(entry)) lucky = candidate;
     }
     ASSERT_FALSE(lucky.empty());
-    EXPECT_EQ(Read(archive, "data.xml", lucky), "#-108") << lucky;
+    EXPECT_EQ(Read(archive, "data.xml", lucky), "#cannot open") << lucky;
   }
 }
 
@@ -165,10 +171,10 @@ TEST_F(ZipArchiveTest, OpensArchivesSealedByTheZipTool) {
     const std::string archive = MakeWithZipTool(stored ? "tool-stored" : "tool-deflated", stored);
     EXPECT_TRUE(Read(archive, "big.xml", kPassword) == Repeat(kText, 200));
     EXPECT_EQ(Read(archive, "small.txt", kPassword), "tiny");
-    EXPECT_EQ(Read(archive, "big.xml", "nope"), "#-108");
-    EXPECT_EQ(Read(archive, "small.txt"), "#-108");
-    EXPECT_EQ(TestArchivePassword(archive, kPassword), 0);
-    EXPECT_EQ(TestArchivePassword(archive, "nope"), -108);
+    EXPECT_EQ(Read(archive, "big.xml", "nope"), "#cannot open");
+    EXPECT_EQ(Read(archive, "small.txt"), "#cannot open");
+    EXPECT_EQ(TestArchivePassword(archive, kPassword), kResultPasswordOpens);
+    EXPECT_EQ(TestArchivePassword(archive, "nope"), kResultCannotOpen);
   }
 }
 
@@ -182,7 +188,7 @@ TEST_F(ZipArchiveTest, DamagedArchivesGiveClearAnswers) {
   test_zip::WriteFile(truncated, whole.substr(0, whole.size() / 2));
   ListZipEntries(truncated, names);
   EXPECT_TRUE(names.empty());
-  EXPECT_EQ(Read(truncated, "a.txt"), "#-1");
+  EXPECT_EQ(Read(truncated, "a.txt"), "#not found");
 
   // Not a zip file at all, an empty file, a missing file, a folder.
   const std::string text = folder_ / "text";
@@ -192,7 +198,7 @@ TEST_F(ZipArchiveTest, DamagedArchivesGiveClearAnswers) {
   for (const std::string& path : {text, empty, folder_ / "missing", folder_.path()}) {
     ListZipEntries(path, names);
     EXPECT_TRUE(names.empty()) << path;
-    EXPECT_EQ(Read(path, "a.txt"), "#-1") << path;
+    EXPECT_EQ(Read(path, "a.txt"), "#not found") << path;
   }
 
   // A damaged deflate stream and a stored entry whose bytes no longer match
@@ -203,8 +209,8 @@ TEST_F(ZipArchiveTest, DamagedArchivesGiveClearAnswers) {
   damaged[30 + 5 + 10] ^= 0x20;  // inside a.txt's stored bytes
   const std::string corrupt = folder_ / "corrupt";
   test_zip::WriteFile(corrupt, damaged);
-  EXPECT_EQ(Read(corrupt, "a.txt"), "#-109");
-  EXPECT_EQ(Read(corrupt, "b.xml"), "#-109");
+  EXPECT_EQ(Read(corrupt, "a.txt"), "#damaged");
+  EXPECT_EQ(Read(corrupt, "b.xml"), "#damaged");
 
   // A directory promising far more than the archive can hold is not believed
   // (and nothing of that size is allocated).
@@ -216,15 +222,15 @@ TEST_F(ZipArchiveTest, DamagedArchivesGiveClearAnswers) {
   }
   const std::string liar = folder_ / "liar";
   test_zip::WriteFile(liar, boastful);
-  EXPECT_EQ(Read(liar, "huge"), "#-109");
+  EXPECT_EQ(Read(liar, "huge"), "#damaged");
 }
 
 TEST_F(ZipArchiveTest, FailedReadsLeaveTheOutputAlone) {
   const std::string archive = Make("sealed", {{"s", "secret", false, kPassword}});
   std::vector<uint8_t> bytes = {1, 2, 3};
   uint32_t size = 3;
-  EXPECT_EQ(ReadZipEntry(archive, "s", "bad", bytes, size), -108);
-  EXPECT_EQ(ReadZipEntry(archive, "nothing", "", bytes, size), -1);
+  EXPECT_EQ(ReadZipEntry(archive, "s", "bad", bytes, size), kResultCannotOpen);
+  EXPECT_EQ(ReadZipEntry(archive, "nothing", "", bytes, size), kResultNotFound);
   EXPECT_EQ(bytes, (std::vector<uint8_t>{1, 2, 3}));
   EXPECT_EQ(size, 3u);
 }
@@ -241,16 +247,16 @@ TEST_F(ZipArchiveTest, SignatureCountsWhateverTheName) {
   const std::string shortFile = folder_ / "short";
   WriteText(shortFile, "P");
   EXPECT_EQ(GetFileSignature(shortFile), 0);
-  EXPECT_EQ(GetFileSignature(folder_ / "missing"), -1);
+  EXPECT_EQ(GetFileSignature(folder_ / "missing"), kResultFailed);
 }
 
 TEST_F(ZipArchiveTest, TestArchivePasswordAnswers) {
-  EXPECT_EQ(TestArchivePassword(folder_ / "missing", "x"), -1000);
+  EXPECT_EQ(TestArchivePassword(folder_ / "missing", "x"), kResultArchiveUnreadable);
   const std::string plain = Make("plain", {{"a", "a"}, {"b", "b"}});
-  EXPECT_EQ(TestArchivePassword(plain, "anything"), 0) << "nothing sealed";
+  EXPECT_EQ(TestArchivePassword(plain, "anything"), kResultPasswordOpens) << "nothing sealed";
   const std::string sealed = Make("sealed", {{"dir/", ""}, {"s", "secret", true, kPassword}});
-  EXPECT_EQ(TestArchivePassword(sealed, kPassword), 0);
-  EXPECT_EQ(TestArchivePassword(sealed, "wrong"), -108);
+  EXPECT_EQ(TestArchivePassword(sealed, kPassword), kResultPasswordOpens);
+  EXPECT_EQ(TestArchivePassword(sealed, "wrong"), kResultCannotOpen);
 }
 
 TEST_F(ZipArchiveTest, NoDescriptorIsLeftOpen) {
@@ -270,11 +276,11 @@ TEST_F(ZipArchiveTest, NoDescriptorIsLeftOpen) {
     ListZipEntries(truncated, names);
     EXPECT_EQ(Read(good, "p"), kText);
     EXPECT_EQ(Read(good, "s", kPassword), kText);
-    EXPECT_EQ(Read(good, "s", "wrong"), "#-108");
-    EXPECT_EQ(Read(good, "s"), "#-108");
-    EXPECT_EQ(Read(good, "missing"), "#-1");
-    EXPECT_EQ(Read(truncated, "a"), "#-1");
-    EXPECT_EQ(Read(corrupt, "a"), "#-109");
+    EXPECT_EQ(Read(good, "s", "wrong"), "#cannot open");
+    EXPECT_EQ(Read(good, "s"), "#cannot open");
+    EXPECT_EQ(Read(good, "missing"), "#not found");
+    EXPECT_EQ(Read(truncated, "a"), "#not found");
+    EXPECT_EQ(Read(corrupt, "a"), "#damaged");
     GetFileSignature(good);
     TestArchivePassword(good, "wrong");
   }

@@ -33,7 +33,7 @@ class RepositoryTextureProviderTest : public test_support::RecordingRendererTest
     ASSERT_NO_FATAL_FAILURE(RecordingRendererTest::SetUp());
     loader_ = std::make_unique<RendererTextures>(*renderer_);
     repository_ = std::make_unique<OC_REPOSITORY>(*files_, loader_.get(), nullptr);
-    ASSERT_EQ(repository_->AddFolder("img"), 1);
+    ASSERT_EQ(repository_->AddFolder("img"), kResultOk);
   }
   void TearDown() override {
     repository_.reset();

@@ -98,8 +98,8 @@ TEST_F(BoardRenderGlTest, SolvedBoardShowsOpenCrossedAndClosedCells) {
   RendererTextures loader(renderer);
   {
     testing::ShippedHost host(&loader);
-    ASSERT_EQ(host.Repository().AddFolder("data/share/image/board"), 1);
-    ASSERT_EQ(host.Repository().AddFolder("data/share/font"), 1);
+    ASSERT_EQ(host.Repository().AddFolder("data/share/image/board"), ORB::kResultOk);
+    ASSERT_EQ(host.Repository().AddFolder("data/share/font"), ORB::kResultOk);
     ORB::RepositoryTextureProvider provider(host.Repository());
     ORB::SetTextureProvider(&provider);
 
@@ -127,7 +127,7 @@ TEST_F(BoardRenderGlTest, SolvedBoardShowsOpenCrossedAndClosedCells) {
       ORB::FrameDelta().store(0.0f);
       EXPECT_FALSE(gameplay.Board().IsSweeping());
 
-      ASSERT_EQ(renderer.BeginFrame(), 1);
+      ASSERT_EQ(renderer.BeginFrame(), ORB::kResultOk);
       gameplay.Draw();
       renderer.Flush();
       std::vector<uint32_t> pixels(1024u * 768u);
@@ -156,7 +156,7 @@ TEST_F(BoardRenderGlTest, SolvedBoardShowsOpenCrossedAndClosedCells) {
         }
       }
       EXPECT_GT(ink, 10) << "row 0's clue";
-      EXPECT_EQ(renderer.EndFrame(), 0);
+      EXPECT_EQ(renderer.EndFrame(), ORB::kResultNone);
       gameplay.ReleaseResources();
       gameplay.Stop();
     }

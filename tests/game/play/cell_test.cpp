@@ -63,8 +63,8 @@ TEST(CellTest, HitRectangleIncludesItsEdgesAndIgnoresLockedCells) {
   cell.SetSize({40, 40});
   cell.SetPosition({120.5f, 80});
   EXPECT_EQ(cell.RectCorner(), ORB::Point(100, 60));
-  EXPECT_EQ(cell.HitTest(1, {100, 60}), -109);
-  EXPECT_EQ(cell.HitTest(2, {140, 100}), -109);
+  EXPECT_EQ(cell.HitTest(1, {100, 60}), ORB::kEventSwallowed);
+  EXPECT_EQ(cell.HitTest(2, {140, 100}), ORB::kEventSwallowed);
   EXPECT_EQ(cell.HitTest(1, {141, 100}), 0);
   EXPECT_EQ(cell.HitTest(1, {99, 70}), 0);
   EXPECT_EQ(cell.HitTest(4, {120, 80}), 0);  // the middle button opens nothing

@@ -45,7 +45,7 @@ class GameplayTest : public ::testing::Test {
   }
   void Drag(int fromRow, int fromCol, int toRow, int toCol, int button) {
     MoveTo(fromRow, fromCol);
-    ASSERT_EQ(gameplay_.OnButtonDown(button), -109);
+    ASSERT_EQ(gameplay_.OnButtonDown(button), ORB::kEventSwallowed);
     MoveTo(toRow, toCol);
     gameplay_.OnButtonUp(button);
   }
@@ -121,7 +121,7 @@ TEST_F(GameplayTest, HoveredCellFollowsThePointerAndMissesGaps) {
 TEST_F(GameplayTest, PressDragReleaseFillsALine) {
   LoadLevel();
   MoveTo(0, 2);
-  EXPECT_EQ(gameplay_.OnButtonDown(1), -109);
+  EXPECT_EQ(gameplay_.OnButtonDown(1), ORB::kEventSwallowed);
   EXPECT_TRUE(gameplay_.IsDragging());
   EXPECT_EQ(gameplay_.DragTool(), GG_GAMEPLAY::kToolFill);
   MoveTo(1, 5);  // one row down, three across: along row 0
@@ -173,7 +173,7 @@ TEST_F(GameplayTest, WrongCellsCountErrors) {
 TEST_F(GameplayTest, DragIsLockedToOneAxisAndClamped) {
   LoadLevel();
   MoveTo(2, 2);
-  ASSERT_EQ(gameplay_.OnButtonDown(1), -109);
+  ASSERT_EQ(gameplay_.OnButtonDown(1), ORB::kEventSwallowed);
   MoveTo(5, 4);  // three down, two across: the column wins
   EXPECT_EQ(gameplay_.HoveredRow(), 5);
   EXPECT_EQ(gameplay_.HoveredCol(), 2);
@@ -211,13 +211,13 @@ TEST_F(GameplayTest, BusyIgnoresButtonsButNotThePointer) {
   gameplay_.Update();
   EXPECT_EQ(gameplay_.ElapsedTime(), 0.0f);  // the clock stops while paused
   gameplay_.Resume();
-  EXPECT_EQ(gameplay_.OnButtonDown(1), -109);
+  EXPECT_EQ(gameplay_.OnButtonDown(1), ORB::kEventSwallowed);
 }
 
 TEST_F(GameplayTest, CancelledSelectionOpensNothing) {
   LoadLevel();
   MoveTo(0, 0);
-  ASSERT_EQ(gameplay_.OnButtonDown(1), -109);
+  ASSERT_EQ(gameplay_.OnButtonDown(1), ORB::kEventSwallowed);
   MoveTo(0, 5);
   gameplay_.CancelSelection();
   EXPECT_TRUE(gameplay_.Selection().empty());
@@ -229,7 +229,7 @@ TEST_F(GameplayTest, StopAndRestartClearEverythingThatPointsAtCells) {
   LoadLevel();
   Drag(0, 0, 0, 0, 2);
   MoveTo(1, 1);
-  ASSERT_EQ(gameplay_.OnButtonDown(1), -109);
+  ASSERT_EQ(gameplay_.OnButtonDown(1), ORB::kEventSwallowed);
   MoveTo(1, 4);
   ASSERT_FALSE(gameplay_.Selection().empty());
   gameplay_.Restart();
@@ -244,7 +244,7 @@ TEST_F(GameplayTest, StopAndRestartClearEverythingThatPointsAtCells) {
   EXPECT_FALSE(Cell(1, 1).IsOpen());
 
   MoveTo(1, 1);
-  ASSERT_EQ(gameplay_.OnButtonDown(1), -109);
+  ASSERT_EQ(gameplay_.OnButtonDown(1), ORB::kEventSwallowed);
   gameplay_.Stop();
   EXPECT_FALSE(gameplay_.IsActive());
   EXPECT_TRUE(gameplay_.Selection().empty());

@@ -46,7 +46,7 @@ class MainRoad {
   // release; then frames until the cells have shown.
   void Stroke(int32_t row0, int32_t col0, int32_t row1, int32_t col1, int32_t button) {
     PointAt(row0, col0);
-    ASSERT_EQ(gameplay_.OnButtonDown(button), -109) << row0 << "," << col0;
+    ASSERT_EQ(gameplay_.OnButtonDown(button), ORB::kEventSwallowed) << row0 << "," << col0;
     input_.OnKeyDown(button);
     const int32_t steps = std::max(std::abs(row1 - row0), std::abs(col1 - col0));
     for (int32_t i = 1; i <= steps; ++i) {

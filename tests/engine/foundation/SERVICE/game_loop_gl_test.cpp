@@ -43,13 +43,13 @@ TEST(GameLoopSmoke, RendersForASecondThenClosesTheWindow) {
     service.SetRunning(false);
     return 1;
   });
-  ASSERT_EQ(service.Init("Smoke"), 1);
+  ASSERT_EQ(service.Init("Smoke"), kResultOk);
   Engine().renderer->SetClearColour(Colour(0xFF444444u));
   service.Run();
   EXPECT_GE(GetTimeMs() - started, 1000u);
   EXPECT_GT(renders, 20) << "frames were drawn";
   EXPECT_LE(renders, 70) << "the render cap held";
-  EXPECT_EQ(service.Shutdown(), 1);
+  EXPECT_EQ(service.Shutdown(), kResultOk);
   ClearAllHooks();
   platform::SetMessageSink(nullptr);
 }
