@@ -43,7 +43,7 @@ int32_t FireHook(Hook hook, intptr_t argument = 0);
 // The process-wide error text: what went wrong last on a fatal path.
 const std::string& GetErrorText();
 void SetErrorText(const std::string& text);
-// Sets the error text and fires the error hook.
+// Sets the error text, logs it (subsystem "engine") and fires the error hook.
 int32_t RaiseError(const std::string& text);
 
 }  // namespace ORB

@@ -32,7 +32,7 @@ class OC_LOCALIZATION {
   // "localization_key"; the value column is the header cell that names
   // `language`, else the one that names `fallback`. Reads the rows after the
   // header; answers the entry count, or 0 (and the table is left empty) when
-  // neither language has a column.
+  // neither language has a column. A missing header or language is logged.
   int32_t LoadLanguage(const pugi::xml_document& document, int32_t keyColumn,
                        const std::string& language, const std::string& fallback);
 

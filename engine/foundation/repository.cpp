@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "engine/foundation/hooks.h"
+#include "engine/platform/log.h"
 
 namespace ORB {
 
@@ -12,6 +13,22 @@ namespace {
 
 const char kCantLoadResource[] = "Cant load res ";
 const char kMainRepositoryEmpty[] = "Main repository is empty";
+
+// The name a record is asked for by: "folder name", or the bare name.
+std::string Shown(const ResourceRecord& record) {
+  return record.folder.empty() ? record.name : record.folder + " " + record.name;
+}
+
+// Reads the record's bytes; a failure is logged with what it means.
+bool LoadLogged(const FileSystem& files, ResourceRecord& record) {
+  const int32_t result = files.LoadBytes(record);
+  if (result == kResultOk) return true;
+  const char* why = result == kResultCannotOpen ? "cannot be opened (sealed with another password?)"
+                    : result == kResultDamaged  ? "is damaged or cut short"
+                                                : "is not there";
+  Log(LogLevel::kWarning, "repository", "\"" + Shown(record) + "\" " + why);
+  return false;
+}
 
 ResourceRecord* FindIn(const ResourceMap& map, const std::string& name) {
   const auto it = map.find(name);
@@ -178,13 +195,18 @@ ResourceRecord* OC_REPOSITORY::FindById(ResourceId id) {
 // --- loading ----------------------------------------------------------------
 
 bool OC_REPOSITORY::LoadXmlRecord(ResourceRecord& record) {
-  if (files_.LoadBytes(record) != kResultOk) return false;
+  if (!LoadLogged(files_, record)) return false;
   auto document = std::make_unique<pugi::xml_document>();
   const pugi::xml_parse_result parsed =
       document->load_buffer(record.bytes.data(), record.size, pugi::parse_default,
                             pugi::encoding_auto);
   record.FreeBytes();
-  if (!parsed) return false;
+  if (!parsed) {
+    Log(LogLevel::kWarning, "repository",
+        "\"" + Shown(record) + "\" is not well-formed XML: " + parsed.description() + " at byte " +
+            std::to_string(parsed.offset));
+    return false;
+  }
   record.document = std::move(document);
   record.kind = kResourceXml;
   record.loaded = true;
@@ -193,12 +215,16 @@ bool OC_REPOSITORY::LoadXmlRecord(ResourceRecord& record) {
 }
 
 bool OC_REPOSITORY::LoadTextureRecord(ResourceRecord& record) {
-  if (textures_ == nullptr || files_.LoadBytes(record) != kResultOk) return false;
+  if (textures_ == nullptr || !LoadLogged(files_, record)) return false;
   TextureHandle texture = textures_->CreateTexture(record.bytes.data(), record.size);
   record.FreeBytes();
   // An image that cannot be decoded is not a texture of its own: the record
   // stays unloaded and the getter hands out the shared default.
-  if (texture == nullptr || texture == textures_->DefaultTexture()) return false;
+  if (texture == nullptr || texture == textures_->DefaultTexture()) {
+    Log(LogLevel::kWarning, "repository",
+        "\"" + Shown(record) + "\" is not an image; the default texture stands in");
+    return false;
+  }
   record.handle = texture;
   record.kind = kResourceTexture;
   record.loaded = true;
@@ -207,10 +233,11 @@ bool OC_REPOSITORY::LoadTextureRecord(ResourceRecord& record) {
 
 bool OC_REPOSITORY::LoadSoundRecord(ResourceRecord& record, int32_t bufferCount,
                                     bool wholeDecode) {
-  if (sounds_ == nullptr || files_.LoadBytes(record) != kResultOk) return false;
+  if (sounds_ == nullptr || !LoadLogged(files_, record)) return false;
   SoundHandle sound =
       sounds_->CreateSound(record.bytes.data(), record.size, bufferCount, wholeDecode);
   if (sound == nullptr) {
+    Log(LogLevel::kWarning, "repository", "\"" + Shown(record) + "\" is not a sound that plays");
     record.FreeBytes();
     return false;
   }
@@ -222,7 +249,7 @@ bool OC_REPOSITORY::LoadSoundRecord(ResourceRecord& record, int32_t bufferCount,
 }
 
 bool OC_REPOSITORY::LoadBytesRecord(ResourceRecord& record) {
-  if (files_.LoadBytes(record) != kResultOk) {
+  if (!LoadLogged(files_, record)) {
     RaiseError(kCantLoadResource);
     return false;
   }
@@ -234,10 +261,17 @@ bool OC_REPOSITORY::LoadBytesRecord(ResourceRecord& record) {
 ResourceRecord* OC_REPOSITORY::Acquire(const std::string& name, int32_t kind,
                                        int32_t bufferCount, bool wholeDecode) {
   ResourceRecord* record = Find(name);
-  if (record == nullptr) return nullptr;
+  if (record == nullptr) {
+    Log(LogLevel::kWarning, "repository", "no resource \"" + name + "\"");
+    return nullptr;
+  }
   if (record->loaded) {
     // Converting it again would lose what its holders use.
-    if (record->kind != kind) return nullptr;
+    if (record->kind != kind) {
+      Log(LogLevel::kWarning, "repository",
+          "\"" + name + "\" is already loaded as another kind of resource");
+      return nullptr;
+    }
     ++record->uses;
     return record;
   }

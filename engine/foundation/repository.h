@@ -64,6 +64,8 @@ class OC_REPOSITORY {
   // marked. Answers kResultOk.
   int32_t RemoveFolder(const std::string& name);
 
+  // Getters log (subsystem "repository") a name that is not registered and a
+  // resource that cannot be read or converted.
   // The parsed document, or null.
   pugi::xml_document* GetXml(const std::string& name);
   // The texture; the default texture when the name is unknown or the image

@@ -2,6 +2,7 @@
 
 #include "engine/foundation/result_codes.h"
 #include "engine/foundation/sound.h"
+#include "engine/platform/log.h"
 
 namespace ORB {
 
@@ -21,9 +22,18 @@ void OC_SOUND_BANK::ReleaseSounds(BankGroup& group) {
 int32_t OC_SOUND_BANK::Load(const pugi::xml_node& bank) {
   for (pugi::xml_node group_node : bank.children()) {
     if (group_node.type() != pugi::node_element) continue;
+    const std::string group_name = group_node.attribute("name").as_string();
+    if (!group_node.attribute("name")) {
+      Log(LogLevel::kWarning, "sound", "a group without \"name\" is kept under the empty name");
+    }
     auto group = std::make_unique<BankGroup>();
     for (pugi::xml_node sound_node : group_node.children()) {
       if (sound_node.type() != pugi::node_element) continue;
+      for (const char* needed : {"name", "path"}) {
+        if (sound_node.attribute(needed)) continue;
+        Log(LogLevel::kWarning, "sound",
+            "group \"" + group_name + "\": a sound without \"" + needed + "\" (empty)");
+      }
       auto entry = std::make_unique<BankSound>();
       entry->name = sound_node.attribute("name").as_string();
       entry->path = sound_node.attribute("path").as_string();
@@ -32,7 +42,7 @@ int32_t OC_SOUND_BANK::Load(const pugi::xml_node& bank) {
       // "looped" is read by nobody: a sound plays once.
       group->sounds[entry->name] = std::move(entry);
     }
-    auto& slot = groups_[group_node.attribute("name").as_string()];
+    auto& slot = groups_[group_name];
     // A group replaced while loaded must not keep its sounds' uses forever.
     if (slot != nullptr) ReleaseSounds(*slot);
     slot = std::move(group);

@@ -49,7 +49,8 @@ class OC_SOUND_BANK {
 
   // Reads the bank element: each child element is a group ("name"), each of
   // its child elements a sound ("name", "path", "streamed", "cnt_buffers").
-  // A later group or sound of the same name replaces the earlier one.
+  // A later group or sound of the same name replaces the earlier one. A
+  // missing name or path reads empty and is logged.
   // kResultOk.
   [[nodiscard]] int32_t Load(const pugi::xml_node& bank);
   // Fetches every sound of the group that has none yet. kResultOk, or

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string_view>
 
+#include "engine/platform/log.h"
 #include "game/play/element.h"
 
 namespace game {
@@ -148,6 +149,12 @@ bool LevelFile::Read(const pugi::xml_document& document, const std::string& file
   }
   if (picture_cells_ == 0) return Fail("no cell belongs to the picture");
 
+  if (bonuses > picture_cells_) {
+    ORB::Log(ORB::LogLevel::kWarning, "level",
+             file_name_ + ": " + std::to_string(bonuses) + " bonus cells for " +
+                 std::to_string(picture_cells_) + " picture cells; cut to " +
+                 std::to_string(picture_cells_));
+  }
   s.bonuses = static_cast<uint32_t>(bonuses < picture_cells_ ? bonuses : picture_cells_);
   s.ComputeLayout();
   return true;
