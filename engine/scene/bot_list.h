@@ -5,15 +5,16 @@
 //
 // Bots run arbitrary completion callbacks in the middle of a pass, and those
 // may add, delete or detach bots of this very list, or even destroy the list.
-// The list therefore finds a finished bot again by identity after its call,
-// and a bot that is deleted while one of its own calls is still running is
-// only taken out of the list then; it is freed once that call has returned.
+// Every call into a bot goes through the list's DispatchGuard: the list finds
+// a finished bot again by identity after its call, and a bot that is deleted
+// while one of its own calls is still running is only taken out of the list
+// then; it is freed once that call has returned.
 #include <cstdint>
 #include <deque>
-#include <memory>
 #include <string>
 #include <vector>
 
+#include "engine/foundation/dispatch_guard.h"
 #include "engine/scene/bot_base.h"
 
 namespace ORB {
@@ -82,18 +83,7 @@ class OC_BOT_LIST {
   OC_BASE* Current() const { return current_; }
 
  private:
-  // What a call into a bot needs to survive: whether the list still exists,
-  // the bots whose calls are running, and those deleted meanwhile.
-  struct CallState {
-    bool alive = true;
-    std::vector<OC_BASE*> running;
-    std::vector<OC_BASE*> doomed;
-  };
-  struct CallResult {
-    int32_t result = 0;
-    bool list_gone = false;  // the list was destroyed during the call
-    bool bot_gone = false;   // the bot was deleted during the call
-  };
+  using CallResult = DispatchGuard<OC_BASE>::Outcome<int32_t>;
 
   bool Skipped(const OC_BASE& bot) const;
   CallResult Call(OC_BASE* bot, int32_t msg, float a, float b, float c, void* data);
@@ -124,7 +114,7 @@ class OC_BOT_LIST {
   uint8_t filter_value_ = 1;
   int32_t filter_mode_ = kSkipLess;
   std::deque<OC_BASE*> bots_;
-  std::shared_ptr<CallState> calls_;
+  DispatchGuard<OC_BASE> guard_;
 };
 
 }  // namespace ORB
