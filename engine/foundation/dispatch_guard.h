@@ -19,12 +19,19 @@
 //      call (it is already out of the list, and freed by now).
 //
 // Positions move when callbacks add or remove items, so after a call the
-// list finds the item (or the one that followed it) again by identity.
+// list finds the item (or the one that followed it) again by identity. A
+// pointer kept from before the call may name an item freed during it, whose
+// address a new item can take: FreedInLastCall tells, so such a pointer is
+// never looked for.
 //
+//   Item* next = the item behind `item`;
 //   const auto call = guard_.Call(item, [&] { return item->Update(); });
 //   if (call.owner_gone) return;   // `this` is gone
-//   if (call.item_gone) ...        // go on with the item that followed it
-//   if (call.result) { erase it from the list; guard_.Dispose(item); }
+//   if (call.item_gone) {          // go on with the item that followed it
+//     if (!guard_.FreedInLastCall(next)) position = where `next` is now;
+//   } else if (call.result) {
+//     erase `item` from the list; guard_.Dispose(item);
+//   }
 //
 // Main thread only, like everything it guards.
 #include <algorithm>
@@ -56,6 +63,7 @@ class DispatchGuard {
     static_assert(!std::is_void_v<std::invoke_result_t<Fn&>>, "the call must answer something");
     // The state outlives the guard when the call destroys the owner.
     const std::shared_ptr<State> state = state_;
+    if (state->running.empty()) state->freed.clear();
     state->running.push_back(item);
     Outcome<std::invoke_result_t<Fn&>> out;
     try {
@@ -78,6 +86,7 @@ class DispatchGuard {
       if (!state.Doomed(item)) state.doomed.push_back(item);
       return;
     }
+    if (!state.running.empty()) state.freed.push_back(item);
     delete item;
   }
 
@@ -85,12 +94,20 @@ class DispatchGuard {
   bool Dispatching() const { return !state_->running.empty(); }
   // A call into this item is running.
   bool Busy(const Item* item) const { return state_->Busy(item); }
+  // The item was freed during the last outermost call (nested calls
+  // included); its address may belong to a new item now. Only the address is
+  // compared.
+  bool FreedInLastCall(const Item* item) const {
+    const std::vector<const Item*>& freed = state_->freed;
+    return item != nullptr && std::find(freed.begin(), freed.end(), item) != freed.end();
+  }
 
  private:
   struct State {
     bool owner_alive = true;
     std::vector<Item*> running;  // innermost call last
     std::vector<Item*> doomed;   // disposed while busy
+    std::vector<const Item*> freed;  // freed since the outermost call began
 
     bool Busy(const Item* item) const {
       return std::find(running.begin(), running.end(), item) != running.end();
@@ -107,6 +124,7 @@ class DispatchGuard {
       if (doomed_at == doomed.end()) return false;
       if (!Busy(item)) {
         doomed.erase(doomed_at);
+        freed.push_back(item);
         delete item;
       }
       return true;

@@ -118,7 +118,7 @@ size_t OC_BOT_LIST::Advance(OC_BASE* bot, OC_BASE* next, size_t index, const Cal
   // The bot left the list during its call (deleted or detached by a
   // callback): go on with the one that followed it.
   removed = true;
-  const ptrdiff_t follower = Locate(next, index);
+  const ptrdiff_t follower = guard_.FreedInLastCall(next) ? -1 : Locate(next, index);
   return follower >= 0 ? static_cast<size_t>(follower) : std::min(index, bots_.size());
 }
 

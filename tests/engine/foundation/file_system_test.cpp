@@ -9,39 +9,39 @@
 
 #include "engine/foundation/hooks.h"
 #include "engine/platform/message_box.h"
-#include "tests/engine/foundation/temp_folder.h"
-#include "tests/engine/foundation/zip_writer.h"
+#include "support/temp_folder.h"
+#include "support/zip_writer.h"
 
 namespace ORB {
 namespace {
 
-using test_files::TempFolder;
-using test_files::WriteText;
+using test_support::TempFolder;
+using test_support::WriteText;
 
 class FileSystemTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_FALSE(folder_.path().empty());
+    ASSERT_FALSE(folder_.Path().empty());
     ASSERT_TRUE(files_.CreateResourcesFolder());
   }
 
   std::string Resource(const std::string& name) const { return files_.GetResourcesFolder() + name; }
 
   TempFolder folder_;
-  FileSystem files_{folder_.path()};
+  FileSystem files_{folder_.Path()};
 };
 
 TEST_F(FileSystemTest, FoldersAreRootedAtTheBaseFolder) {
-  EXPECT_EQ(files_.GetWorkingFolder(), folder_.path() + "/");
-  EXPECT_EQ(files_.GetResourcesFolder(), folder_.path() + "/Resources/");
+  EXPECT_EQ(files_.GetWorkingFolder(), folder_.Path() + "/");
+  EXPECT_EQ(files_.GetResourcesFolder(), folder_.Path() + "/Resources/");
   EXPECT_EQ(FileSystem::FileExists(files_.GetResourcesFolder()), 2);
   EXPECT_TRUE(files_.IsReady());
 
-  FileSystem backslashed(folder_.path() + "\\sub\\");
-  EXPECT_EQ(backslashed.GetWorkingFolder(), folder_.path() + "/sub/");
+  FileSystem backslashed(folder_.Path() + "\\sub\\");
+  EXPECT_EQ(backslashed.GetWorkingFolder(), folder_.Path() + "/sub/");
 
   files_.SetResourcesFolder("Other");
-  EXPECT_EQ(files_.GetResourcesFolder(), folder_.path() + "/Other/");
+  EXPECT_EQ(files_.GetResourcesFolder(), folder_.Path() + "/Other/");
   EXPECT_FALSE(files_.IsReady());
 }
 
@@ -117,7 +117,7 @@ TEST_F(FileSystemTest, LoadBytesFromAFolderCountsTheZeroByte) {
 
 TEST_F(FileSystemTest, LoadBytesFromAnArchiveCountsTheContentOnly) {
   const std::string content("0\r\n3\x00" "56\n89", 10);
-  test_zip::WriteFile(Resource("pack"), test_zip::Build({{"dir/ten", content, true},
+  test_support::WriteFile(Resource("pack"), test_support::Build({{"dir/ten", content, true},
                                                           {"sealed", content, false, "pw"}}));
   auto record = ResourceRecord::Create("dir/ten");
   record->folder = "pack";
@@ -136,7 +136,7 @@ TEST_F(FileSystemTest, LoadBytesFromAnArchiveCountsTheContentOnly) {
 }
 
 TEST_F(FileSystemTest, LoadBytesFailuresLeaveTheRecordUntouched) {
-  test_zip::WriteFile(Resource("pack"), test_zip::Build({{"a", "a"}}));
+  test_support::WriteFile(Resource("pack"), test_support::Build({{"a", "a"}}));
   std::filesystem::create_directories(Resource("plain"));
   std::filesystem::create_directories(Resource("plain/folder"));
   struct Case {
@@ -206,8 +206,8 @@ TEST_F(FileSystemTest, WholeFileOperations) {
 
 TEST_F(FileSystemTest, NoDescriptorIsLeftOpen) {
   WriteText(Resource("plain/f"), "content");
-  test_zip::WriteFile(Resource("pack"), test_zip::Build({{"a", "a", true}, {"s", "s", false, "p"}}));
-  const int before = test_files::OpenDescriptorCount();
+  test_support::WriteFile(Resource("pack"), test_support::Build({{"a", "a", true}, {"s", "s", false, "p"}}));
+  const int before = test_support::OpenDescriptorCount();
   for (const auto& [folder, name, password] :
        {std::tuple<std::string, std::string, std::string>{"plain", "f", ""},
         {"plain", "absent", ""}, {"pack", "a", ""}, {"pack", "s", ""}, {"pack", "s", "p"},
@@ -220,7 +220,7 @@ TEST_F(FileSystemTest, NoDescriptorIsLeftOpen) {
   char buffer[100];
   FileSystem::ReadFileBytes(Resource("plain/f"), buffer, sizeof buffer);
   FileSystem::WriteFileBytes(folder_ / "w", buffer, 3);
-  EXPECT_EQ(test_files::OpenDescriptorCount(), before);
+  EXPECT_EQ(test_support::OpenDescriptorCount(), before);
 }
 
 }  // namespace

@@ -8,14 +8,14 @@
 #include <vector>
 
 #include "engine/foundation/hooks.h"
-#include "tests/engine/foundation/temp_folder.h"
-#include "tests/engine/foundation/zip_writer.h"
+#include "support/temp_folder.h"
+#include "support/zip_writer.h"
 
 namespace ORB {
 namespace {
 
-using test_files::TempFolder;
-using test_files::WriteText;
+using test_support::TempFolder;
+using test_support::WriteText;
 
 const char kPassword[] = "HarvelstonePyndlex";
 
@@ -109,8 +109,8 @@ class RepositoryTest : public ::testing::Test {
     Write("data/broken.xml", "<a><b></a>");
     Write("data2/both.xml", "<where at=\"data2\"/>");
     Write("data2/only2.xml", "<only2/>");
-    test_zip::WriteFile(Resource("pack"),
-                        test_zip::Build({{"inner/doc.xml", "<sealed/>", true, kPassword},
+    test_support::WriteFile(Resource("pack"),
+                        test_support::Build({{"inner/doc.xml", "<sealed/>", true, kPassword},
                                          {"inner/plain.xml", "<plain/>", false},
                                          {"tone.ogg", "OggS sealed sound", false, kPassword, true}}));
     repository_ = std::make_unique<OC_REPOSITORY>(files_, &textures_, &sounds_);
@@ -139,7 +139,7 @@ class RepositoryTest : public ::testing::Test {
   }
 
   TempFolder folder_;
-  FileSystem files_{folder_.path()};
+  FileSystem files_{folder_.Path()};
   std::vector<std::string> events_;
   FakeTextures textures_{events_};
   FakeSounds sounds_{events_};
@@ -337,10 +337,10 @@ TEST_F(RepositoryTest, BadInputGivesFailureResults) {
   EXPECT_EQ(none.GetXml("inner/doc.xml"), nullptr);
 
   // The archive damaged after it was listed.
-  const std::string whole = test_zip::Build({{"a.xml", "<a/>"}});
-  test_zip::WriteFile(Resource("damaged"), whole);
+  const std::string whole = test_support::Build({{"a.xml", "<a/>"}});
+  test_support::WriteFile(Resource("damaged"), whole);
   ASSERT_EQ(repository_->AddFolder("damaged"), kResultOk);
-  test_zip::WriteFile(Resource("damaged"), whole.substr(0, whole.size() / 2));
+  test_support::WriteFile(Resource("damaged"), whole.substr(0, whole.size() / 2));
   EXPECT_EQ(repository_->GetXml("damaged a.xml"), nullptr);
   // A truncated archive lists nothing.
   EXPECT_EQ(repository_->AddFolder("damaged"), kResultNotFound);
@@ -397,7 +397,7 @@ TEST_F(RepositoryTest, ScanningTheResourcesFolder) {
   EXPECT_EQ(repository_->Find("data"), nullptr) << "folders are not records";
 
   TempFolder emptyBase;
-  FileSystem emptyFiles(emptyBase.path());
+  FileSystem emptyFiles(emptyBase.Path());
   ASSERT_TRUE(emptyFiles.CreateResourcesFolder());
   OC_REPOSITORY empty(emptyFiles, nullptr, nullptr);
   int errors = 0;
@@ -472,7 +472,7 @@ TEST_F(RepositoryTest, DestructionUnloadsEverythingStillHeld) {
 }
 
 TEST_F(RepositoryTest, NoDescriptorIsLeftOpen) {
-  const int before = test_files::OpenDescriptorCount();
+  const int before = test_support::OpenDescriptorCount();
   AddStandardFolders();
   EXPECT_EQ(repository_->AddFolder("pack", kPassword), kResultAlreadyRegistered);
   repository_->GetXml("pack inner/doc.xml");
@@ -485,7 +485,7 @@ TEST_F(RepositoryTest, NoDescriptorIsLeftOpen) {
   EXPECT_EQ(wrong.AddFolder("pack", "wrong"), kResultOk);
   wrong.GetXml("inner/doc.xml");
   repository_.reset();
-  EXPECT_EQ(test_files::OpenDescriptorCount(), before);
+  EXPECT_EQ(test_support::OpenDescriptorCount(), before);
 }
 
 }  // namespace

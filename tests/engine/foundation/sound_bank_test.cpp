@@ -6,15 +6,15 @@
 #include <map>
 
 #include "engine/foundation/sound.h"
-#include "sound_test_rig.h"
+#include "support/sound_rig.h"
 
 namespace {
 
 using ORB::BankGroup;
 using ORB::OC_SOUND;
 using ORB::OC_SOUND_BANK;
-using sound_test::LoopbackRig;
-using sound_test::ReadFixture;
+using test_support::LoopbackRig;
+using test_support::ReadFixture;
 
 // Serves fixture files by name through the sound system and counts uses, as
 // the resource repository does.

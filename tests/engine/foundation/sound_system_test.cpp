@@ -9,14 +9,14 @@
 
 #include "engine/foundation/thread.h"
 #include "engine/platform/clock.h"
-#include "sound_test_rig.h"
+#include "support/sound_rig.h"
 
 namespace {
 
 using ORB::OC_SOUND;
 using ORB::OC_SOUND_SYSTEM;
-using sound_test::LoopbackRig;
-using sound_test::ReadFixture;
+using test_support::LoopbackRig;
+using test_support::ReadFixture;
 
 // The Ogg pages of a file: offset and length of each.
 struct Page {

@@ -4,15 +4,15 @@
 #include <gtest/gtest.h>
 
 #include "engine/foundation/sound_system.h"
-#include "sound_test_rig.h"
+#include "support/sound_rig.h"
 
 namespace {
 
 using ORB::OC_SOUND;
-using sound_test::kAudible;
-using sound_test::LoopbackRig;
-using sound_test::Peak;
-using sound_test::ReadFixture;
+using test_support::kAudible;
+using test_support::LoopbackRig;
+using test_support::Peak;
+using test_support::ReadFixture;
 
 // Index of the last frame at or above the audible level, or -1.
 long LastAudibleFrame(const std::vector<int16_t>& samples) {

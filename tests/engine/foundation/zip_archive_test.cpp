@@ -7,14 +7,14 @@
 #include <vector>
 
 #include "engine/foundation/file_system.h"
-#include "tests/engine/foundation/temp_folder.h"
-#include "tests/engine/foundation/zip_writer.h"
+#include "support/temp_folder.h"
+#include "support/zip_writer.h"
 
 namespace ORB {
 namespace {
 
-using test_files::TempFolder;
-using test_files::WriteText;
+using test_support::TempFolder;
+using test_support::WriteText;
 
 const std::string kText = "<root><item name=\"a\"/><item name=\"b\"/></root>\n";
 const std::string kPassword = "HarvelstonePyndlex";
@@ -49,9 +49,9 @@ std::string Read(const std::string& archive, const std::string& name,
 
 class ZipArchiveTest : public ::testing::Test {
  protected:
-  std::string Make(const std::string& name, const std::vector<test_zip::Entry>& entries) {
+  std::string Make(const std::string& name, const std::vector<test_support::Entry>& entries) {
     const std::string path = folder_ / name;
-    test_zip::WriteFile(path, test_zip::Build(entries));
+    test_support::WriteFile(path, test_support::Build(entries));
     return path;
   }
 
@@ -96,7 +96,7 @@ TEST_F(ZipArchiveTest, LargeArchivesAndEntriesReadWhole) {
     state = state * 1103515245u + 12345u;
     noise += static_cast<char>(state >> 24);
   }
-  std::vector<test_zip::Entry> entries = {{"noise", noise, false},
+  std::vector<test_support::Entry> entries = {{"noise", noise, false},
                                           {"text", Repeat(kText, 5000), true},
                                           {"sealed", noise, true, kPassword}};
   for (int i = 0; i < 1500; ++i) entries.emplace_back("small/" + std::to_string(i), std::to_string(i));
@@ -121,11 +121,11 @@ TEST_F(ZipArchiveTest, AnArchiveWrittenAnewIsReadAnew) {
   EXPECT_EQ(Read(path, "b"), "second");
   // Same name, other entries in other places: nothing remembered of the old
   // archive may lead a read astray.
-  test_zip::WriteFile(path, test_zip::Build({{"b", "replaced"}, {"c", "new"}, {"a", "moved"}}));
+  test_support::WriteFile(path, test_support::Build({{"b", "replaced"}, {"c", "new"}, {"a", "moved"}}));
   EXPECT_EQ(Read(path, "a"), "moved");
   EXPECT_EQ(Read(path, "b"), "replaced");
   EXPECT_EQ(Read(path, "c"), "new");
-  test_zip::WriteFile(path, test_zip::Build({{"c", "only"}}));
+  test_support::WriteFile(path, test_support::Build({{"c", "only"}}));
   EXPECT_EQ(Read(path, "a"), "#not found");
   EXPECT_EQ(Read(path, "c"), "only");
 }
@@ -134,7 +134,7 @@ TEST_F(ZipArchiveTest, SealedEntriesOpenOnlyWithTheirPassword) {
   for (const bool descriptor : {false, true}) {
     for (const bool deflate : {false, true}) {
       SCOPED_TRACE(testing::Message() << "deflate " << deflate << " descriptor " << descriptor);
-      test_zip::Entry entry{"data.xml", Repeat(kText, 20), deflate, kPassword, descriptor};
+      test_support::Entry entry{"data.xml", Repeat(kText, 20), deflate, kPassword, descriptor};
       const std::string archive = Make("sealed", {entry});
       EXPECT_TRUE(Read(archive, "data.xml", kPassword) == entry.content);
       EXPECT_EQ(Read(archive, "data.xml", ""), "#cannot open") << "no password";
@@ -148,17 +148,17 @@ TEST_F(ZipArchiveTest, PasswordThatPassesTheCheckByteByChanceIsStillRefused) {
   // One wrong password in 256 decrypts the header's check byte correctly;
   // the content then fails to expand or to match its CRC.
   for (const bool deflate : {false, true}) {
-    test_zip::Entry entry{"data.xml", Repeat(kText, 20), deflate, kPassword};
+    test_support::Entry entry{"data.xml", Repeat(kText, 20), deflate, kPassword};
     const std::string archive = Make(deflate ? "deflated" : "stored", {entry});
-    const std::string built = test_zip::Build({entry});
+    const std::string built = test_support::Build({entry});
     const size_t header = 30 + entry.name.size();
     std::string lucky;
     for (int i = 0; i < 100000 && lucky.empty(); ++i) {
       const std::string candidate = "guess" + std::to_string(i);
-      test_zip::Cipher cipher(candidate);
+      test_support::Cipher cipher(candidate);
       uint8_t last = 0;
       for (size_t k = 0; k < 12; ++k) last = cipher.Decrypt(static_cast<uint8_t>(built[header + k]));
-      if (last == test_zip::CheckByte(entry)) lucky = candidate;
+      if (last == test_support::CheckByte(entry)) lucky = candidate;
     }
     ASSERT_FALSE(lucky.empty());
     EXPECT_EQ(Read(archive, "data.xml", lucky), "#cannot open") << lucky;
@@ -179,13 +179,13 @@ TEST_F(ZipArchiveTest, OpensArchivesSealedByTheZipTool) {
 }
 
 TEST_F(ZipArchiveTest, DamagedArchivesGiveClearAnswers) {
-  const std::string whole = test_zip::Build(
+  const std::string whole = test_support::Build(
       {{"a.txt", Repeat("abcdefgh", 100), false}, {"b.xml", Repeat(kText, 40), true}});
   std::vector<std::string> names;
 
   // Cut short: the end-of-directory record is gone.
   const std::string truncated = folder_ / "truncated";
-  test_zip::WriteFile(truncated, whole.substr(0, whole.size() / 2));
+  test_support::WriteFile(truncated, whole.substr(0, whole.size() / 2));
   ListZipEntries(truncated, names);
   EXPECT_TRUE(names.empty());
   EXPECT_EQ(Read(truncated, "a.txt"), "#not found");
@@ -195,7 +195,7 @@ TEST_F(ZipArchiveTest, DamagedArchivesGiveClearAnswers) {
   WriteText(text, "just text\n");
   const std::string empty = folder_ / "empty";
   WriteText(empty, "");
-  for (const std::string& path : {text, empty, folder_ / "missing", folder_.path()}) {
+  for (const std::string& path : {text, empty, folder_ / "missing", folder_.Path()}) {
     ListZipEntries(path, names);
     EXPECT_TRUE(names.empty()) << path;
     EXPECT_EQ(Read(path, "a.txt"), "#not found") << path;
@@ -208,20 +208,20 @@ TEST_F(ZipArchiveTest, DamagedArchivesGiveClearAnswers) {
   for (size_t i = second + 4; i < second + 40; ++i) damaged[i] = static_cast<char>(0xFF);
   damaged[30 + 5 + 10] ^= 0x20;  // inside a.txt's stored bytes
   const std::string corrupt = folder_ / "corrupt";
-  test_zip::WriteFile(corrupt, damaged);
+  test_support::WriteFile(corrupt, damaged);
   EXPECT_EQ(Read(corrupt, "a.txt"), "#damaged");
   EXPECT_EQ(Read(corrupt, "b.xml"), "#damaged");
 
   // A directory promising far more than the archive can hold is not believed
   // (and nothing of that size is allocated).
-  std::string boastful = test_zip::Build({{"huge", "small", false}});
+  std::string boastful = test_support::Build({{"huge", "small", false}});
   const size_t central = boastful.find(std::string("PK\x01\x02", 4));
   for (size_t i = 0; i < 4; ++i) {
     boastful[central + 20 + i] = static_cast<char>(0xFF);  // compressed size
     boastful[central + 24 + i] = static_cast<char>(0xFF);  // uncompressed size
   }
   const std::string liar = folder_ / "liar";
-  test_zip::WriteFile(liar, boastful);
+  test_support::WriteFile(liar, boastful);
   EXPECT_EQ(Read(liar, "huge"), "#damaged");
 }
 
@@ -261,15 +261,15 @@ TEST_F(ZipArchiveTest, TestArchivePasswordAnswers) {
 
 TEST_F(ZipArchiveTest, NoDescriptorIsLeftOpen) {
   const std::string good = Make("good", {{"p", kText, true}, {"s", kText, true, kPassword}});
-  const std::string whole = test_zip::Build({{"a", Repeat(kText, 10), true}});
+  const std::string whole = test_support::Build({{"a", Repeat(kText, 10), true}});
   const std::string truncated = folder_ / "truncated";
-  test_zip::WriteFile(truncated, whole.substr(0, whole.size() - 10));
+  test_support::WriteFile(truncated, whole.substr(0, whole.size() - 10));
   std::string damaged = whole;
   for (size_t i = 40; i < 60; ++i) damaged[i] = static_cast<char>(0xFF);
   const std::string corrupt = folder_ / "corrupt";
-  test_zip::WriteFile(corrupt, damaged);
+  test_support::WriteFile(corrupt, damaged);
 
-  const int before = test_files::OpenDescriptorCount();
+  const int before = test_support::OpenDescriptorCount();
   for (int round = 0; round < 3; ++round) {
     std::vector<std::string> names;
     ListZipEntries(good, names);
@@ -284,7 +284,7 @@ TEST_F(ZipArchiveTest, NoDescriptorIsLeftOpen) {
     GetFileSignature(good);
     TestArchivePassword(good, "wrong");
   }
-  EXPECT_EQ(test_files::OpenDescriptorCount(), before);
+  EXPECT_EQ(test_support::OpenDescriptorCount(), before);
 }
 
 }  // namespace

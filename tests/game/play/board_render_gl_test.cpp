@@ -16,7 +16,7 @@
 #include "engine/scene/repository_texture_provider.h"
 #include "game/play/gameplay.h"
 #include "main_road.h"
-#include "shipped_host.h"
+#include "support/game_host.h"
 #include "support/offscreen_gl.h"
 #include "support/renderer_textures.h"
 
@@ -97,7 +97,7 @@ TEST_F(BoardRenderGlTest, SolvedBoardShowsOpenCrossedAndClosedCells) {
 
   RendererTextures loader(renderer);
   {
-    testing::ShippedHost host(&loader);
+    test_support::ShippedHost host(&loader);
     ASSERT_EQ(host.Repository().AddFolder("data/share/image/board"), ORB::kResultOk);
     ASSERT_EQ(host.Repository().AddFolder("data/share/font"), ORB::kResultOk);
     ORB::RepositoryTextureProvider provider(host.Repository());
@@ -113,7 +113,7 @@ TEST_F(BoardRenderGlTest, SolvedBoardShowsOpenCrossedAndClosedCells) {
 
     {
       GG_GAMEPLAY gameplay(&host);
-      testing::MainRoad road(host, gameplay);
+      test_support::MainRoad road(host, gameplay);
       const auto picture = road.Solution(kLevel);
       ASSERT_TRUE(gameplay.Load(kLevel)) << gameplay.LastError();
       gameplay.AcquireResources();

@@ -6,7 +6,7 @@
 #include "game/play/gameplay.h"
 #include "game/play/level_file.h"
 #include "game/play/process.h"
-#include "play_test_support.h"
+#include "support/game_host.h"
 
 namespace game {
 namespace {
@@ -14,15 +14,15 @@ namespace {
 class BoardTest : public ::testing::Test {
  protected:
   void Build(const std::vector<std::string>& rows, const std::string& bonuses = "0") {
-    testing::LevelText text;
+    test_support::LevelText text;
     text.rows = rows;
     text.bonuses = bonuses;
     pugi::xml_document document;
-    document.load_string(testing::LevelXml(text).c_str());
+    document.load_string(test_support::LevelXml(text).c_str());
     ASSERT_TRUE(level_.Read(document, "board.xml")) << level_.Error();
     settings_ = level_.Settings();
     pugi::xml_document numbers;
-    numbers.load_string(testing::kNumbersXml);
+    numbers.load_string(test_support::kNumbersXml);
     ASSERT_TRUE(board_.Load(level_, &settings_, numbers.document_element()));
     board_.SetOpenDelayStep(0.25f);
   }

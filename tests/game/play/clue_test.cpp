@@ -6,7 +6,7 @@
 #include "game/play/level_file.h"
 #include "game/play/number_cross.h"
 #include "game/play/process.h"
-#include "play_test_support.h"
+#include "support/game_host.h"
 
 namespace game {
 namespace {
@@ -18,18 +18,18 @@ using Axis = GG_NUMBERCROSS::Axis;
 class LineBoard {
  public:
   explicit LineBoard(const std::string& line) {
-    testing::LevelText text;
+    test_support::LevelText text;
     std::string solution;
     for (const char c : line) solution += (c == '#' || c == 'o') ? '#' : '.';
     text.rows = {solution, "#" + std::string(line.size() - 1, '.')};
     text.block = "0 0";
     text.shiftBlock = "0 0";
     pugi::xml_document document;
-    document.load_string(testing::LevelXml(text).c_str());
+    document.load_string(test_support::LevelXml(text).c_str());
     EXPECT_TRUE(level_.Read(document, "line.xml")) << level_.Error();
     settings_ = level_.Settings();
     pugi::xml_document numbers;
-    numbers.load_string(testing::kNumbersXml);
+    numbers.load_string(test_support::kNumbersXml);
     EXPECT_TRUE(board_.Load(level_, &settings_, numbers.document_element()));
     for (size_t i = 0; i < line.size(); ++i) {
       GG_ELEMENT* cell = board_.CellAt(0, static_cast<int32_t>(i));

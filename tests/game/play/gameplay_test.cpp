@@ -7,7 +7,7 @@
 #include "engine/foundation/hooks.h"
 #include "engine/foundation/input_state.h"
 #include "engine/foundation/timer.h"
-#include "play_test_support.h"
+#include "support/game_host.h"
 
 namespace game {
 namespace {
@@ -23,9 +23,10 @@ const std::vector<std::string> kPicture = {
 class GameplayTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    testing::LevelText text;
+    test_support::LevelText text;
     text.rows = kPicture;
-    host_.SetFile(kLevelName, testing::LevelXml(text));
+    host_.SetFile(kLevelName, test_support::LevelXml(text));
+    host_.level_id = 3;  // a level the player has no record of yet
     ORB::FrameDelta().store(0.0f);
   }
   void TearDown() override { ORB::FrameDelta().store(0.0f); }
@@ -52,7 +53,7 @@ class GameplayTest : public ::testing::Test {
   GG_ELEMENT& Cell(int row, int col) { return *gameplay_.Board().CellAt(row, col); }
 
   ORB::InputState input_;
-  testing::FakeHost host_;
+  test_support::FakeHost host_;
   GG_GAMEPLAY gameplay_{&host_};
 };
 
@@ -64,6 +65,15 @@ TEST_F(GameplayTest, ReadsRuleValuesAndEffectsAtConstruction) {
   EXPECT_FLOAT_EQ(gameplay_.EndSweepSpeed(), 800.0f);
   EXPECT_EQ(gameplay_.AllowedErrors(), 6);
   EXPECT_EQ(host_.OpenDocuments(), 0u);
+}
+
+TEST_F(GameplayTest, PlaysForTheHostsPlayerAndRecords) {
+  host_.level_id = 10;
+  LoadLevel();
+  EXPECT_EQ(gameplay_.Player(), &host_.Player());
+  EXPECT_EQ(gameplay_.PackRecord(), host_.Player().FindPack(1));
+  ASSERT_NE(gameplay_.LevelRecord(), nullptr);
+  EXPECT_EQ(gameplay_.LevelRecord(), host_.Player().FindLevel(1, 10));
 }
 
 TEST_F(GameplayTest, LoadBuildsTheBoardAndReleasesItsDocuments) {
@@ -83,9 +93,9 @@ TEST_F(GameplayTest, LoadFailures) {
   host_.has_player = false;
   EXPECT_FALSE(gameplay_.Load(kLevelName));
   host_.has_player = true;
-  host_.has_pack = false;
+  host_.pack_id = 99;  // the player has no record of this pack
   EXPECT_FALSE(gameplay_.Load(kLevelName));
-  host_.has_pack = true;
+  host_.pack_id = 1;
   EXPECT_FALSE(gameplay_.Load("data/share/levels pack_test/missing.xml"));
   EXPECT_NE(gameplay_.LastError().find("missing.xml"), std::string::npos);
   host_.SetFile("bad.xml", "<level><settings/></level>");

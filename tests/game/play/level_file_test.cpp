@@ -2,13 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "play_test_support.h"
+#include "support/game_host.h"
 
 namespace game {
 namespace {
 
-using testing::LevelText;
-using testing::LevelXml;
+using test_support::LevelText;
+using test_support::LevelXml;
 
 LevelText SmallLevel() {
   LevelText level;

@@ -13,11 +13,11 @@
 #include "game/play/gameplay.h"
 #include "game/play/level_file.h"
 
-namespace game::testing {
+namespace test_support {
 
 class MainRoad {
  public:
-  MainRoad(cGameplayHost& host, GG_GAMEPLAY& gameplay) : host_(host), gameplay_(gameplay) {}
+  MainRoad(game::cGameplayHost& host, game::GG_GAMEPLAY& gameplay) : host_(host), gameplay_(gameplay) {}
 
   // The level's solution, read from its file: true for a picture cell.
   std::vector<std::vector<bool>> Solution(const std::string& name) {
@@ -25,12 +25,12 @@ class MainRoad {
     EXPECT_NE(document, nullptr) << name;
     std::vector<std::vector<bool>> picture;
     if (document == nullptr) return picture;
-    LevelFile level;
+    game::LevelFile level;
     EXPECT_TRUE(level.Read(*document, name)) << level.Error();
     const int32_t columns = level.Settings().grid.x;
     for (size_t i = 0; i < level.CellTypes().size(); ++i) {
       if (i % static_cast<size_t>(columns) == 0) picture.emplace_back();
-      picture.back().push_back(level.CellTypes()[i] == GG_ELEMENT::kFilled);
+      picture.back().push_back(level.CellTypes()[i] == game::GG_ELEMENT::kFilled);
     }
     host_.ReleaseDocument(document);
     return picture;
@@ -100,9 +100,9 @@ class MainRoad {
   }
 
  private:
-  cGameplayHost& host_;
-  GG_GAMEPLAY& gameplay_;
+  game::cGameplayHost& host_;
+  game::GG_GAMEPLAY& gameplay_;
   ORB::InputState input_;
 };
 
-}  // namespace game::testing
+}  // namespace test_support

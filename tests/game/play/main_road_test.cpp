@@ -7,13 +7,13 @@
 #include "engine/foundation/timer.h"
 #include "game/play/gameplay.h"
 #include "main_road.h"
-#include "shipped_host.h"
+#include "support/game_host.h"
 
 namespace game {
 namespace {
 
 TEST(MainRoadTest, EveryShippedLevelSolvesByPointer) {
-  testing::ShippedHost host;
+  test_support::ShippedHost host;
   ASSERT_EQ(host.archive_added, 1);
   ASSERT_EQ(host.process_added, 1);
   const std::vector<std::string> levels = host.LevelNames();
@@ -21,7 +21,7 @@ TEST(MainRoadTest, EveryShippedLevelSolvesByPointer) {
   ORB::FrameDelta().store(1.0f / 60.0f);
 
   GG_GAMEPLAY gameplay(&host);
-  testing::MainRoad road(host, gameplay);
+  test_support::MainRoad road(host, gameplay);
   for (const std::string& name : levels) {
     SCOPED_TRACE(name);
     const auto picture = road.Solution(name);

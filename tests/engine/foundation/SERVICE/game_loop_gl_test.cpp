@@ -8,7 +8,7 @@
 #include "engine/foundation/hooks.h"
 #include "engine/foundation/platform_functions.h"
 #include "engine/foundation/renderer.h"
-#include "engine/foundation/temp_folder.h"
+#include "support/temp_folder.h"
 #include "engine/platform/message_box.h"
 #include "engine/platform/sdl_event_injector.h"
 
@@ -17,8 +17,8 @@ namespace {
 
 TEST(GameLoopSmoke, RendersForASecondThenClosesTheWindow) {
   platform::SetMessageSink([](const std::string&, const std::string&) {});
-  test_files::TempFolder folder;
-  FileSystem files(folder.path());
+  test_support::TempFolder folder;
+  FileSystem files(folder.Path());
   ASSERT_TRUE(files.CreateResourcesFolder());
   OC_GAME_SERVICE_ONE service;
   service.SetFileSystem(&files);

@@ -16,7 +16,7 @@
 #include "engine/platform/fake_display.h"
 #include "engine/platform/fake_gpu_device.h"
 #include "engine/platform/message_box.h"
-#include "engine/foundation/temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace ORB {
 namespace {
@@ -30,7 +30,7 @@ class GameServiceTest : public ::testing::Test {
     platform::SetMessageSink([this](const std::string& caption, const std::string& text) {
       messages.push_back(caption + ": " + text);
     });
-    files = std::make_unique<FileSystem>(folder.path());
+    files = std::make_unique<FileSystem>(folder.Path());
     files->CreateResourcesFolder();
     service = std::make_unique<OC_GAME_SERVICE_ONE>();
     service->SetFileSystem(files.get());
@@ -61,7 +61,7 @@ class GameServiceTest : public ::testing::Test {
     });
   }
 
-  test_files::TempFolder folder;
+  test_support::TempFolder folder;
   platform::ManualClock clock;
   std::unique_ptr<FileSystem> files;
   std::unique_ptr<OC_GAME_SERVICE_ONE> service;

@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-namespace test_zip {
+namespace test_support {
 
 struct Entry {
   Entry(std::string entryName, std::string entryContent, bool deflated = false,
@@ -179,4 +179,4 @@ inline void WriteFile(const std::string& path, const std::string& bytes) {
                                                                  static_cast<std::streamsize>(bytes.size()));
 }
 
-}  // namespace test_zip
+}  // namespace test_support

@@ -7,7 +7,7 @@
 
 #include "game/play/game_player.h"
 
-namespace play_test {
+namespace test_support {
 
 inline constexpr const char* kSamplePlayerXml =
     "<player name='Al' sound_volume='50' music_volume='50'>"
@@ -34,4 +34,4 @@ inline std::unique_ptr<game::GG_PLAYER> SamplePlayer(bool in_app, const std::wst
   return player;
 }
 
-}  // namespace play_test
+}  // namespace test_support

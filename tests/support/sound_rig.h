@@ -14,7 +14,7 @@
 #include "engine/foundation/sound_system.h"
 #include "engine/platform/clock.h"
 
-namespace sound_test {
+namespace test_support {
 
 inline std::vector<uint8_t> ReadFixture(const std::string& name) {
   std::ifstream in("data/sound/" + name, std::ios::binary);
@@ -73,4 +73,4 @@ class LoopbackRig {
   ORB::OC_SOUND_SYSTEM system_;
 };
 
-}  // namespace sound_test
+}  // namespace test_support
