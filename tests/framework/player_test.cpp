@@ -2,17 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <type_traits>
 #include <vector>
 
+#include "support/temp_folder.h"
+
 namespace {
 
-namespace fs = std::filesystem;
 using Bytes = std::vector<unsigned char>;
 using ORB_GF::gPlayer;
 
@@ -21,12 +20,9 @@ static_assert(std::has_virtual_destructor_v<gPlayer>);
 class PlayerStreamTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "player_test_XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    folder_ = pattern;
-    path_ = (folder_ / "player.bin").string();
+    ASSERT_FALSE(folder_.Path().empty());
+    path_ = folder_.File("player.bin");
   }
-  void TearDown() override { fs::remove_all(folder_); }
 
   void Write(const gPlayer& player) {
     ORB::SaveFile file;
@@ -48,7 +44,7 @@ class PlayerStreamTest : public ::testing::Test {
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
   }
 
-  fs::path folder_;
+  test_support::TempFolder folder_;
   std::string path_;
 };
 

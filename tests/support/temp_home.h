@@ -15,12 +15,15 @@
 namespace test_support {
 
 // Sets (or, with nullopt, removes) one environment variable and puts the old
-// value back when it goes.
+// value back when it goes. Made with the name alone, it only keeps the value
+// to put back, so the test may change the variable freely.
 class ScopedEnvironment {
  public:
-  ScopedEnvironment(std::string name, const std::optional<std::string>& value)
-      : name_(std::move(name)) {
+  explicit ScopedEnvironment(std::string name) : name_(std::move(name)) {
     if (const char* old = std::getenv(name_.c_str())) old_ = old;
+  }
+  ScopedEnvironment(std::string name, const std::optional<std::string>& value)
+      : ScopedEnvironment(std::move(name)) {
     Set(value);
   }
   ~ScopedEnvironment() { Set(old_); }

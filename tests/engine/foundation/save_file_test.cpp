@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "support/temp_folder.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -18,12 +20,7 @@ using Bytes = std::vector<unsigned char>;
 
 class SaveFileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "save_file_test_XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    folder_ = pattern;
-  }
-  void TearDown() override { fs::remove_all(folder_); }
+  void SetUp() override { ASSERT_FALSE(temp_.Path().empty()); }
 
   std::string PathOf(const char* name) const { return (folder_ / name).string(); }
 
@@ -36,7 +33,8 @@ class SaveFileTest : public ::testing::Test {
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
   }
 
-  fs::path folder_;
+  test_support::TempFolder temp_;
+  fs::path folder_{temp_.Path()};
 };
 
 TEST_F(SaveFileTest, EncodesValuesLittleEndianWithoutPadding) {

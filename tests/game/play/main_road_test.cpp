@@ -14,8 +14,8 @@ namespace {
 
 TEST(MainRoadTest, EveryShippedLevelSolvesByPointer) {
   test_support::ShippedHost host;
-  ASSERT_EQ(host.archive_added, 1);
-  ASSERT_EQ(host.process_added, 1);
+  ASSERT_EQ(host.archive_added, ORB::kResultOk);
+  ASSERT_EQ(host.process_added, ORB::kResultOk);
   const std::vector<std::string> levels = host.LevelNames();
   ASSERT_GE(levels.size(), 6u);
   ORB::FrameDelta().store(1.0f / 60.0f);
