@@ -67,7 +67,7 @@ int32_t OC_FONT::Init(pugi::xml_node description, TextureRecord* texture, int32_
   glyph_count_ += read.chars_read;
   if (!glyphs_.Empty()) {
     cell_width_ = glyphs_.First()->width;
-    page_->SetAnchor(4, 0.0f, 0.0f);
+    page_->SetAnchor(HS_MID, 0.0f, 0.0f);
   }
   return kResultOk;
 }
@@ -85,7 +85,7 @@ int32_t OC_FONT::LoadXml(pugi::xml_node description, TextureRecord* texture) {
   glyph_count_ = read.chars_read;
   if (glyphs_.Empty()) return kResultFailed;
   cell_width_ = 20;
-  page_->SetAnchor(4, 0.0f, 0.0f);
+  page_->SetAnchor(HS_MID, 0.0f, 0.0f);
   alignment = 0;
   return kResultOk;
 }
@@ -111,7 +111,7 @@ int32_t OC_FONT::DrawChar(int32_t c, int32_t x, int32_t y) {
   transform.position.y = static_cast<float>(glyph->yoffset) * transform.scale.y + static_cast<float>(y);
   page_->SetVertexUVs(glyph->left, glyph->top, glyph->right, glyph->bottom);
   page_->SetSize(static_cast<float>(glyph->width), static_cast<float>(glyph->height));
-  page_->SetAnchor(0, 0.0f, 0.0f);
+  page_->SetAnchor(HS_UL, 0.0f, 0.0f);
   page_->Draw();
   return glyph->xadvance;
 }

@@ -227,11 +227,12 @@ void OC_MESH::SetScale(float sx, float sy, float sz) {
 }
 
 void OC_MESH::SetAnchor(int32_t anchor, float dx, float dy) {
-  if (anchor < 0 || anchor > 8) return;
-  static constexpr float kShare[3] = {0.0f, 0.5f, 1.0f};
+  float fx = 0.0f;
+  float fy = 0.0f;
+  if (!AnchorFractions(anchor, &fx, &fy)) return;
   OS_TRANSFORM3& t = EnsureTransform();
-  t.pivot.x = dx + kShare[anchor % 3] * GetWidth();
-  t.pivot.y = dy + kShare[anchor / 3] * GetHeight();
+  t.pivot.x = dx + fx * GetWidth();
+  t.pivot.y = dy + fy * GetHeight();
 }
 
 // --- Texture coordinates.
@@ -428,7 +429,7 @@ int32_t OC_MESH::DrawRegion(float x, float y, float u_min, float v_min, float u_
   t.position.y = y;
   SetUV(u_min, v_min, u_max, v_max);
   SetSize(w, h);
-  SetAnchor(0, 0.0f, 0.0f);
+  SetAnchor(HS_UL, 0.0f, 0.0f);
   return Draw();
 }
 

@@ -22,6 +22,7 @@
 #include "engine/foundation/texture_record.h"
 #include "engine/foundation/transform.h"
 #include "engine/foundation/vector2.h"
+#include "engine/scene/anchor.h"
 
 namespace ORB {
 
@@ -119,7 +120,8 @@ class OC_MESH {
   // sy = sx when sy is 0.
   void SetScale(float sx, float sy, float sz);
   // Pivot = (dx, dy) + the anchor's share of the size; anchors 0..8 are the
-  // 3 x 3 grid read row by row (see hot spots). 9 or more: nothing.
+  // 3 x 3 grid read row by row (anchor.h: HS_UL ... HS_DR). Any other value:
+  // nothing.
   void SetAnchor(int32_t anchor, float dx, float dy);
 
   // --- Texture coordinates.

@@ -37,7 +37,7 @@ void GG_ELEMENT::StartEnd() {
 }
 
 void GG_ELEMENT::Attach(ORB_GF::G_SPRITE& look) {
-  look.SetHotSpot(4, 0.0f, 0.0f);
+  look.SetHotSpot(ORB::HS_MID, 0.0f, 0.0f);
   look.SetSize(size_.x, size_.y);
   ORB::OS_TRANSFORM3& placement = look.EnsureTransform();
   placement.SetPosition(0.0f, 0.0f, 0.0f);

@@ -58,15 +58,15 @@ TEST(HotSpotTest, NamesAndFractions) {
 
   float fx = -1.0f;
   float fy = -1.0f;
-  ASSERT_TRUE(HotSpotFractions(HS_MR, &fx, &fy));
+  ASSERT_TRUE(ORB::AnchorFractions(HS_MR, &fx, &fy));
   EXPECT_EQ(fx, 1.0f);
   EXPECT_EQ(fy, 0.5f);
-  ASSERT_TRUE(HotSpotFractions(HS_DL, &fx, &fy));
+  ASSERT_TRUE(ORB::AnchorFractions(HS_DL, &fx, &fy));
   EXPECT_EQ(fx, 0.0f);
   EXPECT_EQ(fy, 1.0f);
   fx = fy = -1.0f;
-  EXPECT_FALSE(HotSpotFractions(9, &fx, &fy));
-  EXPECT_FALSE(HotSpotFractions(-1, &fx, &fy));
+  EXPECT_FALSE(ORB::AnchorFractions(9, &fx, &fy));
+  EXPECT_FALSE(ORB::AnchorFractions(-1, &fx, &fy));
   EXPECT_EQ(fx, -1.0f);
 }
 
