@@ -18,6 +18,7 @@
 #include "framework/animation.h"
 #include "framework/gameplay_interface.h"
 #include "framework/sprite.h"
+#include "game/play/board_events.h"
 #include "game/play/board_settings.h"
 #include "game/play/gameplay_host.h"
 #include "game/play/process.h"
@@ -26,7 +27,7 @@ namespace game {
 
 class GG_ELEMENT;
 
-class GG_GAMEPLAY : public ORB_GF::G_GAMEPLAY {
+class GG_GAMEPLAY : public ORB_GF::G_GAMEPLAY, private cBoardEvents {
  public:
   // Tools of a drag.
   static constexpr int32_t kToolCross = 0;
@@ -70,16 +71,8 @@ class GG_GAMEPLAY : public ORB_GF::G_GAMEPLAY {
   void AcquireResources() override;
   void ReleaseResources() override;
 
-  // Called by the board for every opened cell, and after every line.
-  void OnRightCell(GG_ELEMENT& cell);
-  void OnWrongCell(GG_ELEMENT& cell);
-  void CheckFinished();
   // Once per level.
   void EndLevel(bool won);
-  // The board's sounds.
-  void PlayCellSound(const std::string& name);
-  // The end sweep has run its course.
-  void OnEndSweepFinished();
 
   // Drops the selection and the drag without opening anything.
   void CancelSelection();
@@ -131,6 +124,14 @@ class GG_GAMEPLAY : public ORB_GF::G_GAMEPLAY {
   virtual void OnLevelLose();
 
  private:
+  // What the board tells the screen (cBoardEvents): an opened cell's coins
+  // and errors, the end of a line, the board's sounds, the end of the sweep.
+  void OnRightCell(GG_ELEMENT& cell) override;
+  void OnWrongCell(GG_ELEMENT& cell) override;
+  void CheckFinished() override;
+  void PlayCellSound(const std::string& name) override;
+  void OnEndSweepFinished() override;
+
   void ReadSettingsFile();
   void DrawBlocks();
   void DrawSelection();

@@ -6,12 +6,11 @@
 
 #include "engine/foundation/random.h"
 #include "engine/foundation/timer.h"
-#include "game/play/gameplay.h"
 #include "game/play/level_file.h"
 
 namespace game {
 
-GG_PROCESS::GG_PROCESS(GG_GAMEPLAY* owner) : owner_(owner) {}
+GG_PROCESS::GG_PROCESS(cBoardEvents* owner) : owner_(owner) {}
 
 GG_PROCESS::~GG_PROCESS() { Clear(); }
 

@@ -11,6 +11,24 @@
 namespace game {
 namespace {
 
+// The owner's side of the board, as a log of calls.
+class RecordedEvents : public cBoardEvents {
+ public:
+  void OnRightCell(GG_ELEMENT& cell) override { Note("right", cell); }
+  void OnWrongCell(GG_ELEMENT& cell) override { Note("wrong", cell); }
+  void CheckFinished() override { calls.push_back("check"); }
+  void PlayCellSound(const std::string& name) override { calls.push_back("sound " + name); }
+  void OnEndSweepFinished() override { calls.push_back("swept"); }
+
+  std::vector<std::string> calls;
+
+ private:
+  void Note(const char* what, const GG_ELEMENT& cell) {
+    calls.push_back(std::string(what) + " " + std::to_string(cell.Row()) + "," +
+                    std::to_string(cell.Col()));
+  }
+};
+
 class BoardTest : public ::testing::Test {
  protected:
   void Build(const std::vector<std::string>& rows, const std::string& bonuses = "0") {
@@ -35,12 +53,23 @@ class BoardTest : public ::testing::Test {
 
   LevelFile level_;
   BoardSettings settings_;
-  GG_PROCESS board_;
+  RecordedEvents events_;
+  GG_PROCESS board_{&events_};
 };
 
 const std::vector<std::string> kSix = {
     "#.#..#", "..##..", "#....#", ".####.", "......", "#.#.#.",
 };
+
+TEST_F(BoardTest, TellsItsOwnerOfEveryOpenedCellAndEachLine) {
+  Build(kSix);
+  board_.ApplyClick(0, 0, 0, 2, true);  // "#.#": right, wrong, right
+  board_.ApplyClick(1, 1, 1, 0, false);  // "..": crossed from the right
+  EXPECT_EQ(events_.calls,
+            (std::vector<std::string>{"right 0,0", "sound fulltileclick", "wrong 0,1", "right 0,2",
+                                      "check", "right 1,1", "sound emptytileclick", "right 1,0",
+                                      "check"}));
+}
 
 TEST_F(BoardTest, CellsSitAtTheirPlacesInFileOrder) {
   Build(kSix);
