@@ -10,8 +10,8 @@
 #include "engine/foundation/random.h"
 #include "engine/foundation/renderer.h"
 #include "engine/foundation/timer.h"
-#include "engine/platform/fake_gpu_device.h"
 #include "engine/scene/particle_system_ex.h"
+#include "recording_renderer.h"
 
 namespace {
 
@@ -19,13 +19,12 @@ constexpr int kSystems = 16;
 constexpr float kFrameTime = 1.0f / 60.0f;
 
 void BM_ParticleSystemsFrame(benchmark::State& state) {
-  auto device = std::make_unique<ORB::platform::FakeGpuDevice>();
-  device->SetRecording(false);
-  ORB::Renderer renderer(std::move(device));
-  if (renderer.Init(nullptr, 0.1f, 0.0f) != 1) {
+  const std::unique_ptr<ORB::Renderer> owned = bench_support::MakeRecordingRenderer();
+  if (!owned) {
     state.SkipWithError("no renderer");
     return;
   }
+  ORB::Renderer& renderer = *owned;
   ORB::Random random(1234u);
   random.Seed(1234u);
   ORB::FrameDelta().store(kFrameTime);
