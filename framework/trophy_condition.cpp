@@ -35,6 +35,13 @@ std::optional<T> ParseWhole(const char* raw) {
   return value;
 }
 
+template <typename T>
+bool ReadTarget(const char* text, TrophyNumber& target) {
+  const auto number = ParseWhole<T>(text);
+  if (number) target = *number;
+  return number.has_value();
+}
+
 // A double's value in T's range: the nearest end beyond it, 0 for NaN, the
 // fraction dropped for integers.
 template <typename T>
@@ -116,29 +123,22 @@ bool TrophyCondition::Load(const pugi::xml_node& node) {
   if (!type || !value || !op) return false;
 
   TrophyNumber target;
+  bool read = true;
   switch (ParseType(type.value())) {
     case TrophyValueType::kBool:
       target = value.as_bool();
       break;
-    case TrophyValueType::kFloat: {
-      const auto number = ParseWhole<float>(value.value());
-      if (!number) return false;
-      target = *number;
+    case TrophyValueType::kFloat:
+      read = ReadTarget<float>(value.value(), target);
       break;
-    }
-    case TrophyValueType::kInt: {
-      const auto number = ParseWhole<int32_t>(value.value());
-      if (!number) return false;
-      target = *number;
+    case TrophyValueType::kInt:
+      read = ReadTarget<int32_t>(value.value(), target);
       break;
-    }
-    case TrophyValueType::kUint: {
-      const auto number = ParseWhole<uint32_t>(value.value());
-      if (!number) return false;
-      target = *number;
+    case TrophyValueType::kUint:
+      read = ReadTarget<uint32_t>(value.value(), target);
       break;
-    }
   }
+  if (!read) return false;
   name_ = node.attribute("name").value();
   target_ = target;
   operator_ = ParseOperator(op.value());

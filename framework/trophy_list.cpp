@@ -1,6 +1,7 @@
 #include "framework/trophy_list.h"
 
 #include "engine/foundation/SERVICE/engine_slots.h"
+#include "engine/foundation/repository_document.h"
 #include "engine/foundation/xml_elements.h"
 
 namespace ORB_GF {
@@ -27,11 +28,8 @@ bool TrophyList::Load(const pugi::xml_node& document) {
 }
 
 bool TrophyList::Load(ORB::OC_REPOSITORY& repository, const std::string& path) {
-  pugi::xml_document* document = repository.GetXml(path);
-  if (document == nullptr) return false;
-  const bool loaded = Load(*document);
-  repository.ReleaseXml(document);
-  return loaded;
+  return ORB::ReadDocument(repository, path,
+                           [this](const pugi::xml_document& document) { return Load(document); });
 }
 
 bool TrophyList::Load(const std::string& path) {
