@@ -16,20 +16,20 @@ A level's repository name is "data/share/main/levels <pack>/<name>.xml": the
 archive is a repository folder, the pack's path is
 "data/share/main/levels <pack>" and a level record's file is "<name>.xml".
 
-Usage: tools/make_levels.py [--check] [--root DIR]
+Usage: tools/make_levels.py [--check] [--root DIR] [--out DIR]
   --check  only read and check the sources (clues, one solution each)
-  --root   the checkout to read from and write into (default: this script's)
-Python 3 standard library only.
+  --root   the checkout to read from (default: this script's)
+  --out    the resources folder to write into (default: <root>/Resources)
+Python 3 standard library only (tools/drawing.py, tools/content.py).
 """
 
-import argparse
-import io
 import os
-import struct
 import sys
-import zipfile
-import zlib
 from functools import lru_cache
+
+from content import arguments, shipped_packs, write_bytes, write_zip
+from drawing import (ACCENT, BLOCK_LINE, CLOSED, CROSS, CROSSED_NUMBER, ERROR, FILLED, GRID_LINE, INK,
+                     SECONDARY, Canvas, lighter, segment_distance, sheet)
 
 LEVEL_ARCHIVE = "data/share/main/levels"
 GAME_PROCESS = "data/share/main/GameProcess"
@@ -44,20 +44,12 @@ MAX_CELL = 64
 BLOCK = 5
 BLOCK_GAP = 4
 
-# Palette.
-PAPER = (0xF4, 0xEF, 0xE6)
-INK = (0x2E, 0x34, 0x40)
-FILLED = (0x2E, 0x40, 0x57)
-CROSS = (0xA5, 0x9C, 0x8E)
-CLOSED = (0xFF, 0xFF, 0xFF)
-GRID_LINE = (0xCF, 0xC7, 0xBA)
-BLOCK_LINE = (0x7A, 0x73, 0x68)
-CROSSED_NUMBER = (0xBD, 0xB5, 0xA8)
-ACCENT = (0xED, 0xAE, 0x49)
-SECONDARY = (0x00, 0x79, 0x8C)
-ERROR = (0xD1, 0x49, 0x5B)
+# The board's rules (GameProcess/settings.xml): coins per rightly found
+# filled cell, coins of a bonus cell, progress thresholds for hint awards.
+COINS_PER_CELL = 1
+BONUS_COINS = 10
+MAX_HINTS = 4
 
-ZIP_TIME = (2024, 1, 1, 0, 0, 0)
 
 
 # --------------------------------------------------------------------------
@@ -297,28 +289,6 @@ def level_xml(picture):
     return ("\n".join(lines) + "\n").encode("utf-8")
 
 
-def write_zip(path, entries):
-    buffer = io.BytesIO()
-    with zipfile.ZipFile(buffer, "w") as archive:
-        for name in sorted(entries):
-            info = zipfile.ZipInfo(name, date_time=ZIP_TIME)
-            info.compress_type = zipfile.ZIP_DEFLATED
-            info.create_system = 3
-            info.external_attr = 0o644 << 16
-            archive.writestr(info, entries[name], compresslevel=9)
-    write_bytes(path, buffer.getvalue())
-
-
-def write_bytes(path, data):
-    os.makedirs(os.path.dirname(path), exist_ok=True)
-    if os.path.exists(path):
-        with open(path, "rb") as existing:
-            if existing.read() == data:
-                return
-    with open(path, "wb") as out:
-        out.write(data)
-
-
 # --------------------------------------------------------------------------
 # The GameProcess files read by the board
 
@@ -348,8 +318,9 @@ def numbers_xml():
 
 
 def settings_xml():
-    return (b'<?xml version="1.0" encoding="utf-8"?>\n'
-            b'<settings sunime_one="1" sunime_bonus="10" max_hints="4"/>\n')
+    return ('<?xml version="1.0" encoding="utf-8"?>\n'
+            '<settings sunime_one="%d" sunime_bonus="%d" max_hints="%d"/>\n' % (
+                COINS_PER_CELL, BONUS_COINS, MAX_HINTS)).encode("utf-8")
 
 
 def effects_xml():
@@ -366,81 +337,12 @@ def effects_xml():
 
 
 # --------------------------------------------------------------------------
-# Images: RGBA pixels drawn with 4 x 4 supersampling, written as PNG.
-
-
-class Image:
-    def __init__(self, width, height):
-        self.width, self.height = width, height
-        self.pixels = [[(0, 0, 0, 0)] * width for _ in range(height)]
-
-    def blend(self, x, y, rgb, alpha):
-        if not (0 <= x < self.width and 0 <= y < self.height) or alpha <= 0:
-            return
-        r0, g0, b0, a0 = self.pixels[y][x]
-        a = alpha / 255.0
-        out_a = a + a0 / 255.0 * (1 - a)
-        if out_a <= 0:
-            return
-        def mix(c, c0):
-            return (c * a + c0 * (a0 / 255.0) * (1 - a)) / out_a
-        self.pixels[y][x] = (int(round(mix(rgb[0], r0))), int(round(mix(rgb[1], g0))),
-                             int(round(mix(rgb[2], b0))), int(round(out_a * 255)))
-
-    def fill(self, coverage, rgb, alpha=255, x0=0, y0=0, x1=None, y1=None):
-        """Paints the pixels whose area `coverage(x, y)` covers (4 x 4 samples)."""
-        x1 = self.width if x1 is None else x1
-        y1 = self.height if y1 is None else y1
-        for y in range(y0, y1):
-            for x in range(x0, x1):
-                hits = 0
-                for sy in range(4):
-                    for sx in range(4):
-                        if coverage(x + (sx + 0.5) / 4.0, y + (sy + 0.5) / 4.0):
-                            hits += 1
-                if hits:
-                    self.blend(x, y, rgb, alpha * hits // 16)
-
-    def rect(self, left, top, right, bottom, rgb, alpha=255):
-        for y in range(max(0, top), min(self.height, bottom)):
-            for x in range(max(0, left), min(self.width, right)):
-                self.blend(x, y, rgb, alpha)
-
-    def paste(self, other, left, top):
-        for y in range(other.height):
-            for x in range(other.width):
-                r, g, b, a = other.pixels[y][x]
-                self.blend(left + x, top + y, (r, g, b), a)
-
-    def png(self):
-        raw = bytearray()
-        for row in self.pixels:
-            raw.append(0)
-            for pixel in row:
-                raw.extend(pixel)
-        def chunk(kind, data):
-            body = kind + data
-            return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body) & 0xFFFFFFFF)
-        header = struct.pack(">IIBBBBB", self.width, self.height, 8, 6, 0, 0, 0)
-        return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) +
-                chunk(b"IDAT", zlib.compress(bytes(raw), 9)) + chunk(b"IEND", b""))
-
-
-def segment_distance(px, py, ax, ay, bx, by):
-    dx, dy = bx - ax, by - ay
-    t = ((px - ax) * dx + (py - ay) * dy) / float(dx * dx + dy * dy)
-    t = max(0.0, min(1.0, t))
-    cx, cy = ax + t * dx, ay + t * dy
-    return ((px - cx) ** 2 + (py - cy) ** 2) ** 0.5
-
-
-def lighter(rgb, amount):
-    return tuple(min(255, int(c + (255 - c) * amount)) for c in rgb)
+# Images (tools/drawing.py draws them, 4 x 4 samples per pixel).
 
 
 def filled_cell(size, scale, colour=FILLED):
     """A filled square with a lighter inner edge, `scale` of the cell."""
-    image = Image(size, size)
+    image = Canvas(size, size)
     inset = 2
     side = (size - 2 * inset) * scale
     left = (size - side) / 2.0
@@ -454,7 +356,7 @@ def filled_cell(size, scale, colour=FILLED):
 
 
 def cross_cell(size, alpha):
-    image = Image(size, size)
+    image = Canvas(size, size)
     margin = size * 0.28
     half = size / 32.0 * 1.5  # strokes 3 pixels wide on a 32-pixel cell
     a, b = margin, size - margin
@@ -463,23 +365,13 @@ def cross_cell(size, alpha):
     return image
 
 
-def sheet(frames):
-    width = sum(f.width for f in frames)
-    out = Image(width, frames[0].height)
-    left = 0
-    for frame in frames:
-        out.paste(frame, left, 0)
-        left += frame.width
-    return out
-
-
 def board_images():
     size = 64
     images = {}
     images["cell_filled.png"] = sheet([filled_cell(size, s) for s in (0.55, 0.75, 0.9, 1.0)])
     images["cell_cross.png"] = sheet([cross_cell(size, a) for a in (70, 140, 200, 255)])
 
-    locked = Image(size, size)
+    locked = Canvas(size, size)
     locked.rect(2, 2, size - 2, size - 2, GRID_LINE, 150)
     locked.fill(lambda x, y: int(x + y) % 12 < 3, BLOCK_LINE, 110, 2, 2, size - 2, size - 2)
     images["cell_locked.png"] = locked
@@ -489,7 +381,7 @@ def board_images():
 
     # One block of 5 x 5 closed cells: white, light grid lines, a darker frame.
     cell = 32
-    block = Image(cell * BLOCK, cell * BLOCK)
+    block = Canvas(cell * BLOCK, cell * BLOCK)
     block.rect(0, 0, block.width, block.height, CLOSED)
     for i in range(1, BLOCK):
         block.rect(i * cell - 1, 0, i * cell + 1, block.height, GRID_LINE)
@@ -499,17 +391,17 @@ def board_images():
         block.rect(l, t, r, b, BLOCK_LINE)
     images["block.png"] = block
 
-    selection = Image(size, size)
+    selection = Canvas(size, size)
     selection.fill(lambda x, y: not (5 <= x < size - 5 and 5 <= y < size - 5), SECONDARY, 220)
     images["selection.png"] = selection
 
-    yes = Image(size, size)
+    yes = Canvas(size, size)
     yes.rect(4, 4, size - 4, size - 4, ACCENT, 110)
     yes.fill(lambda x, y: 4 <= x < size - 4 and 4 <= y < size - 4 and
              not (8 <= x < size - 8 and 8 <= y < size - 8), ACCENT, 230)
     images["selection_yes.png"] = yes
 
-    no = Image(size, size)
+    no = Canvas(size, size)
     no.rect(4, 4, size - 4, size - 4, CROSS, 60)
     no.paste(cross_cell(size, 230), 0, 0)
     images["selection_no.png"] = no
@@ -517,7 +409,7 @@ def board_images():
     # The stroke that crosses out a clue number, drawn in four steps.
     strike_frames = []
     for step in range(1, 5):
-        frame = Image(32, 32)
+        frame = Canvas(32, 32)
         end = 4 + 24 * step / 4.0
         frame.fill(lambda x, y, end=end: segment_distance(x, y, 4, 20, end, 20 - (end - 4) / 3.0) <= 1.6,
                    ERROR, 230)
@@ -530,12 +422,10 @@ def board_images():
 
 
 def read_sources(root):
-    source_root = os.path.join(root, "tools", "levels")
+    """Every level picture of every shipped pack, pack by pack, in file order."""
     pictures = []
-    for pack in sorted(os.listdir(source_root)):
-        folder = os.path.join(source_root, pack)
-        if not os.path.isdir(folder):
-            continue
+    for _, pack in shipped_packs(root):
+        folder = os.path.join(root, "tools", "levels", pack)
         for name in sorted(os.listdir(folder)):
             if name.endswith(".txt"):
                 pictures.append(read_picture(os.path.join(folder, name), pack))
@@ -543,10 +433,9 @@ def read_sources(root):
 
 
 def main():
-    parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
-    parser.add_argument("--check", action="store_true")
-    parser.add_argument("--root", default=os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
-    args = parser.parse_args()
+    args = arguments(__doc__.split("\n")[0],
+                     lambda parser: parser.add_argument("--check", action="store_true",
+                                                        help="only read and check the sources"))
 
     try:
         pictures = read_sources(args.root)
@@ -567,7 +456,7 @@ def main():
     if args.check:
         return 0
 
-    resources = os.path.join(args.root, "Resources")
+    resources = args.out
     entries = {"%s/%s.xml" % (p.pack, p.name): level_xml(p) for p in pictures}
     write_zip(os.path.join(resources, LEVEL_ARCHIVE), entries)
     process = os.path.join(resources, GAME_PROCESS)

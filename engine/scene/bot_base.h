@@ -20,12 +20,6 @@ constexpr int32_t kBotFinishNow = 45;      // run the finish step at once
 // Results of Handle (result_codes.h): kResultFinished (the list deletes the
 // bot), kResultStopPass (the list stops its current pass), anything else
 // (normally kResultNone) to carry on.
-// The bot-only names these results had before result_codes.h; kept while
-// bots written against them are still landing. New code uses the kResult
-// names.
-constexpr int32_t kBotContinue = kResultNone;
-constexpr int32_t kBotStopPass = kResultStopPass;
-constexpr int32_t kBotFinished = kResultFinished;
 
 // A 32-bit id from four characters in memory order ("noid" -> 'n' in the
 // low byte).

@@ -24,7 +24,7 @@
 #include "engine/foundation/result_codes.h"
 #include "engine/platform/gl_device.h"
 #include "engine/platform/sdl_display.h"
-#include "png.h"
+#include "write_png.h"
 
 namespace test_support {
 
@@ -72,7 +72,7 @@ class OffscreenGlTest : public ::testing::Test {
   Frame Snapshot(const std::string& png_name = std::string()) {
     Frame frame{kWidth, kHeight, Read(0, 0, kWidth, kHeight)};
     if (!png_name.empty()) {
-      EXPECT_TRUE(WritePng(OutputPath(png_name), frame.pixels, kWidth, kHeight)) << png_name;
+      EXPECT_TRUE(WritePng(BesideTestProgram(png_name), frame.pixels, kWidth, kHeight)) << png_name;
     }
     return frame;
   }

@@ -1,8 +1,6 @@
 #pragma once
-// Pictures a test drew, written as PNG files beside the test program (in the
-// build folder), where a person can look at them.
-//
-//   test_support::WritePng(test_support::OutputPath("board.png"), pixels, 1024, 768);
+// Pictures from pixel tests: pixels read back from the window written as a
+// PNG beside the test program, to be looked at.
 #include <zlib.h>
 
 #include <cstdint>
@@ -13,17 +11,8 @@
 
 namespace test_support {
 
-// A path beside the running test program.
-inline std::string OutputPath(const std::string& name) {
-  std::error_code error;
-  const std::filesystem::path program = std::filesystem::canonical("/proc/self/exe", error);
-  return error ? name : (program.parent_path() / name).string();
-}
-
 // ARGB pixels, top row first, as an RGB PNG.
-inline bool WritePng(const std::string& path, const std::vector<uint32_t>& argb, int width,
-                     int height) {
-  if (width <= 0 || height <= 0 || argb.size() < static_cast<size_t>(width) * height) return false;
+inline bool WritePng(const std::string& path, const std::vector<uint32_t>& argb, int width, int height) {
   std::vector<uint8_t> raw;
   raw.reserve(static_cast<size_t>(height) * (1 + 3 * static_cast<size_t>(width)));
   for (int y = 0; y < height; ++y) {
@@ -63,6 +52,11 @@ inline bool WritePng(const std::string& path, const std::vector<uint32_t>& argb,
   if (file == nullptr) return false;
   const bool written = std::fwrite(out.data(), 1, out.size(), file) == out.size();
   return std::fclose(file) == 0 && written;
+}
+
+// A path in the folder of the running test program (the build folder).
+inline std::string BesideTestProgram(const std::string& file_name) {
+  return (std::filesystem::canonical("/proc/self/exe").parent_path() / file_name).string();
 }
 
 }  // namespace test_support
