@@ -8,11 +8,14 @@
 
 #include <pugixml.hpp>
 
+#include "engine/foundation/ad_placements.h"
 #include "engine/foundation/file_system.h"
 #include "engine/foundation/localization.h"
 #include "engine/foundation/repository.h"
 #include "engine/foundation/sound_bank.h"
+#include "engine/foundation/store.h"
 #include "engine/scene/bmfont_reader.h"
+#include "framework/trophy_record.h"
 #include "game/play/level_file.h"
 #include "support/level_text.h"
 #include "support/log_capture.h"
@@ -82,6 +85,28 @@ TEST(DescriptionWarnings, EachReaderLogsWhatItSkips) {
          EXPECT_EQ(repository.GetXml("data broken.xml"), nullptr);
        },
        "repository: warning: \"data broken.xml\" is not well-formed XML"},
+      {"trophies",
+       [] {
+         ORB_GF::TrophyRecord trophy;
+         trophy.Load(Parse("<trophy name='tr_gold'><condition value_type='int'/></trophy>")
+                         .child("trophy"));
+       },
+       "trophies: warning: trophy \"tr_gold\": a condition that does not read is skipped"},
+      {"store",
+       [] {
+         ORB::OC_STORE store;
+         EXPECT_TRUE(store.LoadProducts(
+             Parse("<products><product name='pack_2' type='N'/></products>").child("products"),
+             "", nullptr));
+       },
+       "store: warning: a product without \"name\", \"product_id\" or \"type\" is skipped"},
+      {"ad placements",
+       [] {
+         ORB::OC_AD_PLACEMENTS ads;
+         EXPECT_TRUE(ads.Load(
+             Parse("<ads><ad name='menu' provider='nobody' location='top'/></ads>").child("ads")));
+       },
+       "ads: warning: placement \"menu\": unknown provider \"nobody\""},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.reader);
