@@ -61,7 +61,7 @@ class FileSystem {
   // name), kResultCannotOpen (also: a sealed entry with a missing or wrong
   // password), kResultDamaged (a short read or damaged content). A failure
   // leaves the record as it was.
-  int32_t LoadBytes(ResourceRecord& record) const;
+  [[nodiscard]] int32_t LoadBytes(ResourceRecord& record) const;
 
   // Appends the archive's entry names in directory order; nothing when the
   // file is not a readable zip archive.
@@ -77,11 +77,11 @@ class FileSystem {
   // kResultBadArgument for a null buffer, kResultFailed for a file that
   // cannot be opened or one shorter than `count`; kResultOk once `count`
   // bytes are read.
-  static int32_t ReadFileBytes(const std::string& path, void* buffer, size_t count);
+  [[nodiscard]] static int32_t ReadFileBytes(const std::string& path, void* buffer, size_t count);
   // kResultBadArgument for a null buffer, kResultFailed for a file that
   // cannot be opened or a write that did not complete; kResultOk once the
   // file (created or truncated) holds the bytes.
-  static int32_t WriteFileBytes(const std::string& path, const void* buffer, size_t count);
+  [[nodiscard]] static int32_t WriteFileBytes(const std::string& path, const void* buffer, size_t count);
   static bool MoveFile(const std::string& newPath, const std::string& existingPath);
   // Makes the path's folders, then empties the file when it exists; true
   // when it existed.

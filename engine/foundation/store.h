@@ -78,7 +78,7 @@ class OC_STORE {
   // undefined. Then, with no provider, true; with one, the provider's Start
   // (key, window, this store), followed by its OnStarted when that answered
   // true. False for a missing element or one without child elements.
-  bool LoadProducts(const pugi::xml_node& element, const std::string& key, void* window);
+  [[nodiscard]] bool LoadProducts(const pugi::xml_node& element, const std::string& key, void* window);
 
   // The first product with exactly that name, or null.
   StoreProduct* FindProduct(const std::string& name);

@@ -38,7 +38,7 @@ class FakeGpuDevice final : public GpuDevice {
 
   FakeGpuDevice() = default;
 
-  bool Open(void* native_window) override;
+  [[nodiscard]] bool Open(void* native_window) override;
   bool IsOpen() const override { return open_; }
   void SetBackBufferSize(int32_t width, int32_t height) override;
   DeviceStatus TestStatus() override;

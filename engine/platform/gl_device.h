@@ -18,7 +18,7 @@ class GlDevice final : public GpuDevice {
   GlDevice& operator=(const GlDevice&) = delete;
 
   // native_window is the SDL_Window* of a window made for OpenGL.
-  bool Open(void* native_window) override;
+  [[nodiscard]] bool Open(void* native_window) override;
   bool IsOpen() const override { return context_ != nullptr; }
   void SetBackBufferSize(int32_t width, int32_t height) override;
   DeviceStatus TestStatus() override;

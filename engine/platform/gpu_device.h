@@ -41,7 +41,7 @@ class GpuDevice {
   // Makes the device for the system window (the Display's NativeHandle).
   // Answers false when that is impossible; every other call then fails or
   // does nothing.
-  virtual bool Open(void* native_window) = 0;
+  [[nodiscard]] virtual bool Open(void* native_window) = 0;
   virtual bool IsOpen() const = 0;
 
   // The size of the image the game draws (the back buffer). Where the window's

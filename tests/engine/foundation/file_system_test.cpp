@@ -215,11 +215,12 @@ TEST_F(FileSystemTest, NoDescriptorIsLeftOpen) {
     auto record = ResourceRecord::Create(name);
     record->folder = folder;
     record->password = password;
-    files_.LoadBytes(*record);
+    // Only the descriptors count here, not whether the reads work.
+    static_cast<void>(files_.LoadBytes(*record));
   }
   char buffer[100];
-  FileSystem::ReadFileBytes(Resource("plain/f"), buffer, sizeof buffer);
-  FileSystem::WriteFileBytes(folder_ / "w", buffer, 3);
+  static_cast<void>(FileSystem::ReadFileBytes(Resource("plain/f"), buffer, sizeof buffer));
+  static_cast<void>(FileSystem::WriteFileBytes(folder_ / "w", buffer, 3));
   EXPECT_EQ(test_support::OpenDescriptorCount(), before);
 }
 

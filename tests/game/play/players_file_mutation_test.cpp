@@ -29,7 +29,7 @@ Bytes ValidFile(bool in_app) {
     player->SetItemCount("coins", 120);
   }
   TempFolder folder;
-  list.Save(folder.PathWithSlash(), in_app);
+  EXPECT_TRUE(list.Save(folder.PathWithSlash(), in_app));
   ORB::platform::SetClock(nullptr);
   return folder.Read(game::PlayersList::kFileName);
 }
