@@ -51,7 +51,8 @@ void BM_PlayersFileLoad(benchmark::State& state) {
       return;
     }
   }
-  const game::PlayersFileOptions options{.saved_version = game::kPlayersFileVersion, .in_app = false};
+  const game::PlayersFileOptions options{.saved_version = game::kPlayersFileVersion,
+                                         .in_app = false};
   for (auto _ : state) {
     game::PlayersList list;
     if (list.Load(folder.PathWithSlash(), options) != game::PlayersFileStatus::Loaded) {

@@ -74,7 +74,8 @@ void RunFrames(benchmark::State& state, ORB::Renderer& renderer,
 }
 
 void BM_QuadsFakeDevice(benchmark::State& state) {
-  const std::unique_ptr<ORB::Renderer> renderer = test_support::MakeRecordingRenderer(nullptr, false);
+  const std::unique_ptr<ORB::Renderer> renderer =
+      test_support::MakeRecordingRenderer(nullptr, false);
   if (!renderer) {
     state.SkipWithError("no renderer");
     return;

@@ -22,14 +22,10 @@ int32_t ProviderCode(const char* text) {
 // The location's code by its first character; -1 when unknown.
 int32_t LocationCode(const char* text) {
   switch (text[0]) {
-    case 't':
-      return AdPlacement::TOP;
-    case 'b':
-      return AdPlacement::BOTTOM;
-    case 'f':
-      return AdPlacement::FULL;
-    default:
-      return -1;
+    case 't': return AdPlacement::TOP;
+    case 'b': return AdPlacement::BOTTOM;
+    case 'f': return AdPlacement::FULL;
+    default: return -1;
   }
 }
 

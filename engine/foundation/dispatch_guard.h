@@ -105,8 +105,8 @@ class DispatchGuard {
  private:
   struct State {
     bool owner_alive = true;
-    std::vector<Item*> running;  // innermost call last
-    std::vector<Item*> doomed;   // disposed while busy
+    std::vector<Item*> running;      // innermost call last
+    std::vector<Item*> doomed;       // disposed while busy
     std::vector<const Item*> freed;  // freed since the outermost call began
 
     bool Busy(const Item* item) const {

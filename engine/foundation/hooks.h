@@ -18,12 +18,12 @@ enum class Hook : int32_t {
   Start,            // before the frame loop
   Entry,            // fired by main
   MouseMove,
-  KeyUp,            // argument: key code
-  KeyDown,          // argument: key code
+  KeyUp,    // argument: key code
+  KeyDown,  // argument: key code
   Activate,
   Deactivate,
   Frame,
-  Init,             // its result is the service's Init result
+  Init,  // its result is the service's Init result
   Render,
   Update,
   Count

@@ -89,11 +89,20 @@ uint8_t InputState::GetKey(int32_t code) const {
 
 bool InputState::IsControlKey(int32_t code) {
   switch (code) {
-    case 8: case 13: case 16: case 17: case 27: case 35: case 36:
-    case 37: case 38: case 39: case 40: case 45: case 46:
-      return true;
-    default:
-      return false;
+    case 8:
+    case 13:
+    case 16:
+    case 17:
+    case 27:
+    case 35:
+    case 36:
+    case 37:
+    case 38:
+    case 39:
+    case 40:
+    case 45:
+    case 46: return true;
+    default: return false;
   }
 }
 

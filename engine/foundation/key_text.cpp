@@ -16,15 +16,15 @@ struct Symbol {
 };
 
 constexpr Symbol kSymbols[] = {
-    {kKeySpace, L' ', L' '},
-    {kKeyOemSemicolon, L';', L':'},    {kKeyOemPlus, L'=', L'+'},
-    {kKeyOemComma, L',', L'<'},        {kKeyOemMinus, L'-', L'_'},
-    {kKeyOemPeriod, L'.', L'>'},       {kKeyOemSlash, L'/', L'?'},
-    {kKeyOemTilde, L'`', L'~'},        {kKeyOemOpenBracket, L'[', L'{'},
-    {kKeyOemBackslash, L'\\', L'|'},   {kKeyOemCloseBracket, L']', L'}'},
-    {kKeyOemQuote, L'\'', L'"'},       {kKeyMultiply, L'*', L'*'},
-    {kKeyAdd, L'+', L'+'},             {kKeySubtract, L'-', L'-'},
-    {kKeyDecimal, L'.', L'.'},         {kKeyDivide, L'/', L'/'},
+    {kKeySpace, L' ', L' '},           {kKeyOemSemicolon, L';', L':'},
+    {kKeyOemPlus, L'=', L'+'},         {kKeyOemComma, L',', L'<'},
+    {kKeyOemMinus, L'-', L'_'},        {kKeyOemPeriod, L'.', L'>'},
+    {kKeyOemSlash, L'/', L'?'},        {kKeyOemTilde, L'`', L'~'},
+    {kKeyOemOpenBracket, L'[', L'{'},  {kKeyOemBackslash, L'\\', L'|'},
+    {kKeyOemCloseBracket, L']', L'}'}, {kKeyOemQuote, L'\'', L'"'},
+    {kKeyMultiply, L'*', L'*'},        {kKeyAdd, L'+', L'+'},
+    {kKeySubtract, L'-', L'-'},        {kKeyDecimal, L'.', L'.'},
+    {kKeyDivide, L'/', L'/'},
 };
 
 constexpr wchar_t kShiftedDigits[] = L")!@#$%^&*(";

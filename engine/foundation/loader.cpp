@@ -41,9 +41,8 @@ void OC_LOADER::AddTasks(const pugi::xml_node& node) {
 void OC_LOADER::Start() {
   if (thread_ && thread_->Running()) return;
   if (thread_) thread_->Join();
-  thread_ = StartThread([this](intptr_t, const ThreadRecord&) {
-    return function_ ? function_(*this) : 0;
-  });
+  thread_ = StartThread(
+      [this](intptr_t, const ThreadRecord&) { return function_ ? function_(*this) : 0; });
 }
 
 int32_t OC_LOADER::RunDirect() {

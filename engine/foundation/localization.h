@@ -27,7 +27,8 @@ class OC_LOCALIZATION {
   // is the key, the one at `valueColumn` (0 means 2) the value. A cell's
   // column is its position in its row, counted from 1. Replaces what the
   // table held; answers the entry count.
-  [[nodiscard]] int32_t LoadColumns(const pugi::xml_document& document, int32_t keyColumn, int32_t valueColumn);
+  [[nodiscard]] int32_t LoadColumns(const pugi::xml_document& document, int32_t keyColumn,
+                                    int32_t valueColumn);
   // The first row is a header whose cell at `keyColumn` (0 means 1) reads
   // "localization_key"; the value column is the header cell that names
   // `language`, else the one that names `fallback`. Reads the rows after the

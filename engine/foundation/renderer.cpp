@@ -116,13 +116,9 @@ int32_t Renderer::RestoreDevice() {
 int32_t Renderer::BeginFrame() {
   if (!initialised_ || !HasDevice() || frame_state_ != kFrameEnded) return kResultFailed;
   switch (device_->TestStatus()) {
-    case platform::DeviceStatus::Lost:
-      return kResultFailed;
-    case platform::DeviceStatus::NeedsReset:
-      RestoreDevice();
-      return kResultDeviceReset;
-    case platform::DeviceStatus::Ok:
-      break;
+    case platform::DeviceStatus::Lost: return kResultFailed;
+    case platform::DeviceStatus::NeedsReset: RestoreDevice(); return kResultDeviceReset;
+    case platform::DeviceStatus::Ok: break;
   }
   if (!device_->BeginScene()) return kResultNone;
   if (!device_->Clear(clear_colour_.ToUInt(), true, true, 1.0f, 0)) {
@@ -199,7 +195,8 @@ void Renderer::BindTexture(TextureRecord* texture) {
 
 int32_t Renderer::DrawMesh(const MeshVertex* vertices, TextureRecord* texture, RenderState state,
                            int32_t vertex_count, const uint16_t* indices, int32_t index_count) {
-  if (!HasDevice() || vertices == nullptr || vertex_count <= 0 || index_count < 0) return kResultBadArgument;
+  if (!HasDevice() || vertices == nullptr || vertex_count <= 0 || index_count < 0)
+    return kResultBadArgument;
   if (index_count > 0 && indices == nullptr) return kResultBadArgument;
   ++counters_.meshes;
   if (!RenderBatch::FitsEmpty(vertex_count, index_count)) return kResultBadArgument;
@@ -213,13 +210,15 @@ int32_t Renderer::DrawMesh(const MeshVertex* vertices, TextureRecord* texture, R
     ApplyState(state);
     BindTexture(bound);
   }
-  return batch_.Append(vertices, vertex_count, indices, index_count, &draw_matrix_) ? kResultOk : kResultFailed;
+  return batch_.Append(vertices, vertex_count, indices, index_count, &draw_matrix_) ? kResultOk
+                                                                                    : kResultFailed;
 }
 
 int32_t Renderer::DrawMeshTransformed(const MeshVertex* vertices, TextureRecord* texture,
                                       RenderState state, int32_t vertex_count,
                                       const uint16_t* indices, int32_t index_count) {
-  if (!HasDevice() || vertices == nullptr || vertex_count <= 0 || index_count < 0) return kResultBadArgument;
+  if (!HasDevice() || vertices == nullptr || vertex_count <= 0 || index_count < 0)
+    return kResultBadArgument;
   if (index_count > 0 && indices == nullptr) return kResultBadArgument;
   ++counters_.meshes;
   if (!RenderBatch::FitsEmpty(vertex_count, index_count)) return kResultBadArgument;

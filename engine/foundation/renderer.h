@@ -99,9 +99,8 @@ class Renderer {
                    int32_t vertex_count, const uint16_t* indices, int32_t index_count);
   // Draws a mesh at once as given (no CPU transform), with the current draw
   // matrix applied by the device; its own draw call.
-  int32_t DrawMeshTransformed(const MeshVertex* vertices, TextureRecord* texture,
-                              RenderState state, int32_t vertex_count, const uint16_t* indices,
-                              int32_t index_count);
+  int32_t DrawMeshTransformed(const MeshVertex* vertices, TextureRecord* texture, RenderState state,
+                              int32_t vertex_count, const uint16_t* indices, int32_t index_count);
   // Draws points (positions times the current draw matrix) in chunks of 512,
   // each its own draw call. A null texture, or an untextured state, draws
   // untextured. Point sprites (primitive 3) are textured squares of the

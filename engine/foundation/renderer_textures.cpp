@@ -114,8 +114,7 @@ bool Renderer::CopyToTexture(TextureRecord* texture, const void* pixels) {
       static_cast<size_t>(texture->Width()) * static_cast<size_t>(texture->Height());
   std::vector<uint32_t> image(count);
   std::memcpy(image.data(), pixels, count * sizeof(uint32_t));
-  return device_->UpdateTexture(texture->handle, texture->Width(), texture->Height(),
-                                image.data());
+  return device_->UpdateTexture(texture->handle, texture->Width(), texture->Height(), image.data());
 }
 
 }  // namespace ORB

@@ -17,10 +17,10 @@ namespace ORB {
 
 // --- success and general failure --------------------------------------------
 
-inline constexpr int32_t kResultOk = 1;           // it worked
-inline constexpr int32_t kResultFailed = -1;      // general failure
-inline constexpr int32_t kResultNotFound = -1;    // no such thing (name, record, slot)
-inline constexpr int32_t kResultBadArgument = -1; // null pointer, value out of range
+inline constexpr int32_t kResultOk = 1;            // it worked
+inline constexpr int32_t kResultFailed = -1;       // general failure
+inline constexpr int32_t kResultNotFound = -1;     // no such thing (name, record, slot)
+inline constexpr int32_t kResultBadArgument = -1;  // null pointer, value out of range
 // Nothing to report: a bot carries on, an input event was not taken, a
 // callback without a function ran.
 inline constexpr int32_t kResultNone = 0;
@@ -91,13 +91,13 @@ inline constexpr int32_t kExitFailed = -100500;
 // The code a widget writes into its event record when an input pass changed
 // something; the record travels up the widget tree as the pass's answer.
 
-inline constexpr int32_t kGuiEventNone = 0;          // every handler clears its code first
-inline constexpr int32_t kGuiEventEntered = 3;       // the cursor came over the widget
-inline constexpr int32_t kGuiEventLeft = 4;          // the cursor went off it
-inline constexpr int32_t kGuiEventPressed = 7;       // the button went down on it
-inline constexpr int32_t kGuiEventClicked = 8;       // released inside: a click
-inline constexpr int32_t kGuiEventDragged = 9;       // moved with the button down
-inline constexpr int32_t kGuiEventValueChanged = 10; // a slider moved, a character was typed
+inline constexpr int32_t kGuiEventNone = 0;           // every handler clears its code first
+inline constexpr int32_t kGuiEventEntered = 3;        // the cursor came over the widget
+inline constexpr int32_t kGuiEventLeft = 4;           // the cursor went off it
+inline constexpr int32_t kGuiEventPressed = 7;        // the button went down on it
+inline constexpr int32_t kGuiEventClicked = 8;        // released inside: a click
+inline constexpr int32_t kGuiEventDragged = 9;        // moved with the button down
+inline constexpr int32_t kGuiEventValueChanged = 10;  // a slider moved, a character was typed
 // Two more codes move the focus as a press or a click does; no widget raises
 // them.
 inline constexpr int32_t kGuiEventFocusReserved2 = 2;
@@ -105,8 +105,8 @@ inline constexpr int32_t kGuiEventFocusReserved11 = 11;
 
 // Whether an answer with this code takes the focus to the answering branch.
 constexpr bool GuiEventMovesFocus(int32_t code) {
-  return code == kGuiEventFocusReserved2 || code == kGuiEventPressed ||
-         code == kGuiEventClicked || code == kGuiEventFocusReserved11;
+  return code == kGuiEventFocusReserved2 || code == kGuiEventPressed || code == kGuiEventClicked ||
+         code == kGuiEventFocusReserved11;
 }
 
 }  // namespace ORB

@@ -120,7 +120,8 @@ int32_t OC_SOUND::OpenDecoder() {
   // The mixer takes 16-bit mono or stereo; anything wider would be played as
   // garbage, so it is refused like any other file the decoder cannot serve.
   if (info->channels < 1 || info->channels > 2) return kResultDecoderRefused;
-  if (info->rate <= 0 || info->rate > std::numeric_limits<int32_t>::max()) return kResultDecoderRefused;
+  if (info->rate <= 0 || info->rate > std::numeric_limits<int32_t>::max())
+    return kResultDecoderRefused;
   channels_ = info->channels;
   rate_ = static_cast<int32_t>(info->rate);
   format_ = channels_ == 1 ? AL_FORMAT_MONO16 : AL_FORMAT_STEREO16;

@@ -79,7 +79,7 @@ int32_t OC_SOUND_BANK::ReleaseGroup(const std::string& group) {
 }
 
 OC_SOUND* OC_SOUND_BANK::FindLoaded(const std::string& group, const std::string& name,
-                                     BankGroup** owner) {
+                                    BankGroup** owner) {
   BankGroup* found = Find(group);
   if (found == nullptr) return nullptr;
   if (owner != nullptr) *owner = found;
@@ -97,8 +97,7 @@ int32_t OC_SOUND_BANK::Play(const std::string& group, const std::string& name) {
   return kResultOk;
 }
 
-int32_t OC_SOUND_BANK::PlayDelayed(const std::string& group, const std::string& name,
-                                   float delay) {
+int32_t OC_SOUND_BANK::PlayDelayed(const std::string& group, const std::string& name, float delay) {
   BankGroup* found = nullptr;
   OC_SOUND* sound = FindLoaded(group, name, &found);
   if (sound == nullptr) return kResultNotFound;

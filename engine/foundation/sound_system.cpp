@@ -56,16 +56,16 @@ int32_t OC_SOUND_SYSTEM::Init(const char* deviceName) {
 int32_t OC_SOUND_SYSTEM::InitLoopback(int32_t frequency, int32_t maxSources) {
   LockGuard guard(AudioLock());
   if (device_ != nullptr) return kResultOk;
-  if (frequency <= 0 || alcIsExtensionPresent(nullptr, "ALC_SOFT_loopback") != ALC_TRUE) return kResultFailed;
+  if (frequency <= 0 || alcIsExtensionPresent(nullptr, "ALC_SOFT_loopback") != ALC_TRUE)
+    return kResultFailed;
   auto open = reinterpret_cast<LPALCLOOPBACKOPENDEVICESOFT>(
       alcGetProcAddress(nullptr, "alcLoopbackOpenDeviceSOFT"));
   if (open == nullptr) return kResultFailed;
   device_ = open(nullptr);
   if (device_ == nullptr) return kResultFailed;
   loopback_ = true;
-  std::vector<ALCint> attributes = {ALC_FORMAT_CHANNELS_SOFT, ALC_STEREO_SOFT,
-                                    ALC_FORMAT_TYPE_SOFT,     ALC_SHORT_SOFT,
-                                    ALC_FREQUENCY,            frequency};
+  std::vector<ALCint> attributes = {ALC_FORMAT_CHANNELS_SOFT, ALC_STEREO_SOFT, ALC_FORMAT_TYPE_SOFT,
+                                    ALC_SHORT_SOFT,           ALC_FREQUENCY,   frequency};
   if (maxSources > 0) {
     attributes.insert(attributes.end(), {ALC_MONO_SOURCES, maxSources, ALC_STEREO_SOURCES, 0});
   }

@@ -10,13 +10,10 @@ namespace {
 int32_t ProductType(const char* text) {
   switch (text[0]) {
     case 'C':
-    case 'c':
-      return StoreProduct::CONSUMABLE;
+    case 'c': return StoreProduct::CONSUMABLE;
     case 'N':
-    case 'n':
-      return StoreProduct::NON_CONSUMABLE;
-    default:
-      return StoreProduct::UNDEFINED;
+    case 'n': return StoreProduct::NON_CONSUMABLE;
+    default: return StoreProduct::UNDEFINED;
   }
 }
 

@@ -35,7 +35,9 @@ std::unique_ptr<ThreadRecord> StartThread(ThreadRecord::Function function, intpt
   return std::make_unique<ThreadRecord>(std::move(function), argument);
 }
 
-int32_t GetExitCode(const ThreadRecord* record) { return record ? record->ExitCode() : kResultBadArgument; }
+int32_t GetExitCode(const ThreadRecord* record) {
+  return record ? record->ExitCode() : kResultBadArgument;
+}
 
 bool Terminate(ThreadRecord* record) { return record ? record->Terminate() : false; }
 

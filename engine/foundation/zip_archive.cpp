@@ -85,8 +85,9 @@ struct CurrentEntry {
 
 // Reads the current entry's information; the name points into `buffer`.
 bool ReadCurrentEntry(unzFile archive, std::vector<char>& buffer, CurrentEntry& entry) {
-  if (unzGetCurrentFileInfo64(archive, &entry.info, buffer.data(), static_cast<uLong>(buffer.size()),
-                              nullptr, 0, nullptr, 0) != UNZ_OK) {
+  if (unzGetCurrentFileInfo64(archive, &entry.info, buffer.data(),
+                              static_cast<uLong>(buffer.size()), nullptr, 0, nullptr,
+                              0) != UNZ_OK) {
     return false;
   }
   const size_t length = std::min<size_t>(entry.info.size_filename, buffer.size() - 1);
@@ -189,8 +190,8 @@ bool IdentityOf(const std::string& path, FileIdentity& identity) {
   identity.device = status.st_dev;
   identity.inode = status.st_ino;
   identity.size = status.st_size;
-  identity.modifiedNs = static_cast<int64_t>(status.st_mtim.tv_sec) * 1000000000 +
-                        status.st_mtim.tv_nsec;
+  identity.modifiedNs =
+      static_cast<int64_t>(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec;
   return true;
 }
 

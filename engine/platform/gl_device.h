@@ -38,8 +38,7 @@ class GlDevice final : public GpuDevice {
   TextureHandle CreateTexture(int32_t width, int32_t height, const uint32_t* pixels) override;
   bool UpdateTexture(TextureHandle texture, int32_t width, int32_t height,
                      const uint32_t* pixels) override;
-  bool ReadTexture(TextureHandle texture, int32_t width, int32_t height,
-                   uint32_t* pixels) override;
+  bool ReadTexture(TextureHandle texture, int32_t width, int32_t height, uint32_t* pixels) override;
   void DestroyTexture(TextureHandle texture) override;
   void BindTexture(TextureHandle texture) override;
   void DrawMesh(Primitive primitive, const GpuVertex* vertices, int32_t vertex_count,

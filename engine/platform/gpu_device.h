@@ -97,8 +97,7 @@ class GpuDevice {
   // at (x, y) of size width x height, in drawable pixels counted from the
   // top-left corner of the letterbox rectangle. For tests and screenshots;
   // call before Present.
-  virtual bool ReadPixels(int32_t x, int32_t y, int32_t width, int32_t height,
-                          uint32_t* argb) = 0;
+  virtual bool ReadPixels(int32_t x, int32_t y, int32_t width, int32_t height, uint32_t* argb) = 0;
 };
 
 }  // namespace ORB::platform

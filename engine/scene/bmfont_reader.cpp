@@ -18,8 +18,8 @@ float Number(pugi::xml_node node, const char* name) {
 
 // Logs the attributes a "char" lacks (each reads 0).
 void NoteMissing(pugi::xml_node ch, int32_t index, BmFontPage page) {
-  static const char* const kNeeded[] = {"id", "x", "y", "width", "height",
-                                        "xoffset", "yoffset", "xadvance"};
+  static const char* const kNeeded[] = {"id",     "x",       "y",       "width",
+                                        "height", "xoffset", "yoffset", "xadvance"};
   std::string missing;
   for (const char* name : kNeeded) {
     if (ch.attribute(name)) continue;
@@ -41,8 +41,8 @@ void NoteMissing(pugi::xml_node ch, int32_t index, BmFontPage page) {
     unreadable += name;
   }
   if (missing.empty() && unreadable.empty()) return;
-  std::string message = "char " + std::to_string(index) + " (id \"" +
-                        std::string(ch.attribute("id").value()) + "\")";
+  std::string message =
+      "char " + std::to_string(index) + " (id \"" + std::string(ch.attribute("id").value()) + "\")";
   if (!missing.empty()) message += " lacks " + missing;
   if (!missing.empty() && !unreadable.empty()) message += ";";
   if (!unreadable.empty()) message += " cannot read " + unreadable;

@@ -12,10 +12,10 @@
 namespace ORB {
 
 // Message codes every bot understands.
-constexpr int32_t kBotTick = 1;            // advance one frame by the frame delta
-constexpr int32_t kBotBroadcast4 = 4;      // sent by BroadcastMessage4
-constexpr int32_t kBotTakeCallback = 38;   // data: a Callback* to copy (null ignored)
-constexpr int32_t kBotFinishNow = 45;      // run the finish step at once
+constexpr int32_t kBotTick = 1;           // advance one frame by the frame delta
+constexpr int32_t kBotBroadcast4 = 4;     // sent by BroadcastMessage4
+constexpr int32_t kBotTakeCallback = 38;  // data: a Callback* to copy (null ignored)
+constexpr int32_t kBotFinishNow = 45;     // run the finish step at once
 
 // Results of Handle (result_codes.h): kResultFinished (the list deletes the
 // bot), kResultStopPass (the list stops its current pass), anything else
@@ -44,14 +44,14 @@ class OC_BASE {
   // carry on. Codes a bot does not handle answer 0.
   virtual int32_t Handle(int32_t msg, float a, float b, float c, void* data) = 0;
 
-  std::string name = "nonamed";      // filtered on by messages, Delete and Detach
+  std::string name = "nonamed";  // filtered on by messages, Delete and Detach
   std::string lastname = "nolastname";
-  std::vector<uint32_t> extra;       // spare storage; no bot uses it
+  std::vector<uint32_t> extra;  // spare storage; no bot uses it
   uint32_t id = BotId("noid");
   uint32_t reserved = 0;
-  float order = 0.0f;                // the list keeps bots by this key, largest first
-  void* link = nullptr;              // cleared by OC_BOT_LIST::Detach
-  uint8_t enabled = 1;               // tested by the list's enabled filter
+  float order = 0.0f;    // the list keeps bots by this key, largest first
+  void* link = nullptr;  // cleared by OC_BOT_LIST::Detach
+  uint8_t enabled = 1;   // tested by the list's enabled filter
   uint8_t flag = 1;
 };
 

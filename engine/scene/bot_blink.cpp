@@ -9,10 +9,9 @@
 
 namespace ORB {
 
-OC_BLINK_BOT::OC_BLINK_BOT(OC_MESH* target, int32_t alpha_min, int32_t alpha_max,
-                           float phase_min, float phase_max, int32_t phases_per_burst,
-                           float pause, uint8_t keep_running, float run_time, float delay,
-                           bool jumps)
+OC_BLINK_BOT::OC_BLINK_BOT(OC_MESH* target, int32_t alpha_min, int32_t alpha_max, float phase_min,
+                           float phase_max, int32_t phases_per_burst, float pause,
+                           uint8_t keep_running, float run_time, float delay, bool jumps)
     : OC_DELAYED_BOT(delay),
       target_(target),
       alpha_min_(alpha_min),
@@ -84,27 +83,27 @@ int32_t OC_BLINK_BOT::OnTick(float delta) {
   if (!(phase_left_ > 0.0f)) StartPhase();
   // A glide never passes the value it glides to, so a phase cut short by
   // the frame step leaves no drift for the next.
-  alpha_ = to_ >= from_ ? std::min(alpha_ + rate_ * delta, to_)
-                        : std::max(alpha_ + rate_ * delta, to_);
+  alpha_ =
+      to_ >= from_ ? std::min(alpha_ + rate_ * delta, to_) : std::max(alpha_ + rate_ * delta, to_);
   WriteAlpha(alpha_);
   run_time_ -= delta;
   phase_left_ -= delta;
   return kResultNone;
 }
 
-OC_BOT_BLINK_ANALOG::OC_BOT_BLINK_ANALOG(OC_MESH* target, int32_t alpha_min,
-                                         int32_t alpha_max, float phase_min, float phase_max,
-                                         int32_t phases_per_burst, float pause,
-                                         uint8_t keep_running, float run_time, float delay)
+OC_BOT_BLINK_ANALOG::OC_BOT_BLINK_ANALOG(OC_MESH* target, int32_t alpha_min, int32_t alpha_max,
+                                         float phase_min, float phase_max, int32_t phases_per_burst,
+                                         float pause, uint8_t keep_running, float run_time,
+                                         float delay)
     : OC_BLINK_BOT(target, alpha_min, alpha_max, phase_min, phase_max, phases_per_burst, pause,
                    keep_running, run_time, delay, false) {
   name = "bot_blink_analog";
 }
 
 OC_BOT_BLINK_PULSE::OC_BOT_BLINK_PULSE(OC_MESH* target, int32_t alpha_min, int32_t alpha_max,
-                                       float phase_min, float phase_max,
-                                       int32_t phases_per_burst, float pause,
-                                       uint8_t keep_running, float run_time, float delay)
+                                       float phase_min, float phase_max, int32_t phases_per_burst,
+                                       float pause, uint8_t keep_running, float run_time,
+                                       float delay)
     : OC_BLINK_BOT(target, alpha_min, alpha_max, phase_min, phase_max, phases_per_burst, pause,
                    keep_running, run_time, delay, true) {
   name = "bot_blink_pulse";

@@ -6,9 +6,9 @@
 
 namespace ORB {
 
-OC_BOT_BLOB::OC_BOT_BLOB(OS_TRANSFORM3* target, float duration, float amplitude,
-                         float frequency, float damping, float start_scale, float end_scale,
-                         float pause, uint8_t loop)
+OC_BOT_BLOB::OC_BOT_BLOB(OS_TRANSFORM3* target, float duration, float amplitude, float frequency,
+                         float damping, float start_scale, float end_scale, float pause,
+                         uint8_t loop)
     : target_(target),
       duration_(duration),
       amplitude_(amplitude),
@@ -37,16 +37,12 @@ void OC_BOT_BLOB::Finish() {
 
 int32_t OC_BOT_BLOB::Handle(int32_t msg, float, float, float, void* data) {
   switch (msg) {
-    case kBotTick:
-      return Tick(GetFrameDelta());
-    case kBotTakeCallback:
-      completion_.Take(data);
-      return kResultNone;
+    case kBotTick: return Tick(GetFrameDelta());
+    case kBotTakeCallback: completion_.Take(data); return kResultNone;
     case kBotFinishNow:
       if (loop_ == 0) Finish();
       return kResultNone;
-    default:
-      return kResultNone;
+    default: return kResultNone;
   }
 }
 

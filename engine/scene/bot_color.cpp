@@ -85,8 +85,7 @@ void OC_BOT_COLOR::WriteColour(const Colour& colour) {
   if (target_ != nullptr) target_->SetVertexColor(colour.ToUInt());
 }
 
-OC_BOT_COLOR_JS::OC_BOT_COLOR_JS(uint32_t* target, float duration, uint32_t end_argb,
-                                 float delay)
+OC_BOT_COLOR_JS::OC_BOT_COLOR_JS(uint32_t* target, float duration, uint32_t end_argb, float delay)
     : OC_COLOUR_FADE_BOT(duration, end_argb, delay), target_(target) {
   CaptureIfDue();
 }

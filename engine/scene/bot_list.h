@@ -46,8 +46,7 @@ class OC_BOT_LIST {
   // Answers the last bot's result, 0 when none was called. Results are not
   // interpreted.
   int32_t SendMessage(int32_t msg, float a, float b, float c, void* data,
-                      const char* name = nullptr, const char* lastname = nullptr,
-                      uint32_t id = 0);
+                      const char* name = nullptr, const char* lastname = nullptr, uint32_t id = 0);
   // The same calls, but deletes each bot that answers kResultFinished and stops
   // at kResultStopPass; answers the number of bots called.
   int32_t SendMessageReaping(int32_t msg, float a, float b, float c, void* data,

@@ -9,8 +9,7 @@ namespace ORB {
 
 BezierMoveBot::BezierMoveBot(const char* bot_name, OS_TRANSFORM3* target,
                              std::vector<const Vector3*> inner, const Vector3* end, float time,
-                             float speed, float delay, bool snap_at_end,
-                             bool step_before_countdown)
+                             float speed, float delay, bool snap_at_end, bool step_before_countdown)
     : OC_DELAYED_BOT(delay),
       target_(target),
       end_(end != nullptr ? *end : Vector3()),
@@ -106,10 +105,9 @@ std::vector<const Vector3*> Addresses(const std::vector<Vector3>& points) {
 
 }  // namespace
 
-OC_BOT_MOVE_BEZIER::OC_BOT_MOVE_BEZIER(OS_TRANSFORM3* target,
-                                       const std::vector<Vector3>& controls, const Vector3& end,
-                                       float time, float speed, float delay)
-    : BezierMoveBot("bot_move_bezier", target, Addresses(controls), &end, time, speed, delay,
-                    false, true) {}
+OC_BOT_MOVE_BEZIER::OC_BOT_MOVE_BEZIER(OS_TRANSFORM3* target, const std::vector<Vector3>& controls,
+                                       const Vector3& end, float time, float speed, float delay)
+    : BezierMoveBot("bot_move_bezier", target, Addresses(controls), &end, time, speed, delay, false,
+                    true) {}
 
 }  // namespace ORB

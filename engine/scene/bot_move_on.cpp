@@ -5,8 +5,8 @@
 
 namespace ORB {
 
-OC_BOT_MOVE_ON::OC_BOT_MOVE_ON(OS_TRANSFORM3* target, float time, float speed, float dx,
-                               float dy, float dz, float unused)
+OC_BOT_MOVE_ON::OC_BOT_MOVE_ON(OS_TRANSFORM3* target, float time, float speed, float dx, float dy,
+                               float dz, float unused)
     : target_(target), displacement_(dx, dy, dz), unused_(unused) {
   // No class word: the name stays "nonamed".
   order = kBotOrder;

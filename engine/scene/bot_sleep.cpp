@@ -23,14 +23,9 @@ int32_t OC_BOT_SLEEP::Handle(int32_t msg, float, float, float, void* data) {
       if (time_ > 0.0f) return kResultNone;
       Finish();
       return kResultFinished;
-    case kBotTakeCallback:
-      completion_.Take(data);
-      return kResultNone;
-    case kBotFinishNow:
-      Finish();
-      return kResultNone;
-    default:
-      return kResultNone;
+    case kBotTakeCallback: completion_.Take(data); return kResultNone;
+    case kBotFinishNow: Finish(); return kResultNone;
+    default: return kResultNone;
   }
 }
 

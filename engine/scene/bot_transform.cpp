@@ -8,8 +8,8 @@ Vector3 Straight(const Vector3& a, const Vector3& b, float f) { return a + (b - 
 
 }  // namespace
 
-OC_BOT_TRANSFORM::OC_BOT_TRANSFORM(OS_TRANSFORM3* target, const OS_TRANSFORM3& end,
-                                   float duration, float delay)
+OC_BOT_TRANSFORM::OC_BOT_TRANSFORM(OS_TRANSFORM3* target, const OS_TRANSFORM3& end, float duration,
+                                   float delay)
     : OC_DELAYED_BOT(delay), target_(target), end_(end), duration_(duration) {
   name = "bot_transform";
   order = kBotOrder;

@@ -15,14 +15,9 @@ int32_t OC_DELAYED_BOT::Handle(int32_t msg, float, float, float, void* data) {
       }
       return OnTick(delta);
     }
-    case kBotTakeCallback:
-      completion_.Take(data);
-      return kResultNone;
-    case kBotFinishNow:
-      OnFinishNow();
-      return kResultNone;
-    default:
-      return kResultNone;
+    case kBotTakeCallback: completion_.Take(data); return kResultNone;
+    case kBotFinishNow: OnFinishNow(); return kResultNone;
+    default: return kResultNone;
   }
 }
 

@@ -60,7 +60,8 @@ int32_t OC_FONT::Init(pugi::xml_node description, TextureRecord* texture, int32_
   AllocateBuffers(capacity);
   letter_spacing = 0;
   glyphs_.Clear();
-  const BmFontDescription read = ReadBmFont(description, BmFontPage::kDescribed, 0.0f, 0.0f, glyphs_);
+  const BmFontDescription read =
+      ReadBmFont(description, BmFontPage::kDescribed, 0.0f, 0.0f, glyphs_);
   line_height_ = read.line_height;
   page_width_ = read.page_width;
   page_height_ = read.page_height;
@@ -108,7 +109,8 @@ int32_t OC_FONT::DrawChar(int32_t c, int32_t x, int32_t y) {
   if (glyph == nullptr) return 0;
   OS_TRANSFORM3& transform = page_->EnsureTransform();
   transform.position.x = static_cast<float>(glyph->xoffset) + static_cast<float>(x);
-  transform.position.y = static_cast<float>(glyph->yoffset) * transform.scale.y + static_cast<float>(y);
+  transform.position.y =
+      static_cast<float>(glyph->yoffset) * transform.scale.y + static_cast<float>(y);
   page_->SetVertexUVs(glyph->left, glyph->top, glyph->right, glyph->bottom);
   page_->SetSize(static_cast<float>(glyph->width), static_cast<float>(glyph->height));
   page_->SetAnchor(HS_UL, 0.0f, 0.0f);

@@ -20,8 +20,8 @@
 
 #include "engine/foundation/texture_record.h"
 #include "engine/foundation/transform.h"
-#include "engine/scene/mesh.h"
 #include "engine/scene/glyph_map.h"
+#include "engine/scene/mesh.h"
 #include "engine/scene/text_layout.h"
 
 namespace ORB {

@@ -422,8 +422,8 @@ int32_t OC_MESH::DrawAt(float x, float y, float angle, float sx, float sy) {
   return result;
 }
 
-int32_t OC_MESH::DrawRegion(float x, float y, float u_min, float v_min, float u_max,
-                            float v_max, float w, float h) {
+int32_t OC_MESH::DrawRegion(float x, float y, float u_min, float v_min, float u_max, float v_max,
+                            float w, float h) {
   OS_TRANSFORM3& t = EnsureTransform();
   t.position.x = x;
   t.position.y = y;

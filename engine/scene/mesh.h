@@ -29,7 +29,7 @@ namespace ORB {
 // One frame (texture region) a quad can be set up from.
 struct OS_MESH_FRAME {
   TextureRecord* texture = nullptr;
-  float width = 0.0f;   // pixels
+  float width = 0.0f;  // pixels
   float height = 0.0f;
   float top = 0.0f;     // vMin
   float right = 1.0f;   // uMax
@@ -70,8 +70,8 @@ class OC_MESH {
   OC_MESH(MeshVertex* vertices, int32_t count, TextureRecord* texture, OS_TRANSFORM3* transform,
           const uint16_t* indices, int32_t index_count);
   // As above with `count` white vertices the quad allocates and owns.
-  OC_MESH(int32_t count, TextureRecord* texture, OS_TRANSFORM3* transform,
-          const uint16_t* indices, int32_t index_count);
+  OC_MESH(int32_t count, TextureRecord* texture, OS_TRANSFORM3* transform, const uint16_t* indices,
+          int32_t index_count);
   ~OC_MESH();
 
   // --- Transform.
@@ -84,7 +84,9 @@ class OC_MESH {
   OS_TRANSFORM3* ReplaceTransform(OS_TRANSFORM3* t);
   OS_TRANSFORM3* ShareTransform(OS_TRANSFORM3* t);
   OS_TRANSFORM3* GetTransform() const { return transform_; }
-  bool OwnsTransform() const { return transform_ != nullptr && transform_ == owned_transform_.get(); }
+  bool OwnsTransform() const {
+    return transform_ != nullptr && transform_ == owned_transform_.get();
+  }
   // The transform, made (owned) when there is none.
   OS_TRANSFORM3& EnsureTransform();
 
@@ -176,8 +178,8 @@ class OC_MESH {
   // gets back its position x, y, rotation and scale x, y (position z 0 and
   // scale z 1 afterwards).
   int32_t DrawAt(float x, float y, float angle, float sx, float sy);
-  int32_t DrawRegion(float x, float y, float u_min, float v_min, float u_max, float v_max,
-                     float w, float h);
+  int32_t DrawRegion(float x, float y, float u_min, float v_min, float u_max, float v_max, float w,
+                     float h);
   int32_t DrawQuad(const QuadCorner& c0, const QuadCorner& c1, const QuadCorner& c2,
                    const QuadCorner& c3);
 

@@ -19,9 +19,9 @@ void GG_ELEMENT::SetPosition(const ORB::Vector2& centre) {
 void GG_ELEMENT::SetSize(const ORB::Vector2& size) {
   size_ = size;
   UpdateRect();
-  for (ORB_GF::G_SPRITE* look : {static_cast<ORB_GF::G_SPRITE*>(filled_.get()),
-                                 static_cast<ORB_GF::G_SPRITE*>(cross_.get()), overlay_.get(),
-                                 static_cast<ORB_GF::G_SPRITE*>(end_.get())}) {
+  for (ORB_GF::G_SPRITE* look :
+       {static_cast<ORB_GF::G_SPRITE*>(filled_.get()), static_cast<ORB_GF::G_SPRITE*>(cross_.get()),
+        overlay_.get(), static_cast<ORB_GF::G_SPRITE*>(end_.get())}) {
     if (look != nullptr) look->SetSize(size_.x, size_.y);
   }
 }
@@ -64,9 +64,9 @@ void GG_ELEMENT::SetVisuals(const CellTemplates& templates) {
 
 void GG_ELEMENT::AcquireTextures() {
   // Loading a sheet's texture sizes the sprite to one frame: back to the cell.
-  for (ORB_GF::G_SPRITE* look : {static_cast<ORB_GF::G_SPRITE*>(filled_.get()),
-                                 static_cast<ORB_GF::G_SPRITE*>(cross_.get()), overlay_.get(),
-                                 static_cast<ORB_GF::G_SPRITE*>(end_.get())}) {
+  for (ORB_GF::G_SPRITE* look :
+       {static_cast<ORB_GF::G_SPRITE*>(filled_.get()), static_cast<ORB_GF::G_SPRITE*>(cross_.get()),
+        overlay_.get(), static_cast<ORB_GF::G_SPRITE*>(end_.get())}) {
     if (look == nullptr) continue;
     look->LoadTexture();
     look->SetSize(size_.x, size_.y);

@@ -75,7 +75,8 @@ class PlayersList {
   void Clear();
 
   // Reads "players.save" from the folder into the list.
-  [[nodiscard]] PlayersFileStatus Load(const std::string& folder, const PlayersFileOptions& options);
+  [[nodiscard]] PlayersFileStatus Load(const std::string& folder,
+                                       const PlayersFileOptions& options);
   // Writes the list to "players.save" in the folder (created when missing).
   // False, with the previous file untouched, when anything fails.
   [[nodiscard]] bool Save(const std::string& folder, bool in_app) const;

@@ -37,7 +37,8 @@ class GG_PROCESS {
   // bonus cells, clue runs. Keeps `settings`, which must outlive the board
   // or be cleared with it. False when the numbers file lacks a panel or the
   // level's cells do not fill its grid.
-  [[nodiscard]] bool Load(const LevelFile& level, BoardSettings* settings, const pugi::xml_node& numbers);
+  [[nodiscard]] bool Load(const LevelFile& level, BoardSettings* settings,
+                          const pugi::xml_node& numbers);
   // Deletes the cells and the clues and stops the end sweep.
   void Clear();
 

@@ -41,7 +41,8 @@ class PlayerStreamTest : public ::testing::Test {
   }
   void SetFileBytes(const Bytes& bytes) {
     std::ofstream out(path_, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
   }
 
   test_support::TempFolder folder_;
@@ -82,13 +83,13 @@ TEST_F(PlayerStreamTest, RecordHasTheStoredLayout) {
   player.SetItemCount("errors", 3);
   Write(player);
   const Bytes expected = {
-      0x04, 0, 0, 0, 0xC3, 0x89, 'v', 'a',          // name
+      0x04, 0,    0,    0,    0xC3, 0x89, 'v', 'a',  // name
       0x00, 0x00, 0x80, 0x3F,                        // sound volume 1.0
       0x00, 0x00, 0x00, 0x00,                        // music volume 0.0
       0x01, 0x00,                                    // tutorial passed, cursor off
-      0x02, 0, 0, 0,                                 // two items, names ascending
-      0x06, 0, 0, 0, 'e', 'r', 'r', 'o', 'r', 's', 0x03, 0, 0, 0,
-      0x06, 0, 0, 0, 'h', 'e', 'a', 'l', 't', 'h', 0x05, 0, 0, 0,
+      0x02, 0,    0,    0,                           // two items, names ascending
+      0x06, 0,    0,    0,    'e',  'r',  'r', 'o', 'r', 's', 0x03, 0, 0, 0,
+      0x06, 0,    0,    0,    'h',  'e',  'a', 'l', 't', 'h', 0x05, 0, 0, 0,
   };
   EXPECT_EQ(FileBytes(), expected);
 }

@@ -1,3 +1,5 @@
+#include "framework/time_format.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -5,7 +7,6 @@
 #include <string>
 
 #include "framework/hot_spot.h"
-#include "framework/time_format.h"
 
 namespace ORB_GF {
 namespace {

@@ -25,11 +25,13 @@ class BotFixture : public ::testing::Test {
   // The counting callback (argument 77), made on first use.
   ORB::Callback* Counter() {
     if (!callback_) {
-      callback_ = ORB::CreateCallback([this](intptr_t argument) {
-        ++calls_;
-        last_argument_ = argument;
-        return 0;
-      }, "done", 77);
+      callback_ = ORB::CreateCallback(
+          [this](intptr_t argument) {
+            ++calls_;
+            last_argument_ = argument;
+            return 0;
+          },
+          "done", 77);
     }
     return callback_.get();
   }

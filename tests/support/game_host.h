@@ -126,9 +126,7 @@ class ShippedHost : public GameHost {
   pugi::xml_document* GetDocument(const std::string& name) override {
     return repository_.GetXml(name);
   }
-  void ReleaseDocument(pugi::xml_document* document) override {
-    repository_.ReleaseXml(document);
-  }
+  void ReleaseDocument(pugi::xml_document* document) override { repository_.ReleaseXml(document); }
 
   int32_t archive_added = 0;  // the repository's answers to the two registrations
   int32_t process_added = 0;

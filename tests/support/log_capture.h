@@ -33,8 +33,9 @@ class LogCapture {
   // Whether some line contains the text.
   bool Has(const std::string& text) const {
     const std::vector<std::string> lines = Lines();
-    return std::any_of(lines.begin(), lines.end(),
-                       [&](const std::string& line) { return line.find(text) != std::string::npos; });
+    return std::any_of(lines.begin(), lines.end(), [&](const std::string& line) {
+      return line.find(text) != std::string::npos;
+    });
   }
   void Clear() {
     std::lock_guard<std::mutex> lock(mutex_);

@@ -33,8 +33,8 @@ inline std::unique_ptr<ORB::Renderer> MakeRecordingRenderer(
 }
 
 // Flushes the batch; the vertices the device received in its draws so far.
-inline std::vector<ORB::platform::GpuVertex> DrawnVertices(ORB::Renderer& renderer,
-                                                           const ORB::platform::FakeGpuDevice& device) {
+inline std::vector<ORB::platform::GpuVertex> DrawnVertices(
+    ORB::Renderer& renderer, const ORB::platform::FakeGpuDevice& device) {
   renderer.Flush();
   std::vector<ORB::platform::GpuVertex> out;
   for (const auto& draw : device.Draws()) {

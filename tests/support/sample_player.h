@@ -24,7 +24,8 @@ inline constexpr const char* kSamplePlayerXml =
     "<health increment='false' count='5' countdown='0' time_refill_heart='600'/>"
     "</player>";
 
-inline std::unique_ptr<game::GG_PLAYER> SamplePlayer(bool in_app, const std::wstring& name = L"Al") {
+inline std::unique_ptr<game::GG_PLAYER> SamplePlayer(bool in_app,
+                                                     const std::wstring& name = L"Al") {
   pugi::xml_document document;
   document.load_string(kSamplePlayerXml);
   auto player = std::make_unique<game::GG_PLAYER>();

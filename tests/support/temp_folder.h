@@ -34,8 +34,8 @@ class TempFolder {
  public:
   TempFolder() {
     const char* base = std::getenv("TMPDIR");
-    std::string pattern = std::string(base != nullptr && base[0] != '\0' ? base : "/tmp") +
-                          "/nonogram-test-XXXXXX";
+    std::string pattern =
+        std::string(base != nullptr && base[0] != '\0' ? base : "/tmp") + "/nonogram-test-XXXXXX";
     if (::mkdtemp(pattern.data()) != nullptr) path_ = pattern;
   }
   ~TempFolder() {
@@ -63,7 +63,9 @@ class TempFolder {
     return std::string(std::istreambuf_iterator<char>(in), {});
   }
   // Both make the file's folders first.
-  void Write(const std::string& name, const std::string& text) const { WriteText(File(name), text); }
+  void Write(const std::string& name, const std::string& text) const {
+    WriteText(File(name), text);
+  }
   void Write(const std::string& name, const Bytes& bytes) const {
     WriteText(File(name), std::string(bytes.begin(), bytes.end()));
   }

@@ -46,8 +46,7 @@ class ScopedEnvironment {
 class TempHome {
  public:
   TempHome()
-      : home_("HOME", folder_.Path()),
-        data_("XDG_DATA_HOME", folder_.Path() + "/.local/share") {}
+      : home_("HOME", folder_.Path()), data_("XDG_DATA_HOME", folder_.Path() + "/.local/share") {}
 
   const TempFolder& Folder() const { return folder_; }
   // The application-data folder the engine finds under this home, without a

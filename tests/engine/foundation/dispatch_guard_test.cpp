@@ -98,28 +98,42 @@ TEST(DispatchGuardTest, MutationsDuringAPass) {
     Log expected;
     std::vector<std::string> left;  // the list afterwards (when it still exists)
   } cases[] = {
-      {"delete self", [](Roster*& r, Log&) { r->Remove("b"); },
-       {"a", "a done", "b", "b done", "~b", "c", "c done"}, {"a", "c"}},
-      {"delete next", [](Roster*& r, Log&) { r->Remove("c"); },
-       {"a", "a done", "b", "~c", "b done"}, {"a", "b"}},
-      {"delete the one before", [](Roster*& r, Log&) { r->Remove("a"); },
-       {"a", "a done", "b", "~a", "b done", "c", "c done"}, {"b", "c"}},
-      {"add", [](Roster*& r, Log&) { r->Add("d"); },
-       {"a", "a done", "b", "b done", "c", "c done", "d", "d done"}, {"a", "b", "c", "d"}},
-      {"clear", [](Roster*& r, Log&) { r->Clear(); },
-       {"a", "a done", "b", "~a", "~c", "b done", "~b"}, {}},
-      {"clear and add", [](Roster*& r, Log&) {
+      {"delete self",
+       [](Roster*& r, Log&) { r->Remove("b"); },
+       {"a", "a done", "b", "b done", "~b", "c", "c done"},
+       {"a", "c"}},
+      {"delete next",
+       [](Roster*& r, Log&) { r->Remove("c"); },
+       {"a", "a done", "b", "~c", "b done"},
+       {"a", "b"}},
+      {"delete the one before",
+       [](Roster*& r, Log&) { r->Remove("a"); },
+       {"a", "a done", "b", "~a", "b done", "c", "c done"},
+       {"b", "c"}},
+      {"add",
+       [](Roster*& r, Log&) { r->Add("d"); },
+       {"a", "a done", "b", "b done", "c", "c done", "d", "d done"},
+       {"a", "b", "c", "d"}},
+      {"clear",
+       [](Roster*& r, Log&) { r->Clear(); },
+       {"a", "a done", "b", "~a", "~c", "b done", "~b"},
+       {}},
+      {"clear and add",
+       [](Roster*& r, Log&) {
          r->Clear();
          r->Add("fresh");
        },
        // The new item sits before the pass's place: its turn is the next pass.
-       {"a", "a done", "b", "~a", "~c", "b done", "~b"}, {"fresh"}},
-      {"destroy the list", [](Roster*& r, Log& log) {
+       {"a", "a done", "b", "~a", "~c", "b done", "~b"},
+       {"fresh"}},
+      {"destroy the list",
+       [](Roster*& r, Log& log) {
          delete r;
          r = nullptr;
          log.push_back("list gone");
        },
-       {"a", "a done", "b", "~a", "~c", "list gone", "b done", "~b"}, {}},
+       {"a", "a done", "b", "~a", "~c", "list gone", "b done", "~b"},
+       {}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -182,8 +196,8 @@ TEST(DispatchGuardTest, OwnedListDestroyedDuringItsPass) {
   list->Add(new Logged(log, "killer", [&] { delete list; }));
   list->Add(new Logged(log, "last"));
   list->UpdateAndErase();
-  EXPECT_EQ(log, (Log{"first", "first done", "killer", "~first", "~last", "killer done",
-                      "~killer"}));
+  EXPECT_EQ(log,
+            (Log{"first", "first done", "killer", "~first", "~last", "killer done", "~killer"}));
 }
 
 }  // namespace

@@ -1,10 +1,11 @@
+#include "engine/foundation/input_state.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "engine/foundation/hooks.h"
-#include "engine/foundation/input_state.h"
 #include "engine/foundation/key_text.h"
 #include "engine/platform/key_codes.h"
 
@@ -154,11 +155,9 @@ TEST(KeyToTextTest, LayoutTable) {
     const wchar_t* expected;
   };
   const Case cases[] = {
-      {kKeyA, false, L"a"},          {kKeyA, true, L"A"},
-      {kKey0 + 2, true, L"@"},       {kKey0 + 9, false, L"9"},
-      {kKeyNumpad0 + 5, true, L"5"}, {kKeyOemMinus, true, L"_"},
-      {kKeyOemQuote, true, L"\""},   {kKeySpace, false, L" "},
-      {kKeyOemSlash, false, L"/"},
+      {kKeyA, false, L"a"},        {kKeyA, true, L"A"},           {kKey0 + 2, true, L"@"},
+      {kKey0 + 9, false, L"9"},    {kKeyNumpad0 + 5, true, L"5"}, {kKeyOemMinus, true, L"_"},
+      {kKeyOemQuote, true, L"\""}, {kKeySpace, false, L" "},      {kKeyOemSlash, false, L"/"},
   };
   for (const Case& c : cases) {
     states[kKeyShift] = c.shift ? 3 : 0;
@@ -167,7 +166,8 @@ TEST(KeyToTextTest, LayoutTable) {
   }
   EXPECT_EQ(KeyToText(kKeyF1, states, text, 6), kResultFailed);
   EXPECT_EQ(text[0], 0);
-  EXPECT_EQ(KeyToText(kKeyA, states, text, 1), kResultBadArgument) << "no room for a character and its end";
+  EXPECT_EQ(KeyToText(kKeyA, states, text, 1), kResultBadArgument)
+      << "no room for a character and its end";
   EXPECT_EQ(KeyToText(300, states, text, 6), kResultBadArgument);
 }
 

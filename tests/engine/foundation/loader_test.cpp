@@ -1,10 +1,11 @@
+#include "engine/foundation/loader.h"
+
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <thread>
 #include <vector>
 
-#include "engine/foundation/loader.h"
 #include "engine/foundation/thread.h"
 
 namespace ORB {

@@ -41,14 +41,16 @@ uint32_t OggCrc(const uint8_t* data, size_t size) {
   uint32_t crc = 0;
   for (size_t i = 0; i < size; ++i) {
     crc ^= uint32_t{data[i]} << 24;
-    for (int bit = 0; bit < 8; ++bit) crc = (crc & 0x80000000u) ? (crc << 1) ^ 0x04C11DB7u : crc << 1;
+    for (int bit = 0; bit < 8; ++bit)
+      crc = (crc & 0x80000000u) ? (crc << 1) ^ 0x04C11DB7u : crc << 1;
   }
   return crc;
 }
 
 // Rewrites a page's granule position (its PCM end) and its checksum.
 void SetGranule(std::vector<uint8_t>& bytes, const Page& page, int64_t granule) {
-  for (int i = 0; i < 8; ++i) bytes[page.offset + 6 + i] = static_cast<uint8_t>(uint64_t(granule) >> (8 * i));
+  for (int i = 0; i < 8; ++i)
+    bytes[page.offset + 6 + i] = static_cast<uint8_t>(uint64_t(granule) >> (8 * i));
   std::memset(&bytes[page.offset + 22], 0, 4);
   const uint32_t crc = OggCrc(&bytes[page.offset], page.size);
   for (int i = 0; i < 4; ++i) bytes[page.offset + 22 + i] = static_cast<uint8_t>(crc >> (8 * i));
@@ -61,7 +63,8 @@ TEST(SoundSystemNoDevice, EveryCallWorksAndNothingSounds) {
   EXPECT_FALSE(system.HasContext());
 
   const std::vector<uint8_t> bytes = ReadFixture("tone_stereo.ogg");
-  OC_SOUND* streamed = system.LoadSound(bytes.data(), static_cast<uint32_t>(bytes.size()), 2, false);
+  OC_SOUND* streamed =
+      system.LoadSound(bytes.data(), static_cast<uint32_t>(bytes.size()), 2, false);
   OC_SOUND* whole = system.LoadSound(bytes, 3, true, "tone");
   ASSERT_NE(streamed, nullptr);
   ASSERT_NE(whole, nullptr);
@@ -180,7 +183,8 @@ TEST(SoundSystemDecoding, DecodingGoesOnAfterAHoleInTheData) {
       EXPECT_LT(decoded, intact_bytes);
       const int64_t granule_before = [&] {
         int64_t g = 0;
-        for (int i = 0; i < 8; ++i) g |= int64_t{bytes[pages[pages.size() - 3].offset + 6 + i]} << (8 * i);
+        for (int i = 0; i < 8; ++i)
+          g |= int64_t{bytes[pages[pages.size() - 3].offset + 6 + i]} << (8 * i);
         return g;
       }();
       EXPECT_GT(decoded, granule_before * 4);
@@ -242,7 +246,8 @@ TEST(SoundSystemAudioThread, AStreamedSoundPlaysOutOnTheAudioThread) {
   EXPECT_TRUE(sound->IsPlaying());
   // A bound, not a timing: the sounds last 0.2 s and 0.25 s.
   bool delayed_started = false;
-  for (int i = 0; i < 500 && (delayed->GetDelay() > 0.0f || OC_SOUND::GetLiveSourceCount() > 0); ++i) {
+  for (int i = 0; i < 500 && (delayed->GetDelay() > 0.0f || OC_SOUND::GetLiveSourceCount() > 0);
+       ++i) {
     delayed_started = delayed_started || delayed->IsPlaying() || delayed->GetSource() != 0;
     ORB::platform::SleepMs(10);
   }

@@ -64,9 +64,9 @@ TEST_F(SoundPlayback, StreamedSoundIsAudibleAtOnceAndPlaysToItsEnd) {
   const long last = LastAudibleFrame(out);
   EXPECT_GE(last, LoopbackRig::kRate - 2 * LoopbackRig::kBlockFrames);
   EXPECT_LE(last, LoopbackRig::kRate + 2 * LoopbackRig::kBlockFrames);
-  EXPECT_GE(Peak(out, LoopbackRig::kRate - 5 * LoopbackRig::kBlockFrames,
-                 3 * LoopbackRig::kBlockFrames),
-            kAudible);
+  EXPECT_GE(
+      Peak(out, LoopbackRig::kRate - 5 * LoopbackRig::kBlockFrames, 3 * LoopbackRig::kBlockFrames),
+      kAudible);
   // Stopped, with the source handed back, soon after the tail.
   EXPECT_LE(blocks, 103);
   EXPECT_EQ(sound->GetSource(), 0u);
@@ -235,7 +235,8 @@ TEST_F(SoundPlayback, GainReachesTheSourceNowAndLater) {
   sound->SetGain(0.25f);
   sound->Play();
   EXPECT_FLOAT_EQ(sound->GetSourceGain(), 0.25f);
-  const int quiet = Peak(rig_.Run(10), 2 * LoopbackRig::kBlockFrames, 8 * LoopbackRig::kBlockFrames);
+  const int quiet =
+      Peak(rig_.Run(10), 2 * LoopbackRig::kBlockFrames, 8 * LoopbackRig::kBlockFrames);
   sound->SetGain(1.0f);
   EXPECT_FLOAT_EQ(sound->GetSourceGain(), 1.0f);
   const int loud = Peak(rig_.Run(10), 2 * LoopbackRig::kBlockFrames, 8 * LoopbackRig::kBlockFrames);

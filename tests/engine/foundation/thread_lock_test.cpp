@@ -44,9 +44,9 @@ TEST(LockTest, GuardsACounterAcrossThreads) {
 }
 
 TEST(ThreadTest, ReturnValueBecomesTheExitCode) {
-  auto record = StartThread([](intptr_t argument, const ThreadRecord&) {
-    return static_cast<int32_t>(argument * 2);
-  }, 21);
+  auto record = StartThread(
+      [](intptr_t argument, const ThreadRecord&) { return static_cast<int32_t>(argument * 2); },
+      21);
   record->Join();
   EXPECT_FALSE(record->Running());
   EXPECT_EQ(GetExitCode(record.get()), 42);

@@ -39,9 +39,8 @@ class AppearanceBots : public test_support::BotFixture {
   static ::testing::AssertionResult AllVertices(const OC_MESH& mesh, uint32_t argb) {
     for (int32_t i = 0; i < mesh.VertexCount(); ++i) {
       if (mesh.GetVertexColor(i) != argb) {
-        return ::testing::AssertionFailure()
-               << "vertex " << i << " holds " << std::hex << mesh.GetVertexColor(i)
-               << " instead of " << argb;
+        return ::testing::AssertionFailure() << "vertex " << i << " holds " << std::hex
+                                             << mesh.GetVertexColor(i) << " instead of " << argb;
       }
     }
     return ::testing::AssertionSuccess();
@@ -163,7 +162,7 @@ TEST_F(AppearanceBots, PulseJumpsBetweenSeededValuesInBurstsThenEndsOpaque) {
     bool pausing;
   } rows[] = {
       {1, 255, false}, {2, 255, false},  // the first phase keeps the quad's alpha
-      {3, v1, false},  {4, v1, false},  {5, v2, false}, {6, v2, false},
+      {3, v1, false},  {4, v1, false},  {5, v2, false},  {6, v2, false},
       {7, v2, true},   {8, v2, false},  // the pause
       {9, v3, false},  {10, v3, false}, {11, v4, false}, {12, v4, false},
   };
@@ -239,11 +238,11 @@ TEST_F(AppearanceBots, LazyBlinkerFadesOutHoldsFadesInAndStopsAfterItsSwitches) 
     int tick;
     uint32_t alpha;
   } rows[] = {
-      {1, 255}, {2, 191}, {3, 128}, {4, 0},  // fading out; the last frame ends on 0
-      {5, 0},   {6, 0},                      // holding
-      {7, 0},                                // the switch: turns to fade in
-      {8, 0},   {9, 64},  {10, 128}, {11, 255},
-      {12, 255}, {13, 255}, {14, 255},       // hold, then the last switch is used
+      {1, 255},  {2, 191},  {3, 128},  {4, 0},  // fading out; the last frame ends on 0
+      {5, 0},    {6, 0},                        // holding
+      {7, 0},                                   // the switch: turns to fade in
+      {8, 0},    {9, 64},   {10, 128}, {11, 255},
+      {12, 255}, {13, 255}, {14, 255},  // hold, then the last switch is used
       {15, 255}, {16, 255},
   };
   for (const auto& row : rows) {
@@ -292,12 +291,11 @@ TEST_F(AppearanceBots, BlobGrowsWobblesAndLoops) {
     int tick;
     float scale;
   } rows[] = {
-      {1, 0.0f},                   // the pause
-      {2, 0.0f}, {3, 0.5f},        // growing at twice the pace of the duration
-      {4, 1.0f},                   // the end is reached
-      {5, wobble(0.75f)}, {6, wobble(1.0f)},
-      {7, 0.0f},                   // past the duration: the loop starts again
-      {8, 0.0f}, {9, 0.0f}, {10, 0.5f},
+      {1, 0.0f},                      // the pause
+      {2, 0.0f},          {3, 0.5f},  // growing at twice the pace of the duration
+      {4, 1.0f},                      // the end is reached
+      {5, wobble(0.75f)}, {6, wobble(1.0f)}, {7, 0.0f},  // past the duration: the loop starts again
+      {8, 0.0f},          {9, 0.0f},         {10, 0.5f},
   };
   for (const auto& row : rows) {
     EXPECT_EQ(Tick(bot), kResultNone) << "tick " << row.tick;

@@ -1,3 +1,5 @@
+#include "engine/scene/bot_list.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -8,7 +10,6 @@
 #include "engine/foundation/callback.h"
 #include "engine/foundation/timer.h"
 #include "engine/scene/bot_base.h"
-#include "engine/scene/bot_list.h"
 
 namespace ORB {
 namespace {

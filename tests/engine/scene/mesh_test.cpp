@@ -165,7 +165,7 @@ TEST_F(MeshTest, PixelAndFittedCoordinates) {
 TEST_F(MeshTest, AnchorsAndTransformSetters) {
   OC_MESH mesh(texture_, nullptr);
   mesh.SetSize(100.0f, 40.0f);
-  const float expected[9][2] = {{0, 0},  {50, 0},  {100, 0},  {0, 20}, {50, 20},
+  const float expected[9][2] = {{0, 0},    {50, 0}, {100, 0}, {0, 20},  {50, 20},
                                 {100, 20}, {0, 40}, {50, 40}, {100, 40}};
   for (int a = 0; a < 9; ++a) {
     mesh.SetAnchor(a, 1.0f, 2.0f);
@@ -280,7 +280,7 @@ TEST_F(MeshTest, Colours) {
   const struct {
     float alpha;
     uint32_t word;
-  } cases[] = {{0.5f, 0x7F102030u}, {1.0f, 0xFF102030u}, {7.0f, 0xFF102030u},
+  } cases[] = {{0.5f, 0x7F102030u}, {1.0f, 0xFF102030u},  {7.0f, 0xFF102030u},
                {0.0f, 0x00102030u}, {-0.5f, 0x00102030u}, {-1e30f, 0x00102030u}};
   for (const auto& c : cases) {
     mesh.SetVertexColor(0x80102030u);

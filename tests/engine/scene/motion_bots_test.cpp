@@ -60,7 +60,7 @@ TEST_F(MotionBots, MoveWithDelayTakesTheStartWhenTheDelayRunsOut) {
   OC_BOT_MOVE bot(&t, 0.5f, 0.0f, 10.0f, 0.0f, 0.0f, 0.5f);
   t.position.x = 2.0f;
   EXPECT_EQ(Tick(bot), 0);
-  t.position.x = 6.0f;  // moved by someone else while the bot waits
+  t.position.x = 6.0f;      // moved by someone else while the bot waits
   EXPECT_EQ(Tick(bot), 0);  // the delay runs out: start taken, no move
   EXPECT_EQ(t.position.x, 6.0f);
   EXPECT_EQ(bot.Start().x, 6.0f);

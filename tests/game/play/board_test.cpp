@@ -63,7 +63,7 @@ const std::vector<std::string> kSix = {
 
 TEST_F(BoardTest, TellsItsOwnerOfEveryOpenedCellAndEachLine) {
   Build(kSix);
-  board_.ApplyClick(0, 0, 0, 2, true);  // "#.#": right, wrong, right
+  board_.ApplyClick(0, 0, 0, 2, true);   // "#.#": right, wrong, right
   board_.ApplyClick(1, 1, 1, 0, false);  // "..": crossed from the right
   EXPECT_EQ(events_.calls,
             (std::vector<std::string>{"right 0,0", "sound fulltileclick", "wrong 0,1", "right 0,2",
@@ -111,11 +111,13 @@ TEST_F(BoardTest, SelectionFollowsTheLargerDistance) {
   // Backwards, in the order from the start.
   EXPECT_EQ(Places(board_.CollectSelection(1, 3, 1, 0)),
             (std::vector<std::pair<int, int>>{{1, 3}, {1, 2}, {1, 1}, {1, 0}}));
-  EXPECT_EQ(Places(board_.CollectSelection(4, 4, 4, 4)), (std::vector<std::pair<int, int>>{{4, 4}}));
+  EXPECT_EQ(Places(board_.CollectSelection(4, 4, 4, 4)),
+            (std::vector<std::pair<int, int>>{{4, 4}}));
   // Cells outside the grid are left out.
   EXPECT_EQ(Places(board_.CollectSelection(0, 4, 0, 9)),
             (std::vector<std::pair<int, int>>{{0, 4}, {0, 5}}));
-  EXPECT_EQ(Places(board_.CollectSelection(1, -3, 1, 0)), (std::vector<std::pair<int, int>>{{1, 0}}));
+  EXPECT_EQ(Places(board_.CollectSelection(1, -3, 1, 0)),
+            (std::vector<std::pair<int, int>>{{1, 0}}));
   EXPECT_TRUE(board_.CollectSelection(9, 0, 9, 5).empty());
   EXPECT_TRUE(board_.CollectSelection(0, 0x7FFFFFF0, 0, 0x7FFFFFFF).empty());
 }

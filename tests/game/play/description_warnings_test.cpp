@@ -96,8 +96,8 @@ TEST(DescriptionWarnings, EachReaderLogsWhatItSkips) {
        [] {
          ORB::OC_STORE store;
          EXPECT_TRUE(store.LoadProducts(
-             Parse("<products><product name='pack_2' type='N'/></products>").child("products"),
-             "", nullptr));
+             Parse("<products><product name='pack_2' type='N'/></products>").child("products"), "",
+             nullptr));
        },
        "store: warning: a product without \"name\", \"product_id\" or \"type\" is skipped"},
       {"ad placements",

@@ -31,9 +31,7 @@ class GameplayTest : public ::testing::Test {
   }
   void TearDown() override { ORB::FrameDelta().store(0.0f); }
 
-  void LoadLevel() {
-    ASSERT_TRUE(gameplay_.Load(kLevelName)) << gameplay_.LastError();
-  }
+  void LoadLevel() { ASSERT_TRUE(gameplay_.Load(kLevelName)) << gameplay_.LastError(); }
 
   // Moves the pointer to the centre of a cell, or by an offset from it.
   void MoveTo(int row, int col, float dx = 0.0f, float dy = 0.0f) {

@@ -2,11 +2,12 @@
 // solve it with scripted presses, drags and releases in game coordinates
 // (the solution read from the level file), and check that the whole picture
 // is open, every clue number is crossed and no error was counted.
+#include "main_road.h"
+
 #include <gtest/gtest.h>
 
 #include "engine/foundation/timer.h"
 #include "game/play/gameplay.h"
-#include "main_road.h"
 #include "support/game_host.h"
 
 namespace game {

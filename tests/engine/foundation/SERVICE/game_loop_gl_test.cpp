@@ -8,9 +8,9 @@
 #include "engine/foundation/hooks.h"
 #include "engine/foundation/platform_functions.h"
 #include "engine/foundation/renderer.h"
-#include "support/temp_folder.h"
 #include "engine/platform/message_box.h"
 #include "engine/platform/sdl_event_injector.h"
+#include "support/temp_folder.h"
 
 namespace ORB {
 namespace {
