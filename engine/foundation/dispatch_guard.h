@@ -35,6 +35,7 @@
 //
 // Main thread only, like everything it guards.
 #include <algorithm>
+#include <cstddef>
 #include <memory>
 #include <type_traits>
 #include <vector>
@@ -64,15 +65,18 @@ class DispatchGuard {
     // The state outlives the guard when the call destroys the owner.
     const std::shared_ptr<State> state = state_;
     if (state->running.empty()) state->freed.clear();
+    const size_t mark = state->freed.size();
     state->running.push_back(item);
     Outcome<std::invoke_result_t<Fn&>> out;
     try {
       out.result = fn();
     } catch (...) {
       state->EndCall(item);
+      state->last_call_mark = mark;
       throw;
     }
     out.item_gone = state->EndCall(item);
+    state->last_call_mark = mark;
     out.owner_gone = !state->owner_alive;
     return out;
   }
@@ -94,12 +98,13 @@ class DispatchGuard {
   bool Dispatching() const { return !state_->running.empty(); }
   // A call into this item is running.
   bool Busy(const Item* item) const { return state_->Busy(item); }
-  // The item was freed during the last outermost call (nested calls
-  // included); its address may belong to a new item now. Only the address is
-  // compared.
+  // The item was freed during the call that returned last (calls nested in
+  // it included); its address may belong to a new item now. Only the address
+  // is compared.
   bool FreedInLastCall(const Item* item) const {
     const std::vector<const Item*>& freed = state_->freed;
-    return item != nullptr && std::find(freed.begin(), freed.end(), item) != freed.end();
+    const auto from = freed.begin() + static_cast<std::ptrdiff_t>(state_->last_call_mark);
+    return item != nullptr && std::find(from, freed.end(), item) != freed.end();
   }
 
  private:
@@ -108,6 +113,7 @@ class DispatchGuard {
     std::vector<Item*> running;      // innermost call last
     std::vector<Item*> doomed;       // disposed while busy
     std::vector<const Item*> freed;  // freed since the outermost call began
+    size_t last_call_mark = 0;       // where the frees of the call that returned last begin
 
     bool Busy(const Item* item) const {
       return std::find(running.begin(), running.end(), item) != running.end();

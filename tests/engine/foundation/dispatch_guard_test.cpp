@@ -173,6 +173,33 @@ TEST(DispatchGuardTest, AnItemBusyTwiceIsFreedAfterTheOuterCall) {
   EXPECT_FALSE(guard.Dispatching());
 }
 
+TEST(DispatchGuardTest, FreedInLastCallNamesOnlyThatCallsFrees) {
+  Log log;
+  DispatchGuard<Item> guard;
+  auto* outer = new Item(log, "outer");
+  auto* inner = new Item(log, "inner");
+  auto* early = new Item(log, "early");
+  auto* late = new Item(log, "late");
+  const Item* early_address = early;
+  const Item* late_address = late;
+  static_cast<void>(guard.Call(outer, [&] {
+    guard.Dispose(early);  // freed during the outer call, before the inner one
+    static_cast<void>(guard.Call(inner, [&] {
+      guard.Dispose(late);
+      return 0;
+    }));
+    EXPECT_TRUE(guard.FreedInLastCall(late_address));
+    EXPECT_FALSE(guard.FreedInLastCall(early_address)) << "not freed by the inner call";
+    return 0;
+  }));
+  EXPECT_TRUE(guard.FreedInLastCall(early_address));
+  EXPECT_TRUE(guard.FreedInLastCall(late_address));
+  EXPECT_FALSE(guard.FreedInLastCall(nullptr));
+  EXPECT_EQ(log, (Log{"~early", "~late"}));
+  delete outer;
+  delete inner;
+}
+
 // The owned list on the guard: destroyed from inside an object's update, the
 // pass ends without touching it and every object is freed exactly once.
 TEST(DispatchGuardTest, OwnedListDestroyedDuringItsPass) {
