@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "bytes.h"
+#include "read_file.h"
 
 namespace test_support {
 
@@ -54,10 +55,7 @@ class TempFolder {
   std::string operator/(const std::string& name) const { return File(name); }
 
   bool Exists(const std::string& name) const { return std::filesystem::exists(File(name)); }
-  Bytes Read(const std::string& name) const {
-    std::ifstream in(File(name), std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), {});
-  }
+  Bytes Read(const std::string& name) const { return ReadFile(File(name)); }
   std::string ReadText(const std::string& name) const {
     std::ifstream in(File(name), std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
