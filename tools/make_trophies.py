@@ -25,7 +25,6 @@ Usage: tools/make_trophies.py [--root DIR] [--out DIR]
 Python 3 standard library only (tools/drawing.py, tools/content.py).
 """
 
-import math
 import os
 import sys
 
@@ -166,23 +165,14 @@ RIM = 46             # its outer radius
 FACE = 34            # the radius of its light face
 
 
-def star_points(cx, cy, radius, inner=0.45):
-    points = []
-    for i in range(10):
-        r = radius if i % 2 == 0 else radius * inner
-        angle = -math.pi / 2 + i * math.pi / 5
-        points.append((cx + r * math.cos(angle), cy + r * math.sin(angle)))
-    return points
-
-
 def emblem_stars(canvas, count):
     layouts = {1: [(CX, CY + 1, 20)],
                2: [(CX - 13, CY + 1, 13), (CX + 13, CY + 1, 13)],
                3: [(CX - 19, CY + 5, 11), (CX, CY - 6, 12), (CX + 19, CY + 5, 11)]}
     for x, y, r in layouts[count]:
-        canvas.polygon(star_points(x, y, r), gfx.ACCENT)
-        canvas.shape(gfx.subtract(gfx.polygon_distance(star_points(x, y, r)),
-                                  gfx.polygon_distance(star_points(x, y, r - 2.5))),
+        canvas.polygon(gfx.star_points(x, y, r), gfx.ACCENT)
+        canvas.shape(gfx.subtract(gfx.polygon_distance(gfx.star_points(x, y, r)),
+                                  gfx.polygon_distance(gfx.star_points(x, y, r - 2.5))),
                      gfx.darker(gfx.ACCENT, 0.25), box=(x - r - 1, y - r - 1, x + r + 1, y + r + 1))
 
 
@@ -191,16 +181,11 @@ def emblem_coins(canvas, count):
                2: [(CX - 8, CY + 5, 14), (CX + 8, CY - 4, 14)],
                3: [(CX - 12, CY + 7, 12), (CX + 12, CY + 7, 12), (CX, CY - 8, 12)]}
     for x, y, r in layouts[count]:
-        canvas.circle(x, y, r, gfx.ACCENT)
-        canvas.ring(x, y, r, 3, gfx.darker(gfx.ACCENT, 0.3))
-        canvas.ring(x, y, r * 0.6, 2, gfx.darker(gfx.ACCENT, 0.15))
+        gfx.coin(canvas, x, y, r)
 
 
 def emblem_bulb(canvas):
-    canvas.circle(CX, CY - 6, 13, gfx.ACCENT)
-    canvas.ring(CX, CY - 6, 13, 3, gfx.INK)
-    canvas.rounded_rect(CX - 7, CY + 8, CX + 7, CY + 12, 2, gfx.INK)
-    canvas.rounded_rect(CX - 5, CY + 14, CX + 5, CY + 18, 2, gfx.INK)
+    gfx.bulb(canvas, CX, CY)
 
 
 def emblem_no_hint(canvas):
