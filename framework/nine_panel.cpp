@@ -144,9 +144,12 @@ void NinePanel::Layout() {
   }
 }
 
-void NinePanel::Draw() const {
-  for (const G_SPRITE& piece : pieces_) {
-    if (piece.IsLoaded()) piece.Draw();
+void NinePanel::Draw() {
+  for (G_SPRITE& piece : pieces_) {
+    if (!piece.IsLoaded()) continue;
+    // Unturned and unscaled, texel for pixel; otherwise filtered.
+    piece.UpdateFilter();
+    piece.Draw();
   }
 }
 

@@ -65,8 +65,10 @@ class NinePanel {
   void SetPosition(float x, float y) { transform_.SetPosition(x, y, 0.0f); }
   ORB::OS_TRANSFORM3& GetTransform() { return transform_; }
 
-  // Every loaded piece, in the order of Piece.
-  void Draw() const;
+  // Every loaded piece, in the order of Piece: texel for pixel while the
+  // panel is neither turned nor scaled (sharp at whole-pixel positions),
+  // filtered otherwise.
+  void Draw();
 
   const G_SPRITE& GetPiece(Piece piece) const { return pieces_[piece]; }
 

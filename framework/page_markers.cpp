@@ -50,6 +50,9 @@ void PageMarkers::Draw() {
   if (count_ < 2 || !dot_.IsLoaded()) return;
   const ORB::OS_TRANSFORM3 world = transform_.GetWorld();
   const float left = world.position.x - dot_width_ * static_cast<float>(count_ / 2);
+  dot_.GetTransform()->SetScale(1.0f, 1.0f, 1.0f);
+  dot_.GetTransform()->SetAngle(0.0f);
+  dot_.UpdateFilter();  // unturned and unscaled: texel for pixel
   for (uint32_t i = 0; i < count_; ++i) {
     dot_.SetGridFrame(2, 1, i == current_ ? 0 : 1);
     dot_.DrawAt(left + dot_width_ * static_cast<float>(i), world.position.y, 0.0f, 1.0f, 1.0f);
