@@ -26,7 +26,7 @@ import os
 import sys
 
 import drawing as gfx
-from content import arguments, write_bytes, xml_text
+from content import arguments, table_rows, write_bytes, xml_text
 from make_strings import read_sources as read_strings
 
 STORE = "data/share/main/other/store.xml"
@@ -55,27 +55,20 @@ def whole(text, where, what):
 
 
 def read_offers(root):
-    path = os.path.join(root, "tools", "shop.txt")
     template, offers = {}, []
-    with open(path, encoding="utf-8") as source:
-        for number, raw in enumerate(source, 1):
-            line = raw.split("#", 1)[0].strip()
-            if not line:
-                continue
-            where = "tools/shop.txt:%d" % number
-            columns = line.split()
-            if columns[0] == "template":
-                if len(columns) != 3:
-                    raise ValueError("%s: template name count" % where)
-                template[columns[1]] = whole(columns[2], where, "template count")
-                continue
-            if len(columns) != 4:
-                raise ValueError("%s: four columns: name value price picture" % where)
-            name, value, price, picture = columns
-            if picture not in PICTURES:
-                raise ValueError("%s: unknown picture %r" % (where, picture))
-            value = None if value == ENDLESS else whole(value, where, "value")
-            offers.append(Offer(name, value, whole(price, where, "price"), picture))
+    for where, columns in table_rows(root, "tools/shop.txt"):
+        if columns[0] == "template":
+            if len(columns) != 3:
+                raise ValueError("%s: template name count" % where)
+            template[columns[1]] = whole(columns[2], where, "template count")
+            continue
+        if len(columns) != 4:
+            raise ValueError("%s: four columns: name value price picture" % where)
+        name, value, price, picture = columns
+        if picture not in PICTURES:
+            raise ValueError("%s: unknown picture %r" % (where, picture))
+        value = None if value == ENDLESS else whole(value, where, "value")
+        offers.append(Offer(name, value, whole(price, where, "price"), picture))
     check_ladders(offers, template)
     return offers
 

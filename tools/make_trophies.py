@@ -29,7 +29,7 @@ import os
 import sys
 
 import drawing as gfx
-from content import arguments, shipped_packs, write_bytes, xml_text
+from content import arguments, shipped_packs, table_rows, write_bytes, xml_text
 from make_levels import COINS_PER_CELL, MAX_HINTS, read_sources as read_levels
 
 TROPHIES = "data/share/main/other/trophies.xml"
@@ -77,37 +77,30 @@ def parse_target(kind, text, where):
 
 def read_trophies(root, levels):
     packs = shipped_packs(root)
-    path = os.path.join(root, "tools", "trophies.txt")
     trophies = []
-    with open(path, encoding="utf-8") as source:
-        for number, raw in enumerate(source, 1):
-            line = raw.split("#", 1)[0].strip()
-            if not line:
-                continue
-            where = "tools/trophies.txt:%d" % number
-            columns = line.split()
-            if len(columns) != 7:
-                raise ValueError("%s: seven columns: name value type op target bonus picture" % where)
-            name, value, kind, operator, target, bonus, picture = columns
-            if VALUES.get(value) is None:
-                raise ValueError("%s: unknown value %r" % (where, value))
-            if kind != VALUES[value]:
-                raise ValueError("%s: %s is a %s" % (where, value, VALUES[value]))
-            if operator not in OPERATORS:
-                raise ValueError("%s: unknown operator %r" % (where, operator))
-            if picture not in EMBLEMS:
-                raise ValueError("%s: unknown picture %r" % (where, picture))
-            target = parse_target(kind, target.replace("{levels}", str(len(levels))), where)
-            try:
-                bonus = int(bonus)
-            except ValueError:
-                raise ValueError("%s: the bonus is a whole number" % where) from None
-            if "{pack}" in name:
-                for pack, _ in packs:
-                    trophies.append(Trophy(name.replace("{pack}", str(pack)), value, kind, operator,
-                                           target, bonus, picture, pack))
-            else:
-                trophies.append(Trophy(name, value, kind, operator, target, bonus, picture))
+    for where, columns in table_rows(root, "tools/trophies.txt"):
+        if len(columns) != 7:
+            raise ValueError("%s: seven columns: name value type op target bonus picture" % where)
+        name, value, kind, operator, target, bonus, picture = columns
+        if VALUES.get(value) is None:
+            raise ValueError("%s: unknown value %r" % (where, value))
+        if kind != VALUES[value]:
+            raise ValueError("%s: %s is a %s" % (where, value, VALUES[value]))
+        if operator not in OPERATORS:
+            raise ValueError("%s: unknown operator %r" % (where, operator))
+        if picture not in EMBLEMS:
+            raise ValueError("%s: unknown picture %r" % (where, picture))
+        target = parse_target(kind, target.replace("{levels}", str(len(levels))), where)
+        try:
+            bonus = int(bonus)
+        except ValueError:
+            raise ValueError("%s: the bonus is a whole number" % where) from None
+        if "{pack}" in name:
+            for pack, _ in packs:
+                trophies.append(Trophy(name.replace("{pack}", str(pack)), value, kind, operator,
+                                       target, bonus, picture, pack))
+        else:
+            trophies.append(Trophy(name, value, kind, operator, target, bonus, picture))
     names = [t.name for t in trophies]
     for name in names:
         if names.count(name) > 1:
