@@ -43,7 +43,8 @@ class MainRoad {
   }
 
   // A press on the first cell, a drag through every cell to the last, a
-  // release; then frames until the cells have shown.
+  // release; then frames until the cells have shown (each cell shows one
+  // open delay step after the one before: a long line needs more frames).
   void Stroke(int32_t row0, int32_t col0, int32_t row1, int32_t col1, int32_t button) {
     PointAt(row0, col0);
     ASSERT_EQ(gameplay_.OnButtonDown(button), -109) << row0 << "," << col0;
@@ -55,7 +56,10 @@ class MainRoad {
     EXPECT_EQ(gameplay_.Selection().size(), static_cast<size_t>(steps + 1));
     gameplay_.OnButtonUp(button);
     input_.OnKeyUp(button);
-    for (int frame = 0; frame < 30; ++frame) gameplay_.Update();
+    const float step = gameplay_.Board().OpenDelayStep();
+    const float frame = 1.0f / 60.0f;
+    const int frames = 30 + static_cast<int>(static_cast<float>(steps) * step / frame) + 1;
+    for (int i = 0; i < frames; ++i) gameplay_.Update();
   }
 
   // Crosses the empty cells (of the first `crossColumns` columns; all by
