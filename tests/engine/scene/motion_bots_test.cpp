@@ -10,6 +10,7 @@
 #include "engine/scene/bot_list.h"
 #include "engine/scene/bot_swing.h"
 #include "engine/scene/motion_bot_factories.h"
+#include "support/bot_fixture.h"
 
 namespace ORB {
 namespace {
@@ -18,31 +19,8 @@ constexpr float kPi = 3.1415927f;
 
 // Every test runs under a set frame time (a binary fraction, so sums are
 // exact) and counts completion callbacks.
-class MotionBots : public ::testing::Test {
+class MotionBots : public test_support::BotFixture {
  protected:
-  void SetUp() override { SetDelta(0.25f); }
-  void TearDown() override { FrameDelta().store(0.0f); }
-  static void SetDelta(float seconds) { FrameDelta().store(seconds); }
-
-  static int32_t Tick(OC_BASE& bot) { return bot.Handle(kBotTick, 0, 0, 0, nullptr); }
-  // Hands the bot a callback that counts into calls_.
-  void Watch(OC_BASE& bot) {
-    callback_ = CreateCallback([this](intptr_t argument) {
-      ++calls_;
-      last_argument_ = argument;
-      return 0;
-    }, "done", 77);
-    bot.Handle(kBotTakeCallback, 0, 0, 0, callback_.get());
-  }
-  // Ticks until the bot answers kBotFinished (at most `limit` ticks); the
-  // number of ticks it took.
-  static int RunToEnd(OC_BASE& bot, int limit = 1000) {
-    for (int i = 1; i <= limit; ++i) {
-      if (Tick(bot) == kBotFinished) return i;
-    }
-    return -1;
-  }
-
   static void ExpectNear(const Vector3& actual, const Vector3& expected, float eps = 1e-4f) {
     EXPECT_NEAR(actual.x, expected.x, eps);
     EXPECT_NEAR(actual.y, expected.y, eps);
@@ -51,10 +29,6 @@ class MotionBots : public ::testing::Test {
   static bool Finite(const Vector3& v) {
     return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z);
   }
-
-  std::unique_ptr<Callback> callback_;
-  int calls_ = 0;
-  intptr_t last_argument_ = 0;
 };
 
 TEST_F(MotionBots, MoveRunsFromStartThroughMiddleToEnd) {
