@@ -11,7 +11,7 @@
 #include "engine/foundation/renderer.h"
 #include "engine/foundation/timer.h"
 #include "engine/scene/particle_system_ex.h"
-#include "recording_renderer.h"
+#include "tests/support/recording_device.h"
 
 namespace {
 
@@ -19,7 +19,7 @@ constexpr int kSystems = 16;
 constexpr float kFrameTime = 1.0f / 60.0f;
 
 void BM_ParticleSystemsFrame(benchmark::State& state) {
-  const std::unique_ptr<ORB::Renderer> owned = bench_support::MakeRecordingRenderer();
+  const std::unique_ptr<ORB::Renderer> owned = test_support::MakeRecordingRenderer(nullptr, false);
   if (!owned) {
     state.SkipWithError("no renderer");
     return;
@@ -50,7 +50,7 @@ void BM_ParticleSystemsFrame(benchmark::State& state) {
   int64_t alive = 0;
   int64_t frames = 0;
   for (auto _ : state) {
-    if (renderer.BeginFrame() != 1) {
+    if (renderer.BeginFrame() != ORB::kResultOk) {
       state.SkipWithError("the frame could not begin");
       break;
     }

@@ -13,7 +13,7 @@
 #include "engine/foundation/renderer.h"
 #include "engine/platform/gl_device.h"
 #include "engine/platform/sdl_display.h"
-#include "recording_renderer.h"
+#include "tests/support/recording_device.h"
 
 namespace {
 
@@ -51,7 +51,7 @@ void RunFrames(benchmark::State& state, ORB::Renderer& renderer,
   int64_t frames = 0;
   double seconds = 0.0;
   for (auto _ : state) {
-    if (renderer.BeginFrame() != 1) {
+    if (renderer.BeginFrame() != ORB::kResultOk) {
       state.SkipWithError("the frame could not begin");
       return;
     }
@@ -74,7 +74,8 @@ void RunFrames(benchmark::State& state, ORB::Renderer& renderer,
 }
 
 void BM_QuadsFakeDevice(benchmark::State& state) {
-  const std::unique_ptr<ORB::Renderer> renderer = bench_support::MakeRecordingRenderer();
+  const std::unique_ptr<ORB::Renderer> renderer =
+      test_support::MakeRecordingRenderer(nullptr, false);
   if (!renderer) {
     state.SkipWithError("no renderer");
     return;

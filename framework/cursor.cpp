@@ -6,6 +6,7 @@
 #include "engine/foundation/matrix4.h"
 #include "engine/foundation/renderer.h"
 #include "engine/foundation/repository_document.h"
+#include "framework/hot_spot.h"
 
 namespace ORB_GF {
 
@@ -19,7 +20,7 @@ bool gCursor::Load(const pugi::xml_node& document) {
   } else {
     sprite_->SetFile(file);
   }
-  sprite_->SetHotSpot(0, 0.0f, 0.0f);
+  sprite_->SetHotSpot(HS_UL, 0.0f, 0.0f);
   return true;
 }
 

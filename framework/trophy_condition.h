@@ -56,7 +56,7 @@ class TrophyCondition {
   // uint with a sign); an absent "name" reads as "". An unknown type reads as
   // bool (whose value is read as the XML library reads booleans), an unknown
   // operator as ">=".
-  bool Load(const pugi::xml_node& node);
+  [[nodiscard]] bool Load(const pugi::xml_node& node);
 
   // 0 when the value's name is not this condition's (compared exactly).
   // Otherwise the value, converted to the condition's type by its number (an

@@ -37,12 +37,12 @@ class TrophyList {
   // Appends every child element of the document's element "trophies" as a
   // trophy. False, leaving the list as it was, when there is no "trophies"
   // element or it holds no element.
-  bool Load(const pugi::xml_node& document);
+  [[nodiscard]] bool Load(const pugi::xml_node& document);
   // The same from the repository's document of that name (given back
   // afterwards); false when it cannot be had.
-  bool Load(ORB::OC_REPOSITORY& repository, const std::string& path);
+  [[nodiscard]] bool Load(ORB::OC_REPOSITORY& repository, const std::string& path);
   // The same through the engine's repository; false without one.
-  bool Load(const std::string& path);
+  [[nodiscard]] bool Load(const std::string& path);
 
   int32_t Count() const { return static_cast<int32_t>(records_.size()); }
   // The first trophy with exactly that name, or null.

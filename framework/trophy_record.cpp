@@ -1,5 +1,7 @@
 #include "framework/trophy_record.h"
 
+#include "engine/platform/log.h"
+
 namespace ORB_GF {
 
 void TrophyRecord::Load(const pugi::xml_node& node) {
@@ -13,7 +15,12 @@ void TrophyRecord::Load(const pugi::xml_node& node) {
        element = element.next_sibling()) {
     if (element.type() != pugi::node_element) continue;
     TrophyCondition condition;
-    if (condition.Load(element)) conditions_.push_back(std::move(condition));
+    if (condition.Load(element)) {
+      conditions_.push_back(std::move(condition));
+    } else {
+      ORB::Log(ORB::LogLevel::kWarning, "trophies",
+               "trophy \"" + name_ + "\": a condition that does not read is skipped");
+    }
   }
 }
 

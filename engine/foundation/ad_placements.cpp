@@ -1,8 +1,10 @@
 #include "engine/foundation/ad_placements.h"
 
 #include <cstring>
+#include <string>
 
 #include "engine/foundation/xml_elements.h"
+#include "engine/platform/log.h"
 
 namespace ORB {
 
@@ -20,14 +22,10 @@ int32_t ProviderCode(const char* text) {
 // The location's code by its first character; -1 when unknown.
 int32_t LocationCode(const char* text) {
   switch (text[0]) {
-    case 't':
-      return AdPlacement::TOP;
-    case 'b':
-      return AdPlacement::BOTTOM;
-    case 'f':
-      return AdPlacement::FULL;
-    default:
-      return -1;
+    case 't': return AdPlacement::TOP;
+    case 'b': return AdPlacement::BOTTOM;
+    case 'f': return AdPlacement::FULL;
+    default: return -1;
   }
 }
 
@@ -40,10 +38,19 @@ bool OC_AD_PLACEMENTS::Load(const pugi::xml_node& element) {
     const pugi::xml_attribute name = node.attribute("name");
     const pugi::xml_attribute provider = node.attribute("provider");
     const pugi::xml_attribute location = node.attribute("location");
-    if (!name || !provider || !location) continue;
+    if (!name || !provider || !location) {
+      Log(LogLevel::kWarning, "ads",
+          "a placement without \"name\", \"provider\" or \"location\" is skipped");
+      continue;
+    }
     const int32_t providerCode = ProviderCode(provider.value());
     const int32_t locationCode = LocationCode(location.value());
-    if (providerCode < 0 || locationCode < 0) continue;
+    if (providerCode < 0 || locationCode < 0) {
+      Log(LogLevel::kWarning, "ads",
+          std::string("placement \"") + name.value() + "\": unknown provider \"" +
+              provider.value() + "\" or location \"" + location.value() + "\"; skipped");
+      continue;
+    }
     auto placement = std::make_unique<AdPlacement>();
     placement->name = name.value();
     placement->provider = providerCode;

@@ -34,7 +34,7 @@ class OC_AD_PLACEMENTS {
   // other elements are skipped. Marks the registry loaded and answers true.
   // False, adding nothing, when already loaded or the element is missing or
   // has no child elements.
-  bool Load(const pugi::xml_node& element);
+  [[nodiscard]] bool Load(const pugi::xml_node& element);
 
   // Whether the placements are loaded (the same for every name).
   bool IsEnabled(const std::string& /*name*/ = std::string()) const { return loaded_ != 0; }

@@ -1,6 +1,7 @@
 #include "engine/foundation/store.h"
 
 #include "engine/foundation/xml_elements.h"
+#include "engine/platform/log.h"
 
 namespace ORB {
 
@@ -9,13 +10,10 @@ namespace {
 int32_t ProductType(const char* text) {
   switch (text[0]) {
     case 'C':
-    case 'c':
-      return StoreProduct::CONSUMABLE;
+    case 'c': return StoreProduct::CONSUMABLE;
     case 'N':
-    case 'n':
-      return StoreProduct::NON_CONSUMABLE;
-    default:
-      return StoreProduct::UNDEFINED;
+    case 'n': return StoreProduct::NON_CONSUMABLE;
+    default: return StoreProduct::UNDEFINED;
   }
 }
 
@@ -33,7 +31,11 @@ bool OC_STORE::LoadProducts(const pugi::xml_node& element, const std::string& ke
     const pugi::xml_attribute name = node.attribute("name");
     const pugi::xml_attribute id = node.attribute("product_id");
     const pugi::xml_attribute type = node.attribute("type");
-    if (!name || !id || !type) continue;
+    if (!name || !id || !type) {
+      Log(LogLevel::kWarning, "store",
+          "a product without \"name\", \"product_id\" or \"type\" is skipped");
+      continue;
+    }
     auto product = std::make_unique<StoreProduct>();
     product->name = name.value();
     product->product_id = id.value();

@@ -27,8 +27,8 @@ struct StoreProduct {
   int32_t type = UNDEFINED;
   std::string name;
   std::string product_id;
-  std::string extra;    // for the provider
-  double price = 0.0;   // for the provider
+  std::string extra;   // for the provider
+  double price = 0.0;  // for the provider
 };
 
 class OC_STORE;
@@ -78,7 +78,8 @@ class OC_STORE {
   // undefined. Then, with no provider, true; with one, the provider's Start
   // (key, window, this store), followed by its OnStarted when that answered
   // true. False for a missing element or one without child elements.
-  bool LoadProducts(const pugi::xml_node& element, const std::string& key, void* window);
+  [[nodiscard]] bool LoadProducts(const pugi::xml_node& element, const std::string& key,
+                                  void* window);
 
   // The first product with exactly that name, or null.
   StoreProduct* FindProduct(const std::string& name);

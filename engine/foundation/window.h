@@ -27,7 +27,7 @@ class Window {
 
   // Opens the window titled with the UTF-8 text at width x height and applies
   // the stored mode. False when the system could not make the window.
-  bool Create(const std::string& title);
+  [[nodiscard]] bool Create(const std::string& title);
   void Hide();
   void MessageBox(const std::string& caption, const std::string& text);
   void SetTitle(const std::string& title_utf8);

@@ -2,9 +2,10 @@
 
 #include <SDL.h>
 
-#include <cstdio>
+#include <string>
 
 #include "engine/platform/key_codes.h"
+#include "engine/platform/log.h"
 #include "engine/platform/sdl_key_map.h"
 
 namespace ORB::platform {
@@ -67,7 +68,7 @@ SdlDisplay::SdlDisplay() = default;
 bool SdlDisplay::EnsureVideo() const {
   if (video_ready_) return true;
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
-    std::fprintf(stderr, "SDL video: %s\n", SDL_GetError());
+    Log(LogLevel::kError, "sdl", std::string("video: ") + SDL_GetError());
     return false;
   }
   video_ready_ = true;
@@ -97,7 +98,7 @@ bool SdlDisplay::Open(const std::string& title_utf8, int32_t width, int32_t heig
                                width, height, flags);
   }
   if (window_ == nullptr) {
-    std::fprintf(stderr, "SDL window: %s\n", SDL_GetError());
+    Log(LogLevel::kError, "sdl", std::string("window: ") + SDL_GetError());
     return false;
   }
   return true;

@@ -9,10 +9,9 @@
 
 namespace ORB {
 
-OC_BLINK_BOT::OC_BLINK_BOT(OC_MESH* target, int32_t alpha_min, int32_t alpha_max,
-                           float phase_min, float phase_max, int32_t phases_per_burst,
-                           float pause, uint8_t keep_running, float run_time, float delay,
-                           bool jumps)
+OC_BLINK_BOT::OC_BLINK_BOT(OC_MESH* target, int32_t alpha_min, int32_t alpha_max, float phase_min,
+                           float phase_max, int32_t phases_per_burst, float pause,
+                           uint8_t keep_running, float run_time, float delay, bool jumps)
     : OC_DELAYED_BOT(delay),
       target_(target),
       alpha_min_(alpha_min),
@@ -64,9 +63,9 @@ void OC_BLINK_BOT::OnDelayTick(bool ran_out) {
 
 int32_t OC_BLINK_BOT::OnTick(float delta) {
   if (!(run_time_ > 0.0f) && keep_running_ == 0) {
-    if (phases_per_burst_ == 0) return kBotContinue;  // rests for good
+    if (phases_per_burst_ == 0) return kResultNone;  // rests for good
     WriteAlpha(255.0f);
-    return kBotFinished;
+    return kResultFinished;
   }
   if (!pausing_ && !(phase_left_ > 0.0f) && phases_per_burst_ != 0 &&
       counter_ == phases_per_burst_) {
@@ -79,32 +78,32 @@ int32_t OC_BLINK_BOT::OnTick(float delta) {
     pause_left_ -= delta;
     run_time_ -= delta;
     if (!(pause_left_ > 0.0f)) pausing_ = false;
-    return kBotContinue;
+    return kResultNone;
   }
   if (!(phase_left_ > 0.0f)) StartPhase();
   // A glide never passes the value it glides to, so a phase cut short by
   // the frame step leaves no drift for the next.
-  alpha_ = to_ >= from_ ? std::min(alpha_ + rate_ * delta, to_)
-                        : std::max(alpha_ + rate_ * delta, to_);
+  alpha_ =
+      to_ >= from_ ? std::min(alpha_ + rate_ * delta, to_) : std::max(alpha_ + rate_ * delta, to_);
   WriteAlpha(alpha_);
   run_time_ -= delta;
   phase_left_ -= delta;
-  return kBotContinue;
+  return kResultNone;
 }
 
-OC_BOT_BLINK_ANALOG::OC_BOT_BLINK_ANALOG(OC_MESH* target, int32_t alpha_min,
-                                         int32_t alpha_max, float phase_min, float phase_max,
-                                         int32_t phases_per_burst, float pause,
-                                         uint8_t keep_running, float run_time, float delay)
+OC_BOT_BLINK_ANALOG::OC_BOT_BLINK_ANALOG(OC_MESH* target, int32_t alpha_min, int32_t alpha_max,
+                                         float phase_min, float phase_max, int32_t phases_per_burst,
+                                         float pause, uint8_t keep_running, float run_time,
+                                         float delay)
     : OC_BLINK_BOT(target, alpha_min, alpha_max, phase_min, phase_max, phases_per_burst, pause,
                    keep_running, run_time, delay, false) {
   name = "bot_blink_analog";
 }
 
 OC_BOT_BLINK_PULSE::OC_BOT_BLINK_PULSE(OC_MESH* target, int32_t alpha_min, int32_t alpha_max,
-                                       float phase_min, float phase_max,
-                                       int32_t phases_per_burst, float pause,
-                                       uint8_t keep_running, float run_time, float delay)
+                                       float phase_min, float phase_max, int32_t phases_per_burst,
+                                       float pause, uint8_t keep_running, float run_time,
+                                       float delay)
     : OC_BLINK_BOT(target, alpha_min, alpha_max, phase_min, phase_max, phases_per_burst, pause,
                    keep_running, run_time, delay, true) {
   name = "bot_blink_pulse";

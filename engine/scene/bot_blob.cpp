@@ -6,9 +6,9 @@
 
 namespace ORB {
 
-OC_BOT_BLOB::OC_BOT_BLOB(OS_TRANSFORM3* target, float duration, float amplitude,
-                         float frequency, float damping, float start_scale, float end_scale,
-                         float pause, uint8_t loop)
+OC_BOT_BLOB::OC_BOT_BLOB(OS_TRANSFORM3* target, float duration, float amplitude, float frequency,
+                         float damping, float start_scale, float end_scale, float pause,
+                         uint8_t loop)
     : target_(target),
       duration_(duration),
       amplitude_(amplitude),
@@ -37,29 +37,25 @@ void OC_BOT_BLOB::Finish() {
 
 int32_t OC_BOT_BLOB::Handle(int32_t msg, float, float, float, void* data) {
   switch (msg) {
-    case kBotTick:
-      return Tick(GetFrameDelta());
-    case kBotTakeCallback:
-      completion_.Take(data);
-      return kBotContinue;
+    case kBotTick: return Tick(GetFrameDelta());
+    case kBotTakeCallback: completion_.Take(data); return kResultNone;
     case kBotFinishNow:
       if (loop_ == 0) Finish();
-      return kBotContinue;
-    default:
-      return kBotContinue;
+      return kResultNone;
+    default: return kResultNone;
   }
 }
 
 int32_t OC_BOT_BLOB::Tick(float delta) {
   if (pause_left_ > 0.0f) {
     pause_left_ -= delta;
-    return kBotContinue;
+    return kResultNone;
   }
   // A duration of 0, below or not a number has no share to work out: the
   // end scale at once, looping or not.
   if (NoTimeToRun(duration_)) {
     Finish();
-    return kBotFinished;
+    return kResultFinished;
   }
   if (elapsed_ <= duration_) {
     const float t = elapsed_ / duration_;
@@ -73,17 +69,17 @@ int32_t OC_BOT_BLOB::Tick(float delta) {
       SetScale(end_ + DampedOscillation(t, frequency_, amplitude_, damping_));
     }
     elapsed_ += delta;
-    return kBotContinue;
+    return kResultNone;
   }
   if (loop_ != 0) {
     elapsed_ = 0.0f;
     reached_ = false;
     pause_left_ = pause_;
     SetScale(start_);
-    return kBotContinue;
+    return kResultNone;
   }
   Finish();
-  return kBotFinished;
+  return kResultFinished;
 }
 
 }  // namespace ORB

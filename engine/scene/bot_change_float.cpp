@@ -34,14 +34,14 @@ int32_t OC_BOT_CHANGE_FLOAT::OnTick(float delta) {
   if (whole_at_once_ && target_ != nullptr) *target_ += change_;
   if (!(time_ > 0.0f)) {
     Finish();
-    return kBotFinished;
+    return kResultFinished;
   }
   // The last step covers only the time that was left, so the variable
   // ends on start + speed x time and not a frame beyond it.
   const float step = std::min(delta, time_);
   if (target_ != nullptr) *target_ += speed_ * step;
   time_ -= delta;
-  return kBotContinue;
+  return kResultNone;
 }
 
 }  // namespace ORB

@@ -8,7 +8,7 @@ OC_BOT_CHART_BOOST::OC_BOT_CHART_BOOST() {
 }
 
 int32_t OC_BOT_CHART_BOOST::Handle(int32_t msg, float, float, float, void*) {
-  return msg == kBotTick ? kBotFinished : kBotContinue;
+  return msg == kBotTick ? kResultFinished : kResultNone;
 }
 
 }  // namespace ORB

@@ -57,7 +57,7 @@ int32_t OC_COLOUR_FADE_BOT::OnTick(float delta) {
   // end colour at once instead of a division by it.
   if (NoTimeToRun(time_left_) || NoTimeToRun(duration_)) {
     Finish();
-    return kBotFinished;
+    return kResultFinished;
   }
   Colour now;
   now.r = Channel(start_.r, dr_, elapsed_, duration_);
@@ -67,7 +67,7 @@ int32_t OC_COLOUR_FADE_BOT::OnTick(float delta) {
   WriteColour(now);
   elapsed_ += delta;
   time_left_ -= delta;
-  return kBotContinue;
+  return kResultNone;
 }
 
 void OC_COLOUR_FADE_BOT::OnFinishNow() { Finish(); }
@@ -85,8 +85,7 @@ void OC_BOT_COLOR::WriteColour(const Colour& colour) {
   if (target_ != nullptr) target_->SetVertexColor(colour.ToUInt());
 }
 
-OC_BOT_COLOR_JS::OC_BOT_COLOR_JS(uint32_t* target, float duration, uint32_t end_argb,
-                                 float delay)
+OC_BOT_COLOR_JS::OC_BOT_COLOR_JS(uint32_t* target, float duration, uint32_t end_argb, float delay)
     : OC_COLOUR_FADE_BOT(duration, end_argb, delay), target_(target) {
   CaptureIfDue();
 }

@@ -50,29 +50,29 @@ void OC_BOT_LAZY_BLINKER::Write(const ColourF& colour) {
 }
 
 int32_t OC_BOT_LAZY_BLINKER::Handle(int32_t msg, float, float, float, void*) {
-  if (msg != kBotTick || !started_) return kBotContinue;
+  if (msg != kBotTick || !started_) return kResultNone;
   const float delta = GetFrameDelta();
   if (delay_ > 0.0f) {
     delay_ -= delta;
     if (!(delay_ > 0.0f)) Capture();
-    return kBotContinue;
+    return kResultNone;
   }
-  if (!unlimited_ && switches_left_ <= 0) return kBotContinue;
+  if (!unlimited_ && switches_left_ <= 0) return kResultNone;
   if (fade_left_ > 0.0f) {
     Write(from_ + difference_ * ((fade_time_ - fade_left_) / fade_time_));
     fade_left_ -= delta;
     // The fade's last frame shows its end colour, not one a step short.
     if (!(fade_left_ > 0.0f)) Write(to_);
-    return kBotContinue;
+    return kResultNone;
   }
   if (hold_left_ > 0.0f) {
     hold_left_ -= delta;
-    return kBotContinue;
+    return kResultNone;
   }
   direction_ = direction_ != 0 ? 0 : 1;
-  if (!unlimited_ && --switches_left_ <= 0) return kBotContinue;  // done for good
+  if (!unlimited_ && --switches_left_ <= 0) return kResultNone;  // done for good
   Capture();
-  return kBotContinue;
+  return kResultNone;
 }
 
 }  // namespace ORB

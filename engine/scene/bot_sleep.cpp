@@ -20,17 +20,12 @@ int32_t OC_BOT_SLEEP::Handle(int32_t msg, float, float, float, void* data) {
   switch (msg) {
     case kBotTick:
       time_ -= GetFrameDelta();
-      if (time_ > 0.0f) return kBotContinue;
+      if (time_ > 0.0f) return kResultNone;
       Finish();
-      return kBotFinished;
-    case kBotTakeCallback:
-      completion_.Take(data);
-      return kBotContinue;
-    case kBotFinishNow:
-      Finish();
-      return kBotContinue;
-    default:
-      return kBotContinue;
+      return kResultFinished;
+    case kBotTakeCallback: completion_.Take(data); return kResultNone;
+    case kBotFinishNow: Finish(); return kResultNone;
+    default: return kResultNone;
   }
 }
 

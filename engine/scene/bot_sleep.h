@@ -53,14 +53,14 @@ class OT_BOT_SLEEP : public OC_BASE {
   int32_t Handle(int32_t msg, float, float, float, void* data) override {
     if (msg == kBotTakeCallback) {
       completion_.Take(data);
-      return kBotContinue;
+      return kResultNone;
     }
-    if (msg != kBotTick) return kBotContinue;
+    if (msg != kBotTick) return kResultNone;
     delay_ -= GetFrameDelta();
-    if (delay_ > 0.0f) return kBotContinue;
+    if (delay_ > 0.0f) return kResultNone;
     if (target_ != nullptr) *target_ = value_;
     completion_.Fire();
-    return kBotFinished;
+    return kResultFinished;
   }
 
   float DelayLeft() const { return delay_; }

@@ -5,6 +5,7 @@
 
 #include "engine/foundation/matrix4.h"
 #include "engine/foundation/renderer.h"
+#include "engine/foundation/result_codes.h"
 #include "engine/foundation/timer.h"
 #include "engine/scene/random_source.h"
 
@@ -270,10 +271,10 @@ void OC_PARTICLE_SYSTEM::Update() {
 
 int32_t OC_PARTICLE_SYSTEM::Draw() const {
   Renderer* renderer = Renderer::Current();
-  if (renderer == nullptr) return -1;
+  if (renderer == nullptr) return kResultFailed;
   renderer->SetWorld(transform_ != nullptr ? Matrix4::FromTransform(transform_->GetWorld())
                                            : Matrix4::Identity());
-  if (live_ == nullptr) return -1;
+  if (live_ == nullptr) return kResultFailed;
   return renderer->DrawPointList(live_, texture_, RenderState(state_));
 }
 

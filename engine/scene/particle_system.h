@@ -64,8 +64,8 @@ class OC_PARTICLE_SYSTEM {
   virtual void Update();
   // The live particles as point sprites through the current renderer, in
   // one call, placed by the transform (combined up its parents) or as they
-  // stand without one. Answers the renderer's result; -1 without renderer
-  // or particles.
+  // stand without one. Answers the renderer's result; kResultFailed without
+  // renderer or particles.
   int32_t Draw() const;
 
   // Emits for `duration` seconds (0.1 when it is not above 0).

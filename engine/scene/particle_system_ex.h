@@ -27,8 +27,8 @@ class OC_PARTICLE_SYSTEM_EX : public OC_PARTICLE_SYSTEM {
   // circle of that radius, of two a rectangle of that width and height, both
   // centred on the screen; an empty one is ignored. The screen is the game
   // service's resolution, or the one given.
-  bool LoadDescription(const pugi::xml_node& element);
-  bool LoadDescription(const pugi::xml_node& element, Point screen);
+  [[nodiscard]] bool LoadDescription(const pugi::xml_node& element);
+  [[nodiscard]] bool LoadDescription(const pugi::xml_node& element, Point screen);
   // Appends a "particles" element to the parent holding every item, in a
   // form LoadDescription reads back to the same settings (a circle as its
   // radius, the frequency unrounded); answers it.

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string_view>
 
+#include "engine/platform/log.h"
 #include "game/play/element.h"
 
 namespace game {
@@ -95,7 +96,8 @@ bool LevelFile::Read(const pugi::xml_document& document, const std::string& file
   selection_yes_ = settings.child("selection_yes");
   selection_no_ = settings.child("selection_no");
   for (const char* name : {"block", "selection", "selection_yes", "selection_no"}) {
-    if (!settings.child(name)) return Fail(std::string("no sprite \"") + name + "\" in \"settings\"");
+    if (!settings.child(name))
+      return Fail(std::string("no sprite \"") + name + "\" in \"settings\"");
   }
 
   BoardSettings& s = settings_;
@@ -130,7 +132,8 @@ bool LevelFile::Read(const pugi::xml_document& document, const std::string& file
   if (s.grid.x <= 0 || s.grid.y <= 0) return Fail("the grid size is not positive");
   if (s.grid.x > kMaxSide || s.grid.y > kMaxSide) return Fail("the grid is too large");
   if (!(s.elSize.x > 0.0f) || !(s.elSize.y > 0.0f)) return Fail("the cell size is not positive");
-  if (s.elSize.x > kMaxCellSize || s.elSize.y > kMaxCellSize) return Fail("the cell size is too large");
+  if (s.elSize.x > kMaxCellSize || s.elSize.y > kMaxCellSize)
+    return Fail("the cell size is too large");
   if (s.shiftBlock.x < -kMaxShift || s.shiftBlock.x > kMaxShift || s.shiftBlock.y < -kMaxShift ||
       s.shiftBlock.y > kMaxShift) {
     return Fail("the block shift is too large");
@@ -165,13 +168,20 @@ bool LevelFile::Read(const pugi::xml_document& document, const std::string& file
     cell_types_.push_back(value);
   }
   if (count != expected) {
-    return Fail("it has " + (count > expected ? std::string("more than ") + std::to_string(expected)
-                                              : std::to_string(count)) +
+    return Fail("it has " +
+                (count > expected ? std::string("more than ") + std::to_string(expected)
+                                  : std::to_string(count)) +
                 " cells for a grid of " + std::to_string(s.grid.x) + " x " +
                 std::to_string(s.grid.y));
   }
   if (picture_cells_ == 0) return Fail("no cell belongs to the picture");
 
+  if (bonuses > picture_cells_) {
+    ORB::Log(ORB::LogLevel::kWarning, "level",
+             file_name_ + ": " + std::to_string(bonuses) + " bonus cells for " +
+                 std::to_string(picture_cells_) + " picture cells; cut to " +
+                 std::to_string(picture_cells_));
+  }
   s.bonuses = static_cast<uint32_t>(bonuses < picture_cells_ ? bonuses : picture_cells_);
   s.ComputeLayout();
   return true;

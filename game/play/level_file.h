@@ -41,12 +41,13 @@ class LevelFile {
   // Reads the document's "settings" and "gElements". False, with a message
   // naming the file in `error`, when an attribute or a sprite child is
   // missing or unreadable, a size is not positive, a block size or the
-  // bonus count is negative, a size, shift or position is out of bounds, the cell count is not columns x rows, a cell
-  // type is unknown or no cell belongs to the picture. More bonus cells than
-  // picture cells are cut to the picture cell count. A "numbers" that is not
-  // a plain file name (letters, digits, '_', '-', '.', ending in ".xml") is
-  // refused too.
-  bool Read(const pugi::xml_document& document, const std::string& fileName);
+  // bonus count is negative, a size, shift or position is out of bounds,
+  // the cell count is not columns x rows, a cell type is unknown or no cell
+  // belongs to the picture (the caller reports the refusal). More bonus
+  // cells than picture cells are cut to the picture cell count, with a
+  // warning in the log. A "numbers" that is not a plain file name (letters,
+  // digits, '_', '-', '.', ending in ".xml") is refused too.
+  [[nodiscard]] bool Read(const pugi::xml_document& document, const std::string& fileName);
 
   const std::string& Error() const { return error_; }
   const std::string& FileName() const { return file_name_; }

@@ -33,10 +33,10 @@ class ShippedTrophiesTest : public ::testing::Test {
   ShippedTrophiesTest() : files_(".."), repository_(files_, nullptr, nullptr) {}
 
   void SetUp() override {
-    ASSERT_EQ(repository_.AddFolder("data/share/main/other"), 1);
-    ASSERT_EQ(repository_.AddFolder("data/share/image/trophies"), 1);
-    ASSERT_EQ(repository_.AddFolder("data/share/main/levels"), 1);
-    ASSERT_EQ(repository_.AddFolder("data/en"), 1);
+    ASSERT_EQ(repository_.AddFolder("data/share/main/other"), ORB::kResultOk);
+    ASSERT_EQ(repository_.AddFolder("data/share/image/trophies"), ORB::kResultOk);
+    ASSERT_EQ(repository_.AddFolder("data/share/main/levels"), ORB::kResultOk);
+    ASSERT_EQ(repository_.AddFolder("data/en"), ORB::kResultOk);
     ASSERT_TRUE(list_.Load(repository_, kTrophiesFile));
     for (const auto& folder : repository_.Folders()) {
       if (folder->name != "data/share/main/levels") continue;
@@ -63,8 +63,8 @@ class ShippedTrophiesTest : public ::testing::Test {
     for (size_t n = 1; n <= levels_per_pack_.size(); ++n) {
       if (!list_.IsGot("tr_pack_" + std::to_string(n))) return false;
     }
-    for (const char* name : {"pc_tr_without_hint", "tr_without_error", "pc_tr_hint_use", "tr_stars_1",
-                             "tr_stars_2", "tr_stars_3"}) {
+    for (const char* name : {"pc_tr_without_hint", "tr_without_error", "pc_tr_hint_use",
+                             "tr_stars_1", "tr_stars_2", "tr_stars_3"}) {
       if (!list_.IsGot(name)) return false;
     }
     return true;
@@ -79,10 +79,14 @@ class ShippedTrophiesTest : public ::testing::Test {
 
 TEST_F(ShippedTrophiesTest, EveryTrophyHasOneConditionOnASettledValue) {
   const std::map<std::string, TrophyValueType> settled = {
-      {values::kPackCompletion, TrophyValueType::kFloat},  {values::kWithoutHintMax, TrophyValueType::kUint},
-      {values::kWithoutErrorMax, TrophyValueType::kUint},  {values::kHintUse, TrophyValueType::kUint},
-      {values::kThreeStarLevels, TrophyValueType::kUint},  {values::kMaxScore, TrophyValueType::kUint},
-      {values::kMinLevelTime, TrophyValueType::kFloat},    {values::kAllTrophies, TrophyValueType::kBool},
+      {values::kPackCompletion, TrophyValueType::kFloat},
+      {values::kWithoutHintMax, TrophyValueType::kUint},
+      {values::kWithoutErrorMax, TrophyValueType::kUint},
+      {values::kHintUse, TrophyValueType::kUint},
+      {values::kThreeStarLevels, TrophyValueType::kUint},
+      {values::kMaxScore, TrophyValueType::kUint},
+      {values::kMinLevelTime, TrophyValueType::kFloat},
+      {values::kAllTrophies, TrophyValueType::kBool},
   };
   std::set<std::string> names;
   for (const auto& record : list_.Records()) {
@@ -95,11 +99,11 @@ TEST_F(ShippedTrophiesTest, EveryTrophyHasOneConditionOnASettledValue) {
     EXPECT_GT(record->GetBonus(), 0) << record->GetName();
     EXPECT_FALSE(record->IsGot());
   }
-  std::set<std::string> expected = {"pc_tr_without_hint", "tr_without_error", "pc_tr_hint_use",
-                                    "tr_stars_1",         "tr_stars_2",       "tr_stars_3",
-                                    "tr_bronze_coin",     "tr_silver_coin",   "tr_gold_coin",
-                                    "tr_all_trophy"};
-  for (size_t n = 1; n <= levels_per_pack_.size(); ++n) expected.insert("tr_pack_" + std::to_string(n));
+  std::set<std::string> expected = {
+      "pc_tr_without_hint", "tr_without_error", "pc_tr_hint_use", "tr_stars_1",   "tr_stars_2",
+      "tr_stars_3",         "tr_bronze_coin",   "tr_silver_coin", "tr_gold_coin", "tr_all_trophy"};
+  for (size_t n = 1; n <= levels_per_pack_.size(); ++n)
+    expected.insert("tr_pack_" + std::to_string(n));
   EXPECT_EQ(names, expected) << "one pack trophy per shipped pack, and the rest";
   EXPECT_EQ(static_cast<size_t>(list_.Count()), expected.size()) << "no name twice";
 }
@@ -158,7 +162,8 @@ TEST_F(ShippedTrophiesTest, TargetsAreReachableWithTheShippedLevels) {
   EXPECT_LT(target("tr_silver_coin"), target("tr_gold_coin"));
   for (size_t n = 1; n <= levels_per_pack_.size(); ++n) {
     const auto& condition = list_.Find("tr_pack_" + std::to_string(n))->GetConditions().front();
-    EXPECT_LE(std::get<float>(condition.GetTarget()), 1.0f) << "a pack cannot be more than complete";
+    EXPECT_LE(std::get<float>(condition.GetTarget()), 1.0f)
+        << "a pack cannot be more than complete";
   }
 }
 
@@ -181,7 +186,8 @@ TEST_F(ShippedTrophiesTest, AReplayedCareerAwardsTheExpectedTrophies) {
   EXPECT_EQ(Award({values::kMaxScore, 400u}), (Got{"tr_silver_coin", "tr_gold_coin"}));
   // Every pack completed: each pack trophy answers to the same value name.
   Got packs;
-  for (size_t n = 1; n <= levels_per_pack_.size(); ++n) packs.insert("tr_pack_" + std::to_string(n));
+  for (size_t n = 1; n <= levels_per_pack_.size(); ++n)
+    packs.insert("tr_pack_" + std::to_string(n));
   EXPECT_EQ(Award({values::kPackCompletion, 1.0f}), packs);
   EXPECT_FALSE(AllTrophiesGot());
   EXPECT_EQ(Award({values::kThreeStarLevels, all - 1}), Got{});

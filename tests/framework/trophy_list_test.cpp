@@ -6,7 +6,7 @@
 
 #include "engine/foundation/file_system.h"
 #include "engine/foundation/repository.h"
-#include "engine/foundation/temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace {
 
@@ -106,12 +106,12 @@ TEST_F(TrophyListTest, ABadDocumentLeavesTheListAsItWas) {
 }
 
 TEST_F(TrophyListTest, LoadsThroughTheRepository) {
-  test_files::TempFolder folder;
-  ORB::FileSystem files(folder.path());
+  test_support::TempFolder folder;
+  ORB::FileSystem files(folder.Path());
   ASSERT_TRUE(files.CreateResourcesFolder());
-  test_files::WriteText(files.GetResourcesFolder() + "data/trophies.xml", kTrophies);
+  test_support::WriteText(files.GetResourcesFolder() + "data/trophies.xml", kTrophies);
   ORB::OC_REPOSITORY repository(files, nullptr, nullptr);
-  ASSERT_EQ(repository.AddFolder("data"), 1);
+  ASSERT_EQ(repository.AddFolder("data"), ORB::kResultOk);
 
   EXPECT_FALSE(list_.Load(repository, "data missing.xml"));
   EXPECT_EQ(list_.Count(), 0);

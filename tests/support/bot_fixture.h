@@ -25,19 +25,21 @@ class BotFixture : public ::testing::Test {
   // The counting callback (argument 77), made on first use.
   ORB::Callback* Counter() {
     if (!callback_) {
-      callback_ = ORB::CreateCallback([this](intptr_t argument) {
-        ++calls_;
-        last_argument_ = argument;
-        return 0;
-      }, "done", 77);
+      callback_ = ORB::CreateCallback(
+          [this](intptr_t argument) {
+            ++calls_;
+            last_argument_ = argument;
+            return 0;
+          },
+          "done", 77);
     }
     return callback_.get();
   }
-  // Ticks until the bot answers kBotFinished (at most `limit` ticks); the
+  // Ticks until the bot answers kResultFinished (at most `limit` ticks); the
   // number of ticks it took, -1 when it did not finish.
   static int RunToEnd(ORB::OC_BASE& bot, int limit = 1000) {
     for (int i = 1; i <= limit; ++i) {
-      if (Tick(bot) == ORB::kBotFinished) return i;
+      if (Tick(bot) == ORB::kResultFinished) return i;
     }
     return -1;
   }

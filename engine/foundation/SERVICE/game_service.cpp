@@ -60,7 +60,7 @@ int32_t OC_GAME_SERVICE_ONE::Init(const std::string& game_name) {
 
   renderer_ = make_device_ ? std::make_unique<Renderer>(make_device_()) : std::make_unique<Renderer>();
   Engine().renderer = renderer_.get();
-  if (renderer_->Init(window_->GetHandle(), 0.1f, 0.0f) != 1) {
+  if (renderer_->Init(window_->GetHandle(), 0.1f, 0.0f) != kResultOk) {
     window_->MessageBox("Error", "The graphics device could not be started (OpenGL 3.3 is needed).");
     return kInitNoRenderer;
   }
@@ -77,7 +77,7 @@ int32_t OC_GAME_SERVICE_ONE::Init(const std::string& game_name) {
 
   sound_ = std::make_unique<OC_SOUND_SYSTEM>();
   Engine().sound = sound_.get();
-  if (sound_->Init() != 1) window_->MessageBox("Warning", kNoSound);
+  if (sound_->Init() != kResultOk) window_->MessageBox("Warning", kNoSound);
 
   texture_loader_ = std::make_unique<RendererTextureLoader>(*renderer_);
   sound_loader_ = std::make_unique<SoundSystemLoader>(*sound_);
@@ -102,20 +102,20 @@ void OC_GAME_SERVICE_ONE::Run() {
   settings_.running = true;
   FireHook(Hook::Start);
   if (!IsHostDriven()) {
-    while (Frame() == 1) {
+    while (Frame() == kResultOk) {
     }
     FireHook(Hook::Exit);
   }
 }
 
 int32_t OC_GAME_SERVICE_ONE::Frame() {
-  if (!settings_.running) return -109;
+  if (!settings_.running) return kResultNotRunning;
   const bool updated = Update();
-  if (!settings_.running) return -109;
+  if (!settings_.running) return kResultNotRunning;
   // A turn that only slept changed nothing: drawing it again would count the
   // last frame's time a second time and render above the cap.
   if (updated) Render();
-  return 1;
+  return kResultOk;
 }
 
 bool OC_GAME_SERVICE_ONE::WaitForUpdate() {
@@ -157,7 +157,7 @@ bool OC_GAME_SERVICE_ONE::IsRenderDue() {
 
 void OC_GAME_SERVICE_ONE::Render() {
   if (!renderer_ || !IsRenderDue()) return;
-  if (renderer_->BeginFrame() != 1) return;
+  if (renderer_->BeginFrame() != kResultOk) return;
   render_frames_ += 1;
   if (render_elapsed_ >= 1.0f) {
     settings_.render_fps = render_frames_;
@@ -172,13 +172,13 @@ int32_t OC_GAME_SERVICE_ONE::SetVideoMode(int32_t width, int32_t height, bool fu
                                           bool desktop_resolution) {
   if (width == settings_.resolution.x && height == settings_.resolution.y &&
       fullscreen == settings_.fullscreen && desktop_resolution == settings_.desktop_resolution) {
-    return 1;
+    return kResultOk;
   }
   settings_.resolution = Point(width, height);
   settings_.fullscreen = fullscreen;
   settings_.desktop_resolution = desktop_resolution;
   if (window_) window_->SetMode(width, height, fullscreen, desktop_resolution);
-  if (!renderer_) return -1;
+  if (!renderer_) return kResultFailed;
   return renderer_->SetDisplayMode(width, height, fullscreen, desktop_resolution);
 }
 
@@ -253,7 +253,7 @@ int32_t OC_GAME_SERVICE_ONE::Shutdown() {
   ClearHook(Hook::ReleaseResource);
   ClearHook(Hook::Frame);
   if (Engine().service == this) Engine().service = nullptr;
-  return 1;
+  return kResultOk;
 }
 
 bool OC_GAME_SERVICE_ONE::SaveConfig() const {

@@ -39,9 +39,8 @@ class AppearanceBots : public test_support::BotFixture {
   static ::testing::AssertionResult AllVertices(const OC_MESH& mesh, uint32_t argb) {
     for (int32_t i = 0; i < mesh.VertexCount(); ++i) {
       if (mesh.GetVertexColor(i) != argb) {
-        return ::testing::AssertionFailure()
-               << "vertex " << i << " holds " << std::hex << mesh.GetVertexColor(i)
-               << " instead of " << argb;
+        return ::testing::AssertionFailure() << "vertex " << i << " holds " << std::hex
+                                             << mesh.GetVertexColor(i) << " instead of " << argb;
       }
     }
     return ::testing::AssertionSuccess();
@@ -72,11 +71,11 @@ TEST_F(AppearanceBots, ColourRunsChannelByChannelFromStartToEnd) {
       {4, 0xDF705028u},  // 223.25, 112, 80, 40
   };
   for (const auto& row : rows) {
-    EXPECT_EQ(Tick(bot), kBotContinue) << "tick " << row.tick;
+    EXPECT_EQ(Tick(bot), kResultNone) << "tick " << row.tick;
     EXPECT_TRUE(AllVertices(mesh_, row.argb)) << "tick " << row.tick;
   }
   EXPECT_EQ(calls_, 0);
-  EXPECT_EQ(Tick(bot), kBotFinished);
+  EXPECT_EQ(Tick(bot), kResultFinished);
   EXPECT_TRUE(AllVertices(mesh_, 0xFF806030u));
   EXPECT_EQ(calls_, 1);
   EXPECT_EQ(last_argument_, 77);
@@ -87,7 +86,7 @@ TEST_F(AppearanceBots, ColourWithDelayTakesTheColourOfTheMomentItStarts) {
   OC_BOT_COLOR bot(&mesh_, 0.5f, 0xFFC8C8C8u, 0.5f);
   Tick(bot);
   mesh_.SetVertexColor(0xFF646464u);  // changed by someone else meanwhile
-  EXPECT_EQ(Tick(bot), kBotContinue);  // the delay runs out: start taken, nothing written
+  EXPECT_EQ(Tick(bot), kResultNone);  // the delay runs out: start taken, nothing written
   EXPECT_EQ(bot.StartColour().ToUInt(), 0xFF646464u);
   mesh_.SetVertexColor(0xFF010101u);
   Tick(bot);
@@ -107,10 +106,10 @@ TEST_F(AppearanceBots, ColourWordFadesTheWordAndFinishNowCallsBackTwice) {
   EXPECT_EQ(word, 0x00FF0000u);
   Tick(bot);
   EXPECT_EQ(word, 0x7F7F007Fu);  // halfway: 127.5 and 127.5 truncated
-  EXPECT_EQ(bot.Handle(kBotFinishNow, 0, 0, 0, nullptr), kBotContinue);
+  EXPECT_EQ(bot.Handle(kBotFinishNow, 0, 0, 0, nullptr), kResultNone);
   EXPECT_EQ(word, 0xFF0000FFu);
   EXPECT_EQ(calls_, 1);
-  EXPECT_EQ(Tick(bot), kBotFinished);
+  EXPECT_EQ(Tick(bot), kResultFinished);
   EXPECT_EQ(calls_, 2);
 }
 
@@ -120,7 +119,7 @@ TEST_F(AppearanceBots, ColourWithoutTimeEndsAtOnceOnTheEndColour) {
     OC_BOT_COLOR bot(&mesh_, duration, 0xFFEEDDCCu, 0.0f);
     calls_ = 0;
     Watch(bot);
-    EXPECT_EQ(Tick(bot), kBotFinished) << duration;
+    EXPECT_EQ(Tick(bot), kResultFinished) << duration;
     EXPECT_TRUE(AllVertices(mesh_, 0xFFEEDDCCu)) << duration;
     EXPECT_EQ(calls_, 1);
   }
@@ -163,17 +162,17 @@ TEST_F(AppearanceBots, PulseJumpsBetweenSeededValuesInBurstsThenEndsOpaque) {
     bool pausing;
   } rows[] = {
       {1, 255, false}, {2, 255, false},  // the first phase keeps the quad's alpha
-      {3, v1, false},  {4, v1, false},  {5, v2, false}, {6, v2, false},
+      {3, v1, false},  {4, v1, false},  {5, v2, false},  {6, v2, false},
       {7, v2, true},   {8, v2, false},  // the pause
       {9, v3, false},  {10, v3, false}, {11, v4, false}, {12, v4, false},
   };
   for (const auto& row : rows) {
-    EXPECT_EQ(Tick(bot), kBotContinue) << "tick " << row.tick;
+    EXPECT_EQ(Tick(bot), kResultNone) << "tick " << row.tick;
     EXPECT_EQ(Alpha(mesh_), row.alpha) << "tick " << row.tick;
     EXPECT_EQ(bot.Pausing(), row.pausing) << "tick " << row.tick;
     EXPECT_EQ(mesh_.GetVertexColor(0) & 0xFFFFFFu, 0x102030u);
   }
-  EXPECT_EQ(Tick(bot), kBotFinished);  // the run time is used up
+  EXPECT_EQ(Tick(bot), kResultFinished);  // the run time is used up
   EXPECT_TRUE(AllVertices(mesh_, 0xFF102030u));
   EXPECT_EQ(random_.State(), twin.State());
 }
@@ -191,7 +190,7 @@ TEST_F(AppearanceBots, AnalogGlidesToEachValueWithoutPassingIt) {
   Tick(bot);
   EXPECT_EQ(Alpha(mesh_), 100u);
   // Run time used up, but with phases per burst 0 it never ends.
-  for (int i = 0; i < 20; ++i) EXPECT_EQ(Tick(bot), kBotContinue);
+  for (int i = 0; i < 20; ++i) EXPECT_EQ(Tick(bot), kResultNone);
   EXPECT_EQ(Alpha(mesh_), 100u);
 }
 
@@ -199,8 +198,8 @@ TEST_F(AppearanceBots, AnalogWithKeepRunningNeverEndsAndIgnoresFinishNow) {
   mesh_.SetVertexColor(0xFFFFFFFFu);
   OC_BOT_BLINK_ANALOG bot(&mesh_, 0, 256, 0.25f, 1.0f, 3, 0.5f, 1, 0.5f, 0.0f);
   Watch(bot);
-  EXPECT_EQ(bot.Handle(kBotFinishNow, 0, 0, 0, nullptr), kBotContinue);
-  for (int i = 0; i < 200; ++i) ASSERT_EQ(Tick(bot), kBotContinue) << i;
+  EXPECT_EQ(bot.Handle(kBotFinishNow, 0, 0, 0, nullptr), kResultNone);
+  for (int i = 0; i < 200; ++i) ASSERT_EQ(Tick(bot), kResultNone) << i;
   EXPECT_EQ(calls_, 0);
 }
 
@@ -232,22 +231,22 @@ TEST_F(AppearanceBots, LazyBlinkerFadesOutHoldsFadesInAndStopsAfterItsSwitches) 
   mesh_.SetVertexColor(0xFF336699u);
   OC_BOT_LAZY_BLINKER bot(&mesh_, 1, 1.0f, 0.5f, 7.0f);
   EXPECT_EQ(bot.name, "bot_lazy_blinker");
-  EXPECT_EQ(Tick(bot), kBotContinue);  // not started: nothing happens
+  EXPECT_EQ(Tick(bot), kResultNone);  // not started: nothing happens
   EXPECT_EQ(Alpha(mesh_), 255u);
   bot.Start(2, 0.0f);
   const struct {
     int tick;
     uint32_t alpha;
   } rows[] = {
-      {1, 255}, {2, 191}, {3, 128}, {4, 0},  // fading out; the last frame ends on 0
-      {5, 0},   {6, 0},                      // holding
-      {7, 0},                                // the switch: turns to fade in
-      {8, 0},   {9, 64},  {10, 128}, {11, 255},
-      {12, 255}, {13, 255}, {14, 255},       // hold, then the last switch is used
+      {1, 255},  {2, 191},  {3, 128},  {4, 0},  // fading out; the last frame ends on 0
+      {5, 0},    {6, 0},                        // holding
+      {7, 0},                                   // the switch: turns to fade in
+      {8, 0},    {9, 64},   {10, 128}, {11, 255},
+      {12, 255}, {13, 255}, {14, 255},  // hold, then the last switch is used
       {15, 255}, {16, 255},
   };
   for (const auto& row : rows) {
-    EXPECT_EQ(Tick(bot), kBotContinue) << "tick " << row.tick;
+    EXPECT_EQ(Tick(bot), kResultNone) << "tick " << row.tick;
     EXPECT_EQ(Alpha(mesh_), row.alpha) << "tick " << row.tick;
     EXPECT_EQ(mesh_.GetVertexColor(0) & 0xFFFFFFu, 0x336699u) << "tick " << row.tick;
   }
@@ -274,7 +273,7 @@ TEST_F(AppearanceBots, LazyBlinkerOnceAfterADelayAndWithoutFadeTime) {
     OC_BOT_LAZY_BLINKER sudden(&mesh_, 1, fade, 0.25f, 0.0f);
     sudden.StartOnce(1, 0.0f);  // no time to fade: out at once
     EXPECT_EQ(Alpha(mesh_), 0u) << fade;
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(Tick(sudden), kBotContinue);
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(Tick(sudden), kResultNone);
     EXPECT_EQ(mesh_.GetVertexColor(0), 0x00FFFFFFu) << fade;
     mesh_.SetVertexColor(0xFFFFFFFFu);
   }
@@ -292,15 +291,14 @@ TEST_F(AppearanceBots, BlobGrowsWobblesAndLoops) {
     int tick;
     float scale;
   } rows[] = {
-      {1, 0.0f},                   // the pause
-      {2, 0.0f}, {3, 0.5f},        // growing at twice the pace of the duration
-      {4, 1.0f},                   // the end is reached
-      {5, wobble(0.75f)}, {6, wobble(1.0f)},
-      {7, 0.0f},                   // past the duration: the loop starts again
-      {8, 0.0f}, {9, 0.0f}, {10, 0.5f},
+      {1, 0.0f},                      // the pause
+      {2, 0.0f},          {3, 0.5f},  // growing at twice the pace of the duration
+      {4, 1.0f},                      // the end is reached
+      {5, wobble(0.75f)}, {6, wobble(1.0f)}, {7, 0.0f},  // past the duration: the loop starts again
+      {8, 0.0f},          {9, 0.0f},         {10, 0.5f},
   };
   for (const auto& row : rows) {
-    EXPECT_EQ(Tick(bot), kBotContinue) << "tick " << row.tick;
+    EXPECT_EQ(Tick(bot), kResultNone) << "tick " << row.tick;
     EXPECT_NEAR(t.scale.x, row.scale, 1e-5f) << "tick " << row.tick;
     EXPECT_EQ(t.scale.y, t.scale.x);
     EXPECT_EQ(t.scale.z, 0.0f);
@@ -326,8 +324,8 @@ TEST_F(AppearanceBots, BlobWithoutLoopSettlesOnTheEnd) {
   early.Handle(kBotFinishNow, 0, 0, 0, nullptr);
   EXPECT_EQ(t.scale, Vector3(1, 1, 0));
   EXPECT_EQ(calls_, 2);
-  EXPECT_EQ(Tick(early), kBotContinue);
-  EXPECT_EQ(Tick(early), kBotFinished);
+  EXPECT_EQ(Tick(early), kResultNone);
+  EXPECT_EQ(Tick(early), kResultFinished);
   EXPECT_EQ(calls_, 3);
 }
 
@@ -343,7 +341,7 @@ TEST_F(AppearanceBots, ShrinkingBlobGlidesDownAndBlobWithoutTimeEndsAtOnce) {
   for (const float duration : {0.0f, -2.0f, kNaN}) {
     for (const uint8_t loop : {uint8_t{0}, uint8_t{1}}) {
       OC_BOT_BLOB sudden(&t, duration, 1.0f, 1.0f, 1.0f, 0.0f, 2.0f, 0.0f, loop);
-      EXPECT_EQ(Tick(sudden), kBotFinished) << duration;
+      EXPECT_EQ(Tick(sudden), kResultFinished) << duration;
       EXPECT_EQ(t.scale, Vector3(2, 2, 0)) << duration;
     }
   }
@@ -396,7 +394,7 @@ TEST_F(AppearanceBots, ChangeFloatWaitsItsDelayAndFinishesNow) {
   EXPECT_EQ(value, 10.25f);
   bot.Handle(kBotFinishNow, 0, 0, 0, nullptr);
   EXPECT_EQ(calls_, 1);
-  EXPECT_EQ(Tick(bot), kBotFinished);
+  EXPECT_EQ(Tick(bot), kResultFinished);
   EXPECT_EQ(value, 10.25f);  // finishing leaves the variable where it is
   EXPECT_EQ(calls_, 2);
   OC_BOT_CHANGE_FLOAT none(nullptr, 1.0f, 0.5f, 0.0f, 0.0f);
@@ -409,9 +407,9 @@ TEST_F(AppearanceBots, SleepStoresTheValueBitsThenCallsBack) {
   float value = 0.0f;
   OC_BOT_SLEEP bot(&value, Counter(), 0.5f, 1.5f);
   EXPECT_EQ(bot.name, "bot_sleep");
-  EXPECT_EQ(Tick(bot), kBotContinue);
+  EXPECT_EQ(Tick(bot), kResultNone);
   EXPECT_EQ(value, 0.0f);
-  EXPECT_EQ(Tick(bot), kBotFinished);
+  EXPECT_EQ(Tick(bot), kResultFinished);
   EXPECT_EQ(value, 1.5f);
   EXPECT_EQ(calls_, 1);
   EXPECT_EQ(last_argument_, 77);
@@ -423,7 +421,7 @@ TEST_F(AppearanceBots, SleepStoresTheValueBitsThenCallsBack) {
 
   // A null target only calls back; a time that is not a number ends at once.
   OC_BOT_SLEEP callback_only(nullptr, Counter(), kNaN, 9.0f);
-  EXPECT_EQ(Tick(callback_only), kBotFinished);
+  EXPECT_EQ(Tick(callback_only), kResultFinished);
   EXPECT_EQ(calls_, 2);
 }
 
@@ -432,9 +430,9 @@ TEST_F(AppearanceBots, SleepFinishNowThenTickCallsBackTwice) {
   OC_BOT_SLEEP bot(&flag, nullptr, 10.0f, 0.0f);
   Watch(bot);
   flag = 5;
-  EXPECT_EQ(bot.Handle(kBotFinishNow, 0, 0, 0, nullptr), kBotContinue);
+  EXPECT_EQ(bot.Handle(kBotFinishNow, 0, 0, 0, nullptr), kResultNone);
   EXPECT_EQ(flag, 0);
-  EXPECT_EQ(Tick(bot), kBotFinished);
+  EXPECT_EQ(Tick(bot), kResultFinished);
   EXPECT_EQ(calls_, 2);
 }
 
@@ -456,9 +454,9 @@ TEST_F(AppearanceBots, TemplateSleepCopiesWholeValues) {
   EXPECT_EQ(RunToEnd(number), 1);
   EXPECT_EQ(page, 4);
   EXPECT_EQ(calls_, 1);
-  EXPECT_EQ(Tick(flag), kBotContinue);
+  EXPECT_EQ(Tick(flag), kResultNone);
   EXPECT_FALSE(shown);
-  EXPECT_EQ(Tick(flag), kBotFinished);
+  EXPECT_EQ(Tick(flag), kResultFinished);
   EXPECT_TRUE(shown);
   EXPECT_EQ(calls_, 2);
   EXPECT_EQ(RunToEnd(transform), 3);
@@ -468,18 +466,18 @@ TEST_F(AppearanceBots, TemplateSleepCopiesWholeValues) {
   EXPECT_EQ(live.parent, &parent);
 
   OT_BOT_SLEEP<int32_t> nowhere(nullptr, 4, kNaN);
-  EXPECT_EQ(Tick(nowhere), kBotFinished);
+  EXPECT_EQ(Tick(nowhere), kResultFinished);
   // Finish now is not one of its messages.
   OT_BOT_SLEEP<int32_t> waiting(&page, 9, 1.0f);
-  EXPECT_EQ(waiting.Handle(kBotFinishNow, 0, 0, 0, nullptr), kBotContinue);
+  EXPECT_EQ(waiting.Handle(kBotFinishNow, 0, 0, 0, nullptr), kResultNone);
   EXPECT_EQ(page, 4);
 }
 
 TEST_F(AppearanceBots, ChartBoostIsDeletedAtItsFirstTick) {
   OC_BOT_CHART_BOOST bot;
   EXPECT_EQ(bot.name, "nonamed");
-  EXPECT_EQ(bot.Handle(kBotTakeCallback, 0, 0, 0, Counter()), kBotContinue);
-  EXPECT_EQ(Tick(bot), kBotFinished);
+  EXPECT_EQ(bot.Handle(kBotTakeCallback, 0, 0, 0, Counter()), kResultNone);
+  EXPECT_EQ(Tick(bot), kResultFinished);
   EXPECT_EQ(calls_, 0);
 }
 

@@ -93,12 +93,12 @@ TEST_F(ParticleSystemGlTest, AdditiveBurstLightsOnlyWithinItsReach) {
   EXPECT_LE(farthest, reach + 0.01f);
   EXPECT_GT(farthest, reach - 10.0f);  // the burst has really spread
 
-  ASSERT_EQ(renderer_->BeginFrame(), 1);
-  ASSERT_EQ(burst.Draw(), 1);
+  ASSERT_EQ(renderer_->BeginFrame(), kResultOk);
+  ASSERT_EQ(burst.Draw(), kResultOk);
   const std::vector<uint32_t> pixels = Read(0, 0, kWidth, kHeight);
   EXPECT_TRUE(test_support::WritePng(test_support::BesideTestProgram("particle_burst.png"), pixels,
                                      kWidth, kHeight));
-  EXPECT_EQ(renderer_->EndFrame(), 0);
+  EXPECT_EQ(renderer_->EndFrame(), kResultNone);
 
   // Every lit pixel lies within the reach plus half a dot; the light gets
   // near that edge; and somewhere overlapping dots add up past one dot.

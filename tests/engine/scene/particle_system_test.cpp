@@ -346,11 +346,11 @@ TEST_F(ParticleSystemTest, DrawHandsTheLiveListToTheRendererOnce) {
   place.parent = &parent;
   system.SetTransform(&place);
   system.SetEmitterCircle(1.0f, 2.0f, 0.0f);
-  ASSERT_EQ(renderer_->BeginFrame(), 1);
-  EXPECT_EQ(system.Draw(), -1);  // nothing alive
+  ASSERT_EQ(renderer_->BeginFrame(), kResultOk);
+  EXPECT_EQ(system.Draw(), kResultFailed);  // nothing alive
   for (int i = 0; i < 600; ++i) system.Emit();
   const int32_t meshes_before = renderer_->GetCounters().meshes;
-  EXPECT_EQ(system.Draw(), 1);
+  EXPECT_EQ(system.Draw(), kResultOk);
   EXPECT_EQ(renderer_->GetCounters().meshes - meshes_before, 1);
   int32_t points = 0;
   for (const auto& draw : fake_->Draws()) {

@@ -14,10 +14,11 @@
 #include <string>
 #include <vector>
 
+#include "engine/foundation/result_codes.h"
 #include "game/play/gameplay.h"
-#include "shipped_fonts.h"
-#include "shipped_host.h"
+#include "support/game_host.h"
 #include "support/recording_renderer.h"
+#include "support/shipped_fonts.h"
 
 namespace game {
 namespace {
@@ -59,11 +60,11 @@ class ClueLayoutTest : public test_support::RecordingRendererTest {
  protected:
   void SetUp() override {
     ASSERT_NO_FATAL_FAILURE(RecordingRendererTest::SetUp());
-    ASSERT_EQ(host_.archive_added, 1);
-    ASSERT_EQ(host_.process_added, 1);
-    ASSERT_EQ(host_.Repository().AddFolder("data/share/font"), 1);
+    ASSERT_EQ(host_.archive_added, ORB::kResultOk);
+    ASSERT_EQ(host_.process_added, ORB::kResultOk);
+    ASSERT_EQ(host_.Repository().AddFolder("data/share/font"), ORB::kResultOk);
     ASSERT_NO_FATAL_FAILURE(LoadFonts());
-    ASSERT_EQ(renderer_->BeginFrame(), 1);
+    ASSERT_EQ(renderer_->BeginFrame(), ORB::kResultOk);
   }
 
   void TearDown() override {
@@ -126,8 +127,8 @@ class ClueLayoutTest : public test_support::RecordingRendererTest {
     return out;
   }
 
-  testing::ShippedHost host_;
-  testing::ShippedFonts fonts_;
+  test_support::ShippedHost host_;
+  test_support::ShippedFonts fonts_;
 };
 
 TEST_F(ClueLayoutTest, EveryShippedLevelsNumbersStandApartOnTheBoardsFreeSpace) {

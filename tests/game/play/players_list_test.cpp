@@ -8,8 +8,8 @@
 #include <string>
 
 #include "engine/platform/clock.h"
-#include "sample_player.h"
-#include "test_folder.h"
+#include "support/sample_player.h"
+#include "support/temp_folder.h"
 
 namespace {
 
@@ -18,9 +18,9 @@ using game::PlayersFileLayout;
 using game::PlayersFileOptions;
 using game::PlayersFileStatus;
 using game::PlayersList;
-using play_test::Bytes;
-using play_test::SamplePlayer;
-using play_test::TestFolder;
+using test_support::Bytes;
+using test_support::SamplePlayer;
+using test_support::TempFolder;
 
 constexpr const char* kFile = "players.save";
 
@@ -49,7 +49,7 @@ class PlayersListTest : public ::testing::Test {
 
   // The same list as the stored bytes of FillSmall.
   static Bytes SmallFileBytes(bool has_max_score, bool in_app) {
-    using namespace play_test;
+    using namespace test_support;
     Bytes b;
     b.push_back(1);           // has current
     PutString(b, "Al");       // current name
@@ -119,7 +119,7 @@ class PlayersListTest : public ::testing::Test {
   }
 
   ORB::platform::ManualClock clock_;
-  TestFolder folder_;
+  TempFolder folder_;
 };
 
 // --- the list itself ---
@@ -172,12 +172,12 @@ TEST_F(PlayersListTest, CurrentVersionFileHasTheStoredBytes) {
   for (const bool in_app : {false, true}) {
     PlayersList list;
     FillSmall(list, in_app);
-    ASSERT_TRUE(list.Save(folder_.Path(), in_app));
+    ASSERT_TRUE(list.Save(folder_.PathWithSlash(), in_app));
     EXPECT_EQ(folder_.Read(kFile), SmallFileBytes(true, in_app)) << "in-app " << in_app;
     EXPECT_FALSE(folder_.Exists(PlayersList::kTemporaryName));
 
     PlayersList read;
-    EXPECT_EQ(read.Load(folder_.Path(), Current(in_app)), PlayersFileStatus::Loaded);
+    EXPECT_EQ(read.Load(folder_.PathWithSlash(), Current(in_app)), PlayersFileStatus::Loaded);
     ExpectSmall(read, true, in_app);
   }
 }
@@ -196,7 +196,7 @@ TEST_F(PlayersListTest, OldVersionFileTakesTheScoreAsMaximum) {
     // ...and an old file reads with the score as its maximum.
     folder_.Write(kFile, SmallFileBytes(false, in_app));
     PlayersList read;
-    EXPECT_EQ(read.Load(folder_.Path(), Old(in_app)), PlayersFileStatus::Loaded);
+    EXPECT_EQ(read.Load(folder_.PathWithSlash(), Old(in_app)), PlayersFileStatus::Loaded);
     ExpectSmall(read, false, in_app);
   }
 }
@@ -205,7 +205,7 @@ TEST_F(PlayersListTest, AFileWithoutCurrentPlayerHasNoName) {
   PlayersList list;
   list.Add(std::make_unique<GG_PLAYER>(L"A"));
   list.Select(nullptr);
-  ASSERT_TRUE(list.Save(folder_.Path(), false));
+  ASSERT_TRUE(list.Save(folder_.PathWithSlash(), false));
   const Bytes bytes = folder_.Read(kFile);
   ASSERT_GE(bytes.size(), 5u);
   EXPECT_EQ(bytes[0], 0);
@@ -221,20 +221,20 @@ TEST_F(PlayersListTest, TheLayoutThatReadsTheWholeFileWins) {
   for (const PlayersFileOptions& options :
        {PlayersFileOptions{.saved_version = std::nullopt, .in_app = in_app}, Old(in_app)}) {
     PlayersList read;
-    EXPECT_EQ(read.Load(folder_.Path(), options), PlayersFileStatus::Loaded);
+    EXPECT_EQ(read.Load(folder_.PathWithSlash(), options), PlayersFileStatus::Loaded);
     ExpectSmall(read, true, in_app);
   }
   folder_.Write(kFile, SmallFileBytes(false, in_app));
   for (const PlayersFileOptions& options :
        {PlayersFileOptions{.saved_version = std::nullopt, .in_app = in_app}, Current(in_app)}) {
     PlayersList read;
-    EXPECT_EQ(read.Load(folder_.Path(), options), PlayersFileStatus::Loaded);
+    EXPECT_EQ(read.Load(folder_.PathWithSlash(), options), PlayersFileStatus::Loaded);
     ExpectSmall(read, false, in_app);
   }
   // A file of an edition that sells packs, read by one that does not.
   folder_.Write(kFile, SmallFileBytes(true, true));
   PlayersList read;
-  EXPECT_EQ(read.Load(folder_.Path(), Current(false)), PlayersFileStatus::Loaded);
+  EXPECT_EQ(read.Load(folder_.PathWithSlash(), Current(false)), PlayersFileStatus::Loaded);
   ASSERT_EQ(read.Count(), 1u);
   EXPECT_EQ(read.GetCurrent()->FindPack(1)->GetInAppKey(), "pack_1");
 }
@@ -261,10 +261,10 @@ TEST_F(PlayersListTest, ManyPlayersRoundTrip) {
     ++n;
   }
   list.SelectByName(names[3]);
-  ASSERT_TRUE(list.Save(folder_.Path(), true));
+  ASSERT_TRUE(list.Save(folder_.PathWithSlash(), true));
 
   PlayersList read;
-  ASSERT_EQ(read.Load(folder_.Path(), Current(true)), PlayersFileStatus::Loaded);
+  ASSERT_EQ(read.Load(folder_.PathWithSlash(), Current(true)), PlayersFileStatus::Loaded);
   ASSERT_EQ(read.GetNames(), list.GetNames());
   EXPECT_EQ(read.GetCurrent()->GetName(), names[3]);
   for (size_t i = 0; i < list.Count(); ++i) {
@@ -301,11 +301,11 @@ TEST_F(PlayersListTest, HeartsCatchUpForTheTimeTheGameWasClosed) {
   PlayersList list;
   GG_PLAYER* player = list.Add(SamplePlayer(false));
   for (int i = 0; i < 3; ++i) ASSERT_TRUE(player->GetHealth().Spend());
-  ASSERT_TRUE(list.Save(folder_.Path(), false));
+  ASSERT_TRUE(list.Save(folder_.PathWithSlash(), false));
 
   clock_.SetCalendarSeconds(1000 + 2 * 600 + 100);
   PlayersList read;
-  ASSERT_EQ(read.Load(folder_.Path(), Current()), PlayersFileStatus::Loaded);
+  ASSERT_EQ(read.Load(folder_.PathWithSlash(), Current()), PlayersFileStatus::Loaded);
   EXPECT_EQ(read.GetCurrent()->GetHealth().GetCount(), 4);
   EXPECT_EQ(read.GetCurrent()->GetHealth().GetCountdown(), 500.0);
 }
@@ -317,9 +317,9 @@ TEST_F(PlayersListTest, RepeatedNamesInTheFileAreDropped) {
   list.Add(SamplePlayer(false, L"Z"));
   list.SelectByName(L"Z");
   list.GetPlayers()[2]->SetName(L"X");  // behind the list's back
-  ASSERT_TRUE(list.Save(folder_.Path(), false));
+  ASSERT_TRUE(list.Save(folder_.PathWithSlash(), false));
   PlayersList read;
-  ASSERT_EQ(read.Load(folder_.Path(), Current()), PlayersFileStatus::Loaded);
+  ASSERT_EQ(read.Load(folder_.PathWithSlash(), Current()), PlayersFileStatus::Loaded);
   EXPECT_EQ(read.GetNames(), (std::vector<std::wstring>{L"X", L"Y"}));
   EXPECT_EQ(read.GetCurrent()->GetName(), L"X");
 }
@@ -327,7 +327,7 @@ TEST_F(PlayersListTest, RepeatedNamesInTheFileAreDropped) {
 TEST_F(PlayersListTest, AMissingFileLeavesTheListAsItWas) {
   PlayersList list;
   list.Add(std::make_unique<GG_PLAYER>(L"A"));
-  EXPECT_EQ(list.Load(folder_.Path(), Current()), PlayersFileStatus::Missing);
+  EXPECT_EQ(list.Load(folder_.PathWithSlash(), Current()), PlayersFileStatus::Missing);
   EXPECT_EQ(list.Count(), 1u);
 }
 
@@ -339,7 +339,7 @@ TEST_F(PlayersListTest, ATruncatedFileIsSetAsideAndNothingIsHalfLoaded) {
     const Bytes cut(whole.begin(), whole.begin() + static_cast<long>(size));
     folder_.Write(kFile, cut);
     PlayersList read;
-    ASSERT_EQ(read.Load(folder_.Path(), Current()), PlayersFileStatus::Corrupt) << size;
+    ASSERT_EQ(read.Load(folder_.PathWithSlash(), Current()), PlayersFileStatus::Corrupt) << size;
     EXPECT_EQ(read.Count(), 0u);
     EXPECT_EQ(read.GetCurrent(), nullptr);
     EXPECT_FALSE(folder_.Exists(kFile));
@@ -354,7 +354,7 @@ TEST_F(PlayersListTest, TrailingBytesMakeAFileCorrupt) {
   bytes.push_back(0);
   folder_.Write(kFile, bytes);
   PlayersList read;
-  EXPECT_EQ(read.Load(folder_.Path(), Current()), PlayersFileStatus::Corrupt);
+  EXPECT_EQ(read.Load(folder_.PathWithSlash(), Current()), PlayersFileStatus::Corrupt);
   EXPECT_EQ(read.Count(), 0u);
 }
 
@@ -376,7 +376,7 @@ TEST_F(PlayersListTest, HugeCountsAreRefusedAtOnce) {
       for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<unsigned char>(value >> (8 * i));
       folder_.Write(kFile, bytes);
       PlayersList read;
-      EXPECT_EQ(read.Load(folder_.Path(), Current()), PlayersFileStatus::Corrupt)
+      EXPECT_EQ(read.Load(folder_.PathWithSlash(), Current()), PlayersFileStatus::Corrupt)
           << "field at " << at << " = " << value;
       EXPECT_EQ(read.Count(), 0u);
     }
@@ -386,7 +386,7 @@ TEST_F(PlayersListTest, HugeCountsAreRefusedAtOnce) {
 TEST_F(PlayersListTest, AnUnreadableFileIsSetAside) {
   std::filesystem::create_directory(folder_.File(kFile));
   PlayersList read;
-  EXPECT_EQ(read.Load(folder_.Path(), Current()), PlayersFileStatus::Unreadable);
+  EXPECT_EQ(read.Load(folder_.PathWithSlash(), Current()), PlayersFileStatus::Unreadable);
   EXPECT_TRUE(std::filesystem::is_directory(folder_.File("players.save.corrupt-1")));
   EXPECT_FALSE(folder_.Exists(kFile));
 }
@@ -396,31 +396,31 @@ TEST_F(PlayersListTest, AnUnreadableFileIsSetAside) {
 TEST_F(PlayersListTest, AnInterruptedSaveKeepsTheOldData) {
   PlayersList list;
   FillSmall(list, false);
-  ASSERT_TRUE(list.Save(folder_.Path(), false));
+  ASSERT_TRUE(list.Save(folder_.PathWithSlash(), false));
   // A save that died half-way left its temporary file behind.
   folder_.Write(PlayersList::kTemporaryName, Bytes{1, 2, 3});
   PlayersList read;
-  ASSERT_EQ(read.Load(folder_.Path(), Current()), PlayersFileStatus::Loaded);
+  ASSERT_EQ(read.Load(folder_.PathWithSlash(), Current()), PlayersFileStatus::Loaded);
   ExpectSmall(read, true, false);
   // The next save goes through all the same.
   read.GetCurrent()->GetStatistics().AddScore(1);
-  ASSERT_TRUE(read.Save(folder_.Path(), false));
+  ASSERT_TRUE(read.Save(folder_.PathWithSlash(), false));
   EXPECT_FALSE(folder_.Exists(PlayersList::kTemporaryName));
   PlayersList again;
-  ASSERT_EQ(again.Load(folder_.Path(), Current()), PlayersFileStatus::Loaded);
+  ASSERT_EQ(again.Load(folder_.PathWithSlash(), Current()), PlayersFileStatus::Loaded);
   EXPECT_EQ(again.GetCurrent()->GetStatistics().score, 21u);
 }
 
 TEST_F(PlayersListTest, AFailedSaveAnswersFalseAndLeavesTheOldFile) {
   PlayersList list;
   FillSmall(list, false);
-  ASSERT_TRUE(list.Save(folder_.Path(), false));
+  ASSERT_TRUE(list.Save(folder_.PathWithSlash(), false));
   const Bytes saved = folder_.Read(kFile);
   list.Add(SamplePlayer(false, L"Another"));
 
   // The temporary file cannot be made.
   std::filesystem::create_directory(folder_.File(PlayersList::kTemporaryName));
-  EXPECT_FALSE(list.Save(folder_.Path(), false));
+  EXPECT_FALSE(list.Save(folder_.PathWithSlash(), false));
   EXPECT_EQ(folder_.Read(kFile), saved);
   EXPECT_TRUE(std::filesystem::is_directory(folder_.File(PlayersList::kTemporaryName)));
   std::filesystem::remove(folder_.File(PlayersList::kTemporaryName));
@@ -432,7 +432,7 @@ TEST_F(PlayersListTest, AFailedSaveAnswersFalseAndLeavesTheOldFile) {
   struct rlimit small = limits;
   small.rlim_cur = 20;
   ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-  const bool saved_small = list.Save(folder_.Path(), false);
+  const bool saved_small = list.Save(folder_.PathWithSlash(), false);
   setrlimit(RLIMIT_FSIZE, &limits);
   std::signal(SIGXFSZ, previous);
   EXPECT_FALSE(saved_small);
@@ -440,9 +440,9 @@ TEST_F(PlayersListTest, AFailedSaveAnswersFalseAndLeavesTheOldFile) {
   EXPECT_FALSE(folder_.Exists(PlayersList::kTemporaryName));
 
   // The file's place is taken by a folder.
-  TestFolder other;
+  TempFolder other;
   std::filesystem::create_directory(other.File(kFile));
-  EXPECT_FALSE(list.Save(other.Path(), false));
+  EXPECT_FALSE(list.Save(other.PathWithSlash(), false));
   EXPECT_FALSE(other.Exists(PlayersList::kTemporaryName));
 
   // The save folder is a file.

@@ -12,6 +12,7 @@
 #include "engine/foundation/file_system.h"
 #include "engine/foundation/localization.h"
 #include "engine/foundation/repository.h"
+#include "engine/foundation/result_codes.h"
 #include "game/play/pack_record.h"
 
 namespace game {
@@ -28,7 +29,7 @@ class ShippedPacksTest : public ::testing::Test {
 
   void SetUp() override {
     for (const char* folder : {"data/share/main/other", kLevels, "data/share/image/packs", "data/en"}) {
-      ASSERT_EQ(repository_.AddFolder(folder), 1) << folder;
+      ASSERT_EQ(repository_.AddFolder(folder), ORB::kResultOk) << folder;
     }
     pugi::xml_document* strings = repository_.GetXml("data/en strings.xml");
     ASSERT_NE(strings, nullptr);

@@ -13,7 +13,7 @@
 #include "engine/foundation/repository.h"
 #include "engine/scene/font.h"
 
-namespace game::testing {
+namespace test_support {
 
 class ShippedFonts {
  public:
@@ -64,4 +64,4 @@ class ShippedFonts {
   std::vector<Entry> entries_;
 };
 
-}  // namespace game::testing
+}  // namespace test_support

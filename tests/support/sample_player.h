@@ -7,7 +7,7 @@
 
 #include "game/play/game_player.h"
 
-namespace play_test {
+namespace test_support {
 
 inline constexpr const char* kSamplePlayerXml =
     "<player name='Al' sound_volume='50' music_volume='50'>"
@@ -24,7 +24,8 @@ inline constexpr const char* kSamplePlayerXml =
     "<health increment='false' count='5' countdown='0' time_refill_heart='600'/>"
     "</player>";
 
-inline std::unique_ptr<game::GG_PLAYER> SamplePlayer(bool in_app, const std::wstring& name = L"Al") {
+inline std::unique_ptr<game::GG_PLAYER> SamplePlayer(bool in_app,
+                                                     const std::wstring& name = L"Al") {
   pugi::xml_document document;
   document.load_string(kSamplePlayerXml);
   auto player = std::make_unique<game::GG_PLAYER>();
@@ -34,4 +35,4 @@ inline std::unique_ptr<game::GG_PLAYER> SamplePlayer(bool in_app, const std::wst
   return player;
 }
 
-}  // namespace play_test
+}  // namespace test_support

@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-namespace test_zip {
+namespace test_support {
 
 struct Entry {
   Entry(std::string entryName, std::string entryContent, bool deflated = false,
@@ -32,9 +32,9 @@ struct Entry {
 };
 
 inline uint32_t Crc(const std::string& bytes) {
-  return static_cast<uint32_t>(
-      crc32(crc32(0L, Z_NULL, 0), reinterpret_cast<const Bytef*>(bytes.data()),
-            static_cast<uInt>(bytes.size())));
+  return static_cast<uint32_t>(crc32(crc32(0L, Z_NULL, 0),
+                                     reinterpret_cast<const Bytef*>(bytes.data()),
+                                     static_cast<uInt>(bytes.size())));
 }
 
 // The traditional PKWARE stream cipher.
@@ -175,8 +175,8 @@ inline std::string Build(const std::vector<Entry>& entries) {
 }
 
 inline void WriteFile(const std::string& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary | std::ios::trunc).write(bytes.data(),
-                                                                 static_cast<std::streamsize>(bytes.size()));
+  std::ofstream(path, std::ios::binary | std::ios::trunc)
+      .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-}  // namespace test_zip
+}  // namespace test_support

@@ -14,7 +14,7 @@
 #include "engine/foundation/sound_system.h"
 #include "engine/platform/clock.h"
 
-namespace sound_test {
+namespace test_support {
 
 inline std::vector<uint8_t> ReadFixture(const std::string& name) {
   std::ifstream in("data/sound/" + name, std::ios::binary);
@@ -41,7 +41,7 @@ class LoopbackRig {
 
   explicit LoopbackRig(int32_t max_sources = 0) {
     ORB::platform::SetClock(&clock_);
-    EXPECT_EQ(system_.InitLoopback(kRate, max_sources), 1);
+    EXPECT_EQ(system_.InitLoopback(kRate, max_sources), ORB::kResultOk);
     system_.UpdateStreams();
   }
   ~LoopbackRig() { ORB::platform::SetClock(nullptr); }
@@ -53,7 +53,7 @@ class LoopbackRig {
   // Answers the block's interleaved stereo samples.
   std::vector<int16_t> Block() {
     std::vector<int16_t> block(kBlockFrames * 2);
-    EXPECT_EQ(system_.RenderSamples(block.data(), kBlockFrames), 1);
+    EXPECT_EQ(system_.RenderSamples(block.data(), kBlockFrames), ORB::kResultOk);
     clock_.AdvanceMs(10);
     system_.UpdateStreams();
     return block;
@@ -73,4 +73,4 @@ class LoopbackRig {
   ORB::OC_SOUND_SYSTEM system_;
 };
 
-}  // namespace sound_test
+}  // namespace test_support
