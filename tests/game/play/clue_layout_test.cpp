@@ -45,7 +45,7 @@ std::ostream& operator<<(std::ostream& out, const Box& b) {
 // the 1024 x 768 canvas, and the clearance it keeps from them and from the
 // canvas edges.
 constexpr Box kCanvas{0, 0, 1024, 768};
-constexpr Box kTopBar{0, 0, 1024, 64};       // pause, coin counter, error panel
+constexpr Box kTopBar{0, 0, 1024, 64};          // pause, coin counter, error panel
 constexpr Box kSideColumn{904, 64, 1024, 768};  // hint button, tool switch, store button
 constexpr float kClearance = 16;
 
@@ -93,7 +93,8 @@ class ClueLayoutTest : public test_support::RecordingRendererTest {
     renderer_->Flush();
     std::vector<Box> glyphs;
     for (const auto& draw : fake_->Draws()) {
-      EXPECT_EQ(draw.texture, fonts_.PageOf(panel.Font())->handle) << "only the font's page is drawn";
+      EXPECT_EQ(draw.texture, fonts_.PageOf(panel.Font())->handle)
+          << "only the font's page is drawn";
       for (size_t i = 0; i + 3 < draw.vertices.size(); i += 4) {
         const auto& v = draw.vertices;
         glyphs.push_back({v[i].x, v[i].y, v[i + 2].x, v[i + 2].y});
@@ -120,7 +121,8 @@ class ClueLayoutTest : public test_support::RecordingRendererTest {
                  std::max(box.bottom, g.bottom)};
         }
         next += digits;
-        out.push_back({std::string(rows ? "row " : "column ") + std::to_string(line + 1), value, box});
+        out.push_back(
+            {std::string(rows ? "row " : "column ") + std::to_string(line + 1), value, box});
       }
     }
     EXPECT_EQ(next, glyphs.size()) << "more glyphs drawn than the clue numbers have digits";
@@ -174,9 +176,9 @@ TEST_F(ClueLayoutTest, EveryShippedLevelsNumbersStandApartOnTheBoardsFreeSpace) 
       for (size_t j = i + 1; j < drawn.size(); ++j) {
         const Number& b = drawn[j];
         if (a.box.Gap(b.box) < space) {
-          ADD_FAILURE() << a.where << ": " << a.value << " at " << a.box << " and " << b.where << ": "
-                        << b.value << " at " << b.box << " stand closer than a space (" << space
-                        << " pixels)";
+          ADD_FAILURE() << a.where << ": " << a.value << " at " << a.box << " and " << b.where
+                        << ": " << b.value << " at " << b.box << " stand closer than a space ("
+                        << space << " pixels)";
           ++faults;
         }
       }

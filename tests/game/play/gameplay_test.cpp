@@ -127,7 +127,8 @@ TEST_F(GameplayTest, ALevelNamingItsNumbersFileTakesItsFont) {
   // A named file that is missing stops the load and is named.
   host_.RemoveFile("data/share/main/GameProcess numbers_small.xml");
   EXPECT_FALSE(gameplay_.Load("small.xml"));
-  EXPECT_NE(gameplay_.LastError().find("numbers_small.xml"), std::string::npos) << gameplay_.LastError();
+  EXPECT_NE(gameplay_.LastError().find("numbers_small.xml"), std::string::npos)
+      << gameplay_.LastError();
   EXPECT_FALSE(gameplay_.IsActive());
   EXPECT_EQ(host_.OpenDocuments(), 0u);
 }

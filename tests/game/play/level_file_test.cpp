@@ -137,8 +137,9 @@ TEST(LevelFileTest, NamesItsNumbersFile) {
   ASSERT_TRUE(ReadText(file, withNumbers("numbers_small.xml"))) << file.Error();
   EXPECT_EQ(file.NumbersFile(), "numbers_small.xml");
 
-  for (const char* bad : {"", "numbers", ".xml", "../numbers.xml", "other numbers.xml",
-                          "sub/numbers.xml", "sub\\numbers.xml", "numbers.xml.png", ".hidden.xml"}) {
+  for (const char* bad :
+       {"", "numbers", ".xml", "../numbers.xml", "other numbers.xml", "sub/numbers.xml",
+        "sub\\numbers.xml", "numbers.xml.png", ".hidden.xml"}) {
     EXPECT_FALSE(ReadText(file, withNumbers(bad))) << "\"" << bad << "\"";
     EXPECT_NE(file.Error().find("numbers"), std::string::npos) << file.Error();
     EXPECT_EQ(file.NumbersFile(), "") << bad;

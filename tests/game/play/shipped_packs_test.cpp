@@ -28,7 +28,8 @@ class ShippedPacksTest : public ::testing::Test {
   ShippedPacksTest() : files_(".."), repository_(files_, nullptr, nullptr) {}
 
   void SetUp() override {
-    for (const char* folder : {"data/share/main/other", kLevels, "data/share/image/packs", "data/en"}) {
+    for (const char* folder :
+         {"data/share/main/other", kLevels, "data/share/image/packs", "data/en"}) {
       ASSERT_EQ(repository_.AddFolder(folder), ORB::kResultOk) << folder;
     }
     pugi::xml_document* strings = repository_.GetXml("data/en strings.xml");
@@ -38,7 +39,8 @@ class ShippedPacksTest : public ::testing::Test {
     for (const auto& folder : repository_.Folders()) {
       for (const auto& record : folder->records) {
         files_in_[folder->name].push_back(record.first);
-        if (folder->name == kLevels) levels_per_pack_[record.first.substr(0, record.first.find('/'))] += 1;
+        if (folder->name == kLevels)
+          levels_per_pack_[record.first.substr(0, record.first.find('/'))] += 1;
       }
     }
   }
@@ -79,7 +81,8 @@ TEST_F(ShippedPacksTest, EveryPackFolderIsDescribedInOrder) {
   repository_.ReleaseXml(document);
 
   ASSERT_GE(levels_per_pack_.size(), 4u);
-  ASSERT_EQ(packs.size(), levels_per_pack_.size()) << "one description per pack folder of the archive";
+  ASSERT_EQ(packs.size(), levels_per_pack_.size())
+      << "one description per pack folder of the archive";
   int32_t starsBefore = 0;
   int32_t previousPrice = -1;
   for (size_t i = 0; i < packs.size(); ++i) {

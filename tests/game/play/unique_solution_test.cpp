@@ -32,7 +32,9 @@ bool SolveLine(const Clue& clue, std::vector<Cell>& line) {
   const auto runFits = [&](int start, int length) {
     return start >= 0 && start + length <= n && emptyBefore[start + length] == emptyBefore[start];
   };
-  const auto at = [n](int i, int j) { return static_cast<size_t>(i) * (static_cast<size_t>(n) + 1) + j; };
+  const auto at = [n](int i, int j) {
+    return static_cast<size_t>(i) * (static_cast<size_t>(n) + 1) + j;
+  };
   // head[at(j, i)]: the first j runs fit into cells 0..i-1, the last of them
   // ending anywhere up to i - 1, and no filled cell of 0..i-1 is left over.
   // tail[at(j, i)]: runs j..k-1 fit into cells i..n-1 in the same way.
@@ -77,7 +79,8 @@ bool SolveLine(const Clue& clue, std::vector<Cell>& line) {
     for (int start = 0; start + clue[j] <= n; ++start) {
       const int end = start + clue[j];
       if (!runFits(start, clue[j])) continue;
-      const bool before = start == 0 ? j == 0 : (line[start - 1] != kFilled && head[at(j, start - 1)]);
+      const bool before =
+          start == 0 ? j == 0 : (line[start - 1] != kFilled && head[at(j, start - 1)]);
       const bool after = end == n ? j == k - 1 : (line[end] != kFilled && tail[at(j + 1, end + 1)]);
       if (before && after) {
         for (int p = start; p < end; ++p) canFill[p] = 1;
@@ -188,10 +191,10 @@ TEST(UniqueSolutionTest, SolverCountsThePicturesThatFit) {
   } cases[] = {
       {{"#.#", ".#.", "#.#"}, 1},
       {{"##.", "#..", "..."}, 1},
-      {{"#.", ".#"}, 2},                                  // the two diagonals share their clues
-      {{"...", "...", "..."}, 1},                         // an empty board
-      {{"#..#", ".##.", ".##.", "#..#"}, 3},             // three pictures share these clues
-      {{"#...", ".#..", "..#.", "...#"}, 24},             // every placement of four rooks
+      {{"#.", ".#"}, 2},                       // the two diagonals share their clues
+      {{"...", "...", "..."}, 1},              // an empty board
+      {{"#..#", ".##.", ".##.", "#..#"}, 3},   // three pictures share these clues
+      {{"#...", ".#..", "..#.", "...#"}, 24},  // every placement of four rooks
       {{"##.##", "#...#", ".....", "#...#", "##.##"}, 1},
   };
   for (const auto& c : cases) {
@@ -233,7 +236,8 @@ TEST(UniqueSolutionTest, EveryShippedLevelHasExactlyOnePicture) {
     }
     Nonogram puzzle = PuzzleOf(picture, width, height);
     const auto found = puzzle.Solve(2);
-    ASSERT_EQ(found.size(), 1u) << (found.empty() ? "no picture fits" : "more than one picture fits");
+    ASSERT_EQ(found.size(), 1u) << (found.empty() ? "no picture fits"
+                                                  : "more than one picture fits");
     EXPECT_EQ(found[0], picture);
   }
 }
