@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """Writes the desktop edition's store file and the shop's pictures.
 
-Source: tools/shop.txt, one offer per line (its header explains the columns
-and the template player's counts each ladder must start above). The script
+Source: tools/shop.txt, one offer per line (its header explains the
+columns); each ladder must start above the template player's count of its
+name (tools/template_player.py). The script
 refuses an unknown picture, a value that is not a whole number above the
 template player's count, a ladder that does not rise, an offer without its
 title and description in tools/strings/shop.txt, and an endless offer
@@ -28,6 +29,7 @@ import sys
 import drawing as gfx
 from content import arguments, table_rows, write_bytes, xml_text
 from make_strings import read_sources as read_strings
+from template_player import RULES as TEMPLATE_RULES
 
 STORE = "data/share/main/other/store.xml"
 IMAGES = "data/share/image/shop"
@@ -54,14 +56,12 @@ def whole(text, where, what):
     return value
 
 
-def read_offers(root):
-    template, offers = {}, []
+def read_offers(root, template=None):
+    """The offers of tools/shop.txt, checked against the template player's
+    counts (tools/template_player.py's unless given)."""
+    template = dict(TEMPLATE_RULES) if template is None else template
+    offers = []
     for where, columns in table_rows(root, "tools/shop.txt"):
-        if columns[0] == "template":
-            if len(columns) != 3:
-                raise ValueError("%s: template name count" % where)
-            template[columns[1]] = whole(columns[2], where, "template count")
-            continue
         if len(columns) != 4:
             raise ValueError("%s: four columns: name value price picture" % where)
         name, value, price, picture = columns

@@ -226,8 +226,8 @@ class SourcesTest(unittest.TestCase):
                 make_trophies.Trophy("t", "pack_completion", "float", ">=", 1.5, 1, "pack"), levels)
 
     def offers(self, lines):
-        self.write("tools/shop.txt", "template start_hint 3\n" + lines)
-        return make_shop.read_offers(self.root)
+        self.write("tools/shop.txt", lines)
+        return make_shop.read_offers(self.root, {"start_hint": 3})
 
     def test_offers_make_ladders_above_the_template(self):
         offers = self.offers("refill_hint endless 40 hint\nstart_hint 4 150 hint\nstart_hint 6 300 hint\n"
