@@ -46,7 +46,7 @@ class G_EFFECT_BASE {
 
  protected:
   struct StepRun {
-    bool finished = false;    // the first step has no bot left
+    bool finished = false;     // the first step has no bot left
     bool effect_gone = false;  // a bot deleted the effect: touch nothing
   };
   // Runs the first step's bots once (there must be one).

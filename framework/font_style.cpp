@@ -8,7 +8,8 @@ namespace ORB_GF {
 bool FontStyle::Load(const pugi::xml_node& node, const FontList& fonts) {
   const pugi::xml_attribute name = node.attribute("fntName");
   if (!name) {
-    ORB::Log(ORB::LogLevel::kWarning, "font", std::string("<") + node.name() + "> lacks \"fntName\"");
+    ORB::Log(ORB::LogLevel::kWarning, "font",
+             std::string("<") + node.name() + "> lacks \"fntName\"");
     return false;
   }
   font_name_ = name.value();
@@ -25,7 +26,8 @@ bool FontStyle::Load(const pugi::xml_node& node, const FontList& fonts) {
   }
   font_ = fonts.Find(font_name_);
   if (font_ == nullptr) {
-    ORB::Log(ORB::LogLevel::kWarning, "font", "no font \"" + font_name_ + "\" for <" + node.name() + ">");
+    ORB::Log(ORB::LogLevel::kWarning, "font",
+             "no font \"" + font_name_ + "\" for <" + node.name() + ">");
   }
   return font_ != nullptr;
 }

@@ -8,8 +8,8 @@
 namespace ORB_GF {
 
 bool LeaderboardList::Load(const pugi::xml_node& document) {
-  const pugi::xml_node root =
-      document.find_child([](const pugi::xml_node& node) { return node.type() == pugi::node_element; });
+  const pugi::xml_node root = document.find_child(
+      [](const pugi::xml_node& node) { return node.type() == pugi::node_element; });
   if (!root) return false;
   for (pugi::xml_node entry = root.first_child(); entry; entry = entry.next_sibling()) {
     if (entry.type() != pugi::node_element) continue;

@@ -9,7 +9,7 @@ namespace ORB_GF {
 
 namespace {
 
-constexpr uint32_t kAddressBits = ORB::RenderState::kAddressMask;  // 0x18000
+constexpr uint32_t kAddressBits = ORB::RenderState::kAddressMask;   // 0x18000
 constexpr uint32_t kWrapU = 1u << ORB::RenderState::kAddressShift;  // 0x8000
 constexpr uint32_t kWrapV = 2u << ORB::RenderState::kAddressShift;  // 0x10000
 
@@ -40,9 +40,9 @@ void NinePanel::Load(const pugi::xml_node& node) {
 void NinePanel::SetFiles(const std::string& ul, const std::string& up, const std::string& ur,
                          const std::string& lt, const std::string& mid, const std::string& rt,
                          const std::string& dl, const std::string& dn, const std::string& dr) {
-  const std::pair<Piece, const std::string*> files[] = {
-      {kUL, &ul}, {kUp, &up}, {kUR, &ur}, {kLt, &lt}, {kMid, &mid},
-      {kRt, &rt}, {kDL, &dl}, {kDn, &dn}, {kDR, &dr}};
+  const std::pair<Piece, const std::string*> files[] = {{kUL, &ul}, {kUp, &up},   {kUR, &ur},
+                                                        {kLt, &lt}, {kMid, &mid}, {kRt, &rt},
+                                                        {kDL, &dl}, {kDn, &dn},   {kDR, &dr}};
   for (const auto& [piece, file] : files) {
     if (!file->empty()) pieces_[piece].SetFile(*file);
   }
@@ -133,8 +133,8 @@ void NinePanel::Layout() {
     float dy;
   };
   const Place places[] = {
-      {kMid, HS_MID, cx, cy},    {kUL, HS_DR, left, top},    {kUp, HS_MD, cx, top},
-      {kUR, HS_DL, -right, top}, {kLt, HS_MR, left, cy},     {kRt, HS_ML, -right, cy},
+      {kMid, HS_MID, cx, cy},      {kUL, HS_DR, left, top},   {kUp, HS_MD, cx, top},
+      {kUR, HS_DL, -right, top},   {kLt, HS_MR, left, cy},    {kRt, HS_ML, -right, cy},
       {kDL, HS_UR, left, -bottom}, {kDn, HS_MU, cx, -bottom}, {kDR, HS_UL, -right, -bottom}};
   for (const Place& place : places) {
     G_SPRITE& sprite = pieces_[place.piece];

@@ -78,8 +78,8 @@ void gPages::LoadRoot(const pugi::xml_node& root) {
     const std::string_view text = offset.value();
     const size_t blank = text.find(' ');
     const auto x = ParseWhole<float>(text.substr(0, blank));
-    const auto y = blank == std::string_view::npos ? std::nullopt
-                                                   : ParseWhole<float>(text.substr(blank + 1));
+    const auto y =
+        blank == std::string_view::npos ? std::nullopt : ParseWhole<float>(text.substr(blank + 1));
     if (x && y) {
       SetTurnOffset(*x, *y);
     } else {
@@ -160,18 +160,13 @@ void gPages::Draw() {
   const float d = target_page_ < current_page_ ? -1.0f : 1.0f;
   const ORB::Vector3 origin = transform_.position;
   switch (turn_type_) {
-    case kSlideHorizontal:
-      transform_.position.x += d * step_x_;
-      break;
-    case kSlideVertical:
-      transform_.position.y += d * step_y_;
-      break;
+    case kSlideHorizontal: transform_.position.x += d * step_x_; break;
+    case kSlideVertical: transform_.position.y += d * step_y_; break;
     case kSlideToPoint:
       transform_.position.x += d * step_x_;
       transform_.position.y += d * step_y_;
       break;
-    default:
-      return;
+    default: return;
   }
   DrawPage(target_page_);
   transform_.position = origin;

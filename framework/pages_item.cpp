@@ -10,40 +10,24 @@ int32_t G_PAGES_ITEM::Handle(int32_t msg, float a, float b, float, void* data) {
   namespace m = page_message;
   const auto button = static_cast<int32_t>(a);
   switch (msg) {
-    case m::kUpdate:
-      Update();
-      return 0;
-    case m::kDraw:
-      Draw();
-      return 0;
+    case m::kUpdate: Update(); return 0;
+    case m::kDraw: Draw(); return 0;
     case m::kSetPosition:
       transform_.position.x = a;
       transform_.position.y = b;
       return 1;
-    case m::kGetWidth:
-      return GetWidth();
-    case m::kGetHeight:
-      return GetHeight();
+    case m::kGetWidth: return GetWidth();
+    case m::kGetHeight: return GetHeight();
     case m::kSetParent:
       if (data != nullptr) transform_.parent = static_cast<ORB::OS_TRANSFORM3*>(data);
       return 0;
-    case m::kMouseDown:
-      return OnMouseDown(button);
-    case m::kMouseUp:
-      return OnMouseUp(button);
-    case m::kMouseMove:
-      return OnMouseMove();
-    case m::kLoadResources:
-      LoadResources();
-      return 1;
-    case m::kReleaseResources:
-      ReleaseResources();
-      return 1;
-    case m::kRefresh:
-      Refresh();
-      return 1;
-    default:
-      return 0;
+    case m::kMouseDown: return OnMouseDown(button);
+    case m::kMouseUp: return OnMouseUp(button);
+    case m::kMouseMove: return OnMouseMove();
+    case m::kLoadResources: LoadResources(); return 1;
+    case m::kReleaseResources: ReleaseResources(); return 1;
+    case m::kRefresh: Refresh(); return 1;
+    default: return 0;
   }
 }
 

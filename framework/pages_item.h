@@ -13,19 +13,19 @@ namespace ORB_GF {
 
 // The messages a grid sends its items (a, b, c and data as noted).
 namespace page_message {
-constexpr int32_t kUpdate = 1;            // Update; answers 0
-constexpr int32_t kDraw = 2;              // Draw; answers 0
-constexpr int32_t kSetPosition = 12;      // position x = a, y = b; answers 1
-constexpr int32_t kGetWidth = 23;         // answers the width
-constexpr int32_t kGetHeight = 24;        // answers the height
-constexpr int32_t kPlaced = 25;           // sent after each placement (data 4); the base ignores it
-constexpr int32_t kSetParent = 32;        // data: the parent transform (null ignored); answers 0
-constexpr int32_t kMouseDown = 47;        // a: the button; answers OnMouseDown's answer
-constexpr int32_t kMouseUp = 48;          // a: the button; answers OnMouseUp's answer
-constexpr int32_t kMouseMove = 49;        // answers OnMouseMove's answer
-constexpr int32_t kLoadResources = 50;    // answers 1
+constexpr int32_t kUpdate = 1;          // Update; answers 0
+constexpr int32_t kDraw = 2;            // Draw; answers 0
+constexpr int32_t kSetPosition = 12;    // position x = a, y = b; answers 1
+constexpr int32_t kGetWidth = 23;       // answers the width
+constexpr int32_t kGetHeight = 24;      // answers the height
+constexpr int32_t kPlaced = 25;         // sent after each placement (data 4); the base ignores it
+constexpr int32_t kSetParent = 32;      // data: the parent transform (null ignored); answers 0
+constexpr int32_t kMouseDown = 47;      // a: the button; answers OnMouseDown's answer
+constexpr int32_t kMouseUp = 48;        // a: the button; answers OnMouseUp's answer
+constexpr int32_t kMouseMove = 49;      // answers OnMouseMove's answer
+constexpr int32_t kLoadResources = 50;  // answers 1
 constexpr int32_t kReleaseResources = 51;  // answers 1
-constexpr int32_t kRefresh = 56;          // answers 1
+constexpr int32_t kRefresh = 56;           // answers 1
 }  // namespace page_message
 
 class G_PAGES_ITEM : public ORB::OC_BASE {

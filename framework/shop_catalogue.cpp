@@ -68,7 +68,8 @@ bool ShopCatalogue::Load(const pugi::xml_node& node) {
   return true;
 }
 
-const ShopCatalogueItem* ShopCatalogue::FindAvailable(const std::string& name, int32_t count) const {
+const ShopCatalogueItem* ShopCatalogue::FindAvailable(const std::string& name,
+                                                      int32_t count) const {
   for (const auto& item : items_) {
     if (const ShopCatalogueItem* found = item->FindAvailable(name, count)) return found;
   }

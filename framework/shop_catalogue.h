@@ -26,7 +26,7 @@ namespace ORB_GF {
 struct ShopCatalogueItem {
   bool endless = false;  // never runs out
   int32_t price = 0;
-  int32_t value = 0;     // compared with the player's count
+  int32_t value = 0;  // compared with the player's count
   std::string name;
   std::string annotation;  // the description's string key
   std::string image;       // the picture's texture name

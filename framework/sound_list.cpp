@@ -51,7 +51,8 @@ void SoundList::Load() {
       continue;
     }
     if (Has(name.value())) continue;
-    ORB::SoundHandle sound = repository_->GetSound(path.value(), buffers.as_int(), streamed.as_bool());
+    ORB::SoundHandle sound =
+        repository_->GetSound(path.value(), buffers.as_int(), streamed.as_bool());
     if (sound == nullptr) continue;  // the repository said why
     sounds_[name.value()] = sound;
   }

@@ -9,10 +9,12 @@ StarRow::StarRow(const pugi::xml_node& node) { ReadParams(node, params_); }
 StarRow::StarRow(const StarRowParams& params) : params_(params) {}
 
 bool StarRow::ReadParams(const pugi::xml_node& node, StarRowParams& params) {
-  const std::pair<const char*, float*> floats[] = {
-      {"time", &params.time},           {"amplitude", &params.amplitude},
-      {"frequency", &params.frequency}, {"decay", &params.decay},
-      {"start_size", &params.start_size}, {"end_size", &params.end_size}};
+  const std::pair<const char*, float*> floats[] = {{"time", &params.time},
+                                                   {"amplitude", &params.amplitude},
+                                                   {"frequency", &params.frequency},
+                                                   {"decay", &params.decay},
+                                                   {"start_size", &params.start_size},
+                                                   {"end_size", &params.end_size}};
   auto missing = [&node](const char* name) {
     ORB::Log(ORB::LogLevel::kWarning, "gui",
              std::string("star row <") + node.name() + "> lacks \"" + name + "\"; reading stops");

@@ -102,7 +102,8 @@ TEST_F(EffectTest, AddStepKeepsTheCallbacksInStep) {
   EXPECT_FALSE(effect.Update());
   EXPECT_TRUE(journal_.calls.empty()) << "the first step had no callback";
   EXPECT_FALSE(effect.Update());
-  EXPECT_EQ(journal_.calls, std::vector<std::string>{"second"}) << "its own target, not a neighbour's";
+  EXPECT_EQ(journal_.calls, std::vector<std::string>{"second"})
+      << "its own target, not a neighbour's";
   EXPECT_TRUE(effect.Update());
   EXPECT_EQ(journal_.calls.size(), 1u);
 }
@@ -177,10 +178,12 @@ TEST_F(StarRowTest, ReadingStopsAtTheFirstMissingItem) {
     int32_t stars;
   };
   const Case cases[] = {
-      {"<s time='1' amplitude='2' frequency='3' decay='4' start_size='5' end_size='6' draw_empty='true' "
+      {"<s time='1' amplitude='2' frequency='3' decay='4' start_size='5' end_size='6' "
+       "draw_empty='true' "
        "stars_max='3'><TRANSFORM>10 20 0 0 0 0 0 0 0 1 1 1</TRANSFORM></s>",
        true, 4.0f, 3},
-      {"<s time='1' amplitude='2' frequency='3' decay='4' start_size='5' end_size='6' draw_empty='1' "
+      {"<s time='1' amplitude='2' frequency='3' decay='4' start_size='5' end_size='6' "
+       "draw_empty='1' "
        "stars_max='3'/>",
        false, 4.0f, 3},
       {"<s time='1' amplitude='2' decay='4' stars_max='3'/>", false, 0.0f, 0},

@@ -27,7 +27,9 @@ struct Record {
 class FakeItem : public G_PAGES_ITEM {
  public:
   FakeItem(int number, Record& record, bool takes_input = false)
-      : G_PAGES_ITEM(static_cast<uint32_t>(number)), number_(number), record_(record),
+      : G_PAGES_ITEM(static_cast<uint32_t>(number)),
+        number_(number),
+        record_(record),
         takes_input_(takes_input) {}
   int32_t GetWidth() const override { return 100; }
   int32_t GetHeight() const override { return 50; }
@@ -71,7 +73,9 @@ class FakePages : public gPages {
     return new FakeItem(node.attribute("n").as_int(), record_, node.attribute("take").as_bool());
   }
   void OnItemClicked(G_PAGES_ITEM* item) override { clicked.push_back(static_cast<int>(item->id)); }
-  void LoadExample(const pugi::xml_node& node) override { example = node.attribute("look").value(); }
+  void LoadExample(const pugi::xml_node& node) override {
+    example = node.attribute("look").value();
+  }
 
   std::vector<int32_t> indices;
   std::vector<int> clicked;
@@ -93,7 +97,8 @@ class PagesTest : public ::testing::Test {
  protected:
   void TearDown() override { ORB::FrameDelta().store(0.0f); }
   void Load(gPages& pages, const std::string& attributes, const std::string& children) {
-    ASSERT_TRUE(document_.load_string(("<pages " + attributes + ">" + children + "</pages>").c_str()));
+    ASSERT_TRUE(
+        document_.load_string(("<pages " + attributes + ">" + children + "</pages>").c_str()));
     pages.LoadRoot(document_.first_child());
   }
   FakeItem& At(gPages& pages, size_t i) { return *static_cast<FakeItem*>(pages.Item(i)); }
@@ -112,7 +117,8 @@ class PagesTest : public ::testing::Test {
 TEST_F(PagesTest, SevenItemsOnThreeByTwoMakeTwoPages) {
   FakePages pages(record_);
   Load(pages, "cols='3' rows='2' interval_x='10' interval_y='20'",
-       "<gEXAMPLE look='card'/>" + Items(3) + "<skip/>" + "<item n='3'/><item n='4'/><item n='5'/>"
+       "<gEXAMPLE look='card'/>" + Items(3) + "<skip/>" +
+           "<item n='3'/><item n='4'/><item n='5'/>"
            "<item n='6'/>");
   EXPECT_EQ(pages.indices, (std::vector<int32_t>{0, 1, 2, 3, 3, 4, 5, 6})) << "made items counted";
   EXPECT_EQ(pages.example, "card");
@@ -129,7 +135,7 @@ TEST_F(PagesTest, SevenItemsOnThreeByTwoMakeTwoPages) {
   EXPECT_EQ(pages.GetGridHeight(), 120);
   // Centred on the grid's position; the second page starts again at the
   // top left.
-  const float expected[7][2] = {{-110, -35}, {0, -35}, {110, -35}, {-110, 35},
+  const float expected[7][2] = {{-110, -35}, {0, -35},  {110, -35}, {-110, 35},
                                 {0, 35},     {110, 35}, {-110, -35}};
   for (size_t i = 0; i < 7; ++i) {
     EXPECT_EQ(At(pages, i).Position(), ORB::Vector3(expected[i][0], expected[i][1], 0)) << i;
@@ -161,7 +167,8 @@ TEST_F(PagesTest, SevenItemsOnThreeByTwoMakeTwoPages) {
 
 TEST_F(PagesTest, ASlideMovesBothPagesAndEndsWhereItBegan) {
   FakePages pages(record_);
-  Load(pages, "cols='2' rows='1' turn_type='SLIDE_HORIZONTAL' turn_time='0.5' turn_offset='800 600'",
+  Load(pages,
+       "cols='2' rows='1' turn_type='SLIDE_HORIZONTAL' turn_time='0.5' turn_offset='800 600'",
        Items(4));
   pages.LoadResources();
   pages.SetPosition(400.0f, 300.0f);
@@ -189,7 +196,7 @@ TEST_F(PagesTest, ASlideMovesBothPagesAndEndsWhereItBegan) {
     pages.Draw();
     if (pages.IsSettled() || pages.GetCurrentPage() == 1) continue;
     ASSERT_EQ(record_.draws.size(), 4u) << frames;
-    EXPECT_EQ(record_.draws[0].second.x, expected_x - 50.0f) << frames;  // item 0
+    EXPECT_EQ(record_.draws[0].second.x, expected_x - 50.0f) << frames;           // item 0
     EXPECT_EQ(record_.draws[2].second.x, expected_x + 800.0f - 50.0f) << frames;  // item 2
   }
   EXPECT_LE(frames, 6);
@@ -324,8 +331,9 @@ class PageMarkersTest : public test_support::RecordingRendererTest {
 
 TEST_F(PageMarkersTest, DotsStartHalfTheRowLeftOfItsPosition) {
   pugi::xml_document doc;
-  ASSERT_TRUE(doc.load_string(
-      "<page_number file='gui dots.png'><TRANSFORM>500 700 0 0 0 0 0 0 0 1 1 1</TRANSFORM></page_number>"));
+  ASSERT_TRUE(
+      doc.load_string("<page_number file='gui dots.png'><TRANSFORM>500 700 0 0 0 0 0 0 0 1 1 "
+                      "1</TRANSFORM></page_number>"));
   PageMarkers markers(doc.first_child());
   markers.LoadTexture(provider_.get());
   EXPECT_EQ(markers.GetDotWidth(), 24.0f);

@@ -48,7 +48,8 @@ uint32_t Over(uint32_t source, uint32_t background) {
   const int alpha = Channel(source, 24);
   uint32_t out = 0xFF000000u;
   for (int shift : {0, 8, 16}) {
-    const int c = (Channel(source, shift) * alpha + Channel(background, shift) * (255 - alpha) + 127) / 255;
+    const int c =
+        (Channel(source, shift) * alpha + Channel(background, shift) * (255 - alpha) + 127) / 255;
     out |= static_cast<uint32_t>(c) << shift;
   }
   return out;
@@ -67,7 +68,8 @@ class PanelsGlTest : public test_support::OffscreenGlTest {
     random_.Seed(777u);
     textures_ = std::make_unique<test_support::RendererTextures>(*renderer_);
     repository_ = std::make_unique<ORB::OC_REPOSITORY>(checkout_, textures_.get(), nullptr);
-    for (const char* folder : {"data/share/image/board", "data/share/image/gui", "data/share/image/effects"}) {
+    for (const char* folder :
+         {"data/share/image/board", "data/share/image/gui", "data/share/image/effects"}) {
       ASSERT_EQ(repository_->AddFolder(folder), ORB::kResultOk) << folder;
     }
     provider_ = std::make_unique<ORB::RepositoryTextureProvider>(*repository_);
@@ -81,7 +83,8 @@ class PanelsGlTest : public test_support::OffscreenGlTest {
 
   // A shipped picture's pixels, as the generator wrote them.
   static ORB::platform::DecodedImage Piece(const std::string& name) {
-    const std::vector<unsigned char> bytes = test_support::ReadFile("../Resources/data/share/image/board/" + name);
+    const std::vector<unsigned char> bytes =
+        test_support::ReadFile("../Resources/data/share/image/board/" + name);
     ORB::platform::DecodedImage image;
     EXPECT_TRUE(ORB::platform::DecodeImage(bytes.data(), bytes.size(), image)) << name;
     return image;
@@ -113,9 +116,9 @@ TEST_F(PanelsGlTest, PanelsMarkersAndParticlesDrawCleanly) {
   const Placed placed[] = {{80, 100, 200, 120}, {410, 180, 480, 300}};
 
   pugi::xml_document doc;
-  ASSERT_TRUE(doc.load_string(
-      "<markers file='data/share/image/gui page_markers.png'>"
-      "<TRANSFORM>512 650 0 0 0 0 0 0 0 1 1 1</TRANSFORM></markers>"));
+  ASSERT_TRUE(
+      doc.load_string("<markers file='data/share/image/gui page_markers.png'>"
+                      "<TRANSFORM>512 650 0 0 0 0 0 0 0 1 1 1</TRANSFORM></markers>"));
   PageMarkers markers(doc.first_child());
   markers.LoadTexture(provider_.get());
   markers.SetCount(3);
@@ -131,7 +134,8 @@ TEST_F(PanelsGlTest, PanelsMarkersAndParticlesDrawCleanly) {
   constexpr float kFrame = 1.0f / 60.0f;
   ASSERT_TRUE(doc.load_string(
       "<particles texture='data/share/image/effects soft_dot.png' maxCount='400' spreadAngle='360' "
-      "gravity='0 0' area='10'><velocity>0 90</velocity><lifetime>3</lifetime><startSize>12</startSize>"
+      "gravity='0 0' area='10'><velocity>0 "
+      "90</velocity><lifetime>3</lifetime><startSize>12</startSize>"
       "<endSize>12</endSize><startColor>ff603010</startColor><averColor>ff603010</averColor>"
       "<endColor>ff603010</endColor></particles>"));
   G_PARTICLES burst;
@@ -163,7 +167,9 @@ TEST_F(PanelsGlTest, PanelsMarkersAndParticlesDrawCleanly) {
         const uint32_t want_ul = Over(ul.pixels[static_cast<size_t>(y * kPiece + x)], kPaper);
         const uint32_t want_dr = Over(dr.pixels[static_cast<size_t>(y * kPiece + x)], kPaper);
         if (!Near(frame.At(p.left + x, p.top + y), want_ul, 2)) ++wrong;
-        if (!Near(frame.At(p.left + p.width - kPiece + x, p.top + p.height - kPiece + y), want_dr, 2)) ++wrong;
+        if (!Near(frame.At(p.left + p.width - kPiece + x, p.top + p.height - kPiece + y), want_dr,
+                  2))
+          ++wrong;
       }
     }
     EXPECT_EQ(wrong, 0) << "panel at " << p.left << ", " << p.top;
@@ -219,7 +225,8 @@ TEST_F(PanelsGlTest, PanelsMarkersAndParticlesDrawCleanly) {
       if (y > 630 && x > 380) continue;
       if (Near(frame.At(x, y), kPaper, 3)) continue;
       ++lit;
-      if (std::hypot(static_cast<float>(x) + 0.5f - kBurstX, static_cast<float>(y) + 0.5f - kBurstY) > reach) {
+      if (std::hypot(static_cast<float>(x) + 0.5f - kBurstX,
+                     static_cast<float>(y) + 0.5f - kBurstY) > reach) {
         ++outside;
       }
     }

@@ -82,10 +82,11 @@ class ResourceListsTest : public test_support::RecordingRendererTest {
                             "<b name='coins'/><b name='time' leaderboard_id='id.second'/>"
                             "<b name='score' leaderboard_id='id.score'/></boards>");
     test_support::WriteText(res + "click.ogg", "not really a sound");
-    test_support::WriteText(res + "sounds.xml",
-                            "<sounds><s name='click' path='res click.ogg' buffcount='3' streamed='true'/>"
-                            "<s name='click' path='res click.ogg' buffcount='1' streamed='false'/>"
-                            "<s name='half' path='res click.ogg'/></sounds>");
+    test_support::WriteText(
+        res + "sounds.xml",
+        "<sounds><s name='click' path='res click.ogg' buffcount='3' streamed='true'/>"
+        "<s name='click' path='res click.ogg' buffcount='1' streamed='false'/>"
+        "<s name='half' path='res click.ogg'/></sounds>");
     test_support::WriteText(res + "no_sounds.xml", "<sounds/>");
     test_support::WriteText(res + "burst.xml",
                             "<particles texture='res small.png' maxCount='50' area='20 10'>"
@@ -256,7 +257,8 @@ TEST_F(ResourceListsTest, FontStylesBindAFontColourAndAlignment) {
     int32_t alignment;
   };
   const Case cases[] = {
-      {"<s fntName='small' fntColor='FF2E3440' fntHotSpot='HS_ML'/>", true, 0xFF2E3440u, ORB::HS_ML},
+      {"<s fntName='small' fntColor='FF2E3440' fntHotSpot='HS_ML'/>", true, 0xFF2E3440u,
+       ORB::HS_ML},
       {"<s fntName='small'/>", true, 0xFFFFFFFFu, ORB::HS_MID},
       {"<s fntName='small' fntHotSpot='HS_MIDDLE'/>", true, 0xFFFFFFFFu, ORB::HS_MID},
       {"<s fntName='nope' fntColor='80FF0000'/>", false, 0x80FF0000u, ORB::HS_MID},

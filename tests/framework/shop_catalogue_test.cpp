@@ -136,10 +136,9 @@ TEST(ShippedStoreTest, OffersTheRuleValuesWithStringsAndPictures) {
   ASSERT_EQ(repository.AddFolder("data/share/image/shop"), ORB::kResultOk);
   ASSERT_EQ(repository.AddFolder("data/en"), ORB::kResultOk);
   ShopCatalogue catalogue;
-  ASSERT_TRUE(ORB::ReadDocument(repository, "data/share/main/other store.xml",
-                                [&](const pugi::xml_document& doc) {
-                                  return catalogue.Load(doc.document_element());
-                                }));
+  ASSERT_TRUE(ORB::ReadDocument(
+      repository, "data/share/main/other store.xml",
+      [&](const pugi::xml_document& doc) { return catalogue.Load(doc.document_element()); }));
   ASSERT_FALSE(catalogue.Items().empty());
 
   const ShopCatalogueItem* refill = catalogue.FindAvailable("refill_hint", 1000);
@@ -150,7 +149,8 @@ TEST(ShippedStoreTest, OffersTheRuleValuesWithStringsAndPictures) {
     ASSERT_NE(first, nullptr) << name;
     EXPECT_GT(first->value, base) << name;
     EXPECT_FALSE(first->endless) << name;
-    EXPECT_EQ(catalogue.FindAvailable(name, 0), first) << name << ": the ladder starts above the template";
+    EXPECT_EQ(catalogue.FindAvailable(name, 0), first)
+        << name << ": the ladder starts above the template";
     // Buying up the ladder ends with nothing more to offer.
     int32_t count = base;
     while (const ShopCatalogueItem* next = catalogue.FindAvailable(name, count)) {
