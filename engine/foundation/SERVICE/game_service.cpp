@@ -1,5 +1,8 @@
 #include "engine/foundation/SERVICE/game_service.h"
 
+#include <chrono>
+#include <thread>
+
 #include "engine/foundation/SERVICE/engine_config.h"
 #include "engine/foundation/SERVICE/engine_slots.h"
 #include "engine/foundation/file_system.h"
@@ -21,6 +24,18 @@ namespace {
 
 constexpr uint32_t kAudioPassMs = 10;
 constexpr char kNoSound[] = "No sound device has been detected. The game will continue without audio.";
+
+// One pacing schedule: steps fall on a grid `step` seconds apart, `anchor`
+// being the grid point of the last step. True (and the anchor moved on) when
+// the next step is due at `elapsed`. A step less than one step late keeps the
+// grid; a later one makes itself the new anchor, so missed steps are dropped
+// instead of run back to back. A NaN comparison counts as due.
+bool TakeStepIfDue(float elapsed, float step, float& anchor) {
+  const float due = anchor + step;
+  if (due > elapsed) return false;
+  anchor = elapsed - due < step ? due : elapsed;
+  return true;
+}
 
 }  // namespace
 
@@ -95,12 +110,20 @@ void OC_GAME_SERVICE_ONE::Run() {
   audio_thread_ = StartThread([sound](intptr_t, const ThreadRecord& self) {
     while (!self.StopRequested()) {
       if (sound != nullptr) sound->UpdateStreams();
-      SleepMs(kAudioPassMs);
+      // Streams drain in real time whatever clock paces the frames (a test's
+      // manual clock must not be moved from this thread).
+      std::this_thread::sleep_for(std::chrono::milliseconds(kAudioPassMs));
     }
     return 0;
   });
   settings_.running = true;
   FireHook(Hook::Start);
+  // The time start-up took is not owed to the update schedule: the first
+  // second of the loop starts now.
+  pacing_timer_.Reset();
+  update_elapsed_ = 0.0f;
+  update_anchor_ = 0.0f;
+  update_frames_ = 0;
   if (!IsHostDriven()) {
     while (Frame() == 1) {
     }
@@ -121,13 +144,11 @@ int32_t OC_GAME_SERVICE_ONE::Frame() {
 bool OC_GAME_SERVICE_ONE::WaitForUpdate() {
   update_elapsed_ += pacing_timer_.Tick();
   if (settings_.update_cap == 0) return true;
-  const float due = (1.0f / static_cast<float>(settings_.update_cap)) *
-                    static_cast<float>(update_frames_ + 1);
-  // A NaN comparison counts as due.
-  if (!(due > update_elapsed_)) return true;
+  const float step = 1.0f / static_cast<float>(settings_.update_cap);
+  if (TakeStepIfDue(update_elapsed_, step, update_anchor_)) return true;
   // Less than a millisecond left still sleeps one: a sleep of 0 would spin
   // on the millisecond clock until it ticks.
-  const auto wait_ms = static_cast<uint32_t>((due - update_elapsed_) * 1000.0f);
+  const auto wait_ms = static_cast<uint32_t>((update_anchor_ + step - update_elapsed_) * 1000.0f);
   SleepMs(wait_ms > 0 ? wait_ms : 1);
   return false;
 }
@@ -137,6 +158,7 @@ bool OC_GAME_SERVICE_ONE::Update() {
   update_frames_ += 1;
   if (update_elapsed_ >= 1.0f) {
     settings_.update_fps = update_frames_;
+    update_anchor_ -= update_elapsed_;
     update_elapsed_ = 0.0f;
     update_frames_ = 0;
   }
@@ -150,9 +172,8 @@ bool OC_GAME_SERVICE_ONE::Update() {
 bool OC_GAME_SERVICE_ONE::IsRenderDue() {
   render_elapsed_ += GetFrameDelta();
   if (settings_.render_cap == 0) return true;
-  const float due = (1.0f / static_cast<float>(settings_.render_cap)) *
-                    static_cast<float>(render_frames_ + 1);
-  return !(due > render_elapsed_);
+  return TakeStepIfDue(render_elapsed_, 1.0f / static_cast<float>(settings_.render_cap),
+                       render_anchor_);
 }
 
 void OC_GAME_SERVICE_ONE::Render() {
@@ -161,6 +182,7 @@ void OC_GAME_SERVICE_ONE::Render() {
   render_frames_ += 1;
   if (render_elapsed_ >= 1.0f) {
     settings_.render_fps = render_frames_;
+    render_anchor_ -= render_elapsed_;
     render_elapsed_ = 0.0f;
     render_frames_ = 0;
   }
@@ -185,12 +207,14 @@ int32_t OC_GAME_SERVICE_ONE::SetVideoMode(int32_t width, int32_t height, bool fu
 void OC_GAME_SERVICE_ONE::SetFpsLimit(int32_t cap) {
   settings_.update_cap = cap;
   update_elapsed_ = 0.0f;
+  update_anchor_ = 0.0f;
   update_frames_ = 0;
 }
 
 void OC_GAME_SERVICE_ONE::SetRenderFpsLimit(int32_t cap) {
   settings_.render_cap = cap;
   render_elapsed_ = 0.0f;
+  render_anchor_ = 0.0f;
   render_frames_ = 0;
 }
 

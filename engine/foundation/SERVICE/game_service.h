@@ -64,7 +64,9 @@ class OC_GAME_SERVICE_ONE {
   int32_t Shutdown();
 
   // Sleeps until the next update is due under the update cap; false when it
-  // slept (the step is skipped).
+  // slept (the step is skipped). Updates keep to a grid of one step each;
+  // one that comes a whole step or more late moves the grid to itself, so a
+  // stall is never made up with a burst of updates.
   bool WaitForUpdate();
   bool IsRenderDue();
 
@@ -101,6 +103,10 @@ class OC_GAME_SERVICE_ONE {
   AppSettings settings_;
   float render_elapsed_ = 0.0f;
   float update_elapsed_ = 0.0f;
+  // Where the last step stood on its schedule, in seconds of the current
+  // counting second: the next one is due a step after it.
+  float render_anchor_ = 0.0f;
+  float update_anchor_ = 0.0f;
   Timer pacing_timer_;
   int32_t render_frames_ = 0;
   int32_t update_frames_ = 0;
