@@ -17,6 +17,7 @@ struct PlatformEvent {
     FocusLost,
     Minimized,
     Restored,
+    Resized,        // x, y: the drawable area's new size in pixels
     CloseRequested,
   };
   Kind kind = Kind::CloseRequested;

@@ -53,6 +53,7 @@ bool Translate(const SDL_Event& in, PlatformEvent& out) {
         case SDL_WINDOWEVENT_MINIMIZED: out.kind = Kind::Minimized; return true;
         case SDL_WINDOWEVENT_RESTORED: out.kind = Kind::Restored; return true;
         case SDL_WINDOWEVENT_CLOSE: out.kind = Kind::CloseRequested; return true;
+        case SDL_WINDOWEVENT_SIZE_CHANGED: out.kind = Kind::Resized; return true;
         default: return false;
       }
     default:
@@ -145,9 +146,33 @@ bool SdlDisplay::PollEvent(PlatformEvent& event) {
   if (!video_ready_) return false;
   SDL_Event sdl_event;
   while (SDL_PollEvent(&sdl_event) != 0) {
-    if (Translate(sdl_event, event)) return true;
+    if (!Translate(sdl_event, event)) continue;
+    using Kind = PlatformEvent::Kind;
+    if (event.kind == Kind::Resized) {
+      const ScreenSize drawable = GetDrawableSize();
+      event.x = drawable.width;
+      event.y = drawable.height;
+    } else if (event.kind == Kind::MouseMove || event.kind == Kind::ButtonDown ||
+               event.kind == Kind::ButtonUp) {
+      ToDrawablePixels(event.x, event.y);
+    }
+    return true;
   }
   return false;
+}
+
+void SdlDisplay::ToDrawablePixels(int32_t& x, int32_t& y) const {
+  // SDL reports the pointer in window units; on a scaled desktop the
+  // drawable area has more pixels than the window has units.
+  if (window_ == nullptr) return;
+  int window_w = 0;
+  int window_h = 0;
+  SDL_GetWindowSize(window_, &window_w, &window_h);
+  const ScreenSize drawable = GetDrawableSize();
+  if (window_w <= 0 || window_h <= 0 || drawable.width <= 0 || drawable.height <= 0) return;
+  if (window_w == drawable.width && window_h == drawable.height) return;
+  x = static_cast<int32_t>(static_cast<int64_t>(x) * drawable.width / window_w);
+  y = static_cast<int32_t>(static_cast<int64_t>(y) * drawable.height / window_h);
 }
 
 ScreenSize SdlDisplay::GetDesktopSize() const {

@@ -34,6 +34,8 @@ class SdlDisplay final : public Display {
  private:
   // SDL's video subsystem is started on first need, also by a const query.
   bool EnsureVideo() const;
+  // A position in window units to pixels of the drawable area.
+  void ToDrawablePixels(int32_t& x, int32_t& y) const;
 
   mutable bool video_ready_ = false;
   bool has_gl_ = false;

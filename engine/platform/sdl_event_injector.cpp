@@ -57,4 +57,13 @@ bool InjectQuit() {
   return Push(event);
 }
 
+bool InjectWindowResize(void* native_window, int32_t width, int32_t height) {
+  if (native_window == nullptr || width <= 0 || height <= 0) return false;
+  SDL_SetWindowSize(static_cast<SDL_Window*>(native_window), width, height);
+  int w = 0;
+  int h = 0;
+  SDL_GetWindowSize(static_cast<SDL_Window*>(native_window), &w, &h);
+  return w == width && h == height;
+}
+
 }  // namespace ORB::platform

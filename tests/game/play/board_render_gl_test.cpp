@@ -3,10 +3,7 @@
 // images and font, written as a PNG beside the test program, and pixels of an
 // open, a crossed and a closed cell are checked.
 #include <gtest/gtest.h>
-#include <zlib.h>
 
-#include <cstdio>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -18,6 +15,7 @@
 #include "main_road.h"
 #include "shipped_host.h"
 #include "support/offscreen_gl.h"
+#include "support/png_file.h"
 #include "support/renderer_textures.h"
 
 namespace game {
@@ -27,49 +25,7 @@ const char* kLevel = "data/share/main/levels pack_1/house.xml";
 constexpr uint32_t kPaper = 0xFFF4EFE6u;
 
 using test_support::RendererTextures;
-
-// ARGB pixels, top row first, as an RGB PNG.
-bool WritePng(const std::string& path, const std::vector<uint32_t>& argb, int width, int height) {
-  std::vector<uint8_t> raw;
-  raw.reserve(static_cast<size_t>(height) * (1 + 3 * static_cast<size_t>(width)));
-  for (int y = 0; y < height; ++y) {
-    raw.push_back(0);
-    for (int x = 0; x < width; ++x) {
-      const uint32_t p = argb[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)];
-      raw.push_back(static_cast<uint8_t>(p >> 16));
-      raw.push_back(static_cast<uint8_t>(p >> 8));
-      raw.push_back(static_cast<uint8_t>(p));
-    }
-  }
-  uLongf packedSize = compressBound(static_cast<uLong>(raw.size()));
-  std::vector<uint8_t> packed(packedSize);
-  if (compress2(packed.data(), &packedSize, raw.data(), static_cast<uLong>(raw.size()), 6) != Z_OK) {
-    return false;
-  }
-  packed.resize(packedSize);
-  std::vector<uint8_t> out = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-  auto chunk = [&out](const char* kind, const std::vector<uint8_t>& data) {
-    const uint32_t length = static_cast<uint32_t>(data.size());
-    for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<uint8_t>(length >> shift));
-    std::vector<uint8_t> body(kind, kind + 4);
-    body.insert(body.end(), data.begin(), data.end());
-    out.insert(out.end(), body.begin(), body.end());
-    const uint32_t crc = static_cast<uint32_t>(crc32(0, body.data(), static_cast<uInt>(body.size())));
-    for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<uint8_t>(crc >> shift));
-  };
-  std::vector<uint8_t> header;
-  for (const uint32_t v : {static_cast<uint32_t>(width), static_cast<uint32_t>(height)}) {
-    for (int shift = 24; shift >= 0; shift -= 8) header.push_back(static_cast<uint8_t>(v >> shift));
-  }
-  header.insert(header.end(), {8, 2, 0, 0, 0});
-  chunk("IHDR", header);
-  chunk("IDAT", packed);
-  chunk("IEND", {});
-  FILE* file = std::fopen(path.c_str(), "wb");
-  if (file == nullptr) return false;
-  const bool written = std::fwrite(out.data(), 1, out.size(), file) == out.size();
-  return std::fclose(file) == 0 && written;
-}
+using test_support::WritePng;
 
 int Channel(uint32_t argb, int shift) { return static_cast<int>((argb >> shift) & 0xFF); }
 
@@ -132,8 +88,7 @@ TEST_F(BoardRenderGlTest, SolvedBoardShowsOpenCrossedAndClosedCells) {
       renderer.Flush();
       std::vector<uint32_t> pixels(1024u * 768u);
       ASSERT_TRUE(gl->ReadPixels(0, 0, 1024, 768, pixels.data()));
-      const std::string folder = std::filesystem::canonical("/proc/self/exe").parent_path().string();
-      EXPECT_TRUE(WritePng(folder + "/board_render.png", pixels, 1024, 768));
+      EXPECT_TRUE(WritePng(test_support::TestProgramFolder() + "/board_render.png", pixels, 1024, 768));
       auto at = [&pixels](const ORB::Vector2& p) {
         return pixels[static_cast<size_t>(p.y) * 1024u + static_cast<size_t>(p.x)];
       };
