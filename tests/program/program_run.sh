@@ -1,0 +1,46 @@
+# Shared by the whole-program test scripts (sourced, not run): starting the
+# game, waiting on it with a deadline, and failing with a reason.
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+# Waits until the command succeeds, polling every 50 ms; false after the
+# given number of seconds.
+wait_until() {
+  local seconds=$1
+  shift
+  local deadline=$((SECONDS + seconds))
+  until "$@"; do
+    ((SECONDS < deadline)) || return 1
+    sleep 0.05
+  done
+}
+
+# Waits for the background process to end within the given seconds and sets
+# `exit_status` and `exit_ms` (milliseconds from the call). Kills it and fails
+# when it does not end.
+wait_exit() {
+  local pid=$1 seconds=$2
+  local start end
+  start=$(date +%s%N)
+  if ! wait_until "$seconds" process_gone "$pid"; then
+    kill -KILL "$pid" 2>/dev/null || true
+    fail "the program (pid $pid) did not end within $seconds s"
+  fi
+  end=$(date +%s%N)
+  exit_ms=$(((end - start) / 1000000))
+  exit_status=0
+  wait "$pid" || exit_status=$?
+}
+
+process_gone() {
+  # A finished child stays a zombie until it is waited for.
+  local state
+  state=$(awk '/^State:/ {print $2}' "/proc/$1/status" 2>/dev/null) || return 0
+  [ -z "$state" ] || [ "$state" = Z ]
+}
+
+# The program's current folder (it moves into the data it found).
+program_folder() { readlink "/proc/$1/cwd" 2>/dev/null; }
