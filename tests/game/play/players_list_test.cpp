@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include <pugixml.hpp>
 
@@ -312,6 +313,20 @@ TEST_F(PlayersListTest, HeartsCatchUpForTheTimeTheGameWasClosed) {
   ASSERT_EQ(read.Load(folder_.Path(), Current()), PlayersFileStatus::Loaded);
   EXPECT_EQ(read.GetCurrent()->GetHealth().GetCount(), 4);
   EXPECT_EQ(read.GetCurrent()->GetHealth().GetCountdown(), 500.0);
+}
+
+TEST_F(PlayersListTest, StoredHeartsAreHeldToThePlayersMaximum) {
+  // The sample player's "health" item allows 5 hearts.
+  for (const auto& [stored, loaded] : {std::pair{1000, 5}, std::pair{-3, 0}, std::pair{5, 5},
+                                       std::pair{2, 2}}) {
+    PlayersList list;
+    GG_PLAYER* player = list.Add(SamplePlayer(false));
+    player->GetHealth().SetCount(stored);
+    ASSERT_TRUE(list.Save(folder_.Path(), false));
+    PlayersList read;
+    ASSERT_EQ(read.Load(folder_.Path(), Current()), PlayersFileStatus::Loaded);
+    EXPECT_EQ(read.GetCurrent()->GetHealth().GetCount(), loaded) << "stored " << stored;
+  }
 }
 
 TEST_F(PlayersListTest, RepeatedNamesInTheFileAreDropped) {
