@@ -74,9 +74,15 @@ int32_t OC_REPOSITORY::AddFolder(const std::string& name, const std::string& pas
     created->path = path;
     folder = created.get();
     folders_.push_back(std::move(created));
-  } else if (folder->records.size() == entries.size()) {
-    folder->marked = false;  // wanted again
-    return -110;
+  } else {
+    // The folder is wanted again, perhaps with another password.
+    if (!password.empty()) {
+      for (auto& [recordName, record] : folder->records) record->password = password;
+    }
+    if (folder->records.size() == entries.size()) {
+      folder->marked = false;
+      return -110;
+    }
   }
   folder->marked = false;
   InsertRecords(folder->records, entries, name, password);
@@ -177,8 +183,13 @@ ResourceRecord* OC_REPOSITORY::FindById(ResourceId id) {
 
 // --- loading ----------------------------------------------------------------
 
+bool OC_REPOSITORY::ReadRecordBytes(ResourceRecord& record) {
+  last_read_result_ = files_.LoadBytes(record);
+  return last_read_result_ == 1;
+}
+
 bool OC_REPOSITORY::LoadXmlRecord(ResourceRecord& record) {
-  if (files_.LoadBytes(record) != 1) return false;
+  if (!ReadRecordBytes(record)) return false;
   auto document = std::make_unique<pugi::xml_document>();
   const pugi::xml_parse_result parsed =
       document->load_buffer(record.bytes.data(), record.size, pugi::parse_default,
@@ -193,7 +204,7 @@ bool OC_REPOSITORY::LoadXmlRecord(ResourceRecord& record) {
 }
 
 bool OC_REPOSITORY::LoadTextureRecord(ResourceRecord& record) {
-  if (textures_ == nullptr || files_.LoadBytes(record) != 1) return false;
+  if (textures_ == nullptr || !ReadRecordBytes(record)) return false;
   TextureHandle texture = textures_->CreateTexture(record.bytes.data(), record.size);
   record.FreeBytes();
   // An image that cannot be decoded is not a texture of its own: the record
@@ -207,7 +218,7 @@ bool OC_REPOSITORY::LoadTextureRecord(ResourceRecord& record) {
 
 bool OC_REPOSITORY::LoadSoundRecord(ResourceRecord& record, int32_t bufferCount,
                                     bool wholeDecode) {
-  if (sounds_ == nullptr || files_.LoadBytes(record) != 1) return false;
+  if (sounds_ == nullptr || !ReadRecordBytes(record)) return false;
   SoundHandle sound =
       sounds_->CreateSound(record.bytes.data(), record.size, bufferCount, wholeDecode);
   if (sound == nullptr) {
@@ -222,7 +233,7 @@ bool OC_REPOSITORY::LoadSoundRecord(ResourceRecord& record, int32_t bufferCount,
 }
 
 bool OC_REPOSITORY::LoadBytesRecord(ResourceRecord& record) {
-  if (files_.LoadBytes(record) != 1) {
+  if (!ReadRecordBytes(record)) {
     RaiseError(kCantLoadResource);
     return false;
   }

@@ -26,7 +26,8 @@ void ListZipEntries(const std::string& archivePath, std::vector<std::string>& na
 //   -1   the archive cannot be opened or has no such entry;
 //   -108 the entry cannot be opened: it is sealed and the password is missing
 //        or wrong, or it uses a method this reader does not know;
-//   -109 the content is damaged or shorter than the directory promises.
+//   -109 the content is damaged or shorter than the directory promises (a
+//        sealed entry's too, once the password passed its check byte).
 // An entry that is not sealed opens whatever the password. On failure
 // `bytes` and `size` are left as they were.
 int32_t ReadZipEntry(const std::string& archivePath, const std::string& entryName,
