@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include <atomic>
 #include <cstdio>
 
 #include "engine/platform/key_codes.h"
@@ -10,6 +11,8 @@
 namespace ORB::platform {
 
 namespace {
+
+std::atomic<bool> g_open_gl_requested{false};
 
 int32_t ButtonCode(uint8_t sdl_button) {
   switch (sdl_button) {
@@ -63,6 +66,8 @@ bool Translate(const SDL_Event& in, PlatformEvent& out) {
 
 }  // namespace
 
+bool OpenGlWindowRequested() { return g_open_gl_requested.load(); }
+
 SdlDisplay::SdlDisplay() = default;
 
 bool SdlDisplay::EnsureVideo() const {
@@ -90,6 +95,7 @@ bool SdlDisplay::Open(const std::string& title_utf8, int32_t width, int32_t heig
   SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
   SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 8);
   const Uint32 flags = SDL_WINDOW_HIDDEN;
+  g_open_gl_requested.store(true);
   window_ = SDL_CreateWindow(title_utf8.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                              width, height, flags | SDL_WINDOW_OPENGL);
   has_gl_ = window_ != nullptr;

@@ -42,4 +42,9 @@ class SdlDisplay final : public Display {
   SDL_Window* window_ = nullptr;
 };
 
+// True once this process has asked SDL for an OpenGL window: SDL and the GL
+// driver then keep allocations of their own until the process ends (some in
+// modules unloaded again), which a leak check at exit would report.
+bool OpenGlWindowRequested();
+
 }  // namespace ORB::platform

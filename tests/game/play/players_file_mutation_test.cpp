@@ -11,6 +11,7 @@
 #include "fuzz/players_file_check.h"
 #include "sample_player.h"
 #include "test_folder.h"
+#include "support/source_path.h"
 
 namespace {
 
@@ -118,7 +119,7 @@ TEST(PlayersFileMutationTest, DamagedFilesNeverBreakThePromises) {
 
 TEST(PlayersFileMutationTest, TheFuzzSeedsAreValidFiles) {
   // Tests run in the tests/ folder; the seeds sit beside the fuzz target.
-  const std::filesystem::path seeds = "../fuzz/corpus/players";
+  const std::filesystem::path seeds = test_support::SourcePath("fuzz/corpus/players");
   ASSERT_TRUE(std::filesystem::is_directory(seeds));
   TestFolder folder;
   int count = 0;

@@ -8,6 +8,7 @@
 #include "engine/foundation/file_system.h"
 #include "engine/foundation/repository.h"
 #include "game/play/gameplay_host.h"
+#include "support/source_path.h"
 
 namespace game::testing {
 
@@ -17,7 +18,7 @@ constexpr const char* kGameProcessFolder = "data/share/main/GameProcess";
 class ShippedHost : public cGameplayHost {
  public:
   explicit ShippedHost(ORB::TextureLoader* textures = nullptr)
-      : files_(".."), repository_(files_, textures, nullptr) {
+      : files_(test_support::SourcePath("")), repository_(files_, textures, nullptr) {
     archive_added = repository_.AddFolder(kLevelArchive);
     process_added = repository_.AddFolder(kGameProcessFolder);
   }
