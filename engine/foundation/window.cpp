@@ -79,6 +79,12 @@ Point Window::ScreenToGame(Point window_point) const {
   return ScreenToGamePoint(letterbox_, window_point);
 }
 
+bool Window::TakeRedrawRequest() {
+  const bool requested = redraw_requested_;
+  redraw_requested_ = false;
+  return requested;
+}
+
 void Window::SetActive(bool active) {
   if (active == active_) return;
   active_ = active;
@@ -118,15 +124,21 @@ void Window::PumpMessages(InputState& input) {
       }
       case Kind::FocusGained:
         SetActive(true);
+        redraw_requested_ = true;
         break;
       case Kind::FocusLost:
         SetActive(false);
+        redraw_requested_ = true;
         break;
       case Kind::Resized:
         FollowDrawableSize();
+        redraw_requested_ = true;
+        break;
+      case Kind::Exposed:
+      case Kind::Restored:
+        redraw_requested_ = true;
         break;
       case Kind::Minimized:
-      case Kind::Restored:
         break;
       case Kind::CloseRequested:
         FireHook(Hook::Close);

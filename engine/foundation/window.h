@@ -53,6 +53,11 @@ class Window {
   // size change moves the letterbox with it.
   void PumpMessages(InputState& input);
 
+  // True once since the last call when the pump saw the picture lost or
+  // changed in size or focus (expose, resize, restore, focus): the next
+  // frame must be drawn even when nothing in it changed.
+  bool TakeRedrawRequest();
+
   // True while the window has the focus.
   bool IsActive() const { return active_; }
 
@@ -90,6 +95,7 @@ class Window {
   bool desktop_resolution_ = false;
   bool cursor_shown_ = true;
   bool active_ = false;
+  bool redraw_requested_ = false;
   Letterbox letterbox_;
   Point desktop_size_;
   InputState* focus_input_ = nullptr;

@@ -18,6 +18,7 @@ struct PlatformEvent {
     Minimized,
     Restored,
     Resized,        // x, y: the drawable area's new size in pixels
+    Exposed,        // the window's picture was lost or uncovered: draw it again
     CloseRequested,
   };
   Kind kind = Kind::CloseRequested;

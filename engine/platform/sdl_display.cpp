@@ -57,6 +57,8 @@ bool Translate(const SDL_Event& in, PlatformEvent& out) {
         case SDL_WINDOWEVENT_RESTORED: out.kind = Kind::Restored; return true;
         case SDL_WINDOWEVENT_CLOSE: out.kind = Kind::CloseRequested; return true;
         case SDL_WINDOWEVENT_SIZE_CHANGED: out.kind = Kind::Resized; return true;
+        case SDL_WINDOWEVENT_EXPOSED:
+        case SDL_WINDOWEVENT_SHOWN: out.kind = Kind::Exposed; return true;
         default: return false;
       }
     default:

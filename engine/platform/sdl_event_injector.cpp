@@ -47,6 +47,7 @@ bool InjectWindowEvent(void* native_window, InjectedWindowEvent kind) {
     case InjectedWindowEvent::FocusGained: event.window.event = SDL_WINDOWEVENT_FOCUS_GAINED; break;
     case InjectedWindowEvent::FocusLost: event.window.event = SDL_WINDOWEVENT_FOCUS_LOST; break;
     case InjectedWindowEvent::Close: event.window.event = SDL_WINDOWEVENT_CLOSE; break;
+    case InjectedWindowEvent::Exposed: event.window.event = SDL_WINDOWEVENT_EXPOSED; break;
   }
   return Push(event);
 }

@@ -6,7 +6,7 @@
 
 namespace ORB::platform {
 
-enum class InjectedWindowEvent { FocusGained, FocusLost, Close };
+enum class InjectedWindowEvent { FocusGained, FocusLost, Close, Exposed };
 
 // key: an SDL key symbol (SDLK_a is 'a').
 bool InjectKey(int32_t sdl_keycode, bool down);

@@ -75,6 +75,8 @@ int32_t OC_GAME_SERVICE_ONE::Init(const std::string& game_name) {
 
   renderer_ = make_device_ ? std::make_unique<Renderer>(make_device_()) : std::make_unique<Renderer>();
   Engine().renderer = renderer_.get();
+  // An idle game shows the same picture frame after frame: it is drawn once.
+  renderer_->SkipUnchangedFrames();
   if (renderer_->Init(window_->GetHandle(), 0.1f, 0.0f) != 1) {
     window_->MessageBox("Error", "The graphics device could not be started (OpenGL 3.3 is needed).");
     return kInitNoRenderer;
@@ -166,6 +168,7 @@ bool OC_GAME_SERVICE_ONE::Update() {
   FireHook(Hook::Update);
   if (input_) input_->Update();
   if (window_ && input_) window_->PumpMessages(*input_);
+  if (window_ && renderer_ && window_->TakeRedrawRequest()) renderer_->RedrawNextFrame();
   return true;
 }
 
@@ -178,7 +181,10 @@ bool OC_GAME_SERVICE_ONE::IsRenderDue() {
 
 void OC_GAME_SERVICE_ONE::Render() {
   if (!renderer_ || !IsRenderDue()) return;
-  if (renderer_->BeginFrame() != 1) return;
+  if (renderer_->BeginFrame() != 1) {
+    renderer_->RedrawNextFrame();  // the picture shown may be gone with the device
+    return;
+  }
   render_frames_ += 1;
   if (render_elapsed_ >= 1.0f) {
     settings_.render_fps = render_frames_;

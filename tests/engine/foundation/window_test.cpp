@@ -162,6 +162,23 @@ TEST_F(WindowTest, FocusChangesFireOncePerTransitionAndReleaseKeys) {
   EXPECT_TRUE(input.IsReleased(platform::kKeyA));
 }
 
+TEST_F(WindowTest, WhatLosesOrChangesThePictureAsksForARedrawOnce) {
+  EXPECT_FALSE(window->TakeRedrawRequest());
+  const Kind asking[] = {Kind::Exposed, Kind::Resized, Kind::Restored, Kind::FocusGained,
+                         Kind::FocusLost};
+  for (Kind kind : asking) {
+    fake->Queue({kind, 0, 1024, 768});
+    window->PumpMessages(input);
+    EXPECT_TRUE(window->TakeRedrawRequest()) << static_cast<int>(kind);
+    EXPECT_FALSE(window->TakeRedrawRequest()) << "taken once";
+  }
+  fake->Queue({Kind::MouseMove, 0, 5, 5});
+  fake->Queue({Kind::KeyDown, platform::kKeyA});
+  fake->Queue({Kind::Minimized});
+  window->PumpMessages(input);
+  EXPECT_FALSE(window->TakeRedrawRequest()) << "input and minimizing change no picture";
+}
+
 TEST_F(WindowTest, CloseRequestOnlyFiresTheCloseHook) {
   int closes = 0;
   SetHook(Hook::Close, [&](intptr_t) { return ++closes; });
