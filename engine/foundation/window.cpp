@@ -27,6 +27,8 @@ bool Window::Create(const std::string& title) {
   return SetMode(width_, height_, fullscreen_, desktop_resolution_);
 }
 
+void Window::Show() { display_->Show(); }
+
 void Window::Hide() { display_->Hide(); }
 
 void Window::MessageBox(const std::string& caption, const std::string& text) {

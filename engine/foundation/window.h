@@ -27,8 +27,12 @@ class Window {
   Window& operator=(const Window&) = delete;
 
   // Opens the window titled with the UTF-8 text at width x height and applies
-  // the stored mode. False when the system could not make the window.
+  // the stored mode, hidden until Show. False when the system could not make
+  // the window.
   bool Create(const std::string& title);
+  // Maps the window (the service does once the first frame is drawn).
+  void Show();
+  bool IsShown() const { return display_->IsShown(); }
   void Hide();
   void MessageBox(const std::string& caption, const std::string& text);
   void SetTitle(const std::string& title_utf8);

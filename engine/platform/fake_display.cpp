@@ -26,7 +26,15 @@ void FakeDisplay::SetTitle(const std::string& title_utf8) {
   title_ = title_utf8;
 }
 
-void FakeDisplay::Hide() { calls_.push_back("Hide"); }
+void FakeDisplay::Show() {
+  calls_.push_back("Show");
+  shown_ = open_;
+}
+
+void FakeDisplay::Hide() {
+  calls_.push_back("Hide");
+  shown_ = false;
+}
 
 void FakeDisplay::ShowCursor(bool shown) {
   calls_.push_back(shown ? "ShowCursor 1" : "ShowCursor 0");

@@ -17,6 +17,8 @@ class FakeDisplay final : public Display {
   bool IsOpen() const override { return open_; }
   bool SetMode(int32_t width, int32_t height, bool fullscreen) override;
   void SetTitle(const std::string& title_utf8) override;
+  void Show() override;
+  bool IsShown() const override { return shown_; }
   void Hide() override;
   void ShowCursor(bool shown) override;
   void ClipCursor(const ClipRect& rect) override;
@@ -51,6 +53,7 @@ class FakeDisplay final : public Display {
   bool open_ = false;
   bool fail_open_ = false;
   bool fullscreen_ = false;
+  bool shown_ = false;
   bool cursor_shown_ = true;
   bool clipped_ = false;
   ClipRect clip_;

@@ -4,6 +4,9 @@
 
 #include <atomic>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
 
 #include "engine/platform/key_codes.h"
 #include "engine/platform/sdl_key_map.h"
@@ -66,6 +69,20 @@ bool Translate(const SDL_Event& in, PlatformEvent& out) {
   }
 }
 
+// SDL's drivers that draw nowhere a person can see.
+bool IsHeadlessVideoDriver(const char* driver) {
+  return std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0 ||
+         std::strcmp(driver, "evdev") == 0;
+}
+
+// Whether SDL_VIDEODRIVER names this driver (it may list several, by commas).
+bool VideoDriverRequested(const char* driver) {
+  const char* asked = std::getenv("SDL_VIDEODRIVER");
+  if (asked == nullptr) return false;
+  const std::string list = std::string(",") + asked + ",";
+  return list.find(std::string(",") + driver + ",") != std::string::npos;
+}
+
 }  // namespace
 
 bool OpenGlWindowRequested() { return g_open_gl_requested.load(); }
@@ -74,10 +91,27 @@ SdlDisplay::SdlDisplay() = default;
 
 bool SdlDisplay::EnsureVideo() const {
   if (video_ready_) return true;
+  if (video_failed_) return false;  // said once; trying again would say it again
+  video_failed_ = true;
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
-    std::fprintf(stderr, "SDL video: %s\n", SDL_GetError());
+    std::fprintf(stderr, "No display could be opened (%s).\n", SDL_GetError());
     return false;
   }
+  // Where no display answers, SDL falls back to a driver that shows nothing,
+  // and the game would run unseen for ever: such a driver is taken only when
+  // asked for by name (tests and scripted runs do).
+  const char* driver = SDL_GetCurrentVideoDriver();
+  if (driver != nullptr && IsHeadlessVideoDriver(driver) && !VideoDriverRequested(driver)) {
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    const char* display = std::getenv("DISPLAY");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    std::fprintf(stderr,
+                 "No display could be opened (DISPLAY=%s, WAYLAND_DISPLAY=%s): the game needs a "
+                 "desktop session. Set SDL_VIDEODRIVER=offscreen to run it without one.\n",
+                 display != nullptr ? display : "(not set)", wayland != nullptr ? wayland : "(not set)");
+    return false;
+  }
+  video_failed_ = false;
   video_ready_ = true;
   return true;
 }
@@ -121,9 +155,15 @@ bool SdlDisplay::SetMode(int32_t width, int32_t height, bool fullscreen) {
     SDL_SetWindowSize(window_, width, height);
     SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
   }
+  if (shown_) Show();
+  return true;
+}
+
+void SdlDisplay::Show() {
+  if (window_ == nullptr) return;
   SDL_ShowWindow(window_);
   SDL_RaiseWindow(window_);
-  return true;
+  shown_ = true;
 }
 
 void SdlDisplay::SetTitle(const std::string& title_utf8) {
@@ -132,6 +172,7 @@ void SdlDisplay::SetTitle(const std::string& title_utf8) {
 
 void SdlDisplay::Hide() {
   if (window_ != nullptr) SDL_HideWindow(window_);
+  shown_ = false;
 }
 
 void SdlDisplay::ShowCursor(bool shown) {

@@ -44,3 +44,33 @@ process_gone() {
 
 # The program's current folder (it moves into the data it found).
 program_folder() { readlink "/proc/$1/cwd" 2>/dev/null; }
+
+# Starts a virtual X server on a free display and exports DISPLAY; the
+# server's pid goes to `xvfb_pid`. Skips the test (status 77) when Xvfb is
+# not installed.
+start_xvfb() {
+  command -v Xvfb >/dev/null || { echo "SKIP: Xvfb is not installed"; exit 77; }
+  local fifo="$scratch/xvfb-display"
+  : >"$fifo"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" 2>"$scratch/xvfb.err" &
+  xvfb_pid=$!
+  has_display() { [ -s "$fifo" ]; }
+  wait_until 20 has_display || fail "Xvfb did not start: $(cat "$scratch/xvfb.err")"
+  export DISPLAY=":$(tr -d '[:space:]' <"$fifo")"
+}
+
+stop_xvfb() {
+  if [ -n "${xvfb_pid:-}" ]; then
+    kill "$xvfb_pid" 2>/dev/null || true
+    wait "$xvfb_pid" 2>/dev/null || true
+    xvfb_pid=
+  fi
+}
+
+# The id of the program's mapped window titled exactly as given (waits up to
+# the seconds given).
+find_window() {
+  local title=$1 seconds=$2 id
+  id=$(timeout "$seconds" xdotool search --sync --onlyvisible --name "^${title}\$" 2>/dev/null | head -n 1) || true
+  echo "$id"
+}

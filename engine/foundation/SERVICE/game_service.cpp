@@ -1,6 +1,8 @@
 #include "engine/foundation/SERVICE/game_service.h"
 
+#include <atomic>
 #include <chrono>
+#include <cstdlib>
 #include <thread>
 
 #include "engine/foundation/SERVICE/engine_config.h"
@@ -23,6 +25,15 @@ namespace ORB {
 namespace {
 
 constexpr uint32_t kAudioPassMs = 10;
+
+// The service whose audio thread runs, for the process's exit handlers.
+std::atomic<OC_GAME_SERVICE_ONE*> g_audio_owner{nullptr};
+
+// When the process ends from elsewhere (exit() from a library), the audio
+// thread is stopped before the sound library's own teardown runs under it.
+void StopAudioAtExit() {
+  if (OC_GAME_SERVICE_ONE* owner = g_audio_owner.exchange(nullptr)) owner->StopAudio();
+}
 constexpr char kNoSound[] = "No sound device has been detected. The game will continue without audio.";
 
 // One pacing schedule: steps fall on a grid `step` seconds apart, `anchor`
@@ -40,8 +51,12 @@ bool TakeStepIfDue(float elapsed, float step, float& anchor) {
 }  // namespace
 
 OC_GAME_SERVICE_ONE& OC_GAME_SERVICE_ONE::Get() {
-  static OC_GAME_SERVICE_ONE service;
-  return service;
+  // Made once and never destroyed: main shuts the engine down in order. A
+  // static destructor would also run when a system library ends the process
+  // (Xlib does when the X server goes away), and tearing SDL down over a
+  // dead connection never returns.
+  static OC_GAME_SERVICE_ONE* const service = new OC_GAME_SERVICE_ONE();
+  return *service;
 }
 
 OC_GAME_SERVICE_ONE::OC_GAME_SERVICE_ONE() {
@@ -118,13 +133,17 @@ void OC_GAME_SERVICE_ONE::Run() {
     }
     return 0;
   });
+  static const bool exit_handler_installed = std::atexit(StopAudioAtExit) == 0;
+  (void)exit_handler_installed;
+  g_audio_owner.store(this);
   settings_.running = true;
   FireHook(Hook::Start);
   // The time start-up took is not owed to the update schedule: the first
-  // second of the loop starts now.
+  // second of the loop starts now, and its first update is due at once (an
+  // anchor a whole second back is a late step, which restarts the grid).
   pacing_timer_.Reset();
   update_elapsed_ = 0.0f;
-  update_anchor_ = 0.0f;
+  update_anchor_ = -1.0f;
   update_frames_ = 0;
   if (!IsHostDriven()) {
     while (Frame() == 1) {
@@ -194,6 +213,13 @@ void OC_GAME_SERVICE_ONE::Render() {
   }
   FireHook(Hook::Render);
   renderer_->EndFrame();
+  if (window_ && !window_->IsShown()) {
+    // The window appears once it has a picture: the first frame (which also
+    // warms the device up) went to the hidden window, the next one, a turn
+    // later, is the first seen.
+    window_->Show();
+    renderer_->RedrawNextFrame();
+  }
 }
 
 int32_t OC_GAME_SERVICE_ONE::SetVideoMode(int32_t width, int32_t height, bool fullscreen,
@@ -249,7 +275,11 @@ int32_t OC_GAME_SERVICE_ONE::OnReleaseResource(intptr_t id) {
   return 0;
 }
 
+void OC_GAME_SERVICE_ONE::StopAudio() { StopAudioThread(); }
+
 void OC_GAME_SERVICE_ONE::StopAudioThread() {
+  OC_GAME_SERVICE_ONE* self = this;
+  g_audio_owner.compare_exchange_strong(self, nullptr);
   if (audio_thread_) {
     audio_thread_->Terminate();
     audio_thread_.reset();

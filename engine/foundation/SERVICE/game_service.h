@@ -41,6 +41,8 @@ class OC_GAME_SERVICE_ONE {
   using DisplayMaker = std::function<std::unique_ptr<platform::Display>()>;
   using DeviceMaker = std::function<std::unique_ptr<platform::GpuDevice>()>;
 
+  // The program's service: made on first use and never destroyed by the
+  // process's exit (main calls Shutdown; see main.cpp).
   static OC_GAME_SERVICE_ONE& Get();
 
   OC_GAME_SERVICE_ONE();
@@ -60,8 +62,10 @@ class OC_GAME_SERVICE_ONE {
   // due, one render; 1.
   int32_t Frame();
   // Stops the audio thread (by flag, joined), then deletes the engine objects
-  // in order. 1.
+  // in order. 1. Again after that: nothing more to do, 1.
   int32_t Shutdown();
+  // Stops the audio thread alone (the process is ending from elsewhere).
+  void StopAudio();
 
   // Sleeps until the next update is due under the update cap; false when it
   // slept (the step is skipped). Updates keep to a grid of one step each;
