@@ -3,6 +3,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdlib>
+#include <future>
 #include <thread>
 
 #include "engine/foundation/SERVICE/engine_config.h"
@@ -70,10 +71,17 @@ int32_t OC_GAME_SERVICE_ONE::Init(const std::string& game_name) {
   settings_.game_name = game_name;
   Engine().service = this;
 
-  // Resources/ beside the program must exist before anything is read from it.
+  // The game's data must have been found before anything is read from it.
   FileSystem& files = file_system_ != nullptr ? *file_system_ : FileSystem::Instance();
   Engine().file_system = &files;
   if (!files.IsReady()) return kInitNoResources;
+
+  // The sound device opens on a worker while the window and the graphics
+  // device start (each takes its own share of start-up); nothing touches
+  // the sound system before it is joined below.
+  sound_ = std::make_unique<OC_SOUND_SYSTEM>();
+  std::future<int32_t> sound_ready =
+      std::async(std::launch::async, [sound = sound_.get()] { return sound->Init(); });
 
   input_ = std::make_unique<InputState>();
   Engine().input = input_.get();
@@ -107,9 +115,8 @@ int32_t OC_GAME_SERVICE_ONE::Init(const std::string& game_name) {
   random_->Seed(0);
   Engine().random = random_.get();
 
-  sound_ = std::make_unique<OC_SOUND_SYSTEM>();
   Engine().sound = sound_.get();
-  if (sound_->Init() != 1) window_->MessageBox("Warning", kNoSound);
+  if (sound_ready.get() != 1) window_->MessageBox("Warning", kNoSound);
 
   texture_loader_ = std::make_unique<RendererTextureLoader>(*renderer_);
   sound_loader_ = std::make_unique<SoundSystemLoader>(*sound_);
@@ -138,13 +145,16 @@ void OC_GAME_SERVICE_ONE::Run() {
   g_audio_owner.store(this);
   settings_.running = true;
   FireHook(Hook::Start);
-  // The time start-up took is not owed to the update schedule: the first
-  // second of the loop starts now, and its first update is due at once (an
+  // The time start-up took is not owed to the schedules: the first second of
+  // the loop starts now, and its first update and render are due at once (an
   // anchor a whole second back is a late step, which restarts the grid).
   pacing_timer_.Reset();
   update_elapsed_ = 0.0f;
   update_anchor_ = -1.0f;
   update_frames_ = 0;
+  render_elapsed_ = 0.0f;
+  render_anchor_ = -1.0f;
+  render_frames_ = 0;
   if (!IsHostDriven()) {
     while (Frame() == 1) {
     }
@@ -200,6 +210,8 @@ bool OC_GAME_SERVICE_ONE::IsRenderDue() {
 
 void OC_GAME_SERVICE_ONE::Render() {
   if (!renderer_ || !IsRenderDue()) return;
+  const bool first_shown = window_ && !window_->IsShown();
+  if (first_shown) renderer_->RedrawNextFrame();
   if (renderer_->BeginFrame() != 1) {
     renderer_->RedrawNextFrame();  // the picture shown may be gone with the device
     return;
@@ -212,14 +224,13 @@ void OC_GAME_SERVICE_ONE::Render() {
     render_frames_ = 0;
   }
   FireHook(Hook::Render);
-  renderer_->EndFrame();
-  if (window_ && !window_->IsShown()) {
-    // The window appears once it has a picture: the first frame (which also
-    // warms the device up) went to the hidden window, the next one, a turn
-    // later, is the first seen.
+  if (first_shown) {
+    // The window appears with its first picture: it is mapped as the first
+    // frame is presented, never earlier. (Where a window manager maps it
+    // later, its expose draws the frame again.)
     window_->Show();
-    renderer_->RedrawNextFrame();
   }
+  renderer_->EndFrame();
 }
 
 int32_t OC_GAME_SERVICE_ONE::SetVideoMode(int32_t width, int32_t height, bool fullscreen,
