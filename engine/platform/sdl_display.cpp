@@ -87,6 +87,11 @@ bool VideoDriverRequested(const char* driver) {
 
 bool OpenGlWindowRequested() { return g_open_gl_requested.load(); }
 
+std::string CurrentVideoDriver() {
+  const char* driver = SDL_GetCurrentVideoDriver();
+  return driver != nullptr ? driver : "";
+}
+
 SdlDisplay::SdlDisplay() = default;
 
 bool SdlDisplay::EnsureVideo() const {

@@ -4,6 +4,8 @@
 // (SDL's dummy driver in tests). SDL's headless drivers (offscreen, dummy)
 // are used only when SDL_VIDEODRIVER names them: where no display answers,
 // opening fails with a message on stderr instead of running unseen.
+#include <string>
+
 #include "engine/platform/display.h"
 
 struct SDL_Window;
@@ -52,5 +54,9 @@ class SdlDisplay final : public Display {
 // driver then keep allocations of their own until the process ends (some in
 // modules unloaded again), which a leak check at exit would report.
 bool OpenGlWindowRequested();
+
+// The name of the SDL video driver in use ("x11", "wayland", "offscreen", ...);
+// empty before a display has started it.
+std::string CurrentVideoDriver();
 
 }  // namespace ORB::platform
