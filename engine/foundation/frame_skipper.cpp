@@ -168,7 +168,8 @@ void FrameSkipper::Play() {
   }
   RecordReader reader(record_, sent_until_);
   while (!reader.AtEnd()) {
-    switch (static_cast<Op>(reader.Take<uint8_t>())) {
+    const auto op = static_cast<Op>(reader.Take<uint8_t>());
+    switch (op) {
       case Op::Clear: {
         const auto argb = reader.Take<uint32_t>();
         const auto colour = reader.Take<uint8_t>();
@@ -179,33 +180,13 @@ void FrameSkipper::Play() {
         break;
       }
       case Op::Blend:
-        device_state_.blend = reader.Take<uint8_t>();
-        device_->SetBlend(device_state_.blend != 0);
-        break;
       case Op::Additive:
-        device_state_.additive = reader.Take<uint8_t>();
-        device_->SetAdditive(device_state_.additive != 0);
-        break;
       case Op::Filter:
-        device_state_.filter = reader.Take<uint8_t>();
-        device_->SetFilter(static_cast<Filter>(device_state_.filter));
-        break;
       case Op::DepthTest:
-        device_state_.depth_test = reader.Take<uint8_t>();
-        device_->SetDepthTest(device_state_.depth_test != 0);
-        break;
       case Op::Lighting:
-        device_state_.lighting = reader.Take<uint8_t>();
-        device_->SetLighting(device_state_.lighting != 0);
-        break;
       case Op::Addressing:
-        device_state_.wrap_u = reader.Take<uint8_t>();
-        device_state_.wrap_v = reader.Take<uint8_t>();
-        device_->SetAddressing(device_state_.wrap_u != 0, device_state_.wrap_v != 0);
-        break;
       case Op::Antialias:
-        device_state_.antialias = reader.Take<uint8_t>();
-        device_->SetAntialias(device_state_.antialias != 0);
+        SendSwitch(op, reader.Take<uint8_t>());
         break;
       case Op::Transform:
         std::memcpy(device_state_.transform, reader.Bytes(sizeof(device_state_.transform)),
@@ -268,84 +249,54 @@ void FrameSkipper::Sync(const Pipeline& wanted) {
 
 // --- pipeline switches: recorded inside a scene, sent at once outside ------
 
-void FrameSkipper::SetBlend(bool on) {
-  wanted_.blend = on;
+void FrameSkipper::Switch(Op op, uint8_t value) {
+  StoreSwitch(wanted_, op, value);
   if (!in_scene_) {
-    device_state_.blend = on;
-    device_->SetBlend(on);
+    SendSwitch(op, value);
     return;
   }
-  PutOp(Op::Blend);
-  Put(&wanted_.blend, 1);
+  PutOp(op);
+  Put(&value, 1);
 }
 
-void FrameSkipper::SetAdditive(bool on) {
-  wanted_.additive = on;
-  if (!in_scene_) {
-    device_state_.additive = on;
-    device_->SetAdditive(on);
-    return;
+void FrameSkipper::StoreSwitch(Pipeline& pipeline, Op op, uint8_t value) {
+  switch (op) {
+    case Op::Blend: pipeline.blend = value; break;
+    case Op::Additive: pipeline.additive = value; break;
+    case Op::Filter: pipeline.filter = value; break;
+    case Op::DepthTest: pipeline.depth_test = value; break;
+    case Op::Lighting: pipeline.lighting = value; break;
+    case Op::Addressing:
+      pipeline.wrap_u = value & 1u;
+      pipeline.wrap_v = (value >> 1) & 1u;
+      break;
+    case Op::Antialias: pipeline.antialias = value; break;
+    default: break;
   }
-  PutOp(Op::Additive);
-  Put(&wanted_.additive, 1);
 }
 
-void FrameSkipper::SetFilter(Filter filter) {
-  wanted_.filter = static_cast<uint8_t>(filter);
-  if (!in_scene_) {
-    device_state_.filter = wanted_.filter;
-    device_->SetFilter(filter);
-    return;
+void FrameSkipper::SendSwitch(Op op, uint8_t value) {
+  StoreSwitch(device_state_, op, value);
+  switch (op) {
+    case Op::Blend: device_->SetBlend(value != 0); break;
+    case Op::Additive: device_->SetAdditive(value != 0); break;
+    case Op::Filter: device_->SetFilter(static_cast<Filter>(value)); break;
+    case Op::DepthTest: device_->SetDepthTest(value != 0); break;
+    case Op::Lighting: device_->SetLighting(value != 0); break;
+    case Op::Addressing: device_->SetAddressing((value & 1u) != 0, (value & 2u) != 0); break;
+    case Op::Antialias: device_->SetAntialias(value != 0); break;
+    default: break;
   }
-  PutOp(Op::Filter);
-  Put(&wanted_.filter, 1);
 }
 
-void FrameSkipper::SetDepthTest(bool on) {
-  wanted_.depth_test = on;
-  if (!in_scene_) {
-    device_state_.depth_test = on;
-    device_->SetDepthTest(on);
-    return;
-  }
-  PutOp(Op::DepthTest);
-  Put(&wanted_.depth_test, 1);
-}
-
-void FrameSkipper::SetLighting(bool on) {
-  wanted_.lighting = on;
-  if (!in_scene_) {
-    device_state_.lighting = on;
-    device_->SetLighting(on);
-    return;
-  }
-  PutOp(Op::Lighting);
-  Put(&wanted_.lighting, 1);
-}
-
+void FrameSkipper::SetBlend(bool on) { Switch(Op::Blend, on); }
+void FrameSkipper::SetAdditive(bool on) { Switch(Op::Additive, on); }
+void FrameSkipper::SetFilter(Filter filter) { Switch(Op::Filter, static_cast<uint8_t>(filter)); }
+void FrameSkipper::SetDepthTest(bool on) { Switch(Op::DepthTest, on); }
+void FrameSkipper::SetLighting(bool on) { Switch(Op::Lighting, on); }
+void FrameSkipper::SetAntialias(bool on) { Switch(Op::Antialias, on); }
 void FrameSkipper::SetAddressing(bool wrap_u, bool wrap_v) {
-  wanted_.wrap_u = wrap_u;
-  wanted_.wrap_v = wrap_v;
-  if (!in_scene_) {
-    device_state_.wrap_u = wrap_u;
-    device_state_.wrap_v = wrap_v;
-    device_->SetAddressing(wrap_u, wrap_v);
-    return;
-  }
-  PutOp(Op::Addressing);
-  Put(&wanted_.wrap_u, 1);
-  Put(&wanted_.wrap_v, 1);
-}
-
-void FrameSkipper::SetAntialias(bool on) {
-  wanted_.antialias = on;
-  if (!in_scene_) {
-    device_state_.antialias = on;
-    device_->SetAntialias(on);
-    return;
-  }
-  PutOp(Op::Antialias);
-  Put(&wanted_.antialias, 1);
+  Switch(Op::Addressing, static_cast<uint8_t>((wrap_u ? 1u : 0u) | (wrap_v ? 2u : 0u)));
 }
 
 void FrameSkipper::SetTransform(const float matrix[16]) {

@@ -96,6 +96,12 @@ class FrameSkipper final : public platform::GpuDevice {
  private:
   enum class Op : uint8_t;
 
+  // A pipeline switch (its value as one byte): recorded in a scene, sent
+  // at once outside one.
+  void Switch(Op op, uint8_t value);
+  static void StoreSwitch(Pipeline& pipeline, Op op, uint8_t value);
+  // Sends a switch to the device and notes it as the device's.
+  void SendSwitch(Op op, uint8_t value);
   void Put(const void* data, size_t size);
   void PutOp(Op op) { Put(&op, 1); }
   // Brings the device's switches to `wanted` (all of them when its state is

@@ -6,13 +6,7 @@ set -euo pipefail
 program=$(realpath "$1")
 source "$(dirname "$0")/program_run.sh"
 
-scratch=$(mktemp -d)
-trap 'stop_xvfb; rm -rf "$scratch"' EXIT
-export XDG_DATA_HOME="$scratch/app-data" HOME="$scratch/home" ALSOFT_DRIVERS=null NONOGRAM_NO_DIALOGS=1
-unset SDL_VIDEODRIVER WAYLAND_DISPLAY
-# The program loads OpenGL, whose driver keeps memory until exit.
-export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
-start_xvfb
+setup_x_run
 
 "$program" 2>"$scratch/run.err" &
 pid=$!

@@ -74,3 +74,16 @@ find_window() {
   id=$(timeout "$seconds" xdotool search --sync --onlyvisible --name "^${title}\$" 2>/dev/null | head -n 1) || true
   echo "$id"
 }
+
+# The set-up of a run on a virtual X server: a scratch folder removed at the
+# end (with the server), app data inside it, no dialogs, OpenAL's null
+# device, no leak check (the program loads OpenGL, whose driver keeps memory
+# until exit), and the server started.
+setup_x_run() {
+  scratch=$(mktemp -d)
+  trap 'stop_xvfb; rm -rf "$scratch"' EXIT
+  export XDG_DATA_HOME="$scratch/app-data" HOME="$scratch/home" ALSOFT_DRIVERS=null NONOGRAM_NO_DIALOGS=1
+  unset SDL_VIDEODRIVER WAYLAND_DISPLAY
+  export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
+  start_xvfb
+}

@@ -9,12 +9,7 @@ here=$(dirname "$0")
 source "$here/program_run.sh"
 command -v xdotool >/dev/null || { echo "SKIP: xdotool is not installed"; exit 77; }
 
-scratch=$(mktemp -d)
-trap 'stop_xvfb; rm -rf "$scratch"' EXIT
-export XDG_DATA_HOME="$scratch/app-data" HOME="$scratch/home" ALSOFT_DRIVERS=null NONOGRAM_NO_DIALOGS=1
-unset SDL_VIDEODRIVER WAYLAND_DISPLAY
-export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
-start_xvfb
+setup_x_run
 
 "$program" 2>"$scratch/run.err" &
 pid=$!
