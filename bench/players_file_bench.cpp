@@ -1,31 +1,14 @@
 // Loading and saving "players.save" for 16 players with 20 packs of 50
 // levels each; both happen between frames and must stay well inside one.
 #include <benchmark/benchmark.h>
-#include <stdlib.h>
 
-#include <filesystem>
 #include <memory>
 #include <string>
 
 #include "game/play/players_list.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
-
-class BenchFolder {
- public:
-  BenchFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "players_bench_XXXXXX").string();
-    if (mkdtemp(pattern.data()) != nullptr) path_ = pattern + "/";
-  }
-  ~BenchFolder() {
-    std::error_code error;
-    if (!path_.empty()) std::filesystem::remove_all(path_, error);
-  }
-  const std::string& Path() const { return path_; }
-
- private:
-  std::string path_;
-};
 
 void FillList(game::PlayersList& list) {
   for (int p = 0; p < 16; ++p) {
@@ -49,26 +32,30 @@ void FillList(game::PlayersList& list) {
 }
 
 void BM_PlayersFileSave(benchmark::State& state) {
-  BenchFolder folder;
+  test_support::TempFolder folder;
   game::PlayersList list;
   FillList(list);
   for (auto _ : state) {
-    if (!list.Save(folder.Path(), false)) state.SkipWithError("save failed");
+    if (!list.Save(folder.PathWithSlash(), false)) state.SkipWithError("save failed");
   }
 }
 BENCHMARK(BM_PlayersFileSave)->Unit(benchmark::kMillisecond);
 
 void BM_PlayersFileLoad(benchmark::State& state) {
-  BenchFolder folder;
+  test_support::TempFolder folder;
   {
     game::PlayersList list;
     FillList(list);
-    list.Save(folder.Path(), false);
+    if (!list.Save(folder.PathWithSlash(), false)) {
+      state.SkipWithError("save failed");
+      return;
+    }
   }
-  const game::PlayersFileOptions options{.saved_version = game::kPlayersFileVersion, .in_app = false};
+  const game::PlayersFileOptions options{.saved_version = game::kPlayersFileVersion,
+                                         .in_app = false};
   for (auto _ : state) {
     game::PlayersList list;
-    if (list.Load(folder.Path(), options) != game::PlayersFileStatus::Loaded) {
+    if (list.Load(folder.PathWithSlash(), options) != game::PlayersFileStatus::Loaded) {
       state.SkipWithError("load failed");
     }
     benchmark::DoNotOptimize(list.Count());

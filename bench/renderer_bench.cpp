@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "engine/foundation/renderer.h"
-#include "engine/platform/fake_gpu_device.h"
 #include "engine/platform/gl_device.h"
 #include "engine/platform/sdl_display.h"
+#include "tests/support/recording_device.h"
 
 namespace {
 
@@ -51,7 +51,7 @@ void RunFrames(benchmark::State& state, ORB::Renderer& renderer,
   int64_t frames = 0;
   double seconds = 0.0;
   for (auto _ : state) {
-    if (renderer.BeginFrame() != 1) {
+    if (renderer.BeginFrame() != ORB::kResultOk) {
       state.SkipWithError("the frame could not begin");
       return;
     }
@@ -74,16 +74,15 @@ void RunFrames(benchmark::State& state, ORB::Renderer& renderer,
 }
 
 void BM_QuadsFakeDevice(benchmark::State& state) {
-  auto device = std::make_unique<ORB::platform::FakeGpuDevice>();
-  device->SetRecording(false);
-  ORB::Renderer renderer(std::move(device));
-  if (renderer.Init(nullptr, 0.1f, 0.0f) != 1) {
+  const std::unique_ptr<ORB::Renderer> renderer =
+      test_support::MakeRecordingRenderer(nullptr, false);
+  if (!renderer) {
     state.SkipWithError("no renderer");
     return;
   }
   std::vector<ORB::TextureRecord*> textures;
-  for (int64_t i = 0; i < state.range(0); ++i) textures.push_back(renderer.CreateBlank(32, 32));
-  RunFrames(state, renderer, textures);
+  for (int64_t i = 0; i < state.range(0); ++i) textures.push_back(renderer->CreateBlank(32, 32));
+  RunFrames(state, *renderer, textures);
 }
 // One texture for every quad, then a different texture for each quad in turn.
 BENCHMARK(BM_QuadsFakeDevice)->Arg(1)->Arg(2)->UseManualTime()->Unit(benchmark::kMillisecond);

@@ -5,6 +5,8 @@
 #include "engine/foundation/input_state.h"
 #include "engine/foundation/matrix4.h"
 #include "engine/foundation/renderer.h"
+#include "engine/foundation/repository_document.h"
+#include "framework/hot_spot.h"
 
 namespace ORB_GF {
 
@@ -18,16 +20,13 @@ bool gCursor::Load(const pugi::xml_node& document) {
   } else {
     sprite_->SetFile(file);
   }
-  sprite_->SetHotSpot(0, 0.0f, 0.0f);
+  sprite_->SetHotSpot(HS_UL, 0.0f, 0.0f);
   return true;
 }
 
 bool gCursor::Load(ORB::OC_REPOSITORY& repository, const std::string& path) {
-  pugi::xml_document* document = repository.GetXml(path);
-  if (document == nullptr) return false;
-  const bool loaded = Load(*document);
-  repository.ReleaseXml(document);
-  return loaded;
+  return ORB::ReadDocument(repository, path,
+                           [this](const pugi::xml_document& document) { return Load(document); });
 }
 
 void gCursor::LoadTexture(ORB::TextureProvider* provider) {

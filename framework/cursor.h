@@ -26,10 +26,10 @@ class gCursor {
   // change its file, fetching the new texture at once when the old one was
   // loaded. The picture's upper-left corner is the pointer's tip. False for
   // an empty document.
-  bool Load(const pugi::xml_node& document);
+  [[nodiscard]] bool Load(const pugi::xml_node& document);
   // The same from the repository's document of that name (given back
   // afterwards); false when it cannot be had.
-  bool Load(ORB::OC_REPOSITORY& repository, const std::string& path);
+  [[nodiscard]] bool Load(ORB::OC_REPOSITORY& repository, const std::string& path);
 
   void SetEnabled(bool enabled) { enabled_ = enabled ? 1 : 0; }
   bool IsEnabled() const { return enabled_ != 0; }

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/foundation/result_codes.h"
+
 namespace ORB_GF {
 
 class G_GAMEPLAY {
@@ -16,12 +18,13 @@ class G_GAMEPLAY {
   G_GAMEPLAY& operator=(const G_GAMEPLAY&) = delete;
 
   // Loads and starts the level file; true on success.
-  virtual bool Load(const std::string& level_path) = 0;
+  [[nodiscard]] virtual bool Load(const std::string& level_path) = 0;
   // Ends the level in progress.
   virtual void Stop() = 0;
   virtual void Update() = 0;
   virtual void Draw() = 0;
-  // Mouse buttons 1, 2 or 4; -109 when handled, 0 when not.
+  // Mouse buttons 1, 2 or 4; ORB::kEventSwallowed when handled,
+  // ORB::kResultNone when not.
   virtual int32_t OnButtonUp(int32_t button) = 0;
   virtual int32_t OnButtonDown(int32_t button) = 0;
   virtual int32_t OnPointerMove() = 0;

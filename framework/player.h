@@ -32,12 +32,12 @@ class gPlayer {
   // "passed_tutorial", "game_cursor" and a child "playeritems" of "item"
   // elements ("name", "count"). An attribute that is absent keeps the value
   // the player already has, so a template without volumes keeps the defaults.
-  virtual bool Load(const pugi::xml_node& node);
-  virtual bool Save(pugi::xml_node node) const;
+  [[nodiscard]] virtual bool Load(const pugi::xml_node& node);
+  [[nodiscard]] virtual bool Save(pugi::xml_node node) const;
   // Binary record: name (UTF-8), sound and music volume, tutorial flag, cursor
   // flag, item count and the items in name order. Reading merges the items
   // into the table. Answers whether every value was read.
-  virtual bool ReadFromStream(ORB::SaveFile& stream);
+  [[nodiscard]] virtual bool ReadFromStream(ORB::SaveFile& stream);
   virtual bool WriteToStream(ORB::SaveFile& stream) const;
 
   const std::wstring& GetName() const { return name_; }

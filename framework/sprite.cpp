@@ -155,12 +155,7 @@ void G_SPRITE::SetHeight(float h) {
 
 void G_SPRITE::SetHotSpot(int32_t kind, float dx, float dy) {
   hot_spot_ = kind;
-  float fx = 0.0f;
-  float fy = 0.0f;
-  if (!HotSpotFractions(kind, &fx, &fy)) return;
-  ORB::OS_TRANSFORM3& t = EnsureTransform();
-  t.pivot.x = dx + fx * OC_MESH::GetWidth();
-  t.pivot.y = dy + fy * OC_MESH::GetHeight();
+  SetAnchor(kind, dx, dy);
 }
 
 void G_SPRITE::SetUV(float u_left, float v_top, float u_right, float v_bottom) {

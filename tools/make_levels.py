@@ -16,48 +16,81 @@ A level's repository name is "data/share/main/levels <pack>/<name>.xml": the
 archive is a repository folder, the pack's path is
 "data/share/main/levels <pack>" and a level record's file is "<name>.xml".
 
-Usage: tools/make_levels.py [--check] [--root DIR]
+Usage: tools/make_levels.py [--check] [--root DIR] [--out DIR]
   --check  only read and check the sources (clues, one solution each)
-  --root   the checkout to read from and write into (default: this script's)
-Python 3 standard library only.
+  --root   the checkout to read from (default: this script's)
+  --out    the resources folder to write into (default: <root>/Resources)
+Python 3 standard library only (tools/drawing.py, tools/content.py).
 """
 
-import argparse
-import io
+import math
 import os
-import struct
+import re
 import sys
-import zipfile
-import zlib
 from functools import lru_cache
+from xml.etree import ElementTree
+
+from content import arguments, shipped_packs, write_bytes, write_zip, xml_text
+from drawing import (ACCENT, BLOCK_LINE, CLOSED, CROSS, CROSSED_NUMBER, ERROR, FILLED, GRID_LINE, INK,
+                     SECONDARY, Canvas, lighter, segment_distance, sheet)
 
 LEVEL_ARCHIVE = "data/share/main/levels"
 GAME_PROCESS = "data/share/main/GameProcess"
 BOARD_IMAGES = "data/share/image/board"
+FONTS = "data/share/font"
+PACK_SOURCE = "pack.txt"
 
-# Layout on the 1024 x 768 canvas: the board sits right of and below the clue
-# strips (160 pixels each), its cells as large as fit in 480 pixels.
+# --------------------------------------------------------------------------
+# Screen layout on the 1024 x 768 canvas (the game's own coordinates).
+#
+# The gameplay controls around the board own two regions, kept free of the
+# board and its clue numbers on every level (left, top, right, bottom):
+#   TOP_BAR      the pause button at the left, the coin counter in the middle
+#                and the error panel at the right, across the whole width;
+#   SIDE_COLUMN  below the bar on the right: the hint button, the tool switch
+#                and the store button, stacked.
+# Every board, its frame and all its clue numbers stay CLEARANCE pixels away
+# from both regions and from the canvas edges: the PLAY_AREA. Inside it each
+# board is placed so that the board with its clue strips sits in the middle.
 CANVAS = (1024, 768)
-CLUE_STRIP = 160
-BOARD_SPACE = 480
-MAX_CELL = 64
+TOP_BAR_HEIGHT = 64
+SIDE_COLUMN_WIDTH = 120
+TOP_BAR = (0, 0, CANVAS[0], TOP_BAR_HEIGHT)
+SIDE_COLUMN = (CANVAS[0] - SIDE_COLUMN_WIDTH, TOP_BAR_HEIGHT, CANVAS[0], CANVAS[1])
+CONTROL_REGIONS = {"top bar": TOP_BAR, "side column": SIDE_COLUMN}
+CLEARANCE = 16
+PLAY_AREA = (CLEARANCE, TOP_BAR_HEIGHT + CLEARANCE,
+             CANVAS[0] - SIDE_COLUMN_WIDTH - CLEARANCE, CANVAS[1] - CLEARANCE)
+
+# The board: square cells in blocks of BLOCK x BLOCK with a BLOCK_GAP between
+# blocks (and between the frame and the outer cells). A side is a multiple of
+# BLOCK from BLOCK to MAX_SIDE cells, so that every block is whole.
 BLOCK = 5
 BLOCK_GAP = 4
+MAX_SIDE = 20
+MAX_CELL = 64
+# Room kept around the board for its frame, and the distance from the board's
+# edge to the ink of the nearest clue number.
+BOARD_FRAME = 8
+CLUE_OFFSET = 12
 
-# Palette.
-PAPER = (0xF4, 0xEF, 0xE6)
-INK = (0x2E, 0x34, 0x40)
-FILLED = (0x2E, 0x40, 0x57)
-CROSS = (0xA5, 0x9C, 0x8E)
-CLOSED = (0xFF, 0xFF, 0xFF)
-GRID_LINE = (0xCF, 0xC7, 0xBA)
-BLOCK_LINE = (0x7A, 0x73, 0x68)
-CROSSED_NUMBER = (0xBD, 0xB5, 0xA8)
-ACCENT = (0xED, 0xAE, 0x49)
-SECONDARY = (0x00, 0x79, 0x8C)
-ERROR = (0xD1, 0x49, 0x5B)
+# Clue fonts, largest first: the numbers file that names it, the font (a name
+# of data/share/font/fonts.xml and its BMFont description) and the smallest
+# cell it is used on, so that the numbers stay in proportion to the cells.
+# Each level takes the largest font for which its board and clues fit, with
+# the largest cell that fits; the level names its numbers file.
+CLUE_STYLES = [
+    # numbers file           font            BMFont description           smallest cell
+    ("numbers_large.xml", "sans_bold_28", "dejavu_sans_bold_28.xml", 40),
+    ("numbers.xml", "sans_bold_20", "dejavu_sans_bold_20.xml", 30),
+    ("numbers_small.xml", "sans_bold_14", "dejavu_sans_bold_14.xml", 16),
+]
 
-ZIP_TIME = (2024, 1, 1, 0, 0, 0)
+# The board's rules (GameProcess/settings.xml): coins per rightly found
+# filled cell, coins of a bonus cell, progress thresholds for hint awards.
+COINS_PER_CELL = 1
+BONUS_COINS = 10
+MAX_HINTS = 4
 
 
 # --------------------------------------------------------------------------
@@ -67,8 +100,13 @@ ZIP_TIME = (2024, 1, 1, 0, 0, 0)
 class Picture:
     def __init__(self, pack, stem, title, rows):
         self.pack = pack
-        self.stem = stem            # "01_heart"
-        self.name = stem.split("_", 1)[1] if "_" in stem else stem
+        self.stem = stem            # "01_heart": level id 1, file "heart.xml"
+        match = re.match(r"^([0-9]{2})_([a-z0-9_]+)$", stem)
+        if not match or int(match.group(1)) == 0:
+            raise ValueError("%s/%s: a picture's file is named NN_name.txt (NN its level id from 01, "
+                             "name in lower-case letters, digits and '_')" % (pack, stem))
+        self.level_id = int(match.group(1))
+        self.name = match.group(2)
         self.title = title
         self.rows = rows            # list of strings of '#' and '.'
 
@@ -249,12 +287,194 @@ def check_picture(picture):
 
 
 # --------------------------------------------------------------------------
+# Clue fonts: the boxes the game draws numbers in, measured the way it draws
+# them (each number centred on its point: the pen starts half the sum of the
+# advances to the left and half the line height up, truncated toward zero;
+# each glyph's ink is its rectangle at its offset from the pen).
+
+
+class Box:
+    def __init__(self, left, top, right, bottom):
+        self.left, self.top, self.right, self.bottom = left, top, right, bottom
+
+    def moved(self, dx, dy):
+        return Box(self.left + dx, self.top + dy, self.right + dx, self.bottom + dy)
+
+    def gap(self, other):
+        """The clear space between two boxes: the larger of the horizontal and
+        the vertical distance (0 or less when they overlap or touch)."""
+        return max(other.left - self.right, self.left - other.right,
+                   other.top - self.bottom, self.top - other.bottom)
+
+    def __repr__(self):
+        return "(%d, %d)-(%d, %d)" % (self.left, self.top, self.right, self.bottom)
+
+
+class BitmapFont:
+    """A BMFont description: per character its rectangle size, offset and
+    advance, and the line height."""
+
+    def __init__(self, path):
+        root = ElementTree.parse(path).getroot()
+        self.line_height = int(root.find("common").get("lineHeight"))
+        self.glyphs = {}
+        for char in root.find("chars").findall("char"):
+            self.glyphs[int(char.get("id"))] = tuple(int(char.get(k)) for k in (
+                "xoffset", "yoffset", "width", "height", "xadvance"))
+
+    def space(self):
+        return self.glyphs[ord(" ")][4]
+
+    def ink(self, text, x=0, y=0):
+        """The box the text's glyphs cover when drawn centred on (x, y)."""
+        glyphs = [self.glyphs[ord(c)] for c in text]
+        width = sum(g[4] for g in glyphs)
+        pen = x - width // 2
+        top = y - self.line_height // 2
+        box = None
+        for xoffset, yoffset, w, h, advance in glyphs:
+            glyph = Box(pen + xoffset, top + yoffset, pen + xoffset + w, top + yoffset + h)
+            box = glyph if box is None else Box(min(box.left, glyph.left), min(box.top, glyph.top),
+                                                max(box.right, glyph.right), max(box.bottom, glyph.bottom))
+            pen += advance
+        return box
+
+
+class ClueStyle:
+    """One numbers file: its font and the spacing that keeps the numbers of
+    one line apart. Two numbers stand at least a space's width (the font's)
+    apart: "11 12" must never read as "1112"."""
+
+    def __init__(self, root, file, font_name, font_file, smallest_cell):
+        self.file, self.font_name, self.smallest_cell = file, font_name, smallest_cell
+        self.font = BitmapFont(os.path.join(root, "Resources", FONTS, font_file))
+        self.gap = self.font.space()
+        self.ink = {n: self.font.ink(str(n)) for n in range(MAX_SIDE + 1)}
+        # Neighbours in one line: runs a then b, as a line of MAX_SIDE holds
+        # them (a + 1 + b cells at least).
+        pairs = [(a, b) for a in range(1, MAX_SIDE) for b in range(1, MAX_SIDE) if a + 1 + b <= MAX_SIDE]
+        # Left strip: a row's numbers side by side; top strip: stacked.
+        self.interval_left = max(self.ink[a].right - self.ink[b].left + self.gap for a, b in pairs)
+        self.interval_up = max(self.ink[a].bottom - self.ink[b].top + self.gap for a, b in pairs)
+        # From the board's edge to the centre of the nearest number.
+        self.shift_left = max(box.right for box in self.ink.values()) + CLUE_OFFSET
+        self.shift_up = max(box.bottom for box in self.ink.values()) + CLUE_OFFSET
+        self.strike = "strike.png" if file == "numbers.xml" else "strike_%s.png" % file[8:-4]
+
+    def scale(self):
+        """The font's size against the 20-pixel one (for the strike)."""
+        return self.font.line_height / 23.0
+
+
+def clue_styles(root):
+    return [ClueStyle(root, *style) for style in CLUE_STYLES]
+
+
+# --------------------------------------------------------------------------
+# Layout of one level
+
+
+def board_span(cells, cell):
+    """The board frame's length along an axis, as the game computes it."""
+    blocks = (cells + BLOCK - 1) // BLOCK
+    return BLOCK * cell * blocks + (blocks + 1) * BLOCK_GAP
+
+
+def cell_centre(index, cell):
+    """The centre of line `index` from the frame's edge, as the clue strips
+    put it: a block gap before the first line of every block."""
+    return index * cell + (index // BLOCK + 1) * BLOCK_GAP + cell / 2.0
+
+
+class Layout:
+    """The board of a picture with one cell size and one clue style: where
+    every clue number's ink lies relative to the board frame's corner, and
+    whether it fits and stays legible."""
+
+    def __init__(self, picture, cell, style):
+        self.picture, self.cell, self.style = picture, cell, style
+        self.width = board_span(picture.columns, cell)
+        self.height = board_span(picture.row_count, cell)
+        # Per line, its numbers' boxes in drawing order from the first run.
+        self.rows, self.columns = [], []
+        for r, line in enumerate(picture.row_lines()):
+            runs = clue_of(line) or (0,)
+            y = math.floor(cell_centre(r, cell))
+            self.rows.append([style.ink[n].moved(-style.shift_left - (len(runs) - 1 - i) * style.interval_left, y)
+                              for i, n in enumerate(runs)])
+        for c, line in enumerate(picture.column_lines()):
+            runs = clue_of(line) or (0,)
+            x = math.floor(cell_centre(c, cell))
+            self.columns.append([style.ink[n].moved(x, -style.shift_up - (len(runs) - 1 - i) * style.interval_up)
+                                 for i, n in enumerate(runs)])
+        boxes = [b for line in self.rows + self.columns for b in line]
+        self.extent = Box(min([-BOARD_FRAME] + [b.left for b in boxes]),
+                          min([-BOARD_FRAME] + [b.top for b in boxes]),
+                          max([self.width + BOARD_FRAME] + [b.right for b in boxes]),
+                          max([self.height + BOARD_FRAME] + [b.bottom for b in boxes]))
+
+    def fits(self):
+        area = PLAY_AREA
+        return (self.extent.right - self.extent.left <= area[2] - area[0] and
+                self.extent.bottom - self.extent.top <= area[3] - area[1])
+
+    def crowded(self):
+        """The first two numbers closer than the style's gap, within a line
+        or in neighbouring lines, as ((line kind, index, number), ...); None
+        when every number stands clear."""
+        for kind, lines, clues in (("row", self.rows, self.picture.row_lines()),
+                                   ("column", self.columns, self.picture.column_lines())):
+            for i, line in enumerate(lines):
+                neighbours = [(i, line)] + ([(i + 1, lines[i + 1])] if i + 1 < len(lines) else [])
+                for j, a in enumerate(line):
+                    for k, other in neighbours:
+                        for m, b in enumerate(other):
+                            if (k, m) <= (i, j):
+                                continue
+                            if a.gap(b) < self.style.gap:
+                                runs_a = clue_of(clues[i]) or (0,)
+                                runs_b = clue_of(clues[k]) or (0,)
+                                return ((kind, i, runs_a[j]), (kind, k, runs_b[m]))
+        return None
+
+    def corner(self):
+        """The board frame's corner that puts the board with its clues in the
+        middle of the play area."""
+        area = PLAY_AREA
+        left = area[0] + (area[2] - area[0] - (self.extent.right - self.extent.left)) // 2
+        top = area[1] + (area[3] - area[1] - (self.extent.bottom - self.extent.top)) // 2
+        return left - self.extent.left, top - self.extent.top
+
+
+def choose_layout(picture, styles):
+    """The largest clue font with which the board and its clues fit the play
+    area and stay legible, with the largest cell that fits. ValueError when
+    there is none."""
+    for side in (picture.columns, picture.row_count):
+        if side % BLOCK or not BLOCK <= side <= MAX_SIDE:
+            raise ValueError("%s/%s (%s): a side of %d cells (a multiple of %d up to %d)" % (
+                picture.pack, picture.stem, picture.title, side, BLOCK, MAX_SIDE))
+    reasons = []
+    for style in styles:
+        for cell in range(MAX_CELL, style.smallest_cell - 1, -1):
+            layout = Layout(picture, cell, style)
+            if not layout.fits():
+                continue
+            crowded = layout.crowded()
+            if crowded is None:
+                return layout
+            reasons.append("with %s on %d-pixel cells the numbers %d of %s %d and %d of %s %d touch" % (
+                style.font_name, cell, crowded[0][2], crowded[0][0], crowded[0][1] + 1,
+                crowded[1][2], crowded[1][0], crowded[1][1] + 1))
+            break
+        else:
+            reasons.append("with %s no cell of %d pixels or more fits" % (style.font_name, style.smallest_cell))
+    raise ValueError("%s/%s (%s): the board and its clue numbers do not fit the play area legibly: %s" % (
+        picture.pack, picture.stem, picture.title, "; ".join(reasons)))
+
+
+# --------------------------------------------------------------------------
 # Level files
-
-
-def cell_size(picture):
-    side = max(picture.columns, picture.row_count)
-    return min(MAX_CELL, BOARD_SPACE // side)
 
 
 def bonus_count(picture):
@@ -272,18 +492,24 @@ def sprite_xml(tag, texture, size=None, indent="    "):
     return lines
 
 
-def level_xml(picture):
-    size = cell_size(picture)
-    centre_x = (CANVAS[0] + CLUE_STRIP) // 2
-    centre_y = (CANVAS[1] + CLUE_STRIP) // 2
+def half_units(value):
+    """A number of half pixels as the level file writes it."""
+    return "%d" % (value // 2) if value % 2 == 0 else "%d.5" % (value // 2)
+
+
+def level_xml(picture, layout):
+    size = layout.cell
+    left, top = layout.corner()
     block = (min(BLOCK, picture.columns), min(BLOCK, picture.row_count))
+    position = (half_units(2 * left + layout.width), half_units(2 * top + layout.height))
     lines = ['<?xml version="1.0" encoding="utf-8"?>',
-             "<!-- %s: %d x %d -->" % (picture.title, picture.columns, picture.row_count),
-             '<level name="%s">' % picture.title,
+             "<!-- %s: %d x %d -->" % (xml_text(picture.title), picture.columns, picture.row_count),
+             '<level name="%s">' % xml_text(picture.title),
              '  <settings elSize="%d %d" grid="%d %d" block="%d %d" shiftBlock="%d %d" '
-             'position="%d %d" bonuses="%d">' % (
+             'position="%s %s" bonuses="%d" numbers="%s">' % (
                  size, size, picture.columns, picture.row_count, block[0], block[1],
-                 -BLOCK_GAP, -BLOCK_GAP, centre_x, centre_y, bonus_count(picture))]
+                 -BLOCK_GAP, -BLOCK_GAP, position[0], position[1], bonus_count(picture),
+                 layout.style.file)]
     lines += sprite_xml("block", "block.png", (block[0] * size, block[1] * size))
     lines += sprite_xml("selection", "selection.png", (size, size))
     lines += sprite_xml("selection_yes", "selection_yes.png", (size, size))
@@ -295,28 +521,6 @@ def level_xml(picture):
     lines.append("  </gElements>")
     lines.append("</level>")
     return ("\n".join(lines) + "\n").encode("utf-8")
-
-
-def write_zip(path, entries):
-    buffer = io.BytesIO()
-    with zipfile.ZipFile(buffer, "w") as archive:
-        for name in sorted(entries):
-            info = zipfile.ZipInfo(name, date_time=ZIP_TIME)
-            info.compress_type = zipfile.ZIP_DEFLATED
-            info.create_system = 3
-            info.external_attr = 0o644 << 16
-            archive.writestr(info, entries[name], compresslevel=9)
-    write_bytes(path, buffer.getvalue())
-
-
-def write_bytes(path, data):
-    os.makedirs(os.path.dirname(path), exist_ok=True)
-    if os.path.exists(path):
-        with open(path, "rb") as existing:
-            if existing.read() == data:
-                return
-    with open(path, "wb") as out:
-        out.write(data)
 
 
 # --------------------------------------------------------------------------
@@ -336,20 +540,22 @@ def hex_colour(rgb, alpha=0xFF):
     return "%02X%02X%02X%02X" % (alpha, rgb[0], rgb[1], rgb[2])
 
 
-def numbers_xml():
+def numbers_xml(style):
     lines = ['<?xml version="1.0" encoding="utf-8"?>', "<numbers>"]
-    common = ' font="sans_bold_20" font_color="%s" font_cross="%s"' % (hex_colour(INK), hex_colour(CROSSED_NUMBER))
-    lines += animation_xml("numbersLeft", "strike.png", 4, 24, False,
-                           common + ' interval="30" shift_first="22 0"')
-    lines += animation_xml("numbersUp", "strike.png", 4, 24, False,
-                           common + ' interval="24" shift_first="0 18"')
+    common = ' font="%s" font_color="%s" font_cross="%s"' % (
+        style.font_name, hex_colour(INK), hex_colour(CROSSED_NUMBER))
+    lines += animation_xml("numbersLeft", style.strike, 4, 24, False,
+                           common + ' interval="%d" shift_first="%d 0"' % (style.interval_left, style.shift_left))
+    lines += animation_xml("numbersUp", style.strike, 4, 24, False,
+                           common + ' interval="%d" shift_first="0 %d"' % (style.interval_up, style.shift_up))
     lines.append("</numbers>")
     return ("\n".join(lines) + "\n").encode("utf-8")
 
 
 def settings_xml():
-    return (b'<?xml version="1.0" encoding="utf-8"?>\n'
-            b'<settings sunime_one="1" sunime_bonus="10" max_hints="4"/>\n')
+    return ('<?xml version="1.0" encoding="utf-8"?>\n'
+            '<settings sunime_one="%d" sunime_bonus="%d" max_hints="%d"/>\n' % (
+                COINS_PER_CELL, BONUS_COINS, MAX_HINTS)).encode("utf-8")
 
 
 def effects_xml():
@@ -366,81 +572,12 @@ def effects_xml():
 
 
 # --------------------------------------------------------------------------
-# Images: RGBA pixels drawn with 4 x 4 supersampling, written as PNG.
-
-
-class Image:
-    def __init__(self, width, height):
-        self.width, self.height = width, height
-        self.pixels = [[(0, 0, 0, 0)] * width for _ in range(height)]
-
-    def blend(self, x, y, rgb, alpha):
-        if not (0 <= x < self.width and 0 <= y < self.height) or alpha <= 0:
-            return
-        r0, g0, b0, a0 = self.pixels[y][x]
-        a = alpha / 255.0
-        out_a = a + a0 / 255.0 * (1 - a)
-        if out_a <= 0:
-            return
-        def mix(c, c0):
-            return (c * a + c0 * (a0 / 255.0) * (1 - a)) / out_a
-        self.pixels[y][x] = (int(round(mix(rgb[0], r0))), int(round(mix(rgb[1], g0))),
-                             int(round(mix(rgb[2], b0))), int(round(out_a * 255)))
-
-    def fill(self, coverage, rgb, alpha=255, x0=0, y0=0, x1=None, y1=None):
-        """Paints the pixels whose area `coverage(x, y)` covers (4 x 4 samples)."""
-        x1 = self.width if x1 is None else x1
-        y1 = self.height if y1 is None else y1
-        for y in range(y0, y1):
-            for x in range(x0, x1):
-                hits = 0
-                for sy in range(4):
-                    for sx in range(4):
-                        if coverage(x + (sx + 0.5) / 4.0, y + (sy + 0.5) / 4.0):
-                            hits += 1
-                if hits:
-                    self.blend(x, y, rgb, alpha * hits // 16)
-
-    def rect(self, left, top, right, bottom, rgb, alpha=255):
-        for y in range(max(0, top), min(self.height, bottom)):
-            for x in range(max(0, left), min(self.width, right)):
-                self.blend(x, y, rgb, alpha)
-
-    def paste(self, other, left, top):
-        for y in range(other.height):
-            for x in range(other.width):
-                r, g, b, a = other.pixels[y][x]
-                self.blend(left + x, top + y, (r, g, b), a)
-
-    def png(self):
-        raw = bytearray()
-        for row in self.pixels:
-            raw.append(0)
-            for pixel in row:
-                raw.extend(pixel)
-        def chunk(kind, data):
-            body = kind + data
-            return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body) & 0xFFFFFFFF)
-        header = struct.pack(">IIBBBBB", self.width, self.height, 8, 6, 0, 0, 0)
-        return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) +
-                chunk(b"IDAT", zlib.compress(bytes(raw), 9)) + chunk(b"IEND", b""))
-
-
-def segment_distance(px, py, ax, ay, bx, by):
-    dx, dy = bx - ax, by - ay
-    t = ((px - ax) * dx + (py - ay) * dy) / float(dx * dx + dy * dy)
-    t = max(0.0, min(1.0, t))
-    cx, cy = ax + t * dx, ay + t * dy
-    return ((px - cx) ** 2 + (py - cy) ** 2) ** 0.5
-
-
-def lighter(rgb, amount):
-    return tuple(min(255, int(c + (255 - c) * amount)) for c in rgb)
+# Images (tools/drawing.py draws them, 4 x 4 samples per pixel).
 
 
 def filled_cell(size, scale, colour=FILLED):
     """A filled square with a lighter inner edge, `scale` of the cell."""
-    image = Image(size, size)
+    image = Canvas(size, size)
     inset = 2
     side = (size - 2 * inset) * scale
     left = (size - side) / 2.0
@@ -454,7 +591,7 @@ def filled_cell(size, scale, colour=FILLED):
 
 
 def cross_cell(size, alpha):
-    image = Image(size, size)
+    image = Canvas(size, size)
     margin = size * 0.28
     half = size / 32.0 * 1.5  # strokes 3 pixels wide on a 32-pixel cell
     a, b = margin, size - margin
@@ -463,23 +600,28 @@ def cross_cell(size, alpha):
     return image
 
 
-def sheet(frames):
-    width = sum(f.width for f in frames)
-    out = Image(width, frames[0].height)
-    left = 0
-    for frame in frames:
-        out.paste(frame, left, 0)
-        left += frame.width
-    return out
+def strike_sheet(scale):
+    """Four frames of a stroke drawn left to right across a number of the
+    20-pixel font, scaled for another font."""
+    side = int(round(32 * scale))
+    frames = []
+    for step in range(1, 5):
+        frame = Canvas(side, side)
+        end = (4 + 24 * step / 4.0) * scale
+        ax, ay = 4 * scale, 20 * scale
+        frame.fill(lambda x, y, end=end: segment_distance(x, y, ax, ay, end, ay - (end - ax) / 3.0) <= 1.6 * max(1.0, scale),
+                   ERROR, 230)
+        frames.append(frame)
+    return sheet(frames)
 
 
-def board_images():
+def board_images(styles):
     size = 64
     images = {}
     images["cell_filled.png"] = sheet([filled_cell(size, s) for s in (0.55, 0.75, 0.9, 1.0)])
     images["cell_cross.png"] = sheet([cross_cell(size, a) for a in (70, 140, 200, 255)])
 
-    locked = Image(size, size)
+    locked = Canvas(size, size)
     locked.rect(2, 2, size - 2, size - 2, GRID_LINE, 150)
     locked.fill(lambda x, y: int(x + y) % 12 < 3, BLOCK_LINE, 110, 2, 2, size - 2, size - 2)
     images["cell_locked.png"] = locked
@@ -489,7 +631,7 @@ def board_images():
 
     # One block of 5 x 5 closed cells: white, light grid lines, a darker frame.
     cell = 32
-    block = Image(cell * BLOCK, cell * BLOCK)
+    block = Canvas(cell * BLOCK, cell * BLOCK)
     block.rect(0, 0, block.width, block.height, CLOSED)
     for i in range(1, BLOCK):
         block.rect(i * cell - 1, 0, i * cell + 1, block.height, GRID_LINE)
@@ -499,30 +641,25 @@ def board_images():
         block.rect(l, t, r, b, BLOCK_LINE)
     images["block.png"] = block
 
-    selection = Image(size, size)
+    selection = Canvas(size, size)
     selection.fill(lambda x, y: not (5 <= x < size - 5 and 5 <= y < size - 5), SECONDARY, 220)
     images["selection.png"] = selection
 
-    yes = Image(size, size)
+    yes = Canvas(size, size)
     yes.rect(4, 4, size - 4, size - 4, ACCENT, 110)
     yes.fill(lambda x, y: 4 <= x < size - 4 and 4 <= y < size - 4 and
              not (8 <= x < size - 8 and 8 <= y < size - 8), ACCENT, 230)
     images["selection_yes.png"] = yes
 
-    no = Image(size, size)
+    no = Canvas(size, size)
     no.rect(4, 4, size - 4, size - 4, CROSS, 60)
     no.paste(cross_cell(size, 230), 0, 0)
     images["selection_no.png"] = no
 
-    # The stroke that crosses out a clue number, drawn in four steps.
-    strike_frames = []
-    for step in range(1, 5):
-        frame = Image(32, 32)
-        end = 4 + 24 * step / 4.0
-        frame.fill(lambda x, y, end=end: segment_distance(x, y, 4, 20, end, 20 - (end - 4) / 3.0) <= 1.6,
-                   ERROR, 230)
-        strike_frames.append(frame)
-    images["strike.png"] = sheet(strike_frames)
+    # The stroke that crosses out a clue number, drawn in four steps, one
+    # sheet per clue font (sized to its numbers).
+    for style in styles:
+        images[style.strike] = strike_sheet(style.scale())
     return images
 
 
@@ -530,51 +667,62 @@ def board_images():
 
 
 def read_sources(root):
-    source_root = os.path.join(root, "tools", "levels")
+    """Every level picture of every shipped pack, pack by pack, in file order
+    (the pack's own description, pack.txt, is no picture)."""
     pictures = []
-    for pack in sorted(os.listdir(source_root)):
-        folder = os.path.join(source_root, pack)
-        if not os.path.isdir(folder):
-            continue
+    for _, pack in shipped_packs(root):
+        folder = os.path.join(root, "tools", "levels", pack)
         for name in sorted(os.listdir(folder)):
-            if name.endswith(".txt"):
+            if name.endswith(".txt") and name != PACK_SOURCE:
                 pictures.append(read_picture(os.path.join(folder, name), pack))
     return pictures
 
 
-def main():
-    parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
-    parser.add_argument("--check", action="store_true")
-    parser.add_argument("--root", default=os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
-    args = parser.parse_args()
+def check_sources(root):
+    """The pictures, each checked (one solution, a level id and name of its
+    own in its pack) and laid out: a list of (picture, layout). ValueError
+    for the first fault."""
+    pictures = read_sources(root)
+    styles = clue_styles(root)
+    seen = {}
+    levels = []
+    for picture in pictures:
+        for key, what in (((picture.pack, picture.name), "name"), ((picture.pack, picture.level_id), "level id")):
+            if key in seen:
+                raise ValueError("%s/%s: the same %s as %s" % (picture.pack, picture.stem, what, seen[key]))
+            seen[key] = picture.stem
+        check_picture(picture)
+        levels.append((picture, choose_layout(picture, styles)))
+    return levels
 
+
+def main():
+    args = arguments(__doc__.split("\n")[0],
+                     lambda parser: parser.add_argument("--check", action="store_true",
+                                                        help="only read and check the sources"))
     try:
-        pictures = read_sources(args.root)
-        names = set()
-        for picture in pictures:
-            key = (picture.pack, picture.name)
-            if key in names:
-                raise ValueError("%s/%s: two pictures with one name" % key)
-            names.add(key)
-            check_picture(picture)
+        levels = check_sources(args.root)
     except ValueError as error:
         print("make_levels: %s" % error, file=sys.stderr)
         return 1
 
-    for picture in pictures:
-        print("%s/%s.xml  %-10s %2d x %-2d  one solution" % (
-            picture.pack, picture.name, picture.title, picture.columns, picture.row_count))
+    for picture, layout in levels:
+        print("%s/%-16s %-16s %2d x %-2d  one solution, %2d-pixel cells, %s" % (
+            picture.pack, picture.name + ".xml", picture.title, picture.columns, picture.row_count,
+            layout.cell, layout.style.font_name))
     if args.check:
         return 0
 
-    resources = os.path.join(args.root, "Resources")
-    entries = {"%s/%s.xml" % (p.pack, p.name): level_xml(p) for p in pictures}
+    resources = args.out
+    entries = {"%s/%s.xml" % (p.pack, p.name): level_xml(p, layout) for p, layout in levels}
     write_zip(os.path.join(resources, LEVEL_ARCHIVE), entries)
     process = os.path.join(resources, GAME_PROCESS)
-    write_bytes(os.path.join(process, "numbers.xml"), numbers_xml())
+    styles = clue_styles(args.root)
+    for style in styles:
+        write_bytes(os.path.join(process, style.file), numbers_xml(style))
     write_bytes(os.path.join(process, "settings.xml"), settings_xml())
     write_bytes(os.path.join(process, "effects.xml"), effects_xml())
-    for name, image in sorted(board_images().items()):
+    for name, image in sorted(board_images(styles).items()):
         write_bytes(os.path.join(resources, BOARD_IMAGES, name), image.png())
     return 0
 

@@ -13,7 +13,7 @@ std::unique_ptr<Callback> CreateCallback(CallbackFunction function, const char* 
 
 int32_t InvokeCallback(const Callback* callback, intptr_t argument) {
   if (callback == nullptr) return kResultNothingToCall;
-  if (!callback->function) return 0;
+  if (!callback->function) return kResultNone;
   return callback->function(argument != 0 ? argument : callback->argument);
 }
 

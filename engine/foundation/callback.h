@@ -7,10 +7,9 @@
 #include <memory>
 #include <string>
 
-namespace ORB {
+#include "engine/foundation/result_codes.h"
 
-// Results shared by callbacks and hooks.
-constexpr int32_t kResultNothingToCall = -108;
+namespace ORB {
 
 using CallbackFunction = std::function<int32_t(intptr_t argument)>;
 
@@ -24,8 +23,9 @@ struct Callback {
 std::unique_ptr<Callback> CreateCallback(CallbackFunction function, const char* name = nullptr,
                                          intptr_t argument = 0);
 
-// -108 for a null callback, 0 for one without a function; otherwise the
-// function's result. An argument of 0 means "none": the stored one is passed.
+// kResultNothingToCall for a null callback, kResultNone for one without a
+// function; otherwise the function's result. An argument of 0 means "none":
+// the stored one is passed.
 int32_t InvokeCallback(const Callback* callback, intptr_t argument = 0);
 
 }  // namespace ORB

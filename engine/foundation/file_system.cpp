@@ -70,18 +70,18 @@ class File {
 
 int32_t LoadFromFolder(const std::string& path, ResourceRecord& record) {
   struct stat status {};
-  if (::stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) return -108;
+  if (::stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) return kResultCannotOpen;
   File file(path, "rb");
-  if (!file) return -108;
+  if (!file) return kResultCannotOpen;
   // The record's size counts the zero byte put after the content.
-  if (static_cast<uint64_t>(status.st_size) >= UINT32_MAX) return -109;
+  if (static_cast<uint64_t>(status.st_size) >= UINT32_MAX) return kResultDamaged;
   const size_t length = static_cast<size_t>(status.st_size);
   std::vector<uint8_t> buffer(length + 1, 0);
-  if (std::fread(buffer.data(), 1, length, file.get()) != length) return -109;
+  if (std::fread(buffer.data(), 1, length, file.get()) != length) return kResultDamaged;
   record.bytes = std::move(buffer);
   record.size = static_cast<uint32_t>(length + 1);
   record.kind = kResourceBytesRead;
-  return 1;
+  return kResultOk;
 }
 
 }  // namespace
@@ -184,20 +184,20 @@ int32_t FileSystem::LoadBytes(ResourceRecord& record) const {
   const std::string location = JoinPath(resources_folder_, Normalized(record.folder));
   switch (FileExists(location)) {
     case 0:
-      return -1;
+      return kResultNotFound;
     case 1: {
-      if (record.name.empty()) return -1;
+      if (record.name.empty()) return kResultNotFound;
       std::vector<uint8_t> bytes;
       uint32_t size = 0;
       const int32_t result = ReadZipEntry(location, record.name, record.password, bytes, size);
-      if (result != 1) return result;
+      if (result != kResultOk) return result;
       record.bytes = std::move(bytes);
       record.size = size;
       record.kind = kResourceBytesRead;
-      return 1;
+      return kResultOk;
     }
     default:
-      if (record.name.empty()) return -1;
+      if (record.name.empty()) return kResultNotFound;
       return LoadFromFolder(JoinPath(location, record.name), record);
   }
 }
@@ -236,18 +236,18 @@ int32_t FileSystem::CreateDirectoryPath(const std::string& path) {
 }
 
 int32_t FileSystem::ReadFileBytes(const std::string& path, void* buffer, size_t count) {
-  if (buffer == nullptr) return -1;
+  if (buffer == nullptr) return kResultBadArgument;
   File file(Normalized(path), "rb");
-  if (!file) return -1;
-  return std::fread(buffer, 1, count, file.get()) == count ? 1 : -1;
+  if (!file) return kResultFailed;
+  return std::fread(buffer, kResultOk, count, file.get()) == count ? kResultOk : kResultFailed;
 }
 
 int32_t FileSystem::WriteFileBytes(const std::string& path, const void* buffer, size_t count) {
-  if (buffer == nullptr) return -1;
+  if (buffer == nullptr) return kResultBadArgument;
   File file(Normalized(path), "wb");
-  if (!file) return -1;
-  if (std::fwrite(buffer, 1, count, file.get()) != count) return -1;
-  return file.Close() ? 1 : -1;
+  if (!file) return kResultFailed;
+  if (std::fwrite(buffer, 1, count, file.get()) != count) return kResultFailed;
+  return file.Close() ? kResultOk : kResultFailed;
 }
 
 bool FileSystem::MoveFile(const std::string& newPath, const std::string& existingPath) {

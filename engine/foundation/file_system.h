@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/foundation/resource_record.h"
+#include "engine/foundation/result_codes.h"
 
 namespace ORB {
 
@@ -68,10 +69,11 @@ class FileSystem {
 
   // Reads the record's bytes: from the archive at resources folder + folder,
   // or from the file `name` in that folder. On success the record holds the
-  // bytes (kind 1) and 1 is answered; -1 not found (or no name), -108 cannot
-  // open (also: a sealed entry with a missing or wrong password), -109 short
-  // read or damaged content. A failure leaves the record as it was.
-  int32_t LoadBytes(ResourceRecord& record) const;
+  // bytes (kind 1) and kResultOk is answered; kResultNotFound (also no
+  // name), kResultCannotOpen (also: a sealed entry with a missing or wrong
+  // password), kResultDamaged (a short read or damaged content). A failure
+  // leaves the record as it was.
+  [[nodiscard]] int32_t LoadBytes(ResourceRecord& record) const;
 
   // Appends the archive's entry names in directory order; nothing when the
   // file is not a readable zip archive.
@@ -84,12 +86,14 @@ class FileSystem {
 
   // 1 when the folder exists afterwards (made with every missing parent), else 0.
   static int32_t CreateDirectoryPath(const std::string& path);
-  // -1 for a null buffer, a file that cannot be opened or one shorter than
-  // `count`; 1 once `count` bytes are read.
-  static int32_t ReadFileBytes(const std::string& path, void* buffer, size_t count);
-  // -1 for a null buffer, a file that cannot be opened or a write that did
-  // not complete; 1 once the file (created or truncated) holds the bytes.
-  static int32_t WriteFileBytes(const std::string& path, const void* buffer, size_t count);
+  // kResultBadArgument for a null buffer, kResultFailed for a file that
+  // cannot be opened or one shorter than `count`; kResultOk once `count`
+  // bytes are read.
+  [[nodiscard]] static int32_t ReadFileBytes(const std::string& path, void* buffer, size_t count);
+  // kResultBadArgument for a null buffer, kResultFailed for a file that
+  // cannot be opened or a write that did not complete; kResultOk once the
+  // file (created or truncated) holds the bytes.
+  [[nodiscard]] static int32_t WriteFileBytes(const std::string& path, const void* buffer, size_t count);
   static bool MoveFile(const std::string& newPath, const std::string& existingPath);
   // Makes the path's folders, then empties the file when it exists; true
   // when it existed.

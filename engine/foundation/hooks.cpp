@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "engine/platform/log.h"
+
 namespace ORB {
 
 namespace {
@@ -67,6 +69,7 @@ void SetErrorText(const std::string& text) { ErrorText() = text; }
 
 int32_t RaiseError(const std::string& text) {
   SetErrorText(text);
+  Log(LogLevel::kError, "engine", text);
   return FireHook(Hook::Error);
 }
 

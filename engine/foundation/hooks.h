@@ -18,12 +18,12 @@ enum class Hook : int32_t {
   Start,            // before the frame loop
   Entry,            // fired by main
   MouseMove,
-  KeyUp,            // argument: key code
-  KeyDown,          // argument: key code
+  KeyUp,    // argument: key code
+  KeyDown,  // argument: key code
   Activate,
   Deactivate,
   Frame,
-  Init,             // its result is the service's Init result
+  Init,  // its result is the service's Init result
   Render,
   Update,
   Count
@@ -37,13 +37,13 @@ void ClearHook(Hook hook);
 void ClearAllHooks();
 const Callback* GetHook(Hook hook);
 
-// -108 for an empty slot, otherwise InvokeCallback's result.
+// kResultNothingToCall for an empty slot, otherwise InvokeCallback's result.
 int32_t FireHook(Hook hook, intptr_t argument = 0);
 
 // The process-wide error text: what went wrong last on a fatal path.
 const std::string& GetErrorText();
 void SetErrorText(const std::string& text);
-// Sets the error text and fires the error hook.
+// Sets the error text, logs it (subsystem "engine") and fires the error hook.
 int32_t RaiseError(const std::string& text);
 
 }  // namespace ORB

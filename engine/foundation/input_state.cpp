@@ -2,6 +2,7 @@
 
 #include "engine/foundation/hooks.h"
 #include "engine/foundation/key_text.h"
+#include "engine/foundation/result_codes.h"
 #include "engine/platform/key_codes.h"
 
 namespace ORB {
@@ -88,19 +89,28 @@ uint8_t InputState::GetKey(int32_t code) const {
 
 bool InputState::IsControlKey(int32_t code) {
   switch (code) {
-    case 8: case 13: case 16: case 17: case 27: case 35: case 36:
-    case 37: case 38: case 39: case 40: case 45: case 46:
-      return true;
-    default:
-      return false;
+    case 8:
+    case 13:
+    case 16:
+    case 17:
+    case 27:
+    case 35:
+    case 36:
+    case 37:
+    case 38:
+    case 39:
+    case 40:
+    case 45:
+    case 46: return true;
+    default: return false;
   }
 }
 
 int32_t InputState::GetMousePos(float* x, float* y, int32_t index) const {
-  if (index != 0) return -1;
+  if (index != 0) return kResultNotFound;
   if (x != nullptr) *x = static_cast<float>(mouse_.x);
   if (y != nullptr) *y = static_cast<float>(mouse_.y);
-  return 1;
+  return kResultOk;
 }
 
 }  // namespace ORB

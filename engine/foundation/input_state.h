@@ -48,8 +48,8 @@ class InputState {
   }
   static bool IsControlKey(int32_t code);
 
-  // Index 0: the mouse position as two floats, answering 1; any other
-  // index answers -1 and writes nothing.
+  // Index 0: the mouse position as two floats, answering kResultOk; any
+  // other index answers kResultNotFound and writes nothing.
   int32_t GetMousePos(float* x, float* y, int32_t index) const;
   Point MousePosition() const { return mouse_; }
   Point PreviousMousePosition() const { return previous_mouse_; }

@@ -1,5 +1,6 @@
 #include "engine/foundation/key_text.h"
 
+#include "engine/foundation/result_codes.h"
 #include "engine/platform/key_codes.h"
 
 namespace ORB {
@@ -15,15 +16,15 @@ struct Symbol {
 };
 
 constexpr Symbol kSymbols[] = {
-    {kKeySpace, L' ', L' '},
-    {kKeyOemSemicolon, L';', L':'},    {kKeyOemPlus, L'=', L'+'},
-    {kKeyOemComma, L',', L'<'},        {kKeyOemMinus, L'-', L'_'},
-    {kKeyOemPeriod, L'.', L'>'},       {kKeyOemSlash, L'/', L'?'},
-    {kKeyOemTilde, L'`', L'~'},        {kKeyOemOpenBracket, L'[', L'{'},
-    {kKeyOemBackslash, L'\\', L'|'},   {kKeyOemCloseBracket, L']', L'}'},
-    {kKeyOemQuote, L'\'', L'"'},       {kKeyMultiply, L'*', L'*'},
-    {kKeyAdd, L'+', L'+'},             {kKeySubtract, L'-', L'-'},
-    {kKeyDecimal, L'.', L'.'},         {kKeyDivide, L'/', L'/'},
+    {kKeySpace, L' ', L' '},           {kKeyOemSemicolon, L';', L':'},
+    {kKeyOemPlus, L'=', L'+'},         {kKeyOemComma, L',', L'<'},
+    {kKeyOemMinus, L'-', L'_'},        {kKeyOemPeriod, L'.', L'>'},
+    {kKeyOemSlash, L'/', L'?'},        {kKeyOemTilde, L'`', L'~'},
+    {kKeyOemOpenBracket, L'[', L'{'},  {kKeyOemBackslash, L'\\', L'|'},
+    {kKeyOemCloseBracket, L']', L'}'}, {kKeyOemQuote, L'\'', L'"'},
+    {kKeyMultiply, L'*', L'*'},        {kKeyAdd, L'+', L'+'},
+    {kKeySubtract, L'-', L'-'},        {kKeyDecimal, L'.', L'.'},
+    {kKeyDivide, L'/', L'/'},
 };
 
 constexpr wchar_t kShiftedDigits[] = L")!@#$%^&*(";
@@ -52,14 +53,14 @@ wchar_t CharacterFor(int32_t code, bool shift) {
 }  // namespace
 
 int32_t KeyToText(int32_t key_code, const uint8_t* key_states, wchar_t* buffer, size_t capacity) {
-  if (buffer == nullptr || capacity == 0) return -1;
+  if (buffer == nullptr || capacity == 0) return kResultBadArgument;
   buffer[0] = 0;
-  if (key_states == nullptr || !IsValidKeyCode(key_code) || capacity < 2) return -1;
+  if (key_states == nullptr || !IsValidKeyCode(key_code) || capacity < 2) return kResultBadArgument;
   const wchar_t character = CharacterFor(key_code, ShiftHeld(key_states));
-  if (character == 0) return -1;
+  if (character == 0) return kResultFailed;
   buffer[0] = character;
   buffer[1] = 0;
-  return 1;
+  return kResultOk;
 }
 
 }  // namespace ORB

@@ -1,5 +1,7 @@
 #include "engine/foundation/loader.h"
 
+#include "engine/foundation/result_codes.h"
+
 namespace ORB {
 
 OC_LOADER::OC_LOADER(LoadingFunction function) : function_(std::move(function)) {}
@@ -39,9 +41,8 @@ void OC_LOADER::AddTasks(const pugi::xml_node& node) {
 void OC_LOADER::Start() {
   if (thread_ && thread_->Running()) return;
   if (thread_) thread_->Join();
-  thread_ = StartThread([this](intptr_t, const ThreadRecord&) {
-    return function_ ? function_(*this) : 0;
-  });
+  thread_ = StartThread(
+      [this](intptr_t, const ThreadRecord&) { return function_ ? function_(*this) : 0; });
 }
 
 int32_t OC_LOADER::RunDirect() {
@@ -69,13 +70,13 @@ int32_t OC_LOADER::GetResult() const {
 }
 
 int32_t OC_LOADER::RunTasks(OC_LOADER* loader) {
-  if (loader == nullptr) return -1;
+  if (loader == nullptr) return kResultBadArgument;
   int32_t taken = 0;
   while (true) {
     int32_t percent = 0;
     {
       LockGuard guard(loader->lock_);
-      if (loader->tasks_.empty()) return 1;
+      if (loader->tasks_.empty()) return kResultOk;
       loader->tasks_.pop_front();
       ++taken;
       // Tasks only carry their paths; the loading screen's own function does

@@ -48,11 +48,12 @@ class OC_LOADER {
   void SetProgress(int32_t percent);
   int32_t GetProgress() const;
   // 0 before any run; the result of a direct run; for a thread, its exit code
-  // (259 while it runs).
+  // (kThreadStillActive while it runs).
   int32_t GetResult() const;
 
   // The loading function for task lists: takes the tasks one by one and moves
-  // the progress to taken / total percent. -1 without a loader.
+  // the progress to taken / total percent, then kResultOk;
+  // kResultBadArgument without a loader.
   static int32_t RunTasks(OC_LOADER* loader);
 
   int32_t TaskTotal() const { return task_total_; }

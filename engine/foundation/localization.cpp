@@ -1,5 +1,7 @@
 #include "engine/foundation/localization.h"
 
+#include "engine/platform/log.h"
+
 namespace ORB {
 
 namespace {
@@ -107,12 +109,20 @@ int32_t OC_LOCALIZATION::LoadLanguage(const pugi::xml_document& document, int32_
   key_column_ = keyColumn == 0 ? 1 : keyColumn;
   const pugi::xml_node header = FirstRow(document);
   if (!header || CellText(CellAt(header, key_column_)) != kKeyHeader) {
+    Log(LogLevel::kWarning, "strings",
+        "the header's column " + std::to_string(key_column_) + " does not read \"" + kKeyHeader +
+            "\"; no strings read");
     value_column_ = 2;
     return 0;
   }
   value_column_ = ColumnOf(header, language);
-  if (value_column_ == 0) value_column_ = ColumnOf(header, fallback);
   if (value_column_ == 0) {
+    Log(LogLevel::kWarning, "strings",
+        "no column for \"" + language + "\"; \"" + fallback + "\" stands in");
+    value_column_ = ColumnOf(header, fallback);
+  }
+  if (value_column_ == 0) {
+    Log(LogLevel::kWarning, "strings", "no column for \"" + fallback + "\" either; no strings read");
     value_column_ = 2;
     return 0;
   }

@@ -27,12 +27,13 @@ class OC_LOCALIZATION {
   // is the key, the one at `valueColumn` (0 means 2) the value. A cell's
   // column is its position in its row, counted from 1. Replaces what the
   // table held; answers the entry count.
-  int32_t LoadColumns(const pugi::xml_document& document, int32_t keyColumn, int32_t valueColumn);
+  [[nodiscard]] int32_t LoadColumns(const pugi::xml_document& document, int32_t keyColumn,
+                                    int32_t valueColumn);
   // The first row is a header whose cell at `keyColumn` (0 means 1) reads
   // "localization_key"; the value column is the header cell that names
   // `language`, else the one that names `fallback`. Reads the rows after the
   // header; answers the entry count, or 0 (and the table is left empty) when
-  // neither language has a column.
+  // neither language has a column. A missing header or language is logged.
   int32_t LoadLanguage(const pugi::xml_document& document, int32_t keyColumn,
                        const std::string& language, const std::string& fallback);
 

@@ -1,10 +1,14 @@
 #pragma once
 // OwnedList: a list of owned polymorphic objects that is updated and pruned
 // in one pass: each object's Update answers true once it has finished, and
-// the list deletes it.
+// the list deletes it. Calls into the objects go through a DispatchGuard, so
+// an object may add objects, empty the list or destroy it from inside its
+// Update.
 #include <cstddef>
 #include <memory>
 #include <vector>
+
+#include "engine/foundation/dispatch_guard.h"
 
 namespace ORB {
 
@@ -20,7 +24,9 @@ class OwnedList {
   OwnedList() = default;
   OwnedList(const OwnedList&) = delete;
   OwnedList& operator=(const OwnedList&) = delete;
-  ~OwnedList() { DeleteAll(); }
+  // Deletes every object; destroyed from inside an object's Update, that
+  // object goes once its Update has returned.
+  ~OwnedList() { DisposeAll(); }
 
   // Takes ownership; null is ignored. Safe during UpdateAndErase: an object
   // added in a pass is first updated in the next pass.
@@ -42,9 +48,12 @@ class OwnedList {
   }
 
  private:
+  // Takes every object out and disposes of it through the guard.
+  void DisposeAll();
+
   std::vector<std::unique_ptr<OwnedListItem>> items_;
-  bool updating_ = false;
-  bool deleteAllPending_ = false;
+  DispatchGuard<OwnedListItem> guard_;
+  bool delete_all_pending_ = false;
 };
 
 }  // namespace ORB

@@ -3,6 +3,7 @@
 #include <atomic>
 
 #include "engine/foundation/frame_skipper.h"
+#include "engine/foundation/result_codes.h"
 #include "engine/foundation/transform.h"
 #include "engine/platform/gl_device.h"
 
@@ -50,27 +51,27 @@ Renderer::~Renderer() {
 Renderer* Renderer::Current() { return g_current.load(); }
 
 int32_t Renderer::Init(void* window_handle, float near_plane, float far_plane) {
-  if (device_ == nullptr) return -1;
-  if (!device_->Open(window_handle)) return -1;
+  if (device_ == nullptr) return kResultFailed;
+  if (!device_->Open(window_handle)) return kResultFailed;
   window_ = window_handle;
   near_ = near_plane;
   far_ = far_plane;
   initialised_ = true;
-  if (SetDisplayMode(1024, 768, false, false) != 1) return -1;
+  if (SetDisplayMode(1024, 768, false, false) != kResultOk) return kResultFailed;
   if (default_texture_ == nullptr) {
     default_texture_ = CreateBlank(kDefaultTextureSide, kDefaultTextureSide);
-    if (default_texture_ == nullptr) return -1;
+    if (default_texture_ == nullptr) return kResultFailed;
     default_texture_->name = "default";
   }
-  return 1;
+  return kResultOk;
 }
 
 int32_t Renderer::SetDisplayMode(int32_t width, int32_t height, bool fullscreen,
                                  bool desktop_resolution) {
-  if (!initialised_ || !HasDevice() || width <= 0 || height <= 0) return -1;
+  if (!initialised_ || !HasDevice() || width <= 0 || height <= 0) return kResultBadArgument;
   if (width == width_ && height == height_ && fullscreen == fullscreen_ &&
       desktop_resolution == desktop_resolution_) {
-    return 1;
+    return kResultOk;
   }
   width_ = width;
   height_ = height;
@@ -84,14 +85,14 @@ int32_t Renderer::SetDisplayMode(int32_t width, int32_t height, bool fullscreen,
 }
 
 int32_t Renderer::RestoreDevice() {
-  if (!initialised_ || !HasDevice()) return -1;
+  if (!initialised_ || !HasDevice()) return kResultFailed;
   if (frame_state_ == kInFrame) {
     FlushBatch();
   } else {
     batch_.Clear();
   }
   point_count_ = 0;
-  if (!device_->Reset()) return -1;
+  if (!device_->Reset()) return kResultFailed;
 
   // The pipeline's known starting state: alpha blending (source alpha,
   // inverse source alpha), 3-D bit, no depth test, no lighting, no texture.
@@ -110,43 +111,39 @@ int32_t Renderer::RestoreDevice() {
   camera_ = Camera::Build(width_, height_, near_, far_);
   draw_matrix_ = Matrix4::Identity();
   SendTransform(BaseTransform());
-  return 1;
+  return kResultOk;
 }
 
 int32_t Renderer::BeginFrame() {
-  if (!initialised_ || !HasDevice() || frame_state_ != kFrameEnded) return -1;
+  if (!initialised_ || !HasDevice() || frame_state_ != kFrameEnded) return kResultFailed;
   switch (device_->TestStatus()) {
-    case platform::DeviceStatus::Lost:
-      return -1;
-    case platform::DeviceStatus::NeedsReset:
-      RestoreDevice();
-      return -110;
-    case platform::DeviceStatus::Ok:
-      break;
+    case platform::DeviceStatus::Lost: return kResultFailed;
+    case platform::DeviceStatus::NeedsReset: RestoreDevice(); return kResultDeviceReset;
+    case platform::DeviceStatus::Ok: break;
   }
-  if (!device_->BeginScene()) return 0;
+  if (!device_->BeginScene()) return kResultNone;
   if (!device_->Clear(clear_colour_.ToUInt(), true, true, 1.0f, 0)) {
     // Leave no scene open behind a failed frame, or the next one could not begin.
     device_->EndScene();
-    return -1;
+    return kResultFailed;
   }
   frame_state_ = kInFrame;
   counters_ = Counters{};
-  return 1;
+  return kResultOk;
 }
 
 int32_t Renderer::EndFrame() {
-  if (!HasDevice() || frame_state_ != kInFrame) return -1;
+  if (!HasDevice() || frame_state_ != kInFrame) return kResultFailed;
   FlushBatch();
   device_->EndScene();
   device_->Present();
   frame_state_ = kFrameEnded;
-  return 0;
+  return kResultNone;
 }
 
 int32_t Renderer::Clear() {
-  if (!HasDevice()) return -1;
-  return device_->Clear(clear_colour_.ToUInt(), true, true, 1.0f, 0) ? 1 : -1;
+  if (!HasDevice()) return kResultFailed;
+  return device_->Clear(clear_colour_.ToUInt(), true, true, 1.0f, 0) ? kResultOk : kResultFailed;
 }
 
 Matrix4 Renderer::BaseTransform() const {
@@ -199,10 +196,11 @@ void Renderer::BindTexture(TextureRecord* texture) {
 
 int32_t Renderer::DrawMesh(const MeshVertex* vertices, TextureRecord* texture, RenderState state,
                            int32_t vertex_count, const uint16_t* indices, int32_t index_count) {
-  if (!HasDevice() || vertices == nullptr || vertex_count <= 0 || index_count < 0) return -1;
-  if (index_count > 0 && indices == nullptr) return -1;
+  if (!HasDevice() || vertices == nullptr || vertex_count <= 0 || index_count < 0)
+    return kResultBadArgument;
+  if (index_count > 0 && indices == nullptr) return kResultBadArgument;
   ++counters_.meshes;
-  if (!RenderBatch::FitsEmpty(vertex_count, index_count)) return -1;
+  if (!RenderBatch::FitsEmpty(vertex_count, index_count)) return kResultBadArgument;
   if (texture == nullptr) texture = default_texture_;
   // An untextured state draws no texture, whatever texture the mesh names,
   // so untextured meshes batch together.
@@ -213,25 +211,27 @@ int32_t Renderer::DrawMesh(const MeshVertex* vertices, TextureRecord* texture, R
     ApplyState(state);
     BindTexture(bound);
   }
-  return batch_.Append(vertices, vertex_count, indices, index_count, &draw_matrix_) ? 1 : -1;
+  return batch_.Append(vertices, vertex_count, indices, index_count, &draw_matrix_) ? kResultOk
+                                                                                    : kResultFailed;
 }
 
 int32_t Renderer::DrawMeshTransformed(const MeshVertex* vertices, TextureRecord* texture,
                                       RenderState state, int32_t vertex_count,
                                       const uint16_t* indices, int32_t index_count) {
-  if (!HasDevice() || vertices == nullptr || vertex_count <= 0 || index_count < 0) return -1;
-  if (index_count > 0 && indices == nullptr) return -1;
+  if (!HasDevice() || vertices == nullptr || vertex_count <= 0 || index_count < 0)
+    return kResultBadArgument;
+  if (index_count > 0 && indices == nullptr) return kResultBadArgument;
   ++counters_.meshes;
-  if (!RenderBatch::FitsEmpty(vertex_count, index_count)) return -1;
+  if (!RenderBatch::FitsEmpty(vertex_count, index_count)) return kResultBadArgument;
   if (texture == nullptr) texture = default_texture_;
   FlushBatch();
   ApplyState(state);
   BindTexture(state.Textured() ? texture : nullptr);
-  if (!batch_.Append(vertices, vertex_count, indices, index_count, nullptr)) return -1;
+  if (!batch_.Append(vertices, vertex_count, indices, index_count, nullptr)) return kResultFailed;
   SendTransform(draw_matrix_ * BaseTransform());
   FlushBatch();
   SendTransform(BaseTransform());
-  return 1;
+  return kResultOk;
 }
 
 void Renderer::Flush() {
@@ -295,15 +295,15 @@ void Renderer::FlushPoints() {
 
 int32_t Renderer::DrawPoints(const PointVertex* points, int32_t count, TextureRecord* texture,
                              RenderState state) {
-  if (!HasDevice() || points == nullptr || count <= 0) return -1;
+  if (!HasDevice() || points == nullptr || count <= 0) return kResultBadArgument;
   BeginPoints(texture, state);
   for (int32_t i = 0; i < count; ++i) AddPoint(points[i]);
   FlushPoints();
-  return 1;
+  return kResultOk;
 }
 
 int32_t Renderer::DrawSquare(float x, float y, Colour colour, float side) {
-  if (!HasDevice()) return -1;
+  if (!HasDevice()) return kResultFailed;
   draw_matrix_ = Matrix4::Identity();
   const uint32_t argb = colour.ToUInt();
   MeshVertex corners[4];

@@ -7,8 +7,9 @@
 // and every texture (TextureRecord) with the default texture that stands in
 // for any image that cannot be had.
 //
-// Results: 1 success, -1 failure or bad argument, -110 the device was reset
-// this frame; EndFrame answers 0 after presenting. A renderer without a
+// Results (result_codes.h): kResultOk, kResultFailed or kResultBadArgument,
+// kResultDeviceReset when the device was reset this frame; EndFrame answers
+// kResultNone after presenting. A renderer without a
 // device, or whose Init failed, answers failure everywhere and draws nothing.
 #include <cstddef>
 #include <cstdint>
@@ -25,6 +26,7 @@
 #include "engine/foundation/point_vertex.h"
 #include "engine/foundation/render_batch.h"
 #include "engine/foundation/render_state.h"
+#include "engine/foundation/result_codes.h"
 #include "engine/foundation/texture_record.h"
 #include "engine/platform/gpu_device.h"
 
@@ -68,21 +70,23 @@ class Renderer {
   // Opens the device on the system window (Display::NativeHandle), sets the
   // 1024 x 768 windowed mode, makes the 16 x 16 default texture and the
   // camera. near_plane and far_plane bound the camera (far 0: derived).
-  int32_t Init(void* window_handle, float near_plane, float far_plane);
+  [[nodiscard]] int32_t Init(void* window_handle, float near_plane, float far_plane);
   // The size of the image the game draws. Windowed, the window has that
   // size; fullscreen, the image is scaled into the desktop-sized window and
   // letterboxed (the device sets the viewport), with or without
-  // desktop_resolution. Nothing changed: answers 1 at once.
+  // desktop_resolution. Nothing changed: answers kResultOk at once.
   int32_t SetDisplayMode(int32_t width, int32_t height, bool fullscreen, bool desktop_resolution);
   // Brings the device back after a reset and puts the pipeline into its
   // known starting state (alpha blending, 3-D bit), camera rebuilt.
   int32_t RestoreDevice();
 
-  // -1 unless between frames or when the device is lost; -110 when the
-  // device was reset (draw nothing this frame); 0 when the scene cannot
-  // begin; -1 when the clear fails (the scene is ended again); else 1.
+  // kResultFailed unless between frames or when the device is lost;
+  // kResultDeviceReset when the device was reset (draw nothing this frame);
+  // kResultNone when the scene cannot begin; kResultFailed when the clear
+  // fails (the scene is ended again); else kResultOk.
   int32_t BeginFrame();
-  // -1 unless in a frame; flushes, ends the scene, presents, answers 0.
+  // kResultFailed unless in a frame; flushes, ends the scene, presents,
+  // answers kResultNone.
   int32_t EndFrame();
   // Clears colour (the clear colour), depth (1.0) and stencil (0).
   int32_t Clear();
@@ -91,14 +95,13 @@ class Renderer {
   // means the default texture; an untextured state draws vertex colours
   // only. The batch is flushed first when the state or texture differ from
   // the batch's or either capacity would overflow. A mesh larger than the
-  // batch, or with an index past its vertices, is refused (-1).
+  // batch, or with an index past its vertices, is refused (kResultBadArgument).
   int32_t DrawMesh(const MeshVertex* vertices, TextureRecord* texture, RenderState state,
                    int32_t vertex_count, const uint16_t* indices, int32_t index_count);
   // Draws a mesh at once as given (no CPU transform), with the current draw
   // matrix applied by the device; its own draw call.
-  int32_t DrawMeshTransformed(const MeshVertex* vertices, TextureRecord* texture,
-                              RenderState state, int32_t vertex_count, const uint16_t* indices,
-                              int32_t index_count);
+  int32_t DrawMeshTransformed(const MeshVertex* vertices, TextureRecord* texture, RenderState state,
+                              int32_t vertex_count, const uint16_t* indices, int32_t index_count);
   // Draws points (positions times the current draw matrix) in chunks of 512,
   // each its own draw call. A null texture, or an untextured state, draws
   // untextured. Point sprites (primitive 3) are textured squares of the
@@ -165,8 +168,9 @@ class Renderer {
                                 const std::string& name = "unnamed");
   // The same, reading the image file at the path.
   TextureRecord* LoadFromFile(const std::string& path);
-  // -1 for null, the default texture or a record this renderer does not
-  // hold; else the texture is freed (the pointer dies) and 1.
+  // kResultBadArgument for null, the default texture or a record this
+  // renderer does not hold; else the texture is freed (the pointer dies) and
+  // kResultOk.
   int32_t ReleaseTexture(TextureRecord* texture);
   TextureRecord* GetDefaultTexture() const { return default_texture_; }
   bool IsTexture(const TextureRecord* texture) const;
@@ -225,7 +229,7 @@ template <typename Node>
 int32_t Renderer::DrawPointList(const Node* first, TextureRecord* texture, RenderState state) {
   static_assert(std::is_standard_layout_v<Node> && sizeof(Node) >= sizeof(PointVertex),
                 "a point node starts with the five words of a PointVertex");
-  if (!HasDevice() || first == nullptr) return -1;
+  if (!HasDevice() || first == nullptr) return kResultBadArgument;
   BeginPoints(texture, state);
   for (const Node* node = first; node != nullptr; node = node->next) {
     PointVertex point;
@@ -233,7 +237,7 @@ int32_t Renderer::DrawPointList(const Node* first, TextureRecord* texture, Rende
     AddPoint(point);
   }
   FlushPoints();
-  return 1;
+  return kResultOk;
 }
 
 }  // namespace ORB

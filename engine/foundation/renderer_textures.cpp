@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/foundation/renderer.h"
+#include "engine/foundation/result_codes.h"
 #include "engine/platform/image_decoder.h"
 #include "engine/platform/message_box.h"
 
@@ -61,9 +62,9 @@ TextureRecord* Renderer::LoadFromFile(const std::string& path) {
 }
 
 int32_t Renderer::ReleaseTexture(TextureRecord* texture) {
-  if (texture == nullptr || texture == default_texture_) return -1;
+  if (texture == nullptr || texture == default_texture_) return kResultBadArgument;
   auto found = textures_.find(texture);
-  if (found == textures_.end()) return -1;
+  if (found == textures_.end()) return kResultBadArgument;
   if (texture == current_texture_) {
     // Meshes batched with it are drawn while it still exists.
     FlushBatch();
@@ -71,7 +72,7 @@ int32_t Renderer::ReleaseTexture(TextureRecord* texture) {
   }
   if (device_ != nullptr && texture->handle != 0) device_->DestroyTexture(texture->handle);
   textures_.erase(found);
-  return 1;
+  return kResultOk;
 }
 
 uint8_t* Renderer::LockTexture(TextureRecord* texture) {
@@ -113,8 +114,7 @@ bool Renderer::CopyToTexture(TextureRecord* texture, const void* pixels) {
       static_cast<size_t>(texture->Width()) * static_cast<size_t>(texture->Height());
   std::vector<uint32_t> image(count);
   std::memcpy(image.data(), pixels, count * sizeof(uint32_t));
-  return device_->UpdateTexture(texture->handle, texture->Width(), texture->Height(),
-                                image.data());
+  return device_->UpdateTexture(texture->handle, texture->Width(), texture->Height(), image.data());
 }
 
 }  // namespace ORB

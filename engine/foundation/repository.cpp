@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "engine/foundation/hooks.h"
+#include "engine/platform/log.h"
 
 namespace ORB {
 
@@ -12,6 +13,23 @@ namespace {
 
 const char kCantLoadResource[] = "Cant load res ";
 const char kMainRepositoryEmpty[] = "Main repository is empty";
+
+// The name a record is asked for by: "folder name", or the bare name.
+std::string Shown(const ResourceRecord& record) {
+  return record.folder.empty() ? record.name : record.folder + " " + record.name;
+}
+
+// Reads the record's bytes and answers the file system's result; a failure
+// is logged with what it means.
+int32_t LoadLogged(const FileSystem& files, ResourceRecord& record) {
+  const int32_t result = files.LoadBytes(record);
+  if (result == kResultOk) return result;
+  const char* why = result == kResultCannotOpen ? "cannot be opened (sealed with another password?)"
+                    : result == kResultDamaged  ? "is damaged or cut short"
+                                                : "is not there";
+  Log(LogLevel::kWarning, "repository", "\"" + Shown(record) + "\" " + why);
+  return result;
+}
 
 ResourceRecord* FindIn(const ResourceMap& map, const std::string& name) {
   const auto it = map.find(name);
@@ -57,7 +75,7 @@ int32_t OC_REPOSITORY::AddFolder(const std::string& name, const std::string& pas
   std::vector<std::string> entries;
   switch (FileSystem::FileExists(path)) {
     case 0:
-      return -1;
+      return kResultNotFound;
     case 1:
       FileSystem::ListZipEntries(path, entries);
       break;
@@ -65,7 +83,7 @@ int32_t OC_REPOSITORY::AddFolder(const std::string& name, const std::string& pas
       FileSystem::ListDirectory(path, entries, false);
       break;
   }
-  if (entries.empty()) return -1;
+  if (entries.empty()) return kResultNotFound;
 
   ResourceFolder* folder = FindFolder(name);
   if (folder == nullptr) {
@@ -81,12 +99,12 @@ int32_t OC_REPOSITORY::AddFolder(const std::string& name, const std::string& pas
     }
     if (folder->records.size() == entries.size()) {
       folder->marked = false;
-      return -110;
+      return kResultAlreadyRegistered;
     }
   }
   folder->marked = false;
   InsertRecords(folder->records, entries, name, password);
-  return 1;
+  return kResultOk;
 }
 
 int32_t OC_REPOSITORY::ScanAll() {
@@ -94,42 +112,42 @@ int32_t OC_REPOSITORY::ScanAll() {
   FileSystem::ListDirectory(files_.GetResourcesFolder(), files, false);
   if (files.empty()) {
     RaiseError(kMainRepositoryEmpty);
-    return 0;
+    return kResultNone;
   }
   InsertRecords(top_level_, files, std::string(), std::string());
-  return 1;
+  return kResultOk;
 }
 
 int32_t OC_REPOSITORY::RemoveFolder(const std::string& name) {
   if (name.empty()) {
     for (auto& [recordName, record] : top_level_) record->marked = true;
-    return top_level_.empty() ? 1 : 0;
+    return top_level_.empty() ? kResultOk : kResultNone;
   }
   const auto it = std::find_if(folders_.begin(), folders_.end(),
                                [&](const auto& folder) { return folder->name == name; });
-  if (it == folders_.end()) return 1;
+  if (it == folders_.end()) return kResultOk;
   ResourceFolder& folder = **it;
   folder.marked = true;
   for (auto& [recordName, record] : folder.records) {
     // A loaded record keeps the folder: its holders still use it.
-    if (record->loaded) return 1;
+    if (record->loaded) return kResultOk;
     record->marked = true;
   }
   last_found_ = nullptr;
   folders_.erase(it);
-  return 1;
+  return kResultOk;
 }
 
 int32_t OC_REPOSITORY::MoveRecords(const std::string& target, const std::string& source) {
   ResourceFolder* from = FindFolder(source);
-  if (from == nullptr) return -1;
+  if (from == nullptr) return kResultNotFound;
   ResourceMap* to = &top_level_;
   if (!target.empty()) {
     ResourceFolder* folder = FindFolder(target);
-    if (folder == nullptr) return -1;
+    if (folder == nullptr) return kResultNotFound;
     to = &folder->records;
   }
-  if (&from->records == to) return -1;
+  if (&from->records == to) return kResultFailed;
   for (auto it = from->records.begin(); it != from->records.end();) {
     if (to->count(it->first) != 0) {
       ++it;
@@ -138,7 +156,7 @@ int32_t OC_REPOSITORY::MoveRecords(const std::string& target, const std::string&
     (*to)[it->first] = std::move(it->second);
     it = from->records.erase(it);
   }
-  return -1;
+  return kResultFailed;
 }
 
 ResourceFolder* OC_REPOSITORY::FindFolder(const std::string& name) const {
@@ -184,8 +202,8 @@ ResourceRecord* OC_REPOSITORY::FindById(ResourceId id) {
 // --- loading ----------------------------------------------------------------
 
 bool OC_REPOSITORY::ReadRecordBytes(ResourceRecord& record) {
-  last_read_result_ = files_.LoadBytes(record);
-  return last_read_result_ == 1;
+  last_read_result_ = LoadLogged(files_, record);
+  return last_read_result_ == kResultOk;
 }
 
 bool OC_REPOSITORY::LoadXmlRecord(ResourceRecord& record) {
@@ -195,7 +213,12 @@ bool OC_REPOSITORY::LoadXmlRecord(ResourceRecord& record) {
       document->load_buffer(record.bytes.data(), record.size, pugi::parse_default,
                             pugi::encoding_auto);
   record.FreeBytes();
-  if (!parsed) return false;
+  if (!parsed) {
+    Log(LogLevel::kWarning, "repository",
+        "\"" + Shown(record) + "\" is not well-formed XML: " + parsed.description() + " at byte " +
+            std::to_string(parsed.offset));
+    return false;
+  }
   record.document = std::move(document);
   record.kind = kResourceXml;
   record.loaded = true;
@@ -209,7 +232,11 @@ bool OC_REPOSITORY::LoadTextureRecord(ResourceRecord& record) {
   record.FreeBytes();
   // An image that cannot be decoded is not a texture of its own: the record
   // stays unloaded and the getter hands out the shared default.
-  if (texture == nullptr || texture == textures_->DefaultTexture()) return false;
+  if (texture == nullptr || texture == textures_->DefaultTexture()) {
+    Log(LogLevel::kWarning, "repository",
+        "\"" + Shown(record) + "\" is not an image; the default texture stands in");
+    return false;
+  }
   record.handle = texture;
   record.kind = kResourceTexture;
   record.loaded = true;
@@ -222,6 +249,7 @@ bool OC_REPOSITORY::LoadSoundRecord(ResourceRecord& record, int32_t bufferCount,
   SoundHandle sound =
       sounds_->CreateSound(record.bytes.data(), record.size, bufferCount, wholeDecode);
   if (sound == nullptr) {
+    Log(LogLevel::kWarning, "repository", "\"" + Shown(record) + "\" is not a sound that plays");
     record.FreeBytes();
     return false;
   }
@@ -245,10 +273,17 @@ bool OC_REPOSITORY::LoadBytesRecord(ResourceRecord& record) {
 ResourceRecord* OC_REPOSITORY::Acquire(const std::string& name, int32_t kind,
                                        int32_t bufferCount, bool wholeDecode) {
   ResourceRecord* record = Find(name);
-  if (record == nullptr) return nullptr;
+  if (record == nullptr) {
+    Log(LogLevel::kWarning, "repository", "no resource \"" + name + "\"");
+    return nullptr;
+  }
   if (record->loaded) {
     // Converting it again would lose what its holders use.
-    if (record->kind != kind) return nullptr;
+    if (record->kind != kind) {
+      Log(LogLevel::kWarning, "repository",
+          "\"" + name + "\" is already loaded as another kind of resource");
+      return nullptr;
+    }
     ++record->uses;
     return record;
   }

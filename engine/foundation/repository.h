@@ -48,21 +48,26 @@ class OC_REPOSITORY {
 
   // Registers a folder or archive (a path below the resources folder) and
   // lists its entries as records; an empty name scans the resources folder
-  // itself (ScanAll). 1 added or extended; -1 the path does not exist or lists
-  // nothing; -110 already registered with as many records as entries. A
-  // record that is loaded is kept, never replaced. Registering a folder again
-  // with a password gives all its records that password (a password prompt
-  // registers its archive again with the password the player typed).
-  int32_t AddFolder(const std::string& name, const std::string& password = std::string());
-  // Lists the resources folder's own files as top-level records: 1, or 0
-  // (with "Main repository is empty" reported) when it holds no files.
+  // itself (ScanAll). kResultOk added or extended; kResultNotFound the path
+  // does not exist or lists nothing; kResultAlreadyRegistered already
+  // registered with as many records as entries. A record that is loaded is
+  // kept, never replaced. Registering a folder again with a password gives
+  // all its records that password (a password prompt registers its archive
+  // again with the password the player typed).
+  [[nodiscard]] int32_t AddFolder(const std::string& name, const std::string& password = std::string());
+  // Lists the resources folder's own files as top-level records: kResultOk,
+  // or kResultNone (with "Main repository is empty" reported) when it holds
+  // no files.
   int32_t ScanAll();
   // Empty name: marks every top-level record for removal (UnloadUnused
-  // destroys them once unused) and answers 1 when the top level is empty,
-  // else 0. Otherwise removes the folder with its records at once when none
-  // is loaded; while one is, the folder stays registered, marked. Answers 1.
+  // destroys them once unused) and answers kResultOk when the top level is
+  // empty, else kResultNone. Otherwise removes the folder with its records at
+  // once when none is loaded; while one is, the folder stays registered,
+  // marked. Answers kResultOk.
   int32_t RemoveFolder(const std::string& name);
 
+  // Getters log (subsystem "repository") a name that is not registered and a
+  // resource that cannot be read or converted.
   // The parsed document, or null.
   pugi::xml_document* GetXml(const std::string& name);
   // The texture; the default texture when the name is unknown or the image
@@ -88,9 +93,10 @@ class OC_REPOSITORY {
   int32_t Release(const std::string& name);
 
   // What the file system answered to the last read of a record's bytes, so
-  // a caller whose getter failed can tell why: 1 read, -1 not found, -108 it
-  // cannot be opened (a sealed entry whose password is missing or wrong),
-  // -109 damaged or short. 1 before any read.
+  // a caller whose getter failed can tell why: kResultOk read,
+  // kResultNotFound, kResultCannotOpen (a sealed entry whose password is
+  // missing or wrong), kResultDamaged (damaged or short). kResultOk before
+  // any read.
   int32_t LastReadResult() const { return last_read_result_; }
 
   ResourceRecord* Find(const std::string& name);
@@ -103,7 +109,8 @@ class OC_REPOSITORY {
   int32_t UnloadUnused();
 
   // Moves the records of the source folder whose names the target (a folder,
-  // or the top level for an empty name) does not have yet. Always -1.
+  // or the top level for an empty name) does not have yet. Always a failure:
+  // kResultNotFound without such folders, else kResultFailed.
   int32_t MoveRecords(const std::string& target, const std::string& source);
 
   // The registered folders, in the order they were added.
@@ -138,7 +145,7 @@ class OC_REPOSITORY {
   ResourceMap top_level_;
   std::vector<std::unique_ptr<ResourceFolder>> folders_;
   ResourceRecord* last_found_ = nullptr;
-  int32_t last_read_result_ = 1;
+  int32_t last_read_result_ = kResultOk;
   // The loaded records by id: releases come by id, often, and a scan of every
   // map for each would grow with the size of the catalogue.
   std::unordered_map<ResourceId, ResourceRecord*> by_id_;

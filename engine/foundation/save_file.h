@@ -27,16 +27,16 @@ class SaveFile {
   // Closes any open file, then opens the path for reading and writing without
   // truncating it; a file that does not exist is created empty. Answers
   // whether a file is now open.
-  bool Open(const std::string& path);
+  [[nodiscard]] bool Open(const std::string& path);
   // Closes any open file, then opens an existing file for reading only.
-  bool OpenForReading(const std::string& path);
+  [[nodiscard]] bool OpenForReading(const std::string& path);
   // Closes any open file, then creates the path (or truncates it) for writing
   // and reading. Answers whether a file is now open.
-  bool Create(const std::string& path);
+  [[nodiscard]] bool Create(const std::string& path);
   // Closes any open file, then takes an open descriptor of a regular file,
   // readable and writable, as its file; the stream closes it. False (and the
   // descriptor closed) when it cannot.
-  bool Adopt(int descriptor);
+  [[nodiscard]] bool Adopt(int descriptor);
   // Closes the file. Answers false when the stream had failed or the close
   // itself failed (buffered data that could not be written).
   bool Close();

@@ -8,6 +8,7 @@
 #include <limits>
 
 #include "engine/foundation/audio_lock.h"
+#include "engine/foundation/result_codes.h"
 
 namespace ORB {
 
@@ -61,14 +62,14 @@ void OC_SOUND::DetachContext() {
 int32_t OC_SOUND::Open(std::vector<uint8_t> bytes, int32_t bufferCount, bool whole,
                        ContextHandle context) {
   owned_bytes_ = std::move(bytes);
-  if (owned_bytes_.size() > std::numeric_limits<uint32_t>::max()) return -112;
+  if (owned_bytes_.size() > std::numeric_limits<uint32_t>::max()) return kResultDecoderRefused;
   return Open(owned_bytes_.data(), static_cast<uint32_t>(owned_bytes_.size()), bufferCount, whole,
               context);
 }
 
 int32_t OC_SOUND::Open(const uint8_t* data, uint32_t size, int32_t bufferCount, bool whole,
                        ContextHandle context) {
-  if (decoder_open_) return -1;
+  if (decoder_open_) return kResultFailed;
   buffer_count_ = bufferCount;
   whole_ = whole;
   memory_ = OggMemorySource{data, data == nullptr ? 0 : size, 0};
@@ -79,7 +80,7 @@ int32_t OC_SOUND::Open(const uint8_t* data, uint32_t size, int32_t bufferCount, 
   // The sound is not shared with the audio thread yet, so the decoder opens
   // without the lock; only OpenAL work below needs it.
   const int32_t opened = OpenDecoder();
-  if (opened != 1) return opened;
+  if (opened != kResultOk) return opened;
 
   if (whole_) {
     chunk_size_ = static_cast<uint32_t>(pcm_total_ * 2 * channels_);
@@ -87,7 +88,7 @@ int32_t OC_SOUND::Open(const uint8_t* data, uint32_t size, int32_t bufferCount, 
     chunk_size_ = kStreamChunkBytes;
   }
   pcm_.assign(chunk_size_, 0);
-  if (context_ == nullptr) return 1;
+  if (context_ == nullptr) return kResultOk;
 
   LockGuard guard(AudioLock());
   alGetError();
@@ -95,40 +96,41 @@ int32_t OC_SOUND::Open(const uint8_t* data, uint32_t size, int32_t bufferCount, 
     alGenBuffers(2, buffers_);
     if (alGetError() != AL_NO_ERROR) {
       buffers_[0] = buffers_[1] = 0;
-      return -1;
+      return kResultFailed;
     }
-    if (Fill(buffers_[0]) < 0) return -1;
+    if (Fill(buffers_[0]) < 0) return kResultFailed;
     // The data now lives in OpenAL's buffer; the decode target is not needed again.
     std::vector<uint8_t>().swap(pcm_);
   }
-  return 1;
+  return kResultOk;
 }
 
 int32_t OC_SOUND::OpenDecoder() {
-  if (memory_.data == nullptr || memory_.size == 0) return -112;
+  if (memory_.data == nullptr || memory_.size == 0) return kResultDecoderRefused;
   decoder_ = std::make_unique<OggVorbis_File>();
   if (ov_open_callbacks(&memory_, decoder_.get(), nullptr, 0, MemoryCallbacks()) < 0) {
     // A failed open has already cleared the decoder.
     decoder_.reset();
-    return -112;
+    return kResultDecoderRefused;
   }
   decoder_open_ = true;
 
   const vorbis_info* info = ov_info(decoder_.get(), -1);
-  if (info == nullptr) return -112;
+  if (info == nullptr) return kResultDecoderRefused;
   // The mixer takes 16-bit mono or stereo; anything wider would be played as
   // garbage, so it is refused like any other file the decoder cannot serve.
-  if (info->channels < 1 || info->channels > 2) return -112;
-  if (info->rate <= 0 || info->rate > std::numeric_limits<int32_t>::max()) return -112;
+  if (info->channels < 1 || info->channels > 2) return kResultDecoderRefused;
+  if (info->rate <= 0 || info->rate > std::numeric_limits<int32_t>::max())
+    return kResultDecoderRefused;
   channels_ = info->channels;
   rate_ = static_cast<int32_t>(info->rate);
   format_ = channels_ == 1 ? AL_FORMAT_MONO16 : AL_FORMAT_STEREO16;
 
   pcm_total_ = ov_pcm_total(decoder_.get(), -1);
-  if (pcm_total_ < 0) return -112;
+  if (pcm_total_ < 0) return kResultDecoderRefused;
   // Decoded whole, the total sizes one allocation and one OpenAL buffer.
-  if (whole_ && pcm_total_ > kMaxWholeBytes / (2 * channels_)) return -112;
-  return 1;
+  if (whole_ && pcm_total_ > kMaxWholeBytes / (2 * channels_)) return kResultDecoderRefused;
+  return kResultOk;
 }
 
 int32_t OC_SOUND::Decode() {
@@ -171,7 +173,7 @@ int32_t OC_SOUND::Fill(uint32_t buffer) {
   const int32_t bytes = Decode();
   if (bytes <= 0) return bytes;
   alBufferData(buffer, format_, pcm_.data(), bytes, rate_);
-  if (CheckError()) return -1;
+  if (CheckError()) return kResultFailed;
   return bytes;
 }
 
@@ -180,10 +182,10 @@ int32_t OC_SOUND::QueueFreshBuffers() {
   for (ALuint buffer : buffers_) {
     if (end_of_data_) break;
     const int32_t bytes = Fill(buffer);
-    if (bytes < 0) return -1;
+    if (bytes < 0) return kResultFailed;
     if (bytes == 0) break;
     alSourceQueueBuffers(source_, 1, &buffer);
-    if (CheckError()) return -1;
+    if (CheckError()) return kResultFailed;
     ++queued;
   }
   return queued;
@@ -316,13 +318,13 @@ bool OC_SOUND::IsPlaying() {
 
 int32_t OC_SOUND::Seek(int64_t sample) {
   LockGuard guard(AudioLock());
-  if (sample < 0 || sample >= pcm_total_) return -1;
-  if (context_ == nullptr || source_ == 0) return 0;
+  if (sample < 0 || sample >= pcm_total_) return kResultBadArgument;
+  if (context_ == nullptr || source_ == kResultNone) return kResultNone;
   alSourceStop(source_);
-  if (CheckError()) return -1;
+  if (CheckError()) return kResultFailed;
   if (whole_) {
     alSourcei(source_, AL_SAMPLE_OFFSET, static_cast<ALint>(sample));
-    if (CheckError()) return -1;
+    if (CheckError()) return kResultFailed;
   } else {
     // A stopped source counts every queued buffer as processed: take them all
     // back, so that no data from before the seek plays again.
@@ -332,22 +334,22 @@ int32_t OC_SOUND::Seek(int64_t sample) {
       ALuint buffer = 0;
       alSourceUnqueueBuffers(source_, 1, &buffer);
     }
-    if (CheckError()) return -1;
+    if (CheckError()) return kResultFailed;
     end_of_data_ = false;
     if (ov_pcm_seek(decoder_.get(), sample) != 0) {
       Stop();
-      return -1;
+      return kResultFailed;
     }
     const int32_t filled = QueueFreshBuffers();
-    if (filled < 0) return -1;
+    if (filled < 0) return kResultFailed;
     if (filled == 0) {
       Stop();
-      return -1;
+      return kResultFailed;
     }
   }
   alSourcePlay(source_);
-  if (CheckError()) return -1;
-  return 1;
+  if (CheckError()) return kResultFailed;
+  return kResultOk;
 }
 
 double OC_SOUND::GetLength() {

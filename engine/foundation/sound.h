@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "engine/foundation/ogg_memory_source.h"
+#include "engine/foundation/result_codes.h"
 
 struct OggVorbis_File;
 
@@ -40,13 +41,15 @@ class OC_SOUND {
   // Opens the decoder over the encoded bytes (borrowed: they must outlive
   // this sound). whole = true decodes everything now into one buffer; false
   // streams. context is where the sound plays; null makes it silent.
-  // 1 on success; -112 when the decoder refuses the data, the stream has
-  // more than two channels, no usable rate, or a PCM total that is negative
-  // or too large to decode whole; -1 when OpenAL refuses the buffers.
-  int32_t Open(const uint8_t* data, uint32_t size, int32_t bufferCount, bool whole,
-               ContextHandle context);
+  // kResultOk; kResultDecoderRefused when the decoder refuses the data, the
+  // stream has more than two channels, no usable rate, or a PCM total that
+  // is negative or too large to decode whole; kResultFailed when OpenAL
+  // refuses the buffers.
+  [[nodiscard]] int32_t Open(const uint8_t* data, uint32_t size, int32_t bufferCount, bool whole,
+                             ContextHandle context);
   // As above, but the sound keeps the bytes itself.
-  int32_t Open(std::vector<uint8_t> bytes, int32_t bufferCount, bool whole, ContextHandle context);
+  [[nodiscard]] int32_t Open(std::vector<uint8_t> bytes, int32_t bufferCount, bool whole,
+                             ContextHandle context);
 
   // Starts the sound from its current decoder position (the start, after a
   // load or a Stop). Answers the playing flag as it was before the call (0
@@ -61,8 +64,9 @@ class OC_SOUND {
   void PlayDelayed(float seconds);
   // A source exists, the sound was started and the source reports playing.
   bool IsPlaying();
-  // Moves playback to the given PCM sample (per channel). 1 on success, -1
-  // for a sample outside [0, total), 0 when there is nothing playing to move.
+  // Moves playback to the given PCM sample (per channel). kResultOk;
+  // kResultBadArgument for a sample outside [0, total), kResultNone when
+  // there is nothing playing to move, kResultFailed when OpenAL refuses.
   int32_t Seek(int64_t sample);
   // Seconds of the whole stream; 0.0 when unknown.
   double GetLength();

@@ -1,6 +1,8 @@
 #include "engine/foundation/sound_bank.h"
 
+#include "engine/foundation/result_codes.h"
 #include "engine/foundation/sound.h"
+#include "engine/platform/log.h"
 
 namespace ORB {
 
@@ -20,9 +22,18 @@ void OC_SOUND_BANK::ReleaseSounds(BankGroup& group) {
 int32_t OC_SOUND_BANK::Load(const pugi::xml_node& bank) {
   for (pugi::xml_node group_node : bank.children()) {
     if (group_node.type() != pugi::node_element) continue;
+    const std::string group_name = group_node.attribute("name").as_string();
+    if (!group_node.attribute("name")) {
+      Log(LogLevel::kWarning, "sound", "a group without \"name\" is kept under the empty name");
+    }
     auto group = std::make_unique<BankGroup>();
     for (pugi::xml_node sound_node : group_node.children()) {
       if (sound_node.type() != pugi::node_element) continue;
+      for (const char* needed : {"name", "path"}) {
+        if (sound_node.attribute(needed)) continue;
+        Log(LogLevel::kWarning, "sound",
+            "group \"" + group_name + "\": a sound without \"" + needed + "\" (empty)");
+      }
       auto entry = std::make_unique<BankSound>();
       entry->name = sound_node.attribute("name").as_string();
       entry->path = sound_node.attribute("path").as_string();
@@ -31,12 +42,12 @@ int32_t OC_SOUND_BANK::Load(const pugi::xml_node& bank) {
       // "looped" is read by nobody: a sound plays once.
       group->sounds[entry->name] = std::move(entry);
     }
-    auto& slot = groups_[group_node.attribute("name").as_string()];
+    auto& slot = groups_[group_name];
     // A group replaced while loaded must not keep its sounds' uses forever.
     if (slot != nullptr) ReleaseSounds(*slot);
     slot = std::move(group);
   }
-  return 1;
+  return kResultOk;
 }
 
 BankGroup* OC_SOUND_BANK::Find(const std::string& group) {
@@ -51,24 +62,24 @@ BankSound* OC_SOUND_BANK::FindSound(BankGroup& group, const std::string& name) {
 
 int32_t OC_SOUND_BANK::LoadGroup(const std::string& group) {
   BankGroup* found = Find(group);
-  if (found == nullptr) return 0;
+  if (found == nullptr) return kResultNone;
   for (auto& [name, entry] : found->sounds) {
     if (entry->sound != nullptr || provider_ == nullptr) continue;
     entry->sound = provider_->GetSound(entry->path, entry->buffer_count, entry->streamed);
   }
-  return 1;
+  return kResultOk;
 }
 
 int32_t OC_SOUND_BANK::ReleaseGroup(const std::string& group) {
   BankGroup* found = Find(group);
-  if (found == nullptr) return 0;
+  if (found == nullptr) return kResultNone;
   // The pointers go with the uses: the provider may unload the sounds now.
   ReleaseSounds(*found);
-  return 1;
+  return kResultOk;
 }
 
 OC_SOUND* OC_SOUND_BANK::FindLoaded(const std::string& group, const std::string& name,
-                                     BankGroup** owner) {
+                                    BankGroup** owner) {
   BankGroup* found = Find(group);
   if (found == nullptr) return nullptr;
   if (owner != nullptr) *owner = found;
@@ -79,48 +90,47 @@ OC_SOUND* OC_SOUND_BANK::FindLoaded(const std::string& group, const std::string&
 int32_t OC_SOUND_BANK::Play(const std::string& group, const std::string& name) {
   BankGroup* found = nullptr;
   OC_SOUND* sound = FindLoaded(group, name, &found);
-  if (sound == nullptr) return -1;
-  if (found->volume <= 0.0f) return 1;
+  if (sound == nullptr) return kResultNotFound;
+  if (found->volume <= 0.0f) return kResultOk;
   sound->SetGain(found->volume);
   sound->Restart();
-  return 1;
+  return kResultOk;
 }
 
-int32_t OC_SOUND_BANK::PlayDelayed(const std::string& group, const std::string& name,
-                                   float delay) {
+int32_t OC_SOUND_BANK::PlayDelayed(const std::string& group, const std::string& name, float delay) {
   BankGroup* found = nullptr;
   OC_SOUND* sound = FindLoaded(group, name, &found);
-  if (sound == nullptr) return -1;
-  if (found->volume <= 0.0f) return 1;
+  if (sound == nullptr) return kResultNotFound;
+  if (found->volume <= 0.0f) return kResultOk;
   // The sound keeps the gain and gives it to the source it takes when the delay ends.
   sound->SetGain(found->volume);
   sound->PlayDelayed(delay);
-  return 1;
+  return kResultOk;
 }
 
 int32_t OC_SOUND_BANK::PlayGroup(const std::string& group, float value) {
   BankGroup* found = Find(group);
-  if (found == nullptr || found->sounds.empty()) return -1;
-  if (found->volume <= 0.0f) return 1;
+  if (found == nullptr || found->sounds.empty()) return kResultNotFound;
+  if (found->volume <= 0.0f) return kResultOk;
   playing_ = true;
   group_value_ = value;
   BankSound* first = found->sounds.begin()->second.get();
   Play(group, first->name);
   found->current = first;
   found->started = true;
-  return 1;
+  return kResultOk;
 }
 
 int32_t OC_SOUND_BANK::SetVolume(const std::string& group, float percent) {
   BankGroup* found = Find(group);
-  if (found == nullptr) return -1;
+  if (found == nullptr) return kResultNotFound;
   const float volume = percent / 100.0f;
   // Out-of-range (and NaN) percentages are held to the gains OpenAL accepts.
   found->volume = volume > 1.0f ? 1.0f : (volume > 0.0f ? volume : 0.0f);
   for (auto& [name, entry] : found->sounds) {
     if (entry->sound != nullptr) entry->sound->SetGain(found->volume);
   }
-  return 1;
+  return kResultOk;
 }
 
 double OC_SOUND_BANK::GetLength(const std::string& group, const std::string& name) {
@@ -130,12 +140,12 @@ double OC_SOUND_BANK::GetLength(const std::string& group, const std::string& nam
 
 int32_t OC_SOUND_BANK::ClearGroup(const std::string& group) {
   BankGroup* found = Find(group);
-  if (found == nullptr) return 0;
+  if (found == nullptr) return kResultNone;
   ReleaseSounds(*found);
   found->current = nullptr;
   found->started = false;
   found->sounds.clear();
-  return 1;
+  return kResultOk;
 }
 
 }  // namespace ORB

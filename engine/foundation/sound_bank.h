@@ -10,6 +10,7 @@
 
 #include <pugixml.hpp>
 
+#include "engine/foundation/result_codes.h"
 #include "engine/foundation/sound_provider.h"
 
 namespace ORB {
@@ -48,30 +49,34 @@ class OC_SOUND_BANK {
 
   // Reads the bank element: each child element is a group ("name"), each of
   // its child elements a sound ("name", "path", "streamed", "cnt_buffers").
-  // A later group or sound of the same name replaces the earlier one. 1.
-  int32_t Load(const pugi::xml_node& bank);
-  // Fetches every sound of the group that has none yet. 1, or 0 for an
-  // unknown group.
+  // A later group or sound of the same name replaces the earlier one. A
+  // missing name or path reads empty and is logged.
+  // kResultOk.
+  [[nodiscard]] int32_t Load(const pugi::xml_node& bank);
+  // Fetches every sound of the group that has none yet. kResultOk, or
+  // kResultNone for an unknown group.
   int32_t LoadGroup(const std::string& group);
   // Gives back the group's sounds (they must be fetched again to play).
-  // 1, or 0 for an unknown group.
+  // kResultOk, or kResultNone for an unknown group.
   int32_t ReleaseGroup(const std::string& group);
   // Restarts the sound at the group volume; nothing sounds while the volume
-  // is 0. 1, or -1 when the group, the sound or its sound object is unknown.
+  // is 0. kResultOk, or kResultNotFound when the group, the sound or its
+  // sound object is unknown.
   int32_t Play(const std::string& group, const std::string& name);
   // Starts the sound after the delay in seconds (0: now) at the group
   // volume. Results as Play.
   int32_t PlayDelayed(const std::string& group, const std::string& name, float delay);
   // Plays the group's first sound (lowest name) as Play does and makes it the
-  // group's current entry; keeps value. -1 for an unknown or empty group, else 1.
+  // group's current entry; keeps value. kResultNotFound for an unknown or
+  // empty group, else kResultOk.
   int32_t PlayGroup(const std::string& group, float value);
   // Group volume = percent / 100, held to [0, 1]; sounding sources of the
-  // group change at once. 1, or -1 for an unknown group.
+  // group change at once. kResultOk, or kResultNotFound for an unknown group.
   int32_t SetVolume(const std::string& group, float percent);
   // Seconds of the sound; 0.0 when unknown or not loaded.
   double GetLength(const std::string& group, const std::string& name);
-  // Gives back the group's sounds and deletes its entries. 1, or 0 for an
-  // unknown group.
+  // Gives back the group's sounds and deletes its entries. kResultOk, or
+  // kResultNone for an unknown group.
   int32_t ClearGroup(const std::string& group);
   // The group, or null.
   BankGroup* Find(const std::string& group);

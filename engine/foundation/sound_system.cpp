@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "engine/foundation/audio_lock.h"
+#include "engine/foundation/result_codes.h"
 #include "engine/platform/clock.h"
 
 namespace ORB {
@@ -46,25 +47,25 @@ int32_t OC_SOUND_SYSTEM::Init() { return Init(nullptr); }
 
 int32_t OC_SOUND_SYSTEM::Init(const char* deviceName) {
   LockGuard guard(AudioLock());
-  if (device_ != nullptr) return 1;
+  if (device_ != nullptr) return kResultOk;
   device_ = alcOpenDevice(deviceName);
-  if (device_ == nullptr) return -1;
+  if (device_ == nullptr) return kResultFailed;
   return CreateContext(nullptr);
 }
 
 int32_t OC_SOUND_SYSTEM::InitLoopback(int32_t frequency, int32_t maxSources) {
   LockGuard guard(AudioLock());
-  if (device_ != nullptr) return 1;
-  if (frequency <= 0 || alcIsExtensionPresent(nullptr, "ALC_SOFT_loopback") != ALC_TRUE) return -1;
+  if (device_ != nullptr) return kResultOk;
+  if (frequency <= 0 || alcIsExtensionPresent(nullptr, "ALC_SOFT_loopback") != ALC_TRUE)
+    return kResultFailed;
   auto open = reinterpret_cast<LPALCLOOPBACKOPENDEVICESOFT>(
       alcGetProcAddress(nullptr, "alcLoopbackOpenDeviceSOFT"));
-  if (open == nullptr) return -1;
+  if (open == nullptr) return kResultFailed;
   device_ = open(nullptr);
-  if (device_ == nullptr) return -1;
+  if (device_ == nullptr) return kResultFailed;
   loopback_ = true;
-  std::vector<ALCint> attributes = {ALC_FORMAT_CHANNELS_SOFT, ALC_STEREO_SOFT,
-                                    ALC_FORMAT_TYPE_SOFT,     ALC_SHORT_SOFT,
-                                    ALC_FREQUENCY,            frequency};
+  std::vector<ALCint> attributes = {ALC_FORMAT_CHANNELS_SOFT, ALC_STEREO_SOFT, ALC_FORMAT_TYPE_SOFT,
+                                    ALC_SHORT_SOFT,           ALC_FREQUENCY,   frequency};
   if (maxSources > 0) {
     attributes.insert(attributes.end(), {ALC_MONO_SOURCES, maxSources, ALC_STEREO_SOURCES, 0});
   }
@@ -83,19 +84,19 @@ int32_t OC_SOUND_SYSTEM::CreateContext(const int32_t* attributes) {
     alGetError();
   }
   error_ = alcGetError(Device(device_));
-  return 1;
+  return kResultOk;
 }
 
 int32_t OC_SOUND_SYSTEM::RenderSamples(int16_t* out, int32_t frames) {
   LockGuard guard(AudioLock());
   if (!loopback_ || device_ == nullptr || context_ == nullptr || out == nullptr || frames < 0) {
-    return -1;
+    return kResultFailed;
   }
   auto render = reinterpret_cast<LPALCRENDERSAMPLESSOFT>(
       alcGetProcAddress(Device(device_), "alcRenderSamplesSOFT"));
-  if (render == nullptr) return -1;
+  if (render == nullptr) return kResultFailed;
   render(Device(device_), out, frames);
-  return 1;
+  return kResultOk;
 }
 
 OC_SOUND* OC_SOUND_SYSTEM::LoadSound(const uint8_t* data, uint32_t size, int32_t bufferCount,
@@ -111,7 +112,7 @@ OC_SOUND* OC_SOUND_SYSTEM::LoadSound(std::vector<uint8_t> bytes, int32_t bufferC
 }
 
 OC_SOUND* OC_SOUND_SYSTEM::Register(OC_SOUND* sound, int32_t opened, const std::string& name) {
-  if (opened != 1) {
+  if (opened != kResultOk) {
     delete sound;
     return nullptr;
   }
@@ -124,10 +125,10 @@ int32_t OC_SOUND_SYSTEM::RemoveSound(OC_SOUND* sound) {
   LockGuard guard(AudioLock());
   auto found = std::find_if(sounds_.begin(), sounds_.end(),
                             [sound](const Entry& entry) { return entry.sound == sound; });
-  if (sound == nullptr || found == sounds_.end()) return -1;
+  if (sound == nullptr || found == sounds_.end()) return kResultNotFound;
   delete found->sound;
   sounds_.erase(found);
-  return 1;
+  return kResultOk;
 }
 
 void OC_SOUND_SYSTEM::UpdateStreams() {

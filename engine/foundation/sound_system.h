@@ -28,18 +28,19 @@ class OC_SOUND_SYSTEM {
   OC_SOUND_SYSTEM& operator=(const OC_SOUND_SYSTEM&) = delete;
 
   // Opens the default output device, creates and makes current a context,
-  // and places the listener. 1, or -1 when there is no device (the system
-  // then stays silent). A device without a context is no error: its sounds
-  // simply stay silent.
-  int32_t Init();
+  // and places the listener. kResultOk, or kResultFailed when there is no
+  // device (the system then stays silent). A device without a context is no
+  // error: its sounds simply stay silent.
+  [[nodiscard]] int32_t Init();
   // As Init, on the named OpenAL device (null: the default one).
-  int32_t Init(const char* deviceName);
+  [[nodiscard]] int32_t Init(const char* deviceName);
   // As Init, on an OpenAL loopback device that mixes only when asked to
   // (RenderSamples): 16-bit stereo at the given rate. maxSources > 0 limits
-  // the sources OpenAL itself allows. 1, or -1 when loopback is unavailable.
-  int32_t InitLoopback(int32_t frequency, int32_t maxSources = 0);
+  // the sources OpenAL itself allows. kResultOk, or kResultFailed when
+  // loopback is unavailable.
+  [[nodiscard]] int32_t InitLoopback(int32_t frequency, int32_t maxSources = 0);
   // Mixes the next frames of a loopback device into out (frames x 2 samples,
-  // left and right). 1, or -1 on any other device.
+  // left and right). kResultOk, or kResultFailed on any other device.
   int32_t RenderSamples(int16_t* out, int32_t frames);
 
   // Creates a sound over encoded Ogg Vorbis bytes. The bytes are borrowed:
@@ -53,8 +54,8 @@ class OC_SOUND_SYSTEM {
   // As above; the sound keeps the bytes, so the caller need not.
   OC_SOUND* LoadSound(std::vector<uint8_t> bytes, int32_t bufferCount, bool whole,
                       const std::string& name = {});
-  // Destroys a sound made by LoadSound and drops it from the list. 1, or -1
-  // for a sound the list does not hold.
+  // Destroys a sound made by LoadSound and drops it from the list.
+  // kResultOk, or kResultNotFound for a sound the list does not hold.
   int32_t RemoveSound(OC_SOUND* sound);
 
   // One pass of the audio thread: measures the time since the previous pass

@@ -27,7 +27,7 @@ bool ThreadRecord::Terminate() {
   RequestStop();
   Join();
   if (thread_.joinable()) return false;  // called from the thread itself
-  exit_code_.store(kThreadTerminated, std::memory_order_release);
+  exit_code_.store(kResultFinished, std::memory_order_release);
   return true;
 }
 
@@ -35,7 +35,9 @@ std::unique_ptr<ThreadRecord> StartThread(ThreadRecord::Function function, intpt
   return std::make_unique<ThreadRecord>(std::move(function), argument);
 }
 
-int32_t GetExitCode(const ThreadRecord* record) { return record ? record->ExitCode() : -1; }
+int32_t GetExitCode(const ThreadRecord* record) {
+  return record ? record->ExitCode() : kResultBadArgument;
+}
 
 bool Terminate(ThreadRecord* record) { return record ? record->Terminate() : false; }
 

@@ -9,12 +9,12 @@
 #include <memory>
 #include <thread>
 
+#include "engine/foundation/result_codes.h"
+
 namespace ORB {
 
-// Exit code read from a thread that has not returned yet.
-constexpr int32_t kThreadStillActive = 259;
-// Exit code of a thread that was stopped on request.
-constexpr int32_t kThreadTerminated = -113;
+// Exit codes (result_codes.h): kThreadStillActive while the function runs,
+// kResultFinished after a stop on request, else the function's own result.
 
 class ThreadRecord {
  public:
@@ -35,9 +35,9 @@ class ThreadRecord {
   void Join();
   bool Running() const { return !finished_.load(std::memory_order_acquire); }
   // kThreadStillActive while running, else the function's result (or
-  // kThreadTerminated after Terminate).
+  // kResultFinished after Terminate).
   int32_t ExitCode() const { return exit_code_.load(std::memory_order_acquire); }
-  // Asks the thread to stop, joins it and marks its exit code -113.
+  // Asks the thread to stop, joins it and marks its exit code kResultFinished.
   bool Terminate();
 
  private:
@@ -49,7 +49,7 @@ class ThreadRecord {
 
 std::unique_ptr<ThreadRecord> StartThread(ThreadRecord::Function function, intptr_t argument = 0);
 
-// -1 for a null record.
+// kResultBadArgument for a null record.
 int32_t GetExitCode(const ThreadRecord* record);
 // False for a null record.
 bool Terminate(ThreadRecord* record);

@@ -29,7 +29,7 @@ class Window {
   // Opens the window titled with the UTF-8 text at width x height and applies
   // the stored mode, hidden until Show. False when the system could not make
   // the window.
-  bool Create(const std::string& title);
+  [[nodiscard]] bool Create(const std::string& title);
   // Maps the window (the service does once the first frame is drawn).
   void Show();
   bool IsShown() const { return display_->IsShown(); }

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "engine/foundation/result_codes.h"
 #include "engine/foundation/zip_decrypt.h"
 #include "engine/foundation/zip_file_io.h"
 
@@ -84,8 +85,9 @@ struct CurrentEntry {
 
 // Reads the current entry's information; the name points into `buffer`.
 bool ReadCurrentEntry(unzFile archive, std::vector<char>& buffer, CurrentEntry& entry) {
-  if (unzGetCurrentFileInfo64(archive, &entry.info, buffer.data(), static_cast<uLong>(buffer.size()),
-                              nullptr, 0, nullptr, 0) != UNZ_OK) {
+  if (unzGetCurrentFileInfo64(archive, &entry.info, buffer.data(),
+                              static_cast<uLong>(buffer.size()), nullptr, 0, nullptr,
+                              0) != UNZ_OK) {
     return false;
   }
   const size_t length = std::min<size_t>(entry.info.size_filename, buffer.size() - 1);
@@ -125,20 +127,20 @@ bool SizesPlausible(const unz_file_info64& info, uint64_t archiveSize) {
 
 int32_t ReadSealed(unzFile archive, const unz_file_info64& info, const std::string& password,
                    std::vector<uint8_t>& bytes, uint32_t& size) {
-  if (password.empty()) return -108;
+  if (password.empty()) return kResultCannotOpen;
   if (info.compression_method != kMethodStored && info.compression_method != kMethodDeflated) {
-    return -108;
+    return kResultCannotOpen;
   }
   // minizip opens a sealed entry without its password and then hands out the
   // sealed bytes as if they were plain, so the entry is read raw and opened here.
   int method = 0;
   int level = 0;
-  if (unzOpenCurrentFile2(archive, &method, &level, 1) != UNZ_OK) return -108;
+  if (unzOpenCurrentFile2(archive, &method, &level, 1) != UNZ_OK) return kResultCannotOpen;
   OpenedEntry opened(archive);
   std::vector<uint8_t> raw(static_cast<size_t>(info.compressed_size));
   const int64_t read = ReadOpenEntry(archive, raw.data(), raw.size());
   opened.Close();
-  if (read != static_cast<int64_t>(raw.size())) return -109;
+  if (read != static_cast<int64_t>(raw.size())) return kResultDamaged;
 
   SealedEntryInfo sealed;
   sealed.flags = static_cast<uint32_t>(info.flag);
@@ -148,27 +150,27 @@ int32_t ReadSealed(unzFile archive, const unz_file_info64& info, const std::stri
   sealed.uncompressedSize = info.uncompressed_size;
   std::vector<uint8_t> plain;
   const int32_t result = OpenSealedEntry(raw.data(), raw.size(), sealed, password, plain);
-  if (result != 1) return result;
+  if (result != kResultOk) return result;
   bytes = std::move(plain);
   size = static_cast<uint32_t>(info.uncompressed_size);
-  return 1;
+  return kResultOk;
 }
 
 int32_t ReadPlain(unzFile archive, const unz_file_info64& info, std::vector<uint8_t>& bytes,
                   uint32_t& size) {
-  if (unzOpenCurrentFile(archive) != UNZ_OK) return -108;
+  if (unzOpenCurrentFile(archive) != UNZ_OK) return kResultCannotOpen;
   OpenedEntry opened(archive);
   // One byte more than promised is asked for, so content longer than the
   // directory says shows as a wrong count; that byte ends up the zero after
   // the content.
   std::vector<uint8_t> buffer(static_cast<size_t>(info.uncompressed_size) + 1, 0);
   const int64_t read = ReadOpenEntry(archive, buffer.data(), buffer.size());
-  if (read != static_cast<int64_t>(info.uncompressed_size)) return -109;
-  if (opened.Close() != UNZ_OK) return -109;  // CRC mismatch
+  if (read != static_cast<int64_t>(info.uncompressed_size)) return kResultDamaged;
+  if (opened.Close() != UNZ_OK) return kResultDamaged;  // CRC mismatch
   buffer.back() = 0;
   bytes = std::move(buffer);
   size = static_cast<uint32_t>(info.uncompressed_size);
-  return 1;
+  return kResultOk;
 }
 
 // Which file an archive path named when its index was made: a file written
@@ -188,8 +190,8 @@ bool IdentityOf(const std::string& path, FileIdentity& identity) {
   identity.device = status.st_dev;
   identity.inode = status.st_ino;
   identity.size = status.st_size;
-  identity.modifiedNs = static_cast<int64_t>(status.st_mtim.tv_sec) * 1000000000 +
-                        status.st_mtim.tv_nsec;
+  identity.modifiedNs =
+      static_cast<int64_t>(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec;
   return true;
 }
 
@@ -266,7 +268,7 @@ uint64_t FileSize(const std::string& path) {
 
 int32_t GetFileSignature(const std::string& path) {
   std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (file == nullptr) return -1;
+  if (file == nullptr) return kResultFailed;
   unsigned char head[4] = {0, 0, 0, 0};
   const size_t read = std::fread(head, 1, 3, file);
   std::fclose(file);
@@ -299,11 +301,11 @@ void ListZipEntries(const std::string& archivePath, std::vector<std::string>& na
 int32_t ReadZipEntry(const std::string& archivePath, const std::string& entryName,
                      const std::string& password, std::vector<uint8_t>& bytes, uint32_t& size) {
   Archive archive(archivePath);
-  if (!archive) return -1;
+  if (!archive) return kResultNotFound;
   std::vector<char>& buffer = NameBuffer();
   CurrentEntry entry;
-  if (!GoToEntry(archive.get(), archivePath, entryName, buffer, entry)) return -1;
-  if (!SizesPlausible(entry.info, FileSize(archivePath))) return -109;
+  if (!GoToEntry(archive.get(), archivePath, entryName, buffer, entry)) return kResultNotFound;
+  if (!SizesPlausible(entry.info, FileSize(archivePath))) return kResultDamaged;
   if ((entry.info.flag & kFlagSealed) != 0) {
     return ReadSealed(archive.get(), entry.info, password, bytes, size);
   }
@@ -314,25 +316,25 @@ int32_t TestArchivePassword(const std::string& archivePath, const std::string& p
   std::string sealedName;
   {
     Archive archive(archivePath);
-    if (!archive) return -1000;
-    if (unzGoToFirstFile(archive.get()) != UNZ_OK) return -49;
+    if (!archive) return kResultArchiveUnreadable;
+    if (unzGoToFirstFile(archive.get()) != UNZ_OK) return kResultArchiveEmpty;
     std::vector<char>& buffer = NameBuffer();
     for (;;) {
       CurrentEntry entry;
-      if (!ReadCurrentEntry(archive.get(), buffer, entry)) return -1000;
+      if (!ReadCurrentEntry(archive.get(), buffer, entry)) return kResultArchiveUnreadable;
       if ((entry.info.flag & kFlagSealed) != 0) {
         sealedName = std::string(entry.name);
         break;
       }
       const int next = unzGoToNextFile(archive.get());
-      if (next == UNZ_END_OF_LIST_OF_FILE) return 0;
-      if (next != UNZ_OK) return -1000;
+      if (next == UNZ_END_OF_LIST_OF_FILE) return kResultPasswordOpens;
+      if (next != UNZ_OK) return kResultArchiveUnreadable;
     }
   }
   std::vector<uint8_t> bytes;
   uint32_t size = 0;
   const int32_t result = ReadZipEntry(archivePath, sealedName, password, bytes, size);
-  return result == 1 ? 0 : result;
+  return result == kResultOk ? kResultPasswordOpens : result;
 }
 
 }  // namespace ORB

@@ -96,10 +96,10 @@ bool Inflate(const uint8_t* source, size_t sourceSize, uint8_t* target, uint64_t
 
 int32_t OpenSealedEntry(const uint8_t* raw, size_t rawSize, const SealedEntryInfo& info,
                         const std::string& password, std::vector<uint8_t>& out) {
-  if ((info.flags & kFlagSealed) == 0) return -108;
-  if (info.method != kMethodStored && info.method != kMethodDeflated) return -108;
-  if (password.empty()) return -108;
-  if (raw == nullptr || rawSize < kCipherHeaderSize) return -109;
+  if ((info.flags & kFlagSealed) == 0) return kResultCannotOpen;
+  if (info.method != kMethodStored && info.method != kMethodDeflated) return kResultCannotOpen;
+  if (password.empty()) return kResultCannotOpen;
+  if (raw == nullptr || rawSize < kCipherHeaderSize) return kResultDamaged;
 
   std::vector<uint8_t> plain(raw, raw + rawSize);
   Cipher cipher(password);
@@ -110,13 +110,13 @@ int32_t OpenSealedEntry(const uint8_t* raw, size_t rawSize, const SealedEntryInf
   const uint8_t expected = (info.flags & kFlagSizesInDescriptor) != 0
                                ? static_cast<uint8_t>((info.dosDate >> 8) & 0xFF)
                                : static_cast<uint8_t>((info.crc >> 24) & 0xFF);
-  if (plain[kCipherHeaderSize - 1] != expected) return -108;
+  if (plain[kCipherHeaderSize - 1] != expected) return kResultCannotOpen;
 
   const uint8_t* payload = plain.data() + kCipherHeaderSize;
   const size_t payloadSize = plain.size() - kCipherHeaderSize;
   std::vector<uint8_t> result;
   if (info.method == kMethodStored) {
-    if (payloadSize != info.uncompressedSize) return -109;
+    if (payloadSize != info.uncompressedSize) return kResultDamaged;
     result.assign(payload, payload + payloadSize);
     result.push_back(0);
   } else {
@@ -124,7 +124,7 @@ int32_t OpenSealedEntry(const uint8_t* raw, size_t rawSize, const SealedEntryInf
     // Past the check byte the cipher says nothing more about the password:
     // a payload that does not expand is damaged (as is the noise of the one
     // wrong password in 256 that passes the check byte by chance).
-    if (!Inflate(payload, payloadSize, result.data(), info.uncompressedSize)) return -109;
+    if (!Inflate(payload, payloadSize, result.data(), info.uncompressedSize)) return kResultDamaged;
   }
 
   uLong crc = crc32(0L, Z_NULL, 0);
@@ -136,10 +136,10 @@ int32_t OpenSealedEntry(const uint8_t* raw, size_t rawSize, const SealedEntryInf
     data += chunk;
     left -= chunk;
   }
-  if (static_cast<uint32_t>(crc) != info.crc) return -109;
+  if (static_cast<uint32_t>(crc) != info.crc) return kResultDamaged;
 
   out = std::move(result);
-  return 1;
+  return kResultOk;
 }
 
 }  // namespace ORB

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/foundation/result_codes.h"
+
 namespace ORB {
 
 // What the central directory says about the sealed entry.
@@ -19,11 +21,12 @@ struct SealedEntryInfo {
   uint64_t uncompressedSize = 0;
 };
 
-// Results beyond 1 (opened): -108 the password does not open the entry (it
-// is missing or fails the header's check byte, or the entry uses a method
-// this reader does not know), -109 the payload is damaged (it does not
-// expand to the promised size or its CRC differs). The check byte is all the
-// cipher offers: the one wrong password in 256 that passes it reads as -109.
+// Results beyond kResultOk (opened): kResultCannotOpen the password does
+// not open the entry (it is missing or fails the header's check byte, or the
+// entry uses a method this reader does not know), kResultDamaged the payload
+// is damaged (it does not expand to the promised size or its CRC differs).
+// The check byte is all the cipher offers: the one wrong password in 256 that
+// passes it reads as kResultDamaged.
 // On success `out` holds the plain content followed by one zero byte.
 int32_t OpenSealedEntry(const uint8_t* raw, size_t rawSize, const SealedEntryInfo& info,
                         const std::string& password, std::vector<uint8_t>& out);

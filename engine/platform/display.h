@@ -26,7 +26,7 @@ class Display {
 
   // Creates the window with a drawable area of width x height pixels, hidden
   // until Show. Answers false when the system refuses.
-  virtual bool Open(const std::string& title_utf8, int32_t width, int32_t height) = 0;
+  [[nodiscard]] virtual bool Open(const std::string& title_utf8, int32_t width, int32_t height) = 0;
   virtual bool IsOpen() const = 0;
   // Windowed: a centred window of the given client size. Fullscreen: the
   // window covers the whole desktop (the game letterboxes into it). A window

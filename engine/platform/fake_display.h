@@ -13,7 +13,7 @@ class FakeDisplay final : public Display {
  public:
   explicit FakeDisplay(ScreenSize desktop = {1920, 1080}) : desktop_(desktop) {}
 
-  bool Open(const std::string& title_utf8, int32_t width, int32_t height) override;
+  [[nodiscard]] bool Open(const std::string& title_utf8, int32_t width, int32_t height) override;
   bool IsOpen() const override { return open_; }
   bool SetMode(int32_t width, int32_t height, bool fullscreen) override;
   void SetTitle(const std::string& title_utf8) override;

@@ -39,7 +39,7 @@ class FakeGpuDevice final : public GpuDevice {
 
   FakeGpuDevice() = default;
 
-  bool Open(void* native_window) override;
+  [[nodiscard]] bool Open(void* native_window) override;
   bool IsOpen() const override { return open_; }
   void SetBackBufferSize(int32_t width, int32_t height) override;
   DeviceStatus TestStatus() override;
@@ -59,8 +59,7 @@ class FakeGpuDevice final : public GpuDevice {
   TextureHandle CreateTexture(int32_t width, int32_t height, const uint32_t* pixels) override;
   bool UpdateTexture(TextureHandle texture, int32_t width, int32_t height,
                      const uint32_t* pixels) override;
-  bool ReadTexture(TextureHandle texture, int32_t width, int32_t height,
-                   uint32_t* pixels) override;
+  bool ReadTexture(TextureHandle texture, int32_t width, int32_t height, uint32_t* pixels) override;
   void DestroyTexture(TextureHandle texture) override;
   void BindTexture(TextureHandle texture) override;
   void DrawMesh(Primitive primitive, const GpuVertex* vertices, int32_t vertex_count,

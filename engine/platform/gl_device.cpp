@@ -5,11 +5,12 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "engine/platform/letterbox_fit.h"
+#include "engine/platform/log.h"
 
 namespace ORB::platform {
 
@@ -63,7 +64,7 @@ GLuint CompileShader(GLenum kind, const char* source) {
   if (ok != GL_TRUE) {
     char log[1024] = {};
     glGetShaderInfoLog(shader, sizeof(log), nullptr, log);
-    std::fprintf(stderr, "GL shader: %s\n", log);
+    Log(LogLevel::kError, "gl", std::string("shader: ") + log);
     glDeleteShader(shader);
     return 0;
   }
@@ -119,16 +120,16 @@ bool GlDevice::Open(void* native_window) {
   if (native_window == nullptr) return false;
   auto* window = static_cast<SDL_Window*>(native_window);
   if ((SDL_GetWindowFlags(window) & SDL_WINDOW_OPENGL) == 0) {
-    std::fprintf(stderr, "GL device: the window has no OpenGL pixel format\n");
+    Log(LogLevel::kError, "gl", "the window has no OpenGL pixel format");
     return false;
   }
   SDL_GLContext context = SDL_GL_CreateContext(window);
   if (context == nullptr) {
-    std::fprintf(stderr, "GL context: %s\n", SDL_GetError());
+    Log(LogLevel::kError, "gl", std::string("context: ") + SDL_GetError());
     return false;
   }
   if (SDL_GL_MakeCurrent(window, context) != 0 || epoxy_gl_version() < 33) {
-    std::fprintf(stderr, "GL device: OpenGL 3.3 core is not available\n");
+    Log(LogLevel::kError, "gl", "OpenGL 3.3 core is not available");
     SDL_GL_MakeCurrent(window, nullptr);
     SDL_GL_DeleteContext(context);
     return false;
@@ -167,7 +168,7 @@ bool GlDevice::CreateObjects() {
   if (linked != GL_TRUE) {
     char log[1024] = {};
     glGetProgramInfoLog(program_, sizeof(log), nullptr, log);
-    std::fprintf(stderr, "GL program: %s\n", log);
+    Log(LogLevel::kError, "gl", std::string("program: ") + log);
     return false;
   }
   glUseProgram(program_);

@@ -18,7 +18,7 @@ class GlDevice final : public GpuDevice {
   GlDevice& operator=(const GlDevice&) = delete;
 
   // native_window is the SDL_Window* of a window made for OpenGL.
-  bool Open(void* native_window) override;
+  [[nodiscard]] bool Open(void* native_window) override;
   bool IsOpen() const override { return context_ != nullptr; }
   void SetBackBufferSize(int32_t width, int32_t height) override;
   DeviceStatus TestStatus() override;
@@ -38,8 +38,7 @@ class GlDevice final : public GpuDevice {
   TextureHandle CreateTexture(int32_t width, int32_t height, const uint32_t* pixels) override;
   bool UpdateTexture(TextureHandle texture, int32_t width, int32_t height,
                      const uint32_t* pixels) override;
-  bool ReadTexture(TextureHandle texture, int32_t width, int32_t height,
-                   uint32_t* pixels) override;
+  bool ReadTexture(TextureHandle texture, int32_t width, int32_t height, uint32_t* pixels) override;
   void DestroyTexture(TextureHandle texture) override;
   void BindTexture(TextureHandle texture) override;
   void DrawMesh(Primitive primitive, const GpuVertex* vertices, int32_t vertex_count,

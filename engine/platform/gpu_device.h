@@ -41,7 +41,7 @@ class GpuDevice {
   // Makes the device for the system window (the Display's NativeHandle).
   // Answers false when that is impossible; every other call then fails or
   // does nothing.
-  virtual bool Open(void* native_window) = 0;
+  [[nodiscard]] virtual bool Open(void* native_window) = 0;
   virtual bool IsOpen() const = 0;
 
   // The size of the image the game draws (the back buffer). Where the window's
@@ -97,8 +97,7 @@ class GpuDevice {
   // at (x, y) of size width x height, in drawable pixels counted from the
   // top-left corner of the letterbox rectangle. For tests and screenshots;
   // call before Present.
-  virtual bool ReadPixels(int32_t x, int32_t y, int32_t width, int32_t height,
-                          uint32_t* argb) = 0;
+  virtual bool ReadPixels(int32_t x, int32_t y, int32_t width, int32_t height, uint32_t* argb) = 0;
 };
 
 }  // namespace ORB::platform

@@ -2,10 +2,12 @@
 
 #include <SDL.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <mutex>
+#include <string>
+
+#include "engine/platform/log.h"
 
 namespace ORB::platform {
 
@@ -44,7 +46,7 @@ void ShowMessageBox(const std::string& caption, const std::string& text) {
       return;
     }
   }
-  std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+  Log(LogLevel::kInfo, "message", caption + ": " + text);
   if (HasInteractiveDisplay()) {
     // Answers -1 at once where no dialog can be made; the line above stands.
     SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, caption.c_str(), text.c_str(), nullptr);

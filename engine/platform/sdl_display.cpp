@@ -3,12 +3,12 @@
 #include <SDL.h>
 
 #include <atomic>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
 #include "engine/platform/key_codes.h"
+#include "engine/platform/log.h"
 #include "engine/platform/sdl_key_map.h"
 
 namespace ORB::platform {
@@ -99,7 +99,7 @@ bool SdlDisplay::EnsureVideo() const {
   if (video_failed_) return false;  // said once; trying again would say it again
   video_failed_ = true;
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
-    std::fprintf(stderr, "No display could be opened (%s).\n", SDL_GetError());
+    Log(LogLevel::kError, "sdl", std::string("No display could be opened: ") + SDL_GetError());
     return false;
   }
   // Where no display answers, SDL falls back to a driver that shows nothing,
@@ -110,10 +110,10 @@ bool SdlDisplay::EnsureVideo() const {
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
     const char* display = std::getenv("DISPLAY");
     const char* wayland = std::getenv("WAYLAND_DISPLAY");
-    std::fprintf(stderr,
-                 "No display could be opened (DISPLAY=%s, WAYLAND_DISPLAY=%s): the game needs a "
-                 "desktop session. Set SDL_VIDEODRIVER=offscreen to run it without one.\n",
-                 display != nullptr ? display : "(not set)", wayland != nullptr ? wayland : "(not set)");
+    Log(LogLevel::kError, "sdl",
+        std::string("No display could be opened (DISPLAY=") + (display != nullptr ? display : "(not set)") +
+            ", WAYLAND_DISPLAY=" + (wayland != nullptr ? wayland : "(not set)") +
+            "): the game needs a desktop session. Set SDL_VIDEODRIVER=offscreen to run it without one.");
     return false;
   }
   video_failed_ = false;
@@ -145,7 +145,7 @@ bool SdlDisplay::Open(const std::string& title_utf8, int32_t width, int32_t heig
                                width, height, flags);
   }
   if (window_ == nullptr) {
-    std::fprintf(stderr, "SDL window: %s\n", SDL_GetError());
+    Log(LogLevel::kError, "sdl", std::string("window: ") + SDL_GetError());
     return false;
   }
   return true;

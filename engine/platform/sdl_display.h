@@ -19,7 +19,7 @@ class SdlDisplay final : public Display {
   SdlDisplay(const SdlDisplay&) = delete;
   SdlDisplay& operator=(const SdlDisplay&) = delete;
 
-  bool Open(const std::string& title_utf8, int32_t width, int32_t height) override;
+  [[nodiscard]] bool Open(const std::string& title_utf8, int32_t width, int32_t height) override;
   bool IsOpen() const override { return window_ != nullptr; }
   bool SetMode(int32_t width, int32_t height, bool fullscreen) override;
   void SetTitle(const std::string& title_utf8) override;

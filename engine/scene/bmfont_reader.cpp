@@ -1,7 +1,9 @@
 #include "engine/scene/bmfont_reader.h"
 
 #include <cmath>
+#include <string>
 
+#include "engine/platform/log.h"
 #include "engine/scene/truncate.h"
 
 namespace ORB {
@@ -12,6 +14,39 @@ namespace {
 float Number(pugi::xml_node node, const char* name) {
   const float value = node.attribute(name).as_float(0.0f);
   return std::isfinite(value) ? value : 0.0f;
+}
+
+// Logs the attributes a "char" lacks (each reads 0).
+void NoteMissing(pugi::xml_node ch, int32_t index, BmFontPage page) {
+  static const char* const kNeeded[] = {"id",     "x",       "y",       "width",
+                                        "height", "xoffset", "yoffset", "xadvance"};
+  std::string missing;
+  for (const char* name : kNeeded) {
+    if (ch.attribute(name)) continue;
+    missing += missing.empty() ? "" : ", ";
+    missing += name;
+  }
+  // The described page's rectangles may be numbers; the texture page's must
+  // be whole numbers like every other attribute.
+  const char* const kNumbers[] = {"x", "y", "width", "height"};
+  std::string unreadable;
+  for (const char* name : kNumbers) {
+    const pugi::xml_attribute attribute = ch.attribute(name);
+    if (!attribute) continue;
+    const float value = attribute.as_float(0.0f);
+    if (std::isfinite(value) && (page == BmFontPage::kDescribed || value == std::trunc(value))) {
+      continue;
+    }
+    unreadable += unreadable.empty() ? "" : ", ";
+    unreadable += name;
+  }
+  if (missing.empty() && unreadable.empty()) return;
+  std::string message =
+      "char " + std::to_string(index) + " (id \"" + std::string(ch.attribute("id").value()) + "\")";
+  if (!missing.empty()) message += " lacks " + missing;
+  if (!missing.empty() && !unreadable.empty()) message += ";";
+  if (!unreadable.empty()) message += " cannot read " + unreadable;
+  Log(LogLevel::kWarning, "font", message + "; 0 stands in");
 }
 
 pugi::xml_node FirstElement(pugi::xml_node parent) {
@@ -27,6 +62,9 @@ BmFontDescription ReadBmFont(pugi::xml_node description, BmFontPage page, float 
                              float page_height, GlyphMap& glyphs) {
   BmFontDescription result;
   const pugi::xml_node common = description.child("common");
+  if (!common.attribute("lineHeight")) {
+    Log(LogLevel::kWarning, "font", "no \"lineHeight\" in \"common\"; 0 stands in");
+  }
   result.line_height = common.attribute("lineHeight").as_int(0);
   if (page == BmFontPage::kDescribed) {
     result.page_width = Number(common, "scaleW");
@@ -63,6 +101,7 @@ BmFontDescription ReadBmFont(pugi::xml_node description, BmFontPage page, float 
       width = static_cast<float>(pixel_width);
       height = static_cast<float>(pixel_height);
     }
+    NoteMissing(ch, result.chars_read, page);
     glyphs.Set(MakeGlyph(id, x, y, width, height, pixel_width, pixel_height, xoffset, yoffset,
                          xadvance, result.page_width, result.page_height));
     ++result.chars_read;

@@ -13,7 +13,8 @@
 // The page file name and the char count are not used: the page is the
 // texture the caller hands over, and every "char" element is read. Starting
 // at the first child element of "chars", each following sibling named "char"
-// is read; an absent attribute reads 0. Kerning is not read.
+// is read; an absent attribute reads 0 (logged as a warning, as is a
+// rectangle value that cannot be read). Kerning is not read.
 #include <cstdint>
 
 #include <pugixml.hpp>

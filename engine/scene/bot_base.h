@@ -7,18 +7,19 @@
 #include <string>
 #include <vector>
 
+#include "engine/foundation/result_codes.h"
+
 namespace ORB {
 
 // Message codes every bot understands.
-constexpr int32_t kBotTick = 1;            // advance one frame by the frame delta
-constexpr int32_t kBotBroadcast4 = 4;      // sent by BroadcastMessage4
-constexpr int32_t kBotTakeCallback = 38;   // data: a Callback* to copy (null ignored)
-constexpr int32_t kBotFinishNow = 45;      // run the finish step at once
+constexpr int32_t kBotTick = 1;           // advance one frame by the frame delta
+constexpr int32_t kBotBroadcast4 = 4;     // sent by BroadcastMessage4
+constexpr int32_t kBotTakeCallback = 38;  // data: a Callback* to copy (null ignored)
+constexpr int32_t kBotFinishNow = 45;     // run the finish step at once
 
-// Results of Handle.
-constexpr int32_t kBotContinue = 0;
-constexpr int32_t kBotStopPass = -109;     // stop the list's current pass
-constexpr int32_t kBotFinished = -113;     // the list deletes the bot
+// Results of Handle (result_codes.h): kResultFinished (the list deletes the
+// bot), kResultStopPass (the list stops its current pass), anything else
+// (normally kResultNone) to carry on.
 
 // A 32-bit id from four characters in memory order ("noid" -> 'n' in the
 // low byte).
@@ -39,18 +40,18 @@ class OC_BASE {
   OC_BASE(const OC_BASE&) = delete;
   OC_BASE& operator=(const OC_BASE&) = delete;
 
-  // One message; answers kBotFinished, kBotStopPass or anything else to
+  // One message; answers kResultFinished, kResultStopPass or anything else to
   // carry on. Codes a bot does not handle answer 0.
   virtual int32_t Handle(int32_t msg, float a, float b, float c, void* data) = 0;
 
-  std::string name = "nonamed";      // filtered on by messages, Delete and Detach
+  std::string name = "nonamed";  // filtered on by messages, Delete and Detach
   std::string lastname = "nolastname";
-  std::vector<uint32_t> extra;       // spare storage; no bot uses it
+  std::vector<uint32_t> extra;  // spare storage; no bot uses it
   uint32_t id = BotId("noid");
   uint32_t reserved = 0;
-  float order = 0.0f;                // the list keeps bots by this key, largest first
-  void* link = nullptr;              // cleared by OC_BOT_LIST::Detach
-  uint8_t enabled = 1;               // tested by the list's enabled filter
+  float order = 0.0f;    // the list keeps bots by this key, largest first
+  void* link = nullptr;  // cleared by OC_BOT_LIST::Detach
+  uint8_t enabled = 1;   // tested by the list's enabled filter
   uint8_t flag = 1;
 };
 

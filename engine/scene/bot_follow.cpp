@@ -19,7 +19,7 @@ OC_BOT_FOLLOW::OC_BOT_FOLLOW(OS_TRANSFORM3* follower, OS_TRANSFORM3* leader, flo
 int32_t OC_BOT_FOLLOW::OnTick(float delta) {
   if (!forever_ && !(time_ > 0.0f)) {
     Completion().Fire();
-    return kBotFinished;
+    return kResultFinished;
   }
   if (follower_ != nullptr && leader_ != nullptr) {
     const Vector3 gap = leader_->position - follower_->position;
@@ -30,7 +30,7 @@ int32_t OC_BOT_FOLLOW::OnTick(float delta) {
     follower_->position += gap * (delta * speed_);
   }
   time_ -= delta;
-  return kBotContinue;
+  return kResultNone;
 }
 
 void OC_BOT_FOLLOW::OnFinishNow() {

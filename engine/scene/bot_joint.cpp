@@ -18,8 +18,8 @@ float DirectionAngle(float x, float y) {
   return 0.0f;
 }
 
-OC_BOT_RIGID_JOINT::OC_BOT_RIGID_JOINT(OS_TRANSFORM3* follower, OS_TRANSFORM3* anchor,
-                                       float time, float delay)
+OC_BOT_RIGID_JOINT::OC_BOT_RIGID_JOINT(OS_TRANSFORM3* follower, OS_TRANSFORM3* anchor, float time,
+                                       float delay)
     : OC_DELAYED_BOT(delay),
       follower_(follower),
       anchor_(anchor),
@@ -40,13 +40,13 @@ void OC_BOT_RIGID_JOINT::OnDelayTick(bool) { ReadOffset(); }
 int32_t OC_BOT_RIGID_JOINT::OnTick(float delta) {
   if (!forever_ && !(time_ > 0.0f)) {
     Completion().Fire();
-    return kBotFinished;
+    return kResultFinished;
   }
   if (follower_ != nullptr && anchor_ != nullptr) {
     follower_->SetPositionV3(anchor_->position + offset_);
   }
   time_ -= delta;
-  return kBotContinue;
+  return kResultNone;
 }
 
 void OC_BOT_RIGID_JOINT::OnFinishNow() {
@@ -81,17 +81,16 @@ void OC_BOT_DISTANCE_JOINT::OnDelayTick(bool) { ReadDistance(); }
 int32_t OC_BOT_DISTANCE_JOINT::OnTick(float delta) {
   if (!forever_ && !(time_ > 0.0f)) {
     Completion().Fire();
-    return kBotFinished;
+    return kResultFinished;
   }
   if (follower_ != nullptr && anchor_ != nullptr) {
     const float angle = DirectionAngle(follower_->position.x - anchor_->position.x,
                                        follower_->position.y - anchor_->position.y);
     offset_ = Vector2(std::cos(angle) * distance_, std::sin(angle) * distance_);
-    follower_->SetPosition(anchor_->position.x + offset_.x, anchor_->position.y + offset_.y,
-                           0.0f);
+    follower_->SetPosition(anchor_->position.x + offset_.x, anchor_->position.y + offset_.y, 0.0f);
   }
   time_ -= delta;
-  return kBotContinue;
+  return kResultNone;
 }
 
 // Message 45 leaves the distance joint running: it ends only when its time

@@ -17,10 +17,9 @@ float SortKey(const OC_BASE* bot) {
 
 }  // namespace
 
-OC_BOT_LIST::OC_BOT_LIST() : calls_(std::make_shared<CallState>()) {}
+OC_BOT_LIST::OC_BOT_LIST() = default;
 
 OC_BOT_LIST::~OC_BOT_LIST() {
-  calls_->alive = false;
   std::deque<OC_BASE*> bots;
   bots.swap(bots_);
   for (OC_BASE* bot : bots) {
@@ -44,38 +43,13 @@ bool OC_BOT_LIST::Skipped(const OC_BASE& bot) const {
 
 OC_BOT_LIST::CallResult OC_BOT_LIST::Call(OC_BASE* bot, int32_t msg, float a, float b, float c,
                                           void* data) {
-  // The state outlives the list when a callback destroys it; nothing below
-  // the call touches `this` before checking.
-  const std::shared_ptr<CallState> state = calls_;
-  state->running.push_back(bot);
-  CallResult out;
-  out.result = bot->Handle(msg, a, b, c, data);
-  auto& running = state->running;
-  running.erase(std::find(running.rbegin(), running.rend(), bot).base() - 1);
-  auto doomed = std::find(state->doomed.begin(), state->doomed.end(), bot);
-  if (doomed != state->doomed.end()) {
-    out.bot_gone = true;
-    // An outer call into the same bot frees it once that returns.
-    if (std::find(running.begin(), running.end(), bot) == running.end()) {
-      state->doomed.erase(doomed);
-      delete bot;
-    }
-  }
-  out.list_gone = !state->alive;
-  return out;
+  return guard_.Call(bot, [&] { return bot->Handle(msg, a, b, c, data); });
 }
 
 void OC_BOT_LIST::Dispose(OC_BASE* bot) {
   if (current_ == bot) current_ = nullptr;
   if (previous_ == bot) previous_ = nullptr;
-  auto& running = calls_->running;
-  if (std::find(running.begin(), running.end(), bot) != running.end()) {
-    if (std::find(calls_->doomed.begin(), calls_->doomed.end(), bot) == calls_->doomed.end()) {
-      calls_->doomed.push_back(bot);
-    }
-    return;
-  }
-  delete bot;
+  guard_.Dispose(bot);
 }
 
 ptrdiff_t OC_BOT_LIST::Locate(const OC_BASE* bot, size_t hint) const {
@@ -118,8 +92,8 @@ void OC_BOT_LIST::Update() {
     }
     OC_BASE* next = i + 1 < bots_.size() ? bots_[i + 1] : nullptr;
     const CallResult call = Call(bot, kBotTick, 0.0f, 0.0f, 0.0f, nullptr);
-    if (call.list_gone) return;
-    if (call.result == kBotStopPass) return;
+    if (call.owner_gone) return;
+    if (call.result == kResultStopPass) return;
     bool removed = false;
     i = Advance(bot, next, i, call, true, removed);
     if (removed) {
@@ -133,9 +107,9 @@ void OC_BOT_LIST::Update() {
 
 size_t OC_BOT_LIST::Advance(OC_BASE* bot, OC_BASE* next, size_t index, const CallResult& call,
                             bool reap, bool& removed) {
-  const ptrdiff_t at = call.bot_gone ? -1 : Locate(bot, index);
+  const ptrdiff_t at = call.item_gone ? -1 : Locate(bot, index);
   if (at >= 0) {
-    removed = reap && call.result == kBotFinished;
+    removed = reap && call.result == kResultFinished;
     if (!removed) return static_cast<size_t>(at) + 1;
     bots_.erase(bots_.begin() + at);
     Dispose(bot);
@@ -144,7 +118,7 @@ size_t OC_BOT_LIST::Advance(OC_BASE* bot, OC_BASE* next, size_t index, const Cal
   // The bot left the list during its call (deleted or detached by a
   // callback): go on with the one that followed it.
   removed = true;
-  const ptrdiff_t follower = Locate(next, index);
+  const ptrdiff_t follower = guard_.FreedInLastCall(next) ? -1 : Locate(next, index);
   return follower >= 0 ? static_cast<size_t>(follower) : std::min(index, bots_.size());
 }
 
@@ -164,8 +138,8 @@ OC_BOT_LIST::Delivery OC_BOT_LIST::Deliver(int32_t msg, float a, float b, float 
     const CallResult call = Call(bot, msg, a, b, c, data);
     delivery.last_result = call.result;
     ++delivery.count;
-    if (call.list_gone) return delivery;
-    if (reaping && call.result == kBotStopPass) return delivery;
+    if (call.owner_gone) return delivery;
+    if (reaping && call.result == kResultStopPass) return delivery;
     bool removed = false;
     i = Advance(bot, next, i, call, reaping, removed);
   }

@@ -5,15 +5,16 @@
 //
 // Bots run arbitrary completion callbacks in the middle of a pass, and those
 // may add, delete or detach bots of this very list, or even destroy the list.
-// The list therefore finds a finished bot again by identity after its call,
-// and a bot that is deleted while one of its own calls is still running is
-// only taken out of the list then; it is freed once that call has returned.
+// Every call into a bot goes through the list's DispatchGuard: the list finds
+// a finished bot again by identity after its call, and a bot that is deleted
+// while one of its own calls is still running is only taken out of the list
+// then; it is freed once that call has returned.
 #include <cstdint>
 #include <deque>
-#include <memory>
 #include <string>
 #include <vector>
 
+#include "engine/foundation/dispatch_guard.h"
 #include "engine/scene/bot_base.h"
 
 namespace ORB {
@@ -36,7 +37,7 @@ class OC_BOT_LIST {
   void Add(OC_BASE* bot);
 
   // One frame: ticks every bot that passes the filter, deletes those that
-  // answer kBotFinished, stops at kBotStopPass, and re-sorts when an order
+  // answer kResultFinished, stops at kResultStopPass, and re-sorts when an order
   // inversion was seen.
   void Update();
 
@@ -45,10 +46,9 @@ class OC_BOT_LIST {
   // Answers the last bot's result, 0 when none was called. Results are not
   // interpreted.
   int32_t SendMessage(int32_t msg, float a, float b, float c, void* data,
-                      const char* name = nullptr, const char* lastname = nullptr,
-                      uint32_t id = 0);
-  // The same calls, but deletes each bot that answers kBotFinished and stops
-  // at kBotStopPass; answers the number of bots called.
+                      const char* name = nullptr, const char* lastname = nullptr, uint32_t id = 0);
+  // The same calls, but deletes each bot that answers kResultFinished and stops
+  // at kResultStopPass; answers the number of bots called.
   int32_t SendMessageReaping(int32_t msg, float a, float b, float c, void* data,
                              const char* name = nullptr, const char* lastname = nullptr,
                              uint32_t id = 0);
@@ -82,18 +82,7 @@ class OC_BOT_LIST {
   OC_BASE* Current() const { return current_; }
 
  private:
-  // What a call into a bot needs to survive: whether the list still exists,
-  // the bots whose calls are running, and those deleted meanwhile.
-  struct CallState {
-    bool alive = true;
-    std::vector<OC_BASE*> running;
-    std::vector<OC_BASE*> doomed;
-  };
-  struct CallResult {
-    int32_t result = 0;
-    bool list_gone = false;  // the list was destroyed during the call
-    bool bot_gone = false;   // the bot was deleted during the call
-  };
+  using CallResult = DispatchGuard<OC_BASE>::Outcome<int32_t>;
 
   bool Skipped(const OC_BASE& bot) const;
   CallResult Call(OC_BASE* bot, int32_t msg, float a, float b, float c, void* data);
@@ -104,12 +93,12 @@ class OC_BOT_LIST {
   // Where a pass goes on after calling `bot`, found at `index` before the
   // call with `next` behind it: after the bot, or at the bot that followed it
   // when the call took it out of the list. With `reap`, a bot that answered
-  // kBotFinished is erased and deleted first. `removed` tells whether the bot
+  // kResultFinished is erased and deleted first. `removed` tells whether the bot
   // is out of the list now.
   size_t Advance(OC_BASE* bot, OC_BASE* next, size_t index, const CallResult& call, bool reap,
                  bool& removed);
   // One message to every matching bot, front to back. Reaping, a bot that
-  // answers kBotFinished is deleted and kBotStopPass ends the pass.
+  // answers kResultFinished is deleted and kResultStopPass ends the pass.
   struct Delivery {
     int32_t last_result = 0;  // the last bot's answer
     int32_t count = 0;        // bots called
@@ -124,7 +113,7 @@ class OC_BOT_LIST {
   uint8_t filter_value_ = 1;
   int32_t filter_mode_ = kSkipLess;
   std::deque<OC_BASE*> bots_;
-  std::shared_ptr<CallState> calls_;
+  DispatchGuard<OC_BASE> guard_;
 };
 
 }  // namespace ORB

@@ -42,12 +42,12 @@ int32_t OC_BOT_MOVE::OnTick(float delta) {
   // speed) ends at once at the end point.
   if (!(duration_ > 0.0f) || duration_ < elapsed_) {
     Finish();
-    return kBotFinished;
+    return kResultFinished;
   }
   const float t = std::clamp(elapsed_ * inverse_duration_, 0.0f, 1.0f);
   if (target_ != nullptr) target_->position = Vector3::Lerp(start_, end_, t);
   elapsed_ += delta;
-  return kBotContinue;
+  return kResultNone;
 }
 
 void OC_BOT_MOVE::OnFinishNow() { Finish(); }

@@ -9,8 +9,7 @@ namespace ORB {
 
 BezierMoveBot::BezierMoveBot(const char* bot_name, OS_TRANSFORM3* target,
                              std::vector<const Vector3*> inner, const Vector3* end, float time,
-                             float speed, float delay, bool snap_at_end,
-                             bool step_before_countdown)
+                             float speed, float delay, bool snap_at_end, bool step_before_countdown)
     : OC_DELAYED_BOT(delay),
       target_(target),
       end_(end != nullptr ? *end : Vector3()),
@@ -67,18 +66,18 @@ int32_t BezierMoveBot::OnTick(float delta) {
     time_left_ = 0.0f;
     if (target_ != nullptr) target_->position = end_;
     Completion().Fire();
-    return kBotFinished;
+    return kResultFinished;
   }
   if (!step_before_countdown_ && time_left_ > 0.0f) time_left_ -= delta;
   if (time_left_ <= 0.0f) {
     Finish();
-    return kBotFinished;
+    return kResultFinished;
   }
   const float step = delta / time_;
   if (target_ != nullptr) target_->position += Curve(t_ + step) - Curve(t_);
   t_ += step;
   if (step_before_countdown_) time_left_ -= delta;
-  return kBotContinue;
+  return kResultNone;
 }
 
 void BezierMoveBot::OnFinishNow() { Finish(); }
@@ -106,10 +105,9 @@ std::vector<const Vector3*> Addresses(const std::vector<Vector3>& points) {
 
 }  // namespace
 
-OC_BOT_MOVE_BEZIER::OC_BOT_MOVE_BEZIER(OS_TRANSFORM3* target,
-                                       const std::vector<Vector3>& controls, const Vector3& end,
-                                       float time, float speed, float delay)
-    : BezierMoveBot("bot_move_bezier", target, Addresses(controls), &end, time, speed, delay,
-                    false, true) {}
+OC_BOT_MOVE_BEZIER::OC_BOT_MOVE_BEZIER(OS_TRANSFORM3* target, const std::vector<Vector3>& controls,
+                                       const Vector3& end, float time, float speed, float delay)
+    : BezierMoveBot("bot_move_bezier", target, Addresses(controls), &end, time, speed, delay, false,
+                    true) {}
 
 }  // namespace ORB

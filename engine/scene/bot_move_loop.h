@@ -17,12 +17,11 @@ class OC_BOT_MOVE_LOOP : public OC_BASE {
   // The first leg runs to the end point; each following leg runs to the end
   // when the target stands exactly on the start, else back to the start. Each
   // leg has the given duration, speed and delay.
-  OC_BOT_MOVE_LOOP(OS_TRANSFORM3* target, float duration, float speed, float start_x,
-                   float start_y, float start_z, float end_x, float end_y, float end_z,
-                   float delay);
+  OC_BOT_MOVE_LOOP(OS_TRANSFORM3* target, float duration, float speed, float start_x, float start_y,
+                   float start_z, float end_x, float end_y, float end_z, float delay);
 
   // Ticks the current leg; message 45 ends the loop (the callback is invoked
-  // then, once), after which the next tick answers kBotFinished.
+  // then, once), after which the next tick answers kResultFinished.
   int32_t Handle(int32_t msg, float a, float b, float c, void* data) override;
 
   const OC_BOT_MOVE* Leg() const { return leg_.get(); }

@@ -48,16 +48,16 @@ int32_t OC_BOT_ROTATE_ON::OnTick(float delta) {
     instant_ = false;
     if (target_ != nullptr) target_->rotation += amount_;
     Finish();
-    return kBotFinished;
+    return kResultFinished;
   }
   if (time_ <= 0.0f) {
     Finish();
-    return kBotFinished;
+    return kResultFinished;
   }
   const float step = std::min(delta, time_);
   if (target_ != nullptr) target_->rotation += direction_ * (step * speed_);
   time_ -= delta;
-  return kBotContinue;
+  return kResultNone;
 }
 
 void OC_BOT_ROTATE_ON::OnFinishNow() {

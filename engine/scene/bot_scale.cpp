@@ -40,12 +40,12 @@ int32_t OC_BOT_SCALE::OnTick(float delta) {
   // speed, a negative time or speed): the end scale.
   if (!(time_ > 0.0f)) {
     Finish();
-    return kBotFinished;
+    return kResultFinished;
   }
   const float step = std::min(delta, time_);
   if (target_ != nullptr) target_->scale += change_ * (step * speed_);
   time_ -= delta;
-  return kBotContinue;
+  return kResultNone;
 }
 
 void OC_BOT_SCALE::OnFinishNow() { Finish(); }

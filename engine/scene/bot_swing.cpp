@@ -19,7 +19,7 @@ OC_BOT_SWING::OC_BOT_SWING(float* target, float amplitude, float restart_phase, 
 }
 
 int32_t OC_BOT_SWING::Handle(int32_t msg, float, float, float, void*) {
-  if (msg != kBotTick) return kBotContinue;
+  if (msg != kBotTick) return kResultNone;
   const float delta = GetFrameDelta();
   const bool moves = target_ != nullptr && period_ != 0.0f;
   if (clock_ < 0.0f) {
@@ -28,11 +28,11 @@ int32_t OC_BOT_SWING::Handle(int32_t msg, float, float, float, void*) {
       clock_ = restart_phase_;
       if (moves) *target_ += restart_phase_ / period_ * amplitude_ * 0.85f;
     }
-    return kBotContinue;
+    return kResultNone;
   }
   clock_ += delta;
   if (moves) *target_ += std::cos(clock_ / period_) * (amplitude_ / period_) * delta;
-  return kBotContinue;
+  return kResultNone;
 }
 
 }  // namespace ORB

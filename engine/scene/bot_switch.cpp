@@ -25,18 +25,18 @@ void OC_BOT_SWITCH::SwitchTo(bool to_b) {
 void OC_BOT_SWITCH::Toggle() { SwitchTo(!to_b_); }
 
 int32_t OC_BOT_SWITCH::Handle(int32_t msg, float, float, float, void*) {
-  if (msg != kBotTick || !Running()) return kBotContinue;
+  if (msg != kBotTick || !Running()) return kResultNone;
   const float delta = GetFrameDelta();
   if (delay_ > 0.0f) {
     delay_ -= delta;
-    return kBotContinue;
+    return kResultNone;
   }
   elapsed_ += delta;
   // A switch without time (a reversal at its very start) lands at once.
   const float f = duration_ > 0.0f ? elapsed_ / duration_ : 1.0f;
   if (target_ != nullptr) OS_TRANSFORM3::Lerp(*target_, start_, to_b_ ? b_ : a_, f);
   if (f >= 1.0f) enabled = 0;
-  return kBotContinue;
+  return kResultNone;
 }
 
 }  // namespace ORB

@@ -8,8 +8,8 @@ Vector3 Straight(const Vector3& a, const Vector3& b, float f) { return a + (b - 
 
 }  // namespace
 
-OC_BOT_TRANSFORM::OC_BOT_TRANSFORM(OS_TRANSFORM3* target, const OS_TRANSFORM3& end,
-                                   float duration, float delay)
+OC_BOT_TRANSFORM::OC_BOT_TRANSFORM(OS_TRANSFORM3* target, const OS_TRANSFORM3& end, float duration,
+                                   float delay)
     : OC_DELAYED_BOT(delay), target_(target), end_(end), duration_(duration) {
   name = "bot_transform";
   order = kBotOrder;
@@ -41,7 +41,7 @@ int32_t OC_BOT_TRANSFORM::OnTick(float delta) {
   elapsed_ += delta;
   if (!(duration_ > 0.0f) || duration_ < elapsed_) {
     Finish();
-    return kBotFinished;
+    return kResultFinished;
   }
   if (target_ != nullptr) {
     const float f = elapsed_ / duration_;
@@ -49,7 +49,7 @@ int32_t OC_BOT_TRANSFORM::OnTick(float delta) {
     target_->rotation = Straight(start_.rotation, end_.rotation, f);
     target_->scale = Straight(start_.scale, end_.scale, f);
   }
-  return kBotContinue;
+  return kResultNone;
 }
 
 void OC_BOT_TRANSFORM::OnFinishNow() { Finish(); }

@@ -63,11 +63,11 @@ void OC_BOT_ZOOM_INTO::OnDelayTick(bool ran_out) {
 int32_t OC_BOT_ZOOM_INTO::OnTick(float delta) {
   if (!(duration_ > elapsed_)) {
     Finish();
-    return kBotFinished;
+    return kResultFinished;
   }
   Step();
   elapsed_ += delta;
-  return kBotContinue;
+  return kResultNone;
 }
 
 void OC_BOT_ZOOM_INTO::OnFinishNow() { Finish(); }

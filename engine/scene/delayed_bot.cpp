@@ -11,18 +11,13 @@ int32_t OC_DELAYED_BOT::Handle(int32_t msg, float, float, float, void* data) {
       if (delay_ > 0.0f) {
         delay_ -= delta;
         OnDelayTick(delay_ <= 0.0f);
-        return kBotContinue;
+        return kResultNone;
       }
       return OnTick(delta);
     }
-    case kBotTakeCallback:
-      completion_.Take(data);
-      return kBotContinue;
-    case kBotFinishNow:
-      OnFinishNow();
-      return kBotContinue;
-    default:
-      return kBotContinue;
+    case kBotTakeCallback: completion_.Take(data); return kResultNone;
+    case kBotFinishNow: OnFinishNow(); return kResultNone;
+    default: return kResultNone;
   }
 }
 

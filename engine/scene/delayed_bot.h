@@ -25,7 +25,7 @@ class OC_DELAYED_BOT : public OC_BASE {
   // it; `ran_out` is true on the tick that ends the delay.
   virtual void OnDelayTick(bool /*ran_out*/) {}
   // Each tick after the delay: one step by the frame delta. Answers
-  // kBotFinished when the bot is done, else kBotContinue.
+  // kResultFinished when the bot is done, else kResultNone.
   virtual int32_t OnTick(float delta) = 0;
   // Message 45.
   virtual void OnFinishNow() = 0;

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "engine/foundation/format.h"
+#include "engine/foundation/result_codes.h"
 #include "engine/scene/bmfont_reader.h"
 
 namespace ORB {
@@ -23,7 +24,9 @@ OC_FONT::OC_FONT() : page_(std::make_unique<OC_MESH>()) { page_->EnsureTransform
 OC_FONT::OC_FONT(pugi::xml_node description, TextureRecord* texture, int32_t capacity)
     : page_(std::make_unique<OC_MESH>()) {
   AllocateBuffers(capacity);
-  LoadXml(description, texture);
+  // A description without glyphs leaves an empty font whose texts draw
+  // nothing; owners that care look at GetGlyphs().
+  static_cast<void>(LoadXml(description, texture));
   letter_spacing = 0;
   line_spacing = 0;
 }
@@ -57,16 +60,17 @@ int32_t OC_FONT::Init(pugi::xml_node description, TextureRecord* texture, int32_
   AllocateBuffers(capacity);
   letter_spacing = 0;
   glyphs_.Clear();
-  const BmFontDescription read = ReadBmFont(description, BmFontPage::kDescribed, 0.0f, 0.0f, glyphs_);
+  const BmFontDescription read =
+      ReadBmFont(description, BmFontPage::kDescribed, 0.0f, 0.0f, glyphs_);
   line_height_ = read.line_height;
   page_width_ = read.page_width;
   page_height_ = read.page_height;
   glyph_count_ += read.chars_read;
   if (!glyphs_.Empty()) {
     cell_width_ = glyphs_.First()->width;
-    page_->SetAnchor(4, 0.0f, 0.0f);
+    page_->SetAnchor(HS_MID, 0.0f, 0.0f);
   }
-  return 1;
+  return kResultOk;
 }
 
 int32_t OC_FONT::LoadXml(pugi::xml_node description, TextureRecord* texture) {
@@ -80,11 +84,11 @@ int32_t OC_FONT::LoadXml(pugi::xml_node description, TextureRecord* texture) {
       ReadBmFont(description, BmFontPage::kTexture, page_width_, page_height_, glyphs_);
   line_height_ = read.line_height;
   glyph_count_ = read.chars_read;
-  if (glyphs_.Empty()) return -1;
+  if (glyphs_.Empty()) return kResultFailed;
   cell_width_ = 20;
-  page_->SetAnchor(4, 0.0f, 0.0f);
+  page_->SetAnchor(HS_MID, 0.0f, 0.0f);
   alignment = 0;
-  return 1;
+  return kResultOk;
 }
 
 TextMetrics OC_FONT::Metrics() const {
@@ -105,10 +109,11 @@ int32_t OC_FONT::DrawChar(int32_t c, int32_t x, int32_t y) {
   if (glyph == nullptr) return 0;
   OS_TRANSFORM3& transform = page_->EnsureTransform();
   transform.position.x = static_cast<float>(glyph->xoffset) + static_cast<float>(x);
-  transform.position.y = static_cast<float>(glyph->yoffset) * transform.scale.y + static_cast<float>(y);
+  transform.position.y =
+      static_cast<float>(glyph->yoffset) * transform.scale.y + static_cast<float>(y);
   page_->SetVertexUVs(glyph->left, glyph->top, glyph->right, glyph->bottom);
   page_->SetSize(static_cast<float>(glyph->width), static_cast<float>(glyph->height));
-  page_->SetAnchor(0, 0.0f, 0.0f);
+  page_->SetAnchor(HS_UL, 0.0f, 0.0f);
   page_->Draw();
   return glyph->xadvance;
 }

@@ -20,8 +20,8 @@
 
 #include "engine/foundation/texture_record.h"
 #include "engine/foundation/transform.h"
-#include "engine/scene/mesh.h"
 #include "engine/scene/glyph_map.h"
+#include "engine/scene/mesh.h"
 #include "engine/scene/text_layout.h"
 
 namespace ORB {
@@ -44,13 +44,14 @@ class OC_FONT {
   // Completes a font made empty: the page shows the texture at its full
   // size, the buffers are (re)made, and the description is read with the
   // page size it states ("scaleW", "scaleH" of "common"), the cell width
-  // from the glyph with the lowest id. Answers 1.
+  // from the glyph with the lowest id. Answers kResultOk.
   int32_t Init(pugi::xml_node description, TextureRecord* texture, int32_t capacity);
   // (Re)reads the description against the texture: a new page quad (with a
   // new transform: no parent, scale 1) on the texture, the glyph map emptied
-  // and refilled, letter spacing 0. 1 when at least one
-  // glyph was read (then cell width 20, page anchor 4, alignment 0), else -1.
-  int32_t LoadXml(pugi::xml_node description, TextureRecord* texture);
+  // and refilled, letter spacing 0. kResultOk when at least one glyph was
+  // read (then cell width 20, page anchor HS_MID, alignment 0), else
+  // kResultFailed.
+  [[nodiscard]] int32_t LoadXml(pugi::xml_node description, TextureRecord* texture);
 
   // Wide text at (x, y) with the font's alignment.
   void DrawText(int32_t x, int32_t y, const wchar_t* text);

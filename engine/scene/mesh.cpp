@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "engine/foundation/renderer.h"
+#include "engine/foundation/result_codes.h"
 
 namespace ORB {
 
@@ -144,11 +145,11 @@ OS_TRANSFORM3& OC_MESH::EnsureTransform() {
 
 int32_t OC_MESH::SetFromTexture(TextureRecord* texture, OS_TRANSFORM3* transform) {
   const OS_MESH_FRAME frame = OS_MESH_FRAME::Whole(texture);
-  return SetFromFrameRecord(&frame, transform) == 1 ? 1 : -1;
+  return SetFromFrameRecord(&frame, transform) == kResultOk ? kResultOk : kResultFailed;
 }
 
 int32_t OC_MESH::SetFromFrameRecord(const OS_MESH_FRAME* frame, OS_TRANSFORM3* transform) {
-  if (frame == nullptr || frame->texture == nullptr) return -1;
+  if (frame == nullptr || frame->texture == nullptr) return kResultBadArgument;
   texture_ = frame->texture;
   rotated_ = frame->rotated;
   SetTransform(transform);
@@ -156,7 +157,7 @@ int32_t OC_MESH::SetFromFrameRecord(const OS_MESH_FRAME* frame, OS_TRANSFORM3* t
   SetSize(Truncated(frame->width), Truncated(frame->height));
   SetUV(0.0f, 0.0f, 1.0f, 1.0f);
   SetVertexColor(kWhite);
-  return 1;
+  return kResultOk;
 }
 
 void OC_MESH::SetFromFrame(const OS_MESH_FRAME* frame) {
@@ -168,14 +169,14 @@ void OC_MESH::SetFromFrame(const OS_MESH_FRAME* frame) {
 }
 
 int32_t OC_MESH::SetTexture(TextureRecord* texture) {
-  if (vertices_ == nullptr) return -1;
+  if (vertices_ == nullptr) return kResultFailed;
   if (texture != nullptr) {
     state_ |= RenderState::kTextured;
   } else {
     state_ &= ~RenderState::kTextured;
   }
   texture_ = texture;
-  return 1;
+  return kResultOk;
 }
 
 float OC_MESH::TextureWidth() const {
@@ -226,11 +227,12 @@ void OC_MESH::SetScale(float sx, float sy, float sz) {
 }
 
 void OC_MESH::SetAnchor(int32_t anchor, float dx, float dy) {
-  if (anchor < 0 || anchor > 8) return;
-  static constexpr float kShare[3] = {0.0f, 0.5f, 1.0f};
+  float fx = 0.0f;
+  float fy = 0.0f;
+  if (!AnchorFractions(anchor, &fx, &fy)) return;
   OS_TRANSFORM3& t = EnsureTransform();
-  t.pivot.x = dx + kShare[anchor % 3] * GetWidth();
-  t.pivot.y = dy + kShare[anchor / 3] * GetHeight();
+  t.pivot.x = dx + fx * GetWidth();
+  t.pivot.y = dy + fy * GetHeight();
 }
 
 // --- Texture coordinates.
@@ -374,27 +376,27 @@ void OC_MESH::SetAddressMode(uint32_t mode) {
 
 int32_t OC_MESH::DrawRaw() const {
   Renderer* renderer = Renderer::Current();
-  if (renderer == nullptr || vertices_ == nullptr || vertex_count_ <= 0) return -1;
+  if (renderer == nullptr || vertices_ == nullptr || vertex_count_ <= 0) return kResultFailed;
   return renderer->DrawMesh(vertices_, texture_, state_, vertex_count_, indices_, index_count_);
 }
 
 int32_t OC_MESH::DrawTransformed() const {
   Renderer* renderer = Renderer::Current();
-  if (renderer == nullptr) return -1;
+  if (renderer == nullptr) return kResultFailed;
   if (transform_ != nullptr) renderer->SetWorld(*transform_);
   return DrawRaw();
 }
 
 int32_t OC_MESH::Draw() const {
   Renderer* renderer = Renderer::Current();
-  if (renderer == nullptr) return -1;
+  if (renderer == nullptr) return kResultFailed;
   if (transform_ != nullptr) renderer->SetWorld(transform_->GetWorld());
   return DrawRaw();
 }
 
 int32_t OC_MESH::DrawTransformedMatrix() const {
   Renderer* renderer = Renderer::Current();
-  if (renderer == nullptr || vertices_ == nullptr || vertex_count_ <= 0) return -1;
+  if (renderer == nullptr || vertices_ == nullptr || vertex_count_ <= 0) return kResultFailed;
   if (transform_ != nullptr) renderer->SetWorld(*transform_);
   return renderer->DrawMeshTransformed(vertices_, texture_, state_, vertex_count_, indices_,
                                        index_count_);
@@ -402,7 +404,7 @@ int32_t OC_MESH::DrawTransformedMatrix() const {
 
 int32_t OC_MESH::DrawAt(float x, float y, float angle, float sx, float sy) {
   Renderer* renderer = Renderer::Current();
-  if (renderer == nullptr) return -1;
+  if (renderer == nullptr) return kResultFailed;
   OS_TRANSFORM3& t = EnsureTransform();
   const float old_x = t.position.x;
   const float old_y = t.position.y;
@@ -420,20 +422,20 @@ int32_t OC_MESH::DrawAt(float x, float y, float angle, float sx, float sy) {
   return result;
 }
 
-int32_t OC_MESH::DrawRegion(float x, float y, float u_min, float v_min, float u_max,
-                            float v_max, float w, float h) {
+int32_t OC_MESH::DrawRegion(float x, float y, float u_min, float v_min, float u_max, float v_max,
+                            float w, float h) {
   OS_TRANSFORM3& t = EnsureTransform();
   t.position.x = x;
   t.position.y = y;
   SetUV(u_min, v_min, u_max, v_max);
   SetSize(w, h);
-  SetAnchor(0, 0.0f, 0.0f);
+  SetAnchor(HS_UL, 0.0f, 0.0f);
   return Draw();
 }
 
 int32_t OC_MESH::DrawQuad(const QuadCorner& c0, const QuadCorner& c1, const QuadCorner& c2,
                           const QuadCorner& c3) {
-  if (!HasCorners()) return -1;
+  if (!HasCorners()) return kResultFailed;
   const QuadCorner* corners[4] = {&c0, &c1, &c2, &c3};
   for (int32_t i = 0; i < 4; ++i) {
     vertices_[i].x = corners[i]->x;

@@ -18,16 +18,18 @@
 #include "engine/foundation/colour.h"
 #include "engine/foundation/mesh_vertex.h"
 #include "engine/foundation/render_state.h"
+#include "engine/foundation/result_codes.h"
 #include "engine/foundation/texture_record.h"
 #include "engine/foundation/transform.h"
 #include "engine/foundation/vector2.h"
+#include "engine/scene/anchor.h"
 
 namespace ORB {
 
 // One frame (texture region) a quad can be set up from.
 struct OS_MESH_FRAME {
   TextureRecord* texture = nullptr;
-  float width = 0.0f;   // pixels
+  float width = 0.0f;  // pixels
   float height = 0.0f;
   float top = 0.0f;     // vMin
   float right = 1.0f;   // uMax
@@ -68,8 +70,8 @@ class OC_MESH {
   OC_MESH(MeshVertex* vertices, int32_t count, TextureRecord* texture, OS_TRANSFORM3* transform,
           const uint16_t* indices, int32_t index_count);
   // As above with `count` white vertices the quad allocates and owns.
-  OC_MESH(int32_t count, TextureRecord* texture, OS_TRANSFORM3* transform,
-          const uint16_t* indices, int32_t index_count);
+  OC_MESH(int32_t count, TextureRecord* texture, OS_TRANSFORM3* transform, const uint16_t* indices,
+          int32_t index_count);
   ~OC_MESH();
 
   // --- Transform.
@@ -82,20 +84,24 @@ class OC_MESH {
   OS_TRANSFORM3* ReplaceTransform(OS_TRANSFORM3* t);
   OS_TRANSFORM3* ShareTransform(OS_TRANSFORM3* t);
   OS_TRANSFORM3* GetTransform() const { return transform_; }
-  bool OwnsTransform() const { return transform_ != nullptr && transform_ == owned_transform_.get(); }
+  bool OwnsTransform() const {
+    return transform_ != nullptr && transform_ == owned_transform_.get();
+  }
   // The transform, made (owned) when there is none.
   OS_TRANSFORM3& EnsureTransform();
 
   // --- Set-up from a texture or frame.
-  // 1; -1 for a null texture (nothing changes).
+  // kResultOk; kResultFailed for a null texture (nothing changes).
   int32_t SetFromTexture(TextureRecord* texture, OS_TRANSFORM3* transform);
-  // -1 for a null frame or one without texture (nothing changes). Else the
-  // texture (state word untouched), rotated flag, transform (SetTransform),
-  // UV rectangle, size (whole pixels), full UV and white corners; 1.
+  // kResultBadArgument for a null frame or one without texture (nothing
+  // changes). Else the texture (state word untouched), rotated flag,
+  // transform (SetTransform), UV rectangle, size (whole pixels), full UV and
+  // white corners; kResultOk.
   int32_t SetFromFrameRecord(const OS_MESH_FRAME* frame, OS_TRANSFORM3* transform);
   // Texture (SetTexture), rotated flag, UV rectangle and size; null: nothing.
   void SetFromFrame(const OS_MESH_FRAME* frame);
-  // -1 without vertices; else state bit 10 follows the texture, 1.
+  // kResultFailed without vertices; else state bit 10 follows the texture,
+  // kResultOk.
   int32_t SetTexture(TextureRecord* texture);
   TextureRecord* GetTexture() const { return texture_; }
 
@@ -116,7 +122,8 @@ class OC_MESH {
   // sy = sx when sy is 0.
   void SetScale(float sx, float sy, float sz);
   // Pivot = (dx, dy) + the anchor's share of the size; anchors 0..8 are the
-  // 3 x 3 grid read row by row (see hot spots). 9 or more: nothing.
+  // 3 x 3 grid read row by row (anchor.h: HS_UL ... HS_DR). Any other value:
+  // nothing.
   void SetAnchor(int32_t anchor, float dx, float dy);
 
   // --- Texture coordinates.
@@ -171,8 +178,8 @@ class OC_MESH {
   // gets back its position x, y, rotation and scale x, y (position z 0 and
   // scale z 1 afterwards).
   int32_t DrawAt(float x, float y, float angle, float sx, float sy);
-  int32_t DrawRegion(float x, float y, float u_min, float v_min, float u_max, float v_max,
-                     float w, float h);
+  int32_t DrawRegion(float x, float y, float u_min, float v_min, float u_max, float v_max, float w,
+                     float h);
   int32_t DrawQuad(const QuadCorner& c0, const QuadCorner& c1, const QuadCorner& c2,
                    const QuadCorner& c3);
 

@@ -1,5 +1,7 @@
 #include "engine/scene/text_layout.h"
 
+#include "engine/scene/anchor.h"
+
 namespace ORB {
 
 namespace {
@@ -8,15 +10,15 @@ int32_t Negate(int32_t value) { return ClampToInt(-static_cast<int64_t>(value));
 
 }  // namespace
 
+// The offsets follow the anchor's column (horizontal) and row (vertical);
+// the exceptions are the table in text_layout.h, kept as screens expect them.
+
 int32_t WideHorizontalOffset(int32_t alignment, int32_t width) {
-  switch (alignment) {
+  if (!IsAnchor(alignment)) return 0;
+  switch (AnchorColumn(alignment)) {
     case 1:
-    case 4:
-    case 7:
       return Negate(width) / 2;
     case 2:
-    case 5:
-    case 8:
       return Negate(width);
     default:
       return 0;
@@ -24,50 +26,42 @@ int32_t WideHorizontalOffset(int32_t alignment, int32_t width) {
 }
 
 int32_t WideVerticalOffset(int32_t alignment, int32_t lines, int32_t line_height) {
+  if (!IsAnchor(alignment)) return 0;
   const int32_t block = ClampToInt(static_cast<int64_t>(lines) * line_height);
-  switch (alignment) {
+  switch (AnchorRow(alignment)) {
     case 1:
-      return block / 2;
-    case 3:
-    case 4:
-    case 5:
       return TruncateToInt(-0.5 * static_cast<double>(block));
-    case 6:
-    case 7:
-    case 8:
+    case 2:
       return block / 2 - 1;
     default:
-      return 0;
+      // Of the top row only the middle moves, and downwards.
+      return alignment == HS_MU ? block / 2 : 0;
   }
 }
 
 int32_t NarrowHorizontalOffset(int32_t alignment, int32_t width) {
-  switch (alignment) {
+  if (!IsAnchor(alignment)) return 0;
+  switch (AnchorColumn(alignment)) {
     case 1:
-    case 4:
-    case 7:
       return TruncateToInt(-0.5 * static_cast<double>(width));
-    case 5:
-    case 8:
-      return Negate(width);
+    case 2:
+      // The upper right stays left aligned on this path.
+      return alignment == HS_UR ? 0 : Negate(width);
     default:
       return 0;
   }
 }
 
 int32_t NarrowVerticalOffset(int32_t alignment, int32_t lines, int32_t line_height) {
+  if (!IsAnchor(alignment)) return 0;
   const int32_t block = ClampToInt(static_cast<int64_t>(lines) * line_height);
-  switch (alignment) {
+  switch (AnchorRow(alignment)) {
     case 0:
+      return alignment == HS_UR ? 0 : block / 2;
     case 1:
-      return block / 2;
-    case 3:
-    case 4:
-    case 5:
-    case 8:
       return Negate(block);
     default:
-      return 0;
+      return alignment == HS_DR ? Negate(block) : 0;
   }
 }
 

@@ -4,9 +4,9 @@
 // The font draws through these; they touch no device, so the layout can be
 // checked on its own.
 //
-// Alignment codes read row by row: 0 top left, 1 top centre, 2 top right,
-// 3 middle left, 4 centre, 5 middle right, 6 bottom left, 7 bottom centre,
-// 8 bottom right. The horizontal offset follows the width of each line, the
+// Alignment codes are the anchors (anchor.h) read row by row: 0 top left,
+// 1 top centre, 2 top right, 3 middle left, 4 centre, 5 middle right,
+// 6 bottom left, 7 bottom centre, 8 bottom right. The horizontal offset follows the width of each line, the
 // vertical one the number of lines times the line height. The wide-text and
 // the 8-bit paths have tables of their own, and screens are placed against
 // both exactly as they stand:

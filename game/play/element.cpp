@@ -1,5 +1,7 @@
 #include "game/play/element.h"
 
+#include "engine/foundation/result_codes.h"
+
 namespace game {
 
 GG_ELEMENT::GG_ELEMENT(uint32_t type, uint32_t row, uint32_t col)
@@ -17,9 +19,9 @@ void GG_ELEMENT::SetPosition(const ORB::Vector2& centre) {
 void GG_ELEMENT::SetSize(const ORB::Vector2& size) {
   size_ = size;
   UpdateRect();
-  for (ORB_GF::G_SPRITE* look : {static_cast<ORB_GF::G_SPRITE*>(filled_.get()),
-                                 static_cast<ORB_GF::G_SPRITE*>(cross_.get()), overlay_.get(),
-                                 static_cast<ORB_GF::G_SPRITE*>(end_.get())}) {
+  for (ORB_GF::G_SPRITE* look :
+       {static_cast<ORB_GF::G_SPRITE*>(filled_.get()), static_cast<ORB_GF::G_SPRITE*>(cross_.get()),
+        overlay_.get(), static_cast<ORB_GF::G_SPRITE*>(end_.get())}) {
     if (look != nullptr) look->SetSize(size_.x, size_.y);
   }
 }
@@ -35,7 +37,7 @@ void GG_ELEMENT::StartEnd() {
 }
 
 void GG_ELEMENT::Attach(ORB_GF::G_SPRITE& look) {
-  look.SetHotSpot(4, 0.0f, 0.0f);
+  look.SetHotSpot(ORB::HS_MID, 0.0f, 0.0f);
   look.SetSize(size_.x, size_.y);
   ORB::OS_TRANSFORM3& placement = look.EnsureTransform();
   placement.SetPosition(0.0f, 0.0f, 0.0f);
@@ -62,9 +64,9 @@ void GG_ELEMENT::SetVisuals(const CellTemplates& templates) {
 
 void GG_ELEMENT::AcquireTextures() {
   // Loading a sheet's texture sizes the sprite to one frame: back to the cell.
-  for (ORB_GF::G_SPRITE* look : {static_cast<ORB_GF::G_SPRITE*>(filled_.get()),
-                                 static_cast<ORB_GF::G_SPRITE*>(cross_.get()), overlay_.get(),
-                                 static_cast<ORB_GF::G_SPRITE*>(end_.get())}) {
+  for (ORB_GF::G_SPRITE* look :
+       {static_cast<ORB_GF::G_SPRITE*>(filled_.get()), static_cast<ORB_GF::G_SPRITE*>(cross_.get()),
+        overlay_.get(), static_cast<ORB_GF::G_SPRITE*>(end_.get())}) {
     if (look == nullptr) continue;
     look->LoadTexture();
     look->SetSize(size_.x, size_.y);
@@ -108,13 +110,13 @@ int32_t GG_ELEMENT::OpenAsFilled(double delay) { return Open(delay, kFilled); }
 int32_t GG_ELEMENT::OpenAsEmpty(double delay) { return Open(delay, kEmpty); }
 
 int32_t GG_ELEMENT::HitTest(int32_t button, const ORB::Point& pointer) const {
-  if (locked_ || (button != 1 && button != 2)) return 0;
+  if (locked_ || (button != 1 && button != 2)) return ORB::kResultNone;
   const float x = static_cast<float>(pointer.x);
   const float y = static_cast<float>(pointer.y);
   const float left = static_cast<float>(rect_corner_.x);
   const float top = static_cast<float>(rect_corner_.y);
-  if (x < left || y < top || x > left + size_.x || y > top + size_.y) return 0;
-  return -109;
+  if (x < left || y < top || x > left + size_.x || y > top + size_.y) return ORB::kResultNone;
+  return ORB::kEventSwallowed;
 }
 
 void GG_ELEMENT::SetShown(uint32_t state) {

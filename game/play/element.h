@@ -72,8 +72,9 @@ class GG_ELEMENT {
   int32_t OpenAsFilled(double delay);
   int32_t OpenAsEmpty(double delay);
 
-  // -109 when the cell is not locked, the button is 1 or 2 and the pointer
-  // lies inside the hit rectangle (edges included); 0 otherwise.
+  // kEventSwallowed when the cell is not locked, the button is 1 or 2 and
+  // the pointer lies inside the hit rectangle (edges included); kResultNone
+  // otherwise.
   int32_t HitTest(int32_t button, const ORB::Point& pointer) const;
 
   // Makes the state visible at once.

@@ -34,14 +34,14 @@ class GG_PLAYER : public ORB_GF::gPlayer {
   // XML form (the template player): the profile's attributes and the children
   // "packs", "statisctic" and "health". False when a pack (or one of its
   // levels) lacks its id; the other packs are still read.
-  bool Load(const pugi::xml_node& node) override;
-  bool Save(pugi::xml_node node) const override;
+  [[nodiscard]] bool Load(const pugi::xml_node& node) override;
+  [[nodiscard]] bool Save(pugi::xml_node node) const override;
   // Binary record in the current layout of this edition.
-  bool ReadFromStream(ORB::SaveFile& stream) override;
+  [[nodiscard]] bool ReadFromStream(ORB::SaveFile& stream) override;
   bool WriteToStream(ORB::SaveFile& stream) const override;
   // Binary record in a given layout. A failed read leaves the player as it
   // was before the call only in part; callers drop such a player.
-  bool ReadFromStream(ORB::SaveFile& stream, const PlayersFileLayout& layout);
+  [[nodiscard]] bool ReadFromStream(ORB::SaveFile& stream, const PlayersFileLayout& layout);
   bool WriteToStream(ORB::SaveFile& stream, const PlayersFileLayout& layout) const;
 
   gPackState* FindPack(int32_t pack_id) const;

@@ -7,6 +7,7 @@
 #include "engine/foundation/hooks.h"
 #include "engine/foundation/input_state.h"
 #include "engine/foundation/number_text.h"
+#include "engine/foundation/result_codes.h"
 #include "engine/foundation/timer.h"
 #include "game/play/element.h"
 #include "game/play/level_file.h"
@@ -118,10 +119,17 @@ bool GG_GAMEPLAY::Load(const std::string& levelFile) {
   selection_yes_sprite_ = std::make_unique<ORB_GF::G_SPRITE>(level.SelectionYesSprite());
   selection_no_sprite_ = std::make_unique<ORB_GF::G_SPRITE>(level.SelectionNoSprite());
 
-  pugi::xml_document* numbers = host_->GetDocument(kNumbersFile);
-  const bool built =
-      numbers != nullptr && board_.Load(level, &settings_, numbers->document_element());
-  if (numbers != nullptr) host_->ReleaseDocument(numbers);
+  const std::string numbersFile = level.NumbersFile().empty()
+                                      ? std::string(kNumbersFile)
+                                      : std::string(kGameProcessFolder) + " " + level.NumbersFile();
+  pugi::xml_document* numbers = host_->GetDocument(numbersFile);
+  if (numbers == nullptr) {
+    host_->ReleaseDocument(document);
+    return FailLoad("The clue numbers file \"" + numbersFile + "\" of the level \"" + levelFile +
+                    "\" cannot be read");
+  }
+  const bool built = board_.Load(level, &settings_, numbers->document_element());
+  host_->ReleaseDocument(numbers);
   host_->ReleaseDocument(document);
   if (!built) return FailLoad("The board of the level \"" + levelFile + "\" cannot be built");
 
@@ -261,7 +269,7 @@ ORB::Point GG_GAMEPLAY::Pointer() {
 }
 
 int32_t GG_GAMEPLAY::OnPointerMove() {
-  if (!active_ || paused_) return -1;
+  if (!active_ || paused_) return ORB::kResultNotFound;
   const ORB::Point pointer = Pointer();
   if (settings_.IsOverBoard(static_cast<float>(pointer.x), static_cast<float>(pointer.y))) {
     pointer_over_board_ = true;
@@ -274,7 +282,7 @@ int32_t GG_GAMEPLAY::OnPointerMove() {
       RebuildSelection();
     }
   }
-  return -1;
+  return ORB::kResultNotFound;
 }
 
 void GG_GAMEPLAY::UpdateHover(const ORB::Point& pointer) {
@@ -324,26 +332,26 @@ void GG_GAMEPLAY::CancelSelection() {
 }
 
 int32_t GG_GAMEPLAY::OnButtonDown(int32_t button) {
-  if (!active_ || paused_ || busy_) return 0;
+  if (!active_ || paused_ || busy_) return ORB::kResultNone;
   // The hovered cell follows the pointer as it is now, also when no move was
   // reported since the level started.
   OnPointerMove();
-  if (!pointer_over_board_) return 0;
+  if (!pointer_over_board_) return ORB::kResultNone;
   GG_ELEMENT* cell = board_.CellAt(hovered_row_, hovered_col_);
-  if (cell == nullptr) return -1;
-  if (cell->HitTest(button, Pointer()) != -109) return 0;
+  if (cell == nullptr) return ORB::kResultNotFound;
+  if (cell->HitTest(button, Pointer()) != ORB::kEventSwallowed) return ORB::kResultNone;
   const bool fill = button == 1 ? tool_switch_fill_ : !tool_switch_fill_;
   tool_ = fill ? kToolFill : kToolCross;
   dragging_ = true;
   start_row_ = hovered_row_;
   start_col_ = hovered_col_;
   RebuildSelection();
-  return -109;
+  return ORB::kEventSwallowed;
 }
 
 int32_t GG_GAMEPLAY::OnButtonUp(int32_t /*button*/) {
-  if (!active_ || paused_ || busy_) return 0;
-  if (start_row_ < 0 || start_col_ < 0) return 0;
+  if (!active_ || paused_ || busy_) return ORB::kResultNone;
+  if (start_row_ < ORB::kResultNone || start_col_ < ORB::kResultNone) return ORB::kResultNone;
   const int32_t startRow = start_row_;
   const int32_t startCol = start_col_;
   const int32_t endRow = hovered_row_ >= 0 ? hovered_row_ : start_row_;
@@ -352,7 +360,7 @@ int32_t GG_GAMEPLAY::OnButtonUp(int32_t /*button*/) {
   // The drag ends before the cells open: opening them may end the level.
   ClearDrag();
   board_.ApplyClick(startRow, startCol, endRow, endCol, fill);
-  return 0;
+  return ORB::kResultNone;
 }
 
 void GG_GAMEPLAY::OnRightCell(GG_ELEMENT& cell) {

@@ -18,6 +18,7 @@
 #include "framework/animation.h"
 #include "framework/gameplay_interface.h"
 #include "framework/sprite.h"
+#include "game/play/board_events.h"
 #include "game/play/board_settings.h"
 #include "game/play/gameplay_host.h"
 #include "game/play/process.h"
@@ -26,7 +27,7 @@ namespace game {
 
 class GG_ELEMENT;
 
-class GG_GAMEPLAY : public ORB_GF::G_GAMEPLAY {
+class GG_GAMEPLAY : public ORB_GF::G_GAMEPLAY, private cBoardEvents {
  public:
   // Tools of a drag.
   static constexpr int32_t kToolCross = 0;
@@ -36,6 +37,9 @@ class GG_GAMEPLAY : public ORB_GF::G_GAMEPLAY {
   static constexpr const char* kSettingsFile = "data/share/main/GameProcess settings.xml";
   static constexpr const char* kEffectsFile = "data/share/main/GameProcess effects.xml";
   static constexpr const char* kNumbersFile = "data/share/main/GameProcess numbers.xml";
+  // The folder of those files: a level that names its own numbers file
+  // ("numbers" of its settings) finds it there.
+  static constexpr const char* kGameProcessFolder = "data/share/main/GameProcess";
 
   // Reads the rule values and the effect settings through the host (null:
   // no level can be loaded).
@@ -48,16 +52,17 @@ class GG_GAMEPLAY : public ORB_GF::G_GAMEPLAY {
   // pack and level. False, with the reason in LastError(), when the player
   // or the pack record is missing or the file cannot be read or is refused;
   // the screen then stays inactive.
-  bool Load(const std::string& levelFile) override;
+  [[nodiscard]] bool Load(const std::string& levelFile) override;
   // Ends the level: the board, the selection, the drag and the hovered cell
   // are cleared, the counters go to 0.
   void Stop() override;
   void Update() override;
   void Draw() override;
-  // -109 handled (a cell press), 0 not handled, -1 no cell under the pointer.
+  // kEventSwallowed handled (a cell press), kResultNone not handled,
+  // kResultNotFound no cell under the pointer.
   int32_t OnButtonUp(int32_t button) override;
   int32_t OnButtonDown(int32_t button) override;
-  // Always -1.
+  // Always kResultNotFound: a move is never taken.
   int32_t OnPointerMove() override;
   void OnStoreEvent(const std::string& event, const std::string& productId) override;
   // The reserved slot pauses as well.
@@ -69,16 +74,8 @@ class GG_GAMEPLAY : public ORB_GF::G_GAMEPLAY {
   void AcquireResources() override;
   void ReleaseResources() override;
 
-  // Called by the board for every opened cell, and after every line.
-  void OnRightCell(GG_ELEMENT& cell);
-  void OnWrongCell(GG_ELEMENT& cell);
-  void CheckFinished();
   // Once per level.
   void EndLevel(bool won);
-  // The board's sounds.
-  void PlayCellSound(const std::string& name);
-  // The end sweep has run its course.
-  void OnEndSweepFinished();
 
   // Drops the selection and the drag without opening anything.
   void CancelSelection();
@@ -130,6 +127,14 @@ class GG_GAMEPLAY : public ORB_GF::G_GAMEPLAY {
   virtual void OnLevelLose();
 
  private:
+  // What the board tells the screen (cBoardEvents): an opened cell's coins
+  // and errors, the end of a line, the board's sounds, the end of the sweep.
+  void OnRightCell(GG_ELEMENT& cell) override;
+  void OnWrongCell(GG_ELEMENT& cell) override;
+  void CheckFinished() override;
+  void PlayCellSound(const std::string& name) override;
+  void OnEndSweepFinished() override;
+
   void ReadSettingsFile();
   void DrawBlocks();
   void DrawSelection();

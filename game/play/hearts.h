@@ -66,7 +66,7 @@ class gHearts {
 
   // Binary: refilling, count, countdown, refill time, queue length, queue.
   void WriteToStream(ORB::SaveFile& stream) const;
-  bool ReadFromStream(ORB::SaveFile& stream);
+  [[nodiscard]] bool ReadFromStream(ORB::SaveFile& stream);
 
  private:
   static int64_t Now();

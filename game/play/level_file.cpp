@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string_view>
 
+#include "engine/platform/log.h"
 #include "game/play/element.h"
 
 namespace game {
@@ -47,10 +48,27 @@ bool ReadOne(const char* source, T& value) {
 
 bool IsFinite(const ORB::Vector2& v) { return std::isfinite(v.x) && std::isfinite(v.y); }
 
+// A file name of the board's folder: nothing that could reach another folder
+// or split the repository name ("folder file") it is joined into.
+bool IsPlainXmlName(std::string_view name) {
+  constexpr std::string_view kSuffix = ".xml";
+  if (name.size() <= kSuffix.size() || name.substr(name.size() - kSuffix.size()) != kSuffix) {
+    return false;
+  }
+  if (name.front() == '.') return false;
+  for (const char c : name) {
+    const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+                       c == '_' || c == '-' || c == '.';
+    if (!plain) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 bool LevelFile::Fail(const std::string& reason) {
   error_ = "Level \"" + file_name_ + "\" refused: " + reason;
+  numbers_file_.clear();
   cell_types_.clear();
   picture_cells_ = 0;
   return false;
@@ -60,6 +78,7 @@ bool LevelFile::Read(const pugi::xml_document& document, const std::string& file
   file_name_ = fileName;
   error_.clear();
   settings_ = BoardSettings();
+  numbers_file_.clear();
   cell_types_.clear();
   picture_cells_ = 0;
 
@@ -77,7 +96,8 @@ bool LevelFile::Read(const pugi::xml_document& document, const std::string& file
   selection_yes_ = settings.child("selection_yes");
   selection_no_ = settings.child("selection_no");
   for (const char* name : {"block", "selection", "selection_yes", "selection_no"}) {
-    if (!settings.child(name)) return Fail(std::string("no sprite \"") + name + "\" in \"settings\"");
+    if (!settings.child(name))
+      return Fail(std::string("no sprite \"") + name + "\" in \"settings\"");
   }
 
   BoardSettings& s = settings_;
@@ -98,6 +118,12 @@ bool LevelFile::Read(const pugi::xml_document& document, const std::string& file
   if (!ReadPair(settings.attribute("shiftBlock").value(), s.shiftBlock.x, s.shiftBlock.y)) {
     return Fail("\"shiftBlock\" is not two whole numbers");
   }
+  if (const pugi::xml_attribute numbers = settings.attribute("numbers")) {
+    if (!IsPlainXmlName(numbers.value())) {
+      return Fail("\"numbers\" is not the name of a file of the board's folder");
+    }
+    numbers_file_ = numbers.value();
+  }
   int64_t bonuses = 0;
   if (!ReadOne(settings.attribute("bonuses").value(), bonuses) || bonuses < 0) {
     return Fail("\"bonuses\" is not a whole number of at least 0");
@@ -106,7 +132,8 @@ bool LevelFile::Read(const pugi::xml_document& document, const std::string& file
   if (s.grid.x <= 0 || s.grid.y <= 0) return Fail("the grid size is not positive");
   if (s.grid.x > kMaxSide || s.grid.y > kMaxSide) return Fail("the grid is too large");
   if (!(s.elSize.x > 0.0f) || !(s.elSize.y > 0.0f)) return Fail("the cell size is not positive");
-  if (s.elSize.x > kMaxCellSize || s.elSize.y > kMaxCellSize) return Fail("the cell size is too large");
+  if (s.elSize.x > kMaxCellSize || s.elSize.y > kMaxCellSize)
+    return Fail("the cell size is too large");
   if (s.shiftBlock.x < -kMaxShift || s.shiftBlock.x > kMaxShift || s.shiftBlock.y < -kMaxShift ||
       s.shiftBlock.y > kMaxShift) {
     return Fail("the block shift is too large");
@@ -141,13 +168,20 @@ bool LevelFile::Read(const pugi::xml_document& document, const std::string& file
     cell_types_.push_back(value);
   }
   if (count != expected) {
-    return Fail("it has " + (count > expected ? std::string("more than ") + std::to_string(expected)
-                                              : std::to_string(count)) +
+    return Fail("it has " +
+                (count > expected ? std::string("more than ") + std::to_string(expected)
+                                  : std::to_string(count)) +
                 " cells for a grid of " + std::to_string(s.grid.x) + " x " +
                 std::to_string(s.grid.y));
   }
   if (picture_cells_ == 0) return Fail("no cell belongs to the picture");
 
+  if (bonuses > picture_cells_) {
+    ORB::Log(ORB::LogLevel::kWarning, "level",
+             file_name_ + ": " + std::to_string(bonuses) + " bonus cells for " +
+                 std::to_string(picture_cells_) + " picture cells; cut to " +
+                 std::to_string(picture_cells_));
+  }
   s.bonuses = static_cast<uint32_t>(bonuses < picture_cells_ ? bonuses : picture_cells_);
   s.ComputeLayout();
   return true;

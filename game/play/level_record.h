@@ -33,12 +33,12 @@ class gLevelRecord {
   std::string GetFile() const { return file_; }
 
   // XML: "id" is required; "stars", "lock", "best_time" and "file" are not.
-  bool Load(const pugi::xml_node& element);
+  [[nodiscard]] bool Load(const pugi::xml_node& element);
   void Save(pugi::xml_node element) const;
 
   // Binary: index, lock, id, stars, best time, file.
   void WriteToStream(ORB::SaveFile& stream) const;
-  bool ReadFromStream(ORB::SaveFile& stream);
+  [[nodiscard]] bool ReadFromStream(ORB::SaveFile& stream);
   // Bytes a record takes at the least (an empty file name).
   static constexpr uint64_t kMinStreamBytes = 4 + 1 + 4 + 4 + 4 + 4;
 

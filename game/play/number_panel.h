@@ -31,7 +31,7 @@ class NumberPanel {
   // of the panel's element ("numbersLeft" or "numbersUp"); each is optional
   // and keeps its default when absent. The element itself describes the
   // cross-out animation. False for a missing element.
-  bool Load(const pugi::xml_node& element);
+  [[nodiscard]] bool Load(const pugi::xml_node& element);
   // Takes the board's geometry along the panel's axis.
   void Build(const BoardSettings& settings);
 

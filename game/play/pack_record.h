@@ -28,7 +28,7 @@ class gPackRecord {
   // False when "id", "key", "stars2pass", "price" or "path" is missing (or
   // the id is no 16-bit number); a "background" child replaces any earlier
   // one. With a lookup, the name is the localized text of the key.
-  bool Load(const pugi::xml_node& element, const NameLookup& lookup = nullptr);
+  [[nodiscard]] bool Load(const pugi::xml_node& element, const NameLookup& lookup = nullptr);
 
   uint16_t GetId() const { return id_; }
   const std::string& GetKey() const { return key_; }

@@ -61,11 +61,11 @@ class gPackState {
   // XML: "id" is required; "lock" and "InAppKey" only in editions that sell
   // packs; every child element is a level, and a level without "id" fails the
   // whole pack.
-  bool Load(const pugi::xml_node& element, bool in_app);
+  [[nodiscard]] bool Load(const pugi::xml_node& element, bool in_app);
   void Save(pugi::xml_node element, bool in_app) const;
 
   void WriteToStream(ORB::SaveFile& stream, const PlayersFileLayout& layout) const;
-  bool ReadFromStream(ORB::SaveFile& stream, const PlayersFileLayout& layout);
+  [[nodiscard]] bool ReadFromStream(ORB::SaveFile& stream, const PlayersFileLayout& layout);
   // Bytes a pack takes at the least (no levels, no store key).
   static constexpr uint64_t kMinStreamBytes = 4 + 4;
 

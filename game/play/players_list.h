@@ -75,10 +75,11 @@ class PlayersList {
   void Clear();
 
   // Reads "players.save" from the folder into the list.
-  PlayersFileStatus Load(const std::string& folder, const PlayersFileOptions& options);
+  [[nodiscard]] PlayersFileStatus Load(const std::string& folder,
+                                       const PlayersFileOptions& options);
   // Writes the list to "players.save" in the folder (created when missing).
   // False, with the previous file untouched, when anything fails.
-  bool Save(const std::string& folder, bool in_app) const;
+  [[nodiscard]] bool Save(const std::string& folder, bool in_app) const;
 
   // The stream halves of the two. ReadContent answers true only when the
   // whole rest of the stream was read in the given layout.

@@ -6,12 +6,11 @@
 
 #include "engine/foundation/random.h"
 #include "engine/foundation/timer.h"
-#include "game/play/gameplay.h"
 #include "game/play/level_file.h"
 
 namespace game {
 
-GG_PROCESS::GG_PROCESS(GG_GAMEPLAY* owner) : owner_(owner) {}
+GG_PROCESS::GG_PROCESS(cBoardEvents* owner) : owner_(owner) {}
 
 GG_PROCESS::~GG_PROCESS() { Clear(); }
 
@@ -28,7 +27,8 @@ void GG_PROCESS::Clear() {
 }
 
 bool GG_PROCESS::LoadNumbers(const pugi::xml_node& numbers) {
-  return left_panel_.Load(numbers.child("numbersLeft")) && top_panel_.Load(numbers.child("numbersUp"));
+  return left_panel_.Load(numbers.child("numbersLeft")) &&
+         top_panel_.Load(numbers.child("numbersUp"));
 }
 
 bool GG_PROCESS::Load(const LevelFile& level, BoardSettings* settings,
@@ -42,7 +42,8 @@ bool GG_PROCESS::Load(const LevelFile& level, BoardSettings* settings,
   }
   const std::vector<uint32_t>& types = level.CellTypes();
   if (settings_->grid.x <= 0 || settings_->grid.y <= 0 ||
-      types.size() != static_cast<size_t>(settings_->grid.x) * static_cast<size_t>(settings_->grid.y)) {
+      types.size() !=
+          static_cast<size_t>(settings_->grid.x) * static_cast<size_t>(settings_->grid.y)) {
     settings_ = nullptr;
     return false;
   }
@@ -75,10 +76,12 @@ void GG_PROCESS::ChooseBonusCells() {
   ORB::Random fallback(0);
   ORB::Random* random = ORB::GetDefaultRandom();
   if (random == nullptr) random = &fallback;
-  const uint32_t count = std::min<uint32_t>(settings_->bonuses, static_cast<uint32_t>(candidates.size()));
+  const uint32_t count =
+      std::min<uint32_t>(settings_->bonuses, static_cast<uint32_t>(candidates.size()));
   for (uint32_t i = 0; i < count && !candidates.empty(); ++i) {
     const int32_t index = random->Range(0, static_cast<int32_t>(candidates.size()));
-    const size_t at = static_cast<size_t>(std::clamp<int32_t>(index, 0, static_cast<int32_t>(candidates.size()) - 1));
+    const size_t at = static_cast<size_t>(
+        std::clamp<int32_t>(index, 0, static_cast<int32_t>(candidates.size()) - 1));
     candidates[at]->SetBonus(true);
     candidates.erase(candidates.begin() + static_cast<std::ptrdiff_t>(at));
   }
@@ -87,7 +90,8 @@ void GG_PROCESS::ChooseBonusCells() {
 GG_ELEMENT* GG_PROCESS::CellAt(int32_t row, int32_t col) const {
   if (cells_.empty() || settings_ == nullptr) return nullptr;
   if (col < 0 || col >= settings_->grid.x || row < 0 || row >= settings_->grid.y) return nullptr;
-  const size_t index = static_cast<size_t>(col) + static_cast<size_t>(settings_->grid.x) * static_cast<size_t>(row);
+  const size_t index =
+      static_cast<size_t>(col) + static_cast<size_t>(settings_->grid.x) * static_cast<size_t>(row);
   return index < cells_.size() ? cells_[index].get() : nullptr;
 }
 
@@ -247,11 +251,12 @@ void GG_PROCESS::UpdateSweep(float frameTime) {
   for (GG_ELEMENT* cell : cells_to_find_) {
     if (cell->EndStarted()) continue;
     const ORB::Vector2 centre = cell->Centre();
-    const bool touched = ORB::Vector2::Distance(centre, sweep_a_) +
-                             ORB::Vector2::Distance(centre, sweep_b_) <=
-                         1.005f * span;
+    const bool touched =
+        ORB::Vector2::Distance(centre, sweep_a_) + ORB::Vector2::Distance(centre, sweep_b_) <=
+        1.005f * span;
     const float offset = ORB::Vector2::Dot(centre - sweep_a_, along);
-    const bool passed = ORB::Vector2::Dot(centre, normal) <= front && offset >= 0.0f && offset <= span;
+    const bool passed =
+        ORB::Vector2::Dot(centre, normal) <= front && offset >= 0.0f && offset <= span;
     if (touched || passed) cell->StartEnd();
   }
   if (t >= 1.0f) {

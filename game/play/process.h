@@ -2,7 +2,7 @@
 // The board: the cells of one level laid out in blocks, the clue numbers and
 // the opening of a straight line of cells with the fill or cross tool. The
 // gameplay screen owns one board and drives it; the board tells its owner of
-// every rightly and wrongly opened cell.
+// every rightly and wrongly opened cell through cBoardEvents.
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -11,6 +11,7 @@
 #include <pugixml.hpp>
 
 #include "engine/foundation/vector2.h"
+#include "game/play/board_events.h"
 #include "game/play/board_settings.h"
 #include "game/play/element.h"
 #include "game/play/number_cross.h"
@@ -18,7 +19,6 @@
 
 namespace game {
 
-class GG_GAMEPLAY;
 class LevelFile;
 
 class GG_PROCESS {
@@ -27,7 +27,7 @@ class GG_PROCESS {
 
   // The owner may be null: the board then opens cells without telling
   // anyone and plays no sounds.
-  explicit GG_PROCESS(GG_GAMEPLAY* owner = nullptr);
+  explicit GG_PROCESS(cBoardEvents* owner = nullptr);
   virtual ~GG_PROCESS();
   GG_PROCESS(const GG_PROCESS&) = delete;
   GG_PROCESS& operator=(const GG_PROCESS&) = delete;
@@ -37,7 +37,8 @@ class GG_PROCESS {
   // bonus cells, clue runs. Keeps `settings`, which must outlive the board
   // or be cleared with it. False when the numbers file lacks a panel or the
   // level's cells do not fill its grid.
-  bool Load(const LevelFile& level, BoardSettings* settings, const pugi::xml_node& numbers);
+  [[nodiscard]] bool Load(const LevelFile& level, BoardSettings* settings,
+                          const pugi::xml_node& numbers);
   // Deletes the cells and the clues and stops the end sweep.
   void Clear();
 
@@ -111,7 +112,7 @@ class GG_PROCESS {
   void PlaySound(const std::string& name);
 
   bool active_ = false;  // the end sweep runs
-  GG_GAMEPLAY* owner_;
+  cBoardEvents* owner_;
   Cells cells_;
   std::vector<GG_ELEMENT*> cells_to_find_;
   std::vector<GG_ELEMENT*> found_cells_;

@@ -39,7 +39,7 @@ struct gStatistics {
   // Binary: nine counters (all but max_score), the level time, then
   // max_score in files that carry it; an older file takes score as maximum.
   void WriteToStream(ORB::SaveFile& stream, const PlayersFileLayout& layout) const;
-  bool ReadFromStream(ORB::SaveFile& stream, const PlayersFileLayout& layout);
+  [[nodiscard]] bool ReadFromStream(ORB::SaveFile& stream, const PlayersFileLayout& layout);
 
   friend bool operator==(const gStatistics&, const gStatistics&) = default;
 };

@@ -36,18 +36,18 @@ int32_t OnGameInit(intptr_t) {
     provider = std::make_unique<ORB::RepositoryTextureProvider>(*ORB::Engine().repository);
     ORB::SetTextureProvider(provider.get());
   }
-  return 1;
+  return ORB::kResultOk;
 }
 
 int32_t OnGameClose(intptr_t) {
   ORB::OC_GAME_SERVICE_ONE::Get().SetRunning(false);
-  return 1;
+  return ORB::kResultOk;
 }
 
 int32_t OnGameExit(intptr_t) {
   ORB::SetTextureProvider(nullptr);
   ORB::OC_GAME_SERVICE_ONE::Get().Shutdown();
-  return 1;
+  return ORB::kResultOk;
 }
 
 }  // namespace

@@ -2,17 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <type_traits>
 #include <vector>
 
+#include "support/temp_folder.h"
+
 namespace {
 
-namespace fs = std::filesystem;
 using Bytes = std::vector<unsigned char>;
 using ORB_GF::gPlayer;
 
@@ -21,12 +20,9 @@ static_assert(std::has_virtual_destructor_v<gPlayer>);
 class PlayerStreamTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "player_test_XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    folder_ = pattern;
-    path_ = (folder_ / "player.bin").string();
+    ASSERT_FALSE(folder_.Path().empty());
+    path_ = folder_.File("player.bin");
   }
-  void TearDown() override { fs::remove_all(folder_); }
 
   void Write(const gPlayer& player) {
     ORB::SaveFile file;
@@ -45,10 +41,11 @@ class PlayerStreamTest : public ::testing::Test {
   }
   void SetFileBytes(const Bytes& bytes) {
     std::ofstream out(path_, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
   }
 
-  fs::path folder_;
+  test_support::TempFolder folder_;
   std::string path_;
 };
 
@@ -86,13 +83,13 @@ TEST_F(PlayerStreamTest, RecordHasTheStoredLayout) {
   player.SetItemCount("errors", 3);
   Write(player);
   const Bytes expected = {
-      0x04, 0, 0, 0, 0xC3, 0x89, 'v', 'a',          // name
+      0x04, 0,    0,    0,    0xC3, 0x89, 'v', 'a',  // name
       0x00, 0x00, 0x80, 0x3F,                        // sound volume 1.0
       0x00, 0x00, 0x00, 0x00,                        // music volume 0.0
       0x01, 0x00,                                    // tutorial passed, cursor off
-      0x02, 0, 0, 0,                                 // two items, names ascending
-      0x06, 0, 0, 0, 'e', 'r', 'r', 'o', 'r', 's', 0x03, 0, 0, 0,
-      0x06, 0, 0, 0, 'h', 'e', 'a', 'l', 't', 'h', 0x05, 0, 0, 0,
+      0x02, 0,    0,    0,                           // two items, names ascending
+      0x06, 0,    0,    0,    'e',  'r',  'r', 'o', 'r', 's', 0x03, 0, 0, 0,
+      0x06, 0,    0,    0,    'h',  'e',  'a', 'l', 't', 'h', 0x05, 0, 0, 0,
   };
   EXPECT_EQ(FileBytes(), expected);
 }

@@ -225,7 +225,7 @@ TEST_F(SpriteTest, DrawsAtItsHotSpotAndKnowsWhenOnScreen) {
   sprite.LoadTexture();
   sprite.SetX(100);
   sprite.SetY(50);
-  ASSERT_EQ(sprite.Draw(), 1);
+  ASSERT_EQ(sprite.Draw(), ORB::kResultOk);
   const auto drawn = Drawn();
   ASSERT_EQ(drawn.size(), 4u);
   EXPECT_FLOAT_EQ(drawn[0].x, 68.0f);

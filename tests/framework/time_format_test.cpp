@@ -1,3 +1,5 @@
+#include "framework/time_format.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -5,7 +7,6 @@
 #include <string>
 
 #include "framework/hot_spot.h"
-#include "framework/time_format.h"
 
 namespace ORB_GF {
 namespace {
@@ -58,15 +59,15 @@ TEST(HotSpotTest, NamesAndFractions) {
 
   float fx = -1.0f;
   float fy = -1.0f;
-  ASSERT_TRUE(HotSpotFractions(HS_MR, &fx, &fy));
+  ASSERT_TRUE(ORB::AnchorFractions(HS_MR, &fx, &fy));
   EXPECT_EQ(fx, 1.0f);
   EXPECT_EQ(fy, 0.5f);
-  ASSERT_TRUE(HotSpotFractions(HS_DL, &fx, &fy));
+  ASSERT_TRUE(ORB::AnchorFractions(HS_DL, &fx, &fy));
   EXPECT_EQ(fx, 0.0f);
   EXPECT_EQ(fy, 1.0f);
   fx = fy = -1.0f;
-  EXPECT_FALSE(HotSpotFractions(9, &fx, &fy));
-  EXPECT_FALSE(HotSpotFractions(-1, &fx, &fy));
+  EXPECT_FALSE(ORB::AnchorFractions(9, &fx, &fy));
+  EXPECT_FALSE(ORB::AnchorFractions(-1, &fx, &fy));
   EXPECT_EQ(fx, -1.0f);
 }
 

@@ -2,29 +2,57 @@
 // A fixture that draws for real: a 1024 x 768 window on SDL's offscreen driver
 // (OpenGL 3.3 core through Mesa), the GL device and a renderer on it, and the
 // back buffer read before it is presented.
+//
+//   class MyGlTest : public test_support::OffscreenGlTest {
+//     void SetUp() override { ASSERT_NO_FATAL_FAILURE(Open("my test")); }
+//   };
+//   TEST_F(MyGlTest, Draws) {
+//     ASSERT_EQ(renderer_->BeginFrame(), ORB::kResultOk);
+//     ...draw...
+//     const Frame frame = Snapshot("my_test.png");   // also written beside the program
+//     EXPECT_EQ(frame.At(512, 384), 0xFFFF0000u);
+//     renderer_->EndFrame();
+//   }
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "engine/foundation/renderer.h"
+#include "engine/foundation/result_codes.h"
 #include "engine/platform/gl_device.h"
 #include "engine/platform/sdl_display.h"
+#include "write_png.h"
 
 namespace test_support {
 
+// Pixels read from the window (ARGB), rows top to bottom.
+struct Frame {
+  int32_t width = 0;
+  int32_t height = 0;
+  std::vector<uint32_t> pixels;
+
+  uint32_t At(int32_t x, int32_t y) const {
+    return pixels[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)];
+  }
+};
+
 class OffscreenGlTest : public ::testing::Test {
  protected:
+  static constexpr int32_t kWidth = 1024;
+  static constexpr int32_t kHeight = 768;
+
   // Opens the window, the device and the renderer, cleared to black. Call it
   // from SetUp inside ASSERT_NO_FATAL_FAILURE.
   void Open(const char* title) {
-    ASSERT_TRUE(display_.Open(title, 1024, 768));
-    ASSERT_TRUE(display_.SetMode(1024, 768, false));
+    ASSERT_TRUE(display_.Open(title, kWidth, kHeight));
+    ASSERT_TRUE(display_.SetMode(kWidth, kHeight, false));
     auto device = std::make_unique<ORB::platform::GlDevice>();
     device_ = device.get();
     renderer_ = std::make_unique<ORB::Renderer>(std::move(device));
-    ASSERT_EQ(renderer_->Init(display_.NativeHandle(), 0.1f, 0.0f), 1);
+    ASSERT_EQ(renderer_->Init(display_.NativeHandle(), 0.1f, 0.0f), ORB::kResultOk);
     renderer_->SetClearColour(ORB::Colour(0xFF000000u));
   }
 
@@ -37,6 +65,16 @@ class OffscreenGlTest : public ::testing::Test {
     std::vector<uint32_t> pixels(static_cast<size_t>(w) * h);
     EXPECT_TRUE(device_->ReadPixels(x, y, w, h, pixels.data()));
     return pixels;
+  }
+
+  // Flushes and reads the whole window; with a file name, also writes it as
+  // a PNG beside the test program, to be looked at.
+  Frame Snapshot(const std::string& png_name = std::string()) {
+    Frame frame{kWidth, kHeight, Read(0, 0, kWidth, kHeight)};
+    if (!png_name.empty()) {
+      EXPECT_TRUE(WritePng(BesideTestProgram(png_name), frame.pixels, kWidth, kHeight)) << png_name;
+    }
+    return frame;
   }
 
   ORB::platform::SdlDisplay display_;

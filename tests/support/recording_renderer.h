@@ -1,13 +1,14 @@
 #pragma once
-// A fixture whose renderer draws on the recording device: no window, the
-// device's log and textures are there to be checked.
+// A fixture whose renderer draws on the recording device (recording_device.h):
+//
+//   class MyTest : public test_support::RecordingRendererTest {};
+//   TEST_F(MyTest, Draws) { ...; EXPECT_EQ(Drawn().size(), 4u); }
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <vector>
 
-#include "engine/foundation/renderer.h"
-#include "engine/platform/fake_gpu_device.h"
+#include "recording_device.h"
 
 namespace test_support {
 
@@ -15,21 +16,12 @@ class RecordingRendererTest : public ::testing::Test {
  protected:
   // Derived fixtures call this first, inside ASSERT_NO_FATAL_FAILURE.
   void SetUp() override {
-    auto device = std::make_unique<ORB::platform::FakeGpuDevice>();
-    fake_ = device.get();
-    renderer_ = std::make_unique<ORB::Renderer>(std::move(device));
-    ASSERT_EQ(renderer_->Init(nullptr, 0.1f, 0.0f), 1);
+    renderer_ = MakeRecordingRenderer(&fake_);
+    ASSERT_NE(renderer_, nullptr);
   }
 
   // Flushes the batch; the vertices the device received in the draws so far.
-  std::vector<ORB::platform::GpuVertex> Drawn() {
-    renderer_->Flush();
-    std::vector<ORB::platform::GpuVertex> out;
-    for (const auto& draw : fake_->Draws()) {
-      out.insert(out.end(), draw.vertices.begin(), draw.vertices.end());
-    }
-    return out;
-  }
+  std::vector<ORB::platform::GpuVertex> Drawn() { return DrawnVertices(*renderer_, *fake_); }
 
   ORB::platform::FakeGpuDevice* fake_ = nullptr;  // owned by the renderer
   std::unique_ptr<ORB::Renderer> renderer_;

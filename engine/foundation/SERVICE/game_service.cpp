@@ -100,7 +100,7 @@ int32_t OC_GAME_SERVICE_ONE::Init(const std::string& game_name) {
   Engine().renderer = renderer_.get();
   // An idle game shows the same picture frame after frame: it is drawn once.
   renderer_->SkipUnchangedFrames();
-  if (renderer_->Init(window_->GetHandle(), 0.1f, 0.0f) != 1) {
+  if (renderer_->Init(window_->GetHandle(), 0.1f, 0.0f) != kResultOk) {
     window_->MessageBox("Error", "The graphics device could not be started (OpenGL 3.3 is needed).");
     return kInitNoRenderer;
   }
@@ -116,7 +116,7 @@ int32_t OC_GAME_SERVICE_ONE::Init(const std::string& game_name) {
   Engine().random = random_.get();
 
   Engine().sound = sound_.get();
-  if (sound_ready.get() != 1) window_->MessageBox("Warning", kNoSound);
+  if (sound_ready.get() != kResultOk) window_->MessageBox("Warning", kNoSound);
 
   texture_loader_ = std::make_unique<RendererTextureLoader>(*renderer_);
   sound_loader_ = std::make_unique<SoundSystemLoader>(*sound_);
@@ -156,20 +156,20 @@ void OC_GAME_SERVICE_ONE::Run() {
   render_anchor_ = -1.0f;
   render_frames_ = 0;
   if (!IsHostDriven()) {
-    while (Frame() == 1) {
+    while (Frame() == kResultOk) {
     }
     FireHook(Hook::Exit);
   }
 }
 
 int32_t OC_GAME_SERVICE_ONE::Frame() {
-  if (!settings_.running) return -109;
+  if (!settings_.running) return kResultNotRunning;
   const bool updated = Update();
-  if (!settings_.running) return -109;
+  if (!settings_.running) return kResultNotRunning;
   // A turn that only slept changed nothing: drawing it again would count the
   // last frame's time a second time and render above the cap.
   if (updated) Render();
-  return 1;
+  return kResultOk;
 }
 
 bool OC_GAME_SERVICE_ONE::WaitForUpdate() {
@@ -212,7 +212,7 @@ void OC_GAME_SERVICE_ONE::Render() {
   if (!renderer_ || !IsRenderDue()) return;
   const bool first_shown = window_ && !window_->IsShown();
   if (first_shown) renderer_->RedrawNextFrame();
-  if (renderer_->BeginFrame() != 1) {
+  if (renderer_->BeginFrame() != kResultOk) {
     renderer_->RedrawNextFrame();  // the picture shown may be gone with the device
     return;
   }
@@ -237,13 +237,13 @@ int32_t OC_GAME_SERVICE_ONE::SetVideoMode(int32_t width, int32_t height, bool fu
                                           bool desktop_resolution) {
   if (width == settings_.resolution.x && height == settings_.resolution.y &&
       fullscreen == settings_.fullscreen && desktop_resolution == settings_.desktop_resolution) {
-    return 1;
+    return kResultOk;
   }
   settings_.resolution = Point(width, height);
   settings_.fullscreen = fullscreen;
   settings_.desktop_resolution = desktop_resolution;
   if (window_) window_->SetMode(width, height, fullscreen, desktop_resolution);
-  if (!renderer_) return -1;
+  if (!renderer_) return kResultFailed;
   return renderer_->SetDisplayMode(width, height, fullscreen, desktop_resolution);
 }
 
@@ -324,7 +324,7 @@ int32_t OC_GAME_SERVICE_ONE::Shutdown() {
   ClearHook(Hook::ReleaseResource);
   ClearHook(Hook::Frame);
   if (Engine().service == this) Engine().service = nullptr;
-  return 1;
+  return kResultOk;
 }
 
 bool OC_GAME_SERVICE_ONE::SaveConfig() const {

@@ -11,6 +11,7 @@
 
 #include "engine/foundation/SERVICE/app_settings.h"
 #include "engine/foundation/SERVICE/resource_loader_adapters.h"
+#include "engine/foundation/result_codes.h"
 #include "engine/foundation/thread.h"
 #include "engine/foundation/timer.h"
 
@@ -28,11 +29,6 @@ class Random;
 class OC_SOUND_SYSTEM;
 class OC_REPOSITORY;
 class FileSystem;
-
-// Results of Init beyond the init hook's own.
-constexpr int32_t kInitNoWindow = -1;
-constexpr int32_t kInitNoRenderer = -2;
-constexpr int32_t kInitNoResources = -3;
 
 class OC_GAME_SERVICE_ONE {
  public:
@@ -52,17 +48,18 @@ class OC_GAME_SERVICE_ONE {
 
   // Creates the input state, window, renderer, global timer, default random
   // generator, sound system and repository, then answers the init hook's
-  // result (-108 without one). A window or renderer that cannot start makes
-  // Init fail at once with a message instead of failing in the first frame.
-  int32_t Init(const std::string& game_name);
+  // result (kResultNothingToCall without one). A window or renderer that
+  // cannot start makes Init fail at once (kInitNoWindow, kInitNoRenderer,
+  // kInitNoResources) with a message instead of failing in the first frame.
+  [[nodiscard]] int32_t Init(const std::string& game_name);
   // Starts the audio thread, fires the start hook, runs frames while they
-  // answer 1, then fires the exit hook.
+  // answer kResultOk, then fires the exit hook.
   void Run();
-  // -109 when not running; otherwise one update and, when still running and
-  // due, one render; 1.
+  // kResultNotRunning when not running; otherwise one update and, when still
+  // running and due, one render; kResultOk.
   int32_t Frame();
   // Stops the audio thread (by flag, joined), then deletes the engine objects
-  // in order. 1. Again after that: nothing more to do, 1.
+  // in order. kResultOk. Again after that: nothing more to do, kResultOk.
   int32_t Shutdown();
   // Stops the audio thread alone (the process is ending from elsewhere).
   void StopAudio();

@@ -3,12 +3,9 @@
 // this type, built before main runs.
 #include <cstdint>
 
-namespace ORB {
+#include "engine/foundation/result_codes.h"
 
-// Exit codes of the engine: a normal run, and a failed start or a close
-// before the game took over the close hook.
-constexpr int32_t kExitNormal = 100500;
-constexpr int32_t kExitFailed = -100500;
+namespace ORB {
 
 using EntryFunction = int32_t (*)(intptr_t argument);
 
@@ -25,8 +22,8 @@ int32_t DefaultCloseHandler(intptr_t argument);
 // normal run is 0 and everything else is 1.
 int ToProcessExitStatus(int32_t engine_code);
 
-// Runs the registered entry hook and answers its result (-108 when no game
-// registered one).
+// Runs the registered entry hook and answers its result
+// (kResultNothingToCall when no game registered one).
 int32_t RunEntryHook();
 
 }  // namespace ORB

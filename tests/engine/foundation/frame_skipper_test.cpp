@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "engine/foundation/renderer.h"
+#include "engine/foundation/result_codes.h"
 #include "engine/platform/fake_gpu_device.h"
 #include "support/quad.h"
 
@@ -30,7 +31,7 @@ struct Rig {
     fake = device.get();
     renderer = std::make_unique<Renderer>(std::move(device));
     if (skip) renderer->SkipUnchangedFrames();
-    EXPECT_EQ(renderer->Init(nullptr, 0.1f, 0.0f), 1);
+    EXPECT_EQ(renderer->Init(nullptr, 0.1f, 0.0f), kResultOk);
     texture = renderer->CreateBlank(4, 4);
   }
 
@@ -39,14 +40,14 @@ struct Rig {
   // With `read` the batch is flushed half-way, as before reading pixels.
   void DrawScene(float dx = 0.0f, uint32_t clear = 0xFF444444u, bool read = false) {
     renderer->SetClearColour(Colour(clear));
-    ASSERT_EQ(renderer->BeginFrame(), 1);
+    ASSERT_EQ(renderer->BeginFrame(), kResultOk);
     for (int i = 0; i < 8; ++i) {
       const Quad quad(10.0f * i + (i == 3 ? dx : 0.0f), 20, 8, 8);
       const RenderState state = i < 5 ? kTextured : kAdditive;
-      ASSERT_EQ(renderer->DrawMesh(quad.v, i % 2 == 0 ? texture : nullptr, state, 4, kQuadIndices, 6), 1);
+      ASSERT_EQ(renderer->DrawMesh(quad.v, i % 2 == 0 ? texture : nullptr, state, 4, kQuadIndices, 6), kResultOk);
       if (read && i == 4) renderer->Flush();
     }
-    ASSERT_EQ(renderer->EndFrame(), 0);
+    ASSERT_EQ(renderer->EndFrame(), kResultNone);
   }
 
   FakeGpuDevice* fake = nullptr;
@@ -103,7 +104,7 @@ TEST(FrameSkipperTest, WhatChangesThePictureWithoutChangingTheFrameSendsIt) {
       {"a new texture", [](Rig& r) { r.renderer->CreateBlank(2, 2); }},
       {"a lost device", [](Rig& r) {
          r.fake->SetStatus(platform::DeviceStatus::Lost);
-         EXPECT_EQ(r.renderer->BeginFrame(), -1);
+         EXPECT_EQ(r.renderer->BeginFrame(), kResultFailed);
          r.fake->SetStatus(platform::DeviceStatus::Ok);
        }},
   };

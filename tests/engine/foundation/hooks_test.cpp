@@ -1,9 +1,10 @@
+#include "engine/foundation/hooks.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
 
 #include "engine/foundation/callback.h"
-#include "engine/foundation/hooks.h"
 
 namespace ORB {
 namespace {
@@ -18,10 +19,10 @@ TEST(CallbackTest, InvokeRules) {
 
   auto empty = CreateCallback(nullptr, "named");
   EXPECT_EQ(empty->name, "named");
-  EXPECT_EQ(InvokeCallback(empty.get(), 5), 0);
+  EXPECT_EQ(InvokeCallback(empty.get(), 5), kResultNone);
 
-  auto echo = CreateCallback([](intptr_t argument) { return static_cast<int32_t>(argument); },
-                             nullptr, 42);
+  auto echo =
+      CreateCallback([](intptr_t argument) { return static_cast<int32_t>(argument); }, nullptr, 42);
   EXPECT_TRUE(echo->name.empty());
   EXPECT_EQ(InvokeCallback(echo.get(), 7), 7);
   // An argument of 0 means "none given": the stored one is passed instead.

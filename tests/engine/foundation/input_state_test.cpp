@@ -1,10 +1,11 @@
+#include "engine/foundation/input_state.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "engine/foundation/hooks.h"
-#include "engine/foundation/input_state.h"
 #include "engine/foundation/key_text.h"
 #include "engine/platform/key_codes.h"
 
@@ -120,10 +121,10 @@ TEST_F(InputStateTest, HooksCarryKeyCodesAndMouseMoves) {
   EXPECT_EQ(events, (std::vector<std::string>{"move 10", "move 30", "down 2", "up 2"}));
   EXPECT_EQ(input.PreviousMousePosition(), Point(10, 20));
   float x = 0, y = 0;
-  EXPECT_EQ(input.GetMousePos(&x, &y, 0), 1);
+  EXPECT_EQ(input.GetMousePos(&x, &y, 0), kResultOk);
   EXPECT_EQ(x, 30.0f);
   EXPECT_EQ(y, 40.0f);
-  EXPECT_EQ(input.GetMousePos(&x, &y, 1), -1);
+  EXPECT_EQ(input.GetMousePos(&x, &y, 1), kResultNotFound);
 }
 
 TEST_F(InputStateTest, ReleaseAllLetsGoOfEverythingDown) {
@@ -154,21 +155,20 @@ TEST(KeyToTextTest, LayoutTable) {
     const wchar_t* expected;
   };
   const Case cases[] = {
-      {kKeyA, false, L"a"},          {kKeyA, true, L"A"},
-      {kKey0 + 2, true, L"@"},       {kKey0 + 9, false, L"9"},
-      {kKeyNumpad0 + 5, true, L"5"}, {kKeyOemMinus, true, L"_"},
-      {kKeyOemQuote, true, L"\""},   {kKeySpace, false, L" "},
-      {kKeyOemSlash, false, L"/"},
+      {kKeyA, false, L"a"},        {kKeyA, true, L"A"},           {kKey0 + 2, true, L"@"},
+      {kKey0 + 9, false, L"9"},    {kKeyNumpad0 + 5, true, L"5"}, {kKeyOemMinus, true, L"_"},
+      {kKeyOemQuote, true, L"\""}, {kKeySpace, false, L" "},      {kKeyOemSlash, false, L"/"},
   };
   for (const Case& c : cases) {
     states[kKeyShift] = c.shift ? 3 : 0;
-    EXPECT_EQ(KeyToText(c.code, states, text, 6), 1) << c.code;
+    EXPECT_EQ(KeyToText(c.code, states, text, 6), kResultOk) << c.code;
     EXPECT_EQ(std::wstring(text), c.expected) << c.code;
   }
-  EXPECT_EQ(KeyToText(kKeyF1, states, text, 6), -1);
+  EXPECT_EQ(KeyToText(kKeyF1, states, text, 6), kResultFailed);
   EXPECT_EQ(text[0], 0);
-  EXPECT_EQ(KeyToText(kKeyA, states, text, 1), -1) << "no room for a character and its end";
-  EXPECT_EQ(KeyToText(300, states, text, 6), -1);
+  EXPECT_EQ(KeyToText(kKeyA, states, text, 1), kResultBadArgument)
+      << "no room for a character and its end";
+  EXPECT_EQ(KeyToText(300, states, text, 6), kResultBadArgument);
 }
 
 }  // namespace

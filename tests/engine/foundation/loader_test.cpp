@@ -1,10 +1,11 @@
+#include "engine/foundation/loader.h"
+
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <thread>
 #include <vector>
 
-#include "engine/foundation/loader.h"
 #include "engine/foundation/thread.h"
 
 namespace ORB {
@@ -44,27 +45,27 @@ TEST(LoaderTest, TaskTypesAndProgressSteps) {
   EXPECT_EQ(loader.RunDirect(), 1);
   EXPECT_EQ(loader.GetProgress(), 100);
   EXPECT_EQ(loader.PendingTasks(), 0u);
-  EXPECT_EQ(OC_LOADER::RunTasks(nullptr), -1);
+  EXPECT_EQ(OC_LOADER::RunTasks(nullptr), kResultBadArgument);
 }
 
 TEST(LoaderTest, FourTasksReportQuarters) {
   pugi::xml_document document;
   ASSERT_TRUE(document.load_string("<l><a/><b/><c/><d/></l>"));
   RecordingLoader loader(document.child("l"));
-  EXPECT_EQ(OC_LOADER::RunTasks(&loader), 1);
+  EXPECT_EQ(OC_LOADER::RunTasks(&loader), kResultOk);
   EXPECT_EQ(loader.seen, (std::vector<int32_t>{25, 50, 75, 100}));
   RecordingLoader empty(document.child("missing"));
-  EXPECT_EQ(OC_LOADER::RunTasks(&empty), 1);
+  EXPECT_EQ(OC_LOADER::RunTasks(&empty), kResultOk);
   EXPECT_EQ(empty.GetProgress(), 0);
 }
 
 TEST(LoaderTest, DirectRunKeepsAFailure) {
   TestLoader loader([](OC_LOADER& self) {
     self.SetProgress(100);
-    return -112;
+    return kResultStartFailed;
   });
-  EXPECT_EQ(loader.RunDirect(), -112);
-  EXPECT_EQ(loader.GetResult(), -112);
+  EXPECT_EQ(loader.RunDirect(), kResultStartFailed);
+  EXPECT_EQ(loader.GetResult(), kResultStartFailed);
 }
 
 TEST(LoaderTest, ThreadedRunReportsItsExitCode) {

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "engine/foundation/repository.h"
-#include "tests/engine/foundation/temp_folder.h"
-#include "tests/engine/foundation/zip_writer.h"
+#include "support/temp_folder.h"
+#include "support/zip_writer.h"
 
 namespace ORB {
 namespace {
@@ -134,13 +134,13 @@ TEST(LocalizationTest, MissingCellsShiftColumnsAndOddDocumentsGiveEmptyTables) {
 }
 
 TEST(LocalizationTest, StringsComeFromTheRepository) {
-  test_files::TempFolder folder;
-  FileSystem files(folder.path());
+  test_support::TempFolder folder;
+  FileSystem files(folder.Path());
   ASSERT_TRUE(files.CreateResourcesFolder());
-  test_zip::WriteFile(files.GetResourcesFolder() + "text",
-                      test_zip::Build({{"strings.xml", kSheet, true, "pw"}}));
+  test_support::WriteFile(files.GetResourcesFolder() + "text",
+                      test_support::Build({{"strings.xml", kSheet, true, "pw"}}));
   OC_REPOSITORY repository(files, nullptr, nullptr);
-  ASSERT_EQ(repository.AddFolder("text", "pw"), 1);
+  ASSERT_EQ(repository.AddFolder("text", "pw"), kResultOk);
   pugi::xml_document* document = repository.GetXml("text strings.xml");
   ASSERT_NE(document, nullptr);
   OC_LOCALIZATION table;

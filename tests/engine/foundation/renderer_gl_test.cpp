@@ -44,7 +44,7 @@ class RendererGlTest : public test_support::OffscreenGlTest {
   void SetUp() override { ASSERT_NO_FATAL_FAILURE(Open("renderer test")); }
 
   void Draw(const Quad& quad, TextureRecord* texture, RenderState state) {
-    ASSERT_EQ(renderer_->DrawMesh(quad.v, texture, state, 4, kQuadIndices, 6), 1);
+    ASSERT_EQ(renderer_->DrawMesh(quad.v, texture, state, 4, kQuadIndices, 6), kResultOk);
   }
 
   uint32_t ReadOne(int32_t x, int32_t y) { return Read(x, y, 1, 1)[0]; }
@@ -56,7 +56,7 @@ class RendererGlTest : public test_support::OffscreenGlTest {
 };
 
 TEST_F(RendererGlTest, QuadCoversExactlyItsPixels) {
-  ASSERT_EQ(renderer_->BeginFrame(), 1);
+  ASSERT_EQ(renderer_->BeginFrame(), kResultOk);
   Draw(Quad(100, 200, 32, 32, 0xFFFF0000u), nullptr, kUntexturedOpaque);
   Draw(Quad(990, 700, 34, 68, 0xFF00FF00u), nullptr, kUntexturedOpaque);  // to the far corner
   Draw(Quad(0, 0, 3, 2, 0xFF0000FFu), nullptr, kUntexturedOpaque);
@@ -76,12 +76,12 @@ TEST_F(RendererGlTest, QuadCoversExactlyItsPixels) {
   EXPECT_EQ(blue.right, 2);
   EXPECT_EQ(blue.bottom, 1);
   EXPECT_EQ(blue.count, 6);
-  EXPECT_EQ(renderer_->EndFrame(), 0);
+  EXPECT_EQ(renderer_->EndFrame(), kResultNone);
 }
 
 TEST_F(RendererGlTest, AlphaAndAdditiveBlending) {
   renderer_->SetClearColour(Colour(0xFF0000FFu));
-  ASSERT_EQ(renderer_->BeginFrame(), 1);
+  ASSERT_EQ(renderer_->BeginFrame(), kResultOk);
   // Half red over blue.
   Draw(Quad(10, 10, 10, 10, 0x80FF0000u), nullptr, kBlended);
   // The same with the override: drawn as it is.
@@ -100,11 +100,11 @@ TEST_F(RendererGlTest, AlphaAndAdditiveBlending) {
   const uint32_t added = ReadOne(75, 15);
   EXPECT_NEAR(Red(added), 128, 2);
   EXPECT_EQ(Blue(added), 255);
-  EXPECT_EQ(renderer_->EndFrame(), 0);
+  EXPECT_EQ(renderer_->EndFrame(), kResultNone);
 }
 
 TEST_F(RendererGlTest, VertexColoursReachThePixels) {
-  ASSERT_EQ(renderer_->BeginFrame(), 1);
+  ASSERT_EQ(renderer_->BeginFrame(), kResultOk);
   Draw(Quad(0, 0, 8, 8, 0xFF102030u), nullptr, kUntexturedOpaque);
   Quad shaded(100, 100, 100, 100);
   shaded.v[0].colour = 0xFFFF0000u;
@@ -123,11 +123,11 @@ TEST_F(RendererGlTest, VertexColoursReachThePixels) {
   EXPECT_GT(Red(bottom_left), 240);
   EXPECT_GT(Green(bottom_left), 240);
   EXPECT_GT(Blue(bottom_left), 240);
-  EXPECT_EQ(renderer_->EndFrame(), 0);
+  EXPECT_EQ(renderer_->EndFrame(), kResultNone);
 }
 
 TEST_F(RendererGlTest, PointSpritesHaveTheirSizeInPixels) {
-  ASSERT_EQ(renderer_->BeginFrame(), 1);
+  ASSERT_EQ(renderer_->BeginFrame(), kResultOk);
   PointVertex point;
   point.x = 200;
   point.y = 300;
@@ -135,7 +135,7 @@ TEST_F(RendererGlTest, PointSpritesHaveTheirSizeInPixels) {
   point.colour = 0xFFFFFFFFu;
   RenderState sprites(0);
   sprites.SetPrimitive(RenderState::kPrimitivePointSprites);
-  ASSERT_EQ(renderer_->DrawPoints(&point, 1, nullptr, sprites), 1);
+  ASSERT_EQ(renderer_->DrawPoints(&point, 1, nullptr, sprites), kResultOk);
   Box box = CoveredIn(180, 280, 40, 40, 0xFFFFFFu);
   EXPECT_EQ(box.count, 100);
   EXPECT_EQ(box.left, 195);
@@ -149,10 +149,10 @@ TEST_F(RendererGlTest, PointSpritesHaveTheirSizeInPixels) {
   sprites.SetFlag(RenderState::kTextured, true);
   point.x = 500;
   point.size = 32;
-  ASSERT_EQ(renderer_->DrawPoints(&point, 1, texture, sprites), 1);
+  ASSERT_EQ(renderer_->DrawPoints(&point, 1, texture, sprites), kResultOk);
   EXPECT_EQ(Rgb(ReadOne(486, 300)), 0xFF0000u);
   EXPECT_EQ(Rgb(ReadOne(513, 300)), 0x0000FFu);
-  EXPECT_EQ(renderer_->EndFrame(), 0);
+  EXPECT_EQ(renderer_->EndFrame(), kResultNone);
 }
 
 TEST_F(RendererGlTest, PngTextureIsDrawnTexelForPixel) {
@@ -161,7 +161,7 @@ TEST_F(RendererGlTest, PngTextureIsDrawnTexelForPixel) {
   ASSERT_NE(small, renderer_->GetDefaultTexture());
   TextureRecord* halves = renderer_->LoadFromFile(test_support::TestData("renderer/red_blue_32.png"));
   ASSERT_NE(halves, renderer_->GetDefaultTexture());
-  ASSERT_EQ(renderer_->BeginFrame(), 1);
+  ASSERT_EQ(renderer_->BeginFrame(), kResultOk);
   Draw(Quad(40, 50, 5, 3), small, kTexturedOpaque);
   Draw(Quad(300, 300, 32, 32), halves, kTexturedOpaque);
   const auto pixels = Read(40, 50, 5, 3);
@@ -175,7 +175,7 @@ TEST_F(RendererGlTest, PngTextureIsDrawnTexelForPixel) {
   EXPECT_EQ(Covered(block, 32, 32, 0xFF0000u, 300, 300).count, 16 * 32);
   EXPECT_EQ(Covered(block, 32, 32, 0x0000FFu, 300, 300).right, 331);
   EXPECT_EQ(Covered(block, 32, 32, 0x0000FFu, 300, 300).left, 316);
-  EXPECT_EQ(renderer_->EndFrame(), 0);
+  EXPECT_EQ(renderer_->EndFrame(), kResultNone);
 }
 
 TEST_F(RendererGlTest, CorruptPngDrawsTheDefaultTexture) {
@@ -183,7 +183,7 @@ TEST_F(RendererGlTest, CorruptPngDrawsTheDefaultTexture) {
   TextureRecord* texture = renderer_->LoadFromMemory(bytes.data(), bytes.size());
   ASSERT_EQ(texture, renderer_->GetDefaultTexture());
   renderer_->SetClearColour(Colour(0xFF808080u));
-  ASSERT_EQ(renderer_->BeginFrame(), 1);
+  ASSERT_EQ(renderer_->BeginFrame(), kResultOk);
   // The default texture is zero-filled: unblended it blacks out its quad,
   // blended it leaves the background as it was.
   Draw(Quad(10, 10, 20, 20), texture, kTexturedOpaque);
@@ -191,14 +191,14 @@ TEST_F(RendererGlTest, CorruptPngDrawsTheDefaultTexture) {
   EXPECT_EQ(Rgb(ReadOne(20, 20)), 0x000000u);
   EXPECT_EQ(Rgb(ReadOne(60, 20)), 0x808080u);
   EXPECT_EQ(Rgb(ReadOne(40, 20)), 0x808080u);
-  EXPECT_EQ(renderer_->EndFrame(), 0);
-  EXPECT_EQ(renderer_->ReleaseTexture(texture), -1);
+  EXPECT_EQ(renderer_->EndFrame(), kResultNone);
+  EXPECT_EQ(renderer_->ReleaseTexture(texture), kResultBadArgument);
 }
 
 TEST_F(RendererGlTest, SmallerGameImageIsScaledIntoTheWindow) {
   // 512 x 384 in the 1024 x 768 window: every game pixel is 2 x 2.
-  ASSERT_EQ(renderer_->SetDisplayMode(512, 384, true, true), 1);
-  ASSERT_EQ(renderer_->BeginFrame(), 1);
+  ASSERT_EQ(renderer_->SetDisplayMode(512, 384, true, true), kResultOk);
+  ASSERT_EQ(renderer_->BeginFrame(), kResultOk);
   Draw(Quad(10, 20, 5, 5, 0xFFFF0000u), nullptr, kUntexturedOpaque);
   PointVertex point;
   point.x = 100;
@@ -217,7 +217,7 @@ TEST_F(RendererGlTest, SmallerGameImageIsScaledIntoTheWindow) {
   Box green = Covered(pixels, 300, 300, 0x00FF00u, 0, 0);
   EXPECT_EQ(green.count, 64);
   EXPECT_EQ(green.left, 196);
-  EXPECT_EQ(renderer_->EndFrame(), 0);
+  EXPECT_EQ(renderer_->EndFrame(), kResultNone);
 }
 
 }  // namespace

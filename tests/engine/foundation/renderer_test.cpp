@@ -51,11 +51,11 @@ class RendererTest : public test_support::RecordingRendererTest {
 };
 
 TEST_F(RendererTest, EqualStateAndTextureShareOneDrawCall) {
-  ASSERT_EQ(renderer_->BeginFrame(), 1);
-  EXPECT_EQ(Draw(Quad(0, 0, 10, 10), texture_a_), 1);
-  EXPECT_EQ(Draw(Quad(20, 0, 10, 10), texture_a_), 1);
+  ASSERT_EQ(renderer_->BeginFrame(), kResultOk);
+  EXPECT_EQ(Draw(Quad(0, 0, 10, 10), texture_a_), kResultOk);
+  EXPECT_EQ(Draw(Quad(20, 0, 10, 10), texture_a_), kResultOk);
   EXPECT_EQ(fake_->Draws().size(), 0u);  // still batched
-  EXPECT_EQ(Draw(Quad(40, 0, 10, 10), texture_b_), 1);
+  EXPECT_EQ(Draw(Quad(40, 0, 10, 10), texture_b_), kResultOk);
   ASSERT_EQ(fake_->Draws().size(), 1u);  // another texture flushed the first two
   EXPECT_EQ(fake_->Draws()[0].vertex_count, 8);
   EXPECT_EQ(fake_->Draws()[0].index_count, 12);
@@ -63,7 +63,7 @@ TEST_F(RendererTest, EqualStateAndTextureShareOneDrawCall) {
   // The second quad's indices are raised past the first quad's vertices.
   const std::vector<uint16_t> indices = {0, 1, 2, 0, 2, 3, 4, 5, 6, 4, 6, 7};
   EXPECT_EQ(fake_->Draws()[0].indices, indices);
-  EXPECT_EQ(renderer_->EndFrame(), 0);
+  EXPECT_EQ(renderer_->EndFrame(), kResultNone);
   ASSERT_EQ(fake_->Draws().size(), 2u);
   EXPECT_EQ(fake_->Draws()[1].vertex_count, 4);
   EXPECT_EQ(fake_->Draws()[1].texture, texture_b_->handle);
@@ -73,10 +73,10 @@ TEST_F(RendererTest, EqualStateAndTextureShareOneDrawCall) {
 }
 
 TEST_F(RendererTest, FlushesAtTheVertexCapacity) {
-  ASSERT_EQ(renderer_->BeginFrame(), 1);
-  for (int i = 0; i < 2048; ++i) ASSERT_EQ(Draw(Quad(0, 0, 1, 1), texture_a_), 1);
+  ASSERT_EQ(renderer_->BeginFrame(), kResultOk);
+  for (int i = 0; i < 2048; ++i) ASSERT_EQ(Draw(Quad(0, 0, 1, kResultOk), texture_a_), 1);
   EXPECT_EQ(fake_->Draws().size(), 0u);
-  ASSERT_EQ(Draw(Quad(0, 0, 1, 1), texture_a_), 1);  // the 2049th
+  ASSERT_EQ(Draw(Quad(0, 0, 1, kResultOk), texture_a_), 1);  // the 2049th
   ASSERT_EQ(fake_->Draws().size(), 1u);
   EXPECT_EQ(fake_->Draws()[0].vertex_count, 8192);
   EXPECT_EQ(fake_->Draws()[0].index_count, 12288);
@@ -92,7 +92,7 @@ TEST_F(RendererTest, FlushesAtTheIndexCapacityAndRefusesMeshesLargerThanTheBatch
   std::vector<MeshVertex> triangle(3);
   std::vector<uint16_t> indices(3000);
   for (size_t i = 0; i < indices.size(); ++i) indices[i] = static_cast<uint16_t>(i % 3);
-  ASSERT_EQ(renderer_->BeginFrame(), 1);
+  ASSERT_EQ(renderer_->BeginFrame(), kResultOk);
   for (int i = 0; i < 8; ++i) {
     ASSERT_EQ(renderer_->DrawMesh(triangle.data(), texture_a_, RenderState::kMeshDefault, 3,
                                   indices.data(), 3000),
@@ -133,7 +133,7 @@ TEST_F(RendererTest, FlushesAtTheIndexCapacityAndRefusesMeshesLargerThanTheBatch
 }
 
 TEST_F(RendererTest, AntialiasingBitAloneDoesNotFlush) {
-  ASSERT_EQ(renderer_->BeginFrame(), 1);
+  ASSERT_EQ(renderer_->BeginFrame(), kResultOk);
   Draw(Quad(0, 0, 1, 1), texture_a_, RenderState::kMeshDefault);
   Draw(Quad(0, 0, 1, 1), texture_a_, RenderState::kMeshDefault | RenderState::kAntialias);
   EXPECT_EQ(fake_->Draws().size(), 0u);
@@ -148,7 +148,7 @@ TEST_F(RendererTest, AntialiasingBitAloneDoesNotFlush) {
 }
 
 TEST_F(RendererTest, BlendingComesBackWhenTheOverrideIsCleared) {
-  ASSERT_EQ(renderer_->BeginFrame(), 1);
+  ASSERT_EQ(renderer_->BeginFrame(), kResultOk);
   // The device starts blending.
   EXPECT_TRUE(fake_->Current().blend);
   Draw(Quad(0, 0, 1, 1), texture_a_, RenderState::kMeshDefault | RenderState::kNoBlend);
@@ -169,7 +169,7 @@ TEST_F(RendererTest, BlendingComesBackWhenTheOverrideIsCleared) {
 }
 
 TEST_F(RendererTest, StateBitsMapOntoDeviceSwitches) {
-  ASSERT_EQ(renderer_->BeginFrame(), 1);
+  ASSERT_EQ(renderer_->BeginFrame(), kResultOk);
   RenderState state(RenderState::kMeshDefault);
   state.SetFilter(2);
   state.SetAddressing(1);
@@ -200,7 +200,7 @@ TEST_F(RendererTest, StateBitsMapOntoDeviceSwitches) {
 }
 
 TEST_F(RendererTest, PrimitiveFieldChoosesTheDrawnPrimitive) {
-  ASSERT_EQ(renderer_->BeginFrame(), 1);
+  ASSERT_EQ(renderer_->BeginFrame(), kResultOk);
   RenderState lines(0);
   lines.SetPrimitive(RenderState::kPrimitiveLines);
   MeshVertex line[2];
@@ -216,7 +216,7 @@ TEST_F(RendererTest, PrimitiveFieldChoosesTheDrawnPrimitive) {
 }
 
 TEST_F(RendererTest, UntexturedMeshesBatchTogetherAndBindNoTexture) {
-  ASSERT_EQ(renderer_->BeginFrame(), 1);
+  ASSERT_EQ(renderer_->BeginFrame(), kResultOk);
   const RenderState untextured = RenderState::kMeshDefault & ~RenderState::kTextured;
   Draw(Quad(0, 0, 1, 1), texture_a_, untextured);
   Draw(Quad(0, 0, 1, 1), nullptr, untextured);
@@ -230,7 +230,7 @@ TEST_F(RendererTest, UntexturedMeshesBatchTogetherAndBindNoTexture) {
 }
 
 TEST_F(RendererTest, SquaresAreUntexturedUnblendedAndBatch) {
-  ASSERT_EQ(renderer_->BeginFrame(), 1);
+  ASSERT_EQ(renderer_->BeginFrame(), kResultOk);
   renderer_->SetWorld(Matrix4::Translation(500, 500, 0));
   renderer_->DrawSquare(10, 20, Colour(0xFFFF0000u), 5);
   EXPECT_EQ(renderer_->GetWorld(), Matrix4::Identity());
@@ -252,7 +252,7 @@ TEST_F(RendererTest, SquaresAreUntexturedUnblendedAndBatch) {
 }
 
 TEST_F(RendererTest, PositionsAreTransformedByTheDrawMatrixAsTheyAreBatched) {
-  ASSERT_EQ(renderer_->BeginFrame(), 1);
+  ASSERT_EQ(renderer_->BeginFrame(), kResultOk);
   renderer_->SetWorld(Matrix4::Translation(100, 50, 0));
   Draw(Quad(0, 0, 10, 10), texture_a_);
   OS_TRANSFORM3 transform;
@@ -279,7 +279,7 @@ TEST_F(RendererTest, PositionsAreTransformedByTheDrawMatrixAsTheyAreBatched) {
 }
 
 TEST_F(RendererTest, TransformedMeshIsItsOwnDrawWithTheMatrixOnTheDevice) {
-  ASSERT_EQ(renderer_->BeginFrame(), 1);
+  ASSERT_EQ(renderer_->BeginFrame(), kResultOk);
   Draw(Quad(0, 0, 10, 10), texture_a_);
   renderer_->SetWorld(Matrix4::Translation(100, 0, 0));
   Quad quad(0, 0, 10, 10);
@@ -315,10 +315,10 @@ TEST_F(RendererTest, PointsAreDrawnInChunksOf512) {
     points[i].size = 8.0f;
     points[i].colour = 0xFF00FF00u;
   }
-  ASSERT_EQ(renderer_->BeginFrame(), 1);
+  ASSERT_EQ(renderer_->BeginFrame(), kResultOk);
   Draw(Quad(0, 0, 1, 1), texture_a_);  // batched first, flushed before the points
   renderer_->SetWorld(Matrix4::Translation(0, 7, 0));
-  EXPECT_EQ(renderer_->DrawPoints(points.data(), 1100, texture_b_, RenderState::kParticleDefault), 1);
+  EXPECT_EQ(renderer_->DrawPoints(points.data(), 1100, texture_b_, RenderState::kParticleDefault), kResultOk);
   ASSERT_EQ(fake_->Draws().size(), 4u);
   EXPECT_FALSE(fake_->Draws()[0].points);
   for (int i = 1; i < 4; ++i) {
@@ -352,10 +352,10 @@ TEST_F(RendererTest, PointsAreDrawnInChunksOf512) {
 }
 
 TEST_F(RendererTest, ReleasingTheBatchedTextureDrawsTheBatchFirst) {
-  ASSERT_EQ(renderer_->BeginFrame(), 1);
+  ASSERT_EQ(renderer_->BeginFrame(), kResultOk);
   const platform::TextureHandle handle = texture_a_->handle;
   Draw(Quad(0, 0, 1, 1), texture_a_);
-  EXPECT_EQ(renderer_->ReleaseTexture(texture_a_), 1);
+  EXPECT_EQ(renderer_->ReleaseTexture(texture_a_), kResultOk);
   ASSERT_EQ(fake_->Draws().size(), 1u);
   EXPECT_EQ(fake_->Draws()[0].texture, handle);
   EXPECT_FALSE(fake_->HasTexture(handle));
@@ -364,39 +364,39 @@ TEST_F(RendererTest, ReleasingTheBatchedTextureDrawsTheBatchFirst) {
 }
 
 TEST_F(RendererTest, FramesBeginAndEndInTurn) {
-  EXPECT_EQ(renderer_->EndFrame(), -1);  // without BeginFrame
+  EXPECT_EQ(renderer_->EndFrame(), kResultFailed);  // without BeginFrame
   EXPECT_EQ(fake_->PresentCount(), 0);
-  EXPECT_EQ(renderer_->BeginFrame(), 1);
+  EXPECT_EQ(renderer_->BeginFrame(), kResultOk);
   EXPECT_EQ(renderer_->GetFrameState(), Renderer::kInFrame);
-  EXPECT_EQ(renderer_->BeginFrame(), -1);  // already in a frame
-  EXPECT_EQ(renderer_->EndFrame(), 0);
-  EXPECT_EQ(renderer_->EndFrame(), -1);
+  EXPECT_EQ(renderer_->BeginFrame(), kResultFailed);  // already in a frame
+  EXPECT_EQ(renderer_->EndFrame(), kResultNone);
+  EXPECT_EQ(renderer_->EndFrame(), kResultFailed);
   EXPECT_EQ(fake_->PresentCount(), 1);
   EXPECT_EQ(fake_->LastClearColour(), 0xFF444444u);
   EXPECT_EQ(renderer_->GetCounters().draw_calls, 0);
   renderer_->SetClearColour(Colour(0xFF102030u));
-  EXPECT_EQ(renderer_->BeginFrame(), 1);
+  EXPECT_EQ(renderer_->BeginFrame(), kResultOk);
   EXPECT_EQ(fake_->LastClearColour(), 0xFF102030u);
-  EXPECT_EQ(renderer_->EndFrame(), 0);
+  EXPECT_EQ(renderer_->EndFrame(), kResultNone);
 }
 
 TEST_F(RendererTest, LostDeviceSkipsFramesAndAResetSkipsOne) {
   const int32_t resets = fake_->ResetCount();
   fake_->SetStatus(platform::DeviceStatus::Lost);
-  EXPECT_EQ(renderer_->BeginFrame(), -1);
-  EXPECT_EQ(renderer_->BeginFrame(), -1);
+  EXPECT_EQ(renderer_->BeginFrame(), kResultFailed);
+  EXPECT_EQ(renderer_->BeginFrame(), kResultFailed);
   EXPECT_FALSE(fake_->InScene());
   fake_->SetStatus(platform::DeviceStatus::NeedsReset);
   fake_->FailReset(true);
-  EXPECT_EQ(renderer_->BeginFrame(), -110);  // the reset failed: tried again next frame
+  EXPECT_EQ(renderer_->BeginFrame(), kResultDeviceReset);  // the reset failed: tried again next frame
   EXPECT_EQ(fake_->ResetCount(), resets);
   fake_->FailReset(false);
-  EXPECT_EQ(renderer_->BeginFrame(), -110);
+  EXPECT_EQ(renderer_->BeginFrame(), kResultDeviceReset);
   EXPECT_EQ(fake_->ResetCount(), resets + 1);
-  EXPECT_EQ(renderer_->EndFrame(), -1);  // nothing began
+  EXPECT_EQ(renderer_->EndFrame(), kResultFailed);  // nothing began
   EXPECT_EQ(fake_->PresentCount(), 0);
-  EXPECT_EQ(renderer_->BeginFrame(), 1);
-  EXPECT_EQ(renderer_->EndFrame(), 0);
+  EXPECT_EQ(renderer_->BeginFrame(), kResultOk);
+  EXPECT_EQ(renderer_->EndFrame(), kResultNone);
   EXPECT_EQ(fake_->PresentCount(), 1);
   // After the reset the pipeline is back in its starting state.
   EXPECT_TRUE(fake_->Current().blend);
@@ -405,16 +405,16 @@ TEST_F(RendererTest, LostDeviceSkipsFramesAndAResetSkipsOne) {
 
 TEST_F(RendererTest, FailedSceneOrClearLeavesNoSceneOpen) {
   fake_->FailBeginScene(true);
-  EXPECT_EQ(renderer_->BeginFrame(), 0);
+  EXPECT_EQ(renderer_->BeginFrame(), kResultNone);
   EXPECT_EQ(renderer_->GetFrameState(), Renderer::kFrameEnded);
   fake_->FailBeginScene(false);
   fake_->FailClear(true);
-  EXPECT_EQ(renderer_->BeginFrame(), -1);
+  EXPECT_EQ(renderer_->BeginFrame(), kResultFailed);
   EXPECT_FALSE(fake_->InScene());
   EXPECT_EQ(renderer_->GetFrameState(), Renderer::kFrameEnded);
   fake_->FailClear(false);
-  EXPECT_EQ(renderer_->BeginFrame(), 1);  // would fail if the scene had been left open
-  EXPECT_EQ(renderer_->EndFrame(), 0);
+  EXPECT_EQ(renderer_->BeginFrame(), kResultOk);  // would fail if the scene had been left open
+  EXPECT_EQ(renderer_->EndFrame(), kResultNone);
 }
 
 TEST_F(RendererTest, DisplayModeChangesRebuildTheCamera) {
@@ -422,16 +422,16 @@ TEST_F(RendererTest, DisplayModeChangesRebuildTheCamera) {
   EXPECT_EQ(renderer_->GetHeight(), 768);
   EXPECT_EQ(fake_->BackBufferWidth(), 1024);
   const int32_t resets = fake_->ResetCount();
-  EXPECT_EQ(renderer_->SetDisplayMode(1024, 768, false, false), 1);
+  EXPECT_EQ(renderer_->SetDisplayMode(1024, 768, false, false), kResultOk);
   EXPECT_EQ(fake_->ResetCount(), resets);  // nothing changed
-  EXPECT_EQ(renderer_->SetDisplayMode(800, 600, true, true), 1);
+  EXPECT_EQ(renderer_->SetDisplayMode(800, 600, true, true), kResultOk);
   EXPECT_EQ(fake_->ResetCount(), resets + 1);
   EXPECT_EQ(fake_->BackBufferWidth(), 800);
   EXPECT_EQ(fake_->BackBufferHeight(), 600);
   EXPECT_TRUE(renderer_->IsFullscreen());
   EXPECT_TRUE(renderer_->UsesDesktopResolution());
   EXPECT_EQ(renderer_->GetWidth(), 800);
-  EXPECT_EQ(renderer_->SetDisplayMode(0, 600, false, false), -1);
+  EXPECT_EQ(renderer_->SetDisplayMode(0, 600, false, false), kResultBadArgument);
   // The camera follows: the far corner of the screen is the far corner of clip space.
   const Matrix4 m = renderer_->GetCamera().WorldViewProjection();
   const float w = 800 * m.m[3] + 600 * m.m[7] + m.m[15];
@@ -444,27 +444,27 @@ TEST(RendererWithoutDevice, AnswersFailureEverywhere) {
   Quad quad(0, 0, 1, 1);
   PointVertex point;
   EXPECT_FALSE(renderer.HasDevice());
-  EXPECT_EQ(renderer.Init(nullptr, 0.1f, 0.0f), -1);
-  EXPECT_EQ(renderer.SetDisplayMode(640, 480, false, false), -1);
-  EXPECT_EQ(renderer.RestoreDevice(), -1);
-  EXPECT_EQ(renderer.BeginFrame(), -1);
-  EXPECT_EQ(renderer.Clear(), -1);
-  EXPECT_EQ(renderer.DrawMesh(quad.v, nullptr, RenderState::kMeshDefault, 4, kQuadIndices, 6), -1);
+  EXPECT_EQ(renderer.Init(nullptr, 0.1f, 0.0f), kResultFailed);
+  EXPECT_EQ(renderer.SetDisplayMode(640, 480, false, false), kResultBadArgument);
+  EXPECT_EQ(renderer.RestoreDevice(), kResultFailed);
+  EXPECT_EQ(renderer.BeginFrame(), kResultFailed);
+  EXPECT_EQ(renderer.Clear(), kResultFailed);
+  EXPECT_EQ(renderer.DrawMesh(quad.v, nullptr, RenderState::kMeshDefault, 4, kQuadIndices, 6), kResultBadArgument);
   EXPECT_EQ(renderer.DrawMeshTransformed(quad.v, nullptr, RenderState::kMeshDefault, 4,
                                          kQuadIndices, 6),
             -1);
-  EXPECT_EQ(renderer.DrawPoints(&point, 1, nullptr, RenderState::kParticleDefault), -1);
-  EXPECT_EQ(renderer.DrawSquare(0, 0, Colour(0xFFFFFFFFu), 4), -1);
+  EXPECT_EQ(renderer.DrawPoints(&point, 1, nullptr, RenderState::kParticleDefault), kResultBadArgument);
+  EXPECT_EQ(renderer.DrawSquare(0, 0, Colour(0xFFFFFFFFu), 4), kResultFailed);
   renderer.Flush();
-  EXPECT_EQ(renderer.EndFrame(), -1);
+  EXPECT_EQ(renderer.EndFrame(), kResultFailed);
   EXPECT_EQ(renderer.CreateBlank(16, 16), nullptr);
   const unsigned char bytes[4] = {1, 2, 3, 4};
   EXPECT_EQ(renderer.LoadFromMemory(bytes, sizeof(bytes)), nullptr);
   EXPECT_EQ(renderer.LoadFromFile(test_support::TestData("renderer/red_blue_32.png")), nullptr);
   EXPECT_EQ(renderer.GetDefaultTexture(), nullptr);
-  EXPECT_EQ(renderer.ReleaseTexture(nullptr), -1);
+  EXPECT_EQ(renderer.ReleaseTexture(nullptr), kResultBadArgument);
   TextureRecord stranger;
-  EXPECT_EQ(renderer.ReleaseTexture(&stranger), -1);
+  EXPECT_EQ(renderer.ReleaseTexture(&stranger), kResultBadArgument);
   EXPECT_EQ(renderer.LockTexture(&stranger), nullptr);
   EXPECT_FALSE(renderer.UnlockTexture(&stranger));
   EXPECT_FALSE(renderer.CopyToTexture(&stranger, bytes));
@@ -475,11 +475,11 @@ TEST(RendererWithoutDevice, AFailedOpenLeavesARendererThatRefuses) {
   device->FailOpen(true);
   FakeGpuDevice* fake = device.get();
   Renderer renderer(std::move(device));
-  EXPECT_EQ(renderer.Init(nullptr, 0.1f, 0.0f), -1);
-  EXPECT_EQ(renderer.BeginFrame(), -1);
+  EXPECT_EQ(renderer.Init(nullptr, 0.1f, 0.0f), kResultFailed);
+  EXPECT_EQ(renderer.BeginFrame(), kResultFailed);
   Quad quad(0, 0, 1, 1);
-  EXPECT_EQ(renderer.DrawMesh(quad.v, nullptr, RenderState::kMeshDefault, 4, kQuadIndices, 6), -1);
-  EXPECT_EQ(renderer.EndFrame(), -1);
+  EXPECT_EQ(renderer.DrawMesh(quad.v, nullptr, RenderState::kMeshDefault, 4, kQuadIndices, 6), kResultBadArgument);
+  EXPECT_EQ(renderer.EndFrame(), kResultFailed);
   EXPECT_EQ(fake->DrawCount(), 0);
   EXPECT_EQ(fake->PresentCount(), 0);
 }

@@ -31,7 +31,7 @@ TEST_F(RendererTexturesTest, DefaultTextureIsABlank16By16) {
   EXPECT_EQ(fallback->Width(), 16);
   EXPECT_EQ(fallback->Height(), 16);
   EXPECT_EQ(fake_->TexturePixels(fallback->handle), std::vector<uint32_t>(256, 0u));
-  EXPECT_EQ(renderer_->ReleaseTexture(fallback), -1);
+  EXPECT_EQ(renderer_->ReleaseTexture(fallback), kResultBadArgument);
   EXPECT_TRUE(renderer_->IsTexture(fallback));
   EXPECT_TRUE(fake_->HasTexture(fallback->handle));
 }
@@ -42,12 +42,12 @@ TEST_F(RendererTexturesTest, BlankTexturesAreZeroFilledAndReleasedOnce) {
   EXPECT_NE(blank, renderer_->GetDefaultTexture());
   const platform::TextureHandle handle = blank->handle;
   EXPECT_EQ(fake_->TexturePixels(handle), std::vector<uint32_t>(256, 0u));
-  EXPECT_EQ(renderer_->ReleaseTexture(blank), 1);
+  EXPECT_EQ(renderer_->ReleaseTexture(blank), kResultOk);
   EXPECT_FALSE(fake_->HasTexture(handle));
-  EXPECT_EQ(renderer_->ReleaseTexture(blank), -1);  // no longer held
-  EXPECT_EQ(renderer_->ReleaseTexture(nullptr), -1);
+  EXPECT_EQ(renderer_->ReleaseTexture(blank), kResultBadArgument);  // no longer held
+  EXPECT_EQ(renderer_->ReleaseTexture(nullptr), kResultBadArgument);
   TextureRecord stranger;
-  EXPECT_EQ(renderer_->ReleaseTexture(&stranger), -1);
+  EXPECT_EQ(renderer_->ReleaseTexture(&stranger), kResultBadArgument);
 
   EXPECT_EQ(renderer_->CreateBlank(0, 16), nullptr);
   EXPECT_EQ(renderer_->CreateBlank(16, -1), nullptr);
@@ -71,7 +71,7 @@ TEST_F(RendererTexturesTest, PngBytesMakeATextureOfTheImagesOwnSize) {
   ASSERT_EQ(pixels.size(), 15u);
   EXPECT_EQ(pixels[0], 0xFFFF0000u);
   EXPECT_EQ(pixels[4], 0x80000000u);
-  EXPECT_EQ(renderer_->ReleaseTexture(texture), 1);
+  EXPECT_EQ(renderer_->ReleaseTexture(texture), kResultOk);
   EXPECT_EQ(renderer_->TextureCount(), before);
 
   TextureRecord* from_file = renderer_->LoadFromFile(test_support::TestData("renderer/red_blue_32.png"));
@@ -94,7 +94,7 @@ TEST_F(RendererTexturesTest, EveryImageThatCannotBeHadGivesTheDefaultTexture) {
   fake_->FailCreateTexture(true);
   EXPECT_EQ(renderer_->LoadFromMemory(good.data(), good.size()), fallback);
   // Releasing the default is refused and it stays alive.
-  EXPECT_EQ(renderer_->ReleaseTexture(fallback), -1);
+  EXPECT_EQ(renderer_->ReleaseTexture(fallback), kResultBadArgument);
   EXPECT_TRUE(renderer_->IsTexture(fallback));
 }
 
@@ -106,7 +106,7 @@ TEST(RendererTexturesNoDefault, WithoutADefaultTextureTheMissIsToldAndGivesAnEmp
   auto device = std::make_unique<FakeGpuDevice>();
   device->FailCreateTexture(true);  // the default texture cannot be made
   Renderer renderer(std::move(device));
-  EXPECT_EQ(renderer.Init(nullptr, 0.1f, 0.0f), -1);
+  EXPECT_EQ(renderer.Init(nullptr, 0.1f, 0.0f), kResultFailed);
   ASSERT_EQ(renderer.GetDefaultTexture(), nullptr);
   const unsigned char junk[8] = {9, 9, 9, 9, 9, 9, 9, 9};
   TextureRecord* record = renderer.LoadFromMemory(junk, sizeof(junk));
@@ -117,7 +117,7 @@ TEST(RendererTexturesNoDefault, WithoutADefaultTextureTheMissIsToldAndGivesAnEmp
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_EQ(messages[0], "error|defaultTexture not exist!!!");
   EXPECT_EQ(renderer.LockTexture(record), nullptr);
-  EXPECT_EQ(renderer.ReleaseTexture(record), 1);
+  EXPECT_EQ(renderer.ReleaseTexture(record), kResultOk);
 }
 
 TEST_F(RendererTexturesTest, LockAndCopyWorkOnWholeRows) {
@@ -147,7 +147,7 @@ TEST_F(RendererTexturesTest, LockAndCopyWorkOnWholeRows) {
   EXPECT_EQ(fake_->TexturePixels(texture->handle), std::vector<uint32_t>(next, next + 6));
   EXPECT_FALSE(renderer_->CopyToTexture(texture, nullptr));
   EXPECT_FALSE(renderer_->CopyToTexture(nullptr, next));
-  EXPECT_EQ(renderer_->ReleaseTexture(texture), 1);
+  EXPECT_EQ(renderer_->ReleaseTexture(texture), kResultOk);
   EXPECT_FALSE(renderer_->CopyToTexture(texture, next));  // released
 }
 

@@ -13,13 +13,13 @@
 #include <string>
 
 #include "support/read_file.h"
-#include "tests/engine/foundation/temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace ORB {
 namespace {
 
-using test_files::TempFolder;
-using test_files::WriteText;
+using test_support::TempFolder;
+using test_support::WriteText;
 
 std::string Text(const std::string& path) {
   const auto bytes = test_support::ReadFile(path);
@@ -71,7 +71,7 @@ TEST(ReplaceFileTest, TwoProcessesSavingAtOnceEachPutAWholeFileInPlace) {
   EXPECT_EQ(torn, 0) << "of " << reads << " reads";
   EXPECT_TRUE(IsWhole(Text(path)));
   int left = 0;
-  for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
+  for (const auto& entry : std::filesystem::directory_iterator(folder.Path())) {
     left += entry.path().filename() != "players.save";
   }
   EXPECT_EQ(left, 0) << "no temporary file stays behind";

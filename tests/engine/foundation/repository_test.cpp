@@ -8,14 +8,14 @@
 #include <vector>
 
 #include "engine/foundation/hooks.h"
-#include "tests/engine/foundation/temp_folder.h"
-#include "tests/engine/foundation/zip_writer.h"
+#include "support/temp_folder.h"
+#include "support/zip_writer.h"
 
 namespace ORB {
 namespace {
 
-using test_files::TempFolder;
-using test_files::WriteText;
+using test_support::TempFolder;
+using test_support::WriteText;
 
 const char kPassword[] = "HarvelstonePyndlex";
 
@@ -109,8 +109,8 @@ class RepositoryTest : public ::testing::Test {
     Write("data/broken.xml", "<a><b></a>");
     Write("data2/both.xml", "<where at=\"data2\"/>");
     Write("data2/only2.xml", "<only2/>");
-    test_zip::WriteFile(Resource("pack"),
-                        test_zip::Build({{"inner/doc.xml", "<sealed/>", true, kPassword},
+    test_support::WriteFile(Resource("pack"),
+                        test_support::Build({{"inner/doc.xml", "<sealed/>", true, kPassword},
                                          {"inner/plain.xml", "<plain/>", false},
                                          {"tone.ogg", "OggS sealed sound", false, kPassword, true}}));
     repository_ = std::make_unique<OC_REPOSITORY>(files_, &textures_, &sounds_);
@@ -122,10 +122,10 @@ class RepositoryTest : public ::testing::Test {
   void Write(const std::string& name, const std::string& content) { WriteText(Resource(name), content); }
 
   void AddStandardFolders() {
-    ASSERT_EQ(repository_->AddFolder(""), 1);
-    ASSERT_EQ(repository_->AddFolder("data"), 1);
-    ASSERT_EQ(repository_->AddFolder("data2"), 1);
-    ASSERT_EQ(repository_->AddFolder("pack", kPassword), 1);
+    ASSERT_EQ(repository_->AddFolder(""), kResultOk);
+    ASSERT_EQ(repository_->AddFolder("data"), kResultOk);
+    ASSERT_EQ(repository_->AddFolder("data2"), kResultOk);
+    ASSERT_EQ(repository_->AddFolder("pack", kPassword), kResultOk);
   }
 
   // The "at" attribute of the document's root element.
@@ -139,7 +139,7 @@ class RepositoryTest : public ::testing::Test {
   }
 
   TempFolder folder_;
-  FileSystem files_{folder_.path()};
+  FileSystem files_{folder_.Path()};
   std::vector<std::string> events_;
   FakeTextures textures_{events_};
   FakeSounds sounds_{events_};
@@ -327,23 +327,23 @@ TEST_F(RepositoryTest, BadInputGivesFailureResults) {
 
   // Sealed entries: the repository carries the archive password.
   EXPECT_NE(repository_->GetXml("pack inner/doc.xml"), nullptr);
-  ASSERT_EQ(repository_->AddFolder("pack", ""), -110);
+  ASSERT_EQ(repository_->AddFolder("pack", ""), kResultAlreadyRegistered);
   OC_REPOSITORY other(files_, &textures_, &sounds_);
-  ASSERT_EQ(other.AddFolder("pack", "wrong"), 1);
+  ASSERT_EQ(other.AddFolder("pack", "wrong"), kResultOk);
   EXPECT_EQ(other.GetXml("pack inner/doc.xml"), nullptr);
   EXPECT_NE(other.GetXml("pack inner/plain.xml"), nullptr);
   OC_REPOSITORY none(files_, &textures_, &sounds_);
-  ASSERT_EQ(none.AddFolder("pack"), 1);
+  ASSERT_EQ(none.AddFolder("pack"), kResultOk);
   EXPECT_EQ(none.GetXml("inner/doc.xml"), nullptr);
 
   // The archive damaged after it was listed.
-  const std::string whole = test_zip::Build({{"a.xml", "<a/>"}});
-  test_zip::WriteFile(Resource("damaged"), whole);
-  ASSERT_EQ(repository_->AddFolder("damaged"), 1);
-  test_zip::WriteFile(Resource("damaged"), whole.substr(0, whole.size() / 2));
+  const std::string whole = test_support::Build({{"a.xml", "<a/>"}});
+  test_support::WriteFile(Resource("damaged"), whole);
+  ASSERT_EQ(repository_->AddFolder("damaged"), kResultOk);
+  test_support::WriteFile(Resource("damaged"), whole.substr(0, whole.size() / 2));
   EXPECT_EQ(repository_->GetXml("damaged a.xml"), nullptr);
   // A truncated archive lists nothing.
-  EXPECT_EQ(repository_->AddFolder("damaged"), -1);
+  EXPECT_EQ(repository_->AddFolder("damaged"), kResultNotFound);
 }
 
 TEST_F(RepositoryTest, APasswordPromptCanTellAWrongPasswordFromADamagedArchive) {
@@ -361,10 +361,10 @@ TEST_F(RepositoryTest, APasswordPromptCanTellAWrongPasswordFromADamagedArchive) 
   EXPECT_EQ(repository_->Find("pack tone.ogg")->password, kPassword) << "none given: kept";
 
   // The right password on a damaged sealed entry.
-  const test_zip::Entry sealed{"doc.xml", std::string(200, 'x'), false, kPassword};
-  std::string damaged = test_zip::Build({sealed});
+  const test_support::Entry sealed{"doc.xml", std::string(200, 'x'), false, kPassword};
+  std::string damaged = test_support::Build({sealed});
   damaged[30 + sealed.name.size() + 12 + 100] ^= 0x01;
-  test_zip::WriteFile(Resource("sealed-damaged"), damaged);
+  test_support::WriteFile(Resource("sealed-damaged"), damaged);
   ASSERT_EQ(repository_->AddFolder("sealed-damaged", kPassword), 1);
   EXPECT_EQ(repository_->GetBytes("sealed-damaged doc.xml"), nullptr);
   EXPECT_EQ(repository_->LastReadResult(), -109) << "damaged, not a wrong password";
@@ -372,7 +372,7 @@ TEST_F(RepositoryTest, APasswordPromptCanTellAWrongPasswordFromADamagedArchive) 
 
 TEST_F(RepositoryTest, WithoutLoadersTexturesAndSoundsFail) {
   OC_REPOSITORY bare(files_, nullptr, nullptr);
-  ASSERT_EQ(bare.AddFolder("data"), 1);
+  ASSERT_EQ(bare.AddFolder("data"), kResultOk);
   EXPECT_EQ(bare.GetTexture("image.png"), nullptr);
   EXPECT_EQ(bare.GetSound("sound.ogg", 2, true), nullptr);
   EXPECT_FALSE(bare.Find("image.png")->loaded);
@@ -381,26 +381,26 @@ TEST_F(RepositoryTest, WithoutLoadersTexturesAndSoundsFail) {
 }
 
 TEST_F(RepositoryTest, AddingFolders) {
-  EXPECT_EQ(repository_->AddFolder("nowhere"), -1);
+  EXPECT_EQ(repository_->AddFolder("nowhere"), kResultNotFound);
   std::filesystem::create_directories(Resource("empty"));
-  EXPECT_EQ(repository_->AddFolder("empty"), -1);
+  EXPECT_EQ(repository_->AddFolder("empty"), kResultNotFound);
   Write("not-a-zip", "plain text");
-  EXPECT_EQ(repository_->AddFolder("not-a-zip"), -1);
+  EXPECT_EQ(repository_->AddFolder("not-a-zip"), kResultNotFound);
   EXPECT_TRUE(repository_->Folders().empty());
 
-  ASSERT_EQ(repository_->AddFolder("data2"), 1);
+  ASSERT_EQ(repository_->AddFolder("data2"), kResultOk);
   const ResourceRecord* record = repository_->Find("data2 both.xml");
   ASSERT_NE(record, nullptr);
   EXPECT_EQ(record->folder, "data2");
   EXPECT_TRUE(record->password.empty());
-  EXPECT_EQ(repository_->AddFolder("data2"), -110) << "same number of entries";
+  EXPECT_EQ(repository_->AddFolder("data2"), kResultAlreadyRegistered) << "same number of entries";
   EXPECT_EQ(repository_->Folders().size(), 1u);
 
   // A changed listing lists the records again; a loaded record is kept.
   pugi::xml_document* document = repository_->GetXml("data2 both.xml");
   ASSERT_NE(document, nullptr);
   Write("data2/new.xml", "<new/>");
-  EXPECT_EQ(repository_->AddFolder("data2"), 1);
+  EXPECT_EQ(repository_->AddFolder("data2"), kResultOk);
   EXPECT_EQ(repository_->Folders().size(), 1u);
   EXPECT_NE(repository_->Find("data2 new.xml"), nullptr);
   EXPECT_EQ(repository_->Find("data2 both.xml"), record) << "the loaded record stayed";
@@ -409,19 +409,19 @@ TEST_F(RepositoryTest, AddingFolders) {
   EXPECT_NE(repository_->Find("data2 only2.xml"), nullptr);
 
   // Archives list their entries, sealed or not, and carry the password.
-  ASSERT_EQ(repository_->AddFolder("pack", kPassword), 1);
+  ASSERT_EQ(repository_->AddFolder("pack", kPassword), kResultOk);
   EXPECT_EQ(repository_->Folders()[1]->records.size(), 3u);
   EXPECT_EQ(repository_->Find("pack tone.ogg")->password, kPassword);
 }
 
 TEST_F(RepositoryTest, ScanningTheResourcesFolder) {
-  EXPECT_EQ(repository_->ScanAll(), 1);
+  EXPECT_EQ(repository_->ScanAll(), kResultOk);
   EXPECT_EQ(repository_->TopLevel().size(), 4u) << "top.xml, shared.xml, nofolder x.xml, pack";
   EXPECT_NE(repository_->Find("top.xml"), nullptr);
   EXPECT_EQ(repository_->Find("data"), nullptr) << "folders are not records";
 
   TempFolder emptyBase;
-  FileSystem emptyFiles(emptyBase.path());
+  FileSystem emptyFiles(emptyBase.Path());
   ASSERT_TRUE(emptyFiles.CreateResourcesFolder());
   OC_REPOSITORY empty(emptyFiles, nullptr, nullptr);
   int errors = 0;
@@ -429,10 +429,10 @@ TEST_F(RepositoryTest, ScanningTheResourcesFolder) {
     ++errors;
     return 0;
   });
-  EXPECT_EQ(empty.AddFolder(""), 0);
+  EXPECT_EQ(empty.AddFolder(""), kResultNone);
   EXPECT_EQ(GetErrorText(), "Main repository is empty");
   EXPECT_EQ(errors, 1);
-  EXPECT_EQ(repository_->ScanAll(), 1);
+  EXPECT_EQ(repository_->ScanAll(), kResultOk);
   EXPECT_EQ(errors, 1) << "a scan that found files reports nothing";
 }
 
@@ -440,7 +440,7 @@ TEST_F(RepositoryTest, RemovingAFolderWithALoadedRecord) {
   AddStandardFolders();
   pugi::xml_document* document = repository_->GetXml("data2 only2.xml");
   ASSERT_NE(document, nullptr);
-  EXPECT_EQ(repository_->RemoveFolder("data2"), 1);
+  EXPECT_EQ(repository_->RemoveFolder("data2"), kResultOk);
   ASSERT_EQ(repository_->Folders().size(), 3u) << "kept while a record is loaded";
   EXPECT_TRUE(repository_->Folders()[1]->marked);
   EXPECT_EQ(repository_->GetXml("data2 only2.xml"), document) << "still served";
@@ -450,37 +450,37 @@ TEST_F(RepositoryTest, RemovingAFolderWithALoadedRecord) {
   repository_->UnloadUnused();
   EXPECT_EQ(repository_->Folders().size(), 3u) << "unloaded, but the folder stays";
   EXPECT_FALSE(repository_->Find("data2 only2.xml")->loaded);
-  EXPECT_EQ(repository_->RemoveFolder("data2"), 1);
+  EXPECT_EQ(repository_->RemoveFolder("data2"), kResultOk);
   EXPECT_EQ(repository_->Folders().size(), 2u);
   EXPECT_EQ(repository_->Find("data2 only2.xml"), nullptr);
   EXPECT_EQ(repository_->Find("only2.xml"), nullptr);
-  EXPECT_EQ(repository_->RemoveFolder("data2"), 1) << "absent";
+  EXPECT_EQ(repository_->RemoveFolder("data2"), kResultOk) << "absent";
 
   // The top level: records are marked and go with the next sweep that finds
   // them unused.
   pugi::xml_document* top = repository_->GetXml("top.xml");
-  EXPECT_EQ(repository_->RemoveFolder(""), 0);
+  EXPECT_EQ(repository_->RemoveFolder(""), kResultNone);
   repository_->UnloadUnused();
   EXPECT_EQ(repository_->TopLevel().size(), 1u);
   EXPECT_EQ(repository_->Find("top.xml")->Data(), top);
   repository_->ReleaseXml(top);
   repository_->UnloadUnused();
   EXPECT_TRUE(repository_->TopLevel().empty());
-  EXPECT_EQ(repository_->RemoveFolder(""), 1);
+  EXPECT_EQ(repository_->RemoveFolder(""), kResultOk);
 }
 
 TEST_F(RepositoryTest, MovingRecordsBetweenFolders) {
   AddStandardFolders();
-  EXPECT_EQ(repository_->MoveRecords("data", "absent"), -1);
-  EXPECT_EQ(repository_->MoveRecords("absent", "data2"), -1);
-  EXPECT_EQ(repository_->MoveRecords("data", "data2"), -1);
+  EXPECT_EQ(repository_->MoveRecords("data", "absent"), kResultNotFound);
+  EXPECT_EQ(repository_->MoveRecords("absent", "data2"), kResultNotFound);
+  EXPECT_EQ(repository_->MoveRecords("data", "data2"), kResultFailed);
   // both.xml exists in data already and stays behind; only2.xml moves.
   EXPECT_EQ(repository_->Find("data2 only2.xml"), nullptr);
   ASSERT_NE(repository_->Find("data only2.xml"), nullptr);
   EXPECT_NE(repository_->Find("data2 both.xml"), nullptr);
   // A moved record still reads from where it lives.
   EXPECT_NE(repository_->GetXml("data only2.xml"), nullptr);
-  EXPECT_EQ(repository_->MoveRecords("", "data2"), -1);
+  EXPECT_EQ(repository_->MoveRecords("", "data2"), kResultFailed);
   EXPECT_NE(repository_->TopLevel().count("both.xml"), 0u);
 }
 
@@ -496,9 +496,9 @@ TEST_F(RepositoryTest, DestructionUnloadsEverythingStillHeld) {
 }
 
 TEST_F(RepositoryTest, NoDescriptorIsLeftOpen) {
-  const int before = test_files::OpenDescriptorCount();
+  const int before = test_support::OpenDescriptorCount();
   AddStandardFolders();
-  repository_->AddFolder("pack", kPassword);
+  EXPECT_EQ(repository_->AddFolder("pack", kPassword), kResultAlreadyRegistered);
   repository_->GetXml("pack inner/doc.xml");
   repository_->GetXml("pack inner/plain.xml");
   repository_->GetSound("tone.ogg", 1, true);
@@ -506,10 +506,10 @@ TEST_F(RepositoryTest, NoDescriptorIsLeftOpen) {
   repository_->GetTexture("image.png");
   repository_->GetBytes("absent");
   OC_REPOSITORY wrong(files_, &textures_, &sounds_);
-  wrong.AddFolder("pack", "wrong");
+  EXPECT_EQ(wrong.AddFolder("pack", "wrong"), kResultOk);
   wrong.GetXml("inner/doc.xml");
   repository_.reset();
-  EXPECT_EQ(test_files::OpenDescriptorCount(), before);
+  EXPECT_EQ(test_support::OpenDescriptorCount(), before);
 }
 
 }  // namespace

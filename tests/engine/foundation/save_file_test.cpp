@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "support/temp_folder.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -18,12 +20,7 @@ using Bytes = std::vector<unsigned char>;
 
 class SaveFileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "save_file_test_XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    folder_ = pattern;
-  }
-  void TearDown() override { fs::remove_all(folder_); }
+  void SetUp() override { ASSERT_FALSE(temp_.Path().empty()); }
 
   std::string PathOf(const char* name) const { return (folder_ / name).string(); }
 
@@ -33,10 +30,12 @@ class SaveFileTest : public ::testing::Test {
   }
   static void WriteAll(const std::string& path, const Bytes& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
   }
 
-  fs::path folder_;
+  test_support::TempFolder temp_;
+  fs::path folder_{temp_.Path()};
 };
 
 TEST_F(SaveFileTest, EncodesValuesLittleEndianWithoutPadding) {
@@ -58,14 +57,14 @@ TEST_F(SaveFileTest, EncodesValuesLittleEndianWithoutPadding) {
     EXPECT_TRUE(file.Good());
     EXPECT_TRUE(file.Close());
   }
-  const Bytes expected = {0x03, 0x00, 0x00, 0x00, 'a',  'b',  'c',           // "abc"
-                          0x00, 0x00, 0x80, 0x3F,                            // 1.0f
-                          0xFF, 0xFF, 0xFF, 0xFF,                            // -1
-                          0x04, 0x03, 0x02, 0x01,                            // 0x01020304
-                          0x01, 0x00, 'z',                                   // true, false, 'z'
-                          0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0xF0, 0x3F,    // 1.0
-                          0x08, 0x07, 0x06, 0x05, 0x04, 0x03, 0x02, 0x01,    // u64
-                          0x00, 0x00, 0x00, 0x00,                            // ""
+  const Bytes expected = {0x03, 0x00, 0x00, 0x00, 'a',  'b',  'c',         // "abc"
+                          0x00, 0x00, 0x80, 0x3F,                          // 1.0f
+                          0xFF, 0xFF, 0xFF, 0xFF,                          // -1
+                          0x04, 0x03, 0x02, 0x01,                          // 0x01020304
+                          0x01, 0x00, 'z',                                 // true, false, 'z'
+                          0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0xF0, 0x3F,  // 1.0
+                          0x08, 0x07, 0x06, 0x05, 0x04, 0x03, 0x02, 0x01,  // u64
+                          0x00, 0x00, 0x00, 0x00,                          // ""
                           0x0A};
   EXPECT_EQ(ReadAll(path), expected);
 }

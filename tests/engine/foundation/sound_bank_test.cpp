@@ -6,7 +6,7 @@
 #include <map>
 
 #include "engine/foundation/sound.h"
-#include "sound_test_rig.h"
+#include "support/sound_rig.h"
 #include "support/source_path.h"
 
 namespace {
@@ -14,8 +14,8 @@ namespace {
 using ORB::BankGroup;
 using ORB::OC_SOUND;
 using ORB::OC_SOUND_BANK;
-using sound_test::LoopbackRig;
-using sound_test::ReadFixture;
+using test_support::LoopbackRig;
+using test_support::ReadFixture;
 
 // Serves fixture files by name through the sound system and counts uses, as
 // the resource repository does.
@@ -135,9 +135,9 @@ TEST_F(SoundBank, ReadsGroupsAndSoundsAndLoadsAGroupThroughTheProvider) {
   EXPECT_EQ(bank_->Find("nothing"), nullptr);
   EXPECT_NE(bank_->Find("empty"), nullptr);
 
-  EXPECT_EQ(bank_->Play("music", "theme"), -1) << "not loaded yet";
-  EXPECT_EQ(bank_->LoadGroup("nothing"), 0);
-  EXPECT_EQ(bank_->LoadGroup("music"), 1);
+  EXPECT_EQ(bank_->Play("music", "theme"), ORB::kResultNotFound) << "not loaded yet";
+  EXPECT_EQ(bank_->LoadGroup("nothing"), ORB::kResultNone);
+  EXPECT_EQ(bank_->LoadGroup("music"), ORB::kResultOk);
   ASSERT_EQ(sounds_.requests.size(), 2u);
   // "streamed" is handed over as the whole-decode flag.
   EXPECT_EQ(sounds_.requests[0].name, "gap_stereo.ogg");
@@ -147,9 +147,9 @@ TEST_F(SoundBank, ReadsGroupsAndSoundsAndLoadsAGroupThroughTheProvider) {
   EXPECT_FALSE(SoundOf("music", "theme")->IsWhole());
 
   // Loading again asks only for what is still missing.
-  EXPECT_EQ(bank_->LoadGroup("music"), 1);
+  EXPECT_EQ(bank_->LoadGroup("music"), ORB::kResultOk);
   EXPECT_EQ(sounds_.requests.size(), 2u);
-  EXPECT_EQ(bank_->LoadGroup("sounds"), 1);
+  EXPECT_EQ(bank_->LoadGroup("sounds"), ORB::kResultOk);
   ASSERT_EQ(sounds_.requests.size(), 5u);
   EXPECT_EQ(sounds_.requests[2].name, "tone_stereo.ogg");
   EXPECT_TRUE(sounds_.requests[2].whole);
@@ -157,7 +157,7 @@ TEST_F(SoundBank, ReadsGroupsAndSoundsAndLoadsAGroupThroughTheProvider) {
   // The resource is shared with "theme" and stays as it was first loaded.
   EXPECT_EQ(SoundOf("sounds", "click"), SoundOf("music", "theme"));
   EXPECT_EQ(SoundOf("sounds", "missing"), nullptr);
-  EXPECT_EQ(bank_->Play("sounds", "missing"), -1);
+  EXPECT_EQ(bank_->Play("sounds", "missing"), ORB::kResultNotFound);
   EXPECT_NEAR(bank_->GetLength("music", "theme"), 1.0, 0.001);
   EXPECT_DOUBLE_EQ(bank_->GetLength("music", "nothing"), 0.0);
   EXPECT_DOUBLE_EQ(bank_->GetLength("nothing", "theme"), 0.0);
@@ -166,20 +166,20 @@ TEST_F(SoundBank, ReadsGroupsAndSoundsAndLoadsAGroupThroughTheProvider) {
 TEST_F(SoundBank, PlaysByNameAtTheGroupVolume) {
   bank_->LoadGroup("music");
   bank_->LoadGroup("sounds");
-  EXPECT_EQ(bank_->Play("nothing", "theme"), -1);
-  EXPECT_EQ(bank_->Play("music", "nothing"), -1);
+  EXPECT_EQ(bank_->Play("nothing", "theme"), ORB::kResultNotFound);
+  EXPECT_EQ(bank_->Play("music", "nothing"), ORB::kResultNotFound);
 
-  EXPECT_EQ(bank_->SetVolume("music", 50.0f), 1);
+  EXPECT_EQ(bank_->SetVolume("music", 50.0f), ORB::kResultOk);
   EXPECT_FLOAT_EQ(bank_->Find("music")->volume, 0.5f);
-  EXPECT_EQ(bank_->Play("music", "theme"), 1);
+  EXPECT_EQ(bank_->Play("music", "theme"), ORB::kResultOk);
   OC_SOUND* theme = SoundOf("music", "theme");
   EXPECT_TRUE(theme->IsPlaying());
   EXPECT_FLOAT_EQ(theme->GetSourceGain(), 0.5f);
 
   // A new volume reaches the playing track at once.
-  EXPECT_EQ(bank_->SetVolume("music", 80.0f), 1);
+  EXPECT_EQ(bank_->SetVolume("music", 80.0f), ORB::kResultOk);
   EXPECT_FLOAT_EQ(theme->GetSourceGain(), 0.8f);
-  EXPECT_EQ(bank_->SetVolume("nothing", 80.0f), -1);
+  EXPECT_EQ(bank_->SetVolume("nothing", 80.0f), ORB::kResultNotFound);
 
   // Volumes are held to what a gain can be.
   bank_->SetVolume("sounds", 250.0f);
@@ -189,7 +189,7 @@ TEST_F(SoundBank, PlaysByNameAtTheGroupVolume) {
 
   // Play restarts a sound that is already playing.
   rig_.Run(30);
-  EXPECT_EQ(bank_->Play("music", "theme"), 1);
+  EXPECT_EQ(bank_->Play("music", "theme"), ORB::kResultOk);
   EXPECT_TRUE(theme->IsPlaying());
   EXPECT_FLOAT_EQ(theme->GetSourceGain(), 0.8f);
 }
@@ -197,9 +197,9 @@ TEST_F(SoundBank, PlaysByNameAtTheGroupVolume) {
 TEST_F(SoundBank, VolumeZeroPlaysNothingAndRaisingItStartsNothing) {
   bank_->LoadGroup("sounds");
   bank_->SetVolume("sounds", 0.0f);
-  EXPECT_EQ(bank_->Play("sounds", "click"), 1);
-  EXPECT_EQ(bank_->PlayDelayed("sounds", "click", 0.1f), 1);
-  EXPECT_EQ(bank_->PlayGroup("sounds", 1.0f), 1);
+  EXPECT_EQ(bank_->Play("sounds", "click"), ORB::kResultOk);
+  EXPECT_EQ(bank_->PlayDelayed("sounds", "click", 0.1f), ORB::kResultOk);
+  EXPECT_EQ(bank_->PlayGroup("sounds", 1.0f), ORB::kResultOk);
   OC_SOUND* click = SoundOf("sounds", "click");
   EXPECT_FALSE(click->IsPlaying());
   EXPECT_FLOAT_EQ(click->GetDelay(), 0.0f);
@@ -212,24 +212,24 @@ TEST_F(SoundBank, VolumeZeroPlaysNothingAndRaisingItStartsNothing) {
 TEST_F(SoundBank, ADelayedSoundStartsLaterWithTheGroupVolume) {
   bank_->LoadGroup("sounds");
   bank_->SetVolume("sounds", 40.0f);
-  EXPECT_EQ(bank_->PlayDelayed("sounds", "nothing", 0.1f), -1);
-  EXPECT_EQ(bank_->PlayDelayed("sounds", "click", 0.1f), 1);
+  EXPECT_EQ(bank_->PlayDelayed("sounds", "nothing", 0.1f), ORB::kResultNotFound);
+  EXPECT_EQ(bank_->PlayDelayed("sounds", "click", 0.1f), ORB::kResultOk);
   OC_SOUND* click = SoundOf("sounds", "click");
   EXPECT_FALSE(click->IsPlaying());
   rig_.Run(12);
   EXPECT_TRUE(click->IsPlaying());
   EXPECT_FLOAT_EQ(click->GetSourceGain(), 0.4f);
 
-  EXPECT_EQ(bank_->PlayDelayed("sounds", "pop", 0.0f), 1);
+  EXPECT_EQ(bank_->PlayDelayed("sounds", "pop", 0.0f), ORB::kResultOk);
   EXPECT_TRUE(SoundOf("sounds", "pop")->IsPlaying());
 }
 
 TEST_F(SoundBank, PlayGroupStartsTheLowestName) {
   bank_->LoadGroup("order");
-  EXPECT_EQ(bank_->PlayGroup("nothing", 2.5f), -1);
-  EXPECT_EQ(bank_->PlayGroup("empty", 2.5f), -1);
+  EXPECT_EQ(bank_->PlayGroup("nothing", 2.5f), ORB::kResultNotFound);
+  EXPECT_EQ(bank_->PlayGroup("empty", 2.5f), ORB::kResultNotFound);
   EXPECT_FALSE(bank_->IsGroupPlaying());
-  EXPECT_EQ(bank_->PlayGroup("order", 2.5f), 1);
+  EXPECT_EQ(bank_->PlayGroup("order", 2.5f), ORB::kResultOk);
   EXPECT_TRUE(bank_->IsGroupPlaying());
   EXPECT_FLOAT_EQ(bank_->GetGroupValue(), 2.5f);
   BankGroup* order = bank_->Find("order");
@@ -244,23 +244,23 @@ TEST_F(SoundBank, ReleasingAndClearingGiveTheUsesBack) {
   bank_->LoadGroup("music");
   bank_->LoadGroup("sounds");
   EXPECT_EQ(sounds_.Uses("tone_stereo.ogg"), 2);
-  EXPECT_EQ(bank_->ReleaseGroup("nothing"), 0);
+  EXPECT_EQ(bank_->ReleaseGroup("nothing"), ORB::kResultNone);
 
   // Released: the pointers go with the uses, so nothing plays a sound the
   // repository may already have unloaded, and a second release gives nothing.
-  EXPECT_EQ(bank_->ReleaseGroup("music"), 1);
+  EXPECT_EQ(bank_->ReleaseGroup("music"), ORB::kResultOk);
   EXPECT_EQ(sounds_.Uses("tone_stereo.ogg"), 1);
   EXPECT_EQ(sounds_.Uses("gap_stereo.ogg"), 0);
   EXPECT_EQ(SoundOf("music", "theme"), nullptr);
-  EXPECT_EQ(bank_->Play("music", "theme"), -1);
-  EXPECT_EQ(bank_->ReleaseGroup("music"), 1);
+  EXPECT_EQ(bank_->Play("music", "theme"), ORB::kResultNotFound);
+  EXPECT_EQ(bank_->ReleaseGroup("music"), ORB::kResultOk);
   EXPECT_EQ(sounds_.releases, 2);
   // Loading again fetches again.
-  EXPECT_EQ(bank_->LoadGroup("music"), 1);
+  EXPECT_EQ(bank_->LoadGroup("music"), ORB::kResultOk);
   EXPECT_EQ(sounds_.Uses("gap_stereo.ogg"), 1);
 
-  EXPECT_EQ(bank_->ClearGroup("nothing"), 0);
-  EXPECT_EQ(bank_->ClearGroup("sounds"), 1);
+  EXPECT_EQ(bank_->ClearGroup("nothing"), ORB::kResultNone);
+  EXPECT_EQ(bank_->ClearGroup("sounds"), ORB::kResultOk);
   EXPECT_TRUE(bank_->Find("sounds")->sounds.empty());
   EXPECT_EQ(sounds_.Uses("blip_stereo.ogg"), 0);
   EXPECT_EQ(sounds_.Uses("tone_mono.ogg"), 0);
@@ -269,7 +269,7 @@ TEST_F(SoundBank, ReleasingAndClearingGiveTheUsesBack) {
   // Loading a group of the same name again replaces it and gives back what the old one held.
   pugi::xml_document replacement;
   ASSERT_TRUE(replacement.load_string(R"(<sound><group name="music"><sound name="x" path="blip_stereo.ogg"/></group></sound>)"));
-  bank_->Load(replacement.child("sound"));
+  EXPECT_EQ(bank_->Load(replacement.child("sound")), ORB::kResultOk);
   EXPECT_EQ(sounds_.Uses("tone_stereo.ogg"), 0);
   EXPECT_EQ(sounds_.Uses("gap_stereo.ogg"), 0);
   EXPECT_EQ(bank_->Find("music")->sounds.size(), 1u);

@@ -9,14 +9,14 @@
 
 #include "engine/foundation/thread.h"
 #include "engine/platform/clock.h"
-#include "sound_test_rig.h"
+#include "support/sound_rig.h"
 
 namespace {
 
 using ORB::OC_SOUND;
 using ORB::OC_SOUND_SYSTEM;
-using sound_test::LoopbackRig;
-using sound_test::ReadFixture;
+using test_support::LoopbackRig;
+using test_support::ReadFixture;
 
 // The Ogg pages of a file: offset and length of each.
 struct Page {
@@ -41,14 +41,16 @@ uint32_t OggCrc(const uint8_t* data, size_t size) {
   uint32_t crc = 0;
   for (size_t i = 0; i < size; ++i) {
     crc ^= uint32_t{data[i]} << 24;
-    for (int bit = 0; bit < 8; ++bit) crc = (crc & 0x80000000u) ? (crc << 1) ^ 0x04C11DB7u : crc << 1;
+    for (int bit = 0; bit < 8; ++bit)
+      crc = (crc & 0x80000000u) ? (crc << 1) ^ 0x04C11DB7u : crc << 1;
   }
   return crc;
 }
 
 // Rewrites a page's granule position (its PCM end) and its checksum.
 void SetGranule(std::vector<uint8_t>& bytes, const Page& page, int64_t granule) {
-  for (int i = 0; i < 8; ++i) bytes[page.offset + 6 + i] = static_cast<uint8_t>(uint64_t(granule) >> (8 * i));
+  for (int i = 0; i < 8; ++i)
+    bytes[page.offset + 6 + i] = static_cast<uint8_t>(uint64_t(granule) >> (8 * i));
   std::memset(&bytes[page.offset + 22], 0, 4);
   const uint32_t crc = OggCrc(&bytes[page.offset], page.size);
   for (int i = 0; i < 4; ++i) bytes[page.offset + 22 + i] = static_cast<uint8_t>(crc >> (8 * i));
@@ -56,12 +58,13 @@ void SetGranule(std::vector<uint8_t>& bytes, const Page& page, int64_t granule) 
 
 TEST(SoundSystemNoDevice, EveryCallWorksAndNothingSounds) {
   OC_SOUND_SYSTEM system;
-  EXPECT_EQ(system.Init("no such sound device"), -1);
+  EXPECT_EQ(system.Init("no such sound device"), ORB::kResultFailed);
   EXPECT_FALSE(system.HasDevice());
   EXPECT_FALSE(system.HasContext());
 
   const std::vector<uint8_t> bytes = ReadFixture("tone_stereo.ogg");
-  OC_SOUND* streamed = system.LoadSound(bytes.data(), static_cast<uint32_t>(bytes.size()), 2, false);
+  OC_SOUND* streamed =
+      system.LoadSound(bytes.data(), static_cast<uint32_t>(bytes.size()), 2, false);
   OC_SOUND* whole = system.LoadSound(bytes, 3, true, "tone");
   ASSERT_NE(streamed, nullptr);
   ASSERT_NE(whole, nullptr);
@@ -76,7 +79,7 @@ TEST(SoundSystemNoDevice, EveryCallWorksAndNothingSounds) {
     EXPECT_FALSE(sound->IsPlaying());
     sound->PlayDelayed(0.01f);
     sound->SetGain(0.5f);
-    EXPECT_EQ(sound->Seek(10), 0);
+    EXPECT_EQ(sound->Seek(10), ORB::kResultNone);
     EXPECT_EQ(sound->Restart(), 0);
     sound->Stop();
     EXPECT_EQ(sound->GetSource(), 0u);
@@ -85,13 +88,13 @@ TEST(SoundSystemNoDevice, EveryCallWorksAndNothingSounds) {
   system.UpdateStreams();
   system.UpdateListener();
   int16_t out[8];
-  EXPECT_EQ(system.RenderSamples(out, 4), -1);
+  EXPECT_EQ(system.RenderSamples(out, 4), ORB::kResultFailed);
   EXPECT_EQ(OC_SOUND::GetLiveSourceCount(), 0);
 
-  EXPECT_EQ(system.RemoveSound(streamed), 1);
-  EXPECT_EQ(system.RemoveSound(whole), 1);
-  EXPECT_EQ(system.RemoveSound(whole), -1);
-  EXPECT_EQ(system.RemoveSound(nullptr), -1);
+  EXPECT_EQ(system.RemoveSound(streamed), ORB::kResultOk);
+  EXPECT_EQ(system.RemoveSound(whole), ORB::kResultOk);
+  EXPECT_EQ(system.RemoveSound(whole), ORB::kResultNotFound);
+  EXPECT_EQ(system.RemoveSound(nullptr), ORB::kResultNotFound);
   EXPECT_EQ(system.GetSoundCount(), 0u);
 }
 
@@ -115,9 +118,9 @@ TEST(SoundSystemDecoding, DataTheDecoderCannotServeIsRefused) {
   EXPECT_EQ(system.GetSoundCount(), 0u);
 
   OC_SOUND direct;
-  EXPECT_EQ(direct.Open(garbage, 2, false, nullptr), -112);
+  EXPECT_EQ(direct.Open(garbage, 2, false, nullptr), ORB::kResultDecoderRefused);
   OC_SOUND quad;
-  EXPECT_EQ(quad.Open(ReadFixture("quad.ogg"), 2, true, nullptr), -112);
+  EXPECT_EQ(quad.Open(ReadFixture("quad.ogg"), 2, true, nullptr), ORB::kResultDecoderRefused);
 }
 
 TEST(SoundSystemDecoding, ALengthTooLargeToDecodeWholeIsRefused) {
@@ -130,7 +133,7 @@ TEST(SoundSystemDecoding, ALengthTooLargeToDecodeWholeIsRefused) {
   std::vector<uint8_t> huge = original;
   SetGranule(huge, pages.back(), int64_t{1} << 40);
   OC_SOUND huge_sound;
-  EXPECT_EQ(huge_sound.Open(huge, 2, true, nullptr), -112);
+  EXPECT_EQ(huge_sound.Open(huge, 2, true, nullptr), ORB::kResultDecoderRefused);
   EXPECT_EQ(rig.system().LoadSound(huge, 2, true), nullptr);
 
   // Streamed, the claim sizes nothing: the sound plays what is really there and ends.
@@ -180,7 +183,8 @@ TEST(SoundSystemDecoding, DecodingGoesOnAfterAHoleInTheData) {
       EXPECT_LT(decoded, intact_bytes);
       const int64_t granule_before = [&] {
         int64_t g = 0;
-        for (int i = 0; i < 8; ++i) g |= int64_t{bytes[pages[pages.size() - 3].offset + 6 + i]} << (8 * i);
+        for (int i = 0; i < 8; ++i)
+          g |= int64_t{bytes[pages[pages.size() - 3].offset + 6 + i]} << (8 * i);
         return g;
       }();
       EXPECT_GT(decoded, granule_before * 4);
@@ -242,7 +246,8 @@ TEST(SoundSystemAudioThread, AStreamedSoundPlaysOutOnTheAudioThread) {
   EXPECT_TRUE(sound->IsPlaying());
   // A bound, not a timing: the sounds last 0.2 s and 0.25 s.
   bool delayed_started = false;
-  for (int i = 0; i < 500 && (delayed->GetDelay() > 0.0f || OC_SOUND::GetLiveSourceCount() > 0); ++i) {
+  for (int i = 0; i < 500 && (delayed->GetDelay() > 0.0f || OC_SOUND::GetLiveSourceCount() > 0);
+       ++i) {
     delayed_started = delayed_started || delayed->IsPlaying() || delayed->GetSource() != 0;
     ORB::platform::SleepMs(10);
   }
@@ -253,8 +258,8 @@ TEST(SoundSystemAudioThread, AStreamedSoundPlaysOutOnTheAudioThread) {
   EXPECT_FLOAT_EQ(delayed->GetDelay(), 0.0f);
   EXPECT_TRUE(delayed_started);
   EXPECT_EQ(OC_SOUND::GetLiveSourceCount(), 0);
-  EXPECT_EQ(system.RemoveSound(sound), 1);
-  EXPECT_EQ(system.RemoveSound(delayed), 1);
+  EXPECT_EQ(system.RemoveSound(sound), ORB::kResultOk);
+  EXPECT_EQ(system.RemoveSound(delayed), ORB::kResultOk);
 }
 
 }  // namespace

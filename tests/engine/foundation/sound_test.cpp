@@ -4,15 +4,15 @@
 #include <gtest/gtest.h>
 
 #include "engine/foundation/sound_system.h"
-#include "sound_test_rig.h"
+#include "support/sound_rig.h"
 
 namespace {
 
 using ORB::OC_SOUND;
-using sound_test::kAudible;
-using sound_test::LoopbackRig;
-using sound_test::Peak;
-using sound_test::ReadFixture;
+using test_support::kAudible;
+using test_support::LoopbackRig;
+using test_support::Peak;
+using test_support::ReadFixture;
 
 // Index of the last frame at or above the audible level, or -1.
 long LastAudibleFrame(const std::vector<int16_t>& samples) {
@@ -64,9 +64,9 @@ TEST_F(SoundPlayback, StreamedSoundIsAudibleAtOnceAndPlaysToItsEnd) {
   const long last = LastAudibleFrame(out);
   EXPECT_GE(last, LoopbackRig::kRate - 2 * LoopbackRig::kBlockFrames);
   EXPECT_LE(last, LoopbackRig::kRate + 2 * LoopbackRig::kBlockFrames);
-  EXPECT_GE(Peak(out, LoopbackRig::kRate - 5 * LoopbackRig::kBlockFrames,
-                 3 * LoopbackRig::kBlockFrames),
-            kAudible);
+  EXPECT_GE(
+      Peak(out, LoopbackRig::kRate - 5 * LoopbackRig::kBlockFrames, 3 * LoopbackRig::kBlockFrames),
+      kAudible);
   // Stopped, with the source handed back, soon after the tail.
   EXPECT_LE(blocks, 103);
   EXPECT_EQ(sound->GetSource(), 0u);
@@ -165,22 +165,22 @@ TEST_F(SoundPlayback, RestartAndStopThenPlayBeginAgainFromTheStart) {
 TEST_F(SoundPlayback, SeekMovesPlaybackAndRefusesSamplesOutsideTheData) {
   for (bool whole : {true, false}) {
     OC_SOUND* sound = Keep(Load("gap_stereo.ogg", whole));
-    EXPECT_EQ(sound->Seek(1000), 0) << "nothing to move before Play";
+    EXPECT_EQ(sound->Seek(1000), ORB::kResultNone) << "nothing to move before Play";
     sound->Play();
     std::vector<int16_t> out = rig_.Run(10);
     EXPECT_LT(Peak(out, 0, 10 * LoopbackRig::kBlockFrames), kAudible);
 
-    EXPECT_EQ(sound->Seek(-1), -1);
-    EXPECT_EQ(sound->Seek(sound->GetPcmTotal()), -1);
-    EXPECT_EQ(sound->Seek(sound->GetPcmTotal() + 100000), -1);
+    EXPECT_EQ(sound->Seek(-1), ORB::kResultBadArgument);
+    EXPECT_EQ(sound->Seek(sound->GetPcmTotal()), ORB::kResultBadArgument);
+    EXPECT_EQ(sound->Seek(sound->GetPcmTotal() + 100000), ORB::kResultBadArgument);
     EXPECT_TRUE(sound->IsPlaying());
 
-    EXPECT_EQ(sound->Seek(LoopbackRig::kRate * 3 / 4), 1) << "whole " << whole;
+    EXPECT_EQ(sound->Seek(LoopbackRig::kRate * 3 / 4), ORB::kResultOk) << "whole " << whole;
     out = rig_.Run(10);
     EXPECT_GE(Peak(out, 2 * LoopbackRig::kBlockFrames, 8 * LoopbackRig::kBlockFrames), kAudible)
         << "whole " << whole;
     // Back into the silent half: nothing of the tone queued before is heard again.
-    EXPECT_EQ(sound->Seek(LoopbackRig::kRate / 10), 1);
+    EXPECT_EQ(sound->Seek(LoopbackRig::kRate / 10), ORB::kResultOk);
     out = rig_.Run(10);
     EXPECT_LT(Peak(out, 2 * LoopbackRig::kBlockFrames, 8 * LoopbackRig::kBlockFrames), kAudible)
         << "whole " << whole;
@@ -235,7 +235,8 @@ TEST_F(SoundPlayback, GainReachesTheSourceNowAndLater) {
   sound->SetGain(0.25f);
   sound->Play();
   EXPECT_FLOAT_EQ(sound->GetSourceGain(), 0.25f);
-  const int quiet = Peak(rig_.Run(10), 2 * LoopbackRig::kBlockFrames, 8 * LoopbackRig::kBlockFrames);
+  const int quiet =
+      Peak(rig_.Run(10), 2 * LoopbackRig::kBlockFrames, 8 * LoopbackRig::kBlockFrames);
   sound->SetGain(1.0f);
   EXPECT_FLOAT_EQ(sound->GetSourceGain(), 1.0f);
   const int loud = Peak(rig_.Run(10), 2 * LoopbackRig::kBlockFrames, 8 * LoopbackRig::kBlockFrames);
@@ -278,13 +279,13 @@ TEST(SoundSources, AFailedSourceCreationGivesItsPlaceBack) {
     // A second system takes the current context and, going away, leaves none:
     // OpenAL then refuses to create sources for the first one.
     ORB::OC_SOUND_SYSTEM other;
-    ASSERT_EQ(other.InitLoopback(LoopbackRig::kRate), 1);
+    ASSERT_EQ(other.InitLoopback(LoopbackRig::kRate), ORB::kResultOk);
   }
   for (int i = 0; i < 20; ++i) EXPECT_EQ(sound->Play(), 0);
   EXPECT_FALSE(sound->IsPlaying());
   EXPECT_EQ(sound->GetSource(), 0u);
   EXPECT_EQ(OC_SOUND::GetLiveSourceCount(), 0);
-  EXPECT_EQ(rig.system().RemoveSound(sound), 1);
+  EXPECT_EQ(rig.system().RemoveSound(sound), ORB::kResultOk);
 }
 
 }  // namespace

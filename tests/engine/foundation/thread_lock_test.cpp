@@ -44,13 +44,13 @@ TEST(LockTest, GuardsACounterAcrossThreads) {
 }
 
 TEST(ThreadTest, ReturnValueBecomesTheExitCode) {
-  auto record = StartThread([](intptr_t argument, const ThreadRecord&) {
-    return static_cast<int32_t>(argument * 2);
-  }, 21);
+  auto record = StartThread(
+      [](intptr_t argument, const ThreadRecord&) { return static_cast<int32_t>(argument * 2); },
+      21);
   record->Join();
   EXPECT_FALSE(record->Running());
   EXPECT_EQ(GetExitCode(record.get()), 42);
-  EXPECT_EQ(GetExitCode(nullptr), -1);
+  EXPECT_EQ(GetExitCode(nullptr), kResultBadArgument);
   EXPECT_FALSE(Terminate(nullptr));
 }
 
@@ -68,7 +68,7 @@ TEST(ThreadTest, StopFlagEndsALoopingThreadThatHoldsALock) {
   while (passes.load() < 10) std::this_thread::yield();
   EXPECT_EQ(record->ExitCode(), kThreadStillActive);
   EXPECT_TRUE(record->Terminate());
-  EXPECT_EQ(record->ExitCode(), kThreadTerminated);
+  EXPECT_EQ(record->ExitCode(), kResultFinished);
   // The thread left the lock on its way out: it is free now.
   EXPECT_TRUE(lock.TryEnter());
   lock.Leave();

@@ -9,11 +9,12 @@
 
 #include "engine/foundation/input_state.h"
 #include "engine/foundation/renderer.h"
+#include "engine/foundation/result_codes.h"
 #include "engine/foundation/window.h"
 #include "engine/platform/gl_device.h"
 #include "engine/platform/sdl_event_injector.h"
 #include "support/pixel_box.h"
-#include "support/png_file.h"
+#include "support/write_png.h"
 #include "support/quad.h"
 
 namespace ORB {
@@ -31,7 +32,7 @@ TEST(WindowLetterboxGl, AClickOnADrawnPointArrivesAtItsGameCoordinates) {
   auto device = std::make_unique<platform::GlDevice>();
   platform::GlDevice* gl = device.get();
   Renderer renderer(std::move(device));
-  ASSERT_EQ(renderer.Init(window.GetHandle(), 0.1f, 0.0f), 1);
+  ASSERT_EQ(renderer.Init(window.GetHandle(), 0.1f, 0.0f), kResultOk);
 
   ASSERT_TRUE(platform::InjectWindowResize(window.GetHandle(), 1280, 720));
   window.PumpMessages(input);
@@ -40,11 +41,11 @@ TEST(WindowLetterboxGl, AClickOnADrawnPointArrivesAtItsGameCoordinates) {
 
   // Grey game area, one white 2 x 2 marker at game (512, 384).
   renderer.SetClearColour(Colour(0xFF404040u));
-  ASSERT_EQ(renderer.BeginFrame(), 1);
+  ASSERT_EQ(renderer.BeginFrame(), kResultOk);
   const test_support::Quad marker(512, 384, 2, 2);
   ASSERT_EQ(renderer.DrawMesh(marker.v, nullptr, RenderState(RenderState::kPrimitiveTriangles << RenderState::kPrimitiveShift), 4,
                               test_support::kQuadIndices, 6),
-            1);
+            kResultOk);
   renderer.Flush();
   // The whole drawable area: reads start at the letterbox's corner.
   const auto& viewport = gl->GetViewport();
@@ -52,7 +53,7 @@ TEST(WindowLetterboxGl, AClickOnADrawnPointArrivesAtItsGameCoordinates) {
   const int top = 720 - viewport.y - viewport.height;
   std::vector<uint32_t> pixels(1280u * 720u);
   ASSERT_TRUE(gl->ReadPixels(-left, -top, 1280, 720, pixels.data()));
-  EXPECT_TRUE(test_support::WritePng(test_support::TestProgramFolder() + "/window_letterbox.png",
+  EXPECT_TRUE(test_support::WritePng(test_support::BesideTestProgram("window_letterbox.png"),
                                      pixels, 1280, 720));
   renderer.EndFrame();
 

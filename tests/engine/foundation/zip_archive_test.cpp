@@ -7,14 +7,14 @@
 #include <vector>
 
 #include "engine/foundation/file_system.h"
-#include "tests/engine/foundation/temp_folder.h"
-#include "tests/engine/foundation/zip_writer.h"
+#include "support/temp_folder.h"
+#include "support/zip_writer.h"
 
 namespace ORB {
 namespace {
 
-using test_files::TempFolder;
-using test_files::WriteText;
+using test_support::TempFolder;
+using test_support::WriteText;
 
 const std::string kText = "<root><item name=\"a\"/><item name=\"b\"/></root>\n";
 const std::string kPassword = "HarvelstonePyndlex";
@@ -29,13 +29,19 @@ std::string AsText(const std::vector<uint8_t>& bytes, uint32_t size) {
   return std::string(bytes.begin(), bytes.begin() + size);
 }
 
-// Reads an entry; the content as text, or the failure result as "#<code>".
+// Reads an entry; the content as text, or the failure as "#<its name>".
 std::string Read(const std::string& archive, const std::string& name,
                  const std::string& password = std::string()) {
   std::vector<uint8_t> bytes;
   uint32_t size = 0;
   const int32_t result = ReadZipEntry(archive, name, password, bytes, size);
-  if (result != 1) return "#" + std::to_string(result);
+  switch (result) {
+    case kResultOk: break;
+    case kResultNotFound: return "#not found";
+    case kResultCannotOpen: return "#cannot open";
+    case kResultDamaged: return "#damaged";
+    default: return "#" + std::to_string(result);
+  }
   EXPECT_EQ(bytes.size(), size + 1u);
   EXPECT_EQ(bytes.back(), 0) << "the byte after the content is zero";
   return AsText(bytes, size);
@@ -43,9 +49,9 @@ std::string Read(const std::string& archive, const std::string& name,
 
 class ZipArchiveTest : public ::testing::Test {
  protected:
-  std::string Make(const std::string& name, const std::vector<test_zip::Entry>& entries) {
+  std::string Make(const std::string& name, const std::vector<test_support::Entry>& entries) {
     const std::string path = folder_ / name;
-    test_zip::WriteFile(path, test_zip::Build(entries));
+    test_support::WriteFile(path, test_support::Build(entries));
     return path;
   }
 
@@ -76,8 +82,8 @@ TEST_F(ZipArchiveTest, ListsEntriesInDirectoryOrderAndReadsStoredAndDeflated) {
   EXPECT_EQ(Read(archive, "b.xml"), kText);
   EXPECT_TRUE(Read(archive, "dir/a.xml") == Repeat(kText, 50));
   EXPECT_EQ(Read(archive, "empty"), "");
-  EXPECT_EQ(Read(archive, "a.xml"), "#-1") << "names compare whole, byte for byte";
-  EXPECT_EQ(Read(archive, "B.XML"), "#-1");
+  EXPECT_EQ(Read(archive, "a.xml"), "#not found") << "names compare whole, byte for byte";
+  EXPECT_EQ(Read(archive, "B.XML"), "#not found");
   // A password given for an entry that is not sealed does not stop it opening.
   EXPECT_EQ(Read(archive, "b.xml", "whatever"), kText);
 }
@@ -90,7 +96,7 @@ TEST_F(ZipArchiveTest, LargeArchivesAndEntriesReadWhole) {
     state = state * 1103515245u + 12345u;
     noise += static_cast<char>(state >> 24);
   }
-  std::vector<test_zip::Entry> entries = {{"noise", noise, false},
+  std::vector<test_support::Entry> entries = {{"noise", noise, false},
                                           {"text", Repeat(kText, 5000), true},
                                           {"sealed", noise, true, kPassword}};
   for (int i = 0; i < 1500; ++i) entries.emplace_back("small/" + std::to_string(i), std::to_string(i));
@@ -107,7 +113,7 @@ TEST_F(ZipArchiveTest, LargeArchivesAndEntriesReadWhole) {
   EXPECT_EQ(Read(archive, "last"), "the end");
   EXPECT_EQ(Read(archive, "small/0"), "0");
   EXPECT_EQ(Read(archive, "small/777"), "777");
-  EXPECT_EQ(Read(archive, "small/1500"), "#-1");
+  EXPECT_EQ(Read(archive, "small/1500"), "#not found");
 }
 
 TEST_F(ZipArchiveTest, AnArchiveWrittenAnewIsReadAnew) {
@@ -115,12 +121,12 @@ TEST_F(ZipArchiveTest, AnArchiveWrittenAnewIsReadAnew) {
   EXPECT_EQ(Read(path, "b"), "second");
   // Same name, other entries in other places: nothing remembered of the old
   // archive may lead a read astray.
-  test_zip::WriteFile(path, test_zip::Build({{"b", "replaced"}, {"c", "new"}, {"a", "moved"}}));
+  test_support::WriteFile(path, test_support::Build({{"b", "replaced"}, {"c", "new"}, {"a", "moved"}}));
   EXPECT_EQ(Read(path, "a"), "moved");
   EXPECT_EQ(Read(path, "b"), "replaced");
   EXPECT_EQ(Read(path, "c"), "new");
-  test_zip::WriteFile(path, test_zip::Build({{"c", "only"}}));
-  EXPECT_EQ(Read(path, "a"), "#-1");
+  test_support::WriteFile(path, test_support::Build({{"c", "only"}}));
+  EXPECT_EQ(Read(path, "a"), "#not found");
   EXPECT_EQ(Read(path, "c"), "only");
 }
 
@@ -128,12 +134,12 @@ TEST_F(ZipArchiveTest, SealedEntriesOpenOnlyWithTheirPassword) {
   for (const bool descriptor : {false, true}) {
     for (const bool deflate : {false, true}) {
       SCOPED_TRACE(testing::Message() << "deflate " << deflate << " descriptor " << descriptor);
-      test_zip::Entry entry{"data.xml", Repeat(kText, 20), deflate, kPassword, descriptor};
+      test_support::Entry entry{"data.xml", Repeat(kText, 20), deflate, kPassword, descriptor};
       const std::string archive = Make("sealed", {entry});
       EXPECT_TRUE(Read(archive, "data.xml", kPassword) == entry.content);
-      EXPECT_EQ(Read(archive, "data.xml", ""), "#-108") << "no password";
-      EXPECT_EQ(Read(archive, "data.xml", "harvelstonepyndlex"), "#-108") << "wrong password";
-      EXPECT_EQ(Read(archive, "data.xml", kPassword + "x"), "#-108");
+      EXPECT_EQ(Read(archive, "data.xml", ""), "#cannot open") << "no password";
+      EXPECT_EQ(Read(archive, "data.xml", "harvelstonepyndlex"), "#cannot open") << "wrong password";
+      EXPECT_EQ(Read(archive, "data.xml", kPassword + "x"), "#cannot open");
     }
   }
 }
@@ -143,35 +149,35 @@ TEST_F(ZipArchiveTest, PasswordThatPassesTheCheckByteByChanceIsStillRefused) {
   // the content then fails to expand or to match its CRC, which is all the
   // cipher can tell of it: the entry reads as damaged, never as content.
   for (const bool deflate : {false, true}) {
-    test_zip::Entry entry{"data.xml", Repeat(kText, 20), deflate, kPassword};
+    test_support::Entry entry{"data.xml", Repeat(kText, 20), deflate, kPassword};
     const std::string archive = Make(deflate ? "deflated" : "stored", {entry});
-    const std::string built = test_zip::Build({entry});
+    const std::string built = test_support::Build({entry});
     const size_t header = 30 + entry.name.size();
     std::string lucky;
     for (int i = 0; i < 100000 && lucky.empty(); ++i) {
       const std::string candidate = "guess" + std::to_string(i);
-      test_zip::Cipher cipher(candidate);
+      test_support::Cipher cipher(candidate);
       uint8_t last = 0;
       for (size_t k = 0; k < 12; ++k) last = cipher.Decrypt(static_cast<uint8_t>(built[header + k]));
-      if (last == test_zip::CheckByte(entry)) lucky = candidate;
+      if (last == test_support::CheckByte(entry)) lucky = candidate;
     }
     ASSERT_FALSE(lucky.empty());
-    EXPECT_EQ(Read(archive, "data.xml", lucky), "#-109") << lucky;
+    EXPECT_EQ(Read(archive, "data.xml", lucky), "#damaged") << lucky;
   }
 }
 
 TEST_F(ZipArchiveTest, ADamagedSealedEntryIsToldApartFromAWrongPassword) {
   for (const bool deflate : {false, true}) {
     SCOPED_TRACE(deflate ? "deflated" : "stored");
-    test_zip::Entry entry{"data.xml", Repeat(kText, 20), deflate, kPassword};
-    std::string built = test_zip::Build({entry});
+    test_support::Entry entry{"data.xml", Repeat(kText, 20), deflate, kPassword};
+    std::string built = test_support::Build({entry});
     // A byte of the payload, well past the 12-byte cipher header.
     built[30 + entry.name.size() + 12 + 40] ^= 0x5A;
     const std::string archive = folder_ / (deflate ? "damaged-deflated" : "damaged-stored");
-    test_zip::WriteFile(archive, built);
-    EXPECT_EQ(Read(archive, "data.xml", kPassword), "#-109") << "the right password, damaged content";
-    EXPECT_EQ(Read(archive, "data.xml", "harvelstonepyndlex"), "#-108") << "a wrong password";
-    EXPECT_EQ(TestArchivePassword(archive, kPassword), -109);
+    test_support::WriteFile(archive, built);
+    EXPECT_EQ(Read(archive, "data.xml", kPassword), "#damaged") << "the right password, damaged content";
+    EXPECT_EQ(Read(archive, "data.xml", "harvelstonepyndlex"), "#cannot open") << "a wrong password";
+    EXPECT_EQ(TestArchivePassword(archive, kPassword), kResultDamaged);
   }
 }
 
@@ -181,34 +187,34 @@ TEST_F(ZipArchiveTest, OpensArchivesSealedByTheZipTool) {
     const std::string archive = MakeWithZipTool(stored ? "tool-stored" : "tool-deflated", stored);
     EXPECT_TRUE(Read(archive, "big.xml", kPassword) == Repeat(kText, 200));
     EXPECT_EQ(Read(archive, "small.txt", kPassword), "tiny");
-    EXPECT_EQ(Read(archive, "big.xml", "nope"), "#-108");
-    EXPECT_EQ(Read(archive, "small.txt"), "#-108");
-    EXPECT_EQ(TestArchivePassword(archive, kPassword), 0);
-    EXPECT_EQ(TestArchivePassword(archive, "nope"), -108);
+    EXPECT_EQ(Read(archive, "big.xml", "nope"), "#cannot open");
+    EXPECT_EQ(Read(archive, "small.txt"), "#cannot open");
+    EXPECT_EQ(TestArchivePassword(archive, kPassword), kResultPasswordOpens);
+    EXPECT_EQ(TestArchivePassword(archive, "nope"), kResultCannotOpen);
   }
 }
 
 TEST_F(ZipArchiveTest, DamagedArchivesGiveClearAnswers) {
-  const std::string whole = test_zip::Build(
+  const std::string whole = test_support::Build(
       {{"a.txt", Repeat("abcdefgh", 100), false}, {"b.xml", Repeat(kText, 40), true}});
   std::vector<std::string> names;
 
   // Cut short: the end-of-directory record is gone.
   const std::string truncated = folder_ / "truncated";
-  test_zip::WriteFile(truncated, whole.substr(0, whole.size() / 2));
+  test_support::WriteFile(truncated, whole.substr(0, whole.size() / 2));
   ListZipEntries(truncated, names);
   EXPECT_TRUE(names.empty());
-  EXPECT_EQ(Read(truncated, "a.txt"), "#-1");
+  EXPECT_EQ(Read(truncated, "a.txt"), "#not found");
 
   // Not a zip file at all, an empty file, a missing file, a folder.
   const std::string text = folder_ / "text";
   WriteText(text, "just text\n");
   const std::string empty = folder_ / "empty";
   WriteText(empty, "");
-  for (const std::string& path : {text, empty, folder_ / "missing", folder_.path()}) {
+  for (const std::string& path : {text, empty, folder_ / "missing", folder_.Path()}) {
     ListZipEntries(path, names);
     EXPECT_TRUE(names.empty()) << path;
-    EXPECT_EQ(Read(path, "a.txt"), "#-1") << path;
+    EXPECT_EQ(Read(path, "a.txt"), "#not found") << path;
   }
 
   // A damaged deflate stream and a stored entry whose bytes no longer match
@@ -218,29 +224,29 @@ TEST_F(ZipArchiveTest, DamagedArchivesGiveClearAnswers) {
   for (size_t i = second + 4; i < second + 40; ++i) damaged[i] = static_cast<char>(0xFF);
   damaged[30 + 5 + 10] ^= 0x20;  // inside a.txt's stored bytes
   const std::string corrupt = folder_ / "corrupt";
-  test_zip::WriteFile(corrupt, damaged);
-  EXPECT_EQ(Read(corrupt, "a.txt"), "#-109");
-  EXPECT_EQ(Read(corrupt, "b.xml"), "#-109");
+  test_support::WriteFile(corrupt, damaged);
+  EXPECT_EQ(Read(corrupt, "a.txt"), "#damaged");
+  EXPECT_EQ(Read(corrupt, "b.xml"), "#damaged");
 
   // A directory promising far more than the archive can hold is not believed
   // (and nothing of that size is allocated).
-  std::string boastful = test_zip::Build({{"huge", "small", false}});
+  std::string boastful = test_support::Build({{"huge", "small", false}});
   const size_t central = boastful.find(std::string("PK\x01\x02", 4));
   for (size_t i = 0; i < 4; ++i) {
     boastful[central + 20 + i] = static_cast<char>(0xFF);  // compressed size
     boastful[central + 24 + i] = static_cast<char>(0xFF);  // uncompressed size
   }
   const std::string liar = folder_ / "liar";
-  test_zip::WriteFile(liar, boastful);
-  EXPECT_EQ(Read(liar, "huge"), "#-109");
+  test_support::WriteFile(liar, boastful);
+  EXPECT_EQ(Read(liar, "huge"), "#damaged");
 }
 
 TEST_F(ZipArchiveTest, FailedReadsLeaveTheOutputAlone) {
   const std::string archive = Make("sealed", {{"s", "secret", false, kPassword}});
   std::vector<uint8_t> bytes = {1, 2, 3};
   uint32_t size = 3;
-  EXPECT_EQ(ReadZipEntry(archive, "s", "bad", bytes, size), -108);
-  EXPECT_EQ(ReadZipEntry(archive, "nothing", "", bytes, size), -1);
+  EXPECT_EQ(ReadZipEntry(archive, "s", "bad", bytes, size), kResultCannotOpen);
+  EXPECT_EQ(ReadZipEntry(archive, "nothing", "", bytes, size), kResultNotFound);
   EXPECT_EQ(bytes, (std::vector<uint8_t>{1, 2, 3}));
   EXPECT_EQ(size, 3u);
 }
@@ -257,44 +263,44 @@ TEST_F(ZipArchiveTest, SignatureCountsWhateverTheName) {
   const std::string shortFile = folder_ / "short";
   WriteText(shortFile, "P");
   EXPECT_EQ(GetFileSignature(shortFile), 0);
-  EXPECT_EQ(GetFileSignature(folder_ / "missing"), -1);
+  EXPECT_EQ(GetFileSignature(folder_ / "missing"), kResultFailed);
 }
 
 TEST_F(ZipArchiveTest, TestArchivePasswordAnswers) {
-  EXPECT_EQ(TestArchivePassword(folder_ / "missing", "x"), -1000);
+  EXPECT_EQ(TestArchivePassword(folder_ / "missing", "x"), kResultArchiveUnreadable);
   const std::string plain = Make("plain", {{"a", "a"}, {"b", "b"}});
-  EXPECT_EQ(TestArchivePassword(plain, "anything"), 0) << "nothing sealed";
+  EXPECT_EQ(TestArchivePassword(plain, "anything"), kResultPasswordOpens) << "nothing sealed";
   const std::string sealed = Make("sealed", {{"dir/", ""}, {"s", "secret", true, kPassword}});
-  EXPECT_EQ(TestArchivePassword(sealed, kPassword), 0);
-  EXPECT_EQ(TestArchivePassword(sealed, "wrong"), -108);
+  EXPECT_EQ(TestArchivePassword(sealed, kPassword), kResultPasswordOpens);
+  EXPECT_EQ(TestArchivePassword(sealed, "wrong"), kResultCannotOpen);
 }
 
 TEST_F(ZipArchiveTest, NoDescriptorIsLeftOpen) {
   const std::string good = Make("good", {{"p", kText, true}, {"s", kText, true, kPassword}});
-  const std::string whole = test_zip::Build({{"a", Repeat(kText, 10), true}});
+  const std::string whole = test_support::Build({{"a", Repeat(kText, 10), true}});
   const std::string truncated = folder_ / "truncated";
-  test_zip::WriteFile(truncated, whole.substr(0, whole.size() - 10));
+  test_support::WriteFile(truncated, whole.substr(0, whole.size() - 10));
   std::string damaged = whole;
   for (size_t i = 40; i < 60; ++i) damaged[i] = static_cast<char>(0xFF);
   const std::string corrupt = folder_ / "corrupt";
-  test_zip::WriteFile(corrupt, damaged);
+  test_support::WriteFile(corrupt, damaged);
 
-  const int before = test_files::OpenDescriptorCount();
+  const int before = test_support::OpenDescriptorCount();
   for (int round = 0; round < 3; ++round) {
     std::vector<std::string> names;
     ListZipEntries(good, names);
     ListZipEntries(truncated, names);
     EXPECT_EQ(Read(good, "p"), kText);
     EXPECT_EQ(Read(good, "s", kPassword), kText);
-    EXPECT_EQ(Read(good, "s", "wrong"), "#-108");
-    EXPECT_EQ(Read(good, "s"), "#-108");
-    EXPECT_EQ(Read(good, "missing"), "#-1");
-    EXPECT_EQ(Read(truncated, "a"), "#-1");
-    EXPECT_EQ(Read(corrupt, "a"), "#-109");
+    EXPECT_EQ(Read(good, "s", "wrong"), "#cannot open");
+    EXPECT_EQ(Read(good, "s"), "#cannot open");
+    EXPECT_EQ(Read(good, "missing"), "#not found");
+    EXPECT_EQ(Read(truncated, "a"), "#not found");
+    EXPECT_EQ(Read(corrupt, "a"), "#damaged");
     GetFileSignature(good);
     TestArchivePassword(good, "wrong");
   }
-  EXPECT_EQ(test_files::OpenDescriptorCount(), before);
+  EXPECT_EQ(test_support::OpenDescriptorCount(), before);
 }
 
 }  // namespace

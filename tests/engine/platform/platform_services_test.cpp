@@ -11,6 +11,7 @@
 #include "engine/platform/message_box.h"
 #include "engine/platform/sdl_key_map.h"
 #include "engine/platform/shell.h"
+#include "support/temp_home.h"
 
 namespace ORB::platform {
 namespace {
@@ -36,27 +37,9 @@ TEST(SdlKeyMapTest, MapsToVirtualKeysBelow256) {
 
 class EnvironmentTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    Save("XDG_DATA_HOME", xdg_);
-    Save("HOME", home_);
-  }
-  void TearDown() override {
-    Restore("XDG_DATA_HOME", xdg_);
-    Restore("HOME", home_);
-  }
-  static void Save(const char* name, std::string& into) {
-    const char* value = std::getenv(name);
-    into = value != nullptr ? value : "\x01";
-  }
-  static void Restore(const char* name, const std::string& value) {
-    if (value == "\x01") {
-      unsetenv(name);
-    } else {
-      setenv(name, value.c_str(), 1);
-    }
-  }
-  std::string xdg_;
-  std::string home_;
+  // Both come back as they were when the test ends.
+  test_support::ScopedEnvironment xdg_{"XDG_DATA_HOME"};
+  test_support::ScopedEnvironment home_{"HOME"};
 };
 
 TEST_F(EnvironmentTest, AppDataFolderFollowsXdgThenHome) {

@@ -1,3 +1,5 @@
+#include "engine/scene/bot_list.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -8,7 +10,6 @@
 #include "engine/foundation/callback.h"
 #include "engine/foundation/timer.h"
 #include "engine/scene/bot_base.h"
-#include "engine/scene/bot_list.h"
 
 namespace ORB {
 namespace {
@@ -62,8 +63,8 @@ TEST(BotListTest, FinishedBotsAreDeletedAndTheNextStillTicks) {
   auto* a = new ScriptBot(&log, "a");
   auto* b = new ScriptBot(&log, "b");
   auto* c = new ScriptBot(&log, "c");
-  a->results = {kBotFinished};
-  b->results = {kBotFinished};
+  a->results = {kResultFinished};
+  b->results = {kResultFinished};
   list.Add(a);
   list.Add(b);
   list.Add(c);
@@ -80,7 +81,7 @@ TEST(BotListTest, StopPassLeavesTheRestUntickedAndUnsorted) {
   auto* high = new ScriptBot(&log, "high", 5.0f);
   auto* stop = new ScriptBot(&log, "stop", 9.0f);
   auto* behind = new ScriptBot(&log, "behind", 0.0f);
-  stop->results = {kBotStopPass};
+  stop->results = {kResultStopPass};
   list.Add(low);
   list.Add(high);  // an inversion is seen here
   list.Add(stop);
@@ -179,8 +180,8 @@ TEST(BotListTest, MessagesFindAndDelete) {
   EXPECT_EQ(list.SendMessage(9, 0, 0, 0, nullptr, "nobody"), 0);
   EXPECT_TRUE(log.empty());
 
-  // -113 from a plain message does not remove the bot.
-  a->results = {kBotFinished};
+  // kResultFinished from a plain message does not remove the bot.
+  a->results = {kResultFinished};
   list.SendMessage(9, 0, 0, 0, nullptr, nullptr, nullptr, 7);
   EXPECT_EQ(list.Size(), 3u);
 
@@ -211,8 +212,8 @@ TEST(BotListTest, ReapingMessagesCountDeleteAndStop) {
   auto* b = new ScriptBot(&log, "b");
   auto* c = new ScriptBot(&log, "c");
   auto* d = new ScriptBot(&log, "d");
-  a->results = {kBotFinished};
-  c->results = {kBotStopPass};
+  a->results = {kResultFinished};
+  c->results = {kResultStopPass};
   list.Add(a);
   list.Add(b);
   list.Add(c);
@@ -276,7 +277,7 @@ TEST_F(MutatingCallbacks, FinishedBotIsFoundByIdentityAfterInsertions) {
     added = new ScriptBot(&log_, "added");
     list.Add(added);
     list.Add(taken);
-    return kBotFinished;
+    return kResultFinished;
   };
   list.Update();
   // The finisher is gone, everything else is still there and the bots added
@@ -300,7 +301,7 @@ TEST_F(MutatingCallbacks, BotThatDeletesItselfIsFreedOnceAfterItsCall) {
     list.Delete("script", 11);
     // Still alive here: the list frees it after this call returns.
     log_.push_back("after delete");
-    return kBotFinished;
+    return kResultFinished;
   };
   list.Update();
   EXPECT_EQ(log_, (std::vector<std::string>{"self:1", "after delete", "~self", "next:1"}));
@@ -316,7 +317,7 @@ TEST_F(MutatingCallbacks, DeleteAllInsideATick) {
   a->on_handle = [&](int32_t) {
     list.DeleteAll();
     list.Add(new ScriptBot(&log_, "fresh"));
-    return kBotFinished;
+    return kResultFinished;
   };
   list.Update();
   EXPECT_EQ(log_, (std::vector<std::string>{"a:1", "~b", "~a", "fresh:1"}));
@@ -330,7 +331,7 @@ TEST_F(MutatingCallbacks, DetachedFinisherIsNotDeleted) {
   OC_BASE* taken = nullptr;
   a->on_handle = [&](int32_t) {
     taken = list.Detach("script", "", 0);
-    return kBotFinished;
+    return kResultFinished;
   };
   list.Update();
   EXPECT_EQ(taken, a);
@@ -362,7 +363,7 @@ TEST_F(MutatingCallbacks, ReapingMessageWithSelfDelete) {
   list.Add(new ScriptBot(&log_, "b"));
   a->on_handle = [&](int32_t) {
     list.Delete("script", 3);
-    return kBotFinished;
+    return kResultFinished;
   };
   EXPECT_EQ(list.SendMessageReaping(45, 0, 0, 0, nullptr), 2);
   EXPECT_EQ(log_, (std::vector<std::string>{"a:45", "~a", "b:45"}));
@@ -377,7 +378,7 @@ TEST_F(MutatingCallbacks, RealCompletionCallbackDeletingItsOwnBot) {
       if (msg != kBotTick) return 0;
       InvokeCallback(&callback);
       ++ticks_after;  // touches the bot after its callback ran
-      return kBotFinished;
+      return kResultFinished;
     }
     Callback callback;
     int ticks_after = 0;

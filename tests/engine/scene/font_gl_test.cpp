@@ -50,7 +50,7 @@ TEST_F(FontGlTest, HelloInkLandsInTheMeasuredBox) {
   const int32_t width = font_->MeasureLine(L"Hello");
   const int32_t height = font_->GetLineHeight();
   ASSERT_GT(width, 40);
-  ASSERT_EQ(renderer_->BeginFrame(), 1);
+  ASSERT_EQ(renderer_->BeginFrame(), kResultOk);
   font_->SetColor(0xFFFFFFFFu);
   font_->DrawText(100, 200, L"Hello");
 
@@ -67,13 +67,13 @@ TEST_F(FontGlTest, HelloInkLandsInTheMeasuredBox) {
   EXPECT_GE(ink.right, 100 + width - 4);
   EXPECT_LE(ink.top, 200 + 6);
   EXPECT_GE(ink.bottom, 200 + height - 7);
-  EXPECT_EQ(renderer_->EndFrame(), 0);
+  EXPECT_EQ(renderer_->EndFrame(), kResultNone);
 }
 
 TEST_F(FontGlTest, CentredColouredTextSitsAroundItsPoint) {
   const int32_t width = font_->MeasureLine(L"Hello");
   const int32_t height = font_->GetLineHeight();
-  ASSERT_EQ(renderer_->BeginFrame(), 1);
+  ASSERT_EQ(renderer_->BeginFrame(), kResultOk);
   font_->SetColor(0xFFFF0000u);
   font_->alignment = 4;
   font_->DrawText(512, 384, L"Hello");
@@ -93,7 +93,7 @@ TEST_F(FontGlTest, CentredColouredTextSitsAroundItsPoint) {
   uint32_t pixel = 0;
   ASSERT_TRUE(device_->ReadPixels(ink.left, (ink.top + ink.bottom) / 2, 1, 1, &pixel));
   EXPECT_EQ(pixel & 0x0000FFFFu, 0u);
-  EXPECT_EQ(renderer_->EndFrame(), 0);
+  EXPECT_EQ(renderer_->EndFrame(), kResultNone);
 }
 
 }  // namespace

@@ -47,7 +47,7 @@ class FontTest : public test_support::RecordingRendererTest {
     ASSERT_NE(texture_, nullptr);
     ASSERT_TRUE(doc_.load_string(kDescription));
     font_ = std::make_unique<OC_FONT>(doc_.child("font"), texture_, 0);
-    ASSERT_EQ(renderer_->BeginFrame(), 1);
+    ASSERT_EQ(renderer_->BeginFrame(), kResultOk);
     fake_->ClearLog();
   }
 

@@ -59,7 +59,7 @@ TEST_F(MeshTest, DefaultQuad) {
   // Without a transform it draws under the world matrix in force.
   renderer_->SetWorld(Matrix4::Translation(5, 6, 0));
   mesh.SetSize(2.0f, 2.0f);
-  EXPECT_EQ(mesh.Draw(), 1);
+  EXPECT_EQ(mesh.Draw(), kResultOk);
   const auto drawn = Drawn();
   ASSERT_EQ(drawn.size(), 4u);
   EXPECT_FLOAT_EQ(drawn[2].x, 7.0f);
@@ -76,8 +76,8 @@ TEST_F(MeshTest, FromTextureCornersUVsAndColours) {
   EXPECT_EQ(mesh.GetTexture(), texture_);
 
   OS_MESH_FRAME frame;
-  EXPECT_EQ(mesh.SetFromFrameRecord(nullptr, nullptr), -1);
-  EXPECT_EQ(mesh.SetFromFrameRecord(&frame, nullptr), -1);  // no texture
+  EXPECT_EQ(mesh.SetFromFrameRecord(nullptr, nullptr), kResultBadArgument);
+  EXPECT_EQ(mesh.SetFromFrameRecord(&frame, nullptr), kResultBadArgument);  // no texture
   OC_MESH empty(nullptr, nullptr);
   EXPECT_EQ(empty.GetTexture(), nullptr);
   EXPECT_EQ(empty.GetTransform(), nullptr);
@@ -93,7 +93,7 @@ TEST_F(MeshTest, FramesOfASheet) {
   // The device gets the cell's corners and coordinates.
   mesh.SetAnchor(8, 0, 0);
   mesh.SetPosition(100, 100, 0);
-  ASSERT_EQ(mesh.Draw(), 1);
+  ASSERT_EQ(mesh.Draw(), kResultOk);
   const auto drawn = Drawn();
   ASSERT_EQ(drawn.size(), 4u);
   EXPECT_FLOAT_EQ(drawn[0].x, 36.0f);
@@ -121,14 +121,14 @@ TEST_F(MeshTest, UVRectangleAndRotatedFrames) {
   frame.bottom = 0.5f;
   frame.width = 128.9f;
   frame.height = 64.0f;
-  ASSERT_EQ(mesh.SetFromFrameRecord(&frame, nullptr), 1);
+  ASSERT_EQ(mesh.SetFromFrameRecord(&frame, nullptr), kResultOk);
   ExpectCorners(mesh, 128, 64);  // whole pixels
   ExpectUVs(mesh, 0.5f, 0.0f, 1.0f, 0.5f);
   mesh.SetUV(0.5f, 0.5f, 1.0f, 1.0f);  // fractions of the rectangle
   ExpectUVs(mesh, 0.75f, 0.25f, 1.0f, 0.5f);
 
   frame.rotated = 1;
-  ASSERT_EQ(mesh.SetFromFrameRecord(&frame, nullptr), 1);
+  ASSERT_EQ(mesh.SetFromFrameRecord(&frame, nullptr), kResultOk);
   // Turned a quarter: corner 0 takes the rectangle's lower left.
   EXPECT_FLOAT_EQ(mesh.GetVertex(0)->u, 0.5f);
   EXPECT_FLOAT_EQ(mesh.GetVertex(0)->v, 0.5f);
@@ -165,7 +165,7 @@ TEST_F(MeshTest, PixelAndFittedCoordinates) {
 TEST_F(MeshTest, AnchorsAndTransformSetters) {
   OC_MESH mesh(texture_, nullptr);
   mesh.SetSize(100.0f, 40.0f);
-  const float expected[9][2] = {{0, 0},  {50, 0},  {100, 0},  {0, 20}, {50, 20},
+  const float expected[9][2] = {{0, 0},    {50, 0}, {100, 0}, {0, 20},  {50, 20},
                                 {100, 20}, {0, 40}, {50, 40}, {100, 40}};
   for (int a = 0; a < 9; ++a) {
     mesh.SetAnchor(a, 1.0f, 2.0f);
@@ -197,7 +197,7 @@ TEST_F(MeshTest, DrawPlacesTheCornersByTheWorldTransform) {
   parent.position.Set(1000, 0, 0);
   mesh.GetTransform()->parent = &parent;
   mesh.SetPosition(10, 20, 0);
-  ASSERT_EQ(mesh.Draw(), 1);
+  ASSERT_EQ(mesh.Draw(), kResultOk);
   auto drawn = Drawn();
   ASSERT_EQ(drawn.size(), 4u);
   EXPECT_FLOAT_EQ(drawn[0].x, 1000 + 10 - 50);
@@ -207,7 +207,7 @@ TEST_F(MeshTest, DrawPlacesTheCornersByTheWorldTransform) {
 
   // DrawTransformed ignores the parents.
   fake_->ClearLog();
-  ASSERT_EQ(mesh.DrawTransformed(), 1);
+  ASSERT_EQ(mesh.DrawTransformed(), kResultOk);
   drawn = Drawn();
   ASSERT_EQ(drawn.size(), 4u);
   EXPECT_FLOAT_EQ(drawn[0].x, 10 - 50);
@@ -220,7 +220,7 @@ TEST_F(MeshTest, DrawAtRestoresTheTransform) {
   t.position.Set(3, 4, 5);
   t.rotation.Set(0.1f, 0.2f, 0.3f);
   t.scale.Set(2, 3, 4);
-  ASSERT_EQ(mesh.DrawAt(100, 200, 0.0f, 1.0f, 1.0f), 1);
+  ASSERT_EQ(mesh.DrawAt(100, 200, 0.0f, 1.0f, 1.0f), kResultOk);
   const auto drawn = Drawn();
   ASSERT_EQ(drawn.size(), 4u);
   EXPECT_FLOAT_EQ(drawn[0].x, 100.0f);
@@ -232,7 +232,7 @@ TEST_F(MeshTest, DrawAtRestoresTheTransform) {
 
 TEST_F(MeshTest, DrawRegionAndDrawQuad) {
   OC_MESH mesh(texture_, nullptr);
-  ASSERT_EQ(mesh.DrawRegion(50, 60, 0.0f, 0.0f, 0.5f, 0.5f, 20, 30), 1);
+  ASSERT_EQ(mesh.DrawRegion(50, 60, 0.0f, 0.0f, 0.5f, 0.5f, 20, 30), kResultOk);
   auto drawn = Drawn();
   ASSERT_EQ(drawn.size(), 4u);
   EXPECT_FLOAT_EQ(drawn[0].x, 50.0f);
@@ -261,7 +261,7 @@ TEST_F(MeshTest, ReleasedTextureDrawsTheDefault) {
 
   OC_MESH shown(nullptr, nullptr);
   shown.SetSize(4.0f, 4.0f);
-  ASSERT_EQ(shown.Draw(), 1);
+  ASSERT_EQ(shown.Draw(), kResultOk);
   renderer_->Flush();
   ASSERT_FALSE(fake_->Draws().empty());
   EXPECT_EQ(fake_->Draws().back().texture, renderer_->GetDefaultTexture()->handle);
@@ -280,7 +280,7 @@ TEST_F(MeshTest, Colours) {
   const struct {
     float alpha;
     uint32_t word;
-  } cases[] = {{0.5f, 0x7F102030u}, {1.0f, 0xFF102030u}, {7.0f, 0xFF102030u},
+  } cases[] = {{0.5f, 0x7F102030u}, {1.0f, 0xFF102030u},  {7.0f, 0xFF102030u},
                {0.0f, 0x00102030u}, {-0.5f, 0x00102030u}, {-1e30f, 0x00102030u}};
   for (const auto& c : cases) {
     mesh.SetVertexColor(0x80102030u);
@@ -403,9 +403,9 @@ TEST_F(MeshTest, VertexArrayOperations) {
   // A cleared quad draws nothing and refuses a texture.
   mesh.Clear();
   EXPECT_TRUE(mesh.IsEmpty());
-  EXPECT_EQ(mesh.SetTexture(texture_), -1);
+  EXPECT_EQ(mesh.SetTexture(texture_), kResultFailed);
   EXPECT_EQ(mesh.GetTexture(), nullptr);
-  EXPECT_EQ(mesh.DrawRaw(), -1);
+  EXPECT_EQ(mesh.DrawRaw(), kResultFailed);
   EXPECT_EQ(mesh.CopyFirstToLast(), nullptr);
   mesh.SetAlpha(0.5f);
   mesh.SetAnchor(4, 0, 0);
@@ -414,8 +414,8 @@ TEST_F(MeshTest, VertexArrayOperations) {
 TEST(MeshWithoutRendererTest, DrawingDoesNothing) {
   ASSERT_EQ(Renderer::Current(), nullptr);
   OC_MESH mesh;
-  EXPECT_EQ(mesh.Draw(), -1);
-  EXPECT_EQ(mesh.DrawAt(0, 0, 0, 1, 1), -1);
+  EXPECT_EQ(mesh.Draw(), kResultFailed);
+  EXPECT_EQ(mesh.DrawAt(0, 0, 0, 1, 1), kResultFailed);
 }
 
 }  // namespace

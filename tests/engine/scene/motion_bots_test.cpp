@@ -10,6 +10,7 @@
 #include "engine/scene/bot_list.h"
 #include "engine/scene/bot_swing.h"
 #include "engine/scene/motion_bot_factories.h"
+#include "support/bot_fixture.h"
 
 namespace ORB {
 namespace {
@@ -18,31 +19,8 @@ constexpr float kPi = 3.1415927f;
 
 // Every test runs under a set frame time (a binary fraction, so sums are
 // exact) and counts completion callbacks.
-class MotionBots : public ::testing::Test {
+class MotionBots : public test_support::BotFixture {
  protected:
-  void SetUp() override { SetDelta(0.25f); }
-  void TearDown() override { FrameDelta().store(0.0f); }
-  static void SetDelta(float seconds) { FrameDelta().store(seconds); }
-
-  static int32_t Tick(OC_BASE& bot) { return bot.Handle(kBotTick, 0, 0, 0, nullptr); }
-  // Hands the bot a callback that counts into calls_.
-  void Watch(OC_BASE& bot) {
-    callback_ = CreateCallback([this](intptr_t argument) {
-      ++calls_;
-      last_argument_ = argument;
-      return 0;
-    }, "done", 77);
-    bot.Handle(kBotTakeCallback, 0, 0, 0, callback_.get());
-  }
-  // Ticks until the bot answers kBotFinished (at most `limit` ticks); the
-  // number of ticks it took.
-  static int RunToEnd(OC_BASE& bot, int limit = 1000) {
-    for (int i = 1; i <= limit; ++i) {
-      if (Tick(bot) == kBotFinished) return i;
-    }
-    return -1;
-  }
-
   static void ExpectNear(const Vector3& actual, const Vector3& expected, float eps = 1e-4f) {
     EXPECT_NEAR(actual.x, expected.x, eps);
     EXPECT_NEAR(actual.y, expected.y, eps);
@@ -51,10 +29,6 @@ class MotionBots : public ::testing::Test {
   static bool Finite(const Vector3& v) {
     return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z);
   }
-
-  std::unique_ptr<Callback> callback_;
-  int calls_ = 0;
-  intptr_t last_argument_ = 0;
 };
 
 TEST_F(MotionBots, MoveRunsFromStartThroughMiddleToEnd) {
@@ -75,7 +49,7 @@ TEST_F(MotionBots, MoveRunsFromStartThroughMiddleToEnd) {
   Tick(bot);
   EXPECT_EQ(t.position, Vector3(4, 8, 0));
   EXPECT_EQ(calls_, 0);
-  EXPECT_EQ(Tick(bot), kBotFinished);
+  EXPECT_EQ(Tick(bot), kResultFinished);
   EXPECT_EQ(calls_, 1);
   EXPECT_EQ(last_argument_, 77);
   EXPECT_EQ(bot.Target(), nullptr);
@@ -86,7 +60,7 @@ TEST_F(MotionBots, MoveWithDelayTakesTheStartWhenTheDelayRunsOut) {
   OC_BOT_MOVE bot(&t, 0.5f, 0.0f, 10.0f, 0.0f, 0.0f, 0.5f);
   t.position.x = 2.0f;
   EXPECT_EQ(Tick(bot), 0);
-  t.position.x = 6.0f;  // moved by someone else while the bot waits
+  t.position.x = 6.0f;      // moved by someone else while the bot waits
   EXPECT_EQ(Tick(bot), 0);  // the delay runs out: start taken, no move
   EXPECT_EQ(t.position.x, 6.0f);
   EXPECT_EQ(bot.Start().x, 6.0f);
@@ -104,7 +78,7 @@ TEST_F(MotionBots, MoveFinishNowThenTickCallsBackTwice) {
   EXPECT_EQ(t.position.x, 3.0f);
   EXPECT_EQ(calls_, 1);
   t.position.x = -1.0f;
-  EXPECT_EQ(Tick(bot), kBotFinished);
+  EXPECT_EQ(Tick(bot), kResultFinished);
   EXPECT_EQ(t.position.x, -1.0f);  // the target was let go
   EXPECT_EQ(calls_, 2);
 }
@@ -122,31 +96,31 @@ TEST_F(MotionBots, ZeroTimeMovesEndAtOnceWithoutNaN) {
   t.position.Set(3.0f, 4.0f, 0.0f);
   OC_BOT_MOVE still(&t, 0.0f, 5.0f, 3.0f, 4.0f, 0.0f, 0.0f);
   Watch(still);
-  EXPECT_EQ(Tick(still), kBotFinished);
+  EXPECT_EQ(Tick(still), kResultFinished);
   EXPECT_EQ(t.position, Vector3(3, 4, 0));
   EXPECT_EQ(calls_, 1);
 
   OC_BOT_MOVE backwards(&t, 0.0f, -5.0f, 9.0f, 9.0f, 0.0f, 0.0f);
-  EXPECT_EQ(Tick(backwards), kBotFinished);
+  EXPECT_EQ(Tick(backwards), kResultFinished);
   EXPECT_EQ(t.position, Vector3(9, 9, 0));
 
   t.position.Set(0, 0, 0);
   OC_BOT_MOVE_ON on(&t, 0.0f, 5.0f, 0.0f, 0.0f, 0.0f, 0.0f);
-  EXPECT_EQ(Tick(on), kBotFinished);
+  EXPECT_EQ(Tick(on), kResultFinished);
   EXPECT_TRUE(Finite(t.position));
 
   Vector3 control(1, 1, 0);
   Vector3 end(0, 0, 0);
   OC_BOT_MOVE_QUADBEZIER quad(&t, &control, &end, 0.0f, 5.0f, 0.0f);
-  EXPECT_EQ(Tick(quad), kBotFinished);
+  EXPECT_EQ(Tick(quad), kResultFinished);
   EXPECT_EQ(t.position, end);
 
   OC_BOT_MOVE_CUBEBEZIER cube(&t, &control, &control, &end, -1.0f, 0.0f, 0.0f);
-  EXPECT_EQ(Tick(cube), kBotFinished);
+  EXPECT_EQ(Tick(cube), kResultFinished);
   EXPECT_EQ(t.position, end);
 
   OC_BOT_MOVE_BEZIER general(&t, {control}, end, 0.0f, 3.0f, 0.0f);
-  EXPECT_EQ(Tick(general), kBotFinished);
+  EXPECT_EQ(Tick(general), kResultFinished);
   EXPECT_EQ(t.position, end);
 
   OS_TRANSFORM3 goal;
@@ -154,12 +128,12 @@ TEST_F(MotionBots, ZeroTimeMovesEndAtOnceWithoutNaN) {
   goal.scale.Set(2, 2, 2);
   OC_BOT_TRANSFORM whole(&t, goal, 0.0f, 0.0f);
   SetDelta(0.0f);  // a paused frame would divide 0 by 0
-  EXPECT_EQ(Tick(whole), kBotFinished);
+  EXPECT_EQ(Tick(whole), kResultFinished);
   EXPECT_EQ(t.position, goal.position);
   EXPECT_EQ(t.scale, goal.scale);
 
   OC_BOT_ZOOM_INTO zoom(&t, nullptr, Vector3(900, 700, 0), 0.0f, 0.0f, 1024, 768);
-  EXPECT_EQ(Tick(zoom), kBotFinished);
+  EXPECT_EQ(Tick(zoom), kResultFinished);
   EXPECT_TRUE(Finite(t.position));
   EXPECT_TRUE(Finite(t.scale));
 }
@@ -172,7 +146,7 @@ TEST_F(MotionBots, MoveOnNeverMovesZAndStopsWithoutMoving) {
   Watch(bot);
   for (int i = 0; i < 4; ++i) EXPECT_EQ(Tick(bot), 0);
   ExpectNear(t.position, Vector3(8, -4, 9));
-  EXPECT_EQ(Tick(bot), kBotFinished);  // time below 0: no move this frame
+  EXPECT_EQ(Tick(bot), kResultFinished);  // time below 0: no move this frame
   ExpectNear(t.position, Vector3(8, -4, 9));
   EXPECT_EQ(calls_, 1);
 }
@@ -199,7 +173,7 @@ TEST_F(MotionBots, QuadBezierFollowsTheCurveAndSnapsToTheEnd) {
   ExpectNear(t.position, QuadBezier3(Vector3(), control, end, 0.5f));  // the middle: (50, 50)
   ExpectNear(t.position, Vector3(50, 50, 0));
   Tick(bot);
-  EXPECT_EQ(Tick(bot), kBotFinished);
+  EXPECT_EQ(Tick(bot), kResultFinished);
   EXPECT_EQ(t.position, end);
   EXPECT_EQ(calls_, 1);
 }
@@ -255,7 +229,7 @@ TEST_F(MotionBots, MoveLoopGoesBackAndForthAndCallsBackOnce) {
   bot.Handle(kBotFinishNow, 0, 0, 0, nullptr);
   bot.Handle(kBotFinishNow, 0, 0, 0, nullptr);
   EXPECT_EQ(calls_, 1);
-  EXPECT_EQ(Tick(bot), kBotFinished);
+  EXPECT_EQ(Tick(bot), kResultFinished);
   EXPECT_EQ(calls_, 1);
 }
 
@@ -273,7 +247,7 @@ TEST_F(MotionBots, RotateToAtStartMiddleAndEnd) {
   Tick(bot);
   Tick(bot);
   EXPECT_FLOAT_EQ(t.rotation.z, 3.0f);
-  EXPECT_EQ(Tick(bot), kBotFinished);
+  EXPECT_EQ(Tick(bot), kResultFinished);
   EXPECT_FLOAT_EQ(t.rotation.z, 3.0f);
   EXPECT_EQ(calls_, 1);
 }
@@ -296,7 +270,7 @@ TEST_F(MotionBots, RotateOnWithSpeedOnlyAndWithNothingToTurn) {
   OS_TRANSFORM3 u;
   OC_BOT_ROTATE_ON none(&u, 0.0f, 2.0f, 0.0f, 0.0f, 0.0f, 0.0f);
   Watch(none);
-  EXPECT_EQ(Tick(none), kBotFinished);
+  EXPECT_EQ(Tick(none), kResultFinished);
   EXPECT_TRUE(Finite(u.rotation));
   EXPECT_EQ(calls_, 1);
 
@@ -312,12 +286,12 @@ TEST_F(MotionBots, ScaleReachesItsEndExactly) {
   Tick(bot);
   ExpectNear(t.scale, Vector3(2, 2, 1));  // the middle
   Tick(bot);
-  EXPECT_EQ(Tick(bot), kBotFinished);
+  EXPECT_EQ(Tick(bot), kResultFinished);
   EXPECT_EQ(t.scale, Vector3(3, 3, 1));
   EXPECT_EQ(calls_, 1);
 
   OC_BOT_SCALE same(&t, 0.0f, 4.0f, 3.0f, 3.0f, 1.0f, 0.0f);  // nothing to scale
-  EXPECT_EQ(Tick(same), kBotFinished);
+  EXPECT_EQ(Tick(same), kResultFinished);
   EXPECT_EQ(t.scale, Vector3(3, 3, 1));
 }
 
@@ -358,7 +332,7 @@ TEST_F(MotionBots, FollowWithStopFlagEndsAfterComingClose) {
   OC_BOT_FOLLOW bot(&follower, &leader, 1.0f, 0.0f, 1, 0.0f);
   Watch(bot);
   EXPECT_EQ(Tick(bot), 0);  // close: the bot ends on its next tick
-  EXPECT_EQ(Tick(bot), kBotFinished);
+  EXPECT_EQ(Tick(bot), kResultFinished);
   EXPECT_EQ(calls_, 1);
 }
 

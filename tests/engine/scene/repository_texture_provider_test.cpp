@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -14,6 +13,7 @@
 #include "support/recording_renderer.h"
 #include "support/renderer_textures.h"
 #include "support/source_path.h"
+#include "support/temp_folder.h"
 
 namespace ORB {
 namespace {
@@ -23,10 +23,8 @@ using test_support::RendererTextures;
 class RepositoryTextureProviderTest : public test_support::RecordingRendererTest {
  protected:
   void SetUp() override {
-    std::string pattern = std::filesystem::temp_directory_path().string() + "/scene-XXXXXX";
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    base_ = pattern;
-    files_ = std::make_unique<FileSystem>(base_);
+    ASSERT_FALSE(base_.Path().empty());
+    files_ = std::make_unique<FileSystem>(base_.Path());
     ASSERT_TRUE(files_->CreateResourcesFolder());
     std::filesystem::create_directories(files_->GetResourcesFolder() + "img");
     std::filesystem::copy_file(test_support::TestData("renderer/five_by_three.png"),
@@ -34,15 +32,11 @@ class RepositoryTextureProviderTest : public test_support::RecordingRendererTest
     ASSERT_NO_FATAL_FAILURE(RecordingRendererTest::SetUp());
     loader_ = std::make_unique<RendererTextures>(*renderer_);
     repository_ = std::make_unique<OC_REPOSITORY>(*files_, loader_.get(), nullptr);
-    ASSERT_EQ(repository_->AddFolder("img"), 1);
+    ASSERT_EQ(repository_->AddFolder("img"), kResultOk);
   }
-  void TearDown() override {
-    repository_.reset();
-    std::error_code error;
-    std::filesystem::remove_all(base_, error);
-  }
+  void TearDown() override { repository_.reset(); }
 
-  std::string base_;
+  test_support::TempFolder base_;
   std::unique_ptr<FileSystem> files_;
   std::unique_ptr<RendererTextures> loader_;
   std::unique_ptr<OC_REPOSITORY> repository_;

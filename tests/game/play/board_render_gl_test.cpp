@@ -4,19 +4,19 @@
 // open, a crossed and a closed cell are checked.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
 #include "engine/foundation/renderer.h"
 #include "engine/foundation/timer.h"
-#include "engine/scene/font.h"
 #include "engine/scene/repository_texture_provider.h"
 #include "game/play/gameplay.h"
 #include "main_road.h"
-#include "shipped_host.h"
+#include "support/game_host.h"
 #include "support/offscreen_gl.h"
-#include "support/png_file.h"
 #include "support/renderer_textures.h"
+#include "support/shipped_fonts.h"
 
 namespace game {
 namespace {
@@ -25,7 +25,6 @@ const char* kLevel = "data/share/main/levels pack_1/house.xml";
 constexpr uint32_t kPaper = 0xFFF4EFE6u;
 
 using test_support::RendererTextures;
-using test_support::WritePng;
 
 int Channel(uint32_t argb, int shift) { return static_cast<int>((argb >> shift) & 0xFF); }
 
@@ -48,28 +47,28 @@ class BoardRenderGlTest : public test_support::OffscreenGlTest {
 
 TEST_F(BoardRenderGlTest, SolvedBoardShowsOpenCrossedAndClosedCells) {
   ORB::Renderer& renderer = *renderer_;
-  ORB::platform::GlDevice* gl = device_;
   renderer.SetClearColour(ORB::Colour(kPaper));
 
   RendererTextures loader(renderer);
   {
-    testing::ShippedHost host(&loader);
-    ASSERT_EQ(host.Repository().AddFolder("data/share/image/board"), 1);
-    ASSERT_EQ(host.Repository().AddFolder("data/share/font"), 1);
+    test_support::ShippedHost host(&loader);
+    ASSERT_EQ(host.Repository().AddFolder("data/share/image/board"), ORB::kResultOk);
+    ASSERT_EQ(host.Repository().AddFolder("data/share/font"), ORB::kResultOk);
     ORB::RepositoryTextureProvider provider(host.Repository());
     ORB::SetTextureProvider(&provider);
 
-    pugi::xml_document* fontXml = host.Repository().GetXml("data/share/font dejavu_sans_bold_20.xml");
-    ASSERT_NE(fontXml, nullptr);
-    ORB::TextureRecord* page = provider.AcquireTexture("data/share/font dejavu_sans_bold_20.png");
-    ASSERT_NE(page, renderer.GetDefaultTexture());
-    ORB::OC_FONT font(fontXml->child("font"), page, 600);
-    host.Repository().ReleaseXml(fontXml);
-    host.fonts["sans_bold_20"] = &font;
+    // Every shipped font: the level's numbers file names the one it takes.
+    test_support::ShippedFonts fonts;
+    ASSERT_NO_FATAL_FAILURE(fonts.Load(host.Repository(), [&](const std::string& name) {
+      ORB::TextureRecord* page = provider.AcquireTexture(name);
+      EXPECT_NE(page, renderer.GetDefaultTexture()) << name;
+      return page;
+    }));
+    fonts.AddTo(host.fonts);
 
     {
       GG_GAMEPLAY gameplay(&host);
-      testing::MainRoad road(host, gameplay);
+      test_support::MainRoad road(host, gameplay);
       const auto picture = road.Solution(kLevel);
       ASSERT_TRUE(gameplay.Load(kLevel)) << gameplay.LastError();
       gameplay.AcquireResources();
@@ -83,14 +82,12 @@ TEST_F(BoardRenderGlTest, SolvedBoardShowsOpenCrossedAndClosedCells) {
       ORB::FrameDelta().store(0.0f);
       EXPECT_FALSE(gameplay.Board().IsSweeping());
 
-      ASSERT_EQ(renderer.BeginFrame(), 1);
+      ASSERT_EQ(renderer.BeginFrame(), ORB::kResultOk);
       gameplay.Draw();
-      renderer.Flush();
-      std::vector<uint32_t> pixels(1024u * 768u);
-      ASSERT_TRUE(gl->ReadPixels(0, 0, 1024, 768, pixels.data()));
-      EXPECT_TRUE(WritePng(test_support::TestProgramFolder() + "/board_render.png", pixels, 1024, 768));
-      auto at = [&pixels](const ORB::Vector2& p) {
-        return pixels[static_cast<size_t>(p.y) * 1024u + static_cast<size_t>(p.x)];
+      const test_support::Frame frame = Snapshot("board_render.png");
+      const std::vector<uint32_t>& pixels = frame.pixels;
+      auto at = [&frame](const ORB::Vector2& p) {
+        return frame.At(static_cast<int32_t>(p.x), static_cast<int32_t>(p.y));
       };
 
       const BoardSettings& s = gameplay.Settings();
@@ -111,11 +108,12 @@ TEST_F(BoardRenderGlTest, SolvedBoardShowsOpenCrossedAndClosedCells) {
         }
       }
       EXPECT_GT(ink, 10) << "row 0's clue";
-      EXPECT_EQ(renderer.EndFrame(), 0);
+      EXPECT_EQ(renderer.EndFrame(), ORB::kResultNone);
       gameplay.ReleaseResources();
       gameplay.Stop();
     }
-    provider.ReleaseTexture(page);
+    for (auto& entry : fonts.Entries()) provider.ReleaseTexture(entry.page);
+    fonts.Clear();
     ORB::SetTextureProvider(nullptr);
   }
 }

@@ -6,23 +6,41 @@
 #include "game/play/gameplay.h"
 #include "game/play/level_file.h"
 #include "game/play/process.h"
-#include "play_test_support.h"
+#include "support/game_host.h"
 
 namespace game {
 namespace {
 
+// The owner's side of the board, as a log of calls.
+class RecordedEvents : public cBoardEvents {
+ public:
+  void OnRightCell(GG_ELEMENT& cell) override { Note("right", cell); }
+  void OnWrongCell(GG_ELEMENT& cell) override { Note("wrong", cell); }
+  void CheckFinished() override { calls.push_back("check"); }
+  void PlayCellSound(const std::string& name) override { calls.push_back("sound " + name); }
+  void OnEndSweepFinished() override { calls.push_back("swept"); }
+
+  std::vector<std::string> calls;
+
+ private:
+  void Note(const char* what, const GG_ELEMENT& cell) {
+    calls.push_back(std::string(what) + " " + std::to_string(cell.Row()) + "," +
+                    std::to_string(cell.Col()));
+  }
+};
+
 class BoardTest : public ::testing::Test {
  protected:
   void Build(const std::vector<std::string>& rows, const std::string& bonuses = "0") {
-    testing::LevelText text;
+    test_support::LevelText text;
     text.rows = rows;
     text.bonuses = bonuses;
     pugi::xml_document document;
-    document.load_string(testing::LevelXml(text).c_str());
+    document.load_string(test_support::LevelXml(text).c_str());
     ASSERT_TRUE(level_.Read(document, "board.xml")) << level_.Error();
     settings_ = level_.Settings();
     pugi::xml_document numbers;
-    numbers.load_string(testing::kNumbersXml);
+    numbers.load_string(test_support::kNumbersXml);
     ASSERT_TRUE(board_.Load(level_, &settings_, numbers.document_element()));
     board_.SetOpenDelayStep(0.25f);
   }
@@ -35,12 +53,23 @@ class BoardTest : public ::testing::Test {
 
   LevelFile level_;
   BoardSettings settings_;
-  GG_PROCESS board_;
+  RecordedEvents events_;
+  GG_PROCESS board_{&events_};
 };
 
 const std::vector<std::string> kSix = {
     "#.#..#", "..##..", "#....#", ".####.", "......", "#.#.#.",
 };
+
+TEST_F(BoardTest, TellsItsOwnerOfEveryOpenedCellAndEachLine) {
+  Build(kSix);
+  board_.ApplyClick(0, 0, 0, 2, true);   // "#.#": right, wrong, right
+  board_.ApplyClick(1, 1, 1, 0, false);  // "..": crossed from the right
+  EXPECT_EQ(events_.calls,
+            (std::vector<std::string>{"right 0,0", "sound fulltileclick", "wrong 0,1", "right 0,2",
+                                      "check", "right 1,1", "sound emptytileclick", "right 1,0",
+                                      "check"}));
+}
 
 TEST_F(BoardTest, CellsSitAtTheirPlacesInFileOrder) {
   Build(kSix);
@@ -82,11 +111,13 @@ TEST_F(BoardTest, SelectionFollowsTheLargerDistance) {
   // Backwards, in the order from the start.
   EXPECT_EQ(Places(board_.CollectSelection(1, 3, 1, 0)),
             (std::vector<std::pair<int, int>>{{1, 3}, {1, 2}, {1, 1}, {1, 0}}));
-  EXPECT_EQ(Places(board_.CollectSelection(4, 4, 4, 4)), (std::vector<std::pair<int, int>>{{4, 4}}));
+  EXPECT_EQ(Places(board_.CollectSelection(4, 4, 4, 4)),
+            (std::vector<std::pair<int, int>>{{4, 4}}));
   // Cells outside the grid are left out.
   EXPECT_EQ(Places(board_.CollectSelection(0, 4, 0, 9)),
             (std::vector<std::pair<int, int>>{{0, 4}, {0, 5}}));
-  EXPECT_EQ(Places(board_.CollectSelection(1, -3, 1, 0)), (std::vector<std::pair<int, int>>{{1, 0}}));
+  EXPECT_EQ(Places(board_.CollectSelection(1, -3, 1, 0)),
+            (std::vector<std::pair<int, int>>{{1, 0}}));
   EXPECT_TRUE(board_.CollectSelection(9, 0, 9, 5).empty());
   EXPECT_TRUE(board_.CollectSelection(0, 0x7FFFFFF0, 0, 0x7FFFFFFF).empty());
 }

@@ -1,5 +1,3 @@
-#include "game/play/element.h"
-
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -7,6 +5,7 @@
 #include <pugixml.hpp>
 
 #include "engine/foundation/timer.h"
+#include "game/play/element.h"
 
 namespace game {
 namespace {
@@ -49,8 +48,8 @@ TEST(CellTest, ToolAgainstContent) {
 TEST(CellTest, DelayedOpeningShowsWhenTheDelayRunsOut) {
   GG_ELEMENT cell(GG_ELEMENT::kEmpty, 0, 0);
   EXPECT_EQ(cell.OpenAsEmpty(0.1), GG_ELEMENT::kOpenRight);
-  EXPECT_TRUE(cell.IsOpen());        // counts as open at once
-  EXPECT_FALSE(cell.IsRevealed());   // but shows later
+  EXPECT_TRUE(cell.IsOpen());       // counts as open at once
+  EXPECT_FALSE(cell.IsRevealed());  // but shows later
   EXPECT_FALSE(cell.UpdateOpenDelay(0.06f));
   EXPECT_FALSE(cell.IsRevealed());
   EXPECT_TRUE(cell.UpdateOpenDelay(0.06f));
@@ -63,8 +62,8 @@ TEST(CellTest, HitRectangleIncludesItsEdgesAndIgnoresLockedCells) {
   cell.SetSize({40, 40});
   cell.SetPosition({120.5f, 80});
   EXPECT_EQ(cell.RectCorner(), ORB::Point(100, 60));
-  EXPECT_EQ(cell.HitTest(1, {100, 60}), -109);
-  EXPECT_EQ(cell.HitTest(2, {140, 100}), -109);
+  EXPECT_EQ(cell.HitTest(1, {100, 60}), ORB::kEventSwallowed);
+  EXPECT_EQ(cell.HitTest(2, {140, 100}), ORB::kEventSwallowed);
   EXPECT_EQ(cell.HitTest(1, {141, 100}), 0);
   EXPECT_EQ(cell.HitTest(1, {99, 70}), 0);
   EXPECT_EQ(cell.HitTest(4, {120, 80}), 0);  // the middle button opens nothing
@@ -82,10 +81,12 @@ class CellLookTest : public ::testing::Test {
  protected:
   void SetUp() override {
     document_.load_string(
-        "<looks><yes><FILE>f.png</FILE><ANIMATION loop=\"0\" grid=\"4 1\" frames=\"4\" fps=\"30\"/></yes>"
+        "<looks><yes><FILE>f.png</FILE><ANIMATION loop=\"0\" grid=\"4 1\" frames=\"4\" "
+        "fps=\"30\"/></yes>"
         "<no><FILE>x.png</FILE><ANIMATION loop=\"0\" grid=\"4 1\" frames=\"4\" fps=\"30\"/></no>"
         "<locked><FILE>l.png</FILE></locked>"
-        "<end><FILE>e.png</FILE><ANIMATION loop=\"1\" grid=\"6 1\" frames=\"6\" fps=\"20\"/></end></looks>");
+        "<end><FILE>e.png</FILE><ANIMATION loop=\"1\" grid=\"6 1\" frames=\"6\" "
+        "fps=\"20\"/></end></looks>");
     const pugi::xml_node looks = document_.child("looks");
     filled_ = std::make_unique<ORB_GF::G_ANIMATION>(looks.child("yes"));
     cross_ = std::make_unique<ORB_GF::G_ANIMATION>(looks.child("no"));

@@ -6,7 +6,7 @@
 #include "game/play/level_file.h"
 #include "game/play/number_cross.h"
 #include "game/play/process.h"
-#include "play_test_support.h"
+#include "support/game_host.h"
 
 namespace game {
 namespace {
@@ -18,18 +18,18 @@ using Axis = GG_NUMBERCROSS::Axis;
 class LineBoard {
  public:
   explicit LineBoard(const std::string& line) {
-    testing::LevelText text;
+    test_support::LevelText text;
     std::string solution;
     for (const char c : line) solution += (c == '#' || c == 'o') ? '#' : '.';
     text.rows = {solution, "#" + std::string(line.size() - 1, '.')};
     text.block = "0 0";
     text.shiftBlock = "0 0";
     pugi::xml_document document;
-    document.load_string(testing::LevelXml(text).c_str());
+    document.load_string(test_support::LevelXml(text).c_str());
     EXPECT_TRUE(level_.Read(document, "line.xml")) << level_.Error();
     settings_ = level_.Settings();
     pugi::xml_document numbers;
-    numbers.load_string(testing::kNumbersXml);
+    numbers.load_string(test_support::kNumbersXml);
     EXPECT_TRUE(board_.Load(level_, &settings_, numbers.document_element()));
     for (size_t i = 0; i < line.size(); ++i) {
       GG_ELEMENT* cell = board_.CellAt(0, static_cast<int32_t>(i));
@@ -68,7 +68,7 @@ TEST(ClueRunsTest, RunsAreTheLengthsOfPictureStretches) {
     const char* clue;
   } cases[] = {
       {"ooo..o", "3 1"}, {"......", "0"}, {"o.o.o.", "1 1 1"}, {"oooooo", "6"},
-      {".oo.oo", "2 2"}, {"o.....", "1"},  {".....o", "1"},
+      {".oo.oo", "2 2"}, {"o.....", "1"}, {".....o", "1"},
   };
   for (const auto& c : cases) {
     LineBoard board(c.line);
@@ -103,15 +103,10 @@ TEST(ClueLineTest, LongestOpenStretch) {
     const char* line;
     int32_t from, to, expected;
   } cases[] = {
-      {"......", 0, 5, 6},
-      {"..x...", 0, 5, 3},
-      {"..#...", 0, 5, 2},  // the cells beside a known picture cell do not count
-      {"#.....", 0, 5, 4},
-      {".....#", 0, 5, 4},
-      {"x.x.x.", 0, 5, 1},
-      {"xxxxxx", 0, 5, 0},
-      {"......", 2, 3, 2},
-      {"......", 4, 3, 0},  // an empty range
+      {"......", 0, 5, 6}, {"..x...", 0, 5, 3}, {"..#...", 0, 5, 2},  // the cells beside a known
+                                                                      // picture cell do not count
+      {"#.....", 0, 5, 4}, {".....#", 0, 5, 4}, {"x.x.x.", 0, 5, 1}, {"xxxxxx", 0, 5, 0},
+      {"......", 2, 3, 2}, {"......", 4, 3, 0},  // an empty range
   };
   for (const auto& c : cases) {
     LineBoard board(c.line);
@@ -212,7 +207,7 @@ TEST(ClueCrossingTest, OpeningCellsCrossesRowAndColumnAlsoWhenWrong) {
   LineBoard board("oo.oo..");
   GG_PROCESS& process = board.Board();
   process.ApplyClick(0, 0, 0, 1, true);
-  EXPECT_EQ(board.Crossed(), "X-");  // the first run starts in column 0
+  EXPECT_EQ(board.Crossed(), "X-");       // the first run starts in column 0
   process.ApplyClick(0, 3, 0, 3, false);  // a wrong cross on a picture cell
   EXPECT_EQ(board.Crossed(), "X-");
   process.ApplyClick(0, 4, 0, 4, true);

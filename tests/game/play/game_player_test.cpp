@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "engine/platform/clock.h"
-#include "sample_player.h"
+#include "support/sample_player.h"
 
 namespace {
 
 using game::GG_PLAYER;
-using play_test::SamplePlayer;
+using test_support::SamplePlayer;
 
 TEST(GamePlayerTest, TemplateXmlFillsEveryPart) {
   const auto player = SamplePlayer(false);

@@ -7,7 +7,7 @@
 #include "engine/foundation/hooks.h"
 #include "engine/foundation/input_state.h"
 #include "engine/foundation/timer.h"
-#include "play_test_support.h"
+#include "support/game_host.h"
 
 namespace game {
 namespace {
@@ -23,16 +23,15 @@ const std::vector<std::string> kPicture = {
 class GameplayTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    testing::LevelText text;
+    test_support::LevelText text;
     text.rows = kPicture;
-    host_.SetFile(kLevelName, testing::LevelXml(text));
+    host_.SetFile(kLevelName, test_support::LevelXml(text));
+    host_.level_id = 3;  // a level the player has no record of yet
     ORB::FrameDelta().store(0.0f);
   }
   void TearDown() override { ORB::FrameDelta().store(0.0f); }
 
-  void LoadLevel() {
-    ASSERT_TRUE(gameplay_.Load(kLevelName)) << gameplay_.LastError();
-  }
+  void LoadLevel() { ASSERT_TRUE(gameplay_.Load(kLevelName)) << gameplay_.LastError(); }
 
   // Moves the pointer to the centre of a cell, or by an offset from it.
   void MoveTo(int row, int col, float dx = 0.0f, float dy = 0.0f) {
@@ -45,14 +44,14 @@ class GameplayTest : public ::testing::Test {
   }
   void Drag(int fromRow, int fromCol, int toRow, int toCol, int button) {
     MoveTo(fromRow, fromCol);
-    ASSERT_EQ(gameplay_.OnButtonDown(button), -109);
+    ASSERT_EQ(gameplay_.OnButtonDown(button), ORB::kEventSwallowed);
     MoveTo(toRow, toCol);
     gameplay_.OnButtonUp(button);
   }
   GG_ELEMENT& Cell(int row, int col) { return *gameplay_.Board().CellAt(row, col); }
 
   ORB::InputState input_;
-  testing::FakeHost host_;
+  test_support::FakeHost host_;
   GG_GAMEPLAY gameplay_{&host_};
 };
 
@@ -64,6 +63,15 @@ TEST_F(GameplayTest, ReadsRuleValuesAndEffectsAtConstruction) {
   EXPECT_FLOAT_EQ(gameplay_.EndSweepSpeed(), 800.0f);
   EXPECT_EQ(gameplay_.AllowedErrors(), 6);
   EXPECT_EQ(host_.OpenDocuments(), 0u);
+}
+
+TEST_F(GameplayTest, PlaysForTheHostsPlayerAndRecords) {
+  host_.level_id = 10;
+  LoadLevel();
+  EXPECT_EQ(gameplay_.Player(), &host_.Player());
+  EXPECT_EQ(gameplay_.PackRecord(), host_.Player().FindPack(1));
+  ASSERT_NE(gameplay_.LevelRecord(), nullptr);
+  EXPECT_EQ(gameplay_.LevelRecord(), host_.Player().FindLevel(1, 10));
 }
 
 TEST_F(GameplayTest, LoadBuildsTheBoardAndReleasesItsDocuments) {
@@ -83,9 +91,9 @@ TEST_F(GameplayTest, LoadFailures) {
   host_.has_player = false;
   EXPECT_FALSE(gameplay_.Load(kLevelName));
   host_.has_player = true;
-  host_.has_pack = false;
+  host_.pack_id = 99;  // the player has no record of this pack
   EXPECT_FALSE(gameplay_.Load(kLevelName));
-  host_.has_pack = true;
+  host_.pack_id = 1;
   EXPECT_FALSE(gameplay_.Load("data/share/levels pack_test/missing.xml"));
   EXPECT_NE(gameplay_.LastError().find("missing.xml"), std::string::npos);
   host_.SetFile("bad.xml", "<level><settings/></level>");
@@ -97,6 +105,31 @@ TEST_F(GameplayTest, LoadFailures) {
   EXPECT_FALSE(gameplay_.IsActive());
   EXPECT_TRUE(gameplay_.LevelFileName().empty());
   EXPECT_TRUE(gameplay_.Board().GetCells().empty());
+  EXPECT_EQ(host_.OpenDocuments(), 0u);
+}
+
+TEST_F(GameplayTest, ALevelNamingItsNumbersFileTakesItsFont) {
+  test_support::LevelText text;
+  text.rows = kPicture;
+  std::string xml = test_support::LevelXml(text);
+  xml.replace(xml.find(" bonuses="), 0, " numbers=\"numbers_small.xml\"");
+  host_.SetFile("small.xml", xml);
+  host_.SetFile("data/share/main/GameProcess numbers_small.xml",
+                "<numbers><numbersLeft font=\"clue14\" interval=\"18\"/>"
+                "<numbersUp font=\"clue14\" interval=\"16\"/></numbers>");
+  ASSERT_TRUE(gameplay_.Load("small.xml")) << gameplay_.LastError();
+  EXPECT_EQ(gameplay_.Board().LeftPanel().FontName(), "clue14");
+  EXPECT_EQ(gameplay_.Board().TopPanel().Interval(), 16);
+  // The next level without a name of its own goes back to the common file.
+  LoadLevel();
+  EXPECT_EQ(gameplay_.Board().LeftPanel().FontName(), "clue20");
+
+  // A named file that is missing stops the load and is named.
+  host_.RemoveFile("data/share/main/GameProcess numbers_small.xml");
+  EXPECT_FALSE(gameplay_.Load("small.xml"));
+  EXPECT_NE(gameplay_.LastError().find("numbers_small.xml"), std::string::npos)
+      << gameplay_.LastError();
+  EXPECT_FALSE(gameplay_.IsActive());
   EXPECT_EQ(host_.OpenDocuments(), 0u);
 }
 
@@ -121,7 +154,7 @@ TEST_F(GameplayTest, HoveredCellFollowsThePointerAndMissesGaps) {
 TEST_F(GameplayTest, PressDragReleaseFillsALine) {
   LoadLevel();
   MoveTo(0, 2);
-  EXPECT_EQ(gameplay_.OnButtonDown(1), -109);
+  EXPECT_EQ(gameplay_.OnButtonDown(1), ORB::kEventSwallowed);
   EXPECT_TRUE(gameplay_.IsDragging());
   EXPECT_EQ(gameplay_.DragTool(), GG_GAMEPLAY::kToolFill);
   MoveTo(1, 5);  // one row down, three across: along row 0
@@ -173,7 +206,7 @@ TEST_F(GameplayTest, WrongCellsCountErrors) {
 TEST_F(GameplayTest, DragIsLockedToOneAxisAndClamped) {
   LoadLevel();
   MoveTo(2, 2);
-  ASSERT_EQ(gameplay_.OnButtonDown(1), -109);
+  ASSERT_EQ(gameplay_.OnButtonDown(1), ORB::kEventSwallowed);
   MoveTo(5, 4);  // three down, two across: the column wins
   EXPECT_EQ(gameplay_.HoveredRow(), 5);
   EXPECT_EQ(gameplay_.HoveredCol(), 2);
@@ -211,13 +244,13 @@ TEST_F(GameplayTest, BusyIgnoresButtonsButNotThePointer) {
   gameplay_.Update();
   EXPECT_EQ(gameplay_.ElapsedTime(), 0.0f);  // the clock stops while paused
   gameplay_.Resume();
-  EXPECT_EQ(gameplay_.OnButtonDown(1), -109);
+  EXPECT_EQ(gameplay_.OnButtonDown(1), ORB::kEventSwallowed);
 }
 
 TEST_F(GameplayTest, CancelledSelectionOpensNothing) {
   LoadLevel();
   MoveTo(0, 0);
-  ASSERT_EQ(gameplay_.OnButtonDown(1), -109);
+  ASSERT_EQ(gameplay_.OnButtonDown(1), ORB::kEventSwallowed);
   MoveTo(0, 5);
   gameplay_.CancelSelection();
   EXPECT_TRUE(gameplay_.Selection().empty());
@@ -229,7 +262,7 @@ TEST_F(GameplayTest, StopAndRestartClearEverythingThatPointsAtCells) {
   LoadLevel();
   Drag(0, 0, 0, 0, 2);
   MoveTo(1, 1);
-  ASSERT_EQ(gameplay_.OnButtonDown(1), -109);
+  ASSERT_EQ(gameplay_.OnButtonDown(1), ORB::kEventSwallowed);
   MoveTo(1, 4);
   ASSERT_FALSE(gameplay_.Selection().empty());
   gameplay_.Restart();
@@ -244,7 +277,7 @@ TEST_F(GameplayTest, StopAndRestartClearEverythingThatPointsAtCells) {
   EXPECT_FALSE(Cell(1, 1).IsOpen());
 
   MoveTo(1, 1);
-  ASSERT_EQ(gameplay_.OnButtonDown(1), -109);
+  ASSERT_EQ(gameplay_.OnButtonDown(1), ORB::kEventSwallowed);
   gameplay_.Stop();
   EXPECT_FALSE(gameplay_.IsActive());
   EXPECT_TRUE(gameplay_.Selection().empty());

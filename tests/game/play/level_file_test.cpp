@@ -2,13 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "play_test_support.h"
+#include "support/game_host.h"
 
 namespace game {
 namespace {
 
-using testing::LevelText;
-using testing::LevelXml;
+using test_support::LevelText;
+using test_support::LevelXml;
 
 LevelText SmallLevel() {
   LevelText level;
@@ -101,7 +101,8 @@ TEST(LevelFileTest, RefusesBadFiles) {
       {"huge block shift", Replace(good, "shiftBlock=\"0 0\"", "shiftBlock=\"0 -2000000000\"")},
       {"position far off", Replace(good, "position=\"500 400\"", "position=\"500 1e20\"")},
       {"negative block", Replace(good, "block=\"0 0\"", "block=\"-1 0\"")},
-      {"block shift as large as a block", Replace(good, "shiftBlock=\"0 0\"", "shiftBlock=\"120 0\"")},
+      {"block shift as large as a block",
+       Replace(good, "shiftBlock=\"0 0\"", "shiftBlock=\"120 0\"")},
       {"one number for a pair", Replace(good, "position=\"500 400\"", "position=\"500\"")},
       {"text after the pair", Replace(good, "grid=\"3 3\"", "grid=\"3 3 3\"")},
       {"negative bonuses", Replace(good, "bonuses=\"0\"", "bonuses=\"-1\"")},
@@ -117,8 +118,31 @@ TEST(LevelFileTest, RefusesBadFiles) {
     pugi::xml_document document;
     document.load_string(c.xml.c_str());
     EXPECT_FALSE(file.Read(document, "pack/level_7.xml")) << c.what;
-    EXPECT_NE(file.Error().find("pack/level_7.xml"), std::string::npos) << c.what << ": " << file.Error();
+    EXPECT_NE(file.Error().find("pack/level_7.xml"), std::string::npos)
+        << c.what << ": " << file.Error();
     EXPECT_TRUE(file.CellTypes().empty()) << c.what;
+  }
+}
+
+// A level may name the file that sets its clue numbers' font and spacing,
+// but only a plain file name of the board's folder.
+TEST(LevelFileTest, NamesItsNumbersFile) {
+  const std::string good = LevelXml(SmallLevel());
+  const auto withNumbers = [&good](const std::string& name) {
+    return Replace(good, " bonuses=", " numbers=\"" + name + "\" bonuses=");
+  };
+  LevelFile file;
+  ASSERT_TRUE(ReadText(file, good)) << file.Error();
+  EXPECT_EQ(file.NumbersFile(), "") << "none named: the common file";
+  ASSERT_TRUE(ReadText(file, withNumbers("numbers_small.xml"))) << file.Error();
+  EXPECT_EQ(file.NumbersFile(), "numbers_small.xml");
+
+  for (const char* bad :
+       {"", "numbers", ".xml", "../numbers.xml", "other numbers.xml", "sub/numbers.xml",
+        "sub\\numbers.xml", "numbers.xml.png", ".hidden.xml"}) {
+    EXPECT_FALSE(ReadText(file, withNumbers(bad))) << "\"" << bad << "\"";
+    EXPECT_NE(file.Error().find("numbers"), std::string::npos) << file.Error();
+    EXPECT_EQ(file.NumbersFile(), "") << bad;
   }
 }
 

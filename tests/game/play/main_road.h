@@ -1,7 +1,8 @@
 #pragma once
 // Plays a level the way a player does: presses, drags and releases in game
-// coordinates through the input state, the solution read from the level
-// file.
+// coordinates, one frame a step, reaching the screen through the engine's
+// mouse and button hooks as the game hub forwards them; the solution is read
+// from the level file.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,15 +10,32 @@
 #include <string>
 #include <vector>
 
-#include "engine/foundation/input_state.h"
+#include "engine/foundation/hooks.h"
 #include "game/play/gameplay.h"
 #include "game/play/level_file.h"
+#include "support/scripted_input.h"
 
-namespace game::testing {
+namespace test_support {
 
 class MainRoad {
  public:
-  MainRoad(cGameplayHost& host, GG_GAMEPLAY& gameplay) : host_(host), gameplay_(gameplay) {}
+  MainRoad(game::cGameplayHost& host, game::GG_GAMEPLAY& gameplay)
+      : host_(host), gameplay_(gameplay), input_([this] { gameplay_.Update(); }) {
+    ORB::SetHook(ORB::Hook::MouseMove, [this](intptr_t) { return gameplay_.OnPointerMove(); });
+    ORB::SetHook(ORB::Hook::KeyDown, [this](intptr_t code) {
+      return last_down_ = gameplay_.OnButtonDown(static_cast<int32_t>(code));
+    });
+    ORB::SetHook(ORB::Hook::KeyUp, [this](intptr_t code) {
+      return gameplay_.OnButtonUp(static_cast<int32_t>(code));
+    });
+  }
+  ~MainRoad() {
+    for (ORB::Hook hook : {ORB::Hook::MouseMove, ORB::Hook::KeyDown, ORB::Hook::KeyUp}) {
+      ORB::ClearHook(hook);
+    }
+  }
+  MainRoad(const MainRoad&) = delete;
+  MainRoad& operator=(const MainRoad&) = delete;
 
   // The level's solution, read from its file: true for a picture cell.
   std::vector<std::vector<bool>> Solution(const std::string& name) {
@@ -25,12 +43,12 @@ class MainRoad {
     EXPECT_NE(document, nullptr) << name;
     std::vector<std::vector<bool>> picture;
     if (document == nullptr) return picture;
-    LevelFile level;
+    game::LevelFile level;
     EXPECT_TRUE(level.Read(*document, name)) << level.Error();
     const int32_t columns = level.Settings().grid.x;
     for (size_t i = 0; i < level.CellTypes().size(); ++i) {
       if (i % static_cast<size_t>(columns) == 0) picture.emplace_back();
-      picture.back().push_back(level.CellTypes()[i] == GG_ELEMENT::kFilled);
+      picture.back().push_back(level.CellTypes()[i] == game::GG_ELEMENT::kFilled);
     }
     host_.ReleaseDocument(document);
     return picture;
@@ -38,24 +56,26 @@ class MainRoad {
 
   void PointAt(int32_t row, int32_t col) {
     const ORB::Vector2 centre = gameplay_.Settings().CellCentre(row, col);
-    input_.OnMouseMove(static_cast<int32_t>(centre.x), static_cast<int32_t>(centre.y));
-    gameplay_.OnPointerMove();
+    input_.Move(static_cast<int32_t>(centre.x), static_cast<int32_t>(centre.y));
   }
 
   // A press on the first cell, a drag through every cell to the last, a
-  // release; then frames until the cells have shown.
+  // release; then frames until the cells have shown (each cell shows one
+  // open delay step after the one before: a long line needs more frames).
   void Stroke(int32_t row0, int32_t col0, int32_t row1, int32_t col1, int32_t button) {
     PointAt(row0, col0);
-    ASSERT_EQ(gameplay_.OnButtonDown(button), -109) << row0 << "," << col0;
-    input_.OnKeyDown(button);
+    last_down_ = ORB::kResultNone;
+    input_.Press(button);
+    ASSERT_EQ(last_down_, ORB::kEventSwallowed) << row0 << "," << col0;
     const int32_t steps = std::max(std::abs(row1 - row0), std::abs(col1 - col0));
     for (int32_t i = 1; i <= steps; ++i) {
       PointAt(row0 + (row1 - row0) * i / steps, col0 + (col1 - col0) * i / steps);
     }
     EXPECT_EQ(gameplay_.Selection().size(), static_cast<size_t>(steps + 1));
-    gameplay_.OnButtonUp(button);
-    input_.OnKeyUp(button);
-    for (int frame = 0; frame < 30; ++frame) gameplay_.Update();
+    input_.Release(button);
+    const float step = gameplay_.Board().OpenDelayStep();
+    const float frame = 1.0f / 60.0f;
+    input_.Idle(30 + static_cast<int32_t>(static_cast<float>(steps) * step / frame) + 1);
   }
 
   // Crosses the empty cells (of the first `crossColumns` columns; all by
@@ -100,9 +120,10 @@ class MainRoad {
   }
 
  private:
-  cGameplayHost& host_;
-  GG_GAMEPLAY& gameplay_;
-  ORB::InputState input_;
+  game::cGameplayHost& host_;
+  game::GG_GAMEPLAY& gameplay_;
+  ScriptedInput input_;
+  int32_t last_down_ = ORB::kResultNone;  // the screen's answer to the last press
 };
 
-}  // namespace game::testing
+}  // namespace test_support

@@ -6,7 +6,7 @@
 
 #include "game/play/level_file.h"
 #include "game/play/process.h"
-#include "play_test_support.h"
+#include "support/game_host.h"
 
 namespace game {
 namespace {
@@ -20,13 +20,13 @@ const char* kPanels =
 class NumberPanelTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    testing::LevelText text;
+    test_support::LevelText text;
     text.rows = {
         "##.#......", "..........", "##########", "#.........", "#.........",
         "#.........", "#.........", "#.........", "#.........", "#........#",
     };
     pugi::xml_document document;
-    document.load_string(testing::LevelXml(text).c_str());
+    document.load_string(test_support::LevelXml(text).c_str());
     ASSERT_TRUE(level_.Read(document, "panel.xml")) << level_.Error();
     settings_ = level_.Settings();
     numbers_.load_string(kPanels);

@@ -9,14 +9,14 @@
 
 #include "engine/platform/clock.h"
 #include "fuzz/players_file_check.h"
-#include "sample_player.h"
-#include "test_folder.h"
+#include "support/sample_player.h"
 #include "support/source_path.h"
+#include "support/temp_folder.h"
 
 namespace {
 
-using play_test::Bytes;
-using play_test::TestFolder;
+using test_support::Bytes;
+using test_support::TempFolder;
 
 Bytes ValidFile(bool in_app) {
   ORB::platform::ManualClock clock;
@@ -24,13 +24,13 @@ Bytes ValidFile(bool in_app) {
   ORB::platform::SetClock(&clock);
   game::PlayersList list;
   for (const std::wstring name : {L"Ann", L"\u5c0f\u660e", L"Bo"}) {
-    game::GG_PLAYER* player = list.Add(play_test::SamplePlayer(in_app, name));
+    game::GG_PLAYER* player = list.Add(test_support::SamplePlayer(in_app, name));
     player->GetHealth().Spend();
     player->GetHealth().Spend();
     player->SetItemCount("coins", 120);
   }
-  TestFolder folder;
-  list.Save(folder.Path(), in_app);
+  TempFolder folder;
+  EXPECT_TRUE(list.Save(folder.PathWithSlash(), in_app));
   ORB::platform::SetClock(nullptr);
   return folder.Read(game::PlayersList::kFileName);
 }
@@ -79,12 +79,12 @@ Bytes Mutate(const Bytes& input, std::mt19937& random) {
   return bytes;
 }
 
-std::string CheckBytes(const TestFolder& folder, const Bytes& bytes) {
-  return players_file_check::Check(folder.Path(), bytes.data(), bytes.size());
+std::string CheckBytes(const TempFolder& folder, const Bytes& bytes) {
+  return players_file_check::Check(folder.PathWithSlash(), bytes.data(), bytes.size());
 }
 
 TEST(PlayersFileMutationTest, ValidFilesPassInEveryOption) {
-  TestFolder folder;
+  TempFolder folder;
   for (const bool in_app : {false, true}) {
     const Bytes file = ValidFile(in_app);
     for (unsigned char options = 0; options < 8; ++options) {
@@ -96,7 +96,7 @@ TEST(PlayersFileMutationTest, ValidFilesPassInEveryOption) {
 }
 
 TEST(PlayersFileMutationTest, DamagedFilesNeverBreakThePromises) {
-  TestFolder folder;
+  TempFolder folder;
   std::mt19937 random(20240611);
   int loaded = 0;
   int corrupt = 0;
@@ -121,7 +121,7 @@ TEST(PlayersFileMutationTest, TheFuzzSeedsAreValidFiles) {
   // Tests run in the tests/ folder; the seeds sit beside the fuzz target.
   const std::filesystem::path seeds = test_support::SourcePath("fuzz/corpus/players");
   ASSERT_TRUE(std::filesystem::is_directory(seeds));
-  TestFolder folder;
+  TempFolder folder;
   int count = 0;
   for (const auto& entry : std::filesystem::directory_iterator(seeds)) {
     const Bytes input = players_file_check::ReadFile(entry.path());
@@ -133,8 +133,8 @@ TEST(PlayersFileMutationTest, TheFuzzSeedsAreValidFiles) {
 }
 
 TEST(PlayersFileMutationTest, ShortAndEmptyInputs) {
-  TestFolder folder;
-  EXPECT_EQ(players_file_check::Check(folder.Path(), nullptr, 0), "");
+  TempFolder folder;
+  EXPECT_EQ(players_file_check::Check(folder.PathWithSlash(), nullptr, 0), "");
   for (int value = 0; value < 256; ++value) {
     const Bytes one{static_cast<unsigned char>(value), 0, 0, 0, 0, 0};
     EXPECT_EQ(CheckBytes(folder, one), "");

@@ -13,8 +13,8 @@
 #include <pugixml.hpp>
 
 #include "engine/platform/clock.h"
-#include "sample_player.h"
-#include "test_folder.h"
+#include "support/sample_player.h"
+#include "support/temp_folder.h"
 
 namespace {
 
@@ -23,9 +23,9 @@ using game::PlayersFileLayout;
 using game::PlayersFileOptions;
 using game::PlayersFileStatus;
 using game::PlayersList;
-using play_test::Bytes;
-using play_test::SamplePlayer;
-using play_test::TestFolder;
+using test_support::Bytes;
+using test_support::SamplePlayer;
+using test_support::TempFolder;
 
 constexpr const char* kFile = "players.save";
 
@@ -54,7 +54,7 @@ class PlayersListTest : public ::testing::Test {
 
   // The same list as the stored bytes of FillSmall.
   static Bytes SmallFileBytes(bool has_max_score, bool in_app) {
-    using namespace play_test;
+    using namespace test_support;
     Bytes b;
     b.push_back(1);           // has current
     PutString(b, "Al");       // current name
@@ -124,7 +124,7 @@ class PlayersListTest : public ::testing::Test {
   }
 
   ORB::platform::ManualClock clock_;
-  TestFolder folder_;
+  TempFolder folder_;
 };
 
 // --- the list itself ---
@@ -177,12 +177,12 @@ TEST_F(PlayersListTest, CurrentVersionFileHasTheStoredBytes) {
   for (const bool in_app : {false, true}) {
     PlayersList list;
     FillSmall(list, in_app);
-    ASSERT_TRUE(list.Save(folder_.Path(), in_app));
+    ASSERT_TRUE(list.Save(folder_.PathWithSlash(), in_app));
     EXPECT_EQ(folder_.Read(kFile), SmallFileBytes(true, in_app)) << "in-app " << in_app;
     EXPECT_FALSE(folder_.Exists(PlayersList::kTemporaryName));
 
     PlayersList read;
-    EXPECT_EQ(read.Load(folder_.Path(), Current(in_app)), PlayersFileStatus::Loaded);
+    EXPECT_EQ(read.Load(folder_.PathWithSlash(), Current(in_app)), PlayersFileStatus::Loaded);
     ExpectSmall(read, true, in_app);
   }
 }
@@ -201,7 +201,7 @@ TEST_F(PlayersListTest, OldVersionFileTakesTheScoreAsMaximum) {
     // ...and an old file reads with the score as its maximum.
     folder_.Write(kFile, SmallFileBytes(false, in_app));
     PlayersList read;
-    EXPECT_EQ(read.Load(folder_.Path(), Old(in_app)), PlayersFileStatus::Loaded);
+    EXPECT_EQ(read.Load(folder_.PathWithSlash(), Old(in_app)), PlayersFileStatus::Loaded);
     ExpectSmall(read, false, in_app);
   }
 }
@@ -210,7 +210,7 @@ TEST_F(PlayersListTest, AFileWithoutCurrentPlayerHasNoName) {
   PlayersList list;
   list.Add(std::make_unique<GG_PLAYER>(L"A"));
   list.Select(nullptr);
-  ASSERT_TRUE(list.Save(folder_.Path(), false));
+  ASSERT_TRUE(list.Save(folder_.PathWithSlash(), false));
   const Bytes bytes = folder_.Read(kFile);
   ASSERT_GE(bytes.size(), 5u);
   EXPECT_EQ(bytes[0], 0);
@@ -226,20 +226,20 @@ TEST_F(PlayersListTest, TheLayoutThatReadsTheWholeFileWins) {
   for (const PlayersFileOptions& options :
        {PlayersFileOptions{.saved_version = std::nullopt, .in_app = in_app}, Old(in_app)}) {
     PlayersList read;
-    EXPECT_EQ(read.Load(folder_.Path(), options), PlayersFileStatus::Loaded);
+    EXPECT_EQ(read.Load(folder_.PathWithSlash(), options), PlayersFileStatus::Loaded);
     ExpectSmall(read, true, in_app);
   }
   folder_.Write(kFile, SmallFileBytes(false, in_app));
   for (const PlayersFileOptions& options :
        {PlayersFileOptions{.saved_version = std::nullopt, .in_app = in_app}, Current(in_app)}) {
     PlayersList read;
-    EXPECT_EQ(read.Load(folder_.Path(), options), PlayersFileStatus::Loaded);
+    EXPECT_EQ(read.Load(folder_.PathWithSlash(), options), PlayersFileStatus::Loaded);
     ExpectSmall(read, false, in_app);
   }
   // A file of an edition that sells packs, read by one that does not.
   folder_.Write(kFile, SmallFileBytes(true, true));
   PlayersList read;
-  EXPECT_EQ(read.Load(folder_.Path(), Current(false)), PlayersFileStatus::Loaded);
+  EXPECT_EQ(read.Load(folder_.PathWithSlash(), Current(false)), PlayersFileStatus::Loaded);
   ASSERT_EQ(read.Count(), 1u);
   EXPECT_EQ(read.GetCurrent()->FindPack(1)->GetInAppKey(), "pack_1");
 }
@@ -266,10 +266,10 @@ TEST_F(PlayersListTest, ManyPlayersRoundTrip) {
     ++n;
   }
   list.SelectByName(names[3]);
-  ASSERT_TRUE(list.Save(folder_.Path(), true));
+  ASSERT_TRUE(list.Save(folder_.PathWithSlash(), true));
 
   PlayersList read;
-  ASSERT_EQ(read.Load(folder_.Path(), Current(true)), PlayersFileStatus::Loaded);
+  ASSERT_EQ(read.Load(folder_.PathWithSlash(), Current(true)), PlayersFileStatus::Loaded);
   ASSERT_EQ(read.GetNames(), list.GetNames());
   EXPECT_EQ(read.GetCurrent()->GetName(), names[3]);
   for (size_t i = 0; i < list.Count(); ++i) {
@@ -306,11 +306,11 @@ TEST_F(PlayersListTest, HeartsCatchUpForTheTimeTheGameWasClosed) {
   PlayersList list;
   GG_PLAYER* player = list.Add(SamplePlayer(false));
   for (int i = 0; i < 3; ++i) ASSERT_TRUE(player->GetHealth().Spend());
-  ASSERT_TRUE(list.Save(folder_.Path(), false));
+  ASSERT_TRUE(list.Save(folder_.PathWithSlash(), false));
 
   clock_.SetCalendarSeconds(1000 + 2 * 600 + 100);
   PlayersList read;
-  ASSERT_EQ(read.Load(folder_.Path(), Current()), PlayersFileStatus::Loaded);
+  ASSERT_EQ(read.Load(folder_.PathWithSlash(), Current()), PlayersFileStatus::Loaded);
   EXPECT_EQ(read.GetCurrent()->GetHealth().GetCount(), 4);
   EXPECT_EQ(read.GetCurrent()->GetHealth().GetCountdown(), 500.0);
 }
@@ -322,9 +322,9 @@ TEST_F(PlayersListTest, StoredHeartsAreHeldToThePlayersMaximum) {
     PlayersList list;
     GG_PLAYER* player = list.Add(SamplePlayer(false));
     player->GetHealth().SetCount(stored);
-    ASSERT_TRUE(list.Save(folder_.Path(), false));
+    ASSERT_TRUE(list.Save(folder_.PathWithSlash(), false));
     PlayersList read;
-    ASSERT_EQ(read.Load(folder_.Path(), Current()), PlayersFileStatus::Loaded);
+    ASSERT_EQ(read.Load(folder_.PathWithSlash(), Current()), PlayersFileStatus::Loaded);
     EXPECT_EQ(read.GetCurrent()->GetHealth().GetCount(), loaded) << "stored " << stored;
   }
 }
@@ -336,9 +336,9 @@ TEST_F(PlayersListTest, RepeatedNamesInTheFileAreDropped) {
   list.Add(SamplePlayer(false, L"Z"));
   list.SelectByName(L"Z");
   list.GetPlayers()[2]->SetName(L"X");  // behind the list's back
-  ASSERT_TRUE(list.Save(folder_.Path(), false));
+  ASSERT_TRUE(list.Save(folder_.PathWithSlash(), false));
   PlayersList read;
-  ASSERT_EQ(read.Load(folder_.Path(), Current()), PlayersFileStatus::Loaded);
+  ASSERT_EQ(read.Load(folder_.PathWithSlash(), Current()), PlayersFileStatus::Loaded);
   EXPECT_EQ(read.GetNames(), (std::vector<std::wstring>{L"X", L"Y"}));
   EXPECT_EQ(read.GetCurrent()->GetName(), L"X");
 }
@@ -346,7 +346,7 @@ TEST_F(PlayersListTest, RepeatedNamesInTheFileAreDropped) {
 TEST_F(PlayersListTest, AMissingFileLeavesTheListAsItWas) {
   PlayersList list;
   list.Add(std::make_unique<GG_PLAYER>(L"A"));
-  EXPECT_EQ(list.Load(folder_.Path(), Current()), PlayersFileStatus::Missing);
+  EXPECT_EQ(list.Load(folder_.PathWithSlash(), Current()), PlayersFileStatus::Missing);
   EXPECT_EQ(list.Count(), 1u);
 }
 
@@ -358,7 +358,7 @@ TEST_F(PlayersListTest, ATruncatedFileIsSetAsideAndNothingIsHalfLoaded) {
     const Bytes cut(whole.begin(), whole.begin() + static_cast<long>(size));
     folder_.Write(kFile, cut);
     PlayersList read;
-    ASSERT_EQ(read.Load(folder_.Path(), Current()), PlayersFileStatus::Corrupt) << size;
+    ASSERT_EQ(read.Load(folder_.PathWithSlash(), Current()), PlayersFileStatus::Corrupt) << size;
     EXPECT_EQ(read.Count(), 0u);
     EXPECT_EQ(read.GetCurrent(), nullptr);
     EXPECT_FALSE(folder_.Exists(kFile));
@@ -373,7 +373,7 @@ TEST_F(PlayersListTest, TrailingBytesMakeAFileCorrupt) {
   bytes.push_back(0);
   folder_.Write(kFile, bytes);
   PlayersList read;
-  EXPECT_EQ(read.Load(folder_.Path(), Current()), PlayersFileStatus::Corrupt);
+  EXPECT_EQ(read.Load(folder_.PathWithSlash(), Current()), PlayersFileStatus::Corrupt);
   EXPECT_EQ(read.Count(), 0u);
 }
 
@@ -395,7 +395,7 @@ TEST_F(PlayersListTest, HugeCountsAreRefusedAtOnce) {
       for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<unsigned char>(value >> (8 * i));
       folder_.Write(kFile, bytes);
       PlayersList read;
-      EXPECT_EQ(read.Load(folder_.Path(), Current()), PlayersFileStatus::Corrupt)
+      EXPECT_EQ(read.Load(folder_.PathWithSlash(), Current()), PlayersFileStatus::Corrupt)
           << "field at " << at << " = " << value;
       EXPECT_EQ(read.Count(), 0u);
     }
@@ -405,7 +405,7 @@ TEST_F(PlayersListTest, HugeCountsAreRefusedAtOnce) {
 TEST_F(PlayersListTest, AnUnreadableFileIsSetAside) {
   std::filesystem::create_directory(folder_.File(kFile));
   PlayersList read;
-  EXPECT_EQ(read.Load(folder_.Path(), Current()), PlayersFileStatus::Unreadable);
+  EXPECT_EQ(read.Load(folder_.PathWithSlash(), Current()), PlayersFileStatus::Unreadable);
   EXPECT_TRUE(std::filesystem::is_directory(folder_.File("players.save.corrupt-1")));
   EXPECT_FALSE(folder_.Exists(kFile));
 }
@@ -415,25 +415,25 @@ TEST_F(PlayersListTest, AnUnreadableFileIsSetAside) {
 TEST_F(PlayersListTest, AnInterruptedSaveKeepsTheOldData) {
   PlayersList list;
   FillSmall(list, false);
-  ASSERT_TRUE(list.Save(folder_.Path(), false));
+  ASSERT_TRUE(list.Save(folder_.PathWithSlash(), false));
   // A save that died half-way left its temporary file behind.
   folder_.Write(PlayersList::kTemporaryName, Bytes{1, 2, 3});
   PlayersList read;
-  ASSERT_EQ(read.Load(folder_.Path(), Current()), PlayersFileStatus::Loaded);
+  ASSERT_EQ(read.Load(folder_.PathWithSlash(), Current()), PlayersFileStatus::Loaded);
   ExpectSmall(read, true, false);
   // The next save goes through all the same.
   read.GetCurrent()->GetStatistics().AddScore(1);
-  ASSERT_TRUE(read.Save(folder_.Path(), false));
+  ASSERT_TRUE(read.Save(folder_.PathWithSlash(), false));
   EXPECT_FALSE(folder_.Exists(PlayersList::kTemporaryName));
   PlayersList again;
-  ASSERT_EQ(again.Load(folder_.Path(), Current()), PlayersFileStatus::Loaded);
+  ASSERT_EQ(again.Load(folder_.PathWithSlash(), Current()), PlayersFileStatus::Loaded);
   EXPECT_EQ(again.GetCurrent()->GetStatistics().score, 21u);
 }
 
 TEST_F(PlayersListTest, AFailedSaveAnswersFalseAndLeavesTheOldFile) {
   PlayersList list;
   FillSmall(list, false);
-  ASSERT_TRUE(list.Save(folder_.Path(), false));
+  ASSERT_TRUE(list.Save(folder_.PathWithSlash(), false));
   const Bytes saved = folder_.Read(kFile);
   list.Add(SamplePlayer(false, L"Another"));
 
@@ -450,7 +450,7 @@ TEST_F(PlayersListTest, AFailedSaveAnswersFalseAndLeavesTheOldFile) {
     struct rlimit none = files;
     none.rlim_cur = static_cast<rlim_t>(lowest_free);
     ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &none), 0);
-    const bool saved_without_descriptors = list.Save(folder_.Path(), false);
+    const bool saved_without_descriptors = list.Save(folder_.PathWithSlash(), false);
     setrlimit(RLIMIT_NOFILE, &files);
     EXPECT_FALSE(saved_without_descriptors);
   }
@@ -465,7 +465,7 @@ TEST_F(PlayersListTest, AFailedSaveAnswersFalseAndLeavesTheOldFile) {
   struct rlimit small = limits;
   small.rlim_cur = 20;
   ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-  const bool saved_small = list.Save(folder_.Path(), false);
+  const bool saved_small = list.Save(folder_.PathWithSlash(), false);
   setrlimit(RLIMIT_FSIZE, &limits);
   std::signal(SIGXFSZ, previous);
   EXPECT_FALSE(saved_small);
@@ -473,9 +473,9 @@ TEST_F(PlayersListTest, AFailedSaveAnswersFalseAndLeavesTheOldFile) {
   EXPECT_FALSE(folder_.Exists(PlayersList::kTemporaryName));
 
   // The file's place is taken by a folder.
-  TestFolder other;
+  TempFolder other;
   std::filesystem::create_directory(other.File(kFile));
-  EXPECT_FALSE(list.Save(other.Path(), false));
+  EXPECT_FALSE(list.Save(other.PathWithSlash(), false));
   EXPECT_FALSE(other.Exists(PlayersList::kTemporaryName));
 
   // The save folder is a file.
@@ -486,7 +486,7 @@ TEST_F(PlayersListTest, AFailedSaveAnswersFalseAndLeavesTheOldFile) {
 TEST_F(PlayersListTest, ATextTheReaderWouldRefuseIsNeverSaved) {
   PlayersList list;
   FillSmall(list, true);
-  ASSERT_TRUE(list.Save(folder_.Path(), true));
+  ASSERT_TRUE(list.Save(folder_.PathWithSlash(), true));
   const Bytes saved = folder_.Read(kFile);
 
   // Each text the reader takes up to 64 KiB of, one byte over.
@@ -500,10 +500,10 @@ TEST_F(PlayersListTest, ATextTheReaderWouldRefuseIsNeverSaved) {
     std::string xml;
     std::wstring name;
   } cases[] = {
-      {"player name", play_test::kSamplePlayerXml, std::wstring(too_long.size(), L'n')},
-      {"item key", replace(play_test::kSamplePlayerXml, "name='health'", "name='" + too_long + "'"), L"Al"},
-      {"store key", replace(play_test::kSamplePlayerXml, "InAppKey='pack_1'", "InAppKey='" + too_long + "'"), L"Al"},
-      {"level file", replace(play_test::kSamplePlayerXml, "file='a.xml'", "file='" + too_long + "'"), L"Al"},
+      {"player name", test_support::kSamplePlayerXml, std::wstring(too_long.size(), L'n')},
+      {"item key", replace(test_support::kSamplePlayerXml, "name='health'", "name='" + too_long + "'"), L"Al"},
+      {"store key", replace(test_support::kSamplePlayerXml, "InAppKey='pack_1'", "InAppKey='" + too_long + "'"), L"Al"},
+      {"level file", replace(test_support::kSamplePlayerXml, "file='a.xml'", "file='" + too_long + "'"), L"Al"},
   };
   for (const auto& c : cases) {
     pugi::xml_document document;
@@ -514,19 +514,19 @@ TEST_F(PlayersListTest, ATextTheReaderWouldRefuseIsNeverSaved) {
     player->SetName(c.name);
     PlayersList big;
     big.Add(std::move(player));
-    EXPECT_FALSE(big.Save(folder_.Path(), true)) << c.what;
+    EXPECT_FALSE(big.Save(folder_.PathWithSlash(), true)) << c.what;
     EXPECT_EQ(folder_.Read(kFile), saved) << c.what << ": the old file stays";
   }
   PlayersList read;
-  ASSERT_EQ(read.Load(folder_.Path(), Current(true)), PlayersFileStatus::Loaded);
+  ASSERT_EQ(read.Load(folder_.PathWithSlash(), Current(true)), PlayersFileStatus::Loaded);
   ExpectSmall(read, true, true);
 
   // Exactly the limit is stored and read back.
   PlayersList edge;
   edge.Add(SamplePlayer(true, std::wstring(at_most.size(), L'n')));
-  ASSERT_TRUE(edge.Save(folder_.Path(), true));
+  ASSERT_TRUE(edge.Save(folder_.PathWithSlash(), true));
   PlayersList edge_read;
-  ASSERT_EQ(edge_read.Load(folder_.Path(), Current(true)), PlayersFileStatus::Loaded);
+  ASSERT_EQ(edge_read.Load(folder_.PathWithSlash(), Current(true)), PlayersFileStatus::Loaded);
   EXPECT_EQ(edge_read.GetCurrent()->GetName().size(), at_most.size());
 }
 

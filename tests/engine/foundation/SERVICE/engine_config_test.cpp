@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "engine/foundation/SERVICE/engine_config.h"
+#include "support/temp_folder.h"
 
 namespace ORB {
 namespace {
@@ -13,21 +14,15 @@ namespace fs = std::filesystem;
 
 class EngineConfigTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    root = fs::temp_directory_path() /
-           ("config-test-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-            "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(root);
-    fs::create_directories(root);
-  }
-  void TearDown() override { fs::remove_all(root); }
+  void SetUp() override { ASSERT_FALSE(temp.Path().empty()); }
   static std::string Read(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     std::stringstream text;
     text << in.rdbuf();
     return text.str();
   }
-  fs::path root;
+  test_support::TempFolder temp;
+  fs::path root{temp.Path()};
 };
 
 TEST_F(EngineConfigTest, DefaultsAreWrittenWhereTheNamesSay) {

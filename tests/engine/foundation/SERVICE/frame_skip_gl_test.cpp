@@ -12,13 +12,14 @@
 #include "engine/foundation/file_system.h"
 #include "engine/foundation/hooks.h"
 #include "engine/foundation/renderer.h"
-#include "engine/foundation/temp_folder.h"
+#include "engine/foundation/result_codes.h"
+#include "support/temp_folder.h"
 #include "engine/foundation/window.h"
 #include "engine/platform/gl_device.h"
 #include "engine/platform/message_box.h"
 #include "engine/platform/sdl_event_injector.h"
 #include "support/pixel_box.h"
-#include "support/png_file.h"
+#include "support/write_png.h"
 
 namespace ORB {
 namespace {
@@ -84,8 +85,8 @@ class WatchedGlDevice final : public platform::GpuDevice {
 
 TEST(FrameSkipGl, AnUnchangedPictureIsPresentedOnceAndAgainAfterAnExpose) {
   platform::SetMessageSink([](const std::string&, const std::string&) {});
-  test_files::TempFolder folder;
-  FileSystem files(folder.path());
+  test_support::TempFolder folder;
+  FileSystem files(folder.Path());
   ASSERT_TRUE(files.CreateResourcesFolder());
   OC_GAME_SERVICE_ONE service;
   service.SetFileSystem(&files);
@@ -107,7 +108,7 @@ TEST(FrameSkipGl, AnUnchangedPictureIsPresentedOnceAndAgainAfterAnExpose) {
   service.Settings().render_cap = 0;
   Engine().renderer->SetClearColour(Colour(0xFF336699u));
   service.SetRunning(true);
-  for (int i = 0; i < 20; ++i) ASSERT_EQ(service.Frame(), 1);
+  for (int i = 0; i < 20; ++i) ASSERT_EQ(service.Frame(), kResultOk);
   const int presented = device->presents;
   EXPECT_EQ(renders, 20) << "the loop renders every frame as before";
   EXPECT_LE(presented, 3) << "the same picture is not drawn again and again";
@@ -115,7 +116,7 @@ TEST(FrameSkipGl, AnUnchangedPictureIsPresentedOnceAndAgainAfterAnExpose) {
 
   ASSERT_TRUE(platform::InjectWindowEvent(Engine().window->GetHandle(),
                                           platform::InjectedWindowEvent::Exposed));
-  ASSERT_EQ(service.Frame(), 1);
+  ASSERT_EQ(service.Frame(), kResultOk);
   EXPECT_EQ(device->presents, presented + 1) << "the frame after the expose is drawn";
   const test_support::Box white = test_support::BoxOf(
       device->last_frame, 1024, 768, 0, 0, [](uint32_t p) { return (p & 0xFFFFFFu) == 0xFFFFFFu; });
@@ -123,12 +124,12 @@ TEST(FrameSkipGl, AnUnchangedPictureIsPresentedOnceAndAgainAfterAnExpose) {
   EXPECT_EQ(white.top, 370);
   EXPECT_EQ(white.count, 24 * 24) << "the whole picture, not a part of it";
   EXPECT_EQ(device->last_frame[0] & 0xFFFFFFu, 0x336699u);
-  EXPECT_TRUE(test_support::WritePng(test_support::TestProgramFolder() + "/frame_after_expose.png",
+  EXPECT_TRUE(test_support::WritePng(test_support::BesideTestProgram("frame_after_expose.png"),
                                      device->last_frame, 1024, 768));
-  for (int i = 0; i < 5; ++i) ASSERT_EQ(service.Frame(), 1);
+  for (int i = 0; i < 5; ++i) ASSERT_EQ(service.Frame(), kResultOk);
   EXPECT_EQ(device->presents, presented + 1) << "and then left alone again";
 
-  EXPECT_EQ(service.Shutdown(), 1);
+  EXPECT_EQ(service.Shutdown(), kResultOk);
   ClearAllHooks();
   platform::SetMessageSink(nullptr);
 }

@@ -8,17 +8,17 @@
 #include "engine/foundation/hooks.h"
 #include "engine/foundation/platform_functions.h"
 #include "engine/foundation/renderer.h"
-#include "engine/foundation/temp_folder.h"
 #include "engine/platform/message_box.h"
 #include "engine/platform/sdl_event_injector.h"
+#include "support/temp_folder.h"
 
 namespace ORB {
 namespace {
 
 TEST(GameLoopSmoke, RendersForASecondThenClosesTheWindow) {
   platform::SetMessageSink([](const std::string&, const std::string&) {});
-  test_files::TempFolder folder;
-  FileSystem files(folder.path());
+  test_support::TempFolder folder;
+  FileSystem files(folder.Path());
   ASSERT_TRUE(files.CreateResourcesFolder());
   OC_GAME_SERVICE_ONE service;
   service.SetFileSystem(&files);
@@ -43,13 +43,13 @@ TEST(GameLoopSmoke, RendersForASecondThenClosesTheWindow) {
     service.SetRunning(false);
     return 1;
   });
-  ASSERT_EQ(service.Init("Smoke"), 1);
+  ASSERT_EQ(service.Init("Smoke"), kResultOk);
   Engine().renderer->SetClearColour(Colour(0xFF444444u));
   service.Run();
   EXPECT_GE(GetTimeMs() - started, 1000u);
   EXPECT_GT(renders, 20) << "frames were drawn";
   EXPECT_LE(renders, 70) << "the render cap held";
-  EXPECT_EQ(service.Shutdown(), 1);
+  EXPECT_EQ(service.Shutdown(), kResultOk);
   ClearAllHooks();
   platform::SetMessageSink(nullptr);
 }

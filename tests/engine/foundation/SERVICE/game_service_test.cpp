@@ -13,12 +13,13 @@
 #include "engine/foundation/file_system.h"
 #include "engine/foundation/hooks.h"
 #include "engine/foundation/renderer.h"
+#include "engine/foundation/result_codes.h"
 #include "engine/foundation/timer.h"
 #include "engine/platform/clock.h"
 #include "engine/platform/fake_display.h"
 #include "engine/platform/fake_gpu_device.h"
 #include "engine/platform/message_box.h"
-#include "engine/foundation/temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace ORB {
 namespace {
@@ -32,7 +33,7 @@ class GameServiceTest : public ::testing::Test {
     platform::SetMessageSink([this](const std::string& caption, const std::string& text) {
       messages.push_back(caption + ": " + text);
     });
-    files = std::make_unique<FileSystem>(folder.path());
+    files = std::make_unique<FileSystem>(folder.Path());
     files->CreateResourcesFolder();
     service = std::make_unique<OC_GAME_SERVICE_ONE>();
     service->SetFileSystem(files.get());
@@ -63,7 +64,7 @@ class GameServiceTest : public ::testing::Test {
     });
   }
 
-  test_files::TempFolder folder;
+  test_support::TempFolder folder;
   platform::ManualClock clock;
   std::unique_ptr<FileSystem> files;
   std::unique_ptr<OC_GAME_SERVICE_ONE> service;
@@ -102,11 +103,11 @@ TEST_F(GameServiceTest, HookOrderOverARun) {
     fired.push_back("render");
     return 1;
   });
-  ASSERT_EQ(service->Init("Game"), 1);
+  ASSERT_EQ(service->Init("Game"), kResultOk);
   service->Settings().render_cap = 0;
   service->Run();
   EXPECT_EQ(fired, (std::vector<std::string>{"init", "start", "render", "render", "render", "exit"}));
-  EXPECT_EQ(service->Frame(), -109) << "not running any more";
+  EXPECT_EQ(service->Frame(), kResultNotRunning) << "not running any more";
 }
 
 TEST_F(GameServiceTest, SixtyUpdatesASecondWithoutCatchingUp) {
@@ -120,7 +121,7 @@ TEST_F(GameServiceTest, SixtyUpdatesASecondWithoutCatchingUp) {
   SetHook(Hook::Render, [&](intptr_t) { return ++renders; });
   service->SetRunning(true);
   const uint32_t start = clock.NowMs();
-  while (clock.NowMs() - start < 1000) ASSERT_EQ(service->Frame(), 1);
+  while (clock.NowMs() - start < 1000) ASSERT_EQ(service->Frame(), kResultOk);
   EXPECT_NEAR(updates, 60, 1);
   EXPECT_NEAR(renders, 60, 2);
   EXPECT_GT(clock.SleptMs(), 900u) << "the loop waits in its sleep, not in a spin";
@@ -129,7 +130,7 @@ TEST_F(GameServiceTest, SixtyUpdatesASecondWithoutCatchingUp) {
   // update, never thirty.
   clock.AdvanceMs(500);
   const int before = updates;
-  ASSERT_EQ(service->Frame(), 1);
+  ASSERT_EQ(service->Frame(), kResultOk);
   EXPECT_LE(updates - before, 1);
 }
 
@@ -174,13 +175,13 @@ TEST_F(GameServiceTest, AStallInsideAnUpdateResumesAtTheCapWithoutABurst) {
   Engine().timer->SetMaxDelta(1.0f / 30.0f);
   UpdateLog log(clock);
   service->SetRunning(true);
-  for (uint32_t start = clock.NowMs(); clock.NowMs() - start < 500;) ASSERT_EQ(service->Frame(), 1);
+  for (uint32_t start = clock.NowMs(); clock.NowMs() - start < 500;) ASSERT_EQ(service->Frame(), kResultOk);
 
   log.stall_ms = 300;
   const size_t before = log.times.size();
-  while (log.stall_ms > 0) ASSERT_EQ(service->Frame(), 1);
+  while (log.stall_ms > 0) ASSERT_EQ(service->Frame(), kResultOk);
   const uint32_t stalled_until = clock.NowMs();
-  while (clock.NowMs() - stalled_until < 1000) ASSERT_EQ(service->Frame(), 1);
+  while (clock.NowMs() - stalled_until < 1000) ASSERT_EQ(service->Frame(), kResultOk);
 
   const std::vector<uint32_t> after = log.Since(stalled_until);
   EXPECT_NEAR(static_cast<double>(after.size()), 60.0, 1.0)
@@ -199,7 +200,7 @@ TEST_F(GameServiceTest, TheFirstSecondAfterASlowInitRunsAtTheCap) {
     clock.AdvanceMs(400);  // loading took 400 ms
     return 1;
   });
-  ASSERT_EQ(service->Init("Game"), 1);
+  ASSERT_EQ(service->Init("Game"), kResultOk);
   UpdateLog log(clock);
   uint32_t started = 0;
   SetHook(Hook::Start, [&](intptr_t) {
@@ -223,7 +224,7 @@ TEST_F(GameServiceTest, CapsOfZeroNeverSleep) {
   int renders = 0;
   SetHook(Hook::Render, [&](intptr_t) { return ++renders; });
   service->SetRunning(true);
-  for (int i = 0; i < 100; ++i) ASSERT_EQ(service->Frame(), 1);
+  for (int i = 0; i < 100; ++i) ASSERT_EQ(service->Frame(), kResultOk);
   EXPECT_EQ(clock.SleptMs(), 0u);
   EXPECT_EQ(renders, 100);
 }
@@ -238,17 +239,17 @@ TEST_F(GameServiceTest, CloseDuringThePumpSkipsThatRender) {
     return 1;
   });
   service->SetRunning(true);
-  ASSERT_EQ(service->Frame(), 1);
+  ASSERT_EQ(service->Frame(), kResultOk);
   EXPECT_EQ(renders, 1);
   display_->Queue(PlatformEvent{PlatformEvent::Kind::CloseRequested});
-  EXPECT_EQ(service->Frame(), -109);
+  EXPECT_EQ(service->Frame(), kResultNotRunning);
   EXPECT_EQ(renders, 1);
 }
 
 TEST_F(GameServiceTest, SetVideoModeWithTheSameValuesTouchesNothing) {
   ASSERT_EQ(service->Init("Game"), kResultNothingToCall);
   const size_t calls = display_->Calls().size();
-  EXPECT_EQ(service->SetVideoMode(1024, 768, false, false), 1);
+  EXPECT_EQ(service->SetVideoMode(1024, 768, false, false), kResultOk);
   EXPECT_EQ(display_->Calls().size(), calls);
   service->SetVideoMode(800, 600, false, false);
   EXPECT_EQ(display_->Calls().back(), "ReleaseClip");
@@ -265,7 +266,7 @@ TEST_F(GameServiceTest, ShutdownStopsTheAudioThreadAndEmptiesTheSlots) {
   service->Run();
   ASSERT_NE(service->AudioThread(), nullptr);
   EXPECT_TRUE(service->AudioThread()->Running());
-  EXPECT_EQ(service->Shutdown(), 1);
+  EXPECT_EQ(service->Shutdown(), kResultOk);
   EXPECT_EQ(service->AudioThread(), nullptr);
   EXPECT_EQ(Engine().sound, nullptr);
   EXPECT_EQ(Engine().renderer, nullptr);

@@ -1,0 +1,170 @@
+"""Unit tests of the content generators' shared drawing and output code and
+of the string and trophy sources' rules. Run by ctest (tools/CMakeLists.txt):
+python3 -m unittest discover -s tests/tools -t tests/tools
+"""
+
+import os
+import struct
+import sys
+import tempfile
+import unittest
+import zlib
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools"))
+
+import content  # noqa: E402
+import drawing  # noqa: E402
+import make_strings  # noqa: E402
+import make_trophies  # noqa: E402
+
+
+def sampled(width, height, distance, rgb):
+    """The shape drawn by sampling every pixel 4 x 4, with no shortcut."""
+    canvas = drawing.Canvas(width, height)
+    canvas.fill(lambda x, y: distance(x, y) <= 0, rgb)
+    return canvas
+
+
+class DrawingTest(unittest.TestCase):
+    def test_shapes_equal_full_sampling(self):
+        shapes = {
+            "circle": drawing.circle_distance(20.3, 18.7, 11.2),
+            "ring": drawing.subtract(drawing.circle_distance(20, 20, 15), drawing.circle_distance(20, 20, 11.5)),
+            "rounded": drawing.rounded_rect_distance(3.5, 5, 36, 30.25, 7),
+            "stroke": drawing.polyline_distance([(4, 30), (15, 8), (36, 34)], 4.5),
+            "star": drawing.polygon_distance(make_trophies.star_points(20, 20, 16)),
+            "digits": drawing.text_distance("407", 20, 20, 18, 3),
+        }
+        for name, distance in shapes.items():
+            fast = drawing.Canvas(40, 40)
+            fast.shape(distance, drawing.ACCENT)
+            self.assertEqual(fast.pixels, sampled(40, 40, distance, drawing.ACCENT).pixels, name)
+
+    def test_png_holds_the_pixels_and_nothing_else(self):
+        canvas = drawing.Canvas(3, 2)
+        canvas.rect(0, 0, 2, 1, drawing.ERROR)
+        canvas.blend(2, 1, drawing.INK, 128)
+        data = canvas.png()
+        self.assertEqual(data, canvas.png())
+        self.assertEqual(data[:8], b"\x89PNG\r\n\x1a\n")
+        chunks, at = [], 8
+        while at < len(data):
+            length, kind = struct.unpack(">I4s", data[at:at + 8])
+            chunks.append((kind, data[at + 8:at + 8 + length]))
+            at += 12 + length
+        self.assertEqual([kind for kind, _ in chunks], [b"IHDR", b"IDAT", b"IEND"])
+        self.assertEqual(struct.unpack(">IIBBBBB", chunks[0][1]), (3, 2, 8, 6, 0, 0, 0))
+        raw = zlib.decompress(chunks[1][1])
+        self.assertEqual(raw, bytes([0, *drawing.ERROR, 255, *drawing.ERROR, 255, 0, 0, 0, 0,
+                                     0, 0, 0, 0, 0, 0, 0, 0, 0, *drawing.INK, 128]))
+
+    def test_desaturated_keeps_alpha_and_loses_colour(self):
+        canvas = drawing.Canvas(2, 1)
+        canvas.blend(0, 0, drawing.ACCENT, 200)
+        grey = canvas.desaturated()
+        r, g, b, a = grey.pixels[0][0]
+        self.assertEqual((r, r), (g, b))
+        self.assertEqual(a, 200)
+        self.assertEqual(grey.pixels[0][1], (0, 0, 0, 0))
+        self.assertGreater(canvas.desaturated(lighten=0.5).pixels[0][0][0], r)
+
+    def test_shadow_lies_below_and_keeps_the_shape(self):
+        canvas = drawing.Canvas(30, 30)
+        canvas.rect(10, 10, 20, 20, drawing.ACCENT)
+        shadowed = canvas.with_shadow(2, (0, 4), drawing.INK, 0.5)
+        self.assertEqual(shadowed.pixels[15][15], canvas.pixels[15][15])
+        below, above = shadowed.pixels[22][15], shadowed.pixels[7][15]
+        self.assertEqual(below[:3], drawing.INK)
+        self.assertGreater(below[3], 0)
+        self.assertLess(below[3], 128)
+        self.assertEqual(above[3], 0)
+
+
+class SourcesTest(unittest.TestCase):
+    def setUp(self):
+        self.folder = tempfile.TemporaryDirectory()
+        self.root = self.folder.name
+        for pack in ("pack_1", "pack_2"):
+            os.makedirs(os.path.join(self.root, "tools", "levels", pack))
+        os.makedirs(os.path.join(self.root, "tools", "strings"))
+
+    def tearDown(self):
+        self.folder.cleanup()
+
+    def write(self, path, text):
+        with open(os.path.join(self.root, path), "w", encoding="utf-8") as out:
+            out.write(text)
+
+    def test_packs_are_numbered_without_gaps(self):
+        os.makedirs(os.path.join(self.root, "tools", "levels", "pack_10"))
+        with self.assertRaises(ValueError):
+            content.shipped_packs(self.root)
+        for n in range(3, 10):
+            os.makedirs(os.path.join(self.root, "tools", "levels", "pack_%d" % n))
+        self.assertEqual([n for n, _ in content.shipped_packs(self.root)], list(range(1, 11)))
+        os.makedirs(os.path.join(self.root, "tools", "levels", "extra"))
+        with self.assertRaises(ValueError):
+            content.shipped_packs(self.root)
+
+    def test_strings_expand_packs_and_escapes(self):
+        self.write("tools/strings/b.txt", "# comment\n\nlast = a = b\n")
+        self.write("tools/strings/a.txt", "title_{pack} = Pack {pack}\nhelp = one\\ntwo \\\\ <&>\n")
+        rows = make_strings.read_sources(self.root)
+        self.assertEqual(rows, [("title_1", "Pack 1"), ("title_2", "Pack 2"),
+                                ("help", "one\ntwo \\ <&>"), ("last", "a = b")])
+        xml = make_strings.strings_xml(rows).decode("utf-8")
+        self.assertIn("<Row><Cell><Data ss:Type=\"String\">localization_key</Data></Cell>"
+                      "<Cell><Data ss:Type=\"String\">en</Data></Cell></Row>", xml)
+        self.assertIn("one&#10;two \\ &lt;&amp;&gt;", xml)
+
+    def test_bad_strings_are_refused(self):
+        for text in ("no equals sign\n", "two words = x\n", "k = bad \\t escape\n", "k_{level} = x\n",
+                     "k = one\nk = two\n"):
+            self.write("tools/strings/a.txt", text)
+            with self.assertRaises(ValueError, msg=text):
+                make_strings.read_sources(self.root)
+
+    def trophies(self, lines, levels=4):
+        self.write("tools/trophies.txt", lines)
+        return make_trophies.read_trophies(self.root, [None] * levels)
+
+    def test_a_pack_line_makes_one_trophy_per_pack(self):
+        trophies = self.trophies("tr_pack_{pack} pack_completion float >= 1.0 100 pack  # per pack\n"
+                                 "tr_stars_3 three_star_levels uint >= {levels} 100 stars_3\n")
+        self.assertEqual([(t.name, t.pack) for t in trophies],
+                         [("tr_pack_1", 1), ("tr_pack_2", 2), ("tr_stars_3", None)])
+        self.assertEqual(trophies[2].target, 4)
+        xml = make_trophies.trophies_xml(trophies).decode("utf-8")
+        self.assertIn('image_open="data/share/image/trophies tr_pack_2_open.png"', xml)
+        self.assertIn('<condition name="three_star_levels" value_type="uint" value="4" operator="&gt;="/>', xml)
+
+    def test_bad_trophies_are_refused(self):
+        for line in ("t score uint >= 5 10 cup\n",            # not a settled value name
+                     "t max_score int >= 5 10 cup\n",         # the wrong type for it
+                     "t max_score uint => 5 10 cup\n",        # no such operator
+                     "t max_score uint >= -5 10 cup\n",       # a uint with a sign
+                     "t max_score uint >= 5 10 rocket\n",     # no such picture
+                     "t max_score uint >= 5 ten cup\n",
+                     "t max_score uint >= 5 10\n",
+                     "t max_score uint >= 5 10 cup\nt hint_use uint >= 1 10 hint\n"):
+            with self.assertRaises(ValueError, msg=line):
+                self.trophies(line)
+
+    def test_targets_must_be_reachable(self):
+        class Level:
+            rows = ["##.", "#.."]
+        levels = [Level(), Level()]   # 3 filled cells each
+        reachable = {"three_star_levels": 2, "without_error_max": 2, "hint_use": 8, "max_score": 6}
+        for value, best in reachable.items():
+            make_trophies.check_reachable(make_trophies.Trophy("t", value, "uint", ">=", best, 1, "cup"), levels)
+            for target in (best + 1, 0):
+                with self.assertRaises(ValueError, msg="%s %d" % (value, target)):
+                    make_trophies.check_reachable(
+                        make_trophies.Trophy("t", value, "uint", ">=", target, 1, "cup"), levels)
+        with self.assertRaises(ValueError):
+            make_trophies.check_reachable(
+                make_trophies.Trophy("t", "pack_completion", "float", ">=", 1.5, 1, "pack"), levels)
+
+
+if __name__ == "__main__":
+    unittest.main()

@@ -1,0 +1,91 @@
+"""Pieces shared by the content generators in tools/ (make_*.py).
+
+Every generator reads its readable sources from the checkout and writes its
+outputs below a resources folder, by default the checkout's Resources/. The
+same sources give the same bytes; tools/check_generated.cmake runs every
+tools/make_*.py with --out into a temporary folder and compares what it wrote
+with the shipped files, so a generator must write only below --out.
+
+  arguments(description)     parses --root (the checkout to read, default the
+                             one holding tools/) and --out (the resources
+                             folder to write, default <root>/Resources); more
+                             options can be added to the parser it returns
+                             through `extra`
+  write_bytes(path, data)    writes the file unless it already holds the bytes
+  write_zip(path, entries)   a zip archive of name -> bytes, in name order,
+                             with fixed dates and modes
+  shipped_packs(root)        the level packs found in tools/levels/: a list of
+                             (number, folder name) for folders "pack_<N>",
+                             numbered 1, 2, ... without gaps
+  xml_text(text)             text escaped for XML content or attributes
+Python 3 standard library only.
+"""
+
+import argparse
+import io
+import os
+import re
+import zipfile
+
+TOOLS = os.path.dirname(os.path.abspath(__file__))
+CHECKOUT = os.path.dirname(TOOLS)
+
+ZIP_TIME = (2024, 1, 1, 0, 0, 0)
+
+
+def arguments(description, extra=None):
+    parser = argparse.ArgumentParser(description=description)
+    parser.add_argument("--root", default=CHECKOUT, help="the checkout to read the sources from")
+    parser.add_argument("--out", default=None, help="the resources folder to write (default: <root>/Resources)")
+    if extra:
+        extra(parser)
+    args = parser.parse_args()
+    if args.out is None:
+        args.out = os.path.join(args.root, "Resources")
+    return args
+
+
+def write_bytes(path, data):
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    if os.path.exists(path):
+        with open(path, "rb") as existing:
+            if existing.read() == data:
+                return
+    with open(path, "wb") as out:
+        out.write(data)
+
+
+def write_zip(path, entries):
+    buffer = io.BytesIO()
+    with zipfile.ZipFile(buffer, "w") as archive:
+        for name in sorted(entries):
+            info = zipfile.ZipInfo(name, date_time=ZIP_TIME)
+            info.compress_type = zipfile.ZIP_DEFLATED
+            info.create_system = 3
+            info.external_attr = 0o644 << 16
+            archive.writestr(info, entries[name], compresslevel=9)
+    write_bytes(path, buffer.getvalue())
+
+
+PACK_FOLDER = re.compile(r"^pack_([1-9][0-9]*)$")
+
+
+def shipped_packs(root):
+    source_root = os.path.join(root, "tools", "levels")
+    packs = []
+    for name in sorted(os.listdir(source_root)):
+        if not os.path.isdir(os.path.join(source_root, name)):
+            continue
+        match = PACK_FOLDER.match(name)
+        if not match:
+            raise ValueError("tools/levels/%s: a pack folder is named pack_<number>" % name)
+        packs.append((int(match.group(1)), name))
+    packs.sort()
+    if [number for number, _ in packs] != list(range(1, len(packs) + 1)):
+        raise ValueError("tools/levels: the packs are not numbered 1, 2, ... without gaps")
+    return packs
+
+
+def xml_text(text):
+    return (text.replace("&", "&amp;").replace("<", "&lt;").replace(">", "&gt;")
+            .replace('"', "&quot;"))

@@ -1,0 +1,287 @@
+#!/usr/bin/env python3
+"""Writes the desktop edition's trophies file and the trophy pictures.
+
+Source: tools/trophies.txt, one trophy per line (its header explains the
+columns). A line whose name holds "{pack}" gives one trophy per shipped pack
+(tools/levels/pack_<N>, "tr_pack_N"), so a new pack gets its trophy when this
+script runs again. Every trophy has exactly one condition, and the script
+refuses a target that the shipped levels cannot reach (stars, streaks, hints
+or coins beyond what winning every shipped level once gives) and a value
+name or type other than the settled ones.
+
+Outputs (under the resources folder, the same bytes for the same sources):
+  data/share/main/other/trophies.xml   repository name "data/share/main/other
+                                       trophies.xml": a "trophies" element with
+                                       one element per trophy ("name", "desc",
+                                       "image_open", "image_close", "bonus") and
+                                       its "condition" ("name", "value_type",
+                                       "value", "operator")
+  data/share/image/trophies/<name>_open.png, <name>_closed.png
+                                       128 x 128 medals: open in the accent
+                                       colour, closed the same desaturated
+A trophy's description key is its name followed by "_desc".
+
+Usage: tools/make_trophies.py [--root DIR] [--out DIR]
+Python 3 standard library only (tools/drawing.py, tools/content.py).
+"""
+
+import math
+import os
+import sys
+
+import drawing as gfx
+from content import arguments, shipped_packs, write_bytes, xml_text
+from make_levels import COINS_PER_CELL, MAX_HINTS, read_sources as read_levels
+
+TROPHIES = "data/share/main/other/trophies.xml"
+IMAGES = "data/share/image/trophies"
+SIZE = 128
+
+# The values the game tests trophies with, and their types.
+VALUES = {
+    "pack_completion": "float",
+    "without_hint_max": "uint",
+    "without_error_max": "uint",
+    "hint_use": "uint",
+    "three_star_levels": "uint",
+    "max_score": "uint",
+    "min_level_time": "float",
+    "all_trophies": "bool",
+}
+OPERATORS = (">", "<", "==", "!=", ">=", "<=")
+
+
+class Trophy:
+    def __init__(self, name, value, kind, operator, target, bonus, picture, pack=None):
+        self.name, self.value, self.kind, self.operator = name, value, kind, operator
+        self.target, self.bonus, self.picture, self.pack = target, bonus, picture, pack
+
+    def image(self, state):
+        return "%s_%s.png" % (self.name, state)
+
+
+def parse_target(kind, text, where):
+    try:
+        if kind == "bool":
+            if text not in ("true", "false"):
+                raise ValueError
+            return text == "true"
+        if kind == "float":
+            return float(text)
+        value = int(text)
+        if kind == "uint" and value < 0:
+            raise ValueError
+        return value
+    except ValueError:
+        raise ValueError("%s: %r is not a %s target" % (where, text, kind)) from None
+
+
+def read_trophies(root, levels):
+    packs = shipped_packs(root)
+    path = os.path.join(root, "tools", "trophies.txt")
+    trophies = []
+    with open(path, encoding="utf-8") as source:
+        for number, raw in enumerate(source, 1):
+            line = raw.split("#", 1)[0].strip()
+            if not line:
+                continue
+            where = "tools/trophies.txt:%d" % number
+            columns = line.split()
+            if len(columns) != 7:
+                raise ValueError("%s: seven columns: name value type op target bonus picture" % where)
+            name, value, kind, operator, target, bonus, picture = columns
+            if VALUES.get(value) is None:
+                raise ValueError("%s: unknown value %r" % (where, value))
+            if kind != VALUES[value]:
+                raise ValueError("%s: %s is a %s" % (where, value, VALUES[value]))
+            if operator not in OPERATORS:
+                raise ValueError("%s: unknown operator %r" % (where, operator))
+            if picture not in EMBLEMS:
+                raise ValueError("%s: unknown picture %r" % (where, picture))
+            target = parse_target(kind, target.replace("{levels}", str(len(levels))), where)
+            try:
+                bonus = int(bonus)
+            except ValueError:
+                raise ValueError("%s: the bonus is a whole number" % where) from None
+            if "{pack}" in name:
+                for pack, _ in packs:
+                    trophies.append(Trophy(name.replace("{pack}", str(pack)), value, kind, operator,
+                                           target, bonus, picture, pack))
+            else:
+                trophies.append(Trophy(name, value, kind, operator, target, bonus, picture))
+    names = [t.name for t in trophies]
+    for name in names:
+        if names.count(name) > 1:
+            raise ValueError("trophy %s appears twice" % name)
+    return trophies
+
+
+def check_reachable(trophy, levels):
+    """Refuses a numeric target that winning every shipped level once cannot
+    reach (a target of 0 or less would be got at once)."""
+    best = {
+        "pack_completion": 1.0,
+        "without_hint_max": len(levels),
+        "without_error_max": len(levels),
+        "hint_use": len(levels) * MAX_HINTS,
+        "three_star_levels": len(levels),
+        "max_score": sum(row.count("#") for level in levels for row in level.rows) * COINS_PER_CELL,
+    }.get(trophy.value)
+    if best is None or trophy.operator not in (">=", "==", ">"):
+        return
+    if trophy.target <= 0 or trophy.target > best or (trophy.operator == ">" and trophy.target >= best):
+        raise ValueError("trophy %s: %s %s %s cannot be reached with the shipped levels (at most %s)" % (
+            trophy.name, trophy.value, trophy.operator, trophy.target, best))
+
+
+def value_text(trophy):
+    if trophy.kind == "bool":
+        return "true" if trophy.target else "false"
+    if trophy.kind == "float":
+        return repr(float(trophy.target))
+    return str(trophy.target)
+
+
+def trophies_xml(trophies):
+    lines = ['<?xml version="1.0" encoding="utf-8"?>',
+             "<!-- Written by tools/make_trophies.py from tools/trophies.txt; edit that. -->",
+             "<trophies>"]
+    for trophy in trophies:
+        lines.append('  <trophy name="%s" desc="%s_desc" image_open="%s %s" image_close="%s %s" bonus="%d">' % (
+            xml_text(trophy.name), xml_text(trophy.name), IMAGES, trophy.image("open"),
+            IMAGES, trophy.image("closed"), trophy.bonus))
+        lines.append('    <condition name="%s" value_type="%s" value="%s" operator="%s"/>' % (
+            trophy.value, trophy.kind, value_text(trophy), xml_text(trophy.operator)))
+        lines.append("  </trophy>")
+    lines.append("</trophies>")
+    return ("\n".join(lines) + "\n").encode("utf-8")
+
+
+# --------------------------------------------------------------------------
+# Pictures: a round medal on two ribbon tails, its rim in the accent colour,
+# an emblem on its light face.
+
+CX, CY = 64, 54      # the medal's centre
+RIM = 46             # its outer radius
+FACE = 34            # the radius of its light face
+
+
+def star_points(cx, cy, radius, inner=0.45):
+    points = []
+    for i in range(10):
+        r = radius if i % 2 == 0 else radius * inner
+        angle = -math.pi / 2 + i * math.pi / 5
+        points.append((cx + r * math.cos(angle), cy + r * math.sin(angle)))
+    return points
+
+
+def emblem_stars(canvas, count):
+    layouts = {1: [(CX, CY + 1, 20)],
+               2: [(CX - 13, CY + 1, 13), (CX + 13, CY + 1, 13)],
+               3: [(CX - 19, CY + 5, 11), (CX, CY - 6, 12), (CX + 19, CY + 5, 11)]}
+    for x, y, r in layouts[count]:
+        canvas.polygon(star_points(x, y, r), gfx.ACCENT)
+        canvas.shape(gfx.subtract(gfx.polygon_distance(star_points(x, y, r)),
+                                  gfx.polygon_distance(star_points(x, y, r - 2.5))),
+                     gfx.darker(gfx.ACCENT, 0.25), box=(x - r - 1, y - r - 1, x + r + 1, y + r + 1))
+
+
+def emblem_coins(canvas, count):
+    layouts = {1: [(CX, CY, 18)],
+               2: [(CX - 8, CY + 5, 14), (CX + 8, CY - 4, 14)],
+               3: [(CX - 12, CY + 7, 12), (CX + 12, CY + 7, 12), (CX, CY - 8, 12)]}
+    for x, y, r in layouts[count]:
+        canvas.circle(x, y, r, gfx.ACCENT)
+        canvas.ring(x, y, r, 3, gfx.darker(gfx.ACCENT, 0.3))
+        canvas.ring(x, y, r * 0.6, 2, gfx.darker(gfx.ACCENT, 0.15))
+
+
+def emblem_bulb(canvas):
+    canvas.circle(CX, CY - 6, 13, gfx.ACCENT)
+    canvas.ring(CX, CY - 6, 13, 3, gfx.INK)
+    canvas.rounded_rect(CX - 7, CY + 8, CX + 7, CY + 12, 2, gfx.INK)
+    canvas.rounded_rect(CX - 5, CY + 14, CX + 5, CY + 18, 2, gfx.INK)
+
+
+def emblem_no_hint(canvas):
+    emblem_bulb(canvas)
+    canvas.line(CX - 17, CY - 19, CX + 17, CY + 17, 5, gfx.ERROR)
+
+
+def emblem_no_error(canvas):
+    canvas.polyline([(CX - 15, CY + 1), (CX - 5, CY + 11), (CX + 16, CY - 11)], 7, gfx.SUCCESS)
+
+
+def emblem_cup(canvas):
+    bowl = gfx.union(gfx.intersect(gfx.circle_distance(CX, CY - 8, 17),
+                                   lambda x, y: (CY - 8) - y),
+                     gfx.rounded_rect_distance(CX - 17, CY - 20, CX + 17, CY - 7, 2))
+    canvas.ring(CX - 17, CY - 10, 8, 3, gfx.darker(gfx.ACCENT, 0.2))
+    canvas.ring(CX + 17, CY - 10, 8, 3, gfx.darker(gfx.ACCENT, 0.2))
+    canvas.shape(bowl, gfx.ACCENT, box=(CX - 18, CY - 21, CX + 18, CY + 10))
+    canvas.rect(CX - 3, CY + 8, CX + 3, CY + 15, gfx.darker(gfx.ACCENT, 0.2))
+    canvas.rounded_rect(CX - 12, CY + 14, CX + 12, CY + 20, 2, gfx.darker(gfx.ACCENT, 0.2))
+
+
+def emblem_pack(canvas, trophy):
+    canvas.text(str(trophy.pack), CX, CY, 30, 6, gfx.FILLED)
+
+
+# The emblems by picture name; each draws on (canvas, trophy).
+EMBLEMS = {
+    "pack": emblem_pack,
+    "no_hint": lambda canvas, trophy: emblem_no_hint(canvas),
+    "no_error": lambda canvas, trophy: emblem_no_error(canvas),
+    "hint": lambda canvas, trophy: emblem_bulb(canvas),
+    "cup": lambda canvas, trophy: emblem_cup(canvas),
+}
+for _count in (1, 2, 3):
+    EMBLEMS["stars_%d" % _count] = lambda canvas, trophy, count=_count: emblem_stars(canvas, count)
+    EMBLEMS["coins_%d" % _count] = lambda canvas, trophy, count=_count: emblem_coins(canvas, count)
+
+
+def medal(trophy):
+    canvas = gfx.Canvas(SIZE, SIZE)
+    ribbon, ribbon_dark = gfx.SECONDARY, gfx.darker(gfx.SECONDARY, 0.25)
+    canvas.polygon([(CX - 22, CY + 20), (CX - 4, CY + 28), (CX - 14, 122), (CX - 24, 112), (CX - 34, 118)],
+                   ribbon_dark)
+    canvas.polygon([(CX + 22, CY + 20), (CX + 4, CY + 28), (CX + 14, 122), (CX + 24, 112), (CX + 34, 118)],
+                   ribbon)
+    canvas.circle(CX, CY, RIM, gfx.vertical_gradient(CY - RIM, CY + RIM, gfx.lighter(gfx.ACCENT, 0.3),
+                                                     gfx.darker(gfx.ACCENT, 0.12)))
+    canvas.ring(CX, CY, RIM, 3, gfx.darker(gfx.ACCENT, 0.25))
+    canvas.circle(CX, CY, FACE + 2, gfx.darker(gfx.ACCENT, 0.25))
+    canvas.circle(CX, CY, FACE, gfx.PANEL)
+    EMBLEMS[trophy.picture](canvas, trophy)
+    return canvas.with_shadow(3, (0, 3), gfx.INK, 0.3)
+
+
+def pictures(trophy):
+    opened = medal(trophy)
+    return {trophy.image("open"): opened, trophy.image("closed"): opened.desaturated(lighten=0.15)}
+
+
+def main():
+    args = arguments(__doc__.split("\n")[0])
+    try:
+        levels = read_levels(args.root)
+        trophies = read_trophies(args.root, levels)
+        for trophy in trophies:
+            check_reachable(trophy, levels)
+        images = {}
+        for trophy in trophies:
+            images.update(pictures(trophy))
+    except ValueError as error:
+        print("make_trophies: %s" % error, file=sys.stderr)
+        return 1
+    write_bytes(os.path.join(args.out, TROPHIES), trophies_xml(trophies))
+    for name, image in sorted(images.items()):
+        write_bytes(os.path.join(args.out, IMAGES, name), image.png())
+    for trophy in trophies:
+        print("%-20s %s %s %s  bonus %d" % (trophy.name, trophy.value, trophy.operator,
+                                           value_text(trophy), trophy.bonus))
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
