@@ -20,8 +20,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (!fuzz_support::ParseXml(data + 2, size - 2, document)) return 0;
   ORB::GlyphMap glyphs;
   const ORB::BmFontDescription described = ORB::ReadBmFont(
-      document.child("font"), (spacing_choice & 1) ? ORB::BmFontPage::kDescribed : ORB::BmFontPage::kTexture,
-      256.0f, 256.0f, glyphs);
+      document.child("font"),
+      (spacing_choice & 1) ? ORB::BmFontPage::kDescribed : ORB::BmFontPage::kTexture, 256.0f,
+      256.0f, glyphs);
   if (described.chars_read < 0) fuzz_support::Broken("a count is never negative");
 
   ORB::TextMetrics metrics;

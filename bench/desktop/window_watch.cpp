@@ -27,7 +27,8 @@
 namespace {
 
 double NowMs() {
-  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now().time_since_epoch())
+  return std::chrono::duration<double, std::milli>(
+             std::chrono::steady_clock::now().time_since_epoch())
       .count();
 }
 
@@ -41,8 +42,8 @@ long WindowPid(Display* display, Window window) {
   unsigned long after = 0;
   unsigned char* data = nullptr;
   long pid = 0;
-  if (XGetWindowProperty(display, window, property, 0, 1, False, XA_CARDINAL, &type, &format, &count,
-                         &after, &data) == Success &&
+  if (XGetWindowProperty(display, window, property, 0, 1, False, XA_CARDINAL, &type, &format,
+                         &count, &after, &data) == Success &&
       data != nullptr && count == 1 && format == 32) {
     pid = static_cast<long>(*reinterpret_cast<unsigned long*>(data));
   }
@@ -55,7 +56,8 @@ long WindowPid(Display* display, Window window) {
 // make the watcher's own lag the larger part of what it measures).
 bool Painted(Display* display, Window window) {
   XWindowAttributes attributes;
-  if (XGetWindowAttributes(display, window, &attributes) == 0 || attributes.map_state != IsViewable) {
+  if (XGetWindowAttributes(display, window, &attributes) == 0 ||
+      attributes.map_state != IsViewable) {
     return false;
   }
   constexpr int kSide = 16;

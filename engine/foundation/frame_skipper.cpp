@@ -29,7 +29,8 @@ enum class FrameSkipper::Op : uint8_t {
 
 namespace {
 
-static_assert(sizeof(FrameSkipper::Pipeline) == 8 + 4 + 64, "the start state is stored as it stands");
+static_assert(sizeof(FrameSkipper::Pipeline) == 8 + 4 + 64,
+              "the start state is stored as it stands");
 
 // Reads a record back in the order it was written.
 class RecordReader {
@@ -185,9 +186,7 @@ void FrameSkipper::Play() {
       case Op::DepthTest:
       case Op::Lighting:
       case Op::Addressing:
-      case Op::Antialias:
-        SendSwitch(op, reader.Take<uint8_t>());
-        break;
+      case Op::Antialias: SendSwitch(op, reader.Take<uint8_t>()); break;
       case Op::Transform:
         std::memcpy(device_state_.transform, reader.Bytes(sizeof(device_state_.transform)),
                     sizeof(device_state_.transform));
@@ -204,7 +203,8 @@ void FrameSkipper::Play() {
         // The copies keep the layouts' alignment, which the record's bytes
         // do not promise.
         vertex_scratch_.resize(static_cast<size_t>(vertex_count));
-        std::memcpy(vertex_scratch_.data(), reader.Bytes(vertex_scratch_.size() * sizeof(GpuVertex)),
+        std::memcpy(vertex_scratch_.data(),
+                    reader.Bytes(vertex_scratch_.size() * sizeof(GpuVertex)),
                     vertex_scratch_.size() * sizeof(GpuVertex));
         index_scratch_.resize(static_cast<size_t>(index_count));
         std::memcpy(index_scratch_.data(), reader.Bytes(index_scratch_.size() * sizeof(uint16_t)),
@@ -351,8 +351,7 @@ void FrameSkipper::DrawPoints(Primitive primitive, const GpuPoint* points, int32
   Put(points, static_cast<size_t>(count) * sizeof(GpuPoint));
 }
 
-bool FrameSkipper::ReadPixels(int32_t x, int32_t y, int32_t width, int32_t height,
-                              uint32_t* argb) {
+bool FrameSkipper::ReadPixels(int32_t x, int32_t y, int32_t width, int32_t height, uint32_t* argb) {
   SendPending();
   return device_->ReadPixels(x, y, width, height, argb);
 }

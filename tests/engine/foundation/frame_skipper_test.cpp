@@ -44,7 +44,9 @@ struct Rig {
     for (int i = 0; i < 8; ++i) {
       const Quad quad(10.0f * i + (i == 3 ? dx : 0.0f), 20, 8, 8);
       const RenderState state = i < 5 ? kTextured : kAdditive;
-      ASSERT_EQ(renderer->DrawMesh(quad.v, i % 2 == 0 ? texture : nullptr, state, 4, kQuadIndices, 6), kResultOk);
+      ASSERT_EQ(
+          renderer->DrawMesh(quad.v, i % 2 == 0 ? texture : nullptr, state, 4, kQuadIndices, 6),
+          kResultOk);
       if (read && i == 4) renderer->Flush();
     }
     ASSERT_EQ(renderer->EndFrame(), kResultNone);
@@ -96,13 +98,15 @@ TEST(FrameSkipperTest, WhatChangesThePictureWithoutChangingTheFrameSendsIt) {
     void (*change)(Rig&);
   } cases[] = {
       {"a clear colour", [](Rig& r) { r.DrawScene(0.0f, 0xFF000000u); }},
-      {"a texture's pixels", [](Rig& r) {
+      {"a texture's pixels",
+       [](Rig& r) {
          const std::vector<uint32_t> pixels(16, 0xFFFF0000u);
          r.renderer->CopyToTexture(r.texture, pixels.data());
        }},
       {"an expose of the window", [](Rig& r) { r.renderer->RedrawNextFrame(); }},
       {"a new texture", [](Rig& r) { r.renderer->CreateBlank(2, 2); }},
-      {"a lost device", [](Rig& r) {
+      {"a lost device",
+       [](Rig& r) {
          r.fake->SetStatus(platform::DeviceStatus::Lost);
          EXPECT_EQ(r.renderer->BeginFrame(), kResultFailed);
          r.fake->SetStatus(platform::DeviceStatus::Ok);
@@ -152,7 +156,8 @@ TEST(FrameSkipperTest, FramesThatGoOutAreDrawnExactlyAsWithoutSkipping) {
       EXPECT_EQ(sent[i].switches.blend, drawn[i].switches.blend) << i;
       EXPECT_EQ(sent[i].switches.additive, drawn[i].switches.additive) << i;
       EXPECT_EQ(sent[i].switches.filter, drawn[i].switches.filter) << i;
-      EXPECT_EQ(std::memcmp(sent[i].transform, drawn[i].transform, sizeof(drawn[i].transform)), 0) << i;
+      EXPECT_EQ(std::memcmp(sent[i].transform, drawn[i].transform, sizeof(drawn[i].transform)), 0)
+          << i;
       ASSERT_EQ(sent[i].vertices.size(), drawn[i].vertices.size());
       EXPECT_EQ(std::memcmp(sent[i].vertices.data(), drawn[i].vertices.data(),
                             drawn[i].vertices.size() * sizeof(platform::GpuVertex)),

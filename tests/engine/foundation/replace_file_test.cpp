@@ -3,10 +3,10 @@
 // the leftovers of interrupted saves.
 #include "engine/foundation/replace_file.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/file.h>
 #include <sys/wait.h>
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <filesystem>

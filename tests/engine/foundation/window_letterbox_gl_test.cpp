@@ -14,8 +14,8 @@
 #include "engine/platform/gl_device.h"
 #include "engine/platform/sdl_event_injector.h"
 #include "support/pixel_box.h"
-#include "support/write_png.h"
 #include "support/quad.h"
+#include "support/write_png.h"
 
 namespace ORB {
 namespace {
@@ -43,8 +43,10 @@ TEST(WindowLetterboxGl, AClickOnADrawnPointArrivesAtItsGameCoordinates) {
   renderer.SetClearColour(Colour(0xFF404040u));
   ASSERT_EQ(renderer.BeginFrame(), kResultOk);
   const test_support::Quad marker(512, 384, 2, 2);
-  ASSERT_EQ(renderer.DrawMesh(marker.v, nullptr, RenderState(RenderState::kPrimitiveTriangles << RenderState::kPrimitiveShift), 4,
-                              test_support::kQuadIndices, 6),
+  ASSERT_EQ(renderer.DrawMesh(
+                marker.v, nullptr,
+                RenderState(RenderState::kPrimitiveTriangles << RenderState::kPrimitiveShift), 4,
+                test_support::kQuadIndices, 6),
             kResultOk);
   renderer.Flush();
   // The whole drawable area: reads start at the letterbox's corner.
@@ -62,8 +64,8 @@ TEST(WindowLetterboxGl, AClickOnADrawnPointArrivesAtItsGameCoordinates) {
   const test_support::Box white = test_support::BoxOf(
       pixels, 1280, 720, 0, 0, [](uint32_t p) { return (p & 0xFFFFFFu) == 0xFFFFFFu; });
   ASSERT_GT(white.count, 0) << "the marker was drawn";
-  const test_support::Box picture = test_support::BoxOf(
-      pixels, 1280, 720, 0, 0, [](uint32_t p) { return (p & 0xFFFFFFu) != 0; });
+  const test_support::Box picture =
+      test_support::BoxOf(pixels, 1280, 720, 0, 0, [](uint32_t p) { return (p & 0xFFFFFFu) != 0; });
   EXPECT_EQ(picture.left, 160);
   EXPECT_EQ(picture.right, 1119) << "black bars of 160 pixels on either side";
 

@@ -13,12 +13,12 @@
 #include "engine/foundation/hooks.h"
 #include "engine/foundation/renderer.h"
 #include "engine/foundation/result_codes.h"
-#include "support/temp_folder.h"
 #include "engine/foundation/window.h"
 #include "engine/platform/gl_device.h"
 #include "engine/platform/message_box.h"
 #include "engine/platform/sdl_event_injector.h"
 #include "support/pixel_box.h"
+#include "support/temp_folder.h"
 #include "support/write_png.h"
 
 namespace ORB {
@@ -37,7 +37,9 @@ class WatchedGlDevice final : public platform::GpuDevice {
     ++scenes;
     return gl_.BeginScene();
   }
-  bool Clear(uint32_t argb, bool c, bool d, float v, int32_t s) override { return gl_.Clear(argb, c, d, v, s); }
+  bool Clear(uint32_t argb, bool c, bool d, float v, int32_t s) override {
+    return gl_.Clear(argb, c, d, v, s);
+  }
   bool EndScene() override { return gl_.EndScene(); }
   bool Present() override {
     ++presents;
