@@ -23,6 +23,7 @@
 #include "game/play/gameplay_host.h"
 #include "level_text.h"
 #include "sample_player.h"
+#include "source_path.h"
 
 namespace test_support {
 
@@ -106,7 +107,7 @@ class ShippedHost : public GameHost {
   static constexpr const char* kGameProcessFolder = "data/share/main/GameProcess";
 
   explicit ShippedHost(ORB::TextureLoader* textures = nullptr)
-      : files_(".."), repository_(files_, textures, nullptr) {
+      : files_(SourcePath("")), repository_(files_, textures, nullptr) {
     archive_added = repository_.AddFolder(kLevelArchive);
     process_added = repository_.AddFolder(kGameProcessFolder);
   }

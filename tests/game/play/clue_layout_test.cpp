@@ -19,6 +19,7 @@
 #include "support/game_host.h"
 #include "support/recording_renderer.h"
 #include "support/shipped_fonts.h"
+#include "support/source_path.h"
 
 namespace game {
 namespace {
@@ -76,7 +77,7 @@ class ClueLayoutTest : public test_support::RecordingRendererTest {
   void LoadFonts() {
     fonts_.Load(host_.Repository(), [this](std::string name) {
       name[name.find(' ')] = '/';
-      return renderer_->LoadFromFile("../Resources/" + name);
+      return renderer_->LoadFromFile(test_support::SourcePath("Resources/" + name));
     });
     fonts_.AddTo(host_.fonts);
   }
