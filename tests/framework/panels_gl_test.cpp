@@ -23,6 +23,7 @@
 #include "support/offscreen_gl.h"
 #include "support/read_file.h"
 #include "support/renderer_textures.h"
+#include "support/source_path.h"
 
 namespace ORB_GF {
 namespace {
@@ -83,14 +84,14 @@ class PanelsGlTest : public test_support::OffscreenGlTest {
 
   // A shipped picture's pixels, as the generator wrote them.
   static ORB::platform::DecodedImage Piece(const std::string& name) {
-    const std::vector<unsigned char> bytes =
-        test_support::ReadFile("../Resources/data/share/image/board/" + name);
+    const std::vector<unsigned char> bytes = test_support::ReadFile(
+        test_support::SourcePath("Resources/data/share/image/board/" + name));
     ORB::platform::DecodedImage image;
     EXPECT_TRUE(ORB::platform::DecodeImage(bytes.data(), bytes.size(), image)) << name;
     return image;
   }
 
-  ORB::FileSystem checkout_{".."};  // the tests run in tests/
+  ORB::FileSystem checkout_{test_support::SourcePath("")};
   ORB::Random random_;
   std::unique_ptr<test_support::RendererTextures> textures_;
   std::unique_ptr<ORB::OC_REPOSITORY> repository_;

@@ -23,6 +23,7 @@
 #include "support/log_capture.h"
 #include "support/recording_renderer.h"
 #include "support/renderer_textures.h"
+#include "support/source_path.h"
 #include "support/temp_folder.h"
 
 namespace ORB_GF {
@@ -71,7 +72,7 @@ class ResourceListsTest : public test_support::RecordingRendererTest {
     const std::string res = files_->GetResourcesFolder() + "res/";
     std::filesystem::create_directories(res);
     for (const char* name : {"small.png", "other.png"}) {
-      std::filesystem::copy_file("data/renderer/five_by_three.png", res + name);
+      std::filesystem::copy_file(test_support::TestData("renderer/five_by_three.png"), res + name);
     }
     test_support::WriteText(res + "small.xml", kGlyphs);
     test_support::WriteText(res + "other.xml", kGlyphs);
@@ -182,7 +183,7 @@ TEST_F(ResourceListsTest, TheGameHoldsOneFontListAndOneLeaderboardList) {
 }
 
 TEST_F(ResourceListsTest, ShippedFontListLoadsAsItIs) {
-  ORB::FileSystem checkout("..");
+  ORB::FileSystem checkout(test_support::SourcePath(""));
   ORB::OC_REPOSITORY shipped(checkout, textures_.get(), nullptr);
   ASSERT_EQ(shipped.AddFolder("data/share/font"), ORB::kResultOk);
   FontList fonts;

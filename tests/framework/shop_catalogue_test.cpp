@@ -12,6 +12,7 @@
 #include "engine/foundation/repository.h"
 #include "engine/foundation/repository_document.h"
 #include "support/log_capture.h"
+#include "support/source_path.h"
 
 namespace ORB_GF {
 namespace {
@@ -130,7 +131,7 @@ TEST_F(ShopCatalogueTest, BadInputKeepsDefaultsAndASecondLoadAppends) {
 const std::map<std::string, int32_t> kTemplateCounts = {{"start_hint", 2}, {"errors", 5}};
 
 TEST(ShippedStoreTest, OffersTheRuleValuesWithStringsAndPictures) {
-  ORB::FileSystem checkout("..");  // the tests run in tests/
+  ORB::FileSystem checkout(test_support::SourcePath(""));
   ORB::OC_REPOSITORY repository(checkout, nullptr, nullptr);
   ASSERT_EQ(repository.AddFolder("data/share/main/other"), ORB::kResultOk);
   ASSERT_EQ(repository.AddFolder("data/share/image/shop"), ORB::kResultOk);
