@@ -8,32 +8,11 @@
 #include <string_view>
 #include <type_traits>
 
+#include "framework/whole_number.h"
+
 namespace ORB_GF {
 
 namespace {
-
-std::string_view Trimmed(std::string_view text) {
-  const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
-  return text;
-}
-
-// The whole text as a number of type T; none when anything is left over, the
-// number is out of T's range or (for float) not finite.
-template <typename T>
-std::optional<T> ParseWhole(const char* raw) {
-  const std::string_view text = Trimmed(raw);
-  T value{};
-  const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (text.empty() || result.ec != std::errc() || result.ptr != text.data() + text.size()) {
-    return std::nullopt;
-  }
-  if constexpr (std::is_floating_point_v<T>) {
-    if (!std::isfinite(value)) return std::nullopt;
-  }
-  return value;
-}
 
 template <typename T>
 bool ReadTarget(const char* text, TrophyNumber& target) {

@@ -3,17 +3,9 @@
 #include "engine/foundation/SERVICE/engine_slots.h"
 #include "engine/foundation/repository_document.h"
 #include "engine/foundation/xml_elements.h"
+#include "framework/game_singleton.h"
 
 namespace ORB_GF {
-
-namespace {
-
-std::unique_ptr<TrophyList>& GameTrophyList() {
-  static std::unique_ptr<TrophyList> list;
-  return list;
-}
-
-}  // namespace
 
 bool TrophyList::Load(const pugi::xml_node& document) {
   const pugi::xml_node trophies = document.child("trophies");
@@ -58,13 +50,10 @@ void TrophyList::ResetAll() {
   for (const auto& record : records_) record->SetGot(false);
 }
 
-TrophyList* GetTrophyList() { return GameTrophyList().get(); }
+TrophyList* GetTrophyList() { return GameSingleton<TrophyList>::Get(); }
 
-TrophyList& CreateTrophyList() {
-  GameTrophyList() = std::make_unique<TrophyList>();
-  return *GameTrophyList();
-}
+TrophyList& CreateTrophyList() { return GameSingleton<TrophyList>::Create(); }
 
-void DestroyTrophyList() { GameTrophyList().reset(); }
+void DestroyTrophyList() { GameSingleton<TrophyList>::Destroy(); }
 
 }  // namespace ORB_GF

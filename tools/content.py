@@ -18,6 +18,9 @@ with the shipped files, so a generator must write only below --out.
                              (number, folder name) for folders "pack_<N>",
                              numbered 1, 2, ... without gaps
   xml_text(text)             text escaped for XML content or attributes
+  table_rows(root, relative) the rows of a source table (tools/trophies.txt,
+                             tools/shop.txt): (where, columns) for each line
+                             not blank once its "#" comment is cut off
 Python 3 standard library only.
 """
 
@@ -89,3 +92,15 @@ def shipped_packs(root):
 def xml_text(text):
     return (text.replace("&", "&amp;").replace("<", "&lt;").replace(">", "&gt;")
             .replace('"', "&quot;"))
+
+
+def table_rows(root, relative):
+    """Yields (where, columns) for each line of the source table `relative`
+    (a path below the checkout, with "/") that is not blank once its "#"
+    comment is cut off: `where` is "file:line" for messages, `columns` the
+    line's blank-separated words."""
+    with open(os.path.join(root, *relative.split("/")), encoding="utf-8") as source:
+        for number, raw in enumerate(source, 1):
+            line = raw.split("#", 1)[0].strip()
+            if line:
+                yield "%s:%d" % (relative, number), line.split()

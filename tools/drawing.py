@@ -39,6 +39,12 @@ Canvas(width, height)                       RGBA pixels, all transparent
                                             moved toward white
   .with_shadow(radius, offset, rgb, opacity)
                                             a copy over its own soft shadow
+  .falloff(distance, reach, rgb, opacity=1.0, box=None)
+                                            a soft glow or shadow: full
+                                            inside the shape, fading to
+                                            nothing `reach` pixels outside
+                                            (squared), so it is exactly as
+                                            uniform as the distance
   .png()                                    the PNG file's bytes (RGBA, 8 bit)
 
 Signed distances (negative inside, in pixels; `shape` uses them to skip the
@@ -48,6 +54,10 @@ capsule_distance, polyline_distance, polygon_distance, and union / subtract /
 intersect to combine them.
 
 Paints: vertical_gradient(top, bottom, top_rgb, bottom_rgb).
+Icons, flat shapes in the palette on any canvas: coin(canvas, cx, cy, r),
+bulb(canvas, cx, cy, scale) (a hint), heart(canvas, cx, cy, size) and
+heart_distance, return_arrow(canvas, cx, cy, r, width, paint) (a second
+chance), star_points(cx, cy, radius).
 Colours: hex_rgb("#EDAE49"), lighter(rgb, amount), darker(rgb, amount),
 mix(a, b, amount), and the art direction's palette (PAPER ... SUCCESS).
 Sheets: sheet(frames) lays equal-height frames side by side.
@@ -212,6 +222,26 @@ def text_distance(text, cx, cy, height, width):
     return union(*parts)
 
 
+def heart_distance(cx, cy, size):
+    """A heart `size` pixels from its middle to its sides, its point down."""
+    lobe = 0.56 * size
+    left = circle_distance(cx - 0.48 * size, cy - 0.28 * size, lobe)
+    right = circle_distance(cx + 0.48 * size, cy - 0.28 * size, lobe)
+    point = polygon_distance([(cx - 0.98 * size, cy - 0.12 * size), (cx + 0.98 * size, cy - 0.12 * size),
+                              (cx, cy + 0.92 * size)])
+    return union(left, right, point)
+
+
+def star_points(cx, cy, radius, inner=0.45):
+    """The ten corners of a five-pointed star, its first point up."""
+    points = []
+    for i in range(10):
+        r = radius if i % 2 == 0 else radius * inner
+        angle = -math.pi / 2 + i * math.pi / 5
+        points.append((cx + r * math.cos(angle), cy + r * math.sin(angle)))
+    return points
+
+
 # --------------------------------------------------------------------------
 # The canvas.
 
@@ -311,6 +341,18 @@ class Canvas:
         self.shape(text_distance(text, cx, cy, height, width), paint, alpha,
                    (cx - half_w - reach, cy - height / 2.0 - reach, cx + half_w + reach, cy + height / 2.0 + reach))
 
+    def falloff(self, distance, reach, rgb, opacity=1.0, box=None):
+        """Paints rgb at `opacity` where distance(x, y) <= 0 and fading with
+        the square of the way out to nothing at `reach` pixels outside."""
+        left, top, right, bottom = box or (0, 0, self.width, self.height)
+        for y in range(max(0, int(math.floor(top))), min(self.height, int(math.ceil(bottom)))):
+            for x in range(max(0, int(math.floor(left))), min(self.width, int(math.ceil(right)))):
+                d = distance(x + 0.5, y + 0.5)
+                if d >= reach:
+                    continue
+                share = 1.0 - max(0.0, d) / reach
+                self.blend(x, y, rgb, int(round(255 * opacity * share * share)))
+
     def paste(self, other, left, top):
         for y in range(other.height):
             for x in range(other.width):
@@ -397,6 +439,49 @@ def _box_blur_rows(rows, radius):
 
 def _transpose(rows):
     return [list(column) for column in zip(*rows)]
+
+
+# --------------------------------------------------------------------------
+# Icons.
+
+
+def coin(canvas, cx, cy, r):
+    """A coin in the accent colour with a darker rim and an inner ring."""
+    canvas.circle(cx, cy, r, ACCENT)
+    canvas.ring(cx, cy, r, 3, darker(ACCENT, 0.3))
+    canvas.ring(cx, cy, r * 0.6, 2, darker(ACCENT, 0.15))
+
+
+def bulb(canvas, cx, cy, scale=1.0):
+    """A light bulb (a hint) about 26 x 37 pixels times `scale`, its glass
+    centred 6 x scale pixels above (cx, cy)."""
+    k = scale
+    canvas.circle(cx, cy - 6 * k, 13 * k, ACCENT)
+    canvas.ring(cx, cy - 6 * k, 13 * k, 3 * k, INK)
+    canvas.rounded_rect(cx - 7 * k, cy + 8 * k, cx + 7 * k, cy + 12 * k, 2 * k, INK)
+    canvas.rounded_rect(cx - 5 * k, cy + 14 * k, cx + 5 * k, cy + 18 * k, 2 * k, INK)
+
+
+def heart(canvas, cx, cy, size, paint=ERROR):
+    canvas.shape(heart_distance(cx, cy, size), paint,
+                 box=(cx - 1.1 * size, cy - 0.9 * size, cx + 1.1 * size, cy + size))
+
+
+def return_arrow(canvas, cx, cy, r, width, paint):
+    """A circle of radius r drawn three quarters round from the top, ending
+    in an arrowhead that points on round: going back for another try."""
+    start, sweep = -math.pi / 2, 1.55 * math.pi
+    points = [(cx + r * math.cos(start + sweep * i / 48), cy + r * math.sin(start + sweep * i / 48))
+              for i in range(49)]
+    canvas.polyline(points, width, paint)
+    end = start + sweep
+    tip_angle = end + 0.55
+    tip = (cx + r * math.cos(tip_angle), cy + r * math.sin(tip_angle))
+    across = (math.cos(end), math.sin(end))
+    half = width * 1.5
+    base = (cx + r * math.cos(end), cy + r * math.sin(end))
+    canvas.polygon([(base[0] - across[0] * half, base[1] - across[1] * half),
+                    (base[0] + across[0] * half, base[1] + across[1] * half), tip], paint)
 
 
 def sheet(frames):

@@ -25,12 +25,11 @@ Usage: tools/make_trophies.py [--root DIR] [--out DIR]
 Python 3 standard library only (tools/drawing.py, tools/content.py).
 """
 
-import math
 import os
 import sys
 
 import drawing as gfx
-from content import arguments, shipped_packs, write_bytes, xml_text
+from content import arguments, shipped_packs, table_rows, write_bytes, xml_text
 from make_levels import COINS_PER_CELL, MAX_HINTS, read_sources as read_levels
 
 TROPHIES = "data/share/main/other/trophies.xml"
@@ -78,37 +77,30 @@ def parse_target(kind, text, where):
 
 def read_trophies(root, levels):
     packs = shipped_packs(root)
-    path = os.path.join(root, "tools", "trophies.txt")
     trophies = []
-    with open(path, encoding="utf-8") as source:
-        for number, raw in enumerate(source, 1):
-            line = raw.split("#", 1)[0].strip()
-            if not line:
-                continue
-            where = "tools/trophies.txt:%d" % number
-            columns = line.split()
-            if len(columns) != 7:
-                raise ValueError("%s: seven columns: name value type op target bonus picture" % where)
-            name, value, kind, operator, target, bonus, picture = columns
-            if VALUES.get(value) is None:
-                raise ValueError("%s: unknown value %r" % (where, value))
-            if kind != VALUES[value]:
-                raise ValueError("%s: %s is a %s" % (where, value, VALUES[value]))
-            if operator not in OPERATORS:
-                raise ValueError("%s: unknown operator %r" % (where, operator))
-            if picture not in EMBLEMS:
-                raise ValueError("%s: unknown picture %r" % (where, picture))
-            target = parse_target(kind, target.replace("{levels}", str(len(levels))), where)
-            try:
-                bonus = int(bonus)
-            except ValueError:
-                raise ValueError("%s: the bonus is a whole number" % where) from None
-            if "{pack}" in name:
-                for pack, _ in packs:
-                    trophies.append(Trophy(name.replace("{pack}", str(pack)), value, kind, operator,
-                                           target, bonus, picture, pack))
-            else:
-                trophies.append(Trophy(name, value, kind, operator, target, bonus, picture))
+    for where, columns in table_rows(root, "tools/trophies.txt"):
+        if len(columns) != 7:
+            raise ValueError("%s: seven columns: name value type op target bonus picture" % where)
+        name, value, kind, operator, target, bonus, picture = columns
+        if VALUES.get(value) is None:
+            raise ValueError("%s: unknown value %r" % (where, value))
+        if kind != VALUES[value]:
+            raise ValueError("%s: %s is a %s" % (where, value, VALUES[value]))
+        if operator not in OPERATORS:
+            raise ValueError("%s: unknown operator %r" % (where, operator))
+        if picture not in EMBLEMS:
+            raise ValueError("%s: unknown picture %r" % (where, picture))
+        target = parse_target(kind, target.replace("{levels}", str(len(levels))), where)
+        try:
+            bonus = int(bonus)
+        except ValueError:
+            raise ValueError("%s: the bonus is a whole number" % where) from None
+        if "{pack}" in name:
+            for pack, _ in packs:
+                trophies.append(Trophy(name.replace("{pack}", str(pack)), value, kind, operator,
+                                       target, bonus, picture, pack))
+        else:
+            trophies.append(Trophy(name, value, kind, operator, target, bonus, picture))
     names = [t.name for t in trophies]
     for name in names:
         if names.count(name) > 1:
@@ -166,23 +158,14 @@ RIM = 46             # its outer radius
 FACE = 34            # the radius of its light face
 
 
-def star_points(cx, cy, radius, inner=0.45):
-    points = []
-    for i in range(10):
-        r = radius if i % 2 == 0 else radius * inner
-        angle = -math.pi / 2 + i * math.pi / 5
-        points.append((cx + r * math.cos(angle), cy + r * math.sin(angle)))
-    return points
-
-
 def emblem_stars(canvas, count):
     layouts = {1: [(CX, CY + 1, 20)],
                2: [(CX - 13, CY + 1, 13), (CX + 13, CY + 1, 13)],
                3: [(CX - 19, CY + 5, 11), (CX, CY - 6, 12), (CX + 19, CY + 5, 11)]}
     for x, y, r in layouts[count]:
-        canvas.polygon(star_points(x, y, r), gfx.ACCENT)
-        canvas.shape(gfx.subtract(gfx.polygon_distance(star_points(x, y, r)),
-                                  gfx.polygon_distance(star_points(x, y, r - 2.5))),
+        canvas.polygon(gfx.star_points(x, y, r), gfx.ACCENT)
+        canvas.shape(gfx.subtract(gfx.polygon_distance(gfx.star_points(x, y, r)),
+                                  gfx.polygon_distance(gfx.star_points(x, y, r - 2.5))),
                      gfx.darker(gfx.ACCENT, 0.25), box=(x - r - 1, y - r - 1, x + r + 1, y + r + 1))
 
 
@@ -191,16 +174,11 @@ def emblem_coins(canvas, count):
                2: [(CX - 8, CY + 5, 14), (CX + 8, CY - 4, 14)],
                3: [(CX - 12, CY + 7, 12), (CX + 12, CY + 7, 12), (CX, CY - 8, 12)]}
     for x, y, r in layouts[count]:
-        canvas.circle(x, y, r, gfx.ACCENT)
-        canvas.ring(x, y, r, 3, gfx.darker(gfx.ACCENT, 0.3))
-        canvas.ring(x, y, r * 0.6, 2, gfx.darker(gfx.ACCENT, 0.15))
+        gfx.coin(canvas, x, y, r)
 
 
 def emblem_bulb(canvas):
-    canvas.circle(CX, CY - 6, 13, gfx.ACCENT)
-    canvas.ring(CX, CY - 6, 13, 3, gfx.INK)
-    canvas.rounded_rect(CX - 7, CY + 8, CX + 7, CY + 12, 2, gfx.INK)
-    canvas.rounded_rect(CX - 5, CY + 14, CX + 5, CY + 18, 2, gfx.INK)
+    gfx.bulb(canvas, CX, CY)
 
 
 def emblem_no_hint(canvas):

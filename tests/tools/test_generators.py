@@ -14,6 +14,8 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."
 
 import content  # noqa: E402
 import drawing  # noqa: E402
+import make_panels  # noqa: E402
+import make_shop  # noqa: E402
 import make_strings  # noqa: E402
 import make_trophies  # noqa: E402
 
@@ -32,7 +34,7 @@ class DrawingTest(unittest.TestCase):
             "ring": drawing.subtract(drawing.circle_distance(20, 20, 15), drawing.circle_distance(20, 20, 11.5)),
             "rounded": drawing.rounded_rect_distance(3.5, 5, 36, 30.25, 7),
             "stroke": drawing.polyline_distance([(4, 30), (15, 8), (36, 34)], 4.5),
-            "star": drawing.polygon_distance(make_trophies.star_points(20, 20, 16)),
+            "star": drawing.polygon_distance(drawing.star_points(20, 20, 16)),
             "digits": drawing.text_distance("407", 20, 20, 18, 3),
         }
         for name, distance in shapes.items():
@@ -78,6 +80,64 @@ class DrawingTest(unittest.TestCase):
         self.assertGreater(below[3], 0)
         self.assertLess(below[3], 128)
         self.assertEqual(above[3], 0)
+
+    def test_falloff_fades_to_nothing_at_its_reach(self):
+        canvas = drawing.Canvas(20, 1)
+        canvas.falloff(lambda x, y: x - 5.0, 10, drawing.INK, 1.0)
+        alphas = [pixel[3] for pixel in canvas.pixels[0]]
+        self.assertEqual(alphas[:5], [255] * 5)
+        self.assertTrue(all(a > b for a, b in zip(alphas[5:15], alphas[6:15])))
+        self.assertEqual(alphas[15:], [0] * 5)
+
+
+class PanelPicturesTest(unittest.TestCase):
+    """The nine pieces join into one seamless frame at any size."""
+
+    def setUp(self):
+        self.pieces = make_panels.panel_pieces()
+
+    def piece(self, name):
+        return self.pieces["panel_%s.png" % name].pixels
+
+    def test_edges_and_middle_repeat_along_their_axis(self):
+        for name in ("up", "dn", "mid"):
+            for row in self.piece(name):
+                self.assertEqual(len(set(row)), 1, name)
+        for name in ("lt", "rt", "mid"):
+            rows = self.piece(name)
+            self.assertTrue(all(row == rows[0] for row in rows), name)
+        self.assertEqual(set(self.piece("mid")[0]), {drawing.PANEL + (255,)})
+
+    def test_corners_continue_their_edges(self):
+        size = make_panels.PIECE
+        # The corner's last column (or row) toward an edge equals that edge.
+        for corner, edge in (("ul", "up"), ("ur", "up"), ("dl", "dn"), ("dr", "dn")):
+            inner = size - 1 if corner in ("ul", "dl") else 0
+            self.assertEqual([row[inner] for row in self.piece(corner)],
+                             [row[0] for row in self.piece(edge)], corner)
+        for corner, edge in (("ul", "lt"), ("dl", "lt"), ("ur", "rt"), ("dr", "rt")):
+            inner = size - 1 if corner in ("ul", "ur") else 0
+            self.assertEqual(self.piece(corner)[inner], self.piece(edge)[0], corner)
+
+    def test_the_border_and_shadow_follow_the_art_direction(self):
+        up = [row[0] for row in self.piece("up")]
+        top = make_panels.INSET[1]
+        self.assertEqual(up[top], drawing.PANEL_BORDER + (255,))
+        self.assertEqual(up[top + 1], drawing.PANEL + (255,))
+        self.assertGreater(up[top - 1][3], 0)  # the shadow shows above the border
+        self.assertEqual(up[0][3], 0)
+
+    def test_markers_differ_and_the_dot_fades(self):
+        sheet = make_panels.page_markers()
+        half = sheet.width // 2
+        middle = sheet.height // 2
+        self.assertEqual(sheet.pixels[middle][half // 2][:3], drawing.ACCENT)
+        self.assertEqual(sheet.pixels[middle][half + half // 2][:3], make_panels.OTHER_DOT)
+        dot = make_panels.soft_dot()
+        centre = dot.pixels[dot.height // 2][dot.width // 2]
+        self.assertEqual(centre[:3], (255, 255, 255))
+        self.assertGreater(centre[3], 200)
+        self.assertEqual(dot.pixels[0][0][3], 0)
 
 
 class SourcesTest(unittest.TestCase):
@@ -164,6 +224,38 @@ class SourcesTest(unittest.TestCase):
         with self.assertRaises(ValueError):
             make_trophies.check_reachable(
                 make_trophies.Trophy("t", "pack_completion", "float", ">=", 1.5, 1, "pack"), levels)
+
+    def offers(self, lines):
+        self.write("tools/shop.txt", lines)
+        return make_shop.read_offers(self.root, {"start_hint": 3})
+
+    def test_offers_make_ladders_above_the_template(self):
+        offers = self.offers("refill_hint endless 40 hint\nstart_hint 4 150 hint\nstart_hint 6 300 hint\n"
+                             "errors 1 10 heart\n")
+        self.assertEqual([(o.name, o.value, o.endless) for o in offers],
+                         [("refill_hint", None, True), ("start_hint", 4, False), ("start_hint", 6, False),
+                          ("errors", 1, False)])
+        xml = make_shop.store_xml(offers).decode("utf-8")
+        self.assertIn('<item name="refill_hint" price="40" annotation="refill_hint_desc" '
+                      'image="data/share/image/shop hint.png" endless="true" InAppKey="refill_hint" value="0"/>',
+                      xml)
+
+    def test_bad_offers_are_refused(self):
+        for line in ("start_hint 3 100 hint\n",                     # not above the template's 3
+                     "start_hint 5 100 hint\nstart_hint 5 200 hint\n",  # does not rise
+                     "refill_hint endless 1 hint\nrefill_hint endless 2 hint\n",
+                     "start_hint 4 100 rocket\n",
+                     "start_hint four 100 hint\n",
+                     "start_hint 4 -5 hint\n",
+                     "start_hint 4 100\n"):
+            with self.assertRaises(ValueError, msg=line):
+                self.offers(line)
+
+    def test_offers_need_their_strings(self):
+        offers = self.offers("start_hint 4 150 hint\n")
+        make_shop.check_strings(offers, [("start_hint", "A"), ("start_hint_desc", "B")])
+        with self.assertRaises(ValueError):
+            make_shop.check_strings(offers, [("start_hint", "A")])
 
 
 if __name__ == "__main__":

@@ -1,0 +1,116 @@
+#!/usr/bin/env python3
+"""Writes the frame and marker pictures: the board panel's nine pieces, the
+page-marker sheet and the soft particle dot.
+
+Sources: the art direction's panel (16 px corners, near-white #FFFDF8 with a
+1 px #D8D0C3 border and a soft 6 px shadow) and palette, as the constants
+below. The panel is drawn whole, PIECE x 3 pixels a side, and cut into nine
+PIECE x PIECE pieces; everything that changes along an edge (the rounding,
+the shadow's corners) lies within the corners, so the edges and the middle
+are the same all along and repeat seamlessly at any panel size.
+
+Outputs (under the resources folder, the same bytes for the same sources):
+  data/share/image/board/panel_<part>.png  the pieces, <part> one of ul, up,
+                                           ur, lt, mid, rt, dl, dn, dr (the
+                                           attribute names of a nine-part
+                                           panel's description)
+  data/share/image/gui/page_markers.png    two dots side by side, each
+                                           MARKER x MARKER: the current
+                                           page's (the accent colour), then
+                                           the others' (smaller, grey)
+  data/share/image/effects/soft_dot.png    a white dot whose alpha falls off
+                                           from its middle to its edge, for
+                                           particles (tinted by their colours)
+
+Usage: tools/make_panels.py [--root DIR] [--out DIR]
+Python 3 standard library only (tools/drawing.py, tools/content.py).
+"""
+
+import os
+import sys
+
+import drawing as gfx
+from content import arguments, write_bytes
+
+BOARD = "data/share/image/board"
+GUI = "data/share/image/gui"
+EFFECTS = "data/share/image/effects"
+
+PIECE = 16                 # the corners' side, and the edges' and middle's
+SHADOW_REACH = 6           # how far the shadow fades out
+SHADOW_DROP = 2            # the shadow lies this much lower than the panel
+SHADOW_OPACITY = 0.22
+INSET = (6, 5, 6, 7)       # the panel body's distance from the picture's left, top, right, bottom
+RADIUS = 8                 # the body's corner radius
+PARTS = (("ul", 0, 0), ("up", 1, 0), ("ur", 2, 0),
+         ("lt", 0, 1), ("mid", 1, 1), ("rt", 2, 1),
+         ("dl", 0, 2), ("dn", 1, 2), ("dr", 2, 2))
+
+MARKER = 24                # one dot's cell in the sheet
+CURRENT_RADIUS = 6
+OTHER_RADIUS = 4.5
+OTHER_DOT = gfx.CROSS
+
+DOT = 32                   # the particle dot's side
+
+
+def whole_panel():
+    side = 3 * PIECE
+    left, top, right, bottom = INSET[0], INSET[1], side - INSET[2], side - INSET[3]
+    if left + RADIUS > PIECE or top + RADIUS > PIECE or right - RADIUS < 2 * PIECE \
+            or bottom - RADIUS < 2 * PIECE:
+        raise ValueError("the panel's rounding reaches past its corners")
+    if top + SHADOW_DROP + RADIUS > PIECE or bottom + SHADOW_DROP - RADIUS < 2 * PIECE:
+        raise ValueError("the shadow's rounding reaches past the corners")
+    canvas = gfx.Canvas(side, side)
+    canvas.falloff(gfx.rounded_rect_distance(left, top + SHADOW_DROP, right, bottom + SHADOW_DROP, RADIUS),
+                   SHADOW_REACH, gfx.INK, SHADOW_OPACITY)
+    canvas.rounded_rect(left, top, right, bottom, RADIUS, gfx.PANEL_BORDER)
+    canvas.rounded_rect(left + 1, top + 1, right - 1, bottom - 1, RADIUS - 1, gfx.PANEL)
+    return canvas
+
+
+def cut(canvas, column, row):
+    piece = gfx.Canvas(PIECE, PIECE)
+    for y in range(PIECE):
+        piece.pixels[y] = list(canvas.pixels[row * PIECE + y][column * PIECE:(column + 1) * PIECE])
+    return piece
+
+
+def panel_pieces():
+    canvas = whole_panel()
+    return {"panel_%s.png" % name: cut(canvas, column, row) for name, column, row in PARTS}
+
+
+def page_markers():
+    current = gfx.Canvas(MARKER, MARKER)
+    current.circle(MARKER / 2.0, MARKER / 2.0, CURRENT_RADIUS, gfx.ACCENT)
+    other = gfx.Canvas(MARKER, MARKER)
+    other.circle(MARKER / 2.0, MARKER / 2.0, OTHER_RADIUS, OTHER_DOT)
+    return gfx.sheet([current, other])
+
+
+def soft_dot():
+    canvas = gfx.Canvas(DOT, DOT)
+    middle = DOT / 2.0
+    canvas.falloff(gfx.circle_distance(middle, middle, 0.0), middle, (255, 255, 255))
+    return canvas
+
+
+def main():
+    args = arguments(__doc__.split("\n")[0])
+    try:
+        images = {os.path.join(BOARD, name): image for name, image in panel_pieces().items()}
+    except ValueError as error:
+        print("make_panels: %s" % error, file=sys.stderr)
+        return 1
+    images[os.path.join(GUI, "page_markers.png")] = page_markers()
+    images[os.path.join(EFFECTS, "soft_dot.png")] = soft_dot()
+    for path, image in sorted(images.items()):
+        write_bytes(os.path.join(args.out, path), image.png())
+        print("%s  %d x %d" % (path, image.width, image.height))
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,173 @@
+#!/usr/bin/env python3
+"""Writes the desktop edition's store file and the shop's pictures.
+
+Source: tools/shop.txt, one offer per line (its header explains the
+columns); each ladder must start above the template player's count of its
+name (tools/template_player.py). The script
+refuses an unknown picture, a value that is not a whole number above the
+template player's count, a ladder that does not rise, an offer without its
+title and description in tools/strings/shop.txt, and an endless offer
+listed twice.
+
+Outputs (under the resources folder, the same bytes for the same sources):
+  data/share/main/other/store.xml     repository name "data/share/main/other
+                                      store.xml": a "store" element with one
+                                      "item" per offer ("name", "price",
+                                      "annotation", "image", "endless",
+                                      "InAppKey", "value")
+  data/share/image/shop/<picture>.png SIZE x SIZE flat icons: hint (a bulb),
+                                      heart, second_chance (a return arrow)
+                                      and coins (shown beside prices)
+
+Usage: tools/make_shop.py [--root DIR] [--out DIR]
+Python 3 standard library only (tools/drawing.py, tools/content.py).
+"""
+
+import os
+import sys
+
+import drawing as gfx
+from content import arguments, table_rows, write_bytes, xml_text
+from make_strings import read_sources as read_strings
+from template_player import RULES as TEMPLATE_RULES
+
+STORE = "data/share/main/other/store.xml"
+IMAGES = "data/share/image/shop"
+SIZE = 96
+ENDLESS = "endless"
+
+
+class Offer:
+    def __init__(self, name, value, price, picture):
+        self.name, self.value, self.price, self.picture = name, value, price, picture
+
+    @property
+    def endless(self):
+        return self.value is None
+
+
+def whole(text, where, what):
+    try:
+        value = int(text)
+    except ValueError:
+        raise ValueError("%s: the %s is a whole number" % (where, what)) from None
+    if value < 0:
+        raise ValueError("%s: the %s is not negative" % (where, what))
+    return value
+
+
+def read_offers(root, template=None):
+    """The offers of tools/shop.txt, checked against the template player's
+    counts (tools/template_player.py's unless given)."""
+    template = dict(TEMPLATE_RULES) if template is None else template
+    offers = []
+    for where, columns in table_rows(root, "tools/shop.txt"):
+        if len(columns) != 4:
+            raise ValueError("%s: four columns: name value price picture" % where)
+        name, value, price, picture = columns
+        if picture not in PICTURES:
+            raise ValueError("%s: unknown picture %r" % (where, picture))
+        value = None if value == ENDLESS else whole(value, where, "value")
+        offers.append(Offer(name, value, whole(price, where, "price"), picture))
+    check_ladders(offers, template)
+    return offers
+
+
+def check_ladders(offers, template):
+    """Each name's values rise and start above the template player's count;
+    an endless offer is the only one of its name."""
+    by_name = {}
+    for offer in offers:
+        by_name.setdefault(offer.name, []).append(offer)
+    for name, ladder in by_name.items():
+        if any(o.endless for o in ladder):
+            if len(ladder) > 1:
+                raise ValueError("offer %s: an endless offer is the only one of its name" % name)
+            continue
+        previous = template.get(name, 0)
+        for offer in ladder:
+            if offer.value <= previous:
+                raise ValueError("offer %s: value %d is not above %d (the template player's count "
+                                 "or the offer before)" % (name, offer.value, previous))
+            previous = offer.value
+
+
+def check_strings(offers, strings):
+    keys = {key for key, _ in strings}
+    for offer in offers:
+        for key in (offer.name, offer.name + "_desc"):
+            if key not in keys:
+                raise ValueError("offer %s: no string %s in tools/strings/" % (offer.name, key))
+
+
+def store_xml(offers):
+    lines = ['<?xml version="1.0" encoding="utf-8"?>',
+             "<!-- Written by tools/make_shop.py from tools/shop.txt; edit that. -->",
+             "<store>"]
+    for offer in offers:
+        lines.append('  <item name="%s" price="%d" annotation="%s_desc" image="%s %s.png" endless="%s" '
+                     'InAppKey="%s" value="%d"/>' % (
+                         xml_text(offer.name), offer.price, xml_text(offer.name), IMAGES, offer.picture,
+                         "true" if offer.endless else "false", xml_text(offer.name),
+                         0 if offer.endless else offer.value))
+    lines.append("</store>")
+    return ("\n".join(lines) + "\n").encode("utf-8")
+
+
+# --------------------------------------------------------------------------
+# Pictures: flat shapes in the palette, centred on a SIZE x SIZE canvas.
+
+MID = SIZE / 2.0
+
+
+def picture_hint(canvas):
+    gfx.bulb(canvas, MID, MID, 2.0)
+
+
+def picture_heart(canvas):
+    gfx.heart(canvas, MID, MID + 2, 34)
+
+
+def picture_second_chance(canvas):
+    gfx.return_arrow(canvas, MID, MID, 28, 9, gfx.SUCCESS)
+    gfx.heart(canvas, MID, MID + 2, 12)
+
+
+def picture_coins(canvas):
+    gfx.coin(canvas, MID - 10, MID + 10, 24)
+    gfx.coin(canvas, MID + 12, MID - 10, 24)
+
+
+PICTURES = {
+    "hint": picture_hint,
+    "heart": picture_heart,
+    "second_chance": picture_second_chance,
+    "coins": picture_coins,
+}
+
+
+def picture(name):
+    canvas = gfx.Canvas(SIZE, SIZE)
+    PICTURES[name](canvas)
+    return canvas.with_shadow(2, (0, 2), gfx.INK, 0.25)
+
+
+def main():
+    args = arguments(__doc__.split("\n")[0])
+    try:
+        offers = read_offers(args.root)
+        check_strings(offers, read_strings(args.root))
+    except ValueError as error:
+        print("make_shop: %s" % error, file=sys.stderr)
+        return 1
+    write_bytes(os.path.join(args.out, STORE), store_xml(offers))
+    for name in sorted(PICTURES):
+        write_bytes(os.path.join(args.out, IMAGES, name + ".png"), picture(name).png())
+    for offer in offers:
+        print("%-14s %-8s %5d coins  %s" % (offer.name, ENDLESS if offer.endless else offer.value,
+                                            offer.price, offer.picture))
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
