@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -16,6 +15,7 @@
 #include "framework/animation.h"
 #include "framework/cursor.h"
 #include "framework/hot_spot.h"
+#include "support/counting_textures.h"
 #include "support/recording_renderer.h"
 
 namespace ORB_GF {
@@ -23,37 +23,7 @@ namespace {
 
 using ORB::TextureRecord;
 
-// Hands out the renderer's textures by name and counts the uses held.
-class CountingProvider : public ORB::TextureProvider {
- public:
-  explicit CountingProvider(ORB::Renderer& renderer) : renderer_(renderer) {}
-
-  TextureRecord* Add(const std::string& name, int32_t w, int32_t h) {
-    TextureRecord* texture = renderer_.CreateBlank(w, h);
-    textures_[name] = texture;
-    return texture;
-  }
-  TextureRecord* AcquireTexture(const std::string& name) override {
-    ++acquires_;
-    auto it = textures_.find(name);
-    if (it == textures_.end()) return renderer_.GetDefaultTexture();
-    ++uses_[it->second];
-    return it->second;
-  }
-  void ReleaseTexture(TextureRecord* texture) override {
-    EXPECT_NE(texture, renderer_.GetDefaultTexture());
-    EXPECT_GT(uses_[texture], 0) << "released more often than acquired";
-    --uses_[texture];
-  }
-  int Uses(const std::string& name) { return uses_[textures_[name]]; }
-  int Acquires() const { return acquires_; }
-
- private:
-  ORB::Renderer& renderer_;
-  std::map<std::string, TextureRecord*> textures_;
-  std::map<TextureRecord*, int> uses_;
-  int acquires_ = 0;
-};
+using CountingProvider = test_support::CountingTextures;
 
 class SpriteTest : public test_support::RecordingRendererTest {
  protected:
