@@ -39,7 +39,12 @@ void OC_GUI_WLABEL::SetScale(float scale) {
 }
 
 void OC_GUI_WLABEL::Draw() {
-  if (font_) font_->DrawTransformed(GetTransform(), alignment_, text_.c_str());
+  if (!font_) return;
+  // The world placement is combined up the widget's parents once for the
+  // whole text, not again for every glyph.
+  OS_TRANSFORM3 world = GetTransform().GetWorld();
+  world.parent = nullptr;
+  font_->DrawTransformed(world, alignment_, text_.c_str());
 }
 
 float OC_GUI_WLABEL::GetWidth() const {

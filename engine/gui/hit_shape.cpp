@@ -24,10 +24,13 @@ void OC_HIT_SHAPE::Set(int32_t kind, OS_TRANSFORM3* transform, float width, floa
 }
 
 bool OC_HIT_SHAPE::Contains(float x, float y) const {
-  if (transform_ == nullptr) return false;
+  if (transform_ == nullptr || (kind_ != kCircle && kind_ != kRectangle)) return false;
+  // The world placement, combined up the parents once.
+  OS_TRANSFORM3 world = transform_->GetWorld();
+  world.parent = nullptr;
   switch (kind_) {
     case kCircle: {
-      const Vector3 centre = transform_->GetWorld().position;
+      const Vector3 centre = world.position;
       const float r = width_;
       if (!(centre.x - r < x && x < centre.x + r && centre.y - r < y && y < centre.y + r)) {
         return false;
@@ -37,9 +40,8 @@ bool OC_HIT_SHAPE::Contains(float x, float y) const {
     case kRectangle: {
       // No quick box around the position first: the pivot need not be the
       // centre, and a turned rectangle reaches beyond such a box.
-      const Vector3 scale = transform_->GetWorld().scale;
-      const Vector2 local = ToLocalPoint(x, y, *transform_);
-      return Within(local.x, width_ * scale.x) && Within(local.y, height_ * scale.y);
+      const Vector2 local = ToLocalPoint(x, y, world);
+      return Within(local.x, width_ * world.scale.x) && Within(local.y, height_ * world.scale.y);
     }
     default: return false;
   }
