@@ -12,6 +12,7 @@
 #include "engine/foundation/callback.h"
 #include "engine/foundation/input_state.h"
 #include "engine/foundation/result_codes.h"
+#include "engine/gui/gui_layout.h"
 #include "engine/gui/gui_object.h"
 #include "engine/gui/gui_root.h"
 
@@ -157,6 +158,45 @@ TEST_F(GuiDispatchTest, FocusGoesToTheAnsweringBranch) {
   EXPECT_TRUE(w1_->IsFocused());
   EXPECT_TRUE(w12_->IsFocused());
   EXPECT_FALSE(w122_->IsFocused()) << "the answer's own focus is its handler's";
+}
+
+// Counts what the draw and resource passes ask of it.
+class Counted : public OC_GUI_OBJECT {
+ public:
+  explicit Counted(int32_t id) : OC_GUI_OBJECT(id) {}
+  void Draw() override { ++draws; }
+  void LoadResources() override { ++loads; }
+  void ReleaseResources() override { ++releases; }
+  int draws = 0, loads = 0, releases = 0;
+};
+
+TEST(GuiPasses, DrawingFollowsVisibilityAndResourcesReachEveryWidget) {
+  OC_GUI_ROOT root;
+  auto* disabled = root.Add(std::make_unique<Counted>(1));
+  auto* inside_disabled = disabled->AddChild(std::make_unique<Counted>(2));
+  auto* hidden = root.Add(std::make_unique<Counted>(3));
+  auto* inside_hidden = hidden->AddChild(std::make_unique<Counted>(4));
+  disabled->SetEnabled(false);
+  hidden->SetVisible(false);
+  root.Draw();
+  root.LoadResources();
+  root.ReleaseResources();
+  EXPECT_EQ(disabled->draws, 1) << "a disabled widget is drawn";
+  EXPECT_EQ(inside_disabled->draws, 1);
+  EXPECT_EQ(hidden->draws, 0) << "an invisible widget hides its subtree";
+  EXPECT_EQ(inside_hidden->draws, 0);
+  for (const Counted* w : {disabled, inside_disabled, hidden, inside_hidden}) {
+    EXPECT_EQ(w->loads, 1);
+    EXPECT_EQ(w->releases, 1);
+  }
+  root.SetVisible(false);
+  root.Draw();
+  EXPECT_EQ(disabled->draws, 1) << "the root widget hides the whole tree";
+  root.Move(3.0f, 4.0f);
+  root.Move(1.0f, 1.0f);
+  EXPECT_EQ(root.GetPosition().x, 4.0f);
+  EXPECT_EQ(root.GetPosition().y, 5.0f);
+  EXPECT_EQ(inside_hidden->GetTransform().GetWorld().position.y, 5.0f) << "the tree moves with it";
 }
 
 TEST_F(GuiDispatchTest, FindByIdSearchesPreOrderBelowTheWidget) {
@@ -320,8 +360,10 @@ TEST_F(GuiDispatchTest, ScriptsBelongToTheirWidget) {
   // The base widget and the layouts free theirs with the widget.
   OC_GUI_OBJECT* plain = root_->Add(std::make_unique<OC_GUI_OBJECT>(40));
   plain->SetScript(GuiScript::kEnter, counting_script(&first));
+  auto* row = root_->Add(std::make_unique<OC_GUI_HBOX_LAYOUT>(41, 100.0f, 20.0f, true, 4));
+  row->SetScript(GuiScript::kUp, counting_script(&first));
   root_.reset();
-  EXPECT_EQ(freed, 3);
+  EXPECT_EQ(freed, 4);
 }
 
 }  // namespace
