@@ -47,6 +47,30 @@ void SpriteButtonParts::Run(SpriteButtonScript which) {
   InvokeCallback(script.get());
 }
 
+void SpriteButtonParts::Press(bool button1, bool button2) {
+  if (button1) held1_ = true;
+  if (button2) held2_ = true;
+  if (!button1 && !button2) return;
+  state_ = kSpritePressed;
+  // One press script for each button that went down.
+  if (button1) Run(SpriteButtonScript::kPress);
+  if (button2) Run(SpriteButtonScript::kPress);
+}
+
+bool SpriteButtonParts::Release(bool button1, bool button2, int32_t to, bool while_other_held) {
+  const std::pair<bool&, bool> releases[] = {{held1_, button1}, {held2_, button2}};
+  for (size_t i = 0; i < 2; ++i) {
+    auto& [held, released] = releases[i];
+    if (!held || !released) continue;
+    held = false;
+    const bool other_held = i == 0 ? held2_ : held1_;
+    if (!other_held || while_other_held) state_ = to;
+    if (!other_held) Run(i == 0 ? SpriteButtonScript::kClick1 : SpriteButtonScript::kClick2);
+    return true;
+  }
+  return false;
+}
+
 void SpriteButtonParts::Leave() {
   state_ = kSpriteNormal;
   held1_ = false;
@@ -89,13 +113,9 @@ int32_t OC_SPRITE_BUTTON::Update() {
       if (!inside) return kResultNone;
       state_ = kSpriteHover;
       Run(SpriteButtonScript::kEnter);
-      if (input.WentDown(kButton1)) {
-        held1_ = true;
-        state_ = kSpritePressed;
-        Run(SpriteButtonScript::kPress);
-        return kSpritePressed;
-      }
-      return kSpriteHover;
+      if (!input.WentDown(kButton1)) return kSpriteHover;
+      Press(true, false);
+      return kSpritePressed;
     case kSpriteHover:
       if (!inside) {
         Leave();
@@ -105,33 +125,14 @@ int32_t OC_SPRITE_BUTTON::Update() {
         // would keep the next click of the other button from its script.
         if (input.WentUp(kButton1)) held1_ = false;
         if (input.WentUp(kButton2)) held2_ = false;
-        if (input.WentDown(kButton1)) {
-          held1_ = true;
-          state_ = kSpritePressed;
-          Run(SpriteButtonScript::kPress);
-        }
-        if (input.WentDown(kButton2)) {
-          held2_ = true;
-          state_ = kSpritePressed;
-          Run(SpriteButtonScript::kPress);
-        }
+        Press(input.WentDown(kButton1), input.WentDown(kButton2));
       }
       ShowState();
       return kResultNone;
     case kSpritePressed:
       if (!inside) Leave();
-      if (held1_ && input.WentUp(kButton1)) {
-        held1_ = false;
-        state_ = kSpriteHover;
-        ShowFrame(kSpriteHover);
-        if (!held2_) Run(SpriteButtonScript::kClick1);
-        return kResultClicked;
-      }
-      if (held2_ && input.WentUp(kButton2)) {
-        held2_ = false;
-        state_ = kSpriteHover;
-        ShowFrame(kSpriteHover);
-        if (!held1_) Run(SpriteButtonScript::kClick2);
+      if (Release(input.WentUp(kButton1), input.WentUp(kButton2), kSpriteHover, true)) {
+        ShowState();
         return kResultClicked;
       }
       ShowState();
@@ -147,19 +148,6 @@ OC_SPRITE_TOGGLE::OC_SPRITE_TOGGLE(TextureRecord* texture) : SpriteButtonParts(t
   const float h = TextureSide(texture, false);
   shape_.Set(OC_HIT_SHAPE::kRectangle, transform_, w, h, 0.0f, 0);
   ShapeQuad(w, h);
-}
-
-void OC_SPRITE_TOGGLE::HoverPresses(bool pressed1, bool pressed2) {
-  if (pressed1) {
-    held1_ = true;
-    state_ = kSpritePressed;
-    Run(SpriteButtonScript::kPress);
-  }
-  if (pressed2) {
-    held2_ = true;
-    state_ = kSpritePressed;
-    Run(SpriteButtonScript::kPress);
-  }
 }
 
 int32_t OC_SPRITE_TOGGLE::Update() {
@@ -183,7 +171,7 @@ int32_t OC_SPRITE_TOGGLE::Update() {
       if (!inside) {
         Leave();
       } else {
-        HoverPresses(pressed1, pressed2);
+        Press(pressed1, pressed2);
       }
       break;
     case kSpritePressed:
@@ -191,36 +179,15 @@ int32_t OC_SPRITE_TOGGLE::Update() {
         Leave();
         break;
       }
-      if (held1_ && released1) {
-        held1_ = false;
-        state_ = kSpriteSelected;
+      if (Release(released1, released2, kSpriteSelected, true)) {
         hover_selected_ = true;
-        if (!held2_) Run(SpriteButtonScript::kClick1);
-        result = kResultClicked;
-      } else if (held2_ && released2) {
-        held2_ = false;
-        state_ = kSpriteSelected;
-        hover_selected_ = true;
-        if (!held1_) Run(SpriteButtonScript::kClick2);
         result = kResultClicked;
       } else {
-        HoverPresses(pressed1, pressed2);
+        Press(pressed1, pressed2);
       }
       break;
     case kSpriteSelected:
-      if (held1_ && released1) {
-        held1_ = false;
-        if (!held2_) {
-          state_ = kSpriteHover;
-          Run(SpriteButtonScript::kClick1);
-        }
-        result = kResultClicked;
-      } else if (held2_ && released2) {
-        held2_ = false;
-        if (!held1_) {
-          state_ = kSpriteHover;
-          Run(SpriteButtonScript::kClick2);
-        }
+      if (Release(released1, released2, kSpriteHover, false)) {
         result = kResultClicked;
       } else if (!inside) {
         hover_selected_ = false;

@@ -64,6 +64,15 @@ class SpriteButtonParts {
   void ShowFrame(int32_t frame) { quad_.SetFrame(kFrames, 1, frame, false); }
   void ShowState() { ShowFrame(state_); }
   void Run(SpriteButtonScript which);
+  // The buttons that went down over it: held, pressed state, the press
+  // script (nothing when neither did).
+  void Press(bool button1, bool button2);
+  // The release of a held button (1 before 2): no longer held; the state
+  // `to` (while the other button is still held only when while_other_held)
+  // and the button's click script when the other is not held. Answers
+  // whether a held button went up: a click.
+  bool Release(bool button1, bool button2, int32_t to, bool while_other_held);
+  // Normal state, nothing held, the leave script.
   void Leave();
 
   int32_t state_ = kSpriteNormal;
@@ -108,9 +117,6 @@ class OC_SPRITE_TOGGLE : public SpriteButtonParts {
   bool IsSelected() const { return state_ == kSpriteSelected; }
 
  private:
-  // The presses of the hover state (also a pressed state without a release).
-  void HoverPresses(bool pressed1, bool pressed2);
-
   bool hover_selected_ = false;  // the pointer is over it while selected
 };
 
