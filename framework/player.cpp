@@ -68,14 +68,14 @@ bool gPlayer::Save(pugi::xml_node node) const {
 }
 
 bool gPlayer::WriteToStream(ORB::SaveFile& stream) const {
-  stream.WriteString(GetNameUtf8());
+  stream.WriteString(GetNameUtf8(), kMaxTextBytes);
   stream.Write(sound_volume_);
   stream.Write(music_volume_);
   stream.Write(tutorial_passed_);
   stream.Write(game_cursor_);
   stream.Write(static_cast<uint32_t>(items_.size()));
   for (const auto& [name, count] : items_) {
-    stream.WriteString(name);
+    stream.WriteString(name, kMaxTextBytes);
     stream.Write(count);
   }
   return stream.Good();

@@ -10,19 +10,21 @@ packages=(
   libsdl2-dev libepoxy-dev libgl1 libegl1 libgl1-mesa-dri libegl-mesa0 libgbm1
   # images, XML, archives, sound
   libstb-dev libpugixml-dev libminizip-dev zlib1g-dev libopenal-dev libopenal1 libvorbis-dev libogg-dev
-  # tests and benchmarks
-  libgtest-dev libgmock-dev libbenchmark-dev
+  # tests and benchmarks (Xlib for the desktop benchmark's window watcher)
+  libgtest-dev libgmock-dev libbenchmark-dev libx11-dev
   # whole-game runs without a display
   xvfb xauth xdotool
   # content tools
   zip unzip fonts-dejavu-core sox libsox-fmt-all vorbis-tools python3
 )
 
+# One query for every package: what is installed comes back by name (a
+# package dpkg has never heard of is simply absent from the answer).
+installed=$(dpkg-query -W -f='${Package} ${Status}\n' "${packages[@]}" 2>/dev/null |
+  awk '$NF == "installed" && $(NF-1) == "ok" {print $1}' || true)
 missing=()
 for p in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
-    missing+=("$p")
-  fi
+  grep -qxF "$p" <<<"$installed" || missing+=("$p")
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the game and starts it.
+# Installs what is missing, builds the game (the program alone: no tests,
+# benchmarks or content tools) and starts it.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
-"$root/scripts/build.sh" build -DCMAKE_BUILD_TYPE=Release -DNONOGRAM_TESTS=OFF -DNONOGRAM_BENCH=OFF
+NONOGRAM_BUILD_TARGET=nonogram \
+  "$root/scripts/build.sh" build -DCMAKE_BUILD_TYPE=Release -DNONOGRAM_TESTS=OFF -DNONOGRAM_BENCH=OFF
 cd "$root"
 exec ./build/nonogram "$@"

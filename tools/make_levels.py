@@ -23,33 +23,74 @@ Usage: tools/make_levels.py [--check] [--root DIR] [--out DIR]
 Python 3 standard library only (tools/drawing.py, tools/content.py).
 """
 
+import math
 import os
+import re
 import sys
 from functools import lru_cache
+from xml.etree import ElementTree
 
-from content import arguments, shipped_packs, write_bytes, write_zip
+from content import arguments, shipped_packs, write_bytes, write_zip, xml_text
 from drawing import (ACCENT, BLOCK_LINE, CLOSED, CROSS, CROSSED_NUMBER, ERROR, FILLED, GRID_LINE, INK,
                      SECONDARY, Canvas, lighter, segment_distance, sheet)
 
 LEVEL_ARCHIVE = "data/share/main/levels"
 GAME_PROCESS = "data/share/main/GameProcess"
 BOARD_IMAGES = "data/share/image/board"
+FONTS = "data/share/font"
+PACK_SOURCE = "pack.txt"
 
-# Layout on the 1024 x 768 canvas: the board sits right of and below the clue
-# strips (160 pixels each), its cells as large as fit in 480 pixels.
+# --------------------------------------------------------------------------
+# Screen layout on the 1024 x 768 canvas (the game's own coordinates).
+#
+# The gameplay controls around the board own two regions, kept free of the
+# board and its clue numbers on every level (left, top, right, bottom):
+#   TOP_BAR      the pause button at the left, the coin counter in the middle
+#                and the error panel at the right, across the whole width;
+#   SIDE_COLUMN  below the bar on the right: the hint button, the tool switch
+#                and the store button, stacked.
+# Every board, its frame and all its clue numbers stay CLEARANCE pixels away
+# from both regions and from the canvas edges: the PLAY_AREA. Inside it each
+# board is placed so that the board with its clue strips sits in the middle.
 CANVAS = (1024, 768)
-CLUE_STRIP = 160
-BOARD_SPACE = 480
-MAX_CELL = 64
+TOP_BAR_HEIGHT = 64
+SIDE_COLUMN_WIDTH = 120
+TOP_BAR = (0, 0, CANVAS[0], TOP_BAR_HEIGHT)
+SIDE_COLUMN = (CANVAS[0] - SIDE_COLUMN_WIDTH, TOP_BAR_HEIGHT, CANVAS[0], CANVAS[1])
+CONTROL_REGIONS = {"top bar": TOP_BAR, "side column": SIDE_COLUMN}
+CLEARANCE = 16
+PLAY_AREA = (CLEARANCE, TOP_BAR_HEIGHT + CLEARANCE,
+             CANVAS[0] - SIDE_COLUMN_WIDTH - CLEARANCE, CANVAS[1] - CLEARANCE)
+
+# The board: square cells in blocks of BLOCK x BLOCK with a BLOCK_GAP between
+# blocks (and between the frame and the outer cells). A side is a multiple of
+# BLOCK from BLOCK to MAX_SIDE cells, so that every block is whole.
 BLOCK = 5
 BLOCK_GAP = 4
+MAX_SIDE = 20
+MAX_CELL = 64
+# Room kept around the board for its frame, and the distance from the board's
+# edge to the ink of the nearest clue number.
+BOARD_FRAME = 8
+CLUE_OFFSET = 12
+
+# Clue fonts, largest first: the numbers file that names it, the font (a name
+# of data/share/font/fonts.xml and its BMFont description) and the smallest
+# cell it is used on, so that the numbers stay in proportion to the cells.
+# Each level takes the largest font for which its board and clues fit, with
+# the largest cell that fits; the level names its numbers file.
+CLUE_STYLES = [
+    # numbers file           font            BMFont description           smallest cell
+    ("numbers_large.xml", "sans_bold_28", "dejavu_sans_bold_28.xml", 40),
+    ("numbers.xml", "sans_bold_20", "dejavu_sans_bold_20.xml", 30),
+    ("numbers_small.xml", "sans_bold_14", "dejavu_sans_bold_14.xml", 16),
+]
 
 # The board's rules (GameProcess/settings.xml): coins per rightly found
 # filled cell, coins of a bonus cell, progress thresholds for hint awards.
 COINS_PER_CELL = 1
 BONUS_COINS = 10
 MAX_HINTS = 4
-
 
 
 # --------------------------------------------------------------------------
@@ -59,8 +100,13 @@ MAX_HINTS = 4
 class Picture:
     def __init__(self, pack, stem, title, rows):
         self.pack = pack
-        self.stem = stem            # "01_heart"
-        self.name = stem.split("_", 1)[1] if "_" in stem else stem
+        self.stem = stem            # "01_heart": level id 1, file "heart.xml"
+        match = re.match(r"^([0-9]{2})_([a-z0-9_]+)$", stem)
+        if not match or int(match.group(1)) == 0:
+            raise ValueError("%s/%s: a picture's file is named NN_name.txt (NN its level id from 01, "
+                             "name in lower-case letters, digits and '_')" % (pack, stem))
+        self.level_id = int(match.group(1))
+        self.name = match.group(2)
         self.title = title
         self.rows = rows            # list of strings of '#' and '.'
 
@@ -241,12 +287,194 @@ def check_picture(picture):
 
 
 # --------------------------------------------------------------------------
+# Clue fonts: the boxes the game draws numbers in, measured the way it draws
+# them (each number centred on its point: the pen starts half the sum of the
+# advances to the left and half the line height up, truncated toward zero;
+# each glyph's ink is its rectangle at its offset from the pen).
+
+
+class Box:
+    def __init__(self, left, top, right, bottom):
+        self.left, self.top, self.right, self.bottom = left, top, right, bottom
+
+    def moved(self, dx, dy):
+        return Box(self.left + dx, self.top + dy, self.right + dx, self.bottom + dy)
+
+    def gap(self, other):
+        """The clear space between two boxes: the larger of the horizontal and
+        the vertical distance (0 or less when they overlap or touch)."""
+        return max(other.left - self.right, self.left - other.right,
+                   other.top - self.bottom, self.top - other.bottom)
+
+    def __repr__(self):
+        return "(%d, %d)-(%d, %d)" % (self.left, self.top, self.right, self.bottom)
+
+
+class BitmapFont:
+    """A BMFont description: per character its rectangle size, offset and
+    advance, and the line height."""
+
+    def __init__(self, path):
+        root = ElementTree.parse(path).getroot()
+        self.line_height = int(root.find("common").get("lineHeight"))
+        self.glyphs = {}
+        for char in root.find("chars").findall("char"):
+            self.glyphs[int(char.get("id"))] = tuple(int(char.get(k)) for k in (
+                "xoffset", "yoffset", "width", "height", "xadvance"))
+
+    def space(self):
+        return self.glyphs[ord(" ")][4]
+
+    def ink(self, text, x=0, y=0):
+        """The box the text's glyphs cover when drawn centred on (x, y)."""
+        glyphs = [self.glyphs[ord(c)] for c in text]
+        width = sum(g[4] for g in glyphs)
+        pen = x - width // 2
+        top = y - self.line_height // 2
+        box = None
+        for xoffset, yoffset, w, h, advance in glyphs:
+            glyph = Box(pen + xoffset, top + yoffset, pen + xoffset + w, top + yoffset + h)
+            box = glyph if box is None else Box(min(box.left, glyph.left), min(box.top, glyph.top),
+                                                max(box.right, glyph.right), max(box.bottom, glyph.bottom))
+            pen += advance
+        return box
+
+
+class ClueStyle:
+    """One numbers file: its font and the spacing that keeps the numbers of
+    one line apart. Two numbers stand at least a space's width (the font's)
+    apart: "11 12" must never read as "1112"."""
+
+    def __init__(self, root, file, font_name, font_file, smallest_cell):
+        self.file, self.font_name, self.smallest_cell = file, font_name, smallest_cell
+        self.font = BitmapFont(os.path.join(root, "Resources", FONTS, font_file))
+        self.gap = self.font.space()
+        self.ink = {n: self.font.ink(str(n)) for n in range(MAX_SIDE + 1)}
+        # Neighbours in one line: runs a then b, as a line of MAX_SIDE holds
+        # them (a + 1 + b cells at least).
+        pairs = [(a, b) for a in range(1, MAX_SIDE) for b in range(1, MAX_SIDE) if a + 1 + b <= MAX_SIDE]
+        # Left strip: a row's numbers side by side; top strip: stacked.
+        self.interval_left = max(self.ink[a].right - self.ink[b].left + self.gap for a, b in pairs)
+        self.interval_up = max(self.ink[a].bottom - self.ink[b].top + self.gap for a, b in pairs)
+        # From the board's edge to the centre of the nearest number.
+        self.shift_left = max(box.right for box in self.ink.values()) + CLUE_OFFSET
+        self.shift_up = max(box.bottom for box in self.ink.values()) + CLUE_OFFSET
+        self.strike = "strike.png" if file == "numbers.xml" else "strike_%s.png" % file[8:-4]
+
+    def scale(self):
+        """The font's size against the 20-pixel one (for the strike)."""
+        return self.font.line_height / 23.0
+
+
+def clue_styles(root):
+    return [ClueStyle(root, *style) for style in CLUE_STYLES]
+
+
+# --------------------------------------------------------------------------
+# Layout of one level
+
+
+def board_span(cells, cell):
+    """The board frame's length along an axis, as the game computes it."""
+    blocks = (cells + BLOCK - 1) // BLOCK
+    return BLOCK * cell * blocks + (blocks + 1) * BLOCK_GAP
+
+
+def cell_centre(index, cell):
+    """The centre of line `index` from the frame's edge, as the clue strips
+    put it: a block gap before the first line of every block."""
+    return index * cell + (index // BLOCK + 1) * BLOCK_GAP + cell / 2.0
+
+
+class Layout:
+    """The board of a picture with one cell size and one clue style: where
+    every clue number's ink lies relative to the board frame's corner, and
+    whether it fits and stays legible."""
+
+    def __init__(self, picture, cell, style):
+        self.picture, self.cell, self.style = picture, cell, style
+        self.width = board_span(picture.columns, cell)
+        self.height = board_span(picture.row_count, cell)
+        # Per line, its numbers' boxes in drawing order from the first run.
+        self.rows, self.columns = [], []
+        for r, line in enumerate(picture.row_lines()):
+            runs = clue_of(line) or (0,)
+            y = math.floor(cell_centre(r, cell))
+            self.rows.append([style.ink[n].moved(-style.shift_left - (len(runs) - 1 - i) * style.interval_left, y)
+                              for i, n in enumerate(runs)])
+        for c, line in enumerate(picture.column_lines()):
+            runs = clue_of(line) or (0,)
+            x = math.floor(cell_centre(c, cell))
+            self.columns.append([style.ink[n].moved(x, -style.shift_up - (len(runs) - 1 - i) * style.interval_up)
+                                 for i, n in enumerate(runs)])
+        boxes = [b for line in self.rows + self.columns for b in line]
+        self.extent = Box(min([-BOARD_FRAME] + [b.left for b in boxes]),
+                          min([-BOARD_FRAME] + [b.top for b in boxes]),
+                          max([self.width + BOARD_FRAME] + [b.right for b in boxes]),
+                          max([self.height + BOARD_FRAME] + [b.bottom for b in boxes]))
+
+    def fits(self):
+        area = PLAY_AREA
+        return (self.extent.right - self.extent.left <= area[2] - area[0] and
+                self.extent.bottom - self.extent.top <= area[3] - area[1])
+
+    def crowded(self):
+        """The first two numbers closer than the style's gap, within a line
+        or in neighbouring lines, as ((line kind, index, number), ...); None
+        when every number stands clear."""
+        for kind, lines, clues in (("row", self.rows, self.picture.row_lines()),
+                                   ("column", self.columns, self.picture.column_lines())):
+            for i, line in enumerate(lines):
+                neighbours = [(i, line)] + ([(i + 1, lines[i + 1])] if i + 1 < len(lines) else [])
+                for j, a in enumerate(line):
+                    for k, other in neighbours:
+                        for m, b in enumerate(other):
+                            if (k, m) <= (i, j):
+                                continue
+                            if a.gap(b) < self.style.gap:
+                                runs_a = clue_of(clues[i]) or (0,)
+                                runs_b = clue_of(clues[k]) or (0,)
+                                return ((kind, i, runs_a[j]), (kind, k, runs_b[m]))
+        return None
+
+    def corner(self):
+        """The board frame's corner that puts the board with its clues in the
+        middle of the play area."""
+        area = PLAY_AREA
+        left = area[0] + (area[2] - area[0] - (self.extent.right - self.extent.left)) // 2
+        top = area[1] + (area[3] - area[1] - (self.extent.bottom - self.extent.top)) // 2
+        return left - self.extent.left, top - self.extent.top
+
+
+def choose_layout(picture, styles):
+    """The largest clue font with which the board and its clues fit the play
+    area and stay legible, with the largest cell that fits. ValueError when
+    there is none."""
+    for side in (picture.columns, picture.row_count):
+        if side % BLOCK or not BLOCK <= side <= MAX_SIDE:
+            raise ValueError("%s/%s (%s): a side of %d cells (a multiple of %d up to %d)" % (
+                picture.pack, picture.stem, picture.title, side, BLOCK, MAX_SIDE))
+    reasons = []
+    for style in styles:
+        for cell in range(MAX_CELL, style.smallest_cell - 1, -1):
+            layout = Layout(picture, cell, style)
+            if not layout.fits():
+                continue
+            crowded = layout.crowded()
+            if crowded is None:
+                return layout
+            reasons.append("with %s on %d-pixel cells the numbers %d of %s %d and %d of %s %d touch" % (
+                style.font_name, cell, crowded[0][2], crowded[0][0], crowded[0][1] + 1,
+                crowded[1][2], crowded[1][0], crowded[1][1] + 1))
+            break
+        else:
+            reasons.append("with %s no cell of %d pixels or more fits" % (style.font_name, style.smallest_cell))
+    raise ValueError("%s/%s (%s): the board and its clue numbers do not fit the play area legibly: %s" % (
+        picture.pack, picture.stem, picture.title, "; ".join(reasons)))
+
+
+# --------------------------------------------------------------------------
 # Level files
-
-
-def cell_size(picture):
-    side = max(picture.columns, picture.row_count)
-    return min(MAX_CELL, BOARD_SPACE // side)
 
 
 def bonus_count(picture):
@@ -264,18 +492,24 @@ def sprite_xml(tag, texture, size=None, indent="    "):
     return lines
 
 
-def level_xml(picture):
-    size = cell_size(picture)
-    centre_x = (CANVAS[0] + CLUE_STRIP) // 2
-    centre_y = (CANVAS[1] + CLUE_STRIP) // 2
+def half_units(value):
+    """A number of half pixels as the level file writes it."""
+    return "%d" % (value // 2) if value % 2 == 0 else "%d.5" % (value // 2)
+
+
+def level_xml(picture, layout):
+    size = layout.cell
+    left, top = layout.corner()
     block = (min(BLOCK, picture.columns), min(BLOCK, picture.row_count))
+    position = (half_units(2 * left + layout.width), half_units(2 * top + layout.height))
     lines = ['<?xml version="1.0" encoding="utf-8"?>',
-             "<!-- %s: %d x %d -->" % (picture.title, picture.columns, picture.row_count),
-             '<level name="%s">' % picture.title,
+             "<!-- %s: %d x %d -->" % (xml_text(picture.title), picture.columns, picture.row_count),
+             '<level name="%s">' % xml_text(picture.title),
              '  <settings elSize="%d %d" grid="%d %d" block="%d %d" shiftBlock="%d %d" '
-             'position="%d %d" bonuses="%d">' % (
+             'position="%s %s" bonuses="%d" numbers="%s">' % (
                  size, size, picture.columns, picture.row_count, block[0], block[1],
-                 -BLOCK_GAP, -BLOCK_GAP, centre_x, centre_y, bonus_count(picture))]
+                 -BLOCK_GAP, -BLOCK_GAP, position[0], position[1], bonus_count(picture),
+                 layout.style.file)]
     lines += sprite_xml("block", "block.png", (block[0] * size, block[1] * size))
     lines += sprite_xml("selection", "selection.png", (size, size))
     lines += sprite_xml("selection_yes", "selection_yes.png", (size, size))
@@ -306,13 +540,14 @@ def hex_colour(rgb, alpha=0xFF):
     return "%02X%02X%02X%02X" % (alpha, rgb[0], rgb[1], rgb[2])
 
 
-def numbers_xml():
+def numbers_xml(style):
     lines = ['<?xml version="1.0" encoding="utf-8"?>', "<numbers>"]
-    common = ' font="sans_bold_20" font_color="%s" font_cross="%s"' % (hex_colour(INK), hex_colour(CROSSED_NUMBER))
-    lines += animation_xml("numbersLeft", "strike.png", 4, 24, False,
-                           common + ' interval="30" shift_first="22 0"')
-    lines += animation_xml("numbersUp", "strike.png", 4, 24, False,
-                           common + ' interval="24" shift_first="0 18"')
+    common = ' font="%s" font_color="%s" font_cross="%s"' % (
+        style.font_name, hex_colour(INK), hex_colour(CROSSED_NUMBER))
+    lines += animation_xml("numbersLeft", style.strike, 4, 24, False,
+                           common + ' interval="%d" shift_first="%d 0"' % (style.interval_left, style.shift_left))
+    lines += animation_xml("numbersUp", style.strike, 4, 24, False,
+                           common + ' interval="%d" shift_first="0 %d"' % (style.interval_up, style.shift_up))
     lines.append("</numbers>")
     return ("\n".join(lines) + "\n").encode("utf-8")
 
@@ -365,7 +600,22 @@ def cross_cell(size, alpha):
     return image
 
 
-def board_images():
+def strike_sheet(scale):
+    """Four frames of a stroke drawn left to right across a number of the
+    20-pixel font, scaled for another font."""
+    side = int(round(32 * scale))
+    frames = []
+    for step in range(1, 5):
+        frame = Canvas(side, side)
+        end = (4 + 24 * step / 4.0) * scale
+        ax, ay = 4 * scale, 20 * scale
+        frame.fill(lambda x, y, end=end: segment_distance(x, y, ax, ay, end, ay - (end - ax) / 3.0) <= 1.6 * max(1.0, scale),
+                   ERROR, 230)
+        frames.append(frame)
+    return sheet(frames)
+
+
+def board_images(styles):
     size = 64
     images = {}
     images["cell_filled.png"] = sheet([filled_cell(size, s) for s in (0.55, 0.75, 0.9, 1.0)])
@@ -406,15 +656,10 @@ def board_images():
     no.paste(cross_cell(size, 230), 0, 0)
     images["selection_no.png"] = no
 
-    # The stroke that crosses out a clue number, drawn in four steps.
-    strike_frames = []
-    for step in range(1, 5):
-        frame = Canvas(32, 32)
-        end = 4 + 24 * step / 4.0
-        frame.fill(lambda x, y, end=end: segment_distance(x, y, 4, 20, end, 20 - (end - 4) / 3.0) <= 1.6,
-                   ERROR, 230)
-        strike_frames.append(frame)
-    images["strike.png"] = sheet(strike_frames)
+    # The stroke that crosses out a clue number, drawn in four steps, one
+    # sheet per clue font (sized to its numbers).
+    for style in styles:
+        images[style.strike] = strike_sheet(style.scale())
     return images
 
 
@@ -422,48 +667,62 @@ def board_images():
 
 
 def read_sources(root):
-    """Every level picture of every shipped pack, pack by pack, in file order."""
+    """Every level picture of every shipped pack, pack by pack, in file order
+    (the pack's own description, pack.txt, is no picture)."""
     pictures = []
     for _, pack in shipped_packs(root):
         folder = os.path.join(root, "tools", "levels", pack)
         for name in sorted(os.listdir(folder)):
-            if name.endswith(".txt"):
+            if name.endswith(".txt") and name != PACK_SOURCE:
                 pictures.append(read_picture(os.path.join(folder, name), pack))
     return pictures
+
+
+def check_sources(root):
+    """The pictures, each checked (one solution, a level id and name of its
+    own in its pack) and laid out: a list of (picture, layout). ValueError
+    for the first fault."""
+    pictures = read_sources(root)
+    styles = clue_styles(root)
+    seen = {}
+    levels = []
+    for picture in pictures:
+        for key, what in (((picture.pack, picture.name), "name"), ((picture.pack, picture.level_id), "level id")):
+            if key in seen:
+                raise ValueError("%s/%s: the same %s as %s" % (picture.pack, picture.stem, what, seen[key]))
+            seen[key] = picture.stem
+        check_picture(picture)
+        levels.append((picture, choose_layout(picture, styles)))
+    return levels
 
 
 def main():
     args = arguments(__doc__.split("\n")[0],
                      lambda parser: parser.add_argument("--check", action="store_true",
                                                         help="only read and check the sources"))
-
     try:
-        pictures = read_sources(args.root)
-        names = set()
-        for picture in pictures:
-            key = (picture.pack, picture.name)
-            if key in names:
-                raise ValueError("%s/%s: two pictures with one name" % key)
-            names.add(key)
-            check_picture(picture)
+        levels = check_sources(args.root)
     except ValueError as error:
         print("make_levels: %s" % error, file=sys.stderr)
         return 1
 
-    for picture in pictures:
-        print("%s/%s.xml  %-10s %2d x %-2d  one solution" % (
-            picture.pack, picture.name, picture.title, picture.columns, picture.row_count))
+    for picture, layout in levels:
+        print("%s/%-16s %-16s %2d x %-2d  one solution, %2d-pixel cells, %s" % (
+            picture.pack, picture.name + ".xml", picture.title, picture.columns, picture.row_count,
+            layout.cell, layout.style.font_name))
     if args.check:
         return 0
 
     resources = args.out
-    entries = {"%s/%s.xml" % (p.pack, p.name): level_xml(p) for p in pictures}
+    entries = {"%s/%s.xml" % (p.pack, p.name): level_xml(p, layout) for p, layout in levels}
     write_zip(os.path.join(resources, LEVEL_ARCHIVE), entries)
     process = os.path.join(resources, GAME_PROCESS)
-    write_bytes(os.path.join(process, "numbers.xml"), numbers_xml())
+    styles = clue_styles(args.root)
+    for style in styles:
+        write_bytes(os.path.join(process, style.file), numbers_xml(style))
     write_bytes(os.path.join(process, "settings.xml"), settings_xml())
     write_bytes(os.path.join(process, "effects.xml"), effects_xml())
-    for name, image in sorted(board_images().items()):
+    for name, image in sorted(board_images(styles).items()):
         write_bytes(os.path.join(resources, BOARD_IMAGES, name), image.png())
     return 0
 

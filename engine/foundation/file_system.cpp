@@ -88,11 +88,51 @@ int32_t LoadFromFolder(const std::string& path, ResourceRecord& record) {
 
 FileSystem& FileSystem::Instance() {
   static FileSystem instance = [] {
-    FileSystem files(ProcessDirectory());
-    if (files.CreateResourcesFolder()) files.SetCurrentFolder(files.GetResourcesFolder());
+    std::vector<std::string> looked;
+    const std::string working = ProcessDirectory();
+    const std::string base = FindDataFolder(working, platform::GetProgramFolder(), &looked);
+    if (base.empty()) {
+      const std::string message = NoDataMessage(looked);
+      RaiseError(message);
+      platform::ShowMessageBox("Error", message);
+      return FileSystem(working);
+    }
+    FileSystem files(base);
+    files.SetCurrentFolder(files.GetResourcesFolder());
     return files;
   }();
   return instance;
+}
+
+std::string FileSystem::FindDataFolder(const std::string& working_folder,
+                                       const std::string& program_folder,
+                                       std::vector<std::string>* looked) {
+  std::vector<std::string> candidates;
+  if (!working_folder.empty()) candidates.push_back(Normalized(working_folder));
+  if (!program_folder.empty()) {
+    const fs::path program(Normalized(program_folder));
+    candidates.push_back(program.string());
+    if (program.has_parent_path() && program.parent_path() != program) {
+      candidates.push_back(program.parent_path().string());
+    }
+  }
+  for (size_t i = 0; i < candidates.size(); ++i) {
+    const std::string& folder = candidates[i];
+    if (std::find(candidates.begin(), candidates.begin() + static_cast<std::ptrdiff_t>(i), folder) !=
+        candidates.begin() + static_cast<std::ptrdiff_t>(i)) {
+      continue;  // the program runs from its own folder
+    }
+    const std::string resources = JoinPath(folder, "Resources");
+    if (looked != nullptr) looked->push_back(resources);
+    if (FileExists(resources) == 2) return folder;
+  }
+  return {};
+}
+
+std::string FileSystem::NoDataMessage(const std::vector<std::string>& looked) {
+  std::string text = "The game's data could not be found. Looked for a \"Resources\" folder at:";
+  for (const std::string& path : looked) text += "\n  " + path;
+  return text;
 }
 
 FileSystem::FileSystem(const std::string& baseFolder) {

@@ -15,12 +15,24 @@ namespace ORB {
 
 class FileSystem {
  public:
-  // The process's file system. The first call takes the current directory as
-  // the working folder, makes "Resources/" in it when missing and then makes
-  // that the current directory, so relative paths name resources. When the
-  // folder cannot be made, the error text says so, the error hook fires, a
-  // message is shown and IsReady() answers false: start-up must not go on.
+  // The process's file system. The first call finds the game's data (see
+  // FindDataFolder), takes the folder holding it as the working folder and
+  // makes its "Resources/" the current directory, so relative paths name
+  // resources. Nothing is created. Without data the error text names every
+  // folder looked in, the error hook fires, the message is shown (stderr,
+  // and a message box where a person can see one) and IsReady() answers
+  // false: start-up must not go on.
   static FileSystem& Instance();
+
+  // The folder whose "Resources/" holds the game's data: the working folder
+  // when it has one, else the program's folder, else the folder above it (a
+  // build folder inside the checkout). Empty when none has it; `looked` (when
+  // given) receives each "Resources/" path tried, in order.
+  static std::string FindDataFolder(const std::string& working_folder,
+                                    const std::string& program_folder,
+                                    std::vector<std::string>* looked = nullptr);
+  // The message for a data folder that was not found.
+  static std::string NoDataMessage(const std::vector<std::string>& looked);
 
   // A file system rooted at `baseFolder` (the working folder), with
   // "<base>/Resources/" as resources folder. The process's current directory

@@ -13,11 +13,12 @@ struct Letterbox {
   Vector2 offset;  // top-left corner of the game's area on the screen, in pixels
 };
 
-// Scale 1 and no offset when the sizes are equal or either is empty.
+// Scale 1 and no offset when the sizes are equal or either is empty. The
+// offset is in whole pixels, where the drawing device puts the picture.
 Letterbox ComputeLetterbox(Point screen, Point game);
 
-// A screen pixel in game coordinates: (screen - offset) / scale, truncated
-// toward zero.
+// A screen pixel in game coordinates: (screen - offset) / scale, rounded
+// down (a pixel in a bar maps outside the game's area).
 Point ScreenToGamePoint(const Letterbox& box, Point screen);
 
 }  // namespace ORB

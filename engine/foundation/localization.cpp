@@ -32,14 +32,21 @@ pugi::xml_node NextElement(pugi::xml_node node) {
 }
 
 // All text inside the node, in document order (a cell's data element may
-// wrap parts of its text in formatting elements).
+// wrap parts of its text in formatting elements). The walk follows the tree's
+// own links instead of recursing, so no nesting depth can exhaust the stack.
 void AppendText(pugi::xml_node node, std::string& text) {
-  for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling()) {
-    if (child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata) {
-      text += child.value();
-    } else if (child.type() == pugi::node_element) {
-      AppendText(child, text);
+  pugi::xml_node at = node.first_child();
+  while (at) {
+    if (at.type() == pugi::node_pcdata || at.type() == pugi::node_cdata) {
+      text += at.value();
+    } else if (at.type() == pugi::node_element && at.first_child()) {
+      at = at.first_child();
+      continue;
     }
+    // On to the next sibling, climbing out of finished elements.
+    while (at != node && !at.next_sibling()) at = at.parent();
+    if (at == node) break;
+    at = at.next_sibling();
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include <atomic>
 
+#include "engine/foundation/frame_skipper.h"
 #include "engine/foundation/result_codes.h"
 #include "engine/foundation/transform.h"
 #include "engine/platform/gl_device.h"
@@ -86,7 +87,7 @@ int32_t Renderer::SetDisplayMode(int32_t width, int32_t height, bool fullscreen,
 int32_t Renderer::RestoreDevice() {
   if (!initialised_ || !HasDevice()) return kResultFailed;
   if (frame_state_ == kInFrame) {
-    Flush();
+    FlushBatch();
   } else {
     batch_.Clear();
   }
@@ -133,7 +134,7 @@ int32_t Renderer::BeginFrame() {
 
 int32_t Renderer::EndFrame() {
   if (!HasDevice() || frame_state_ != kInFrame) return kResultFailed;
-  Flush();
+  FlushBatch();
   device_->EndScene();
   device_->Present();
   frame_state_ = kFrameEnded;
@@ -181,7 +182,7 @@ void Renderer::ApplyState(RenderState state) {
   device_->SetAddressing((addressing & 1u) != 0, (addressing & 2u) != 0);
   device_->SetAntialias(state.Antialias());
   if (state.Is3D() != old.Is3D()) {
-    Flush();
+    FlushBatch();
     SendTransform(BaseTransform());
   }
   current_state_ = state;
@@ -206,7 +207,7 @@ int32_t Renderer::DrawMesh(const MeshVertex* vertices, TextureRecord* texture, R
   TextureRecord* bound = state.Textured() ? texture : nullptr;
   if (!(state == current_state_) || bound != current_texture_ ||
       !batch_.Fits(vertex_count, index_count)) {
-    Flush();
+    FlushBatch();
     ApplyState(state);
     BindTexture(bound);
   }
@@ -223,17 +224,34 @@ int32_t Renderer::DrawMeshTransformed(const MeshVertex* vertices, TextureRecord*
   ++counters_.meshes;
   if (!RenderBatch::FitsEmpty(vertex_count, index_count)) return kResultBadArgument;
   if (texture == nullptr) texture = default_texture_;
-  Flush();
+  FlushBatch();
   ApplyState(state);
   BindTexture(state.Textured() ? texture : nullptr);
   if (!batch_.Append(vertices, vertex_count, indices, index_count, nullptr)) return kResultFailed;
   SendTransform(draw_matrix_ * BaseTransform());
-  Flush();
+  FlushBatch();
   SendTransform(BaseTransform());
   return kResultOk;
 }
 
 void Renderer::Flush() {
+  FlushBatch();
+  // Whoever asks wants the device to have it now (to read its pixels).
+  if (skipper_ != nullptr && frame_state_ == kInFrame) skipper_->SendPending();
+}
+
+void Renderer::SkipUnchangedFrames() {
+  if (skipper_ != nullptr || device_ == nullptr || frame_state_ == kInFrame) return;
+  auto skipper = std::make_unique<FrameSkipper>(std::move(device_));
+  skipper_ = skipper.get();
+  device_ = std::move(skipper);
+}
+
+void Renderer::RedrawNextFrame() {
+  if (skipper_ != nullptr) skipper_->Invalidate();
+}
+
+void Renderer::FlushBatch() {
   if (batch_.Empty() || !HasDevice()) {
     batch_.Clear();
     return;
@@ -248,7 +266,7 @@ void Renderer::Flush() {
 }
 
 void Renderer::BeginPoints(TextureRecord* texture, RenderState state) {
-  Flush();
+  FlushBatch();
   ++counters_.meshes;
   ApplyState(state);
   BindTexture(state.Textured() ? texture : nullptr);

@@ -33,6 +33,7 @@
 namespace ORB {
 
 struct OS_TRANSFORM3;
+class FrameSkipper;
 
 class Renderer {
  public:
@@ -114,8 +115,22 @@ class Renderer {
   // An untextured, unblended square of one colour with corners (x, y) and
   // (x + side, y + side) at z = 1; resets the draw matrix to the identity.
   int32_t DrawSquare(float x, float y, Colour colour, float side);
-  // Draws what is batched and empties the batch.
+  // Draws what is batched and empties the batch; with unchanged frames
+  // skipped, the device receives the frame's work so far at once (to read
+  // its pixels), and this frame is then drawn whatever it holds.
   void Flush();
+
+  // From now on a frame identical to the last one drawn is neither drawn
+  // nor presented (see frame_skipper.h); the game service asks for it, so
+  // an idle game costs next to nothing. Call outside a frame; it cannot be
+  // undone.
+  void SkipUnchangedFrames();
+  // The next frame is drawn and presented even when unchanged: the window
+  // was exposed, resized or changed focus, or a frame was lost.
+  void RedrawNextFrame();
+  // The device in front of the real one while unchanged frames are skipped;
+  // null otherwise.
+  FrameSkipper* GetFrameSkipper() const { return skipper_; }
 
   // The current draw matrix, applied to positions as they are batched.
   void SetWorld(const Matrix4& matrix) { draw_matrix_ = matrix; }
@@ -171,6 +186,8 @@ class Renderer {
   bool CopyToTexture(TextureRecord* texture, const void* pixels);
 
  private:
+  // Draws what is batched and empties the batch.
+  void FlushBatch();
   void ApplyState(RenderState state);
   void BindTexture(TextureRecord* texture);
   Matrix4 BaseTransform() const;
@@ -183,6 +200,7 @@ class Renderer {
   TextureRecord* FallbackTexture(const std::string& name);
 
   std::unique_ptr<platform::GpuDevice> device_;
+  FrameSkipper* skipper_ = nullptr;  // device_ itself, when frames are skipped
   bool initialised_ = false;
   Counters counters_;
   Colour clear_colour_{kDefaultClearColour};

@@ -67,7 +67,7 @@ int32_t Renderer::ReleaseTexture(TextureRecord* texture) {
   if (found == textures_.end()) return kResultBadArgument;
   if (texture == current_texture_) {
     // Meshes batched with it are drawn while it still exists.
-    Flush();
+    FlushBatch();
     BindTexture(nullptr);
   }
   if (device_ != nullptr && texture->handle != 0) device_->DestroyTexture(texture->handle);
@@ -94,7 +94,7 @@ uint8_t* Renderer::LockTexture(TextureRecord* texture) {
 
 bool Renderer::UnlockTexture(TextureRecord* texture) {
   if (!HasDevice() || !IsTexture(texture) || !texture->locked) return false;
-  if (texture == current_texture_) Flush();
+  if (texture == current_texture_) FlushBatch();
   const bool ok = device_->UpdateTexture(texture->handle, texture->Width(), texture->Height(),
                                          texture->locked_pixels.data());
   texture->locked = false;
@@ -107,7 +107,7 @@ bool Renderer::CopyToTexture(TextureRecord* texture, const void* pixels) {
   if (!HasDevice() || !IsTexture(texture) || texture->handle == 0 || pixels == nullptr) {
     return false;
   }
-  if (texture == current_texture_) Flush();
+  if (texture == current_texture_) FlushBatch();
   // The device takes whole rows of exactly width words, so the copy never
   // depends on how the device lays out a row.
   const size_t count =

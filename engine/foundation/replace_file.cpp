@@ -1,16 +1,23 @@
 #include "engine/foundation/replace_file.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <system_error>
+#include <vector>
 
 namespace ORB {
 
 namespace {
 
 namespace fs = std::filesystem;
+
+// Tries for a free temporary name before giving up.
+constexpr int kCreateAttempts = 16;
 
 void SyncFolder(const fs::path& folder) {
   const int fd = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -19,9 +26,78 @@ void SyncFolder(const fs::path& folder) {
   close(fd);
 }
 
+// Whether the name still names the file open on the descriptor.
+bool NamesTheSameFile(const std::string& path, int fd) {
+  struct stat named {};
+  struct stat open_file {};
+  return lstat(path.c_str(), &named) == 0 && fstat(fd, &open_file) == 0 &&
+         named.st_dev == open_file.st_dev && named.st_ino == open_file.st_ino;
+}
+
+// A new temporary file, open for writing, and a second descriptor holding
+// the lock that tells other saves it is in use. False when none could be made.
+struct Temporary {
+  std::string path;
+  int file = -1;
+  int lock = -1;
+};
+
+bool CreateTemporary(const std::string& prefix, Temporary& made) {
+  for (int attempt = 0; attempt < kCreateAttempts; ++attempt) {
+    std::vector<char> name(prefix.begin(), prefix.end());
+    for (char c : std::string(".XXXXXX")) name.push_back(c);
+    name.push_back('\0');
+    // mkostemp creates with O_EXCL: an existing name, a symbolic link
+    // included, is never opened.
+    const int fd = mkostemp(name.data(), O_CLOEXEC);
+    if (fd < 0) return false;
+    const std::string path(name.data());
+    const int lock = fcntl(fd, F_DUPFD_CLOEXEC, 0);
+    // Another save cleaning up may have taken it for a leftover between its
+    // creation and the lock: then start again with a new name.
+    if (lock >= 0 && flock(lock, LOCK_EX | LOCK_NB) == 0 && NamesTheSameFile(path, fd)) {
+      made = {path, fd, lock};
+      return true;
+    }
+    if (lock >= 0) close(lock);
+    close(fd);
+    if (lock < 0) {
+      unlink(path.c_str());
+      return false;
+    }
+  }
+  return false;
+}
+
+// Removes the temporary files of saves that died before their rename: any
+// regular file named prefix + "." + ending (or the bare prefix, the name
+// older saves used) that no save holds a lock on.
+void RemoveLeftovers(const std::string& prefix) {
+  const fs::path prefix_path(prefix);
+  const fs::path folder = prefix_path.has_parent_path() ? prefix_path.parent_path() : fs::path(".");
+  const std::string stem = prefix_path.filename().string();
+  std::error_code error;
+  fs::directory_iterator it(folder, error);
+  for (; !error && it != fs::directory_iterator(); it.increment(error)) {
+    const std::string name = it->path().filename().string();
+    if (name != stem && (name.size() <= stem.size() + 1 || name.compare(0, stem.size() + 1, stem + ".") != 0)) {
+      continue;
+    }
+    const std::string path = it->path().string();
+    const int fd = open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) continue;
+    struct stat info {};
+    if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && flock(fd, LOCK_EX | LOCK_NB) == 0 &&
+        NamesTheSameFile(path, fd)) {
+      unlink(path.c_str());
+    }
+    close(fd);
+  }
+}
+
 }  // namespace
 
-bool ReplaceFile(const std::string& path, const std::string& temporary_path,
+bool ReplaceFile(const std::string& path, const std::string& temporary_prefix,
                  const std::function<bool(SaveFile& stream)>& write) {
   const fs::path folder = fs::path(path).parent_path();
   std::error_code error;
@@ -29,24 +105,24 @@ bool ReplaceFile(const std::string& path, const std::string& temporary_path,
     fs::create_directories(folder, error);
     if (error) return false;
   }
+  Temporary temporary;
+  if (!CreateTemporary(temporary_prefix, temporary)) return false;
   SaveFile stream;
-  const bool created = stream.Create(temporary_path);
-  bool written = created;
+  bool written = stream.Adopt(temporary.file);
   if (written) {
     written = write(stream) && stream.Good();
     written = stream.Sync() && written;
     written = stream.Close() && written;
   }
   if (written) {
-    fs::rename(temporary_path, path, error);
+    fs::rename(temporary.path, path, error);
     written = !error;
   }
-  if (!written) {
-    // Only what this call made goes: whatever stood in the way stays.
-    if (created) fs::remove(temporary_path, error);
-    return false;
-  }
+  if (!written) fs::remove(temporary.path, error);
+  close(temporary.lock);
+  if (!written) return false;
   SyncFolder(folder);
+  RemoveLeftovers(temporary_prefix);
   return true;
 }
 

@@ -19,15 +19,16 @@ std::string Shown(const ResourceRecord& record) {
   return record.folder.empty() ? record.name : record.folder + " " + record.name;
 }
 
-// Reads the record's bytes; a failure is logged with what it means.
-bool LoadLogged(const FileSystem& files, ResourceRecord& record) {
+// Reads the record's bytes and answers the file system's result; a failure
+// is logged with what it means.
+int32_t LoadLogged(const FileSystem& files, ResourceRecord& record) {
   const int32_t result = files.LoadBytes(record);
-  if (result == kResultOk) return true;
+  if (result == kResultOk) return result;
   const char* why = result == kResultCannotOpen ? "cannot be opened (sealed with another password?)"
                     : result == kResultDamaged  ? "is damaged or cut short"
                                                 : "is not there";
   Log(LogLevel::kWarning, "repository", "\"" + Shown(record) + "\" " + why);
-  return false;
+  return result;
 }
 
 ResourceRecord* FindIn(const ResourceMap& map, const std::string& name) {
@@ -91,9 +92,15 @@ int32_t OC_REPOSITORY::AddFolder(const std::string& name, const std::string& pas
     created->path = path;
     folder = created.get();
     folders_.push_back(std::move(created));
-  } else if (folder->records.size() == entries.size()) {
-    folder->marked = false;  // wanted again
-    return kResultAlreadyRegistered;
+  } else {
+    // The folder is wanted again, perhaps with another password.
+    if (!password.empty()) {
+      for (auto& [recordName, record] : folder->records) record->password = password;
+    }
+    if (folder->records.size() == entries.size()) {
+      folder->marked = false;
+      return kResultAlreadyRegistered;
+    }
   }
   folder->marked = false;
   InsertRecords(folder->records, entries, name, password);
@@ -194,8 +201,13 @@ ResourceRecord* OC_REPOSITORY::FindById(ResourceId id) {
 
 // --- loading ----------------------------------------------------------------
 
+bool OC_REPOSITORY::ReadRecordBytes(ResourceRecord& record) {
+  last_read_result_ = LoadLogged(files_, record);
+  return last_read_result_ == kResultOk;
+}
+
 bool OC_REPOSITORY::LoadXmlRecord(ResourceRecord& record) {
-  if (!LoadLogged(files_, record)) return false;
+  if (!ReadRecordBytes(record)) return false;
   auto document = std::make_unique<pugi::xml_document>();
   const pugi::xml_parse_result parsed =
       document->load_buffer(record.bytes.data(), record.size, pugi::parse_default,
@@ -215,7 +227,7 @@ bool OC_REPOSITORY::LoadXmlRecord(ResourceRecord& record) {
 }
 
 bool OC_REPOSITORY::LoadTextureRecord(ResourceRecord& record) {
-  if (textures_ == nullptr || !LoadLogged(files_, record)) return false;
+  if (textures_ == nullptr || !ReadRecordBytes(record)) return false;
   TextureHandle texture = textures_->CreateTexture(record.bytes.data(), record.size);
   record.FreeBytes();
   // An image that cannot be decoded is not a texture of its own: the record
@@ -233,7 +245,7 @@ bool OC_REPOSITORY::LoadTextureRecord(ResourceRecord& record) {
 
 bool OC_REPOSITORY::LoadSoundRecord(ResourceRecord& record, int32_t bufferCount,
                                     bool wholeDecode) {
-  if (sounds_ == nullptr || !LoadLogged(files_, record)) return false;
+  if (sounds_ == nullptr || !ReadRecordBytes(record)) return false;
   SoundHandle sound =
       sounds_->CreateSound(record.bytes.data(), record.size, bufferCount, wholeDecode);
   if (sound == nullptr) {
@@ -249,7 +261,7 @@ bool OC_REPOSITORY::LoadSoundRecord(ResourceRecord& record, int32_t bufferCount,
 }
 
 bool OC_REPOSITORY::LoadBytesRecord(ResourceRecord& record) {
-  if (!LoadLogged(files_, record)) {
+  if (!ReadRecordBytes(record)) {
     RaiseError(kCantLoadResource);
     return false;
   }

@@ -51,7 +51,9 @@ class OC_REPOSITORY {
   // itself (ScanAll). kResultOk added or extended; kResultNotFound the path
   // does not exist or lists nothing; kResultAlreadyRegistered already
   // registered with as many records as entries. A record that is loaded is
-  // kept, never replaced.
+  // kept, never replaced. Registering a folder again with a password gives
+  // all its records that password (a password prompt registers its archive
+  // again with the password the player typed).
   [[nodiscard]] int32_t AddFolder(const std::string& name, const std::string& password = std::string());
   // Lists the resources folder's own files as top-level records: kResultOk,
   // or kResultNone (with "Main repository is empty" reported) when it holds
@@ -90,6 +92,13 @@ class OC_REPOSITORY {
   // Drops one use of the named record; 0.
   int32_t Release(const std::string& name);
 
+  // What the file system answered to the last read of a record's bytes, so
+  // a caller whose getter failed can tell why: kResultOk read,
+  // kResultNotFound, kResultCannotOpen (a sealed entry whose password is
+  // missing or wrong), kResultDamaged (damaged or short). kResultOk before
+  // any read.
+  int32_t LastReadResult() const { return last_read_result_; }
+
   ResourceRecord* Find(const std::string& name);
   // The record whose data equals the id; null for a null id or none.
   ResourceRecord* FindById(ResourceId id);
@@ -119,6 +128,8 @@ class OC_REPOSITORY {
   bool LoadTextureRecord(ResourceRecord& record);
   bool LoadSoundRecord(ResourceRecord& record, int32_t bufferCount, bool wholeDecode);
   bool LoadBytesRecord(ResourceRecord& record);
+  // The file system's LoadBytes, its answer kept for LastReadResult.
+  bool ReadRecordBytes(ResourceRecord& record);
   // Drops one use of the record with that id; the record, or null.
   ResourceRecord* DropUse(ResourceId id);
   // Record::Unload, keeping the id index in step.
@@ -134,6 +145,7 @@ class OC_REPOSITORY {
   ResourceMap top_level_;
   std::vector<std::unique_ptr<ResourceFolder>> folders_;
   ResourceRecord* last_found_ = nullptr;
+  int32_t last_read_result_ = kResultOk;
   // The loaded records by id: releases come by id, often, and a scan of every
   // map for each would grow with the size of the catalogue.
   std::unordered_map<ResourceId, ResourceRecord*> by_id_;

@@ -12,6 +12,21 @@ SaveFile::~SaveFile() { Close(); }
 
 bool SaveFile::OpenWithMode(const std::string& path, const char* mode) {
   file_ = std::fopen(path.c_str(), mode);
+  return TakeOpenedFile();
+}
+
+bool SaveFile::Adopt(int descriptor) {
+  Close();
+  if (descriptor < 0) return false;
+  file_ = fdopen(descriptor, "w+b");
+  if (file_ == nullptr) {
+    close(descriptor);
+    return false;
+  }
+  return TakeOpenedFile();
+}
+
+bool SaveFile::TakeOpenedFile() {
   if (file_ == nullptr) return false;
   struct stat info {};
   if (fstat(fileno(file_), &info) != 0 || !S_ISREG(info.st_mode)) {
@@ -121,10 +136,10 @@ bool SaveFile::ReadBytes(void* data, size_t count) {
   return true;
 }
 
-void SaveFile::WriteString(std::string_view text) {
-  if (text.size() > UINT32_MAX) {
-    // The length field cannot say it; writing a cut string would corrupt
-    // everything after it.
+void SaveFile::WriteString(std::string_view text, uint32_t max_length) {
+  if (text.size() > max_length) {
+    // The length field cannot say it, or the reader would refuse the whole
+    // file for it; writing a cut string would corrupt everything after it.
     failed_ = true;
     return;
   }

@@ -33,6 +33,10 @@ class SaveFile {
   // Closes any open file, then creates the path (or truncates it) for writing
   // and reading. Answers whether a file is now open.
   [[nodiscard]] bool Create(const std::string& path);
+  // Closes any open file, then takes an open descriptor of a regular file,
+  // readable and writable, as its file; the stream closes it. False (and the
+  // descriptor closed) when it cannot.
+  [[nodiscard]] bool Adopt(int descriptor);
   // Closes the file. Answers false when the stream had failed or the close
   // itself failed (buffered data that could not be written).
   bool Close();
@@ -83,8 +87,10 @@ class SaveFile {
     return true;
   }
 
-  // The 4-byte length, then the bytes (no terminator).
-  void WriteString(std::string_view text);
+  // The 4-byte length, then the bytes (no terminator). A text longer than
+  // max_length fails the stream, so a writer never stores what its reader
+  // would refuse.
+  void WriteString(std::string_view text, uint32_t max_length = UINT32_MAX);
   // Reads a length and that many bytes. A length above max_length or above
   // the bytes left fails the read (and the stream); the destination is then
   // left as it was.
@@ -123,6 +129,8 @@ class SaveFile {
   }
 
   bool OpenWithMode(const std::string& path, const char* mode);
+  // Keeps the just-opened file_ when it is a regular file.
+  bool TakeOpenedFile();
   bool ReadBytes(void* data, size_t count);
   void SwitchTo(LastOp op);
 

@@ -27,6 +27,8 @@ bool Window::Create(const std::string& title) {
   return SetMode(width_, height_, fullscreen_, desktop_resolution_);
 }
 
+void Window::Show() { display_->Show(); }
+
 void Window::Hide() { display_->Hide(); }
 
 void Window::MessageBox(const std::string& caption, const std::string& text) {
@@ -46,28 +48,43 @@ bool Window::SetMode(int32_t width, int32_t height, bool fullscreen, bool deskto
   fullscreen_ = fullscreen;
   desktop_resolution_ = desktop_resolution;
   if (!display_->SetMode(width, height, fullscreen)) return false;
+  FollowDrawableSize();
   if (!fullscreen) {
-    letterbox_ = Letterbox();
     display_->ReleaseClip();
     return true;
   }
   // Fullscreen always covers the desktop here (the display mode is never
-  // changed), so the letterbox and the pointer mapping apply to every
-  // fullscreen mode.
-  letterbox_ = ComputeLetterbox(desktop_size_, Point(width, height));
-  if (letterbox_.scale == 1.0f && letterbox_.offset == Vector2()) {
+  // changed); the pointer is kept inside the game's area of it, in desktop
+  // units.
+  const Letterbox desktop_box = ComputeLetterbox(desktop_size_, Point(width, height));
+  if (desktop_box.scale == 1.0f && desktop_box.offset == Vector2()) {
     display_->ReleaseClip();
   } else {
-    const auto left = static_cast<int32_t>(letterbox_.offset.x);
-    const auto top = static_cast<int32_t>(letterbox_.offset.y);
+    const auto left = static_cast<int32_t>(desktop_box.offset.x);
+    const auto top = static_cast<int32_t>(desktop_box.offset.y);
     display_->ClipCursor({left, top, desktop_size_.x - left, desktop_size_.y - top});
   }
   return true;
 }
 
+void Window::FollowDrawableSize() {
+  platform::ScreenSize drawable = display_->GetDrawableSize();
+  if (drawable.width <= 0 || drawable.height <= 0) {
+    // Not known yet: what the mode asked for.
+    drawable = fullscreen_ ? platform::ScreenSize{desktop_size_.x, desktop_size_.y}
+                           : platform::ScreenSize{width_, height_};
+  }
+  letterbox_ = ComputeLetterbox(Point(drawable.width, drawable.height), Point(width_, height_));
+}
+
 Point Window::ScreenToGame(Point window_point) const {
-  if (!fullscreen_) return window_point;
   return ScreenToGamePoint(letterbox_, window_point);
+}
+
+bool Window::TakeRedrawRequest() {
+  const bool requested = redraw_requested_;
+  redraw_requested_ = false;
+  return requested;
 }
 
 void Window::SetActive(bool active) {
@@ -109,12 +126,21 @@ void Window::PumpMessages(InputState& input) {
       }
       case Kind::FocusGained:
         SetActive(true);
+        redraw_requested_ = true;
         break;
       case Kind::FocusLost:
         SetActive(false);
+        redraw_requested_ = true;
+        break;
+      case Kind::Resized:
+        FollowDrawableSize();
+        redraw_requested_ = true;
+        break;
+      case Kind::Exposed:
+      case Kind::Restored:
+        redraw_requested_ = true;
         break;
       case Kind::Minimized:
-      case Kind::Restored:
         break;
       case Kind::CloseRequested:
         FireHook(Hook::Close);

@@ -1,7 +1,8 @@
 #pragma once
 // The program's one window: its size and mode, the letterbox that shows the
-// game's fixed resolution in fullscreen, and the per-frame message pump that
-// turns the system's events into input-state changes and engine hooks.
+// game's fixed resolution in whatever drawable area the window has, and the
+// per-frame message pump that turns the system's events into input-state
+// changes and engine hooks.
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -26,8 +27,12 @@ class Window {
   Window& operator=(const Window&) = delete;
 
   // Opens the window titled with the UTF-8 text at width x height and applies
-  // the stored mode. False when the system could not make the window.
+  // the stored mode, hidden until Show. False when the system could not make
+  // the window.
   [[nodiscard]] bool Create(const std::string& title);
+  // Maps the window (the service does once the first frame is drawn).
+  void Show();
+  bool IsShown() const { return display_->IsShown(); }
   void Hide();
   void MessageBox(const std::string& caption, const std::string& text);
   void SetTitle(const std::string& title_utf8);
@@ -36,18 +41,26 @@ class Window {
   bool IsCursorShown() const { return cursor_shown_; }
 
   // Windowed: a centred window of the client size. Fullscreen: the window
-  // covers the desktop and the game's width x height is letterboxed into it;
-  // the pointer is kept inside the game's area. Answers the system's result.
+  // covers the desktop and the pointer is kept inside the game's area. In
+  // both, the game's width x height is letterboxed into the drawable area as
+  // it is (a window manager may size the window, a scaled desktop may give it
+  // more pixels). Answers the system's result.
   bool SetMode(int32_t width, int32_t height, bool fullscreen, bool desktop_resolution);
 
-  // Window-pixel point to game coordinates (through the letterbox in
-  // fullscreen).
+  // A drawable-area pixel to game coordinates, through the same letterbox
+  // the picture is drawn with (a pixel in a bar lands outside the game).
   Point ScreenToGame(Point window_point) const;
 
   // Takes every waiting event: keys, buttons and moves go to the input state
   // (which fires the key and mouse hooks); focus changes fire the activate and
-  // deactivate hooks once per change; a close request fires the close hook.
+  // deactivate hooks once per change; a close request fires the close hook; a
+  // size change moves the letterbox with it.
   void PumpMessages(InputState& input);
+
+  // True once since the last call when the pump saw the picture lost or
+  // changed in size or focus (expose, resize, restore, focus): the next
+  // frame must be drawn even when nothing in it changed.
+  bool TakeRedrawRequest();
 
   // True while the window has the focus.
   bool IsActive() const { return active_; }
@@ -76,6 +89,8 @@ class Window {
 
  private:
   void SetActive(bool active);
+  // Recomputes the letterbox for the drawable area's present size.
+  void FollowDrawableSize();
 
   std::unique_ptr<platform::Display> display_;
   int32_t width_ = 1024;
@@ -84,6 +99,7 @@ class Window {
   bool desktop_resolution_ = false;
   bool cursor_shown_ = true;
   bool active_ = false;
+  bool redraw_requested_ = false;
   Letterbox letterbox_;
   Point desktop_size_;
   InputState* focus_input_ = nullptr;

@@ -31,7 +31,8 @@ void ListZipEntries(const std::string& archivePath, std::vector<std::string>& na
 //                      password is missing or wrong, or it uses a method this
 //                      reader does not know;
 //   kResultDamaged     the content is damaged or shorter than the directory
-//                      promises.
+//                      promises (a sealed entry's too, once the password
+//                      passed its check byte).
 // An entry that is not sealed opens whatever the password. On failure
 // `bytes` and `size` are left as they were.
 int32_t ReadZipEntry(const std::string& archivePath, const std::string& entryName,

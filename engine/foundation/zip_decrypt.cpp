@@ -121,10 +121,10 @@ int32_t OpenSealedEntry(const uint8_t* raw, size_t rawSize, const SealedEntryInf
     result.push_back(0);
   } else {
     result.resize(static_cast<size_t>(info.uncompressedSize) + 1, 0);
-    if (!Inflate(payload, payloadSize, result.data(), info.uncompressedSize)) {
-      // One password in 256 passes the check byte by chance; its output is noise.
-      return kResultCannotOpen;
-    }
+    // Past the check byte the cipher says nothing more about the password:
+    // a payload that does not expand is damaged (as is the noise of the one
+    // wrong password in 256 that passes the check byte by chance).
+    if (!Inflate(payload, payloadSize, result.data(), info.uncompressedSize)) return kResultDamaged;
   }
 
   uLong crc = crc32(0L, Z_NULL, 0);
@@ -136,7 +136,7 @@ int32_t OpenSealedEntry(const uint8_t* raw, size_t rawSize, const SealedEntryInf
     data += chunk;
     left -= chunk;
   }
-  if (static_cast<uint32_t>(crc) != info.crc) return kResultCannotOpen;
+  if (static_cast<uint32_t>(crc) != info.crc) return kResultDamaged;
 
   out = std::move(result);
   return kResultOk;

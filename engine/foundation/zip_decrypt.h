@@ -22,9 +22,11 @@ struct SealedEntryInfo {
 };
 
 // Results beyond kResultOk (opened): kResultCannotOpen the password does
-// not open the entry (or the entry uses a method this reader does not know),
-// kResultDamaged the payload is damaged (it does not expand to the promised
-// size or its CRC differs).
+// not open the entry (it is missing or fails the header's check byte, or the
+// entry uses a method this reader does not know), kResultDamaged the payload
+// is damaged (it does not expand to the promised size or its CRC differs).
+// The check byte is all the cipher offers: the one wrong password in 256 that
+// passes it reads as kResultDamaged.
 // On success `out` holds the plain content followed by one zero byte.
 int32_t OpenSealedEntry(const uint8_t* raw, size_t rawSize, const SealedEntryInfo& info,
                         const std::string& password, std::vector<uint8_t>& out);

@@ -1,6 +1,8 @@
 #include "engine/platform/app_data.h"
 
 #include <cstdlib>
+#include <filesystem>
+#include <system_error>
 
 namespace ORB::platform {
 
@@ -20,6 +22,13 @@ std::string GetAppDataFolder() {
   const char* home = std::getenv("HOME");
   if (home != nullptr && home[0] != '\0') return WithoutTrailingSlash(home) + "/.local/share";
   return {};
+}
+
+std::string GetProgramFolder() {
+  std::error_code error;
+  const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+  if (error || !program.has_parent_path()) return {};
+  return program.parent_path().string();
 }
 
 }  // namespace ORB::platform

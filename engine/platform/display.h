@@ -25,12 +25,17 @@ class Display {
   virtual ~Display() = default;
 
   // Creates the window with a drawable area of width x height pixels, hidden
-  // until SetMode shows it. Answers false when the system refuses.
+  // until Show. Answers false when the system refuses.
   [[nodiscard]] virtual bool Open(const std::string& title_utf8, int32_t width, int32_t height) = 0;
   virtual bool IsOpen() const = 0;
   // Windowed: a centred window of the given client size. Fullscreen: the
-  // window covers the whole desktop (the game letterboxes into it).
+  // window covers the whole desktop (the game letterboxes into it). A window
+  // already shown stays shown (and is raised); a hidden one stays hidden.
   virtual bool SetMode(int32_t width, int32_t height, bool fullscreen) = 0;
+  // Maps the window and raises it (the program does so once its first
+  // frame is drawn, so no blank window is ever seen).
+  virtual void Show() = 0;
+  virtual bool IsShown() const = 0;
   virtual void SetTitle(const std::string& title_utf8) = 0;
   virtual void Hide() = 0;
   virtual void ShowCursor(bool shown) = 0;

@@ -7,7 +7,7 @@ bool FakeDisplay::Open(const std::string& title_utf8, int32_t width, int32_t hei
   if (fail_open_ || width <= 0 || height <= 0) return false;
   open_ = true;
   title_ = title_utf8;
-  drawable_ = {width, height};
+  drawable_ = {width * pixel_scale_, height * pixel_scale_};
   return true;
 }
 
@@ -16,7 +16,8 @@ bool FakeDisplay::SetMode(int32_t width, int32_t height, bool fullscreen) {
                    std::to_string(fullscreen ? 1 : 0));
   if (!open_ || width <= 0 || height <= 0) return false;
   fullscreen_ = fullscreen;
-  drawable_ = fullscreen ? desktop_ : ScreenSize{width, height};
+  const ScreenSize units = fullscreen ? desktop_ : ScreenSize{width, height};
+  drawable_ = {units.width * pixel_scale_, units.height * pixel_scale_};
   return true;
 }
 
@@ -25,7 +26,15 @@ void FakeDisplay::SetTitle(const std::string& title_utf8) {
   title_ = title_utf8;
 }
 
-void FakeDisplay::Hide() { calls_.push_back("Hide"); }
+void FakeDisplay::Show() {
+  calls_.push_back("Show");
+  shown_ = open_;
+}
+
+void FakeDisplay::Hide() {
+  calls_.push_back("Hide");
+  shown_ = false;
+}
 
 void FakeDisplay::ShowCursor(bool shown) {
   calls_.push_back(shown ? "ShowCursor 1" : "ShowCursor 0");
@@ -42,6 +51,15 @@ void FakeDisplay::ClipCursor(const ClipRect& rect) {
 void FakeDisplay::ReleaseClip() {
   calls_.push_back("ReleaseClip");
   clipped_ = false;
+}
+
+void FakeDisplay::Resize(ScreenSize drawable) {
+  drawable_ = drawable;
+  PlatformEvent event;
+  event.kind = PlatformEvent::Kind::Resized;
+  event.x = drawable.width;
+  event.y = drawable.height;
+  events_.push_back(event);
 }
 
 bool FakeDisplay::PollEvent(PlatformEvent& event) {

@@ -17,6 +17,8 @@ class FakeDisplay final : public Display {
   bool IsOpen() const override { return open_; }
   bool SetMode(int32_t width, int32_t height, bool fullscreen) override;
   void SetTitle(const std::string& title_utf8) override;
+  void Show() override;
+  bool IsShown() const override { return shown_; }
   void Hide() override;
   void ShowCursor(bool shown) override;
   void ClipCursor(const ClipRect& rect) override;
@@ -27,6 +29,12 @@ class FakeDisplay final : public Display {
   void* NativeHandle() const override { return nullptr; }
 
   void Queue(const PlatformEvent& event) { events_.push_back(event); }
+  // The system gave the drawable area another size (a window manager's
+  // resize, a scaled desktop) and reports it with a Resized event.
+  void Resize(ScreenSize drawable);
+  // Drawable pixels per window unit from the next Open or SetMode on, as on a
+  // scaled desktop (1 by default).
+  void SetPixelScale(int32_t scale) { pixel_scale_ = scale; }
   // When set, Open answers false as a system without windows would.
   void FailOpen(bool fail) { fail_open_ = fail; }
 
@@ -41,9 +49,11 @@ class FakeDisplay final : public Display {
  private:
   ScreenSize desktop_;
   ScreenSize drawable_;
+  int32_t pixel_scale_ = 1;
   bool open_ = false;
   bool fail_open_ = false;
   bool fullscreen_ = false;
+  bool shown_ = false;
   bool cursor_shown_ = true;
   bool clipped_ = false;
   ClipRect clip_;

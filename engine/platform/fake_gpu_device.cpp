@@ -175,6 +175,7 @@ void FakeGpuDevice::DrawMesh(Primitive primitive, const GpuVertex* vertices, int
   record.texture = bound_;
   record.vertex_count = vertex_count;
   record.index_count = index_count;
+  record.switches = switches_;
   std::memcpy(record.transform, transform_, sizeof(transform_));
   if (vertices != nullptr && vertex_count > 0) record.vertices.assign(vertices, vertices + vertex_count);
   if (indices != nullptr && index_count > 0) record.indices.assign(indices, indices + index_count);
@@ -190,6 +191,7 @@ void FakeGpuDevice::DrawPoints(Primitive primitive, const GpuPoint* points, int3
   record.points = true;
   record.texture = bound_;
   record.vertex_count = count;
+  record.switches = switches_;
   std::memcpy(record.transform, transform_, sizeof(transform_));
   if (points != nullptr && count > 0) record.point_data.assign(points, points + count);
   draws_.push_back(std::move(record));

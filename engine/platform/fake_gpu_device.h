@@ -12,19 +12,6 @@ namespace ORB::platform {
 
 class FakeGpuDevice final : public GpuDevice {
  public:
-  struct DrawRecord {
-    Primitive primitive = Primitive::Triangles;
-    bool points = false;  // drawn through DrawPoints
-    TextureHandle texture = 0;
-    int32_t vertex_count = 0;
-    int32_t index_count = 0;
-    float transform[16] = {};
-    // Copies of what was drawn (kept while recording is on).
-    std::vector<GpuVertex> vertices;
-    std::vector<uint16_t> indices;
-    std::vector<GpuPoint> point_data;
-  };
-
   struct Switches {
     bool blend = false;
     bool additive = false;
@@ -34,6 +21,20 @@ class FakeGpuDevice final : public GpuDevice {
     bool wrap_u = false;
     bool wrap_v = false;
     bool antialias = false;
+  };
+
+  struct DrawRecord {
+    Primitive primitive = Primitive::Triangles;
+    bool points = false;  // drawn through DrawPoints
+    TextureHandle texture = 0;
+    int32_t vertex_count = 0;
+    int32_t index_count = 0;
+    float transform[16] = {};
+    Switches switches;  // the pipeline as the draw found it
+    // Copies of what was drawn (kept while recording is on).
+    std::vector<GpuVertex> vertices;
+    std::vector<uint16_t> indices;
+    std::vector<GpuPoint> point_data;
   };
 
   FakeGpuDevice() = default;

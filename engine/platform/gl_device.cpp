@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/platform/letterbox_fit.h"
 #include "engine/platform/log.h"
 
 namespace ORB::platform {
@@ -276,17 +277,10 @@ void GlDevice::UpdateViewport() {
     drawable_w = back_width_;
     drawable_h = back_height_;
   }
-  if (drawable_w == back_width_ && drawable_h == back_height_) {
-    viewport_ = {0, 0, back_width_, back_height_};
-    point_scale_ = 1.0f;
-  } else {
-    const double scale = std::min(static_cast<double>(drawable_w) / back_width_,
-                                  static_cast<double>(drawable_h) / back_height_);
-    const int32_t w = std::max(1, static_cast<int32_t>(std::lround(back_width_ * scale)));
-    const int32_t h = std::max(1, static_cast<int32_t>(std::lround(back_height_ * scale)));
-    viewport_ = {(drawable_w - w) / 2, (drawable_h - h) / 2, w, h};
-    point_scale_ = static_cast<float>(scale);
-  }
+  const LetterboxFit fit = FitLetterbox(drawable_w, drawable_h, back_width_, back_height_);
+  // OpenGL counts rows from the bottom.
+  viewport_ = {fit.left, drawable_h - fit.top - fit.height, fit.width, fit.height};
+  point_scale_ = static_cast<float>(fit.scale);
   // The bars outside the letterbox stay black.
   if (viewport_.width != drawable_w || viewport_.height != drawable_h) {
     glDisable(GL_SCISSOR_TEST);

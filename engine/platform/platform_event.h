@@ -17,6 +17,8 @@ struct PlatformEvent {
     FocusLost,
     Minimized,
     Restored,
+    Resized,        // x, y: the drawable area's new size in pixels
+    Exposed,        // the window's picture was lost or uncovered: draw it again
     CloseRequested,
   };
   Kind kind = Kind::CloseRequested;

@@ -2,6 +2,9 @@
 
 #include <SDL.h>
 
+#include <atomic>
+#include <cstdlib>
+#include <cstring>
 #include <string>
 
 #include "engine/platform/key_codes.h"
@@ -11,6 +14,8 @@
 namespace ORB::platform {
 
 namespace {
+
+std::atomic<bool> g_open_gl_requested{false};
 
 int32_t ButtonCode(uint8_t sdl_button) {
   switch (sdl_button) {
@@ -54,6 +59,9 @@ bool Translate(const SDL_Event& in, PlatformEvent& out) {
         case SDL_WINDOWEVENT_MINIMIZED: out.kind = Kind::Minimized; return true;
         case SDL_WINDOWEVENT_RESTORED: out.kind = Kind::Restored; return true;
         case SDL_WINDOWEVENT_CLOSE: out.kind = Kind::CloseRequested; return true;
+        case SDL_WINDOWEVENT_SIZE_CHANGED: out.kind = Kind::Resized; return true;
+        case SDL_WINDOWEVENT_EXPOSED:
+        case SDL_WINDOWEVENT_SHOWN: out.kind = Kind::Exposed; return true;
         default: return false;
       }
     default:
@@ -61,16 +69,54 @@ bool Translate(const SDL_Event& in, PlatformEvent& out) {
   }
 }
 
+// SDL's drivers that draw nowhere a person can see.
+bool IsHeadlessVideoDriver(const char* driver) {
+  return std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0 ||
+         std::strcmp(driver, "evdev") == 0;
+}
+
+// Whether SDL_VIDEODRIVER names this driver (it may list several, by commas).
+bool VideoDriverRequested(const char* driver) {
+  const char* asked = std::getenv("SDL_VIDEODRIVER");
+  if (asked == nullptr) return false;
+  const std::string list = std::string(",") + asked + ",";
+  return list.find(std::string(",") + driver + ",") != std::string::npos;
+}
+
 }  // namespace
+
+bool OpenGlWindowRequested() { return g_open_gl_requested.load(); }
+
+std::string CurrentVideoDriver() {
+  const char* driver = SDL_GetCurrentVideoDriver();
+  return driver != nullptr ? driver : "";
+}
 
 SdlDisplay::SdlDisplay() = default;
 
 bool SdlDisplay::EnsureVideo() const {
   if (video_ready_) return true;
+  if (video_failed_) return false;  // said once; trying again would say it again
+  video_failed_ = true;
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
-    Log(LogLevel::kError, "sdl", std::string("video: ") + SDL_GetError());
+    Log(LogLevel::kError, "sdl", std::string("No display could be opened: ") + SDL_GetError());
     return false;
   }
+  // Where no display answers, SDL falls back to a driver that shows nothing,
+  // and the game would run unseen for ever: such a driver is taken only when
+  // asked for by name (tests and scripted runs do).
+  const char* driver = SDL_GetCurrentVideoDriver();
+  if (driver != nullptr && IsHeadlessVideoDriver(driver) && !VideoDriverRequested(driver)) {
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    const char* display = std::getenv("DISPLAY");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    Log(LogLevel::kError, "sdl",
+        std::string("No display could be opened (DISPLAY=") + (display != nullptr ? display : "(not set)") +
+            ", WAYLAND_DISPLAY=" + (wayland != nullptr ? wayland : "(not set)") +
+            "): the game needs a desktop session. Set SDL_VIDEODRIVER=offscreen to run it without one.");
+    return false;
+  }
+  video_failed_ = false;
   video_ready_ = true;
   return true;
 }
@@ -90,6 +136,7 @@ bool SdlDisplay::Open(const std::string& title_utf8, int32_t width, int32_t heig
   SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
   SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 8);
   const Uint32 flags = SDL_WINDOW_HIDDEN;
+  g_open_gl_requested.store(true);
   window_ = SDL_CreateWindow(title_utf8.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                              width, height, flags | SDL_WINDOW_OPENGL);
   has_gl_ = window_ != nullptr;
@@ -113,9 +160,15 @@ bool SdlDisplay::SetMode(int32_t width, int32_t height, bool fullscreen) {
     SDL_SetWindowSize(window_, width, height);
     SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
   }
+  if (shown_) Show();
+  return true;
+}
+
+void SdlDisplay::Show() {
+  if (window_ == nullptr) return;
   SDL_ShowWindow(window_);
   SDL_RaiseWindow(window_);
-  return true;
+  shown_ = true;
 }
 
 void SdlDisplay::SetTitle(const std::string& title_utf8) {
@@ -124,6 +177,7 @@ void SdlDisplay::SetTitle(const std::string& title_utf8) {
 
 void SdlDisplay::Hide() {
   if (window_ != nullptr) SDL_HideWindow(window_);
+  shown_ = false;
 }
 
 void SdlDisplay::ShowCursor(bool shown) {
@@ -146,9 +200,33 @@ bool SdlDisplay::PollEvent(PlatformEvent& event) {
   if (!video_ready_) return false;
   SDL_Event sdl_event;
   while (SDL_PollEvent(&sdl_event) != 0) {
-    if (Translate(sdl_event, event)) return true;
+    if (!Translate(sdl_event, event)) continue;
+    using Kind = PlatformEvent::Kind;
+    if (event.kind == Kind::Resized) {
+      const ScreenSize drawable = GetDrawableSize();
+      event.x = drawable.width;
+      event.y = drawable.height;
+    } else if (event.kind == Kind::MouseMove || event.kind == Kind::ButtonDown ||
+               event.kind == Kind::ButtonUp) {
+      ToDrawablePixels(event.x, event.y);
+    }
+    return true;
   }
   return false;
+}
+
+void SdlDisplay::ToDrawablePixels(int32_t& x, int32_t& y) const {
+  // SDL reports the pointer in window units; on a scaled desktop the
+  // drawable area has more pixels than the window has units.
+  if (window_ == nullptr) return;
+  int window_w = 0;
+  int window_h = 0;
+  SDL_GetWindowSize(window_, &window_w, &window_h);
+  const ScreenSize drawable = GetDrawableSize();
+  if (window_w <= 0 || window_h <= 0 || drawable.width <= 0 || drawable.height <= 0) return;
+  if (window_w == drawable.width && window_h == drawable.height) return;
+  x = static_cast<int32_t>(static_cast<int64_t>(x) * drawable.width / window_w);
+  y = static_cast<int32_t>(static_cast<int64_t>(y) * drawable.height / window_h);
 }
 
 ScreenSize SdlDisplay::GetDesktopSize() const {

@@ -1,7 +1,11 @@
 #pragma once
 // The real window, on SDL2. It asks for an OpenGL 3.3 core context's pixel
 // format and falls back to a plain window where the video driver has no GL
-// (SDL's dummy driver in tests).
+// (SDL's dummy driver in tests). SDL's headless drivers (offscreen, dummy)
+// are used only when SDL_VIDEODRIVER names them: where no display answers,
+// opening fails with a message on stderr instead of running unseen.
+#include <string>
+
 #include "engine/platform/display.h"
 
 struct SDL_Window;
@@ -19,6 +23,8 @@ class SdlDisplay final : public Display {
   bool IsOpen() const override { return window_ != nullptr; }
   bool SetMode(int32_t width, int32_t height, bool fullscreen) override;
   void SetTitle(const std::string& title_utf8) override;
+  void Show() override;
+  bool IsShown() const override { return shown_; }
   void Hide() override;
   void ShowCursor(bool shown) override;
   void ClipCursor(const ClipRect& rect) override;
@@ -34,10 +40,23 @@ class SdlDisplay final : public Display {
  private:
   // SDL's video subsystem is started on first need, also by a const query.
   bool EnsureVideo() const;
+  // A position in window units to pixels of the drawable area.
+  void ToDrawablePixels(int32_t& x, int32_t& y) const;
 
   mutable bool video_ready_ = false;
+  mutable bool video_failed_ = false;
   bool has_gl_ = false;
+  bool shown_ = false;
   SDL_Window* window_ = nullptr;
 };
+
+// True once this process has asked SDL for an OpenGL window: SDL and the GL
+// driver then keep allocations of their own until the process ends (some in
+// modules unloaded again), which a leak check at exit would report.
+bool OpenGlWindowRequested();
+
+// The name of the SDL video driver in use ("x11", "wayland", "offscreen", ...);
+// empty before a display has started it.
+std::string CurrentVideoDriver();
 
 }  // namespace ORB::platform

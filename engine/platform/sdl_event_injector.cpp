@@ -47,6 +47,7 @@ bool InjectWindowEvent(void* native_window, InjectedWindowEvent kind) {
     case InjectedWindowEvent::FocusGained: event.window.event = SDL_WINDOWEVENT_FOCUS_GAINED; break;
     case InjectedWindowEvent::FocusLost: event.window.event = SDL_WINDOWEVENT_FOCUS_LOST; break;
     case InjectedWindowEvent::Close: event.window.event = SDL_WINDOWEVENT_CLOSE; break;
+    case InjectedWindowEvent::Exposed: event.window.event = SDL_WINDOWEVENT_EXPOSED; break;
   }
   return Push(event);
 }
@@ -55,6 +56,15 @@ bool InjectQuit() {
   SDL_Event event{};
   event.type = SDL_QUIT;
   return Push(event);
+}
+
+bool InjectWindowResize(void* native_window, int32_t width, int32_t height) {
+  if (native_window == nullptr || width <= 0 || height <= 0) return false;
+  SDL_SetWindowSize(static_cast<SDL_Window*>(native_window), width, height);
+  int w = 0;
+  int h = 0;
+  SDL_GetWindowSize(static_cast<SDL_Window*>(native_window), &w, &h);
+  return w == width && h == height;
 }
 
 }  // namespace ORB::platform

@@ -6,7 +6,7 @@
 
 namespace ORB::platform {
 
-enum class InjectedWindowEvent { FocusGained, FocusLost, Close };
+enum class InjectedWindowEvent { FocusGained, FocusLost, Close, Exposed };
 
 // key: an SDL key symbol (SDLK_a is 'a').
 bool InjectKey(int32_t sdl_keycode, bool down);
@@ -16,5 +16,8 @@ bool InjectMouseMove(int32_t x, int32_t y);
 // Addressed to the display's window (from Display::NativeHandle).
 bool InjectWindowEvent(void* native_window, InjectedWindowEvent event);
 bool InjectQuit();
+// Resizes the display's window as a window manager would; SDL reports the
+// change through its queue.
+bool InjectWindowResize(void* native_window, int32_t width, int32_t height);
 
 }  // namespace ORB::platform

@@ -92,8 +92,11 @@ int32_t MeasureWideLine(const TextMetrics& metrics, const wchar_t* text) {
   for (const wchar_t* p = text; *p != L'\0' && *p != L'\n'; ++p) {
     const int32_t advance = ShownAdvance(*metrics.glyphs, static_cast<int32_t>(*p));
     if (advance > 0) {
-      total = TruncateToInt(static_cast<float>(advance + metrics.letter_spacing) * metrics.scale_x +
-                            static_cast<float>(total));
+      // Advance and spacing are summed in 64 bits: either may be near the
+      // largest int in a font description.
+      total = TruncateToInt(
+          static_cast<float>(static_cast<int64_t>(advance) + metrics.letter_spacing) * metrics.scale_x +
+          static_cast<float>(total));
     }
   }
   return total;

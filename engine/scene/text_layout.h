@@ -99,7 +99,8 @@ void LayOutWide(const TextMetrics& metrics, int32_t x, int32_t y, const wchar_t*
     const int32_t draw_y = LineY(metrics, line, y, v_offset);
     const int32_t advance = draw(static_cast<int32_t>(*p), draw_x, draw_y);
     if (advance != 0) {
-      pen = static_cast<float>(advance + metrics.letter_spacing) * metrics.scale_x + pen;
+      pen = static_cast<float>(static_cast<int64_t>(advance) + metrics.letter_spacing) * metrics.scale_x +
+            pen;
     }
   }
 }

@@ -74,6 +74,8 @@ bool GG_PLAYER::WriteToStream(ORB::SaveFile& stream, const PlayersFileLayout& la
 bool GG_PLAYER::ReadFromStream(ORB::SaveFile& stream, const PlayersFileLayout& layout) {
   if (!gPlayer::ReadFromStream(stream)) return false;
   if (!hearts_.ReadFromStream(stream)) return false;
+  // The maximum is the "health" item, read just before.
+  hearts_.HoldToMaximum();
   if (!statistics_.ReadFromStream(stream, layout)) return false;
   uint32_t count = 0;
   if (!stream.Read(count)) return false;

@@ -119,10 +119,17 @@ bool GG_GAMEPLAY::Load(const std::string& levelFile) {
   selection_yes_sprite_ = std::make_unique<ORB_GF::G_SPRITE>(level.SelectionYesSprite());
   selection_no_sprite_ = std::make_unique<ORB_GF::G_SPRITE>(level.SelectionNoSprite());
 
-  pugi::xml_document* numbers = host_->GetDocument(kNumbersFile);
-  const bool built =
-      numbers != nullptr && board_.Load(level, &settings_, numbers->document_element());
-  if (numbers != nullptr) host_->ReleaseDocument(numbers);
+  const std::string numbersFile = level.NumbersFile().empty()
+                                      ? std::string(kNumbersFile)
+                                      : std::string(kGameProcessFolder) + " " + level.NumbersFile();
+  pugi::xml_document* numbers = host_->GetDocument(numbersFile);
+  if (numbers == nullptr) {
+    host_->ReleaseDocument(document);
+    return FailLoad("The clue numbers file \"" + numbersFile + "\" of the level \"" + levelFile +
+                    "\" cannot be read");
+  }
+  const bool built = board_.Load(level, &settings_, numbers->document_element());
+  host_->ReleaseDocument(numbers);
   host_->ReleaseDocument(document);
   if (!built) return FailLoad("The board of the level \"" + levelFile + "\" cannot be built");
 

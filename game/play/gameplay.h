@@ -37,6 +37,9 @@ class GG_GAMEPLAY : public ORB_GF::G_GAMEPLAY, private cBoardEvents {
   static constexpr const char* kSettingsFile = "data/share/main/GameProcess settings.xml";
   static constexpr const char* kEffectsFile = "data/share/main/GameProcess effects.xml";
   static constexpr const char* kNumbersFile = "data/share/main/GameProcess numbers.xml";
+  // The folder of those files: a level that names its own numbers file
+  // ("numbers" of its settings) finds it there.
+  static constexpr const char* kGameProcessFolder = "data/share/main/GameProcess";
 
   // Reads the rule values and the effect settings through the host (null:
   // no level can be loaded).

@@ -1,5 +1,6 @@
 #include "game/play/hearts.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "engine/platform/clock.h"
@@ -30,6 +31,8 @@ int64_t gHearts::Now() {
 int32_t gHearts::GetMaximum() const {
   return owner_ != nullptr ? owner_->GetItemCount(kMaximumItem) : 0;
 }
+
+void gHearts::HoldToMaximum() { count_ = std::clamp(count_, 0, std::max(0, GetMaximum())); }
 
 void gHearts::Arrive() {
   ++count_;

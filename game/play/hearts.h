@@ -44,6 +44,9 @@ class gHearts {
   // Drops every queued refill (before the hearts are filled after a
   // purchase).
   void ClearQueue() { queue_.clear(); }
+  // Keeps the count between 0 and the maximum (a stored count is no more to
+  // be trusted than stored stars or times).
+  void HoldToMaximum();
   // Adds hearts until no more can be added; answers how many were added.
   int32_t Fill();
 

@@ -48,10 +48,27 @@ bool ReadOne(const char* source, T& value) {
 
 bool IsFinite(const ORB::Vector2& v) { return std::isfinite(v.x) && std::isfinite(v.y); }
 
+// A file name of the board's folder: nothing that could reach another folder
+// or split the repository name ("folder file") it is joined into.
+bool IsPlainXmlName(std::string_view name) {
+  constexpr std::string_view kSuffix = ".xml";
+  if (name.size() <= kSuffix.size() || name.substr(name.size() - kSuffix.size()) != kSuffix) {
+    return false;
+  }
+  if (name.front() == '.') return false;
+  for (const char c : name) {
+    const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+                       c == '_' || c == '-' || c == '.';
+    if (!plain) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 bool LevelFile::Fail(const std::string& reason) {
   error_ = "Level \"" + file_name_ + "\" refused: " + reason;
+  numbers_file_.clear();
   cell_types_.clear();
   picture_cells_ = 0;
   return false;
@@ -61,6 +78,7 @@ bool LevelFile::Read(const pugi::xml_document& document, const std::string& file
   file_name_ = fileName;
   error_.clear();
   settings_ = BoardSettings();
+  numbers_file_.clear();
   cell_types_.clear();
   picture_cells_ = 0;
 
@@ -99,6 +117,12 @@ bool LevelFile::Read(const pugi::xml_document& document, const std::string& file
   }
   if (!ReadPair(settings.attribute("shiftBlock").value(), s.shiftBlock.x, s.shiftBlock.y)) {
     return Fail("\"shiftBlock\" is not two whole numbers");
+  }
+  if (const pugi::xml_attribute numbers = settings.attribute("numbers")) {
+    if (!IsPlainXmlName(numbers.value())) {
+      return Fail("\"numbers\" is not the name of a file of the board's folder");
+    }
+    numbers_file_ = numbers.value();
   }
   int64_t bonuses = 0;
   if (!ReadOne(settings.attribute("bonuses").value(), bonuses) || bonuses < 0) {

@@ -3,7 +3,7 @@
 //
 //   <level>
 //     <settings elSize="32 32" grid="10 10" block="5 5" shiftBlock="-4 -4"
-//               position="560 430" bonuses="2">
+//               position="560 430" bonuses="2" numbers="numbers_small.xml">
 //       <block>...</block> <selection>...</selection>
 //       <selection_yes>...</selection_yes> <selection_no>...</selection_no>
 //     </settings>
@@ -13,7 +13,10 @@
 // "gElements" holds one child per cell, row by row from the top-left, each
 // with its integer "type": 100 a picture cell, 101 an empty cell, 103 an inert
 // cell that never opens. The four children of "settings" are sprite
-// descriptions for the block frame and the selection marks.
+// descriptions for the block frame and the selection marks. The optional
+// "numbers" names the file, in the board's own folder, that sets the clue
+// numbers' font and spacing: a board of many small cells needs a smaller font
+// than one of a few large cells. Without it the board takes the common one.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -42,7 +45,8 @@ class LevelFile {
   // the cell count is not columns x rows, a cell type is unknown or no cell
   // belongs to the picture (the caller reports the refusal). More bonus
   // cells than picture cells are cut to the picture cell count, with a
-  // warning in the log.
+  // warning in the log. A "numbers" that is not a plain file name (letters,
+  // digits, '_', '-', '.', ending in ".xml") is refused too.
   [[nodiscard]] bool Read(const pugi::xml_document& document, const std::string& fileName);
 
   const std::string& Error() const { return error_; }
@@ -53,6 +57,8 @@ class LevelFile {
   // One type per cell, row-major.
   const std::vector<uint32_t>& CellTypes() const { return cell_types_; }
   uint32_t PictureCellCount() const { return picture_cells_; }
+  // The clue numbers file named by the level; empty when it names none.
+  const std::string& NumbersFile() const { return numbers_file_; }
 
   // The sprite children of "settings" (valid while the document lives).
   pugi::xml_node BlockSprite() const { return block_; }
@@ -65,6 +71,7 @@ class LevelFile {
 
   std::string file_name_;
   std::string error_;
+  std::string numbers_file_;
   BoardSettings settings_;
   std::vector<uint32_t> cell_types_;
   uint32_t picture_cells_ = 0;

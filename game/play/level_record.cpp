@@ -46,7 +46,7 @@ void gLevelRecord::WriteToStream(ORB::SaveFile& stream) const {
   stream.Write(id_);
   stream.Write(stars_);
   stream.Write(best_time_);
-  stream.WriteString(file_);
+  stream.WriteString(file_, kMaxFileNameBytes);
 }
 
 bool gLevelRecord::ReadFromStream(ORB::SaveFile& stream) {

@@ -119,7 +119,7 @@ void gPackState::WriteToStream(ORB::SaveFile& stream, const PlayersFileLayout& l
   if (layout.in_app) {
     stream.Write(has_lock_);
     if (has_lock_) stream.Write(lock_);
-    stream.WriteString(in_app_key_);
+    stream.WriteString(in_app_key_, kMaxKeyBytes);
   }
   stream.Write(static_cast<uint32_t>(levels_.size()));
   for (const auto& level : levels_) level->WriteToStream(stream);

@@ -132,7 +132,7 @@ bool PlayersList::ReadContent(ORB::SaveFile& stream, const PlayersFileLayout& la
 
 bool PlayersList::WriteContent(ORB::SaveFile& stream, const PlayersFileLayout& layout) const {
   stream.Write(current_ != nullptr);
-  if (current_ != nullptr) stream.WriteString(current_->GetNameUtf8());
+  if (current_ != nullptr) stream.WriteString(current_->GetNameUtf8(), kMaxNameBytes);
   stream.Write(static_cast<uint32_t>(players_.size()));
   for (const auto& player : players_) player->WriteToStream(stream, layout);
   return stream.Good();

@@ -9,6 +9,7 @@
 #include "engine/foundation/hooks.h"
 #include "engine/foundation/renderer.h"
 #include "engine/foundation/timer.h"
+#include "engine/foundation/window.h"
 #include "engine/scene/document_provider.h"
 #include "engine/scene/repository_document_provider.h"
 #include "engine/scene/repository_texture_provider.h"
@@ -21,6 +22,10 @@ namespace {
 constexpr int32_t kFrameCap = 60;
 constexpr float kMaxFrameStep = 1.0f / 30.0f;
 constexpr uint32_t kClearColour = 0xFF444444u;
+// The window's title from the start: the game name stays empty in the
+// service (it names no settings folder), and the localized "window_title"
+// replaces this once the game has loaded its texts.
+constexpr char kWindowTitle[] = "Nonogram";
 
 int32_t OnGameInit(intptr_t) {
   ORB::AppSettings& settings = ORB::OC_GAME_SERVICE_ONE::Get().Settings();
@@ -65,6 +70,7 @@ int32_t GameMain(intptr_t) {
     service.Shutdown();
     return ORB::kExitFailed;
   }
+  ORB::Engine().window->SetTitle(kWindowTitle);
   ORB::Engine().renderer->SetClearColour(ORB::Colour(kClearColour));
   service.Run();
   return ORB::kExitNormal;

@@ -24,6 +24,7 @@
 #include "level_text.h"
 #include "memory_documents.h"
 #include "sample_player.h"
+#include "source_path.h"
 
 namespace test_support {
 
@@ -94,7 +95,7 @@ class ShippedHost : public GameHost {
   static constexpr const char* kGameProcessFolder = "data/share/main/GameProcess";
 
   explicit ShippedHost(ORB::TextureLoader* textures = nullptr)
-      : files_(".."), repository_(files_, textures, nullptr) {
+      : files_(SourcePath("")), repository_(files_, textures, nullptr) {
     archive_added = repository_.AddFolder(kLevelArchive);
     process_added = repository_.AddFolder(kGameProcessFolder);
   }

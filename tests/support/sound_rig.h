@@ -13,11 +13,12 @@
 
 #include "engine/foundation/sound_system.h"
 #include "engine/platform/clock.h"
+#include "support/source_path.h"
 
 namespace test_support {
 
 inline std::vector<uint8_t> ReadFixture(const std::string& name) {
-  std::ifstream in("data/sound/" + name, std::ios::binary);
+  std::ifstream in(test_support::TestData("sound/" + name), std::ios::binary);
   EXPECT_TRUE(in.good()) << "missing fixture " << name;
   return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }

@@ -1,5 +1,11 @@
 #include "engine/foundation/SERVICE/game_service.h"
 
+#include <atomic>
+#include <chrono>
+#include <cstdlib>
+#include <future>
+#include <thread>
+
 #include "engine/foundation/SERVICE/engine_config.h"
 #include "engine/foundation/SERVICE/engine_slots.h"
 #include "engine/foundation/file_system.h"
@@ -20,13 +26,38 @@ namespace ORB {
 namespace {
 
 constexpr uint32_t kAudioPassMs = 10;
+
+// The service whose audio thread runs, for the process's exit handlers.
+std::atomic<OC_GAME_SERVICE_ONE*> g_audio_owner{nullptr};
+
+// When the process ends from elsewhere (exit() from a library), the audio
+// thread is stopped before the sound library's own teardown runs under it.
+void StopAudioAtExit() {
+  if (OC_GAME_SERVICE_ONE* owner = g_audio_owner.exchange(nullptr)) owner->StopAudio();
+}
 constexpr char kNoSound[] = "No sound device has been detected. The game will continue without audio.";
+
+// One pacing schedule: steps fall on a grid `step` seconds apart, `anchor`
+// being the grid point of the last step. True (and the anchor moved on) when
+// the next step is due at `elapsed`. A step less than one step late keeps the
+// grid; a later one makes itself the new anchor, so missed steps are dropped
+// instead of run back to back. A NaN comparison counts as due.
+bool TakeStepIfDue(float elapsed, float step, float& anchor) {
+  const float due = anchor + step;
+  if (due > elapsed) return false;
+  anchor = elapsed - due < step ? due : elapsed;
+  return true;
+}
 
 }  // namespace
 
 OC_GAME_SERVICE_ONE& OC_GAME_SERVICE_ONE::Get() {
-  static OC_GAME_SERVICE_ONE service;
-  return service;
+  // Made once and never destroyed: main shuts the engine down in order. A
+  // static destructor would also run when a system library ends the process
+  // (Xlib does when the X server goes away), and tearing SDL down over a
+  // dead connection never returns.
+  static OC_GAME_SERVICE_ONE* const service = new OC_GAME_SERVICE_ONE();
+  return *service;
 }
 
 OC_GAME_SERVICE_ONE::OC_GAME_SERVICE_ONE() {
@@ -40,10 +71,17 @@ int32_t OC_GAME_SERVICE_ONE::Init(const std::string& game_name) {
   settings_.game_name = game_name;
   Engine().service = this;
 
-  // Resources/ beside the program must exist before anything is read from it.
+  // The game's data must have been found before anything is read from it.
   FileSystem& files = file_system_ != nullptr ? *file_system_ : FileSystem::Instance();
   Engine().file_system = &files;
   if (!files.IsReady()) return kInitNoResources;
+
+  // The sound device opens on a worker while the window and the graphics
+  // device start (each takes its own share of start-up); nothing touches
+  // the sound system before it is joined below.
+  sound_ = std::make_unique<OC_SOUND_SYSTEM>();
+  std::future<int32_t> sound_ready =
+      std::async(std::launch::async, [sound = sound_.get()] { return sound->Init(); });
 
   input_ = std::make_unique<InputState>();
   Engine().input = input_.get();
@@ -60,6 +98,8 @@ int32_t OC_GAME_SERVICE_ONE::Init(const std::string& game_name) {
 
   renderer_ = make_device_ ? std::make_unique<Renderer>(make_device_()) : std::make_unique<Renderer>();
   Engine().renderer = renderer_.get();
+  // An idle game shows the same picture frame after frame: it is drawn once.
+  renderer_->SkipUnchangedFrames();
   if (renderer_->Init(window_->GetHandle(), 0.1f, 0.0f) != kResultOk) {
     window_->MessageBox("Error", "The graphics device could not be started (OpenGL 3.3 is needed).");
     return kInitNoRenderer;
@@ -75,9 +115,8 @@ int32_t OC_GAME_SERVICE_ONE::Init(const std::string& game_name) {
   random_->Seed(0);
   Engine().random = random_.get();
 
-  sound_ = std::make_unique<OC_SOUND_SYSTEM>();
   Engine().sound = sound_.get();
-  if (sound_->Init() != kResultOk) window_->MessageBox("Warning", kNoSound);
+  if (sound_ready.get() != kResultOk) window_->MessageBox("Warning", kNoSound);
 
   texture_loader_ = std::make_unique<RendererTextureLoader>(*renderer_);
   sound_loader_ = std::make_unique<SoundSystemLoader>(*sound_);
@@ -95,12 +134,27 @@ void OC_GAME_SERVICE_ONE::Run() {
   audio_thread_ = StartThread([sound](intptr_t, const ThreadRecord& self) {
     while (!self.StopRequested()) {
       if (sound != nullptr) sound->UpdateStreams();
-      SleepMs(kAudioPassMs);
+      // Streams drain in real time whatever clock paces the frames (a test's
+      // manual clock must not be moved from this thread).
+      std::this_thread::sleep_for(std::chrono::milliseconds(kAudioPassMs));
     }
     return 0;
   });
+  static const bool exit_handler_installed = std::atexit(StopAudioAtExit) == 0;
+  (void)exit_handler_installed;
+  g_audio_owner.store(this);
   settings_.running = true;
   FireHook(Hook::Start);
+  // The time start-up took is not owed to the schedules: the first second of
+  // the loop starts now, and its first update and render are due at once (an
+  // anchor a whole second back is a late step, which restarts the grid).
+  pacing_timer_.Reset();
+  update_elapsed_ = 0.0f;
+  update_anchor_ = -1.0f;
+  update_frames_ = 0;
+  render_elapsed_ = 0.0f;
+  render_anchor_ = -1.0f;
+  render_frames_ = 0;
   if (!IsHostDriven()) {
     while (Frame() == kResultOk) {
     }
@@ -121,13 +175,11 @@ int32_t OC_GAME_SERVICE_ONE::Frame() {
 bool OC_GAME_SERVICE_ONE::WaitForUpdate() {
   update_elapsed_ += pacing_timer_.Tick();
   if (settings_.update_cap == 0) return true;
-  const float due = (1.0f / static_cast<float>(settings_.update_cap)) *
-                    static_cast<float>(update_frames_ + 1);
-  // A NaN comparison counts as due.
-  if (!(due > update_elapsed_)) return true;
+  const float step = 1.0f / static_cast<float>(settings_.update_cap);
+  if (TakeStepIfDue(update_elapsed_, step, update_anchor_)) return true;
   // Less than a millisecond left still sleeps one: a sleep of 0 would spin
   // on the millisecond clock until it ticks.
-  const auto wait_ms = static_cast<uint32_t>((due - update_elapsed_) * 1000.0f);
+  const auto wait_ms = static_cast<uint32_t>((update_anchor_ + step - update_elapsed_) * 1000.0f);
   SleepMs(wait_ms > 0 ? wait_ms : 1);
   return false;
 }
@@ -137,6 +189,7 @@ bool OC_GAME_SERVICE_ONE::Update() {
   update_frames_ += 1;
   if (update_elapsed_ >= 1.0f) {
     settings_.update_fps = update_frames_;
+    update_anchor_ -= update_elapsed_;
     update_elapsed_ = 0.0f;
     update_frames_ = 0;
   }
@@ -144,27 +197,39 @@ bool OC_GAME_SERVICE_ONE::Update() {
   FireHook(Hook::Update);
   if (input_) input_->Update();
   if (window_ && input_) window_->PumpMessages(*input_);
+  if (window_ && renderer_ && window_->TakeRedrawRequest()) renderer_->RedrawNextFrame();
   return true;
 }
 
 bool OC_GAME_SERVICE_ONE::IsRenderDue() {
   render_elapsed_ += GetFrameDelta();
   if (settings_.render_cap == 0) return true;
-  const float due = (1.0f / static_cast<float>(settings_.render_cap)) *
-                    static_cast<float>(render_frames_ + 1);
-  return !(due > render_elapsed_);
+  return TakeStepIfDue(render_elapsed_, 1.0f / static_cast<float>(settings_.render_cap),
+                       render_anchor_);
 }
 
 void OC_GAME_SERVICE_ONE::Render() {
   if (!renderer_ || !IsRenderDue()) return;
-  if (renderer_->BeginFrame() != kResultOk) return;
+  const bool first_shown = window_ && !window_->IsShown();
+  if (first_shown) renderer_->RedrawNextFrame();
+  if (renderer_->BeginFrame() != kResultOk) {
+    renderer_->RedrawNextFrame();  // the picture shown may be gone with the device
+    return;
+  }
   render_frames_ += 1;
   if (render_elapsed_ >= 1.0f) {
     settings_.render_fps = render_frames_;
+    render_anchor_ -= render_elapsed_;
     render_elapsed_ = 0.0f;
     render_frames_ = 0;
   }
   FireHook(Hook::Render);
+  if (first_shown) {
+    // The window appears with its first picture: it is mapped as the first
+    // frame is presented, never earlier. (Where a window manager maps it
+    // later, its expose draws the frame again.)
+    window_->Show();
+  }
   renderer_->EndFrame();
 }
 
@@ -185,12 +250,14 @@ int32_t OC_GAME_SERVICE_ONE::SetVideoMode(int32_t width, int32_t height, bool fu
 void OC_GAME_SERVICE_ONE::SetFpsLimit(int32_t cap) {
   settings_.update_cap = cap;
   update_elapsed_ = 0.0f;
+  update_anchor_ = 0.0f;
   update_frames_ = 0;
 }
 
 void OC_GAME_SERVICE_ONE::SetRenderFpsLimit(int32_t cap) {
   settings_.render_cap = cap;
   render_elapsed_ = 0.0f;
+  render_anchor_ = 0.0f;
   render_frames_ = 0;
 }
 
@@ -219,7 +286,11 @@ int32_t OC_GAME_SERVICE_ONE::OnReleaseResource(intptr_t id) {
   return 0;
 }
 
+void OC_GAME_SERVICE_ONE::StopAudio() { StopAudioThread(); }
+
 void OC_GAME_SERVICE_ONE::StopAudioThread() {
+  OC_GAME_SERVICE_ONE* self = this;
+  g_audio_owner.compare_exchange_strong(self, nullptr);
   if (audio_thread_) {
     audio_thread_->Terminate();
     audio_thread_.reset();

@@ -37,6 +37,8 @@ class OC_GAME_SERVICE_ONE {
   using DisplayMaker = std::function<std::unique_ptr<platform::Display>()>;
   using DeviceMaker = std::function<std::unique_ptr<platform::GpuDevice>()>;
 
+  // The program's service: made on first use and never destroyed by the
+  // process's exit (main calls Shutdown; see main.cpp).
   static OC_GAME_SERVICE_ONE& Get();
 
   OC_GAME_SERVICE_ONE();
@@ -57,11 +59,15 @@ class OC_GAME_SERVICE_ONE {
   // running and due, one render; kResultOk.
   int32_t Frame();
   // Stops the audio thread (by flag, joined), then deletes the engine objects
-  // in order. kResultOk.
+  // in order. kResultOk. Again after that: nothing more to do, kResultOk.
   int32_t Shutdown();
+  // Stops the audio thread alone (the process is ending from elsewhere).
+  void StopAudio();
 
   // Sleeps until the next update is due under the update cap; false when it
-  // slept (the step is skipped).
+  // slept (the step is skipped). Updates keep to a grid of one step each;
+  // one that comes a whole step or more late moves the grid to itself, so a
+  // stall is never made up with a burst of updates.
   bool WaitForUpdate();
   bool IsRenderDue();
 
@@ -98,6 +104,10 @@ class OC_GAME_SERVICE_ONE {
   AppSettings settings_;
   float render_elapsed_ = 0.0f;
   float update_elapsed_ = 0.0f;
+  // Where the last step stood on its schedule, in seconds of the current
+  // counting second: the next one is due a step after it.
+  float render_anchor_ = 0.0f;
+  float update_anchor_ = 0.0f;
   Timer pacing_timer_;
   int32_t render_frames_ = 0;
   int32_t update_frames_ = 0;

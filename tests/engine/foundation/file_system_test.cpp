@@ -45,6 +45,39 @@ TEST_F(FileSystemTest, FoldersAreRootedAtTheBaseFolder) {
   EXPECT_FALSE(files_.IsReady());
 }
 
+TEST(FindDataFolderTest, WorkingFolderThenTheProgramsFolderThenTheOneAboveIt) {
+  TempFolder root;
+  const std::string work = root / "work";
+  const std::string program = root / "checkout/build";
+  const std::string checkout = root / "checkout";
+  ASSERT_EQ(FileSystem::CreateDirectoryPath(work), 1);
+  ASSERT_EQ(FileSystem::CreateDirectoryPath(program), 1);
+
+  std::vector<std::string> looked;
+  EXPECT_EQ(FileSystem::FindDataFolder(work, program, &looked), "");
+  EXPECT_EQ(looked, (std::vector<std::string>{work + "/Resources", program + "/Resources",
+                                              checkout + "/Resources"}));
+  const std::string message = FileSystem::NoDataMessage(looked);
+  for (const std::string& path : looked) EXPECT_NE(message.find(path), std::string::npos) << message;
+  EXPECT_EQ(FileSystem::FileExists(work + "/Resources"), 0) << "looking creates nothing";
+
+  ASSERT_EQ(FileSystem::CreateDirectoryPath(checkout + "/Resources"), 1);
+  EXPECT_EQ(FileSystem::FindDataFolder(work, program), checkout) << "a build folder in the checkout";
+  ASSERT_EQ(FileSystem::CreateDirectoryPath(program + "/Resources"), 1);
+  EXPECT_EQ(FileSystem::FindDataFolder(work, program), program) << "installed beside the program";
+  ASSERT_EQ(FileSystem::CreateDirectoryPath(work + "/Resources"), 1);
+  EXPECT_EQ(FileSystem::FindDataFolder(work, program), work) << "the working folder comes first";
+
+  // A plain file named Resources is not data; the program run from its own
+  // folder is looked at once.
+  TempFolder other;
+  const std::string bin = other / "bin";
+  WriteText(bin + "/Resources", "not a folder");
+  looked.clear();
+  EXPECT_EQ(FileSystem::FindDataFolder(bin, bin, &looked), "");
+  EXPECT_EQ(looked, (std::vector<std::string>{bin + "/Resources", other.Path() + "/Resources"}));
+}
+
 TEST_F(FileSystemTest, ResourcesFolderThatCannotBeMadeIsReported) {
   // A plain file where the folder should go.
   WriteText(folder_ / "blocked/Resources", "in the way");

@@ -70,6 +70,23 @@ TEST(LocalizationTest, ColumnsReadEveryRowIncludingTheHeader) {
   EXPECT_EQ(table.Find("play"), "etwas");
 }
 
+TEST(LocalizationTest, TextNestedFarDeeperThanTheStackIsStillCollected) {
+  // 110,000 nested formatting elements inside one cell, with text at both
+  // ends and in the middle.
+  constexpr int kDepth = 110000;
+  std::string cell = "<Row><Cell><Data>key</Data></Cell><Cell><Data>a";
+  cell.reserve(cell.size() + kDepth * 13 + 64);
+  for (int i = 0; i < kDepth; ++i) cell += "<B>";
+  cell += "b";
+  for (int i = 0; i < kDepth; ++i) cell += "</B>";
+  cell += "c</Data></Cell></Row>\n";
+  pugi::xml_document document;
+  ASSERT_TRUE(document.load_string(Workbook(cell).c_str()));
+  OC_LOCALIZATION table;
+  EXPECT_EQ(table.LoadColumns(document, 0, 0), 1);
+  EXPECT_EQ(table.Find("key"), "abc");
+}
+
 TEST(LocalizationTest, LanguageColumnsComeFromTheHeader) {
   const pugi::xml_document document = Parse(kSheet);
   OC_LOCALIZATION table;

@@ -14,6 +14,7 @@
 #include "support/offscreen_gl.h"
 #include "support/pixel_box.h"
 #include "support/quad.h"
+#include "support/source_path.h"
 
 namespace ORB {
 namespace {
@@ -143,7 +144,7 @@ TEST_F(RendererGlTest, PointSpritesHaveTheirSizeInPixels) {
   EXPECT_EQ(box.bottom, 304);
 
   // A textured sprite shows its whole texture across its square: red left, blue right.
-  TextureRecord* texture = renderer_->LoadFromFile("data/renderer/red_blue_32.png");
+  TextureRecord* texture = renderer_->LoadFromFile(test_support::TestData("renderer/red_blue_32.png"));
   ASSERT_NE(texture, renderer_->GetDefaultTexture());
   sprites.SetFlag(RenderState::kTextured, true);
   point.x = 500;
@@ -155,10 +156,10 @@ TEST_F(RendererGlTest, PointSpritesHaveTheirSizeInPixels) {
 }
 
 TEST_F(RendererGlTest, PngTextureIsDrawnTexelForPixel) {
-  const auto bytes = ReadFile("data/renderer/five_by_three.png");
+  const auto bytes = ReadFile(test_support::TestData("renderer/five_by_three.png"));
   TextureRecord* small = renderer_->LoadFromMemory(bytes.data(), bytes.size());
   ASSERT_NE(small, renderer_->GetDefaultTexture());
-  TextureRecord* halves = renderer_->LoadFromFile("data/renderer/red_blue_32.png");
+  TextureRecord* halves = renderer_->LoadFromFile(test_support::TestData("renderer/red_blue_32.png"));
   ASSERT_NE(halves, renderer_->GetDefaultTexture());
   ASSERT_EQ(renderer_->BeginFrame(), kResultOk);
   Draw(Quad(40, 50, 5, 3), small, kTexturedOpaque);
@@ -178,7 +179,7 @@ TEST_F(RendererGlTest, PngTextureIsDrawnTexelForPixel) {
 }
 
 TEST_F(RendererGlTest, CorruptPngDrawsTheDefaultTexture) {
-  const auto bytes = ReadFile("data/renderer/corrupt.png");
+  const auto bytes = ReadFile(test_support::TestData("renderer/corrupt.png"));
   TextureRecord* texture = renderer_->LoadFromMemory(bytes.data(), bytes.size());
   ASSERT_EQ(texture, renderer_->GetDefaultTexture());
   renderer_->SetClearColour(Colour(0xFF808080u));

@@ -12,6 +12,7 @@
 #include "engine/platform/fake_gpu_device.h"
 #include "support/quad.h"
 #include "support/recording_renderer.h"
+#include "support/source_path.h"
 
 namespace ORB {
 namespace {
@@ -459,7 +460,7 @@ TEST(RendererWithoutDevice, AnswersFailureEverywhere) {
   EXPECT_EQ(renderer.CreateBlank(16, 16), nullptr);
   const unsigned char bytes[4] = {1, 2, 3, 4};
   EXPECT_EQ(renderer.LoadFromMemory(bytes, sizeof(bytes)), nullptr);
-  EXPECT_EQ(renderer.LoadFromFile("data/renderer/red_blue_32.png"), nullptr);
+  EXPECT_EQ(renderer.LoadFromFile(test_support::TestData("renderer/red_blue_32.png")), nullptr);
   EXPECT_EQ(renderer.GetDefaultTexture(), nullptr);
   EXPECT_EQ(renderer.ReleaseTexture(nullptr), kResultBadArgument);
   TextureRecord stranger;

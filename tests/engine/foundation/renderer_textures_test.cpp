@@ -14,6 +14,7 @@
 #include "engine/platform/fake_gpu_device.h"
 #include "engine/platform/message_box.h"
 #include "support/recording_renderer.h"
+#include "support/source_path.h"
 
 namespace ORB {
 namespace {
@@ -56,7 +57,7 @@ TEST_F(RendererTexturesTest, BlankTexturesAreZeroFilledAndReleasedOnce) {
 }
 
 TEST_F(RendererTexturesTest, PngBytesMakeATextureOfTheImagesOwnSize) {
-  const auto bytes = ReadFile("data/renderer/five_by_three.png");
+  const auto bytes = ReadFile(test_support::TestData("renderer/five_by_three.png"));
   ASSERT_FALSE(bytes.empty());
   const size_t before = renderer_->TextureCount();
   TextureRecord* texture = renderer_->LoadFromMemory(bytes.data(), bytes.size());
@@ -73,23 +74,23 @@ TEST_F(RendererTexturesTest, PngBytesMakeATextureOfTheImagesOwnSize) {
   EXPECT_EQ(renderer_->ReleaseTexture(texture), kResultOk);
   EXPECT_EQ(renderer_->TextureCount(), before);
 
-  TextureRecord* from_file = renderer_->LoadFromFile("data/renderer/red_blue_32.png");
+  TextureRecord* from_file = renderer_->LoadFromFile(test_support::TestData("renderer/red_blue_32.png"));
   ASSERT_NE(from_file, renderer_->GetDefaultTexture());
   EXPECT_EQ(from_file->Width(), 32);
-  EXPECT_EQ(from_file->name, "data/renderer/red_blue_32.png");
+  EXPECT_EQ(from_file->name, test_support::TestData("renderer/red_blue_32.png"));
 }
 
 TEST_F(RendererTexturesTest, EveryImageThatCannotBeHadGivesTheDefaultTexture) {
   TextureRecord* fallback = renderer_->GetDefaultTexture();
-  const auto corrupt = ReadFile("data/renderer/corrupt.png");
+  const auto corrupt = ReadFile(test_support::TestData("renderer/corrupt.png"));
   ASSERT_FALSE(corrupt.empty());
   EXPECT_EQ(renderer_->LoadFromMemory(corrupt.data(), corrupt.size()), fallback);
   EXPECT_EQ(renderer_->LoadFromMemory(nullptr, 0), fallback);
-  EXPECT_EQ(renderer_->LoadFromFile("data/renderer/no_such_file.png"), fallback);
-  const auto huge = ReadFile("data/renderer/huge_header.png");
+  EXPECT_EQ(renderer_->LoadFromFile(test_support::TestData("renderer/no_such_file.png")), fallback);
+  const auto huge = ReadFile(test_support::TestData("renderer/huge_header.png"));
   EXPECT_EQ(renderer_->LoadFromMemory(huge.data(), huge.size()), fallback);
   // A decodable image the device refuses.
-  const auto good = ReadFile("data/renderer/red_blue_32.png");
+  const auto good = ReadFile(test_support::TestData("renderer/red_blue_32.png"));
   fake_->FailCreateTexture(true);
   EXPECT_EQ(renderer_->LoadFromMemory(good.data(), good.size()), fallback);
   // Releasing the default is refused and it stays alive.

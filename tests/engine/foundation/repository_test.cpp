@@ -346,6 +346,30 @@ TEST_F(RepositoryTest, BadInputGivesFailureResults) {
   EXPECT_EQ(repository_->AddFolder("damaged"), kResultNotFound);
 }
 
+TEST_F(RepositoryTest, APasswordPromptCanTellAWrongPasswordFromADamagedArchive) {
+  EXPECT_EQ(repository_->LastReadResult(), 1) << "nothing read yet";
+  ASSERT_EQ(repository_->AddFolder("pack", "wrong"), 1);
+  EXPECT_EQ(repository_->GetXml("pack inner/doc.xml"), nullptr);
+  EXPECT_EQ(repository_->LastReadResult(), -108) << "the password";
+
+  // The player types the right one: the archive is registered again with it.
+  EXPECT_EQ(repository_->AddFolder("pack", kPassword), -110);
+  EXPECT_NE(repository_->GetXml("pack inner/doc.xml"), nullptr);
+  EXPECT_EQ(repository_->LastReadResult(), 1);
+  EXPECT_EQ(repository_->Find("pack tone.ogg")->password, kPassword);
+  EXPECT_EQ(repository_->AddFolder("pack"), -110);
+  EXPECT_EQ(repository_->Find("pack tone.ogg")->password, kPassword) << "none given: kept";
+
+  // The right password on a damaged sealed entry.
+  const test_support::Entry sealed{"doc.xml", std::string(200, 'x'), false, kPassword};
+  std::string damaged = test_support::Build({sealed});
+  damaged[30 + sealed.name.size() + 12 + 100] ^= 0x01;
+  test_support::WriteFile(Resource("sealed-damaged"), damaged);
+  ASSERT_EQ(repository_->AddFolder("sealed-damaged", kPassword), 1);
+  EXPECT_EQ(repository_->GetBytes("sealed-damaged doc.xml"), nullptr);
+  EXPECT_EQ(repository_->LastReadResult(), -109) << "damaged, not a wrong password";
+}
+
 TEST_F(RepositoryTest, WithoutLoadersTexturesAndSoundsFail) {
   OC_REPOSITORY bare(files_, nullptr, nullptr);
   ASSERT_EQ(bare.AddFolder("data"), kResultOk);

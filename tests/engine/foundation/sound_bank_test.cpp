@@ -7,6 +7,7 @@
 
 #include "engine/foundation/sound.h"
 #include "support/sound_rig.h"
+#include "support/source_path.h"
 
 namespace {
 
@@ -29,7 +30,7 @@ class FixtureSounds : public ORB::SoundProvider {
     requests.push_back(Request{name, bufferCount, whole});
     auto found = held_.find(name);
     if (found == held_.end()) {
-      if (!std::ifstream("data/sound/" + name).good()) return nullptr;
+      if (!std::ifstream(test_support::TestData("sound/" + name)).good()) return nullptr;
       OC_SOUND* sound = system_.LoadSound(ReadFixture(name), bufferCount, whole, name);
       if (sound == nullptr) return nullptr;
       found = held_.emplace(name, Held{sound, 0}).first;

@@ -94,6 +94,52 @@ TEST_F(WindowTest, FullscreenLetterboxesClipsAndMapsThePointer) {
   EXPECT_EQ(input.MousePosition(), Point(960, 540));
 }
 
+TEST_F(WindowTest, AWindowManagersResizeMovesThePointerMappingWithThePicture) {
+  ASSERT_TRUE(window->Create("T"));
+  // A tiling desktop makes the 1024 x 768 window 1280 x 720: the picture is
+  // drawn at scale 0.9375 with bars of 160 pixels left and right.
+  fake->Resize({1280, 720});
+  fake->Queue({Kind::ButtonDown, platform::kMouseLeft, 640, 360});  // where game (512, 384) is drawn
+  window->PumpMessages(input);
+  EXPECT_EQ(input.MousePosition(), Point(512, 384));
+
+  const struct {
+    Point drawable;
+    bool inside;
+  } cases[] = {
+      {{160, 0}, true},    // the picture's top-left pixel
+      {{1119, 719}, true}, // its bottom-right pixel
+      {{159, 360}, false}, // the left bar, one pixel off the picture
+      {{1120, 360}, false},
+      {{20, 700}, false},
+      {{1270, 5}, false},
+  };
+  for (const auto& c : cases) {
+    fake->Queue({Kind::ButtonUp, platform::kMouseLeft, c.drawable.x, c.drawable.y});
+    window->PumpMessages(input);
+    const Point at = input.MousePosition();
+    const bool inside = at.x >= 0 && at.x <= 1023 && at.y >= 0 && at.y <= 767;
+    EXPECT_EQ(inside, c.inside) << c.drawable.x << "," << c.drawable.y << " -> " << at.x << ","
+                                << at.y;
+  }
+
+  // Back at the game's own size, pixels are game coordinates again.
+  fake->Resize({1024, 768});
+  fake->Queue({Kind::MouseMove, 0, 3, 4});
+  window->PumpMessages(input);
+  EXPECT_EQ(input.MousePosition(), Point(3, 4));
+}
+
+TEST_F(WindowTest, AScaledDesktopsLargerDrawableIsLetterboxedToo) {
+  // Twice the pixels of the window: the picture fills it at scale 2.
+  fake->SetPixelScale(2);
+  ASSERT_TRUE(window->Create("T"));
+  fake->Queue({Kind::MouseMove, 0, 1024, 768});
+  window->PumpMessages(input);
+  EXPECT_FLOAT_EQ(window->Scale(), 2.0f);
+  EXPECT_EQ(input.MousePosition(), Point(512, 384));
+}
+
 TEST_F(WindowTest, FocusChangesFireOncePerTransitionAndReleaseKeys) {
   std::vector<std::string> fired;
   SetHook(Hook::Activate, [&](intptr_t) {
@@ -114,6 +160,23 @@ TEST_F(WindowTest, FocusChangesFireOncePerTransitionAndReleaseKeys) {
   window->PumpMessages(input);
   EXPECT_EQ(fired, (std::vector<std::string>{"activate", "deactivate", "activate"}));
   EXPECT_TRUE(input.IsReleased(platform::kKeyA));
+}
+
+TEST_F(WindowTest, WhatLosesOrChangesThePictureAsksForARedrawOnce) {
+  EXPECT_FALSE(window->TakeRedrawRequest());
+  const Kind asking[] = {Kind::Exposed, Kind::Resized, Kind::Restored, Kind::FocusGained,
+                         Kind::FocusLost};
+  for (Kind kind : asking) {
+    fake->Queue({kind, 0, 1024, 768});
+    window->PumpMessages(input);
+    EXPECT_TRUE(window->TakeRedrawRequest()) << static_cast<int>(kind);
+    EXPECT_FALSE(window->TakeRedrawRequest()) << "taken once";
+  }
+  fake->Queue({Kind::MouseMove, 0, 5, 5});
+  fake->Queue({Kind::KeyDown, platform::kKeyA});
+  fake->Queue({Kind::Minimized});
+  window->PumpMessages(input);
+  EXPECT_FALSE(window->TakeRedrawRequest()) << "input and minimizing change no picture";
 }
 
 TEST_F(WindowTest, CloseRequestOnlyFiresTheCloseHook) {

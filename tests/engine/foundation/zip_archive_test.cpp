@@ -146,7 +146,8 @@ TEST_F(ZipArchiveTest, SealedEntriesOpenOnlyWithTheirPassword) {
 
 TEST_F(ZipArchiveTest, PasswordThatPassesTheCheckByteByChanceIsStillRefused) {
   // One wrong password in 256 decrypts the header's check byte correctly;
-  // the content then fails to expand or to match its CRC.
+  // the content then fails to expand or to match its CRC, which is all the
+  // cipher can tell of it: the entry reads as damaged, never as content.
   for (const bool deflate : {false, true}) {
     test_support::Entry entry{"data.xml", Repeat(kText, 20), deflate, kPassword};
     const std::string archive = Make(deflate ? "deflated" : "stored", {entry});
@@ -161,7 +162,22 @@ TEST_F(ZipArchiveTest, PasswordThatPassesTheCheckByteByChanceIsStillRefused) {
       if (last == test_support::CheckByte(entry)) lucky = candidate;
     }
     ASSERT_FALSE(lucky.empty());
-    EXPECT_EQ(Read(archive, "data.xml", lucky), "#cannot open") << lucky;
+    EXPECT_EQ(Read(archive, "data.xml", lucky), "#damaged") << lucky;
+  }
+}
+
+TEST_F(ZipArchiveTest, ADamagedSealedEntryIsToldApartFromAWrongPassword) {
+  for (const bool deflate : {false, true}) {
+    SCOPED_TRACE(deflate ? "deflated" : "stored");
+    test_support::Entry entry{"data.xml", Repeat(kText, 20), deflate, kPassword};
+    std::string built = test_support::Build({entry});
+    // A byte of the payload, well past the 12-byte cipher header.
+    built[30 + entry.name.size() + 12 + 40] ^= 0x5A;
+    const std::string archive = folder_ / (deflate ? "damaged-deflated" : "damaged-stored");
+    test_support::WriteFile(archive, built);
+    EXPECT_EQ(Read(archive, "data.xml", kPassword), "#damaged") << "the right password, damaged content";
+    EXPECT_EQ(Read(archive, "data.xml", "harvelstonepyndlex"), "#cannot open") << "a wrong password";
+    EXPECT_EQ(TestArchivePassword(archive, kPassword), kResultDamaged);
   }
 }
 

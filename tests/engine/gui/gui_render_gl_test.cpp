@@ -23,6 +23,7 @@
 #include "support/offscreen_gl.h"
 #include "support/pixel_box.h"
 #include "support/renderer_textures.h"
+#include "support/source_path.h"
 
 namespace ORB {
 namespace {
@@ -46,7 +47,7 @@ TEST_F(GuiRenderGlTest, LabelAndTurnedImageUnderAParent) {
   // Textures: the shipped font page through the repository, the image a
   // solid red texture of the test's own; documents from the repository.
   test_support::RendererTextures loader(*renderer_);
-  FileSystem files("..");
+  FileSystem files(test_support::SourcePath(""));
   OC_REPOSITORY repository(files, &loader, nullptr);
   ASSERT_EQ(repository.AddFolder(kFontFolder), kResultOk);
   RepositoryTextureProvider shipped(repository);

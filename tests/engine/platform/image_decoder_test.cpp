@@ -8,6 +8,7 @@
 #include <iterator>
 #include <string>
 #include <vector>
+#include "support/source_path.h"
 
 namespace ORB::platform {
 namespace {
@@ -15,7 +16,7 @@ namespace {
 using test_support::ReadFile;
 
 TEST(ImageDecoder, DecodesPngAtItsOwnSizeAsArgbWords) {
-  const auto bytes = ReadFile("data/renderer/five_by_three.png");
+  const auto bytes = ReadFile(test_support::TestData("renderer/five_by_three.png"));
   ASSERT_FALSE(bytes.empty());
   DecodedImage image;
   ASSERT_TRUE(DecodeImage(bytes.data(), bytes.size(), image));
@@ -40,14 +41,14 @@ TEST(ImageDecoder, DecodesPngAtItsOwnSizeAsArgbWords) {
 TEST(ImageDecoder, RefusesDamagedShortAndMissingData) {
   DecodedImage image;
   std::string error;
-  const auto corrupt = ReadFile("data/renderer/corrupt.png");
+  const auto corrupt = ReadFile(test_support::TestData("renderer/corrupt.png"));
   ASSERT_FALSE(corrupt.empty());
   EXPECT_FALSE(DecodeImage(corrupt.data(), corrupt.size(), image, &error));
   EXPECT_FALSE(error.empty());
   EXPECT_EQ(image.width, 0);
   EXPECT_TRUE(image.pixels.empty());
 
-  const auto good = ReadFile("data/renderer/five_by_three.png");
+  const auto good = ReadFile(test_support::TestData("renderer/five_by_three.png"));
   EXPECT_FALSE(DecodeImage(good.data(), 20, image));  // cut inside the header
   EXPECT_FALSE(DecodeImage(nullptr, 10, image));
   EXPECT_FALSE(DecodeImage(good.data(), 0, image));
@@ -56,7 +57,7 @@ TEST(ImageDecoder, RefusesDamagedShortAndMissingData) {
 }
 
 TEST(ImageDecoder, RefusesAHugeImageBeforeDecodingIt) {
-  const auto bytes = ReadFile("data/renderer/huge_header.png");
+  const auto bytes = ReadFile(test_support::TestData("renderer/huge_header.png"));
   ASSERT_FALSE(bytes.empty());
   DecodedImage image;
   std::string error;

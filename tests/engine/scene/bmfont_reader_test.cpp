@@ -11,6 +11,7 @@
 
 #include "engine/scene/bmfont_reader.h"
 #include "engine/scene/glyph_map.h"
+#include "support/source_path.h"
 
 namespace ORB {
 namespace {
@@ -185,12 +186,12 @@ std::string ResourcePath(const std::string& name) {
   std::string path = name;
   const size_t blank = path.find(' ');
   if (blank != std::string::npos) path[blank] = '/';
-  return "../Resources/" + path;
+  return test_support::SourcePath("Resources/") + path;
 }
 
 TEST(ShippedFontsTest, EveryListedFontReadsWithTheCharactersTheGameShows) {
   pugi::xml_document list;
-  ASSERT_TRUE(list.load_file("../Resources/data/share/font/fonts.xml"));
+  ASSERT_TRUE(list.load_file(test_support::SourcePath("Resources/data/share/font/fonts.xml").c_str()));
   const pugi::xml_node fonts = list.child("fonts");
   ASSERT_TRUE(fonts.first_child());
   int listed = 0;

@@ -11,6 +11,7 @@
 #include "engine/scene/font.h"
 #include "support/offscreen_gl.h"
 #include "support/pixel_box.h"
+#include "support/source_path.h"
 
 namespace ORB {
 namespace {
@@ -21,10 +22,10 @@ class FontGlTest : public test_support::OffscreenGlTest {
  protected:
   void SetUp() override {
     ASSERT_NO_FATAL_FAILURE(Open("font test"));
-    page_ = renderer_->LoadFromFile("../Resources/data/share/font/dejavu_sans_20.png");
+    page_ = renderer_->LoadFromFile(test_support::SourcePath("Resources/data/share/font/dejavu_sans_20.png"));
     ASSERT_NE(page_, nullptr);
     ASSERT_NE(page_, renderer_->GetDefaultTexture());
-    ASSERT_TRUE(doc_.load_file("../Resources/data/share/font/dejavu_sans_20.xml"));
+    ASSERT_TRUE(doc_.load_file(test_support::SourcePath("Resources/data/share/font/dejavu_sans_20.xml").c_str()));
     font_ = std::make_unique<OC_FONT>(doc_.child("font"), page_, 600);
     ASSERT_GT(font_->GetGlyphCount(), 0);
   }

@@ -12,6 +12,7 @@
 #include "engine/foundation/renderer.h"
 #include "engine/platform/fake_gpu_device.h"
 #include "support/recording_renderer.h"
+#include "support/source_path.h"
 
 namespace ORB {
 namespace {
@@ -363,12 +364,12 @@ TEST(FontInitTest, EmptyFontCompletedByInit) {
 }
 
 TEST_F(FontTest, ShippedFontMeasuresHelloByItsAdvances) {
-  TextureRecord* page = renderer_->LoadFromFile("../Resources/data/share/font/dejavu_sans_20.png");
+  TextureRecord* page = renderer_->LoadFromFile(test_support::SourcePath("Resources/data/share/font/dejavu_sans_20.png"));
   ASSERT_NE(page, nullptr);
   ASSERT_NE(page, renderer_->GetDefaultTexture()) << "the page decodes";
   EXPECT_EQ(page->Width(), 256);
   pugi::xml_document doc;
-  ASSERT_TRUE(doc.load_file("../Resources/data/share/font/dejavu_sans_20.xml"));
+  ASSERT_TRUE(doc.load_file(test_support::SourcePath("Resources/data/share/font/dejavu_sans_20.xml").c_str()));
   OC_FONT font(doc.child("font"), page, 600);
   EXPECT_GT(font.GetGlyphCount(), 200);
   int32_t sum = 0;

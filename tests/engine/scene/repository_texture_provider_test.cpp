@@ -12,6 +12,7 @@
 #include "engine/scene/mesh.h"
 #include "support/recording_renderer.h"
 #include "support/renderer_textures.h"
+#include "support/source_path.h"
 #include "support/temp_folder.h"
 
 namespace ORB {
@@ -26,7 +27,7 @@ class RepositoryTextureProviderTest : public test_support::RecordingRendererTest
     files_ = std::make_unique<FileSystem>(base_.Path());
     ASSERT_TRUE(files_->CreateResourcesFolder());
     std::filesystem::create_directories(files_->GetResourcesFolder() + "img");
-    std::filesystem::copy_file("data/renderer/five_by_three.png",
+    std::filesystem::copy_file(test_support::TestData("renderer/five_by_three.png"),
                                files_->GetResourcesFolder() + "img/small.png");
     ASSERT_NO_FATAL_FAILURE(RecordingRendererTest::SetUp());
     loader_ = std::make_unique<RendererTextures>(*renderer_);

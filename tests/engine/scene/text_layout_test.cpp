@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -187,6 +188,27 @@ TEST_F(TextLayoutTest, MeasureEqualsDrawnWidth) {
       return advance;
     });
     EXPECT_EQ(MeasureWideLine(metrics, text), end) << "text of " << wcslen(text);
+  }
+}
+
+TEST_F(TextLayoutTest, AdvancesAndSpacingNearTheLargestIntStayDefined) {
+  // A font description may say anything; the sums are held, never wrapped.
+  constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
+  constexpr int32_t kMin = std::numeric_limits<int32_t>::min();
+  const struct {
+    int32_t advance;
+    int32_t spacing;
+    int32_t measured;
+  } cases[] = {{kMax, kMax, kMax}, {kMax, 1, kMax}, {kMin, kMin, 0}, {kMax, kMin, -3}};
+  for (const auto& c : cases) {
+    GlyphMap extreme;
+    Add(extreme, 'A', 8, c.advance);
+    metrics.glyphs = &extreme;
+    metrics.letter_spacing = c.spacing;
+    EXPECT_EQ(MeasureWideLine(metrics, L"AAA"), c.measured) << c.advance << " + " << c.spacing;
+    std::vector<int32_t> xs;
+    LayOutWide(metrics, 0, 0, L"AAA", PenRecorder(xs));
+    EXPECT_EQ(xs.size(), 3u);
   }
 }
 

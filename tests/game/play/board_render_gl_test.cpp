@@ -10,13 +10,13 @@
 
 #include "engine/foundation/renderer.h"
 #include "engine/foundation/timer.h"
-#include "engine/scene/font.h"
 #include "engine/scene/repository_texture_provider.h"
 #include "game/play/gameplay.h"
 #include "main_road.h"
 #include "support/game_host.h"
 #include "support/offscreen_gl.h"
 #include "support/renderer_textures.h"
+#include "support/shipped_fonts.h"
 
 namespace game {
 namespace {
@@ -57,13 +57,14 @@ TEST_F(BoardRenderGlTest, SolvedBoardShowsOpenCrossedAndClosedCells) {
     ORB::RepositoryTextureProvider provider(host.Repository());
     ORB::SetTextureProvider(&provider);
 
-    pugi::xml_document* fontXml = host.Repository().GetXml("data/share/font dejavu_sans_bold_20.xml");
-    ASSERT_NE(fontXml, nullptr);
-    ORB::TextureRecord* page = provider.AcquireTexture("data/share/font dejavu_sans_bold_20.png");
-    ASSERT_NE(page, renderer.GetDefaultTexture());
-    ORB::OC_FONT font(fontXml->child("font"), page, 600);
-    host.Repository().ReleaseXml(fontXml);
-    host.fonts["sans_bold_20"] = &font;
+    // Every shipped font: the level's numbers file names the one it takes.
+    test_support::ShippedFonts fonts;
+    ASSERT_NO_FATAL_FAILURE(fonts.Load(host.Repository(), [&](const std::string& name) {
+      ORB::TextureRecord* page = provider.AcquireTexture(name);
+      EXPECT_NE(page, renderer.GetDefaultTexture()) << name;
+      return page;
+    }));
+    fonts.AddTo(host.fonts);
 
     {
       GG_GAMEPLAY gameplay(&host);
@@ -111,7 +112,8 @@ TEST_F(BoardRenderGlTest, SolvedBoardShowsOpenCrossedAndClosedCells) {
       gameplay.ReleaseResources();
       gameplay.Stop();
     }
-    provider.ReleaseTexture(page);
+    for (auto& entry : fonts.Entries()) provider.ReleaseTexture(entry.page);
+    fonts.Clear();
     ORB::SetTextureProvider(nullptr);
   }
 }

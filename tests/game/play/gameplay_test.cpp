@@ -108,6 +108,31 @@ TEST_F(GameplayTest, LoadFailures) {
   EXPECT_EQ(host_.OpenDocuments(), 0u);
 }
 
+TEST_F(GameplayTest, ALevelNamingItsNumbersFileTakesItsFont) {
+  test_support::LevelText text;
+  text.rows = kPicture;
+  std::string xml = test_support::LevelXml(text);
+  xml.replace(xml.find(" bonuses="), 0, " numbers=\"numbers_small.xml\"");
+  host_.SetFile("small.xml", xml);
+  host_.SetFile("data/share/main/GameProcess numbers_small.xml",
+                "<numbers><numbersLeft font=\"clue14\" interval=\"18\"/>"
+                "<numbersUp font=\"clue14\" interval=\"16\"/></numbers>");
+  ASSERT_TRUE(gameplay_.Load("small.xml")) << gameplay_.LastError();
+  EXPECT_EQ(gameplay_.Board().LeftPanel().FontName(), "clue14");
+  EXPECT_EQ(gameplay_.Board().TopPanel().Interval(), 16);
+  // The next level without a name of its own goes back to the common file.
+  LoadLevel();
+  EXPECT_EQ(gameplay_.Board().LeftPanel().FontName(), "clue20");
+
+  // A named file that is missing stops the load and is named.
+  host_.RemoveFile("data/share/main/GameProcess numbers_small.xml");
+  EXPECT_FALSE(gameplay_.Load("small.xml"));
+  EXPECT_NE(gameplay_.LastError().find("numbers_small.xml"), std::string::npos)
+      << gameplay_.LastError();
+  EXPECT_FALSE(gameplay_.IsActive());
+  EXPECT_EQ(host_.OpenDocuments(), 0u);
+}
+
 TEST_F(GameplayTest, HoveredCellFollowsThePointerAndMissesGaps) {
   LoadLevel();
   MoveTo(2, 3);

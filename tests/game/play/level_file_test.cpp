@@ -124,5 +124,27 @@ TEST(LevelFileTest, RefusesBadFiles) {
   }
 }
 
+// A level may name the file that sets its clue numbers' font and spacing,
+// but only a plain file name of the board's folder.
+TEST(LevelFileTest, NamesItsNumbersFile) {
+  const std::string good = LevelXml(SmallLevel());
+  const auto withNumbers = [&good](const std::string& name) {
+    return Replace(good, " bonuses=", " numbers=\"" + name + "\" bonuses=");
+  };
+  LevelFile file;
+  ASSERT_TRUE(ReadText(file, good)) << file.Error();
+  EXPECT_EQ(file.NumbersFile(), "") << "none named: the common file";
+  ASSERT_TRUE(ReadText(file, withNumbers("numbers_small.xml"))) << file.Error();
+  EXPECT_EQ(file.NumbersFile(), "numbers_small.xml");
+
+  for (const char* bad :
+       {"", "numbers", ".xml", "../numbers.xml", "other numbers.xml", "sub/numbers.xml",
+        "sub\\numbers.xml", "numbers.xml.png", ".hidden.xml"}) {
+    EXPECT_FALSE(ReadText(file, withNumbers(bad))) << "\"" << bad << "\"";
+    EXPECT_NE(file.Error().find("numbers"), std::string::npos) << file.Error();
+    EXPECT_EQ(file.NumbersFile(), "") << bad;
+  }
+}
+
 }  // namespace
 }  // namespace game

@@ -60,7 +60,8 @@ class MainRoad {
   }
 
   // A press on the first cell, a drag through every cell to the last, a
-  // release; then frames until the cells have shown.
+  // release; then frames until the cells have shown (each cell shows one
+  // open delay step after the one before: a long line needs more frames).
   void Stroke(int32_t row0, int32_t col0, int32_t row1, int32_t col1, int32_t button) {
     PointAt(row0, col0);
     last_down_ = ORB::kResultNone;
@@ -72,7 +73,9 @@ class MainRoad {
     }
     EXPECT_EQ(gameplay_.Selection().size(), static_cast<size_t>(steps + 1));
     input_.Release(button);
-    input_.Idle(30);
+    const float step = gameplay_.Board().OpenDelayStep();
+    const float frame = 1.0f / 60.0f;
+    input_.Idle(30 + static_cast<int32_t>(static_cast<float>(steps) * step / frame) + 1);
   }
 
   // Crosses the empty cells (of the first `crossColumns` columns; all by

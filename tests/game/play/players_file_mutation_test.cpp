@@ -10,6 +10,7 @@
 #include "engine/platform/clock.h"
 #include "fuzz/players_file_check.h"
 #include "support/sample_player.h"
+#include "support/source_path.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -118,7 +119,7 @@ TEST(PlayersFileMutationTest, DamagedFilesNeverBreakThePromises) {
 
 TEST(PlayersFileMutationTest, TheFuzzSeedsAreValidFiles) {
   // Tests run in the tests/ folder; the seeds sit beside the fuzz target.
-  const std::filesystem::path seeds = "../fuzz/corpus/players";
+  const std::filesystem::path seeds = test_support::SourcePath("fuzz/corpus/players");
   ASSERT_TRUE(std::filesystem::is_directory(seeds));
   TempFolder folder;
   int count = 0;

@@ -2,10 +2,15 @@
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <filesystem>
+#include <memory>
 #include <string>
+#include <utility>
+
+#include <pugixml.hpp>
 
 #include "engine/platform/clock.h"
 #include "support/sample_player.h"
@@ -310,6 +315,20 @@ TEST_F(PlayersListTest, HeartsCatchUpForTheTimeTheGameWasClosed) {
   EXPECT_EQ(read.GetCurrent()->GetHealth().GetCountdown(), 500.0);
 }
 
+TEST_F(PlayersListTest, StoredHeartsAreHeldToThePlayersMaximum) {
+  // The sample player's "health" item allows 5 hearts.
+  for (const auto& [stored, loaded] : {std::pair{1000, 5}, std::pair{-3, 0}, std::pair{5, 5},
+                                       std::pair{2, 2}}) {
+    PlayersList list;
+    GG_PLAYER* player = list.Add(SamplePlayer(false));
+    player->GetHealth().SetCount(stored);
+    ASSERT_TRUE(list.Save(folder_.PathWithSlash(), false));
+    PlayersList read;
+    ASSERT_EQ(read.Load(folder_.PathWithSlash(), Current()), PlayersFileStatus::Loaded);
+    EXPECT_EQ(read.GetCurrent()->GetHealth().GetCount(), loaded) << "stored " << stored;
+  }
+}
+
 TEST_F(PlayersListTest, RepeatedNamesInTheFileAreDropped) {
   PlayersList list;
   list.Add(SamplePlayer(false, L"X"));
@@ -418,9 +437,23 @@ TEST_F(PlayersListTest, AFailedSaveAnswersFalseAndLeavesTheOldFile) {
   const Bytes saved = folder_.Read(kFile);
   list.Add(SamplePlayer(false, L"Another"));
 
-  // The temporary file cannot be made.
+  // The temporary file cannot be made: no descriptor is left for it (a
+  // folder where older saves put their temporary file does not stand in the
+  // way any more; it is left alone).
   std::filesystem::create_directory(folder_.File(PlayersList::kTemporaryName));
-  EXPECT_FALSE(list.Save(folder_.PathWithSlash(), false));
+  {
+    struct rlimit files {};
+    ASSERT_EQ(getrlimit(RLIMIT_NOFILE, &files), 0);
+    const int lowest_free = dup(0);
+    ASSERT_GE(lowest_free, 0);
+    close(lowest_free);
+    struct rlimit none = files;
+    none.rlim_cur = static_cast<rlim_t>(lowest_free);
+    ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &none), 0);
+    const bool saved_without_descriptors = list.Save(folder_.PathWithSlash(), false);
+    setrlimit(RLIMIT_NOFILE, &files);
+    EXPECT_FALSE(saved_without_descriptors);
+  }
   EXPECT_EQ(folder_.Read(kFile), saved);
   EXPECT_TRUE(std::filesystem::is_directory(folder_.File(PlayersList::kTemporaryName)));
   std::filesystem::remove(folder_.File(PlayersList::kTemporaryName));
@@ -448,6 +481,53 @@ TEST_F(PlayersListTest, AFailedSaveAnswersFalseAndLeavesTheOldFile) {
   // The save folder is a file.
   EXPECT_FALSE(list.Save(folder_.File(kFile) + "/", false));
   EXPECT_EQ(folder_.Read(kFile), saved);
+}
+
+TEST_F(PlayersListTest, ATextTheReaderWouldRefuseIsNeverSaved) {
+  PlayersList list;
+  FillSmall(list, true);
+  ASSERT_TRUE(list.Save(folder_.PathWithSlash(), true));
+  const Bytes saved = folder_.Read(kFile);
+
+  // Each text the reader takes up to 64 KiB of, one byte over.
+  const std::string too_long(64 * 1024 + 1, 'x');
+  const std::string at_most(64 * 1024, 'y');
+  auto replace = [](std::string xml, const std::string& from, const std::string& to) {
+    return xml.replace(xml.find(from), from.size(), to);
+  };
+  const struct {
+    const char* what;
+    std::string xml;
+    std::wstring name;
+  } cases[] = {
+      {"player name", test_support::kSamplePlayerXml, std::wstring(too_long.size(), L'n')},
+      {"item key", replace(test_support::kSamplePlayerXml, "name='health'", "name='" + too_long + "'"), L"Al"},
+      {"store key", replace(test_support::kSamplePlayerXml, "InAppKey='pack_1'", "InAppKey='" + too_long + "'"), L"Al"},
+      {"level file", replace(test_support::kSamplePlayerXml, "file='a.xml'", "file='" + too_long + "'"), L"Al"},
+  };
+  for (const auto& c : cases) {
+    pugi::xml_document document;
+    ASSERT_TRUE(document.load_string(c.xml.c_str()));
+    auto player = std::make_unique<GG_PLAYER>();
+    player->SetInAppEdition(true);
+    player->Load(document.child("player"));
+    player->SetName(c.name);
+    PlayersList big;
+    big.Add(std::move(player));
+    EXPECT_FALSE(big.Save(folder_.PathWithSlash(), true)) << c.what;
+    EXPECT_EQ(folder_.Read(kFile), saved) << c.what << ": the old file stays";
+  }
+  PlayersList read;
+  ASSERT_EQ(read.Load(folder_.PathWithSlash(), Current(true)), PlayersFileStatus::Loaded);
+  ExpectSmall(read, true, true);
+
+  // Exactly the limit is stored and read back.
+  PlayersList edge;
+  edge.Add(SamplePlayer(true, std::wstring(at_most.size(), L'n')));
+  ASSERT_TRUE(edge.Save(folder_.PathWithSlash(), true));
+  PlayersList edge_read;
+  ASSERT_EQ(edge_read.Load(folder_.PathWithSlash(), Current(true)), PlayersFileStatus::Loaded);
+  EXPECT_EQ(edge_read.GetCurrent()->GetName().size(), at_most.size());
 }
 
 TEST_F(PlayersListTest, SavingCreatesTheFolder) {

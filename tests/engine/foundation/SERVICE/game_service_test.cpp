@@ -2,6 +2,8 @@
 // moves only when the loop sleeps or a test advances it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -11,6 +13,7 @@
 #include "engine/foundation/file_system.h"
 #include "engine/foundation/hooks.h"
 #include "engine/foundation/renderer.h"
+#include "engine/foundation/result_codes.h"
 #include "engine/foundation/timer.h"
 #include "engine/platform/clock.h"
 #include "engine/platform/fake_display.h"
@@ -129,6 +132,89 @@ TEST_F(GameServiceTest, SixtyUpdatesASecondWithoutCatchingUp) {
   const int before = updates;
   ASSERT_EQ(service->Frame(), kResultOk);
   EXPECT_LE(updates - before, 1);
+}
+
+// Update times on the manual clock, with a way to make one update stall.
+struct UpdateLog {
+  explicit UpdateLog(platform::ManualClock& clock) : clock(clock) {
+    SetHook(Hook::Update, [this](intptr_t) {
+      times.push_back(this->clock.NowMs());
+      if (stall_ms > 0) {
+        this->clock.AdvanceMs(stall_ms);
+        stall_ms = 0;
+      }
+      return 1;
+    });
+  }
+  // Updates at or after `from` (clock milliseconds).
+  std::vector<uint32_t> Since(uint32_t from) const {
+    std::vector<uint32_t> out;
+    for (uint32_t at : times) {
+      if (at >= from) out.push_back(at);
+    }
+    return out;
+  }
+  platform::ManualClock& clock;
+  std::vector<uint32_t> times;
+  uint32_t stall_ms = 0;
+};
+
+// The shortest gap between neighbouring times (from the second on).
+uint32_t ShortestGap(const std::vector<uint32_t>& times, size_t from = 1) {
+  uint32_t shortest = UINT32_MAX;
+  for (size_t i = std::max<size_t>(from, 1); i < times.size(); ++i) {
+    shortest = std::min(shortest, times[i] - times[i - 1]);
+  }
+  return shortest;
+}
+
+TEST_F(GameServiceTest, AStallInsideAnUpdateResumesAtTheCapWithoutABurst) {
+  ASSERT_EQ(service->Init("Game"), kResultNothingToCall);
+  service->Settings().update_cap = 60;
+  service->Settings().render_cap = 60;
+  Engine().timer->SetMaxDelta(1.0f / 30.0f);
+  UpdateLog log(clock);
+  service->SetRunning(true);
+  for (uint32_t start = clock.NowMs(); clock.NowMs() - start < 500;) ASSERT_EQ(service->Frame(), kResultOk);
+
+  log.stall_ms = 300;
+  const size_t before = log.times.size();
+  while (log.stall_ms > 0) ASSERT_EQ(service->Frame(), kResultOk);
+  const uint32_t stalled_until = clock.NowMs();
+  while (clock.NowMs() - stalled_until < 1000) ASSERT_EQ(service->Frame(), kResultOk);
+
+  const std::vector<uint32_t> after = log.Since(stalled_until);
+  EXPECT_NEAR(static_cast<double>(after.size()), 60.0, 1.0)
+      << "the second after the stall runs at the cap; nothing is made up";
+  // The turn right after the stall updates at once; every later one keeps a
+  // whole step (16 ms on the millisecond clock) from the one before.
+  EXPECT_GE(ShortestGap(after), 16u);
+  ASSERT_GT(log.times.size(), before + 1);
+  EXPECT_GE(log.times[before + 1] - log.times[before], 300u);
+}
+
+TEST_F(GameServiceTest, TheFirstSecondAfterASlowInitRunsAtTheCap) {
+  SetHook(Hook::Init, [this](intptr_t) {
+    service->Settings().update_cap = 60;
+    service->Settings().render_cap = 60;
+    clock.AdvanceMs(400);  // loading took 400 ms
+    return 1;
+  });
+  ASSERT_EQ(service->Init("Game"), kResultOk);
+  UpdateLog log(clock);
+  uint32_t started = 0;
+  SetHook(Hook::Start, [&](intptr_t) {
+    started = clock.NowMs();
+    return 1;
+  });
+  SetHook(Hook::Render, [&](intptr_t) {
+    if (clock.NowMs() - started >= 1000) service->SetRunning(false);
+    return 1;
+  });
+  service->Run();
+  const std::vector<uint32_t> first_second = log.Since(started);
+  EXPECT_NEAR(static_cast<double>(first_second.size()), 60.0, 1.0);
+  EXPECT_GE(ShortestGap(first_second), 16u) << "no burst to make up the time start-up took";
 }
 
 TEST_F(GameServiceTest, CapsOfZeroNeverSleep) {

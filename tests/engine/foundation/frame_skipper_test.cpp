@@ -1,0 +1,176 @@
+// Unchanged frames left out, on the recording device: what reaches the device
+// when a frame repeats the last one, when one quad moves by a pixel, and that
+// every frame that does go out is drawn exactly as without skipping.
+#include "engine/foundation/frame_skipper.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+#include <vector>
+
+#include "engine/foundation/renderer.h"
+#include "engine/foundation/result_codes.h"
+#include "engine/platform/fake_gpu_device.h"
+#include "support/quad.h"
+
+namespace ORB {
+namespace {
+
+using platform::FakeGpuDevice;
+using test_support::kQuadIndices;
+using test_support::Quad;
+
+constexpr uint32_t kTextured = RenderState::kMeshDefault;
+constexpr uint32_t kAdditive = RenderState::kMeshDefault | RenderState::kAdditive;
+
+// A renderer on the recording device, skipping unchanged frames or not.
+struct Rig {
+  explicit Rig(bool skip) {
+    auto device = std::make_unique<FakeGpuDevice>();
+    fake = device.get();
+    renderer = std::make_unique<Renderer>(std::move(device));
+    if (skip) renderer->SkipUnchangedFrames();
+    EXPECT_EQ(renderer->Init(nullptr, 0.1f, 0.0f), kResultOk);
+    texture = renderer->CreateBlank(4, 4);
+  }
+
+  // A small scene: a row of quads, the one at `moved` shifted by `dx`, and
+  // a second texture state part-way, so the pipeline changes inside a frame.
+  // With `read` the batch is flushed half-way, as before reading pixels.
+  void DrawScene(float dx = 0.0f, uint32_t clear = 0xFF444444u, bool read = false) {
+    renderer->SetClearColour(Colour(clear));
+    ASSERT_EQ(renderer->BeginFrame(), kResultOk);
+    for (int i = 0; i < 8; ++i) {
+      const Quad quad(10.0f * i + (i == 3 ? dx : 0.0f), 20, 8, 8);
+      const RenderState state = i < 5 ? kTextured : kAdditive;
+      ASSERT_EQ(
+          renderer->DrawMesh(quad.v, i % 2 == 0 ? texture : nullptr, state, 4, kQuadIndices, 6),
+          kResultOk);
+      if (read && i == 4) renderer->Flush();
+    }
+    ASSERT_EQ(renderer->EndFrame(), kResultNone);
+  }
+
+  FakeGpuDevice* fake = nullptr;
+  std::unique_ptr<Renderer> renderer;
+  TextureRecord* texture = nullptr;
+};
+
+TEST(FrameSkipperTest, AnUnchangedFrameSendsNothingToTheDevice) {
+  Rig rig(true);
+  rig.DrawScene();
+  EXPECT_EQ(rig.fake->PresentCount(), 1) << "the first frame is drawn";
+  // The second starts from the pipeline the first left (additive), not the
+  // one after start-up, so it may draw differently: it goes out too.
+  rig.DrawScene();
+  EXPECT_EQ(rig.fake->PresentCount(), 2);
+  rig.fake->ClearLog();
+  for (int frame = 0; frame < 5; ++frame) rig.DrawScene();
+  EXPECT_TRUE(rig.fake->Calls().empty()) << rig.fake->Calls().front();
+  EXPECT_EQ(rig.fake->PresentCount(), 2);
+  EXPECT_EQ(rig.renderer->GetFrameSkipper()->SkippedFrames(), 5);
+  EXPECT_EQ(rig.renderer->GetCounters().meshes, 8) << "the renderer still counts what it drew";
+}
+
+TEST(FrameSkipperTest, AOnePixelMoveOfOneQuadSendsTheWholeFrame) {
+  Rig rig(true);
+  rig.DrawScene();
+  rig.DrawScene();
+  rig.DrawScene();
+  const int32_t settled = rig.fake->PresentCount();
+  rig.fake->ClearLog();
+  rig.DrawScene(1.0f);
+  EXPECT_EQ(rig.fake->PresentCount(), settled + 1);
+  int vertices = 0;
+  for (const auto& draw : rig.fake->Draws()) vertices += draw.vertex_count;
+  EXPECT_EQ(vertices, 8 * 4) << "every quad, not only the one that moved";
+  ASSERT_FALSE(rig.fake->Calls().empty());
+  EXPECT_EQ(rig.fake->Calls().front(), "BeginScene");
+  EXPECT_EQ(rig.fake->Calls()[1].rfind("Clear", 0), 0u) << rig.fake->Calls()[1];
+}
+
+TEST(FrameSkipperTest, WhatChangesThePictureWithoutChangingTheFrameSendsIt) {
+  Rig rig(true);
+  rig.DrawScene();
+  const struct {
+    const char* what;
+    void (*change)(Rig&);
+  } cases[] = {
+      {"a clear colour", [](Rig& r) { r.DrawScene(0.0f, 0xFF000000u); }},
+      {"a texture's pixels",
+       [](Rig& r) {
+         const std::vector<uint32_t> pixels(16, 0xFFFF0000u);
+         r.renderer->CopyToTexture(r.texture, pixels.data());
+       }},
+      {"an expose of the window", [](Rig& r) { r.renderer->RedrawNextFrame(); }},
+      {"a new texture", [](Rig& r) { r.renderer->CreateBlank(2, 2); }},
+      {"a lost device",
+       [](Rig& r) {
+         r.fake->SetStatus(platform::DeviceStatus::Lost);
+         EXPECT_EQ(r.renderer->BeginFrame(), kResultFailed);
+         r.fake->SetStatus(platform::DeviceStatus::Ok);
+       }},
+  };
+  rig.DrawScene();
+  for (const auto& c : cases) {
+    rig.DrawScene();  // settle: whatever the last change was is drawn
+    const int32_t before = rig.fake->PresentCount();
+    rig.DrawScene();
+    ASSERT_EQ(rig.fake->PresentCount(), before) << "settled before " << c.what;
+    c.change(rig);
+    const int32_t changed = rig.fake->PresentCount();
+    rig.DrawScene();
+    EXPECT_EQ(rig.fake->PresentCount(), changed + 1) << c.what;
+  }
+
+  // The same frame with its pixels read half-way goes out whole.
+  rig.DrawScene();
+  const int32_t before = rig.fake->PresentCount();
+  rig.fake->ClearLog();
+  rig.DrawScene(0.0f, 0xFF444444u, true);
+  EXPECT_EQ(rig.fake->PresentCount(), before + 1);
+  EXPECT_EQ(rig.fake->Draws().size(), 8u) << "every draw of the frame";
+}
+
+// The draws of frames the skipping renderer sent equal, switch for switch,
+// the draws of the same frames from a renderer that draws every frame.
+TEST(FrameSkipperTest, FramesThatGoOutAreDrawnExactlyAsWithoutSkipping) {
+  Rig skipping(true);
+  Rig every(false);
+  const float moves[] = {0, 0, 1, 1, 1, 2, 0, 0, 3, 3};
+  for (float dx : moves) {
+    skipping.fake->ClearLog();
+    every.fake->ClearLog();
+    const int32_t presented = skipping.fake->PresentCount();
+    // Every frame leaves the pipeline additive, so a frame does not start
+    // from the state the renderer set up at first.
+    skipping.DrawScene(dx);
+    every.DrawScene(dx);
+    if (skipping.fake->PresentCount() == presented) continue;  // left out
+    const auto& sent = skipping.fake->Draws();
+    const auto& drawn = every.fake->Draws();
+    ASSERT_EQ(sent.size(), drawn.size());
+    for (size_t i = 0; i < sent.size(); ++i) {
+      EXPECT_EQ(sent[i].texture, drawn[i].texture) << i;
+      EXPECT_EQ(sent[i].switches.blend, drawn[i].switches.blend) << i;
+      EXPECT_EQ(sent[i].switches.additive, drawn[i].switches.additive) << i;
+      EXPECT_EQ(sent[i].switches.filter, drawn[i].switches.filter) << i;
+      EXPECT_EQ(std::memcmp(sent[i].transform, drawn[i].transform, sizeof(drawn[i].transform)), 0)
+          << i;
+      ASSERT_EQ(sent[i].vertices.size(), drawn[i].vertices.size());
+      EXPECT_EQ(std::memcmp(sent[i].vertices.data(), drawn[i].vertices.data(),
+                            drawn[i].vertices.size() * sizeof(platform::GpuVertex)),
+                0)
+          << i;
+      EXPECT_EQ(sent[i].indices, drawn[i].indices) << i;
+    }
+  }
+  EXPECT_EQ(every.fake->PresentCount(), 10);
+  // Frame 1 repeats frame 0 but starts from the pipeline frame 0 left; frames
+  // 3, 4, 7 and 9 repeat the one before from the same state.
+  EXPECT_EQ(skipping.fake->PresentCount(), 6);
+}
+
+}  // namespace
+}  // namespace ORB
