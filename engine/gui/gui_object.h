@@ -47,8 +47,9 @@
 // more is asked inside a removed subtree, the walk goes on with the widget
 // that followed it, and an answer whose widget was removed during the pass
 // still reports its id and code (by value) but never points into a freed
-// widget. Handlers are called only by the dispatch; call
-// DispatchX(), never a handler, from outside the tree.
+// widget. Handlers are called only by the dispatch: from outside the tree
+// call the root's passes or a widget's DispatchX(). A loose widget (one in
+// no tree, kept by the code that made it) must outlive its own scripts.
 //
 // How to write a widget (copy this shape; gui_image.h is a small complete
 // example)
