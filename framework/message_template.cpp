@@ -10,7 +10,7 @@ bool IsIn(wchar_t c, std::wstring_view set) { return set.find(c) != std::wstring
 // no conversion letter ends it.
 size_t ConversionLength(std::wstring_view format, size_t at) {
   size_t i = at + 1;
-  while (i < format.size() && IsIn(format[i], L"-+ #0")) ++i;
+  while (i < format.size() && IsIn(format[i], L"-+#0")) ++i;
   while (i < format.size() && format[i] >= L'0' && format[i] <= L'9') ++i;
   if (i < format.size() && format[i] == L'.') {
     ++i;

@@ -4,10 +4,11 @@
 // a translator's stray "%" can neither read arguments that are not there nor
 // crash the game.
 //
-//   - The first conversion ("%s", "%d", "%ls", "%5.2f", ...: a "%", flags,
-//     width, precision and length letters, then a conversion letter) becomes
-//     the value's text, whatever its letter says; later conversions are
-//     copied as they stand.
+//   - The first conversion ("%s", "%d", "%ls", "%05.2f", ...: a "%", the
+//     flags - + # 0, width, precision and length letters, then a conversion
+//     letter) becomes the value's text, whatever its letter says; later
+//     conversions are copied as they stand. A blank after "%" starts no
+//     conversion, so "50% off" stays as it is.
 //   - "%%" becomes "%"; a "%" that starts no conversion is copied.
 //   - The result holds at most kMessageLength characters (the rest is cut).
 #include <cstddef>
