@@ -19,33 +19,11 @@
 #include "engine/platform/key_codes.h"
 #include "engine/scene/document_provider.h"
 #include "engine/scene/texture_provider.h"
+#include "tests/support/blank_gui.h"
 #include "tests/support/memory_documents.h"
 #include "tests/support/recording_device.h"
 
 namespace {
-
-// One blank texture for every name.
-class BlankTextures final : public ORB::TextureProvider {
- public:
-  explicit BlankTextures(ORB::Renderer& renderer) : texture_(renderer.CreateBlank(160, 32)) {}
-  ORB::TextureRecord* AcquireTexture(const std::string&) override { return texture_; }
-  void ReleaseTexture(ORB::TextureRecord*) override {}
-
- private:
-  ORB::TextureRecord* texture_;
-};
-
-// Printable ASCII in 8 x 12 cells of a 128 x 96 page.
-std::string FontDescription() {
-  std::string xml = "<font><common lineHeight=\"12\" scaleW=\"128\" scaleH=\"96\"/><chars>";
-  for (int c = 32; c < 127; ++c) {
-    const int cell = c - 32;
-    xml += "<char id=\"" + std::to_string(c) + "\" x=\"" + std::to_string(cell % 16 * 8) +
-           "\" y=\"" + std::to_string(cell / 16 * 12) +
-           "\" width=\"7\" height=\"11\" xoffset=\"0\" yoffset=\"0\" xadvance=\"8\"/>";
-  }
-  return xml + "</chars></font>";
-}
 
 // A sprite button in the tree: updated in the per-frame pass, drawn with it.
 class SpriteButtonWidget final : public ORB::OC_GUI_OBJECT {
@@ -106,9 +84,9 @@ void BM_GuiTreeFrame(benchmark::State& state) {
     state.SkipWithError("no renderer");
     return;
   }
-  BlankTextures textures(*renderer);
+  test_support::BlankTextures textures(*renderer);
   test_support::MemoryDocuments documents;
-  documents.Set("font", FontDescription());
+  documents.Set("font", test_support::PrintableFont());
   ORB::SetTextureProvider(&textures);
   ORB::SetDocumentProvider(&documents);
   ORB::InputState input;
