@@ -30,7 +30,34 @@ Glyph MakeGlyph(int32_t id, float x, float y, float width, float height, int32_t
   return glyph;
 }
 
+GlyphMap& GlyphMap::operator=(const GlyphMap& other) {
+  if (this != &other) {
+    glyphs_ = other.glyphs_;
+    Index();
+  }
+  return *this;
+}
+
+void GlyphMap::Clear() {
+  glyphs_.clear();
+  direct_.fill(nullptr);
+}
+
+void GlyphMap::Set(const Glyph& glyph) {
+  Glyph& stored = glyphs_[glyph.id];
+  stored = glyph;
+  if (glyph.id >= 0 && glyph.id < kDirect) direct_[static_cast<size_t>(glyph.id)] = &stored;
+}
+
+void GlyphMap::Index() {
+  direct_.fill(nullptr);
+  for (const auto& [id, glyph] : glyphs_) {
+    if (id >= 0 && id < kDirect) direct_[static_cast<size_t>(id)] = &glyph;
+  }
+}
+
 const Glyph* GlyphMap::Find(int32_t id) const {
+  if (id >= 0 && id < kDirect) return direct_[static_cast<size_t>(id)];
   const auto it = glyphs_.find(id);
   return it == glyphs_.end() ? nullptr : &it->second;
 }

@@ -2,6 +2,7 @@
 // The glyphs of a bitmap font: for each character id its rectangle in the
 // texture page (as texture coordinates), its size in pixels, the offset at
 // which it is drawn from the pen and how far it moves the pen.
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <map>
@@ -32,13 +33,19 @@ Glyph MakeGlyph(int32_t id, float x, float y, float width, float height, int32_t
                 float page_width, float page_height);
 
 // Character id to glyph, ordered by id. A glyph stored under an id already
-// present replaces the earlier one.
+// present replaces the earlier one. Ids below 256 (most of every text) are
+// found through a direct table: text is drawn glyph by glyph every frame.
 class GlyphMap {
  public:
   static constexpr int32_t kReplacement = 63;  // '?'
 
-  void Clear() { glyphs_.clear(); }
-  void Set(const Glyph& glyph) { glyphs_[glyph.id] = glyph; }
+  GlyphMap() = default;
+  // The table points into the map, so a copy builds its own.
+  GlyphMap(const GlyphMap& other) : glyphs_(other.glyphs_) { Index(); }
+  GlyphMap& operator=(const GlyphMap& other);
+
+  void Clear();
+  void Set(const Glyph& glyph);
   bool Empty() const { return glyphs_.empty(); }
   size_t Size() const { return glyphs_.size(); }
 
@@ -51,7 +58,11 @@ class GlyphMap {
   const Glyph* First() const;
 
  private:
+  static constexpr int32_t kDirect = 256;
+  void Index();
+
   std::map<int32_t, Glyph> glyphs_;
+  std::array<const Glyph*, kDirect> direct_{};  // glyphs_ entries of ids 0..255
 };
 
 }  // namespace ORB

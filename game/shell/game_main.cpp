@@ -10,6 +10,8 @@
 #include "engine/foundation/renderer.h"
 #include "engine/foundation/timer.h"
 #include "engine/foundation/window.h"
+#include "engine/scene/document_provider.h"
+#include "engine/scene/repository_document_provider.h"
 #include "engine/scene/repository_texture_provider.h"
 #include "engine/scene/texture_provider.h"
 
@@ -30,11 +32,15 @@ int32_t OnGameInit(intptr_t) {
   settings.update_cap = kFrameCap;
   settings.render_cap = kFrameCap;
   if (ORB::Engine().timer != nullptr) ORB::Engine().timer->SetMaxDelta(kMaxFrameStep);
-  // Quads and sprites fetch their textures from the repository by name.
+  // Quads, sprites and widgets fetch their textures, and widgets their
+  // fonts' descriptions, from the repository by name.
   if (ORB::Engine().repository != nullptr) {
     static std::unique_ptr<ORB::RepositoryTextureProvider> provider;
+    static std::unique_ptr<ORB::RepositoryDocumentProvider> documents;
     provider = std::make_unique<ORB::RepositoryTextureProvider>(*ORB::Engine().repository);
+    documents = std::make_unique<ORB::RepositoryDocumentProvider>(*ORB::Engine().repository);
     ORB::SetTextureProvider(provider.get());
+    ORB::SetDocumentProvider(documents.get());
   }
   return ORB::kResultOk;
 }
@@ -46,6 +52,7 @@ int32_t OnGameClose(intptr_t) {
 
 int32_t OnGameExit(intptr_t) {
   ORB::SetTextureProvider(nullptr);
+  ORB::SetDocumentProvider(nullptr);
   ORB::OC_GAME_SERVICE_ONE::Get().Shutdown();
   return ORB::kResultOk;
 }

@@ -9,13 +9,13 @@
 #include <vector>
 
 #include "engine/foundation/render_state.h"
-#include "support/counting_texture_provider.h"
+#include "support/counting_textures.h"
 #include "support/recording_renderer.h"
 
 namespace ORB_GF {
 namespace {
 
-using test_support::CountingProvider;
+using test_support::CountingTextures;
 
 // A drawn quad's rectangle on screen and its texture coordinates' reach.
 struct Rect {
@@ -34,7 +34,7 @@ class NinePanelTest : public test_support::RecordingRendererTest {
  protected:
   void SetUp() override {
     ASSERT_NO_FATAL_FAILURE(RecordingRendererTest::SetUp());
-    provider_ = std::make_unique<CountingProvider>(*renderer_);
+    provider_ = std::make_unique<CountingTextures>(*renderer_);
     // Unequal corners: the left column 10 wide, the right 6; the top row 8
     // high, the bottom 4. Edges and middle are 4 x 4.
     provider_->Add("p ul", 10, 8);
@@ -59,7 +59,7 @@ class NinePanelTest : public test_support::RecordingRendererTest {
     panel.SetFiles("p ul", "p up", "p ur", "p lt", "p mid", "p rt", "p dl", "p dn", "p dr");
   }
 
-  std::unique_ptr<CountingProvider> provider_;
+  std::unique_ptr<CountingTextures> provider_;
 };
 
 TEST_F(NinePanelTest, PiecesFrameTheMiddle) {

@@ -11,7 +11,7 @@
 #include "engine/foundation/result_codes.h"
 #include "engine/foundation/timer.h"
 #include "framework/page_markers.h"
-#include "support/counting_texture_provider.h"
+#include "support/counting_textures.h"
 #include "support/log_capture.h"
 #include "support/recording_renderer.h"
 
@@ -323,10 +323,10 @@ class PageMarkersTest : public test_support::RecordingRendererTest {
  protected:
   void SetUp() override {
     ASSERT_NO_FATAL_FAILURE(RecordingRendererTest::SetUp());
-    provider_ = std::make_unique<test_support::CountingProvider>(*renderer_);
+    provider_ = std::make_unique<test_support::CountingTextures>(*renderer_);
     provider_->Add("gui dots.png", 48, 24);
   }
-  std::unique_ptr<test_support::CountingProvider> provider_;
+  std::unique_ptr<test_support::CountingTextures> provider_;
 };
 
 TEST_F(PageMarkersTest, DotsStartHalfTheRowLeftOfItsPosition) {

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -16,14 +15,15 @@
 #include "framework/animation.h"
 #include "framework/cursor.h"
 #include "framework/hot_spot.h"
-#include "support/counting_texture_provider.h"
+#include "support/counting_textures.h"
 #include "support/recording_renderer.h"
 
 namespace ORB_GF {
 namespace {
 
 using ORB::TextureRecord;
-using test_support::CountingProvider;
+
+using CountingProvider = test_support::CountingTextures;
 
 class SpriteTest : public test_support::RecordingRendererTest {
  protected:

@@ -22,6 +22,7 @@
 #include "game/play/game_player.h"
 #include "game/play/gameplay_host.h"
 #include "level_text.h"
+#include "memory_documents.h"
 #include "sample_player.h"
 #include "source_path.h"
 
@@ -61,40 +62,27 @@ class GameHost : public game::cGameplayHost {
 class FakeHost : public GameHost {
  public:
   FakeHost() {
-    files_["data/share/main/GameProcess numbers.xml"] = kNumbersXml;
-    files_["data/share/main/GameProcess settings.xml"] = kSettingsXml;
-    files_["data/share/main/GameProcess effects.xml"] = kEffectsXml;
+    documents_.Set("data/share/main/GameProcess numbers.xml", kNumbersXml);
+    documents_.Set("data/share/main/GameProcess settings.xml", kSettingsXml);
+    documents_.Set("data/share/main/GameProcess effects.xml", kEffectsXml);
   }
 
-  void SetFile(const std::string& name, const std::string& text) { files_[name] = text; }
-  void RemoveFile(const std::string& name) { files_.erase(name); }
+  void SetFile(const std::string& name, const std::string& text) { documents_.Set(name, text); }
+  void RemoveFile(const std::string& name) { documents_.Remove(name); }
 
   pugi::xml_document* GetDocument(const std::string& name) override {
-    const auto found = files_.find(name);
-    if (found == files_.end()) return nullptr;
-    auto document = std::make_unique<pugi::xml_document>();
-    if (!document->load_string(found->second.c_str())) return nullptr;
-    pugi::xml_document* result = document.get();
-    open_.push_back(std::move(document));
-    return result;
+    return documents_.Open(name);
   }
-  void ReleaseDocument(pugi::xml_document* document) override {
-    for (auto it = open_.begin(); it != open_.end(); ++it) {
-      if (it->get() == document) {
-        open_.erase(it);
-        return;
-      }
-    }
-    ++unknown_releases;
-  }
+  void ReleaseDocument(pugi::xml_document* document) override { documents_.Close(document); }
   // Documents handed out and not given back.
-  size_t OpenDocuments() const { return open_.size(); }
-
-  int unknown_releases = 0;
+  size_t OpenDocuments() const { return documents_.OpenDocuments(); }
 
  private:
-  std::map<std::string, std::string> files_;
-  std::vector<std::unique_ptr<pugi::xml_document>> open_;
+  MemoryDocuments documents_;
+
+ public:
+  // Gives back of documents that were not handed out.
+  int& unknown_releases = documents_.unknown_releases;
 };
 
 // Documents from the shipped data in Resources/ through the real repository

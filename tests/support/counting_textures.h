@@ -1,15 +1,17 @@
 #pragma once
-// A texture provider for tests: hands out blank textures of the renderer by
-// name (made with Add) and counts the uses held, failing the test when one
-// is given back more often than it was fetched.
+// A texture provider for tests: the renderer's textures by name, counting the
+// uses each one has out. A name it does not know answers the renderer's
+// default texture (no use counted), as the repository does; giving back more
+// than was taken fails the test.
 //
-//   test_support::CountingProvider provider(*renderer_);
-//   provider.Add("img face.png", 64, 32);
-//   ORB::SetTextureProvider(&provider);
+//   test_support::CountingTextures textures(*renderer_);
+//   textures.Add("img face.png", 64, 32);
+//   ORB::SetTextureProvider(&textures);
 //   ...
-//   EXPECT_EQ(provider.Uses("img face.png"), 0);
+//   EXPECT_EQ(textures.Uses("img face.png"), 0);
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <map>
 #include <string>
 
@@ -18,14 +20,16 @@
 
 namespace test_support {
 
-class CountingProvider : public ORB::TextureProvider {
+class CountingTextures : public ORB::TextureProvider {
  public:
-  explicit CountingProvider(ORB::Renderer& renderer) : renderer_(renderer) {}
+  explicit CountingTextures(ORB::Renderer& renderer) : renderer_(renderer) {}
 
-  // A blank texture of that size under the name; null when the renderer
-  // cannot make one.
+  // A new blank texture of that size under the name.
   ORB::TextureRecord* Add(const std::string& name, int32_t w, int32_t h) {
-    ORB::TextureRecord* texture = renderer_.CreateBlank(w, h);
+    return Add(name, renderer_.CreateBlank(w, h));
+  }
+  // A texture made elsewhere under the name.
+  ORB::TextureRecord* Add(const std::string& name, ORB::TextureRecord* texture) {
     textures_[name] = texture;
     return texture;
   }
@@ -41,14 +45,16 @@ class CountingProvider : public ORB::TextureProvider {
     EXPECT_GT(uses_[texture], 0) << "released more often than acquired";
     --uses_[texture];
   }
+  // Uses of the named texture out now.
   int Uses(const std::string& name) { return uses_[textures_[name]]; }
-  int Acquires() const { return acquires_; }
-  // Every use held, over all textures.
+  // Uses of every texture out now.
   int TotalUses() const {
     int total = 0;
-    for (const auto& [texture, uses] : uses_) total += uses;
+    for (const auto& entry : uses_) total += entry.second;
     return total;
   }
+  // Requests so far, answered or not.
+  int Acquires() const { return acquires_; }
 
  private:
   ORB::Renderer& renderer_;
