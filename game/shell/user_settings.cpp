@@ -1,6 +1,9 @@
 #include "game/shell/user_settings.h"
 
+#include <cstdint>
+#include <filesystem>
 #include <sstream>
+#include <system_error>
 
 #include <pugixml.hpp>
 
@@ -13,6 +16,13 @@
 
 namespace game {
 
+namespace {
+
+// Far more than the two values the file holds.
+constexpr uintmax_t kMaxUserSettingsBytes = 64 * 1024;
+
+}  // namespace
+
 bool LoadGameSettings(const std::string& name) {
   GameSettings& settings = GetGameSettings();
   settings.user_version.reset();
@@ -21,6 +31,16 @@ bool LoadGameSettings(const std::string& name) {
   const std::string path = folder + name;
   if (ORB::FileSystem::FileExists(path) == 0) return false;
 
+  // Only a regular file of a settings file's size is read (a folder in its
+  // place would make the XML reader ask for an impossible buffer).
+  std::error_code error;
+  const bool regular = std::filesystem::is_regular_file(path, error);
+  const uintmax_t size = regular ? std::filesystem::file_size(path, error) : 0;
+  if (!regular || error || size > kMaxUserSettingsBytes) {
+    ORB::Log(ORB::LogLevel::kWarning, "game",
+             path + " cannot be read (not a settings file); the defaults stand");
+    return true;
+  }
   pugi::xml_document document;
   const pugi::xml_parse_result parsed = document.load_file(path.c_str());
   if (!parsed) {

@@ -82,13 +82,18 @@ TEST_F(GameShellTest, AnOlderFileKeepsItsVersionUntilTheNextSave) {
 
 TEST_F(GameShellTest, AUserFileThatCannotBeReadLeavesTheDefaultsAndNoVersion) {
   ASSERT_NO_FATAL_FAILURE(Open());
-  for (const bool folder : {false, true}) {
+  // Broken XML, a folder in the file's place, a file far too big to be one.
+  for (const int kind : {0, 1, 2}) {
     std::filesystem::remove_all(SaveFolder() + "game.xml");
-    if (folder) {
+    if (kind == 1) {
       std::filesystem::create_directories(SaveFolder() + "game.xml");
-    } else {
+    } else if (kind == 0) {
       test_support::WriteText(SaveFolder() + "game.xml",
                               "<game><fullscreen value='false'/><version value='65792'");
+    } else {
+      test_support::WriteText(SaveFolder() + "game.xml",
+                              "<game><fullscreen value='false'/><version value='65792'/><!--" +
+                                  std::string(100000, ' ') + "--></game>");
     }
     test_support::LogCapture log;
     ASSERT_TRUE(CreateGame("game.xml")) << "the game still starts";
