@@ -13,6 +13,7 @@
 #include "engine/foundation/result_codes.h"
 #include "engine/platform/fake_gpu_device.h"
 #include "support/quad.h"
+#include "support/recording_device.h"
 
 namespace ORB {
 namespace {
@@ -23,12 +24,9 @@ using test_support::kQuadIndices;
 using test_support::Quad;
 
 struct Rig {
-  explicit Rig(bool skip) {
-    auto device = std::make_unique<FakeGpuDevice>();
-    fake = device.get();
-    renderer = std::make_unique<Renderer>(std::move(device));
+  explicit Rig(bool skip) : renderer(test_support::MakeRecordingRenderer(&fake)) {
+    EXPECT_NE(renderer, nullptr);
     if (skip) renderer->SkipUnchangedFrames();
-    EXPECT_EQ(renderer->Init(nullptr, 0.1f, 0.0f), kResultOk);
   }
 
   void Draw(float x) {

@@ -84,8 +84,8 @@ TEST_F(GameShellTest, TheGameStartsFromTheFixture) {
   // The pictures give their textures back at shutdown.
   ShutdownGame();
   EXPECT_EQ(GetScreenBorders(), nullptr);
-  EXPECT_EQ(repository_->Find("data/share/image/gui tile.png")->uses, 0);
-  EXPECT_FALSE(repository_->Find("data/share/image/gui tile.png")->loaded)
+  EXPECT_EQ(Repository().Find("data/share/image/gui tile.png")->uses, 0);
+  EXPECT_FALSE(Repository().Find("data/share/image/gui tile.png")->loaded)
       << "unloaded once unused";
 }
 
@@ -99,10 +99,10 @@ TEST_F(GameShellTest, TheSoundBankFetchesItsSoundsFromTheRepositoryAndGivesThemB
       "</group></sound>"));
   ASSERT_EQ(GetSoundBank()->Load(bank.document_element()), ORB::kResultOk);
   ASSERT_EQ(GetSoundBank()->LoadGroup("sounds"), ORB::kResultOk);
-  EXPECT_EQ(sounds_.made, 1);
-  EXPECT_EQ(repository_->Find("data/share/main/other click.ogg")->uses, 1);
+  EXPECT_EQ(rig_.sounds.made, 1);
+  EXPECT_EQ(Repository().Find("data/share/main/other click.ogg")->uses, 1);
   DestroyGame();
-  EXPECT_EQ(repository_->Find("data/share/main/other click.ogg")->uses, 0) << "given back";
+  EXPECT_EQ(Repository().Find("data/share/main/other click.ogg")->uses, 0) << "given back";
 }
 
 TEST_F(GameShellTest, TheWindowManagerAndTheHubTakeTheirPlaces) {
@@ -123,8 +123,8 @@ TEST_F(GameShellTest, TheWindowManagerAndTheHubTakeTheirPlaces) {
   parts.create_hub = note("create hub");
   parts.shutdown_hub = note("shutdown hub");
   parts.destroy_hub = note("destroy hub");
-  SetGameParts(parts);
   ASSERT_NO_FATAL_FAILURE(Open());
+  SetGameParts(parts);
   ASSERT_TRUE(CreateGame("game.xml"));
   DestroyGame();
   const std::vector<std::string> expected = {
@@ -150,8 +150,7 @@ TEST_F(GameShellTest, EachRequiredSettingMissingFailsWithOneLine) {
     EXPECT_EQ(log.Lines().size(), 1u);
     DestroyGame();
     // Put it back for the next one.
-    std::filesystem::copy_file(test_support::TestData("game_shell/game.xml"), Resource("game.xml"),
-                               std::filesystem::copy_options::overwrite_existing);
+    RestoreResource("game.xml");
   }
   // Without "fullscreen" (and with "resolution", which is never read) it starts windowed.
   EditResource("game.xml",
@@ -173,11 +172,7 @@ TEST_F(GameShellTest, ASettingsFileThatIsMissingOrBrokenFails) {
       {"no root", "<!-- nothing -->", "game: error: game.xml cannot be read as XML"},
   };
   for (const auto& c : cases) {
-    if (c.text == nullptr) {
-      RemoveResource("game.xml");
-    } else {
-      WriteResource("game.xml", c.text);
-    }
+    PutResource("game.xml", c.text);
     ASSERT_NO_FATAL_FAILURE(Open());
     test_support::LogCapture log;
     EXPECT_FALSE(CreateGame("game.xml")) << c.what;
@@ -217,8 +212,7 @@ TEST_F(GameShellTest, NamesThatCannotNameAFolderStopTheStart) {
     EXPECT_NE(errors[0].find(c.error), std::string::npos) << errors[0];
     EXPECT_TRUE(GetGameSettings().company.empty()) << "nothing stored";
     DestroyGame();
-    std::filesystem::copy_file(test_support::TestData("game_shell/game.xml"), Resource("game.xml"),
-                               std::filesystem::copy_options::overwrite_existing);
+    RestoreResource("game.xml");
   }
 }
 
@@ -268,11 +262,7 @@ TEST_F(GameShellTest, TheBorderPicturesMustBeDescribed) {
       {"<data><ear>", "game: error: data data.xml cannot be read as XML"},
   };
   for (const auto& c : cases) {
-    if (c.text == nullptr) {
-      RemoveResource("data/data.xml");
-    } else {
-      WriteResource("data/data.xml", c.text);
-    }
+    PutResource("data/data.xml", c.text);
     ASSERT_NO_FATAL_FAILURE(Open());
     test_support::LogCapture log;
     EXPECT_FALSE(CreateGame("game.xml")) << c.error;

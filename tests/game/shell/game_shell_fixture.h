@@ -1,10 +1,16 @@
 #pragma once
-// The game shell's start-up on the small resources folder of tests/data/
+// The game shell's start-up in tests.
+//
+// GameEngineRig makes what the game's driver has when it creates the game,
+// over the resources folder below a base folder: the file system, the
+// repository with the driver's search paths (pictures decoded by the given
+// renderer, sounds that only count), the texture provider, and the engine's
+// slots; Close destroys the game and takes it all down again.
+//
+// GameShellTest runs it on the small resources folder of tests/data/
 // game_shell, copied into a temporary folder so a test can change any file
-// first. Open() then makes what the game's driver has when it creates the
-// game: the repository with the driver's search paths, the texture provider
-// (the recording renderer decodes the pictures), the file system, a window
-// on a 1920 x 1080 desktop, and a temporary home for the save folder.
+// first, with the recording renderer, a window on a 1920 x 1080 desktop and
+// a temporary home for the save folder:
 //
 //   TEST_F(GameShellTest, ...) {
 //     WriteResource("game.xml", "<game/>");
@@ -21,6 +27,7 @@
 
 #include "engine/foundation/SERVICE/engine_slots.h"
 #include "engine/foundation/file_system.h"
+#include "engine/foundation/renderer.h"
 #include "engine/foundation/repository.h"
 #include "engine/foundation/window.h"
 #include "engine/platform/fake_display.h"
@@ -29,6 +36,7 @@
 #include "game/shell/game_creation.h"
 #include "game/shell/game_parts.h"
 #include "game/shell/game_settings.h"
+#include "support/counting_sounds.h"
 #include "support/recording_renderer.h"
 #include "support/renderer_textures.h"
 #include "support/source_path.h"
@@ -37,45 +45,62 @@
 
 namespace game {
 
-// Sounds as handles that only count what the repository made and removed.
-class CountingSounds : public ORB::SoundLoader {
+class GameEngineRig {
  public:
-  ORB::SoundHandle CreateSound(const uint8_t*, size_t, int32_t, bool) override {
-    ++made;
-    return &handles_[(made - 1) % 8];
-  }
-  void RemoveSound(ORB::SoundHandle) override { ++removed; }
-  int made = 0;
-  int removed = 0;
+  ~GameEngineRig() { Close(); }
 
- private:
-  int handles_[8] = {};
-};
-
-class GameShellTest : public test_support::RecordingRendererTest {
- protected:
-  static constexpr const char* kPassword = "HarvelstonePyndlex";
-
-  void SetUp() override {
-    ASSERT_NO_FATAL_FAILURE(RecordingRendererTest::SetUp());
-    ASSERT_FALSE(base_.Path().empty());
-    std::filesystem::copy(test_support::TestData("game_shell"), base_.File("Resources"),
-                          std::filesystem::copy_options::recursive);
+  // `base` holds "Resources/"; the window may be null.
+  void Open(const std::string& base, ORB::Renderer& renderer, ORB::Window* window) {
+    files = std::make_unique<ORB::FileSystem>(base);
+    textures = std::make_unique<test_support::RendererTextures>(renderer);
+    repository = std::make_unique<ORB::OC_REPOSITORY>(*files, textures.get(), &sounds);
+    // As the driver, whatever the answers (a case may have emptied a folder).
+    (void)repository->AddFolder("");
+    (void)repository->AddFolder("data");
+    (void)repository->AddFolder("data/share/main/other", kProductIdentifier);
+    (void)repository->AddFolder("data/share/image/gui", kProductIdentifier);
+    provider = std::make_unique<ORB::RepositoryTextureProvider>(*repository);
+    ORB::SetTextureProvider(provider.get());
+    ORB::Engine().repository = repository.get();
+    ORB::Engine().file_system = files.get();
+    ORB::Engine().window = window;
     SetGameParts(GameParts{});
   }
 
-  void TearDown() override {
+  // The game goes first, while the repository and the renderer stand.
+  void Close() {
+    if (repository == nullptr) return;
     DestroyGame();
     ShutdownGame();
     ORB::Engine().repository = nullptr;
     ORB::Engine().file_system = nullptr;
     ORB::Engine().window = nullptr;
     ORB::SetTextureProvider(nullptr);
-    provider_.reset();
-    repository_.reset();
+    provider.reset();
+    repository.reset();
+    textures.reset();
+    files.reset();
     SetGameParts(DefaultGameParts());
     ResetGameSettings();
   }
+
+  std::unique_ptr<ORB::FileSystem> files;
+  std::unique_ptr<test_support::RendererTextures> textures;
+  test_support::CountingSounds sounds;
+  std::unique_ptr<ORB::OC_REPOSITORY> repository;
+  std::unique_ptr<ORB::RepositoryTextureProvider> provider;
+};
+
+class GameShellTest : public test_support::RecordingRendererTest {
+ protected:
+  void SetUp() override {
+    ASSERT_NO_FATAL_FAILURE(RecordingRendererTest::SetUp());
+    ASSERT_FALSE(base_.Path().empty());
+    std::filesystem::copy(test_support::TestData("game_shell"), base_.File("Resources"),
+                          std::filesystem::copy_options::recursive);
+  }
+
+  void TearDown() override { rig_.Close(); }
 
   // A path inside the copied resources folder.
   std::string Resource(const std::string& name) const { return base_.File("Resources/" + name); }
@@ -83,6 +108,19 @@ class GameShellTest : public test_support::RecordingRendererTest {
     base_.Write("Resources/" + name, text);
   }
   void RemoveResource(const std::string& name) const { std::filesystem::remove(Resource(name)); }
+  // Writes the text, or removes the file for null.
+  void PutResource(const std::string& name, const char* text) const {
+    if (text == nullptr) {
+      RemoveResource(name);
+    } else {
+      WriteResource(name, text);
+    }
+  }
+  // Puts the fixture's own file back.
+  void RestoreResource(const std::string& name) const {
+    std::filesystem::copy_file(test_support::TestData("game_shell/" + name), Resource(name),
+                               std::filesystem::copy_options::overwrite_existing);
+  }
   // Edits an XML file of the copied folder.
   template <typename Edit>
   void EditResource(const std::string& name, Edit&& edit) const {
@@ -92,36 +130,22 @@ class GameShellTest : public test_support::RecordingRendererTest {
     ASSERT_TRUE(document.save_file(Resource(name).c_str())) << name;
   }
 
-  // Registers the resources as the driver does and publishes the engine's
-  // objects. Call once the files are as the test wants them.
+  // Makes what the driver has, once the files are as the test wants them.
+  // Again: anew, after the game made before is destroyed.
   void Open(ORB::platform::ScreenSize desktop = {1920, 1080}) {
-    files_ = std::make_unique<ORB::FileSystem>(base_.Path());
-    textures_ = std::make_unique<test_support::RendererTextures>(*renderer_);
-    repository_ = std::make_unique<ORB::OC_REPOSITORY>(*files_, textures_.get(), &sounds_);
-    // As the driver, whatever the answers (a case may have emptied a folder).
-    (void)repository_->AddFolder("");
-    (void)repository_->AddFolder("data");
-    (void)repository_->AddFolder("data/share/main/other", kPassword);
-    (void)repository_->AddFolder("data/share/image/gui", kPassword);
-    provider_ = std::make_unique<ORB::RepositoryTextureProvider>(*repository_);
-    ORB::SetTextureProvider(provider_.get());
+    rig_.Close();
     window_ = std::make_unique<ORB::Window>(std::make_unique<ORB::platform::FakeDisplay>(desktop));
-    ORB::Engine().repository = repository_.get();
-    ORB::Engine().file_system = files_.get();
-    ORB::Engine().window = window_.get();
+    rig_.Open(base_.Path(), *renderer_, window_.get());
   }
+  ORB::OC_REPOSITORY& Repository() { return *rig_.repository; }
 
   // The save folder the fixture's "game.xml" gives under the temporary home.
   std::string SaveFolder() const { return home_.AppData() + "/Fixture Works/HarvelstonePyndlex/"; }
 
   test_support::TempHome home_;
   test_support::TempFolder base_;
-  std::unique_ptr<ORB::FileSystem> files_;
-  std::unique_ptr<test_support::RendererTextures> textures_;
-  CountingSounds sounds_;
-  std::unique_ptr<ORB::OC_REPOSITORY> repository_;
-  std::unique_ptr<ORB::RepositoryTextureProvider> provider_;
   std::unique_ptr<ORB::Window> window_;
+  GameEngineRig rig_;
 };
 
 }  // namespace game

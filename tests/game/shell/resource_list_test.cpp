@@ -31,14 +31,14 @@ TEST_F(GameShellTest, TheListRegistersItsFoldersAndSkipsThoseOutsideTheResources
   // "data/absent" lists nothing; "data/share/main/other" was the driver's
   // already and stays the driver's.
   EXPECT_EQ(GetResourceListFolders(), (std::vector<std::string>{"data/extra", "data/share/font"}));
-  EXPECT_TRUE(Registered(*repository_, "data/extra"));
-  EXPECT_TRUE(Registered(*repository_, "data/share/font"));
-  EXPECT_TRUE(Registered(*repository_, "data/en"));
-  EXPECT_NE(repository_->Find("data/extra notes.txt"), nullptr);
-  EXPECT_NE(repository_->Find("strings.xml"), nullptr) << "the texts are found by plain name";
+  EXPECT_TRUE(Registered(Repository(), "data/extra"));
+  EXPECT_TRUE(Registered(Repository(), "data/share/font"));
+  EXPECT_TRUE(Registered(Repository(), "data/en"));
+  EXPECT_NE(Repository().Find("data/extra notes.txt"), nullptr);
+  EXPECT_NE(Repository().Find("strings.xml"), nullptr) << "the texts are found by plain name";
   for (const char* outside :
        {"/etc", "\\windows", "C:/games", "../outside", "data/../../outside"}) {
-    EXPECT_FALSE(Registered(*repository_, outside)) << outside;
+    EXPECT_FALSE(Registered(Repository(), outside)) << outside;
     EXPECT_TRUE(log.Has(std::string("skipped the folder \"") + outside + "\"")) << outside;
   }
   EXPECT_TRUE(log.Has("skipped the folder \"\"")) << "an empty value would be the top level";
@@ -52,10 +52,10 @@ TEST_F(GameShellTest, TheListRegistersItsFoldersAndSkipsThoseOutsideTheResources
   // Shutdown takes the list's folders and the language away, not the driver's.
   ShutdownGame();
   EXPECT_TRUE(GetResourceListFolders().empty());
-  EXPECT_FALSE(Registered(*repository_, "data/extra"));
-  EXPECT_FALSE(Registered(*repository_, "data/share/font"));
-  EXPECT_FALSE(Registered(*repository_, "data/en"));
-  EXPECT_TRUE(Registered(*repository_, "data/share/main/other"));
+  EXPECT_FALSE(Registered(Repository(), "data/extra"));
+  EXPECT_FALSE(Registered(Repository(), "data/share/font"));
+  EXPECT_FALSE(Registered(Repository(), "data/en"));
+  EXPECT_TRUE(Registered(Repository(), "data/share/main/other"));
 }
 
 TEST_F(GameShellTest, AMissingLanguageFolderFailsTheList) {
@@ -70,12 +70,12 @@ TEST_F(GameShellTest, AMissingLanguageFolderFailsTheList) {
   EXPECT_EQ(log.Lines().back(),
             "game: error: data/share/main/other resource_list.xml: the language folder "
             "\"data/fr\" is missing");
-  EXPECT_FALSE(Registered(*repository_, "data/fr"));
+  EXPECT_FALSE(Registered(Repository(), "data/fr"));
   // With the folder there, the same list loads.
   std::filesystem::create_directories(Resource("data/fr"));
   WriteResource("data/fr/strings.xml", "<Workbook/>");
   EXPECT_TRUE(LoadResourceList(kResourceListFile));
-  EXPECT_TRUE(Registered(*repository_, "data/fr"));
+  EXPECT_TRUE(Registered(Repository(), "data/fr"));
 }
 
 TEST_F(GameShellTest, AMissingListFails) {

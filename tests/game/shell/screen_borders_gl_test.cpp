@@ -12,22 +12,16 @@
 #include <memory>
 #include <vector>
 
-#include "engine/foundation/SERVICE/engine_slots.h"
-#include "engine/foundation/file_system.h"
 #include "engine/foundation/frame_skipper.h"
 #include "engine/foundation/renderer.h"
-#include "engine/foundation/repository.h"
 #include "engine/foundation/result_codes.h"
 #include "engine/foundation/window.h"
 #include "engine/platform/gl_device.h"
-#include "engine/scene/repository_texture_provider.h"
-#include "engine/scene/texture_provider.h"
 #include "game/shell/game_creation.h"
-#include "game/shell/game_parts.h"
 #include "game/shell/game_settings.h"
 #include "game/shell/screen_borders.h"
+#include "game_shell_fixture.h"
 #include "support/quad.h"
-#include "support/renderer_textures.h"
 #include "support/source_path.h"
 #include "support/temp_home.h"
 #include "support/write_png.h"
@@ -67,19 +61,7 @@ class ScreenBordersGlTest : public ::testing::Test {
     renderer_->SkipUnchangedFrames();
     ASSERT_EQ(renderer_->Init(window_.GetHandle(), 0.1f, 0.0f), ORB::kResultOk);
 
-    files_ = std::make_unique<ORB::FileSystem>(test_support::SourcePath(""));
-    textures_ = std::make_unique<test_support::RendererTextures>(*renderer_);
-    repository_ = std::make_unique<ORB::OC_REPOSITORY>(*files_, textures_.get(), nullptr);
-    (void)repository_->AddFolder("");
-    (void)repository_->AddFolder("data");
-    (void)repository_->AddFolder("data/share/main/other", kProductIdentifier);
-    (void)repository_->AddFolder("data/share/image/gui", kProductIdentifier);
-    provider_ = std::make_unique<ORB::RepositoryTextureProvider>(*repository_);
-    ORB::SetTextureProvider(provider_.get());
-    ORB::Engine().repository = repository_.get();
-    ORB::Engine().file_system = files_.get();
-    ORB::Engine().window = &window_;
-    SetGameParts(GameParts{});
+    rig_.Open(test_support::SourcePath(""), *renderer_, &window_);
     ASSERT_TRUE(CreateGame("game.xml"));
     // A fullscreen 16:9 desktop: the offscreen driver's desktop is 4:3, so
     // the window stands in for it at the desktop's size.
@@ -89,16 +71,7 @@ class ScreenBordersGlTest : public ::testing::Test {
   }
 
   void TearDown() override {
-    DestroyGame();
-    ShutdownGame();
-    ORB::Engine().repository = nullptr;
-    ORB::Engine().file_system = nullptr;
-    ORB::Engine().window = nullptr;
-    ORB::SetTextureProvider(nullptr);
-    provider_.reset();
-    repository_.reset();
-    SetGameParts(DefaultGameParts());
-    ResetGameSettings();
+    rig_.Close();
     renderer_.reset();
   }
 
@@ -141,10 +114,7 @@ class ScreenBordersGlTest : public ::testing::Test {
   ORB::Window window_;
   ORB::platform::GlDevice* gl_ = nullptr;
   std::unique_ptr<ORB::Renderer> renderer_;
-  std::unique_ptr<ORB::FileSystem> files_;
-  std::unique_ptr<test_support::RendererTextures> textures_;
-  std::unique_ptr<ORB::OC_REPOSITORY> repository_;
-  std::unique_ptr<ORB::RepositoryTextureProvider> provider_;
+  GameEngineRig rig_;
 };
 
 TEST_F(ScreenBordersGlTest, AFullscreenSixteenByNineFrameShowsTheEarsInBothBars) {

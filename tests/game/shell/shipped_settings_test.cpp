@@ -10,72 +10,37 @@
 
 #include <pugixml.hpp>
 
-#include "engine/foundation/SERVICE/engine_slots.h"
-#include "engine/foundation/file_system.h"
 #include "engine/foundation/repository.h"
 #include "engine/foundation/repository_document.h"
 #include "engine/foundation/window.h"
 #include "engine/platform/fake_display.h"
-#include "engine/scene/repository_texture_provider.h"
-#include "engine/scene/texture_provider.h"
 #include "game/play/game_player.h"
 #include "game/shell/edition_settings.h"
 #include "game/shell/game_creation.h"
-#include "game/shell/game_parts.h"
 #include "game/shell/game_settings.h"
 #include "game/shell/resource_list.h"
 #include "game/shell/save_folder.h"
 #include "game/shell/screen_borders.h"
+#include "game_shell_fixture.h"
 #include "support/log_capture.h"
-#include "support/recording_renderer.h"
-#include "support/renderer_textures.h"
-#include "support/source_path.h"
-#include "support/temp_home.h"
 
 namespace game {
 namespace {
-
-constexpr const char* kPassword = "HarvelstonePyndlex";
 
 class ShippedSettingsTest : public test_support::RecordingRendererTest {
  protected:
   void SetUp() override {
     ASSERT_NO_FATAL_FAILURE(RecordingRendererTest::SetUp());
-    files_ = std::make_unique<ORB::FileSystem>(test_support::SourcePath(""));
-    textures_ = std::make_unique<test_support::RendererTextures>(*renderer_);
-    repository_ = std::make_unique<ORB::OC_REPOSITORY>(*files_, textures_.get(), nullptr);
-    (void)repository_->AddFolder("");
-    (void)repository_->AddFolder("data");
-    (void)repository_->AddFolder("data/share/main/other", kPassword);
-    (void)repository_->AddFolder("data/share/image/gui", kPassword);
-    provider_ = std::make_unique<ORB::RepositoryTextureProvider>(*repository_);
-    ORB::SetTextureProvider(provider_.get());
     window_ = std::make_unique<ORB::Window>(
         std::make_unique<ORB::platform::FakeDisplay>(ORB::platform::ScreenSize{1920, 1080}));
-    ORB::Engine().repository = repository_.get();
-    ORB::Engine().file_system = files_.get();
-    ORB::Engine().window = window_.get();
-    SetGameParts(GameParts{});
+    rig_.Open(test_support::SourcePath(""), *renderer_, window_.get());
   }
-  void TearDown() override {
-    DestroyGame();
-    ShutdownGame();
-    ORB::Engine().repository = nullptr;
-    ORB::Engine().file_system = nullptr;
-    ORB::Engine().window = nullptr;
-    ORB::SetTextureProvider(nullptr);
-    provider_.reset();
-    repository_.reset();
-    SetGameParts(DefaultGameParts());
-    ResetGameSettings();
-  }
+  void TearDown() override { rig_.Close(); }
+  ORB::OC_REPOSITORY& Repository() { return *rig_.repository; }
 
   test_support::TempHome home_;
-  std::unique_ptr<ORB::FileSystem> files_;
-  std::unique_ptr<test_support::RendererTextures> textures_;
-  std::unique_ptr<ORB::OC_REPOSITORY> repository_;
-  std::unique_ptr<ORB::RepositoryTextureProvider> provider_;
   std::unique_ptr<ORB::Window> window_;
+  GameEngineRig rig_;
 };
 
 TEST_F(ShippedSettingsTest, TheGameStartsAsTheDesktopEdition) {
@@ -108,7 +73,7 @@ TEST_F(ShippedSettingsTest, TheGameStartsAsTheDesktopEdition) {
   // Every file the edition names is there, but for the two later parts of
   // the game bring.
   for (const std::string* name : {&e.store, &e.trophies, &e.player}) {
-    EXPECT_NE(repository_->Find(*name), nullptr) << *name;
+    EXPECT_NE(Repository().Find(*name), nullptr) << *name;
   }
   EXPECT_EQ(e.scenes, "data/share/main/other scenes.xml");
   EXPECT_EQ(e.tutorial, "data/share/main/other tutorial.xml");
@@ -125,8 +90,8 @@ TEST_F(ShippedSettingsTest, TheResourceListRegistersEveryFolderOfTheResources) {
   // Every plain folder holding files and every archive is registered, by
   // the driver or by the list.
   std::set<std::string> registered;
-  for (const auto& folder : repository_->Folders()) registered.insert(folder->name);
-  const std::filesystem::path root = files_->GetResourcesFolder();
+  for (const auto& folder : Repository().Folders()) registered.insert(folder->name);
+  const std::filesystem::path root = rig_.files->GetResourcesFolder();
   const std::string language = "data/" + GetGameSettings().language;
   for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
     if (!entry.is_regular_file()) continue;
@@ -149,7 +114,7 @@ TEST_F(ShippedSettingsTest, TheResourceListRegistersEveryFolderOfTheResources) {
 TEST_F(ShippedSettingsTest, TheTemplatePlayerIsWhole) {
   ASSERT_TRUE(CreateGame("game.xml"));
   GG_PLAYER player;
-  ASSERT_TRUE(ORB::ReadDocument(*repository_, GetEditionSettings().player,
+  ASSERT_TRUE(ORB::ReadDocument(Repository(), GetEditionSettings().player,
                                 [&player](const pugi::xml_document& document) {
                                   return player.Load(document.document_element());
                                 }));

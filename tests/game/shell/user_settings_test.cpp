@@ -5,10 +5,7 @@
 #include "game/shell/user_settings.h"
 
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 
-#include <csignal>
 #include <filesystem>
 #include <string>
 
@@ -16,6 +13,7 @@
 #include "game/shell/game_settings.h"
 #include "game/shell/save_folder.h"
 #include "game_shell_fixture.h"
+#include "support/file_size_limit.h"
 #include "support/log_capture.h"
 #include "support/read_file.h"
 #include "support/temp_home.h"
@@ -118,15 +116,7 @@ TEST_F(GameShellTest, AFailedWriteKeepsTheOldFileAndIsReported) {
 
   // The disk takes only a few bytes.
   test_support::LogCapture log;
-  struct rlimit limits {};
-  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limits), 0);
-  auto* previous = std::signal(SIGXFSZ, SIG_IGN);
-  struct rlimit small = limits;
-  small.rlim_cur = 20;
-  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-  const bool saved = SaveGameSettings();
-  setrlimit(RLIMIT_FSIZE, &limits);
-  std::signal(SIGXFSZ, previous);
+  const bool saved = test_support::WithFileSizeLimit(20, [] { return SaveGameSettings(); });
   EXPECT_FALSE(saved);
   EXPECT_EQ(ReadText(SaveFolder() + "game.xml"), kSaved) << "the old file, whole";
   ASSERT_EQ(log.Lines().size(), 1u);
