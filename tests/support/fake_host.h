@@ -62,6 +62,7 @@ class GameHost : public game::cGameplayHost {
   bool TestTrophy(const std::string& name, const ORB_GF::TrophyValue& value) override {
     trophy_tests.push_back(name);
     trophy_values.push_back(value);
+    Note("test " + name);
     if (trophies != nullptr) return trophies->TestValue(name, value);
     // A trophy of `earn` becomes got at its first test.
     return earn.erase(name) > 0;
@@ -143,7 +144,8 @@ class GameHost : public game::cGameplayHost {
   std::map<std::string, float> sound_lengths;
   std::map<int32_t, std::unique_ptr<game::gPackRecord>> pack_records;
 
-  // What the rules asked, in order ("sound levelwin", "award tr_stars_1",
+  // What the rules asked, in order ("sound levelwin", "test tr_stars_1",
+  // "award tr_stars_1",
   // "buy second_chance", "spend heart", "restart", "levels",
   // "leaderboards", "save").
   std::vector<std::string> calls;
