@@ -131,6 +131,27 @@ TEST(ClueLineTest, LineSettled) {
   }
 }
 
+TEST(ClueLineTest, AWholeLineTestSeesEveryCellOpenedSinceTheLastOne) {
+  // The cells at the line's start already seen open are not looked at
+  // again; those opened since, anywhere, count.
+  LineBoard board("xo.o.");
+  GG_NUMBERCROSS& numbers = board.Numbers();
+  EXPECT_FALSE(numbers.LineSettled(Axis::Row, 0, 0, 4));
+  board.Board().CellAt(0, 3)->OpenAsFilled(0.0);
+  EXPECT_FALSE(numbers.LineSettled(Axis::Row, 0, 0, 4));
+  board.Board().CellAt(0, 1)->OpenAsFilled(0.0);
+  EXPECT_TRUE(numbers.LineSettled(Axis::Row, 0, 0, 4));
+  EXPECT_TRUE(numbers.LineSettled(Axis::Row, 0, 0, 4));
+  // A line without picture cells needs every cell open.
+  LineBoard empty("x.x.x");
+  EXPECT_FALSE(empty.Numbers().LineSettled(Axis::Row, 0, 0, 4));
+  empty.Board().CellAt(0, 1)->OpenAsEmpty(0.0);
+  EXPECT_FALSE(empty.Numbers().LineSettled(Axis::Row, 0, 0, 4));
+  empty.Board().CellAt(0, 3)->OpenAsEmpty(0.0);
+  EXPECT_TRUE(empty.Numbers().LineSettled(Axis::Row, 0, 0, 4));
+  EXPECT_TRUE(empty.Numbers().LineSettled(Axis::Row, 0, 1, 4));
+}
+
 TEST(ClueLineTest, FindLongestRun) {
   LineBoard one("..ooo.");
   EXPECT_EQ(GG_NUMBERCROSS::FindLongestRun(one.Numbers().RowRuns(0)), one.Numbers().RowRuns(0)[0]);
