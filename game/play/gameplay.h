@@ -276,6 +276,8 @@ class GG_GAMEPLAY : public ORB_GF::G_GAMEPLAY, private cBoardEvents {
   void OnFadeOpened();
   void ReleaseFade();
   void ReleaseFinish();
+  // Clears the opened callback this screen set on the window, when `pending`.
+  void ReleaseOpened(bool& pending, const char* window);
   // A missing window: named in the error text, and the level is left for
   // the level list so that nothing waits for it.
   void LeaveForMissing(const std::string& what);

@@ -199,15 +199,17 @@ void GG_GAMEPLAY::FinishOpened(void* self) {
   gameplay->ReleaseFinish();
 }
 
-void GG_GAMEPLAY::ReleaseFinish() {
-  if (!finish_pending_) return;
-  finish_pending_ = false;
+void GG_GAMEPLAY::ReleaseOpened(bool& pending, const char* window) {
+  if (!pending) return;
+  pending = false;
   if (ORB_GF::G_WINDOW_MANAGER* windows = Windows()) {
-    if (ORB_GF::G_WINDOW* finish = windows->FindWindow(kFinishWindow)) {
-      finish->SetCallback(ORB_GF::kOpened, nullptr, nullptr);
+    if (ORB_GF::G_WINDOW* found = windows->FindWindow(window)) {
+      found->SetCallback(ORB_GF::kOpened, nullptr, nullptr);
     }
   }
 }
+
+void GG_GAMEPLAY::ReleaseFinish() { ReleaseOpened(finish_pending_, kFinishWindow); }
 
 // --- The loss.
 
@@ -394,15 +396,7 @@ void GG_GAMEPLAY::OnFadeOpened() {
   }
 }
 
-void GG_GAMEPLAY::ReleaseFade() {
-  if (!fade_pending_) return;
-  fade_pending_ = false;
-  if (ORB_GF::G_WINDOW_MANAGER* windows = Windows()) {
-    if (ORB_GF::G_WINDOW* fade = windows->FindWindow(kFadeWindow)) {
-      fade->SetCallback(ORB_GF::kOpened, nullptr, nullptr);
-    }
-  }
-}
+void GG_GAMEPLAY::ReleaseFade() { ReleaseOpened(fade_pending_, kFadeWindow); }
 
 void GG_GAMEPLAY::OnFadeToLevels() {
   ReleaseFade();

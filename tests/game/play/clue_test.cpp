@@ -7,6 +7,7 @@
 #include "game/play/number_cross.h"
 #include "game/play/process.h"
 #include "support/game_host.h"
+#include "support/text_board.h"
 
 namespace game {
 namespace {
@@ -24,13 +25,7 @@ class LineBoard {
     text.rows = {solution, "#" + std::string(line.size() - 1, '.')};
     text.block = "0 0";
     text.shiftBlock = "0 0";
-    pugi::xml_document document;
-    document.load_string(test_support::LevelXml(text).c_str());
-    EXPECT_TRUE(level_.Read(document, "line.xml")) << level_.Error();
-    settings_ = level_.Settings();
-    pugi::xml_document numbers;
-    numbers.load_string(test_support::kNumbersXml);
-    EXPECT_TRUE(board_.Load(level_, &settings_, numbers.document_element()));
+    EXPECT_TRUE(test_support::BuildBoard(text, level_, settings_, board_));
     for (size_t i = 0; i < line.size(); ++i) {
       GG_ELEMENT* cell = board_.CellAt(0, static_cast<int32_t>(i));
       if (line[i] == '#') cell->OpenAsFilled(0.0);

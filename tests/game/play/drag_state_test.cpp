@@ -9,7 +9,7 @@
 #include "game/play/element.h"
 #include "game/play/level_file.h"
 #include "game/play/process.h"
-#include "support/level_text.h"
+#include "support/text_board.h"
 
 namespace game {
 namespace {
@@ -19,13 +19,7 @@ class DragStateTest : public ::testing::Test {
   void SetUp() override {
     test_support::LevelText text;
     text.rows = std::vector<std::string>(10, "##########");
-    pugi::xml_document document;
-    document.load_string(test_support::LevelXml(text).c_str());
-    ASSERT_TRUE(level_.Read(document, "drag.xml")) << level_.Error();
-    settings_ = level_.Settings();
-    pugi::xml_document numbers;
-    numbers.load_string(test_support::kNumbersXml);
-    ASSERT_TRUE(board_.Load(level_, &settings_, numbers.document_element()));
+    ASSERT_TRUE(test_support::BuildBoard(text, level_, settings_, board_));
   }
   ORB::Point At(int row, int col, float dx = 0.0f) const {
     const ORB::Vector2 centre = settings_.CellCentre(row, col);

@@ -10,8 +10,8 @@
 #include "game/play/element.h"
 #include "game/play/level_file.h"
 #include "game/play/process.h"
-#include "support/level_text.h"
 #include "support/recording_renderer.h"
+#include "support/text_board.h"
 
 namespace game {
 namespace {
@@ -29,13 +29,8 @@ class EndSweepDrawTest : public test_support::RecordingRendererTest {
     board_.SetCellTemplates(&templates_);
     test_support::LevelText text;
     text.rows = {"##...", "#....", ".....", ".....", "...##"};
-    pugi::xml_document document;
-    document.load_string(test_support::LevelXml(text).c_str());
-    ASSERT_TRUE(level_.Read(document, "sweep.xml")) << level_.Error();
-    settings_ = level_.Settings();
-    pugi::xml_document numbers;
-    numbers.load_string("<numbers><numbersLeft/><numbersUp/></numbers>");
-    ASSERT_TRUE(board_.Load(level_, &settings_, numbers.document_element()));
+    ASSERT_TRUE(test_support::BuildBoard(text, level_, settings_, board_,
+                                         "<numbers><numbersLeft/><numbersUp/></numbers>"));
     for (GG_ELEMENT* cell : board_.CellsToFind()) {
       board_.ApplyClick(cell->Row(), cell->Col(), cell->Row(), cell->Col(), true);
     }
