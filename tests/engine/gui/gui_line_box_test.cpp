@@ -11,11 +11,11 @@
 #include <string>
 #include <vector>
 
-#include "engine/foundation/hooks.h"
 #include "engine/foundation/timer.h"
 #include "engine/gui/gui_root.h"
 #include "engine/platform/key_codes.h"
 #include "support/counting_textures.h"
+#include "support/gui_passes.h"
 #include "support/log_capture.h"
 #include "support/memory_documents.h"
 #include "support/read_file.h"
@@ -47,16 +47,9 @@ class GuiLineBoxTest : public test_support::RecordingRendererTest {
     documents_.Set(kFont, std::string(font.begin(), font.end()));
     SetTextureProvider(textures_.get());
     SetDocumentProvider(&documents_);
-    // The game's road: the press pass runs for every key-down.
-    SetHook(Hook::KeyDown, [this](intptr_t) {
-      const GuiEvent* answer = root_->OnMouseDown();
-      codes_.push_back(answer != nullptr ? answer->code : 0);
-      return 1;
-    });
-    input_.SetFrame([this] { root_->Process(); });
+    input_.SetFrame([this] { passes_.Frame(); });
   }
   void TearDown() override {
-    ClearAllHooks();
     root_.reset();
     EXPECT_EQ(textures_->TotalUses(), 0) << "every texture use is given back";
     EXPECT_EQ(documents_.OpenDocuments(), 0u);
@@ -75,7 +68,7 @@ class GuiLineBoxTest : public test_support::RecordingRendererTest {
       input_.Click(300, 200);
       EXPECT_TRUE(box->IsFocused());
     }
-    codes_.clear();
+    passes_.Clear();
     return box;
   }
   // Each character typed by its key (letters and digits) or alone.
@@ -92,8 +85,8 @@ class GuiLineBoxTest : public test_support::RecordingRendererTest {
   std::unique_ptr<test_support::CountingTextures> textures_;
   test_support::MemoryDocuments documents_;
   std::unique_ptr<OC_GUI_ROOT> root_ = std::make_unique<OC_GUI_ROOT>();
+  test_support::GuiPasses passes_{*root_};  // the press passes' codes in passes_.down
   test_support::ScriptedInput input_;
-  std::vector<int32_t> codes_;  // what each press pass answered
 };
 
 TEST_F(GuiLineBoxTest, TypedCharactersGoInAtTheCaretWithCode10Each) {
@@ -104,10 +97,10 @@ TEST_F(GuiLineBoxTest, TypedCharactersGoInAtTheCaretWithCode10Each) {
   input_.Type(kKey0 + 7, L'/');  // Shift+7 on a German keyboard
   EXPECT_EQ(box->GetText(), L"ab\u00E9/");
   EXPECT_EQ(box->GetCaret(), 4);
-  EXPECT_EQ(codes_, (std::vector<int32_t>{10, 10, 10, 10}));
+  EXPECT_EQ(passes_.down, (std::vector<int32_t>{10, 10, 10, 10}));
 
   // Editing keys raise no code, also when they erase.
-  codes_.clear();
+  passes_.Clear();
   input_.Key(kKeyLeft);
   input_.Key(kKeyLeft);
   input_.Key(kKeyBackspace);  // the "b"
@@ -115,7 +108,7 @@ TEST_F(GuiLineBoxTest, TypedCharactersGoInAtTheCaretWithCode10Each) {
   input_.Key(kKeyDelete);  // the "/"
   EXPECT_EQ(box->GetText(), L"a\u00E9");
   EXPECT_EQ(box->GetCaret(), 2);
-  EXPECT_EQ(codes_, (std::vector<int32_t>{0, 0, 0, 0, 0}));
+  EXPECT_EQ(passes_.down, (std::vector<int32_t>{0, 0, 0, 0, 0}));
 
   // At the ends nothing happens.
   input_.Key(kKeyDelete);
@@ -129,12 +122,12 @@ TEST_F(GuiLineBoxTest, TypedCharactersGoInAtTheCaretWithCode10Each) {
   EXPECT_EQ(box->GetCaret(), 1);
 
   // Keys that type nothing, and tab, insert nothing.
-  codes_.clear();
+  passes_.Clear();
   input_.Type(kKeyF1, 0);
   input_.TypeAlone(L'\t');
   input_.Type(kKeyShift, 0);
   EXPECT_EQ(box->GetText(), L"xa\u00E9");
-  EXPECT_EQ(codes_, (std::vector<int32_t>{0, 0, 0}));
+  EXPECT_EQ(passes_.down, (std::vector<int32_t>{0, 0, 0}));
 }
 
 TEST_F(GuiLineBoxTest, FullBoxAndForbiddenCharactersTakeNothing) {
@@ -145,7 +138,7 @@ TEST_F(GuiLineBoxTest, FullBoxAndForbiddenCharactersTakeNothing) {
   EXPECT_EQ(box->GetText(), L"abc");
   Type(L"d");
   EXPECT_EQ(box->GetText(), L"abc") << "full";
-  EXPECT_EQ(codes_, (std::vector<int32_t>{10, 0, 10, 0, 10, 0, 0}));
+  EXPECT_EQ(passes_.down, (std::vector<int32_t>{10, 0, 10, 0, 10, 0, 0}));
   EXPECT_FALSE(box->SetText(L"abcd"));
   box->SetMaxLength(0);
   EXPECT_EQ(box->GetMaxLength(), OC_GUI_LINEBOX::kNoLimit);
