@@ -6,13 +6,6 @@
 
 namespace ORB {
 
-namespace {
-
-constexpr float kPi = 3.1415927f;
-constexpr float kQuarter = 1.5707964f;
-
-}  // namespace
-
 OC_GUI_SLIDER12::OC_GUI_SLIDER12(int32_t id, std::string textureName, Vector2 start, Vector2 end,
                                  float radius, float btnFactor, float min, float max, float step,
                                  float value)
@@ -44,8 +37,8 @@ void OC_GUI_SLIDER12::Build(TextureRecord* texture) {
   pieces_.ShowFixedFrames();
   pieces_.Place(layout_);
   const bool end_below = GetPartTransform(kPlus).position.y > GetPartTransform(kMinus).position.y;
-  pieces_.Turn(SliderAngle(GetDirection(), end_below, kPi), kQuarter, &GetPartTransform(kMinus),
-               &GetPartTransform(kPlus), &GetPartTransform(kRunner));
+  pieces_.Turn(SliderAngle(GetDirection(), end_below, kSliderPi), kSliderQuarter,
+               &GetPartTransform(kMinus), &GetPartTransform(kPlus), &GetPartTransform(kRunner));
 }
 
 GuiEvent* OC_GUI_SLIDER12::Process() {

@@ -10,14 +10,7 @@ namespace ORB {
 
 namespace {
 
-constexpr float kPi = 3.1415927f;
-constexpr float kQuarter = 1.5707964f;
 constexpr uint32_t kWrapBoth = 3;
-
-float FillFrameU() {
-  return static_cast<float>(SliderPieces::kFillFrame) /
-         static_cast<float>(OC_GUI_SLIDER13::kFrames);
-}
 
 }  // namespace
 
@@ -53,8 +46,8 @@ void OC_GUI_SLIDER13::Build(TextureRecord* texture) {
   pieces_.ShowFixedFrames();
   pieces_.Place(layout_);
   const bool end_below = GetPartTransform(kPlus).position.y > GetPartTransform(kMinus).position.y;
-  pieces_.Turn(SliderAngle(GetDirection(), end_below, kPi), kQuarter, &GetPartTransform(kMinus),
-               &GetPartTransform(kPlus), &GetPartTransform(kRunner));
+  pieces_.Turn(SliderAngle(GetDirection(), end_below, kSliderPi), kSliderQuarter,
+               &GetPartTransform(kMinus), &GetPartTransform(kPlus), &GetPartTransform(kRunner));
   UpdateFill();
 }
 
@@ -68,8 +61,7 @@ void OC_GUI_SLIDER13::UpdateFill() {
   fill->SetSize(static_cast<float>(TruncateToInt(GetPieceSize())),
                 static_cast<float>(TruncateToInt(fill_length_)));
   fill->SetAnchor(HS_MU, 0.0f, 0.0f);
-  fill->FitUVToSize();
-  fill->OffsetUV(FillFrameU(), 0.0f);
+  SliderPieces::MapAlong(*fill, SliderPieces::kFillFrame, kFrames);
   pieces_.TransformOf(SliderPieces::kFill).SetPositionV2(fill_start_);
 }
 

@@ -33,6 +33,19 @@ Vector2 FramedSliderExtent(const OC_BASESLIDER& slider, float pieceHeight) {
   return {dx * along + dy * pieceHeight, dy * along + dx * pieceHeight};
 }
 
+void SliderPieces::MapAlong(OC_MESH& quad, int32_t frame, int32_t frames) {
+  quad.FitUVToSize();
+  quad.OffsetUV(static_cast<float>(frame) / static_cast<float>(std::max(frames, 1)), 0.0f);
+  InsetEdges(quad);
+}
+
+void SliderPieces::InsetEdges(OC_MESH& quad) {
+  const TextureRecord* texture = quad.GetTexture();
+  if (texture != nullptr && texture->Width() > 0) {
+    quad.InsetUV(1.0f / static_cast<float>(texture->Width()));
+  }
+}
+
 void SliderPieces::Make(TextureRecord* texture, OS_TRANSFORM3* parent, OS_TRANSFORM3* start,
                         OS_TRANSFORM3* end, OS_TRANSFORM3* runner) {
   quads_[kMinus] = std::make_unique<OC_MESH>(texture, start);
@@ -55,8 +68,7 @@ void SliderPieces::Size(float piece, float pieceHeight, float trackLength) {
   }
   OC_MESH& track = *quads_[kTrack];
   track.SetSize(w, static_cast<float>(std::max(TruncateToInt(trackLength), 0)));
-  track.FitUVToSize();
-  track.OffsetUV(static_cast<float>(kTrackFrame) / static_cast<float>(frames_), 0.0f);
+  MapAlong(track, kTrackFrame, frames_);
   track.SetAnchor(HS_MID, 0.0f, 0.0f);
 }
 
@@ -70,6 +82,8 @@ void SliderPieces::ShowStates(int32_t minus, int32_t plus, int32_t runner) {
 void SliderPieces::ShowFixedFrames() {
   quads_[kStartCap]->SetFrame(frames_, 1, kStartCapFrame, false);
   quads_[kEndCap]->SetFrame(frames_, 1, kEndCapFrame, false);
+  InsetEdges(*quads_[kStartCap]);
+  InsetEdges(*quads_[kEndCap]);
 }
 
 void SliderPieces::Place(const SliderLayout& layout) {

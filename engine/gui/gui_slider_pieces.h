@@ -41,6 +41,10 @@ struct SliderLayout {
 SliderLayout LayOutSlider(Vector2 start, Vector2 end, Vector2 direction, float piece,
                           float btnFactor);
 
+// The framed sliders' pi and quarter turn.
+inline constexpr float kSliderPi = 3.1415927f;
+inline constexpr float kSliderQuarter = 1.5707964f;
+
 // The slider's turn: acos(d.x) when the end lies below the start (greater
 // y), else acos(-d.x) + pi. pi is given (the scroll bar's own constant is
 // rounded).
@@ -52,6 +56,15 @@ Vector2 FramedSliderExtent(const OC_BASESLIDER& slider, float pieceHeight);
 
 class SliderPieces {
  public:
+  // Shows frame `frame` of a `frames`-frame sheet along a quad as long as it
+  // is: one texel per unit (repeating beyond the sheet's height), its edges
+  // a texel inside the frame (InsetEdges).
+  static void MapAlong(OC_MESH& quad, int32_t frame, int32_t frames);
+  // Moves the quad's texture edges a texel inward: filtering, also the
+  // wider footprint of a turned slider's, then never mixes the neighbouring
+  // frames' pixels into the pieces that join (caps, track, fill).
+  static void InsetEdges(OC_MESH& quad);
+
   enum Piece : int32_t { kMinus, kPlus, kRunner, kStartCap, kEndCap, kTrack, kFill, kCount };
   static constexpr int32_t kStartCapFrame = 9;
   static constexpr int32_t kTrackFrame = 10;
