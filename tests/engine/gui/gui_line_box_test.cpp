@@ -14,14 +14,12 @@
 #include "engine/foundation/timer.h"
 #include "engine/gui/gui_root.h"
 #include "engine/platform/key_codes.h"
-#include "support/counting_textures.h"
 #include "support/gui_passes.h"
 #include "support/log_capture.h"
-#include "support/memory_documents.h"
 #include "support/read_file.h"
-#include "support/recording_renderer.h"
 #include "support/scripted_input.h"
 #include "support/source_path.h"
+#include "support/widget_test.h"
 
 namespace ORB {
 namespace {
@@ -34,27 +32,26 @@ constexpr const char* kBackground = "line box";
 constexpr int32_t kWidth = 200;
 constexpr int32_t kHeight = 40;
 
-class GuiLineBoxTest : public test_support::RecordingRendererTest {
+// The shipped description's text.
+std::string ShippedFont() {
+  const std::vector<unsigned char> font = test_support::ReadFile(
+      test_support::SourcePath("Resources/data/share/font/dejavu_sans_20.xml"));
+  return std::string(font.begin(), font.end());
+}
+
+class GuiLineBoxTest : public test_support::WidgetTest {
  protected:
   void SetUp() override {
-    ASSERT_NO_FATAL_FAILURE(RecordingRendererTest::SetUp());
-    textures_ = std::make_unique<test_support::CountingTextures>(*renderer_);
+    ASSERT_NO_FATAL_FAILURE(WidgetTest::SetUp());
     textures_->Add(kPage, 256, 256);
     textures_->Add(kBackground, kWidth, kHeight);
-    const std::vector<unsigned char> font = test_support::ReadFile(
-        test_support::SourcePath("Resources/data/share/font/dejavu_sans_20.xml"));
+    const std::string font = ShippedFont();
     ASSERT_FALSE(font.empty());
-    documents_.Set(kFont, std::string(font.begin(), font.end()));
-    SetTextureProvider(textures_.get());
-    SetDocumentProvider(&documents_);
+    documents_.Set(kFont, font);
     input_.SetFrame([this] { passes_.Frame(); });
   }
   void TearDown() override {
-    root_.reset();
-    EXPECT_EQ(textures_->TotalUses(), 0) << "every texture use is given back";
-    EXPECT_EQ(documents_.OpenDocuments(), 0u);
-    SetTextureProvider(nullptr);
-    SetDocumentProvider(nullptr);
+    WidgetTest::TearDown();
     FrameDelta().store(0.0f);
   }
 
@@ -82,9 +79,6 @@ class GuiLineBoxTest : public test_support::RecordingRendererTest {
     }
   }
 
-  std::unique_ptr<test_support::CountingTextures> textures_;
-  test_support::MemoryDocuments documents_;
-  std::unique_ptr<OC_GUI_ROOT> root_ = std::make_unique<OC_GUI_ROOT>();
   test_support::GuiPasses passes_{*root_};  // the press passes' codes in passes_.down
   test_support::ScriptedInput input_;
 };
@@ -254,9 +248,7 @@ TEST_F(GuiLineBoxTest, WithoutItsFontTheBoxDrawsItsBackgroundAndTakesNoText) {
   renderer_->EndFrame();
 
   // The description turns up: the next load builds the font.
-  const std::vector<unsigned char> font = test_support::ReadFile(
-      test_support::SourcePath("Resources/data/share/font/dejavu_sans_20.xml"));
-  documents_.Set(kFont, std::string(font.begin(), font.end()));
+  documents_.Set(kFont, ShippedFont());
   root_->ReleaseResources();
   root_->LoadResources();
   ASSERT_NE(box->GetFont(), nullptr);

@@ -15,12 +15,11 @@
 #include "engine/gui/gui_root.h"
 #include "engine/gui/gui_text_box.h"
 #include "engine/platform/key_codes.h"
-#include "support/counting_textures.h"
 #include "support/gui_passes.h"
 #include "support/log_capture.h"
-#include "support/memory_documents.h"
 #include "support/recording_renderer.h"
 #include "support/scripted_input.h"
+#include "support/widget_test.h"
 
 namespace ORB {
 namespace {
@@ -38,26 +37,16 @@ std::string SmallFont(int32_t lineHeight = 10) {
   return xml + "</chars></font>";
 }
 
-class GuiListBoxTest : public test_support::RecordingRendererTest {
+class GuiListBoxTest : public test_support::WidgetTest {
  protected:
   void SetUp() override {
-    ASSERT_NO_FATAL_FAILURE(RecordingRendererTest::SetUp());
-    textures_ = std::make_unique<test_support::CountingTextures>(*renderer_);
+    ASSERT_NO_FATAL_FAILURE(WidgetTest::SetUp());
     textures_->Add("panel", 200, 120);
     textures_->Add("highlight", 180, 24);
     textures_->Add("row", 190, 40);
     textures_->Add("page", 256, 16);
     documents_.Set("font.xml", SmallFont());
-    SetTextureProvider(textures_.get());
-    SetDocumentProvider(&documents_);
     input_.SetFrame([this] { passes_.Frame(); });
-  }
-  void TearDown() override {
-    root_.reset();
-    EXPECT_EQ(textures_->TotalUses(), 0) << "every texture use is given back";
-    EXPECT_EQ(documents_.OpenDocuments(), 0u);
-    SetTextureProvider(nullptr);
-    SetDocumentProvider(nullptr);
   }
 
   // A list at (400, 300) of the rows given, 4 visible (rows 30 high: the
@@ -71,18 +60,6 @@ class GuiListBoxTest : public test_support::RecordingRendererTest {
     if (load) root_->LoadResources();
     return list;
   }
-  size_t QuadsDrawn() {
-    EXPECT_EQ(renderer_->BeginFrame(), kResultOk);
-    fake_->ClearLog();
-    root_->Draw();
-    const size_t quads = Drawn().size() / 4;
-    renderer_->EndFrame();
-    return quads;
-  }
-
-  std::unique_ptr<test_support::CountingTextures> textures_;
-  test_support::MemoryDocuments documents_;
-  std::unique_ptr<OC_GUI_ROOT> root_ = std::make_unique<OC_GUI_ROOT>();
   test_support::GuiPasses passes_{*root_};
   test_support::ScriptedInput input_;
 };

@@ -15,10 +15,9 @@
 #include "engine/gui/gui_slider12.h"
 #include "engine/gui/gui_slider13.h"
 #include "engine/platform/key_codes.h"
-#include "support/counting_textures.h"
 #include "support/gui_passes.h"
-#include "support/recording_renderer.h"
 #include "support/scripted_input.h"
+#include "support/widget_test.h"
 
 namespace ORB {
 namespace {
@@ -27,23 +26,16 @@ using namespace platform;
 
 bool Finite(Vector2 v) { return std::isfinite(v.x) && std::isfinite(v.y); }
 
-class GuiSliderTest : public test_support::RecordingRendererTest {
+class GuiSliderTest : public test_support::WidgetTest {
  protected:
   void SetUp() override {
-    ASSERT_NO_FATAL_FAILURE(RecordingRendererTest::SetUp());
-    textures_ = std::make_unique<test_support::CountingTextures>(*renderer_);
+    ASSERT_NO_FATAL_FAILURE(WidgetTest::SetUp());
     textures_->Add("sheet13", 130, 12);
     textures_->Add("sheet12", 120, 12);
     textures_->Add("track", 200, 12);
     textures_->Add("runner", 20, 20);
     textures_->Add("wide runner", 100, 20);
-    SetTextureProvider(textures_.get());
     input_.SetFrame([this] { passes_.Frame(); });
-  }
-  void TearDown() override {
-    root_.reset();
-    EXPECT_EQ(textures_->TotalUses(), 0) << "every texture use is given back";
-    SetTextureProvider(nullptr);
   }
 
   // A SLIDER13 from (300, 200) to (500, 200) on the 130-pixel sheet: pieces
@@ -58,8 +50,6 @@ class GuiSliderTest : public test_support::RecordingRendererTest {
     return slider;
   }
 
-  std::unique_ptr<test_support::CountingTextures> textures_;
-  std::unique_ptr<OC_GUI_ROOT> root_ = std::make_unique<OC_GUI_ROOT>();
   test_support::GuiPasses passes_{*root_};
   test_support::ScriptedInput input_;
   int changes_ = 0;  // onValueChanged calls
