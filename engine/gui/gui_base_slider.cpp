@@ -125,6 +125,7 @@ void OC_BASESLIDER::PlaceRunner() {
 // --- Input.
 
 bool OC_BASESLIDER::InArea(Vector2 local) const {
+  if (length_ <= 0.0f) return false;  // no axis: the slider takes no input
   const Vector2 start = GetStart();
   const Vector2 end = GetEnd();
   // The box of the two points (whole pixels) grown by the circles' radius.
@@ -136,7 +137,7 @@ bool OC_BASESLIDER::InArea(Vector2 local) const {
 }
 
 bool OC_BASESLIDER::UnderPointer(Part part, const GuiInput& input) const {
-  return hits_[part].Contains(input.X(), input.Y());
+  return length_ > 0.0f && hits_[part].Contains(input.X(), input.Y());
 }
 
 void OC_BASESLIDER::Drag(const GuiInput& input) {

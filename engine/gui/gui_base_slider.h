@@ -11,8 +11,9 @@
 // btnFactor) at each end; value min puts it at the start of its travel,
 // value max at the end: runner = start + runnerOffset + axis x (value - min).
 // Points closer than twice the button distance leave no travel (the runner
-// stands at their middle), and so do min equal to max and start equal to end:
-// nothing then divides by zero and nothing runs backwards.
+// stands at their middle), and so does min equal to max: nothing then
+// divides by zero and nothing runs backwards. A slider whose points meet has
+// no axis at all and takes no input.
 //
 // Input (mouse buttons only; keys never move a slider). Each part (minus,
 // plus, runner) has a circle hit shape on its transform and a state: 0

@@ -220,6 +220,10 @@ TEST_F(GuiSliderTest, DegenerateSlidersStayFinite) {
     input_.Drag(static_cast<int32_t>(slider->GetTransform().position.x), 200,
                 static_cast<int32_t>(slider->GetTransform().position.x) + 30, 200, 3);
     input_.Click(static_cast<int32_t>(c.end.x) - 5, 200);
+    if (c.start == c.end) {
+      EXPECT_EQ(slider->GetValue(), 50.0f) << "no axis, no input";
+      EXPECT_EQ(passes_.down.back(), kGuiEventNone);
+    }
     slider->StepBy(3);
     EXPECT_TRUE(std::isfinite(slider->GetValue()));
     EXPECT_TRUE(Finite(slider->GetRunner()));
