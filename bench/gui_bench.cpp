@@ -1,5 +1,6 @@
 // A screenful of widgets per frame: about 500 widgets four levels deep (wide
-// labels, images and sprite buttons under plain group widgets) spread over
+// labels, images and sprite buttons under plain group widgets, and in each
+// quarter a line box, a list box and the three kinds of slider) spread over
 // the screen, taken through the four input passes with the pointer moving
 // and a click every few frames, then drawn once on the recording device (CPU
 // work alone). Goal: under 0.3 ms a frame. Reported: widgets in the tree and
@@ -13,7 +14,12 @@
 #include "engine/foundation/input_state.h"
 #include "engine/foundation/renderer.h"
 #include "engine/gui/gui_image.h"
+#include "engine/gui/gui_line_box.h"
+#include "engine/gui/gui_list_box.h"
 #include "engine/gui/gui_root.h"
+#include "engine/gui/gui_simple_slider.h"
+#include "engine/gui/gui_slider12.h"
+#include "engine/gui/gui_slider13.h"
 #include "engine/gui/gui_wide_label.h"
 #include "engine/gui/sprite_button.h"
 #include "engine/platform/key_codes.h"
@@ -62,7 +68,30 @@ class SpriteButtonWidget final : public ORB::OC_GUI_OBJECT {
   ORB::OC_SPRITE_BUTTON button_;
 };
 
-// 4 groups of 5 groups of 5 groups of 4 leaves: 124 groups, 400 leaves.
+// The input widgets of one quarter of the screen, under its group.
+int AddInputs(ORB::OC_GUI_OBJECT& top, int& id) {
+  using ORB::Vector2;
+  auto* line = top.AddChild(std::make_unique<ORB::OC_GUI_LINEBOX>(id++, "image", "page", "font"));
+  line->SetPosition(420.0f, 40.0f, 0.0f);
+  line->SetText(L"Player 1");
+  auto* list = top.AddChild(
+      std::make_unique<ORB::OC_GUI_LISTBOX>(id++, "image", "image", "image", "page", "font", 1.5f));
+  list->SetPosition(420.0f, 120.0f, 0.0f);
+  for (const char* row : {"Ann", "Bob", "Cy"}) list->AddItemUtf8(row);
+  top.AddChild(std::make_unique<ORB::OC_GUI_SLIDER13>(id++, "image", Vector2(340.0f, 200.0f),
+                                                      Vector2(500.0f, 200.0f), 20.0f, 1.5f, 0.0f,
+                                                      100.0f, 5.0f, 40.0f));
+  top.AddChild(std::make_unique<ORB::OC_GUI_SLIDER12>(id++, "image", Vector2(340.0f, 260.0f),
+                                                      Vector2(500.0f, 260.0f), 20.0f, 1.5f, 0.0f,
+                                                      100.0f, 5.0f, 60.0f));
+  auto* simple = top.AddChild(std::make_unique<ORB::OC_GUI_SIMPLE_SLIDER>(id++, "image", "image"));
+  simple->SetPosition(420.0f, 320.0f, 0.0f);
+  simple->SetValue(0.4f);
+  return 5;
+}
+
+// 4 groups of 5 groups of 5 groups of 4 leaves: 124 groups, 400 leaves;
+// and 5 input widgets in each of the 4 groups.
 int Fill(ORB::OC_GUI_ROOT& root, ORB::TextureRecord* strip) {
   int widgets = 0;
   int id = 1;
@@ -95,6 +124,7 @@ int Fill(ORB::OC_GUI_ROOT& root, ORB::TextureRecord* strip) {
         }
       }
     }
+    widgets += AddInputs(*top, id);
   }
   return widgets;
 }

@@ -41,6 +41,9 @@ Canvas(width, height)                       RGBA pixels, all transparent
                                             sides are multiples of `spacing`
                                             repeats seamlessly
   .paste(other, left, top)                  source-over another canvas
+  .crop(left, top, right, bottom)           a copy of a rectangle (integers)
+  .transposed()                             a copy with rows and columns
+                                            swapped (x for y)
   .desaturated(lighten=0.0)                 a grey copy (luma), optionally
                                             moved toward white
   .with_shadow(radius, offset, rgb, opacity)
@@ -67,6 +70,9 @@ chance), star_points(cx, cy, radius).
 Colours: hex_rgb("#EDAE49"), lighter(rgb, amount), darker(rgb, amount),
 mix(a, b, amount), and the art direction's palette (PAPER ... SUCCESS).
 Sheets: sheet(frames) lays equal-height frames side by side.
+Widget boxes: framed_box(canvas, left, top, right, bottom, radius, fill,
+border=PANEL_BORDER, width=1) draws a rounded box with a border of its own
+colour (the panels' look).
 """
 
 import math
@@ -376,6 +382,16 @@ class Canvas:
         out.pixels = [list(row) for row in self.pixels]
         return out
 
+    def crop(self, left, top, right, bottom):
+        out = Canvas(right - left, bottom - top)
+        out.pixels = [list(self.pixels[y][left:right]) for y in range(top, bottom)]
+        return out
+
+    def transposed(self):
+        out = Canvas(self.height, self.width)
+        out.pixels = [list(column) for column in zip(*self.pixels)]
+        return out
+
     def desaturated(self, lighten=0.0):
         """A copy in grey (Rec. 601 luma), each grey moved `lighten` (0..1)
         of the way to white; alpha is kept."""
@@ -494,6 +510,14 @@ def return_arrow(canvas, cx, cy, r, width, paint):
     base = (cx + r * math.cos(end), cy + r * math.sin(end))
     canvas.polygon([(base[0] - across[0] * half, base[1] - across[1] * half),
                     (base[0] + across[0] * half, base[1] + across[1] * half), tip], paint)
+
+
+def framed_box(canvas, left, top, right, bottom, radius, fill, border=PANEL_BORDER, width=1):
+    """A rounded box in `fill` (an rgb or a paint) inside a `width` pixel
+    border in `border`, as panels, line boxes and list boxes are drawn."""
+    canvas.rounded_rect(left, top, right, bottom, radius, border)
+    canvas.rounded_rect(left + width, top + width, right - width, bottom - width,
+                        max(0, radius - width), fill)
 
 
 def sheet(frames):
