@@ -125,7 +125,10 @@ bool OC_GUI_PANEL9::Hits(float x, float y) const { return built_ && hit_.Contain
 
 void OC_GUI_PANEL9::Draw() {
   for (const std::unique_ptr<OC_MESH>& piece : pieces_) {
-    if (piece) piece->Draw();
+    if (!piece) continue;
+    // Unturned and unscaled, texel for pixel; otherwise filtered.
+    piece->UpdateFilter();
+    piece->Draw();
   }
 }
 

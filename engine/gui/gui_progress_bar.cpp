@@ -66,6 +66,7 @@ void OC_GUI_PROGRESS_BAR::ShowFill() {
 void OC_GUI_PROGRESS_BAR::Draw() {
   if (!fill_) return;
   back_.Draw();
+  fill_->UpdateFilter();
   fill_->Draw();
 }
 

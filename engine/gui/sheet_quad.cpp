@@ -81,8 +81,12 @@ void SheetQuad::SetFrame(int32_t index) {
   quad_->SetFrame(columns_, rows_, static_cast<int32_t>(std::clamp<int64_t>(index, 0, last)), false);
 }
 
-void SheetQuad::Draw() const {
-  if (quad_) quad_->Draw();
+void SheetQuad::Draw() {
+  if (!quad_) return;
+  // Unturned and unscaled, texel for pixel (sharp, and no colour of the
+  // transparent texels beside an edge bleeds in); otherwise filtered.
+  quad_->UpdateFilter();
+  quad_->Draw();
 }
 
 float SheetQuad::Width() const { return quad_ ? quad_->GetWidth() : 0.0f; }

@@ -52,7 +52,8 @@ class SheetQuad {
   void SetFrame(int32_t index);
   int32_t GetFrame() const { return frame_; }
 
-  void Draw() const;
+  // Drawn texel for pixel while unturned and unscaled, filtered otherwise.
+  void Draw();
   bool IsBuilt() const { return quad_ != nullptr; }
   bool IsHeld() const { return texture_.IsHeld(); }
   // 0 until built.
