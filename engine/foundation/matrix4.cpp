@@ -137,44 +137,13 @@ Matrix4 Matrix4::PerspectiveFov(float fieldOfViewY, float aspect, float zNear, f
   return result;
 }
 
-Matrix4 Matrix4::FromTransform(const OS_TRANSFORM3& t) {
-  // A turn about x or y (3-D placements, rare) takes the general road.
-  if (t.rotation.x != 0.0f || t.rotation.y != 0.0f) {
-    Matrix4 result = Multiply(Translation(-t.pivot.x, -t.pivot.y, 0.0f),
-                              Scaling(t.scale.x, t.scale.y, t.scale.z));
-    if (t.rotation.z != 0.0f) result = Multiply(result, RotationZ(t.rotation.z));
-    if (t.rotation.y != 0.0f) result = Multiply(result, RotationY(t.rotation.y));
-    if (t.rotation.x != 0.0f) result = Multiply(result, RotationX(t.rotation.x));
-    return Multiply(result, Translation(t.position.x, t.position.y, t.position.z));
-  }
-  // Every quad and glyph drawn comes here: the same products as the general
-  // road's, written out, with the terms that are multiples of zero left out
-  // (so only the sign of a zero may differ).
-  Matrix4 result;
-  const float sx = t.scale.x;
-  const float sy = t.scale.y;
-  // The pivot moved to the origin and scaled.
-  float x = -t.pivot.x * sx;
-  float y = -t.pivot.y * sy;
-  result.m[0] = sx;
-  result.m[5] = sy;
-  result.m[10] = t.scale.z;
-  if (t.rotation.z != 0.0f) {
-    const float c = std::cos(t.rotation.z);
-    const float s = std::sin(t.rotation.z);
-    result.m[0] = sx * c;
-    result.m[1] = sx * s;
-    result.m[4] = sy * -s;
-    result.m[5] = sy * c;
-    const float turned_x = x * c + y * -s;
-    const float turned_y = x * s + y * c;
-    x = turned_x;
-    y = turned_y;
-  }
-  result.m[12] = x + t.position.x;
-  result.m[13] = y + t.position.y;
-  result.m[14] = t.position.z;
-  return result;
+Matrix4 Matrix4::FromTurnedTransform(const OS_TRANSFORM3& t) {
+  Matrix4 result = Multiply(Translation(-t.pivot.x, -t.pivot.y, 0.0f),
+                            Scaling(t.scale.x, t.scale.y, t.scale.z));
+  if (t.rotation.z != 0.0f) result = Multiply(result, RotationZ(t.rotation.z));
+  if (t.rotation.y != 0.0f) result = Multiply(result, RotationY(t.rotation.y));
+  if (t.rotation.x != 0.0f) result = Multiply(result, RotationX(t.rotation.x));
+  return Multiply(result, Translation(t.position.x, t.position.y, t.position.z));
 }
 
 Vector3 Matrix4::TransformVector(const Vector3& v) const {
