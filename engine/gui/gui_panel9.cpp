@@ -31,8 +31,7 @@ OC_GUI_PANEL9::OC_GUI_PANEL9(int32_t id, const Names& names)
   hit_transform_.parent = &GetTransform();
 }
 
-OC_GUI_PANEL9::OC_GUI_PANEL9(int32_t id, const Textures& textures)
-    : OC_GUI_PANEL9(id, Names{}) {
+OC_GUI_PANEL9::OC_GUI_PANEL9(int32_t id, const Textures& textures) : OC_GUI_PANEL9(id, Names{}) {
   Build(textures);
 }
 

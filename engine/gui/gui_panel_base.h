@@ -39,7 +39,8 @@ class GuiPanelBase : public OC_GUI_OBJECT {
   GuiEvent* OnMouseMove() override;
 
  protected:
-  GuiPanelBase(int32_t id, int32_t kind, bool movable) : OC_GUI_OBJECT(id, kind), movable_(movable) {}
+  GuiPanelBase(int32_t id, int32_t kind, bool movable)
+      : OC_GUI_OBJECT(id, kind), movable_(movable) {}
   // The point lies on the panel as drawn (never before it is built).
   virtual bool Hits(float x, float y) const = 0;
 

@@ -78,7 +78,8 @@ void SheetQuad::SetFrame(int32_t index) {
   frame_ = index;
   if (!quad_) return;
   const int64_t last = static_cast<int64_t>(columns_) * rows_ - 1;
-  quad_->SetFrame(columns_, rows_, static_cast<int32_t>(std::clamp<int64_t>(index, 0, last)), false);
+  quad_->SetFrame(columns_, rows_, static_cast<int32_t>(std::clamp<int64_t>(index, 0, last)),
+                  false);
 }
 
 void SheetQuad::Draw() {

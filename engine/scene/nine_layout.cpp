@@ -7,8 +7,7 @@
 
 namespace ORB {
 
-NineLayout::NineLayout(float width, float height, float left, float top, float right,
-                       float bottom)
+NineLayout::NineLayout(float width, float height, float left, float top, float right, float bottom)
     : left_(left),
       top_(top),
       right_(right),

@@ -16,9 +16,9 @@
 
 #include <memory>
 
+#include "counting_textures.h"
 #include "engine/gui/gui_root.h"
 #include "engine/scene/texture_provider.h"
-#include "counting_textures.h"
 #include "gui_frames.h"
 #include "recording_renderer.h"
 

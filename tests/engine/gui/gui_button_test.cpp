@@ -33,8 +33,8 @@ class GuiButtonTest : public test_support::WidgetTest {
 
   // The button's frames, checked step by step against the table.
   static void Check(const std::vector<Expected>& expected,
-             const std::vector<test_support::GuiFrames::Answers>& answers,
-             const std::vector<std::pair<int32_t, int32_t>>& looks) {
+                    const std::vector<test_support::GuiFrames::Answers>& answers,
+                    const std::vector<std::pair<int32_t, int32_t>>& looks) {
     ASSERT_EQ(answers.size(), expected.size());
     ASSERT_EQ(looks.size(), expected.size());
     for (size_t i = 0; i < expected.size(); ++i) {
@@ -64,12 +64,12 @@ TEST_F(GuiButtonTest, Button5ThroughEnterPressReleaseAndLeave) {
   input.Move(10, 10);
   input.Move(200, 100);
   input.Press();
-  input.Release();             // a click inside
-  input.Move(201, 100);        // the hover look comes back with the next move
+  input.Release();       // a click inside
+  input.Move(201, 100);  // the hover look comes back with the next move
   input.Press();
-  input.Move(400, 400);        // dragged off: the press is cancelled
-  input.Release();             // no click outside
-  input.Press();               // pressed outside and brought in while held
+  input.Move(400, 400);  // dragged off: the press is cancelled
+  input.Release();       // no click outside
+  input.Press();         // pressed outside and brought in while held
   input.Move(249, 129);
   input.Release();
   input.Key(platform::kKeySpace);  // keys never press it
@@ -79,6 +79,7 @@ TEST_F(GuiButtonTest, Button5ThroughEnterPressReleaseAndLeave) {
   input.Move(260, 100);  // left while held: leaves, no click
   input.Move(200, 100);  // back in, still held: hovered only
   input.Release();
+  // clang-format off
   const std::vector<Expected> expected = {
       {0, 0, 0, 0, 0},  // outside
       {3, 0, 0, 1, 1},  // entered
@@ -100,6 +101,7 @@ TEST_F(GuiButtonTest, Button5ThroughEnterPressReleaseAndLeave) {
       {3, 0, 0, 1, 1},
       {0, 0, 0, 1, 1},
   };
+  // clang-format on
   Check(expected, frames_.All(), looks);
   EXPECT_EQ(root_->EventId(), 0) << "the last frame answered nothing";
 }
@@ -208,12 +210,13 @@ TEST_F(GuiButtonTest, Button2ClicksOnReleaseAndOnLeavingWhileHeld) {
   input.Move(141, 100);  // left while held: a click too
   input.Release();
   input.Move(20, 20);
-  input.Press();         // pressed outside, brought in held: nothing
+  input.Press();  // pressed outside, brought in held: nothing
   input.Move(100, 100);
   input.Release();
   input.Key(platform::kKeySpace);
   input.Press(platform::kMouseRight);
   input.Release(platform::kMouseRight);
+  // clang-format off
   const std::vector<std::vector<int32_t>> expected = {
       // move, down, up, process, state, frame
       {0, 0, 0, 0, 0, 0}, {0, 0, 0, 7, 2, 1}, {0, 0, 0, 0, 2, 1}, {0, 0, 0, 8, 0, 0},
@@ -221,12 +224,13 @@ TEST_F(GuiButtonTest, Button2ClicksOnReleaseAndOnLeavingWhileHeld) {
       {0, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0},
       {0, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0},
   };
+  // clang-format on
   ASSERT_EQ(frames_.All().size(), expected.size());
   for (size_t i = 0; i < expected.size(); ++i) {
     const auto& a = frames_.All()[i];
-    EXPECT_EQ((std::vector<int32_t>{a.move, a.down, a.up, a.process, looks[i].first,
-                                    looks[i].second}),
-              expected[i])
+    EXPECT_EQ(
+        (std::vector<int32_t>{a.move, a.down, a.up, a.process, looks[i].first, looks[i].second}),
+        expected[i])
         << "step " << i;
   }
 }

@@ -70,6 +70,7 @@ TEST_F(GuiCheckboxTest, BoxStatesThroughPressesAndReleasesInsideAndOutside) {
   input.Press();
   input.Release();  // unticked, hovered
   input.Move(300, 300);
+  // clang-format off
   const std::vector<std::vector<int32_t>> expected = {
       // move, down, up, state, checked
       {3, 0, 0, 1, 0}, {0, 7, 0, 2, 0}, {0, 0, 0, 2, 0}, {0, 0, 8, 3, 1},
@@ -77,6 +78,7 @@ TEST_F(GuiCheckboxTest, BoxStatesThroughPressesAndReleasesInsideAndOutside) {
       {0, 0, 0, 3, 1}, {3, 0, 0, 3, 1}, {0, 7, 0, 3, 1}, {0, 0, 8, 1, 0},
       {4, 0, 0, 0, 0},
   };
+  // clang-format on
   EXPECT_EQ(seen, expected);
 }
 

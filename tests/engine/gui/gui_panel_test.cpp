@@ -3,13 +3,14 @@
 // widget took the release), movable and fixed panels; the nine-piece frame's
 // piece sizes, places and texture rectangles at a size and at its minimum,
 // its hit area over the frame as drawn, and a size set before the build.
+#include "engine/gui/gui_panel.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
 #include <memory>
 #include <vector>
 
-#include "engine/gui/gui_panel.h"
 #include "engine/gui/gui_panel9.h"
 #include "engine/platform/key_codes.h"
 #include "support/scripted_input.h"
@@ -25,8 +26,8 @@ class GuiPanelTest : public test_support::WidgetTest {
     textures_->Add("panel.png", 200, 100);
     // A frame whose pieces all differ in size: corners 20 or 24 wide, 16 or
     // 12 tall; side edges only 8 tall (less than the corners).
-    const int sizes[9][2] = {{20, 16}, {8, 16}, {24, 16}, {20, 8}, {8, 8},
-                             {24, 8},  {20, 12}, {8, 12}, {24, 12}};
+    const int sizes[9][2] = {{20, 16}, {8, 16},  {24, 16}, {20, 8}, {8, 8},
+                             {24, 8},  {20, 12}, {8, 12},  {24, 12}};
     for (int i = 0; i < 9; ++i) textures_->Add(PieceName(i), sizes[i][0], sizes[i][1]);
   }
 
@@ -159,6 +160,7 @@ TEST_F(GuiPanelTest, Panel9PiecesAtASizeAndAtItsMinimum) {
     std::array<std::array<float, 4>, 9> rects;
     std::array<std::array<float, 2>, 9> uv;
   };
+  // clang-format off
   const Case cases[] = {
       // 300 x 201: a middle of 256 x 173, split 128 | 128 and 86 | 87.
       {300, 201, 300, 201,
@@ -175,6 +177,7 @@ TEST_F(GuiPanelTest, Panel9PiecesAtASizeAndAtItsMinimum) {
          {-20, 0, 20, 12}, {0, 0, 0, 12}, {0, 0, 24, 12}}},
        {{{1, 1}, {0, 1}, {1, 1}, {1, 0}, {0, 0}, {1, 0}, {1, 1}, {0, 1}, {1, 1}}}},
   };
+  // clang-format on
   for (const Case& c : cases) {
     frame->SetSize(c.w, c.h);
     EXPECT_EQ(frame->GetWidth(), c.width) << c.w;

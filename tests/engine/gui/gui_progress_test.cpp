@@ -20,7 +20,7 @@ class GuiProgressTest : public test_support::WidgetTest {
  protected:
   void SetUp() override {
     ASSERT_NO_FATAL_FAILURE(WidgetTest::SetUp());
-    textures_->Add("bar.png", 640, 24);    // empty | full, 320 x 24 each
+    textures_->Add("bar.png", 640, 24);   // empty | full, 320 x 24 each
     textures_->Add("ring.png", 240, 96);  // 5 x 2 frames of 48 x 48
   }
   // Counts the bar's filled script's calls (and checks its argument).
@@ -50,12 +50,10 @@ TEST_F(GuiProgressTest, ValuesFractionsAndTheFilledScript) {
   const Step steps[] = {
       {false, 150, 100, 1, true, 1},  // held to the maximum; fires once
       {false, 100, 100, 1, true, 1},  // still full: not again
-      {false, 50, 50, 0.5f, false, 1},
-      {false, 100, 100, 1, true, 2},  // full again after dropping below
-      {true, -10, 0, 0, false, 2},    // held to 0
-      {true, 37, 37, 0.37f, false, 2},
-      {true, 250, 100, 1, true, 3},
-      {false, -5, 0, 0, false, 3},
+      {false, 50, 50, 0.5f, false, 1}, {false, 100, 100, 1, true, 2},  // full again after dropping
+                                                                       // below
+      {true, -10, 0, 0, false, 2},                                     // held to 0
+      {true, 37, 37, 0.37f, false, 2}, {true, 250, 100, 1, true, 3},  {false, -5, 0, 0, false, 3},
       {false, nan, 0, 0, false, 3},  // not a number: the minimum
       {true, nan, 0, 0, false, 3},
   };

@@ -39,13 +39,13 @@ TEST_F(GuiWidgetResourcesTest, OneUseTakenAndGivenBackPerTexture) {
       {"BUTTON5", [] { return std::make_unique<OC_GUI_BUTTON5>(1, "a.png"); }, 1, 0},
       {"BUTTON2", [] { return std::make_unique<OC_GUI_BUTTON2>(1, "a.png"); }, 1, 0},
       {"CHECKBOX", [] { return std::make_unique<OC_GUI_CHECKBOX5>(1, "a.png"); }, 1, 0},
-      {"CHECKBOX_IOS",
-       [] { return std::make_unique<OC_GUI_CHECKBOX_IOS>(1, "a.png", "b.png"); }, 1, 1},
+      {"CHECKBOX_IOS", [] { return std::make_unique<OC_GUI_CHECKBOX_IOS>(1, "a.png", "b.png"); }, 1,
+       1},
       {"PANEL", [] { return std::make_unique<OC_GUI_PANEL>(1, "a.png"); }, 1, 0},
       {"PANEL9", [&nine] { return std::make_unique<OC_GUI_PANEL9>(1, nine); }, 0, 9},
       {"PROGRESS_BAR", [] { return std::make_unique<OC_GUI_PROGRESS_BAR>(1, "a.png"); }, 1, 0},
-      {"ANIMATION_BAR",
-       [] { return std::make_unique<OC_GUI_ANIMATION_BAR>(1, "a.png", 2, 1, 2); }, 1, 0},
+      {"ANIMATION_BAR", [] { return std::make_unique<OC_GUI_ANIMATION_BAR>(1, "a.png", 2, 1, 2); },
+       1, 0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);

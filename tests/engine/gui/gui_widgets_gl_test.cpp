@@ -47,16 +47,16 @@ std::string Shipped(const std::string& file) { return std::string(kFolder) + " "
 
 // A shipped picture's pixels, as the generator wrote them.
 platform::DecodedImage Picture(const std::string& file) {
-  const std::vector<unsigned char> bytes =
-      test_support::ReadFile(test_support::SourcePath("Resources/" + std::string(kFolder) + "/" + file));
+  const std::vector<unsigned char> bytes = test_support::ReadFile(
+      test_support::SourcePath("Resources/" + std::string(kFolder) + "/" + file));
   platform::DecodedImage image;
   EXPECT_TRUE(platform::DecodeImage(bytes.data(), bytes.size(), image)) << file;
   return image;
 }
 
 uint32_t PixelOf(const platform::DecodedImage& image, int x, int y) {
-  return image.pixels[static_cast<size_t>(y) * static_cast<size_t>(image.width) +
-                      static_cast<size_t>(x)];
+  return image
+      .pixels[static_cast<size_t>(y) * static_cast<size_t>(image.width) + static_cast<size_t>(x)];
 }
 
 class GuiWidgetsGlTest : public test_support::OffscreenGlTest {
@@ -124,8 +124,8 @@ TEST_F(GuiWidgetsGlTest, ShippedPicturesDrawnByTheirWidgets) {
   off->SetPosition(260.0f, 160.0f, 0.0f);
   auto* two = root.Add(std::make_unique<OC_GUI_BUTTON2>(13, Shipped("button_two.png")));
   two->SetPosition(400.0f, 160.0f, 0.0f);
-  auto* ring = root.Add(
-      std::make_unique<OC_GUI_ANIMATION_BAR>(14, Shipped("progress_ring.png"), 5, 2, 10));
+  auto* ring =
+      root.Add(std::make_unique<OC_GUI_ANIMATION_BAR>(14, Shipped("progress_ring.png"), 5, 2, 10));
   ring->SetPosition(520.0f, 160.0f, 0.0f);
   ring->SetPercent(60.0f);
 
@@ -183,8 +183,7 @@ TEST_F(GuiWidgetsGlTest, ShippedPicturesDrawnByTheirWidgets) {
   int tick_wrong = 0;
   for (int y = 0; y < 40; ++y) {
     for (int x = 0; x < 40; ++x) {
-      const uint32_t want =
-          Over(PixelOf(boxes, 120 + x, y), Over(PixelOf(boxes, x, y), kPaper));
+      const uint32_t want = Over(PixelOf(boxes, 120 + x, y), Over(PixelOf(boxes, x, y), kPaper));
       if (!Near(frame.At(40 + x, 140 + y), want, 2)) ++tick_wrong;
     }
   }
