@@ -1,21 +1,32 @@
-// A screenful of widgets per frame: about 500 widgets four levels deep (wide
-// labels, images and sprite buttons under plain group widgets, and in each
-// quarter a line box, a list box and the three kinds of slider) spread over
-// the screen, taken through the four input passes with the pointer moving
-// and a click every few frames, then drawn once on the recording device (CPU
-// work alone). Goal: under 0.3 ms a frame. Reported: widgets in the tree and
-// meshes drawn per frame.
+// A screenful of widgets per frame: about 650 widgets four levels deep (wide
+// labels, images and sprite buttons, and one of each button, check box,
+// switch, panel and bar under every low group, all under plain group
+// widgets, and in each quarter a line box, a list box and the three kinds of
+// slider) spread over the screen, taken through the four input passes with
+// the pointer moving and a click every few frames, the bars' values changing,
+// then drawn once on the recording device (CPU work alone). Goal: under
+// 0.3 ms a frame. Reported: widgets in the tree and meshes drawn per frame.
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "engine/foundation/input_state.h"
 #include "engine/foundation/renderer.h"
+#include "engine/gui/gui_animation_bar.h"
+#include "engine/gui/gui_button2.h"
+#include "engine/gui/gui_button5.h"
+#include "engine/gui/gui_checkbox5.h"
+#include "engine/gui/gui_checkbox_ios.h"
 #include "engine/gui/gui_image.h"
 #include "engine/gui/gui_line_box.h"
 #include "engine/gui/gui_list_box.h"
+#include "engine/gui/gui_panel.h"
+#include "engine/gui/gui_panel9.h"
+#include "engine/gui/gui_progress_bar.h"
 #include "engine/gui/gui_root.h"
 #include "engine/gui/gui_simple_slider.h"
 #include "engine/gui/gui_slider12.h"
@@ -30,15 +41,20 @@
 
 namespace {
 
-// One blank texture for every name.
+// Blank textures: the frame pieces ("piece") 16 x 16, every other name one
+// shared 160 x 32 texture.
 class BlankTextures final : public ORB::TextureProvider {
  public:
-  explicit BlankTextures(ORB::Renderer& renderer) : texture_(renderer.CreateBlank(160, 32)) {}
-  ORB::TextureRecord* AcquireTexture(const std::string&) override { return texture_; }
+  explicit BlankTextures(ORB::Renderer& renderer)
+      : texture_(renderer.CreateBlank(160, 32)), piece_(renderer.CreateBlank(16, 16)) {}
+  ORB::TextureRecord* AcquireTexture(const std::string& name) override {
+    return name == "piece" ? piece_ : texture_;
+  }
   void ReleaseTexture(ORB::TextureRecord*) override {}
 
  private:
   ORB::TextureRecord* texture_;
+  ORB::TextureRecord* piece_;
 };
 
 // Printable ASCII in 8 x 12 cells of a 128 x 96 page.
@@ -90,9 +106,43 @@ int AddInputs(ORB::OC_GUI_OBJECT& top, int& id) {
   return 5;
 }
 
-// 4 groups of 5 groups of 5 groups of 4 leaves: 124 groups, 400 leaves;
-// and 5 input widgets in each of the 4 groups.
-int Fill(ORB::OC_GUI_ROOT& root, ORB::TextureRecord* strip) {
+// One of the buttons, check boxes, the switch, panels and bars, by turn.
+std::unique_ptr<ORB::OC_GUI_OBJECT> Control(int id, int turn,
+                                            std::vector<ORB::OC_BASEPROGRESS*>& bars) {
+  switch (turn % 8) {
+    case 0: return std::make_unique<ORB::OC_GUI_BUTTON5>(id, "button");
+    case 1: return std::make_unique<ORB::OC_GUI_BUTTON2>(id, "button");
+    case 2: return std::make_unique<ORB::OC_GUI_CHECKBOX5>(id, "box");
+    case 3: return std::make_unique<ORB::OC_GUI_CHECKBOX_IOS>(id, "track", "knob");
+    case 4: {
+      auto panel = std::make_unique<ORB::OC_GUI_PANEL>(id, "panel");
+      panel->SetMovable(false);
+      return panel;
+    }
+    case 5: {
+      ORB::OC_GUI_PANEL9::Names names;
+      for (std::string& name : names) name = "piece";
+      auto frame = std::make_unique<ORB::OC_GUI_PANEL9>(id, names);
+      frame->SetSize(90, 60);
+      return frame;
+    }
+    case 6: {
+      auto bar = std::make_unique<ORB::OC_GUI_PROGRESS_BAR>(id, "bar");
+      bars.push_back(bar.get());
+      return bar;
+    }
+    default: {
+      auto bar = std::make_unique<ORB::OC_GUI_ANIMATION_BAR>(id, "ring", 5, 2, 10);
+      bars.push_back(bar.get());
+      return bar;
+    }
+  }
+}
+
+// 4 groups of 5 groups of 5 groups of 4 leaves and a control: 124 groups,
+// 400 leaves, 100 controls; and 5 input widgets in each of the 4 groups.
+int Fill(ORB::OC_GUI_ROOT& root, ORB::TextureRecord* strip,
+         std::vector<ORB::OC_BASEPROGRESS*>& bars) {
   int widgets = 0;
   int id = 1;
   for (int a = 0; a < 4; ++a) {
@@ -122,6 +172,11 @@ int Fill(ORB::OC_GUI_ROOT& root, ORB::TextureRecord* strip) {
           low->AddChild(leaf.release());
           ++widgets;
         }
+        auto control = Control(id, id, bars);
+        ++id;
+        control->SetPosition(75.0f, 19.0f, 0.0f);
+        low->AddChild(control.release());
+        ++widgets;
       }
     }
     widgets += AddInputs(*top, id);
@@ -147,7 +202,8 @@ void BM_GuiTreeFrame(benchmark::State& state) {
   uint64_t meshes = 0;
   {
     ORB::OC_GUI_ROOT root;
-    widgets = Fill(root, renderer->CreateBlank(160, 32));
+    std::vector<ORB::OC_BASEPROGRESS*> bars;
+    widgets = Fill(root, renderer->CreateBlank(160, 32), bars);
     root.LoadResources();
     for (auto _ : state) {
       // The pointer sweeps the screen; every eighth frame is a press and the
@@ -156,6 +212,7 @@ void BM_GuiTreeFrame(benchmark::State& state) {
       input.OnMouseMove(step * 1024 / 400, (step * 7) % 768);
       if (frames % 8 == 0) input.OnKeyDown(ORB::platform::kMouseLeft);
       if (frames % 8 == 1) input.OnKeyUp(ORB::platform::kMouseLeft);
+      for (ORB::OC_BASEPROGRESS* bar : bars) bar->SetPercent(static_cast<float>(frames % 101));
       root.OnMouseMove();
       root.OnMouseDown();
       root.OnMouseUp();

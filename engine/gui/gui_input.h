@@ -47,6 +47,9 @@ class GuiInput {
   // The key or mouse button (codes 1, 2 and 4) went down / up this frame.
   bool WentDown(int32_t code) const { return state_ != nullptr && state_->IsPressed(code); }
   bool WentUp(int32_t code) const { return state_ != nullptr && state_->IsReleased(code); }
+  // The key or mouse button is down (went down this frame or is held).
+  bool IsDown(int32_t code) const { return state_ != nullptr && state_->IsDown(code); }
+  bool LeftDown() const { return IsDown(platform::kMouseLeft); }
   bool LeftWentDown() const { return WentDown(platform::kMouseLeft); }
   bool LeftWentUp() const { return WentUp(platform::kMouseLeft); }
   // Some mouse button (left, right or middle) went down / up this frame. The

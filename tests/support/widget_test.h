@@ -1,18 +1,23 @@
 #pragma once
 // A fixture for widgets in a root on the recording device: textures from a
 // counting provider and descriptions from memory, both set as the
-// process-wide providers. At the end the root goes first; then every texture
-// use and every document must have been given back.
+// process-wide providers, and the root's frame driver. At the end the root
+// goes first; then every texture use and every document must have been given
+// back.
 //
 //   class MyWidgetTest : public test_support::WidgetTest {
 //     void SetUp() override {
 //       ASSERT_NO_FATAL_FAILURE(WidgetTest::SetUp());
-//       textures_->Add("face.png", 64, 32);
+//       textures_->Add("button.png", 500, 60);
 //       documents_.Set("font.xml", kFont);
 //     }
 //   };
-//   TEST_F(MyWidgetTest, Draws) { root_->Add(...); root_->LoadResources(); EXPECT_EQ(QuadsDrawn(),
-//   1u); }
+//   TEST_F(MyWidgetTest, Clicks) {
+//     auto* button = root_->Add(std::make_unique<ORB::OC_GUI_BUTTON5>(1, "button.png"));
+//     root_->LoadResources();
+//     test_support::ScriptedInput input([&] { frames_.Run(); });
+//     input.Click(0, 0);
+//   }
 #include <gtest/gtest.h>
 
 #include <cstddef>
@@ -22,6 +27,7 @@
 #include "engine/gui/gui_root.h"
 #include "engine/scene/document_provider.h"
 #include "engine/scene/texture_provider.h"
+#include "gui_frames.h"
 #include "memory_documents.h"
 #include "recording_renderer.h"
 
@@ -56,6 +62,7 @@ class WidgetTest : public RecordingRendererTest {
   std::unique_ptr<CountingTextures> textures_;
   MemoryDocuments documents_;
   std::unique_ptr<ORB::OC_GUI_ROOT> root_ = std::make_unique<ORB::OC_GUI_ROOT>();
+  GuiFrames frames_{*root_};
 };
 
 }  // namespace test_support
