@@ -4,11 +4,11 @@
 // GameEngineRig makes what the game's driver has when it creates the game,
 // over the resources folder below a base folder: the file system, the
 // repository with the driver's search paths (pictures decoded by the given
-// renderer, sounds that only count), the texture provider, and the engine's
-// slots; Close destroys the game and takes it all down again.
+// renderer, sounds that only count unless a loader is given), the texture and
+// document providers, and the engine's slots; Close destroys the game and takes it all down again.
 //
-// GameShellTest runs it on the small resources folder of tests/data/
-// game_shell, copied into a temporary folder so a test can change any file
+// GameShellTest runs it on a small resources folder of tests/data/ (by
+// default game_shell), copied into a temporary folder so a test can change any file
 // first, with the recording renderer, a window on a 1920 x 1080 desktop and
 // a temporary home for the save folder:
 //
@@ -31,6 +31,8 @@
 #include "engine/foundation/repository.h"
 #include "engine/foundation/window.h"
 #include "engine/platform/fake_display.h"
+#include "engine/scene/document_provider.h"
+#include "engine/scene/repository_document_provider.h"
 #include "engine/scene/repository_texture_provider.h"
 #include "engine/scene/texture_provider.h"
 #include "game/shell/game_creation.h"
@@ -49,18 +51,24 @@ class GameEngineRig {
  public:
   ~GameEngineRig() { Close(); }
 
-  // `base` holds "Resources/"; the window may be null.
-  void Open(const std::string& base, ORB::Renderer& renderer, ORB::Window* window) {
+  // `base` holds "Resources/"; the window may be null. Sounds come from
+  // `sound_loader` when given (it must outlive the rig's Close), else they
+  // only count (and must not be played).
+  void Open(const std::string& base, ORB::Renderer& renderer, ORB::Window* window,
+            ORB::SoundLoader* sound_loader = nullptr) {
     files = std::make_unique<ORB::FileSystem>(base);
     textures = std::make_unique<test_support::RendererTextures>(renderer);
-    repository = std::make_unique<ORB::OC_REPOSITORY>(*files, textures.get(), &sounds);
+    repository = std::make_unique<ORB::OC_REPOSITORY>(
+        *files, textures.get(), sound_loader != nullptr ? sound_loader : &sounds);
     // As the driver, whatever the answers (a case may have emptied a folder).
     (void)repository->AddFolder("");
     (void)repository->AddFolder("data");
     (void)repository->AddFolder("data/share/main/other", kProductIdentifier);
     (void)repository->AddFolder("data/share/image/gui", kProductIdentifier);
     provider = std::make_unique<ORB::RepositoryTextureProvider>(*repository);
+    documents = std::make_unique<ORB::RepositoryDocumentProvider>(*repository);
     ORB::SetTextureProvider(provider.get());
+    ORB::SetDocumentProvider(documents.get());
     ORB::Engine().repository = repository.get();
     ORB::Engine().file_system = files.get();
     ORB::Engine().window = window;
@@ -76,6 +84,8 @@ class GameEngineRig {
     ORB::Engine().file_system = nullptr;
     ORB::Engine().window = nullptr;
     ORB::SetTextureProvider(nullptr);
+    ORB::SetDocumentProvider(nullptr);
+    documents.reset();
     provider.reset();
     repository.reset();
     textures.reset();
@@ -89,14 +99,18 @@ class GameEngineRig {
   test_support::CountingSounds sounds;
   std::unique_ptr<ORB::OC_REPOSITORY> repository;
   std::unique_ptr<ORB::RepositoryTextureProvider> provider;
+  std::unique_ptr<ORB::RepositoryDocumentProvider> documents;
 };
 
 class GameShellTest : public test_support::RecordingRendererTest {
  protected:
+  // `fixture`: the folder of tests/data/ copied as the resources folder.
+  explicit GameShellTest(const char* fixture = "game_shell") : fixture_(fixture) {}
+
   void SetUp() override {
     ASSERT_NO_FATAL_FAILURE(RecordingRendererTest::SetUp());
     ASSERT_FALSE(base_.Path().empty());
-    std::filesystem::copy(test_support::TestData("game_shell"), base_.File("Resources"),
+    std::filesystem::copy(test_support::TestData(fixture_), base_.File("Resources"),
                           std::filesystem::copy_options::recursive);
   }
 
@@ -118,8 +132,8 @@ class GameShellTest : public test_support::RecordingRendererTest {
   }
   // Puts the fixture's own file back.
   void RestoreResource(const std::string& name) const {
-    std::filesystem::copy_file(test_support::TestData("game_shell/" + name), Resource(name),
-                               std::filesystem::copy_options::overwrite_existing);
+    std::filesystem::copy_file(test_support::TestData(std::string(fixture_) + "/" + name),
+                               Resource(name), std::filesystem::copy_options::overwrite_existing);
   }
   // Edits an XML file of the copied folder.
   template <typename Edit>
@@ -132,16 +146,18 @@ class GameShellTest : public test_support::RecordingRendererTest {
 
   // Makes what the driver has, once the files are as the test wants them.
   // Again: anew, after the game made before is destroyed.
-  void Open(ORB::platform::ScreenSize desktop = {1920, 1080}) {
+  void Open(ORB::platform::ScreenSize desktop = {1920, 1080},
+            ORB::SoundLoader* sound_loader = nullptr) {
     rig_.Close();
     window_ = std::make_unique<ORB::Window>(std::make_unique<ORB::platform::FakeDisplay>(desktop));
-    rig_.Open(base_.Path(), *renderer_, window_.get());
+    rig_.Open(base_.Path(), *renderer_, window_.get(), sound_loader);
   }
   ORB::OC_REPOSITORY& Repository() { return *rig_.repository; }
 
   // The save folder the fixture's "game.xml" gives under the temporary home.
   std::string SaveFolder() const { return home_.AppData() + "/Fixture Works/HarvelstonePyndlex/"; }
 
+  const char* fixture_;
   test_support::TempHome home_;
   test_support::TempFolder base_;
   std::unique_ptr<ORB::Window> window_;
