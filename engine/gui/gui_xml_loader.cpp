@@ -66,6 +66,7 @@ std::string Where(const pugi::xml_node& element) {
     }
   }
   if (where.empty()) where = element.parent().path();
+  if (where.empty()) where = "/";
   where += ": ";
   where += element.name();
   if (const pugi::xml_attribute id = element.attribute("ID")) {
