@@ -13,7 +13,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -37,12 +36,12 @@
 #include "engine/platform/sdl_event_injector.h"
 #include "engine/scene/anchor.h"
 #include "engine/scene/repository_document_provider.h"
-#include "engine/scene/repository_texture_provider.h"
 #include "engine/scene/text_layout.h"
 #include "support/gui_frames.h"
 #include "support/offscreen_gl.h"
 #include "support/renderer_textures.h"
 #include "support/source_path.h"
+#include "support/watched_textures.h"
 
 namespace ORB {
 namespace {
@@ -59,36 +58,6 @@ constexpr Sample kSamples[] = {
     {"dialog.xml", "Dialog", "gui_gallery_dialog.png"},
     {"settings.xml", "Settings", "gui_gallery_settings.png"},
     {"list.xml", "Players", "gui_gallery_list.png"},
-};
-
-// The repository's textures, counting the uses out per texture and every
-// request answered with the default texture.
-class WatchedTextures : public TextureProvider {
- public:
-  explicit WatchedTextures(OC_REPOSITORY& repository) : inner_(repository) {}
-  TextureRecord* AcquireTexture(const std::string& name) override {
-    TextureRecord* texture = inner_.AcquireTexture(name);
-    if (texture == PlaceholderTexture()) {
-      missing.push_back(name);
-    } else {
-      ++uses_[texture];
-    }
-    return texture;
-  }
-  void ReleaseTexture(TextureRecord* texture) override {
-    --uses_[texture];
-    inner_.ReleaseTexture(texture);
-  }
-  int Out() const {
-    int out = 0;
-    for (const auto& entry : uses_) out += entry.second;
-    return out;
-  }
-  std::vector<std::string> missing;
-
- private:
-  RepositoryTextureProvider inner_;
-  std::map<TextureRecord*, int> uses_;
 };
 
 struct Box {
@@ -191,7 +160,7 @@ class GuiGalleryGlTest : public test_support::OffscreenGlTest {
          {"data/share/image/gui", "data/share/image/shop", "data/share/font"}) {
       ASSERT_EQ(repository_->AddFolder(folder), kResultOk) << folder;
     }
-    textures_ = std::make_unique<WatchedTextures>(*repository_);
+    textures_ = std::make_unique<test_support::WatchedTextures>(*repository_);
     documents_ = std::make_unique<RepositoryDocumentProvider>(*repository_);
     SetTextureProvider(textures_.get());
     SetDocumentProvider(documents_.get());
@@ -239,17 +208,13 @@ class GuiGalleryGlTest : public test_support::OffscreenGlTest {
   // Every use of every record of the repository has been given back.
   void ExpectNothingHeld() {
     EXPECT_EQ(textures_->Out(), 0);
-    for (const auto& folder : repository_->Folders()) {
-      for (const auto& [name, record] : folder->records) {
-        EXPECT_EQ(record->uses, 0) << folder->name << " " << name;
-      }
-    }
+    EXPECT_EQ(test_support::RecordsInUse(*repository_), std::vector<std::string>());
   }
 
   FileSystem files_{test_support::SourcePath("")};
   std::unique_ptr<test_support::RendererTextures> loader_;
   std::unique_ptr<OC_REPOSITORY> repository_;
-  std::unique_ptr<WatchedTextures> textures_;
+  std::unique_ptr<test_support::WatchedTextures> textures_;
   std::unique_ptr<RepositoryDocumentProvider> documents_;
 };
 
