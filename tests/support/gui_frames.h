@@ -39,28 +39,9 @@ class GuiFrames {
   };
 
   explicit GuiFrames(ORB::OC_GUI_ROOT& root) : root_(root) {
-    const auto self = reinterpret_cast<intptr_t>(this);
-    ORB::SetHook(
-        ORB::Hook::KeyDown,
-        [this](intptr_t) {
-          if (!muted_) Keep(root_.OnMouseDown(), down, current_.down);
-          return 1;
-        },
-        self);
-    ORB::SetHook(
-        ORB::Hook::KeyUp,
-        [this](intptr_t) {
-          if (!muted_) Keep(root_.OnMouseUp(), up, current_.up);
-          return 1;
-        },
-        self);
-    ORB::SetHook(
-        ORB::Hook::MouseMove,
-        [this](intptr_t) {
-          if (!muted_) Keep(root_.OnMouseMove(), move, current_.move);
-          return 1;
-        },
-        self);
+    Listen(ORB::Hook::KeyDown, ORB::GuiPass::kMouseDown, down, &Answers::down);
+    Listen(ORB::Hook::KeyUp, ORB::GuiPass::kMouseUp, up, &Answers::up);
+    Listen(ORB::Hook::MouseMove, ORB::GuiPass::kMouseMove, move, &Answers::move);
   }
   ~GuiFrames() {
     for (const ORB::Hook hook : {ORB::Hook::KeyDown, ORB::Hook::KeyUp, ORB::Hook::MouseMove}) {
@@ -99,6 +80,17 @@ class GuiFrames {
   std::vector<int32_t> down, up, move, frame;
 
  private:
+  // The hook runs the pass (unless muted) and keeps its answer.
+  void Listen(ORB::Hook hook, ORB::GuiPass pass, std::vector<int32_t>& codes,
+              int32_t Answers::*code) {
+    ORB::SetHook(
+        hook,
+        [this, pass, &codes, code](intptr_t) {
+          if (!muted_) Keep(root_.Dispatch(pass), codes, current_.*code);
+          return 1;
+        },
+        reinterpret_cast<intptr_t>(this));
+  }
   // Keeps the answer's code in the pass list and the frame's record (its id
   // becomes the frame's).
   void Keep(const ORB::GuiEvent* e, std::vector<int32_t>& codes, int32_t& code) {

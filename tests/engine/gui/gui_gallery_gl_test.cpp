@@ -17,9 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/foundation/file_system.h"
 #include "engine/foundation/input_state.h"
-#include "engine/foundation/repository.h"
 #include "engine/foundation/timer.h"
 #include "engine/gui/gui_animation_bar.h"
 #include "engine/gui/gui_button5.h"
@@ -35,13 +33,11 @@
 #include "engine/gui/gui_xml_loader.h"
 #include "engine/platform/sdl_event_injector.h"
 #include "engine/scene/anchor.h"
-#include "engine/scene/repository_document_provider.h"
 #include "engine/scene/text_layout.h"
 #include "support/gui_frames.h"
 #include "support/offscreen_gl.h"
-#include "support/renderer_textures.h"
+#include "support/shipped_resources.h"
 #include "support/source_path.h"
-#include "support/watched_textures.h"
 
 namespace ORB {
 namespace {
@@ -154,24 +150,13 @@ class GuiGalleryGlTest : public test_support::OffscreenGlTest {
   void SetUp() override {
     ASSERT_NO_FATAL_FAILURE(OpenWindow("gui gallery"));
     renderer_->SetClearColour(Colour(kPaper));
-    loader_ = std::make_unique<test_support::RendererTextures>(*renderer_);
-    repository_ = std::make_unique<OC_REPOSITORY>(files_, loader_.get(), nullptr);
-    for (const char* folder :
-         {"data/share/image/gui", "data/share/image/shop", "data/share/font"}) {
-      ASSERT_EQ(repository_->AddFolder(folder), kResultOk) << folder;
-    }
-    textures_ = std::make_unique<test_support::WatchedTextures>(*repository_);
-    documents_ = std::make_unique<RepositoryDocumentProvider>(*repository_);
-    SetTextureProvider(textures_.get());
-    SetDocumentProvider(documents_.get());
+    shipped_ = std::make_unique<test_support::ShippedResources>(
+        *renderer_, std::initializer_list<const char*>{"data/share/image/gui",
+                                                       "data/share/image/shop", "data/share/font"});
     FrameDelta().store(0.0f);  // the line box's caret stays shown
   }
   void TearDown() override {
-    SetTextureProvider(nullptr);
-    SetDocumentProvider(nullptr);
-    textures_.reset();
-    documents_.reset();
-    repository_.reset();
+    shipped_.reset();
     OffscreenGlTest::TearDown();
   }
 
@@ -205,17 +190,7 @@ class GuiGalleryGlTest : public test_support::OffscreenGlTest {
     return box;
   }
 
-  // Every use of every record of the repository has been given back.
-  void ExpectNothingHeld() {
-    EXPECT_EQ(textures_->Out(), 0);
-    EXPECT_EQ(test_support::RecordsInUse(*repository_), std::vector<std::string>());
-  }
-
-  FileSystem files_{test_support::SourcePath("")};
-  std::unique_ptr<test_support::RendererTextures> loader_;
-  std::unique_ptr<OC_REPOSITORY> repository_;
-  std::unique_ptr<test_support::WatchedTextures> textures_;
-  std::unique_ptr<RepositoryDocumentProvider> documents_;
+  std::unique_ptr<test_support::ShippedResources> shipped_;
 };
 
 TEST_F(GuiGalleryGlTest, EachSampleDrawsEveryWidgetInItsOwnBox) {
@@ -233,7 +208,8 @@ TEST_F(GuiGalleryGlTest, EachSampleDrawsEveryWidgetInItsOwnBox) {
         ring->SetPercent(70.0f);
       if (auto* bright = dynamic_cast<OC_GUI_SIMPLE_SLIDER*>(root.FindById(22)))
         bright->SetValue(0.6f);
-      EXPECT_EQ(textures_->missing, std::vector<std::string>()) << "no default texture shown";
+      EXPECT_EQ(shipped_->textures.missing, std::vector<std::string>())
+          << "no default texture shown";
 
       const test_support::Frame full = Draw(root, sample.picture);
       // Each visible widget's ink, checked against the box it claims; and
@@ -261,7 +237,7 @@ TEST_F(GuiGalleryGlTest, EachSampleDrawsEveryWidgetInItsOwnBox) {
       }
       root.ReleaseResources();
     }
-    ExpectNothingHeld();
+    shipped_->ExpectNothingHeld();
   }
   EXPECT_GE(widgets, 35);
 }
@@ -361,7 +337,7 @@ TEST_F(GuiGalleryGlTest, APlayerClicksTicksTypesAndDrags) {
     EXPECT_FALSE(slider->IsHeld());
     root.ReleaseResources();
   }
-  ExpectNothingHeld();
+  shipped_->ExpectNothingHeld();
 }
 
 }  // namespace

@@ -15,20 +15,16 @@
 #include <string>
 #include <vector>
 
-#include "engine/foundation/file_system.h"
-#include "engine/foundation/repository.h"
 #include "engine/foundation/timer.h"
 #include "engine/gui/gui_root.h"
 #include "engine/gui/gui_xml_loader.h"
 #include "engine/platform/key_codes.h"
-#include "engine/scene/repository_document_provider.h"
 #include "support/gui_frames.h"
 #include "support/log_capture.h"
 #include "support/recording_renderer.h"
-#include "support/renderer_textures.h"
 #include "support/scripted_input.h"
+#include "support/shipped_resources.h"
 #include "support/source_path.h"
-#include "support/watched_textures.h"
 
 namespace ORB {
 namespace {
@@ -181,29 +177,17 @@ class GuiXmlMutationTest : public test_support::RecordingRendererTest {
  protected:
   void SetUp() override {
     ASSERT_NO_FATAL_FAILURE(RecordingRendererTest::SetUp());
-    loader_ = std::make_unique<test_support::RendererTextures>(*renderer_);
-    repository_ = std::make_unique<OC_REPOSITORY>(files_, loader_.get(), nullptr);
-    for (const char* folder :
-         {"data/share/image/gui", "data/share/image/shop", "data/share/font"}) {
-      ASSERT_EQ(repository_->AddFolder(folder), kResultOk) << folder;
-    }
-    textures_ = std::make_unique<test_support::WatchedTextures>(*repository_);
-    documents_ = std::make_unique<RepositoryDocumentProvider>(*repository_);
-    SetTextureProvider(textures_.get());
-    SetDocumentProvider(documents_.get());
+    shipped_ = std::make_unique<test_support::ShippedResources>(
+        *renderer_, std::initializer_list<const char*>{"data/share/image/gui",
+                                                       "data/share/image/shop", "data/share/font"});
     FrameDelta().store(1.0f / 60.0f);
   }
   void TearDown() override {
-    SetTextureProvider(nullptr);
-    SetDocumentProvider(nullptr);
+    shipped_.reset();
     FrameDelta().store(0.0f);
   }
 
-  FileSystem files_{test_support::SourcePath("")};
-  std::unique_ptr<test_support::RendererTextures> loader_;
-  std::unique_ptr<OC_REPOSITORY> repository_;
-  std::unique_ptr<test_support::WatchedTextures> textures_;
-  std::unique_ptr<RepositoryDocumentProvider> documents_;
+  std::unique_ptr<test_support::ShippedResources> shipped_;
 };
 
 TEST_F(GuiXmlMutationTest, DamagedSamplesBuildLessButNeverBreak) {
@@ -243,8 +227,9 @@ TEST_F(GuiXmlMutationTest, DamagedSamplesBuildLessButNeverBreak) {
         root.ReleaseResources();
         root.LoadResources();
       }
-      ASSERT_EQ(textures_->Out(), 0) << text;
-      ASSERT_EQ(test_support::RecordsInUse(*repository_), std::vector<std::string>()) << text;
+      ASSERT_EQ(shipped_->textures.Out(), 0) << text;
+      ASSERT_EQ(test_support::RecordsInUse(shipped_->repository), std::vector<std::string>())
+          << text;
     }
   }
   EXPECT_GT(parsed, kMutantsPerSample) << "most mutants still parse";
