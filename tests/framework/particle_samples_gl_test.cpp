@@ -12,14 +12,11 @@
 #include <memory>
 #include <string>
 
-#include "engine/foundation/file_system.h"
 #include "engine/foundation/random.h"
-#include "engine/foundation/repository.h"
 #include "engine/foundation/timer.h"
-#include "engine/scene/repository_texture_provider.h"
 #include "framework/particles.h"
 #include "support/offscreen_gl.h"
-#include "support/renderer_textures.h"
+#include "support/shipped_resources.h"
 #include "support/source_path.h"
 
 namespace {
@@ -33,18 +30,16 @@ class ParticleSamplesGlTest : public test_support::OffscreenGlTest {
  protected:
   void SetUp() override {
     ASSERT_NO_FATAL_FAILURE(Open("particle samples"));
-    loader_ = std::make_unique<test_support::RendererTextures>(*renderer_);
-    repository_ = std::make_unique<ORB::OC_REPOSITORY>(files_, loader_.get(), nullptr);
-    ASSERT_EQ(repository_->AddFolder("data/share/image/effects"), ORB::kResultOk);
-    provider_ = std::make_unique<ORB::RepositoryTextureProvider>(*repository_);
+    shipped_ = std::make_unique<test_support::ShippedResources>(
+        *renderer_, std::initializer_list<const char*>{"data/share/image/effects"});
     random_.Seed(2024u);
     ORB::FrameDelta().store(kFrame);
   }
   void TearDown() override {
     ORB::SetDefaultRandom(nullptr);
     ORB::FrameDelta().store(0.0f);
-    provider_.reset();
-    repository_.reset();
+    if (shipped_) shipped_->ExpectNothingHeld();
+    shipped_.reset();
     OffscreenGlTest::TearDown();
   }
 
@@ -54,14 +49,11 @@ class ParticleSamplesGlTest : public test_support::OffscreenGlTest {
     ASSERT_TRUE(
         document.load_file(test_support::TestData(std::string("particles/") + file).c_str()));
     ASSERT_TRUE(effect.Load(document.child("particles")));
-    effect.LoadTexture(provider_.get());
+    effect.LoadTexture(&shipped_->textures);
     ASSERT_TRUE(effect.IsLoaded()) << effect.GetTextureName();
   }
 
-  ORB::FileSystem files_{test_support::SourcePath("")};
-  std::unique_ptr<test_support::RendererTextures> loader_;
-  std::unique_ptr<ORB::OC_REPOSITORY> repository_;
-  std::unique_ptr<ORB::RepositoryTextureProvider> provider_;
+  std::unique_ptr<test_support::ShippedResources> shipped_;
   ORB::Random random_;
 };
 
