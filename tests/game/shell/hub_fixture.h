@@ -39,6 +39,17 @@
 
 namespace game {
 
+// The fixture's level archive at that path: pack_1/one.xml and two.xml,
+// pack_2/three.xml, each a small picture.
+inline void WriteHubLevels(const std::string& path) {
+  test_support::LevelText level;
+  level.rows = {"#.", "##"};
+  const std::string xml = test_support::LevelXml(level);
+  test_support::WriteFile(
+      path, test_support::Build(
+                {{"pack_1/one.xml", xml}, {"pack_1/two.xml", xml}, {"pack_2/three.xml", xml}}));
+}
+
 // "Levels": notes the progress records it is given.
 class StandInLevels : public test_support::StubWindow, public cLevelList {
  public:
@@ -71,17 +82,7 @@ class HubTest : public GameShellTest {
     ORB::FrameDelta().store(0.0f);
   }
 
-  // The level archive: pack_1/one.xml and two.xml, pack_2/three.xml, each a
-  // small picture.
-  void WriteLevels() const {
-    test_support::LevelText level;
-    level.rows = {"#.", "##"};
-    const std::string xml = test_support::LevelXml(level);
-    test_support::WriteFile(
-        Resource("data/share/main/levels"),
-        test_support::Build(
-            {{"pack_1/one.xml", xml}, {"pack_1/two.xml", xml}, {"pack_2/three.xml", xml}}));
-  }
+  void WriteLevels() const { WriteHubLevels(Resource("data/share/main/levels")); }
 
   // As the driver: the game's creation with the program's parts, the
   // resource list, then the hub's start-up. False at the first step that

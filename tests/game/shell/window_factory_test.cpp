@@ -14,9 +14,8 @@
 #include <pugixml.hpp>
 
 #include "engine/foundation/result_codes.h"
-#include "engine/gui/gui_button5.h"
-#include "engine/gui/gui_panel.h"
 #include "engine/gui/gui_wide_label.h"
+#include "engine/gui/gui_xml_loader.h"
 #include "framework/window_confirm.h"
 #include "framework/window_manager.h"
 #include "framework/window_simple.h"
@@ -110,36 +109,50 @@ TEST_F(WindowFactoryTest, TheManagerRegistersNothingForAnUnknownType) {
 }
 
 TEST_F(WindowFactoryTest, LabelsAreTranslatedWhereverTheyStandAndEmptyTextsStayEmpty) {
-  ORB::OC_GUI_WLABEL* top = nullptr;
-  ORB::OC_GUI_WLABEL* in_panel = nullptr;
-  ORB::OC_GUI_WLABEL* in_button = nullptr;
-  ORB::OC_GUI_WLABEL* deep = nullptr;
-  ORB::OC_GUI_WLABEL* empty = nullptr;
-  ORB::OC_GUI_WLABEL* unknown = nullptr;
-  ORB::OC_GUI_WLABEL* accented = nullptr;
-  test_support::ScopedGuiBuilder gui([&](ORB::OC_GUI_ROOT& root, const pugi::xml_node&) {
-    ORB::OC_GUI_OBJECT& tree = root.Widget();
-    top = tree.AddChild(std::unique_ptr<ORB::OC_GUI_WLABEL>(Label(L"exit_question")));
-    auto* panel = tree.AddChild(std::make_unique<ORB::OC_GUI_PANEL>(1, "panel.png"));
-    in_panel = panel->AddChild(std::unique_ptr<ORB::OC_GUI_WLABEL>(Label(L"title_quit")));
-    auto* button = panel->AddChild(std::make_unique<ORB::OC_GUI_BUTTON5>(3, "button.png"));
-    in_button = button->AddChild(std::unique_ptr<ORB::OC_GUI_WLABEL>(Label(L"title_play")));
-    auto* inner = button->AddChild(std::make_unique<ORB::OC_GUI_PANEL>(4, "panel.png"));
-    deep = inner->AddChild(std::unique_ptr<ORB::OC_GUI_WLABEL>(Label(L"title_play")));
-    empty = tree.AddChild(std::unique_ptr<ORB::OC_GUI_WLABEL>(Label(L"")));
-    unknown = tree.AddChild(std::unique_ptr<ORB::OC_GUI_WLABEL>(Label(L"no_such_key")));
-    accented = tree.AddChild(std::unique_ptr<ORB::OC_GUI_WLABEL>(Label(L"heart_caf\u00E9")));
+  // The window's widgets as the game builds them, from its description.
+  test_support::ScopedGuiBuilder gui([](ORB::OC_GUI_ROOT& root, const pugi::xml_node& element) {
+    ORB::LoadGuiXml(root, element, nullptr);
   });
-  const auto window =
-      Make("<window _name=\"Confirm_Exit\" _type=\"G_WINDOW_CONFIRM\"><GUI/></window>");
+  const std::string label = "FONT=\"font.xml\" FONT_TEXTURE=\"font.png\"";
+  const auto window = Make(
+      "<window _name=\"Confirm_Exit\" _type=\"G_WINDOW_CONFIRM\"><GUI>"
+      "<WLABEL ID=\"2\" " +
+      label +
+      " TEXT=\"exit_question\"/>"
+      "<PANEL ID=\"10\" TEXTURE=\"panel.png\"><CONTEXT>"
+      "  <WLABEL ID=\"11\" " +
+      label +
+      " TEXT=\"title_quit\"/>"
+      "  <BUTTON5 ID=\"3\" TEXTURE=\"button.png\"><CONTEXT>"
+      "    <WLABEL ID=\"12\" " +
+      label +
+      " TEXT=\"title_play\"/>"
+      "    <PANEL ID=\"13\" TEXTURE=\"panel.png\"><CONTEXT>"
+      "      <WLABEL ID=\"14\" " +
+      label +
+      " TEXT=\"heart_caf\xC3\xA9\"/>"
+      "    </CONTEXT></PANEL>"
+      "  </CONTEXT></BUTTON5>"
+      "</CONTEXT></PANEL>"
+      "<WLABEL ID=\"15\" " +
+      label +
+      " TEXT=\"\"/>"
+      "<WLABEL ID=\"16\" " +
+      label +
+      " TEXT=\"no_such_key\"/>"
+      "</GUI></window>");
   ASSERT_NE(window, nullptr);
-  EXPECT_EQ(top->GetText(), L"Leave the game?");
-  EXPECT_EQ(in_panel->GetText(), L"Quit");
-  EXPECT_EQ(in_button->GetText(), L"Play");
-  EXPECT_EQ(deep->GetText(), L"Play");
-  EXPECT_EQ(empty->GetText(), L"") << "an empty text is no key";
-  EXPECT_EQ(unknown->GetText(), L"etwas") << "what the table answers for a key it lacks";
-  EXPECT_EQ(accented->GetText(), L"Caf\u00E9 \u2665");
+  const auto text = [&](int32_t id) {
+    const auto* found =
+        dynamic_cast<const ORB::OC_GUI_WLABEL*>(window->GetGuiRoot().Widget().FindById(id));
+    return found != nullptr ? found->GetText() : std::wstring(L"(no label)");
+  };
+  EXPECT_EQ(text(2), L"Leave the game?");
+  EXPECT_EQ(text(11), L"Quit") << "inside a panel";
+  EXPECT_EQ(text(12), L"Play") << "inside a button";
+  EXPECT_EQ(text(14), L"Caf\u00E9 \u2665") << "inside a panel inside a button";
+  EXPECT_EQ(text(15), L"") << "an empty text is no key";
+  EXPECT_EQ(text(16), L"etwas") << "what the table answers for a key it lacks";
 }
 
 TEST_F(WindowFactoryTest, WithoutATableTextsStayAsTheyAre) {
