@@ -34,6 +34,12 @@ Canvas(width, height)                       RGBA pixels, all transparent
   .polygon(points, paint, alpha=255)        filled polygon (any winding)
   .text(text, cx, cy, height, width, paint, alpha=255)
                                             digits drawn as strokes, centred
+  .grid(spacing, rgb, alpha=255, offset=0) 1-pixel lines every `spacing` pixels
+                                            both ways (where x or y is
+                                            `offset` modulo `spacing`), each
+                                            pixel painted once: a canvas whose
+                                            sides are multiples of `spacing`
+                                            repeats seamlessly
   .paste(other, left, top)                  source-over another canvas
   .desaturated(lighten=0.0)                 a grey copy (luma), optionally
                                             moved toward white
@@ -283,6 +289,12 @@ class Canvas:
         for y in range(max(0, top), min(self.height, bottom)):
             for x in range(max(0, left), min(self.width, right)):
                 self.blend(x, y, rgb, alpha)
+
+    def grid(self, spacing, rgb, alpha=255, offset=0):
+        for y in range(self.height):
+            for x in range(self.width):
+                if (x - offset) % spacing == 0 or (y - offset) % spacing == 0:
+                    self.blend(x, y, rgb, alpha)
 
     def shape(self, distance, paint, alpha=255, box=None):
         """Anti-aliased fill of where distance(x, y) <= 0, within `box`

@@ -3,7 +3,7 @@
 
 Source: tools/shop.txt, one offer per line (its header explains the
 columns); each ladder must start above the template player's count of its
-name (tools/template_player.py). The script
+name (tools/make_player.py). The script
 refuses an unknown picture, a value that is not a whole number above the
 template player's count, a ladder that does not rise, an offer without its
 title and description in tools/strings/shop.txt, and an endless offer
@@ -29,7 +29,7 @@ import sys
 import drawing as gfx
 from content import arguments, table_rows, write_bytes, xml_text
 from make_strings import read_sources as read_strings
-from template_player import RULES as TEMPLATE_RULES
+from make_player import RULES as TEMPLATE_RULES
 
 STORE = "data/share/main/other/store.xml"
 IMAGES = "data/share/image/shop"
@@ -58,7 +58,7 @@ def whole(text, where, what):
 
 def read_offers(root, template=None):
     """The offers of tools/shop.txt, checked against the template player's
-    counts (tools/template_player.py's unless given)."""
+    counts (tools/make_player.py's unless given)."""
     template = dict(TEMPLATE_RULES) if template is None else template
     offers = []
     for where, columns in table_rows(root, "tools/shop.txt"):

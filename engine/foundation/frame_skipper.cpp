@@ -25,6 +25,7 @@ enum class FrameSkipper::Op : uint8_t {
   Bind,
   DrawMesh,
   DrawPoints,
+  DrawArea,
 };
 
 namespace {
@@ -187,6 +188,9 @@ void FrameSkipper::Play() {
       case Op::Lighting:
       case Op::Addressing:
       case Op::Antialias: SendSwitch(op, reader.Take<uint8_t>()); break;
+      case Op::DrawArea:
+        device_->SetDrawArea(static_cast<platform::DrawArea>(reader.Take<uint8_t>()));
+        break;
       case Op::Transform:
         std::memcpy(device_state_.transform, reader.Bytes(sizeof(device_state_.transform)),
                     sizeof(device_state_.transform));
@@ -248,6 +252,18 @@ void FrameSkipper::Sync(const Pipeline& wanted) {
 }
 
 // --- pipeline switches: recorded inside a scene, sent at once outside ------
+
+void FrameSkipper::SetDrawArea(platform::DrawArea area) {
+  // The device begins every scene on the letterbox, so the area needs no
+  // place in the scene's start state: the record replays it in order.
+  if (!in_scene_) {
+    device_->SetDrawArea(area);
+    return;
+  }
+  PutOp(Op::DrawArea);
+  const auto value = static_cast<uint8_t>(area);
+  Put(&value, 1);
+}
 
 void FrameSkipper::Switch(Op op, uint8_t value) {
   StoreSwitch(wanted_, op, value);

@@ -5,7 +5,8 @@
 // costs the software rasterizer most of a core.
 //
 // Between BeginScene and EndScene every call that draws (clear, pipeline
-// switches, texture binds, draw calls with their vertices and indices) is
+// switches, texture binds, the draw area, draw calls with their vertices and
+// indices) is
 // written to a record instead of being sent, together with the pipeline's
 // state at the start of the scene. At EndScene the record is compared with
 // the record of the last frame sent: equal, and nothing has invalidated that
@@ -57,6 +58,9 @@ class FrameSkipper final : public platform::GpuDevice {
   bool Clear(uint32_t argb, bool colour, bool depth, float depth_value, int32_t stencil) override;
   bool EndScene() override;
   bool Present() override;
+  // Recorded in the scene like a draw: a frame whose border draws land in
+  // the window differs from one whose do not.
+  void SetDrawArea(platform::DrawArea area) override;
   void SetBlend(bool on) override;
   void SetAdditive(bool on) override;
   void SetFilter(platform::Filter filter) override;

@@ -128,7 +128,17 @@ int32_t Renderer::BeginFrame() {
     return kResultFailed;
   }
   frame_state_ = kInFrame;
+  draw_area_ = platform::DrawArea::Letterbox;
   counters_ = Counters{};
+  return kResultOk;
+}
+
+int32_t Renderer::SetDrawArea(platform::DrawArea area) {
+  if (!HasDevice() || frame_state_ != kInFrame) return kResultFailed;
+  if (area == draw_area_) return kResultOk;
+  FlushBatch();
+  device_->SetDrawArea(area);
+  draw_area_ = area;
   return kResultOk;
 }
 

@@ -115,6 +115,13 @@ class Renderer {
   // An untextured, unblended square of one colour with corners (x, y) and
   // (x + side, y + side) at z = 1; resets the draw matrix to the identity.
   int32_t DrawSquare(float x, float y, Colour colour, float side);
+  // Where the draws that follow land (platform::DrawArea): Window lets them
+  // reach the bars beside the letterboxed image, at positions outside 0..
+  // width x 0..height, for the game's border pictures. What is batched is
+  // drawn first, where it was meant to be. Every frame begins on the
+  // letterbox. kResultFailed outside a frame.
+  int32_t SetDrawArea(platform::DrawArea area);
+  platform::DrawArea GetDrawArea() const { return draw_area_; }
   // Draws what is batched and empties the batch; with unchanged frames
   // skipped, the device receives the frame's work so far at once (to read
   // its pixels), and this frame is then drawn whatever it holds.
@@ -209,6 +216,7 @@ class Renderer {
   TextureRecord* current_texture_ = nullptr;
   TextureRecord* default_texture_ = nullptr;
   int32_t frame_state_ = kFrameEnded;
+  platform::DrawArea draw_area_ = platform::DrawArea::Letterbox;
   void* window_ = nullptr;
   float near_ = 0.1f;
   float far_ = 0.0f;

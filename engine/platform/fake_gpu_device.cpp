@@ -47,6 +47,7 @@ bool FakeGpuDevice::BeginScene() {
   Log("BeginScene");
   if (!open_ || fail_begin_scene_ || in_scene_) return false;
   in_scene_ = true;
+  area_ = DrawArea::Letterbox;
   return true;
 }
 
@@ -70,6 +71,11 @@ bool FakeGpuDevice::Present() {
   if (!open_) return false;
   ++present_count_;
   return true;
+}
+
+void FakeGpuDevice::SetDrawArea(DrawArea area) {
+  Log("SetDrawArea " + std::to_string(static_cast<int32_t>(area)));
+  area_ = area;
 }
 
 void FakeGpuDevice::SetBlend(bool on) {
@@ -176,6 +182,7 @@ void FakeGpuDevice::DrawMesh(Primitive primitive, const GpuVertex* vertices, int
   record.vertex_count = vertex_count;
   record.index_count = index_count;
   record.switches = switches_;
+  record.area = area_;
   std::memcpy(record.transform, transform_, sizeof(transform_));
   if (vertices != nullptr && vertex_count > 0) record.vertices.assign(vertices, vertices + vertex_count);
   if (indices != nullptr && index_count > 0) record.indices.assign(indices, indices + index_count);
@@ -192,6 +199,7 @@ void FakeGpuDevice::DrawPoints(Primitive primitive, const GpuPoint* points, int3
   record.texture = bound_;
   record.vertex_count = count;
   record.switches = switches_;
+  record.area = area_;
   std::memcpy(record.transform, transform_, sizeof(transform_));
   if (points != nullptr && count > 0) record.point_data.assign(points, points + count);
   draws_.push_back(std::move(record));

@@ -31,6 +31,7 @@ class FakeGpuDevice final : public GpuDevice {
     int32_t index_count = 0;
     float transform[16] = {};
     Switches switches;  // the pipeline as the draw found it
+    DrawArea area = DrawArea::Letterbox;
     // Copies of what was drawn (kept while recording is on).
     std::vector<GpuVertex> vertices;
     std::vector<uint16_t> indices;
@@ -48,6 +49,7 @@ class FakeGpuDevice final : public GpuDevice {
   bool Clear(uint32_t argb, bool colour, bool depth, float depth_value, int32_t stencil) override;
   bool EndScene() override;
   bool Present() override;
+  void SetDrawArea(DrawArea area) override;
   void SetBlend(bool on) override;
   void SetAdditive(bool on) override;
   void SetFilter(Filter filter) override;
@@ -89,6 +91,7 @@ class FakeGpuDevice final : public GpuDevice {
   int32_t ResetCount() const { return reset_count_; }
   bool InScene() const { return in_scene_; }
   const Switches& Current() const { return switches_; }
+  DrawArea CurrentArea() const { return area_; }
   TextureHandle BoundTexture() const { return bound_; }
   int32_t BackBufferWidth() const { return back_width_; }
   int32_t BackBufferHeight() const { return back_height_; }
@@ -123,6 +126,7 @@ class FakeGpuDevice final : public GpuDevice {
   int32_t present_count_ = 0;
   int32_t reset_count_ = 0;
   Switches switches_;
+  DrawArea area_ = DrawArea::Letterbox;
   TextureHandle bound_ = 0;
   TextureHandle next_texture_ = 1;
   float transform_[16] = {};

@@ -278,6 +278,9 @@ void GlDevice::UpdateViewport() {
     drawable_h = back_height_;
   }
   const LetterboxFit fit = FitLetterbox(drawable_w, drawable_h, back_width_, back_height_);
+  fit_ = fit;
+  drawable_w_ = drawable_w;
+  drawable_h_ = drawable_h;
   // OpenGL counts rows from the bottom.
   viewport_ = {fit.left, drawable_h - fit.top - fit.height, fit.width, fit.height};
   point_scale_ = static_cast<float>(fit.scale);
@@ -296,9 +299,37 @@ void GlDevice::UpdateViewport() {
 bool GlDevice::BeginScene() {
   if (in_scene_ || !MakeCurrent()) return false;
   glUseProgram(program_);
+  const bool was_widened = area_ == DrawArea::Window;
+  area_ = DrawArea::Letterbox;
   UpdateViewport();
+  if (was_widened) SendTransform();
   in_scene_ = true;
   return true;
+}
+
+void GlDevice::SetDrawArea(DrawArea area) {
+  if (context_ == nullptr || area == area_) return;
+  // Before the first scene the window's size is not known: the letterbox stays.
+  if (area == DrawArea::Window && (drawable_w_ <= 0 || drawable_h_ <= 0)) return;
+  area_ = area;
+  if (area_ == DrawArea::Window) {
+    glViewport(0, 0, drawable_w_, drawable_h_);
+    glScissor(0, 0, drawable_w_, drawable_h_);
+  } else {
+    glViewport(viewport_.x, viewport_.y, viewport_.width, viewport_.height);
+    glScissor(viewport_.x, viewport_.y, viewport_.width, viewport_.height);
+  }
+  SendTransform();
+}
+
+void GlDevice::SendTransform() {
+  if (area_ == DrawArea::Window) {
+    float widened[16];
+    WidenToArea(transform_, fit_, drawable_w_, drawable_h_, widened);
+    glUniformMatrix4fv(u_transform_, 1, GL_FALSE, widened);
+  } else {
+    glUniformMatrix4fv(u_transform_, 1, GL_FALSE, transform_);
+  }
 }
 
 bool GlDevice::Clear(uint32_t argb, bool colour, bool depth, float depth_value, int32_t stencil) {
@@ -403,7 +434,8 @@ void GlDevice::SetAntialias(bool on) {
 
 void GlDevice::SetTransform(const float matrix[16]) {
   if (context_ == nullptr) return;
-  glUniformMatrix4fv(u_transform_, 1, GL_FALSE, matrix);
+  std::memcpy(transform_, matrix, sizeof(transform_));
+  SendTransform();
 }
 
 TextureHandle GlDevice::CreateTexture(int32_t width, int32_t height, const uint32_t* pixels) {

@@ -7,6 +7,7 @@
 #include <set>
 
 #include "engine/platform/gpu_device.h"
+#include "engine/platform/letterbox_fit.h"
 
 namespace ORB::platform {
 
@@ -27,6 +28,7 @@ class GlDevice final : public GpuDevice {
   bool Clear(uint32_t argb, bool colour, bool depth, float depth_value, int32_t stencil) override;
   bool EndScene() override;
   bool Present() override;
+  void SetDrawArea(DrawArea area) override;
   void SetBlend(bool on) override;
   void SetAdditive(bool on) override;
   void SetFilter(Filter filter) override;
@@ -61,6 +63,9 @@ class GlDevice final : public GpuDevice {
   bool CreateObjects();
   void DestroyObjects();
   void UpdateViewport();
+  // Sends the transform last set, widened to the whole window while draws
+  // land there.
+  void SendTransform();
   void ApplySampler();
   void ApplyBlendFunc();
   void PrepareDraw(bool sprites);
@@ -86,6 +91,11 @@ class GlDevice final : public GpuDevice {
   int32_t back_width_ = 1024;
   int32_t back_height_ = 768;
   Viewport viewport_;
+  LetterboxFit fit_;        // the letterbox of the last scene, from the top-left corner
+  int32_t drawable_w_ = 0;  // the window's drawable area in the last scene
+  int32_t drawable_h_ = 0;
+  DrawArea area_ = DrawArea::Letterbox;
+  float transform_[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};  // as last set
   float point_scale_ = 1.0f;
   bool in_scene_ = false;
   bool additive_ = false;

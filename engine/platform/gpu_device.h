@@ -31,6 +31,17 @@ enum class DeviceStatus : int32_t {
   NeedsReset = 2,  // the device can be brought back with Reset
 };
 
+// Where the draws of a scene land. The game's image is letterboxed into the
+// window (see SetBackBufferSize) and its draws are clipped to that rectangle.
+// Window widens the clipping to the whole drawable area and nothing else: a
+// point stays on the pixel it was on, so a point left of the image's left
+// edge (x < 0 in the game's coordinates) lands in the left bar. The game
+// draws its border pictures into the bars so.
+enum class DrawArea : int32_t {
+  Letterbox = 0,
+  Window = 1,
+};
+
 // A texture on the device; 0 is no texture.
 using TextureHandle = uint32_t;
 
@@ -59,6 +70,10 @@ class GpuDevice {
                      int32_t stencil) = 0;
   virtual bool EndScene() = 0;
   virtual bool Present() = 0;
+
+  // Draws from now on land in the area (see DrawArea). Every scene begins
+  // with Letterbox; a clear follows the area too.
+  virtual void SetDrawArea(DrawArea area) = 0;
 
   // Pipeline switches. The renderer sends only what changed.
   virtual void SetBlend(bool on) = 0;

@@ -21,4 +21,27 @@ LetterboxFit FitLetterbox(int32_t area_width, int32_t area_height, int32_t image
   return fit;
 }
 
+void WidenToArea(const float matrix[16], const LetterboxFit& fit, int32_t area_width,
+                 int32_t area_height, float out[16]) {
+  float widened[16];
+  std::copy(matrix, matrix + 16, widened);
+  if (area_width > 0 && area_height > 0) {
+    // Clip x in the image's square, -1..1 left to right, becomes the area's
+    // x of the same pixel; clip y runs bottom to top while `top` counts
+    // from the top.
+    const float width = static_cast<float>(area_width);
+    const float height = static_cast<float>(area_height);
+    const float sx = static_cast<float>(fit.width) / width;
+    const float tx = static_cast<float>(2 * fit.left + fit.width) / width - 1.0f;
+    const float sy = static_cast<float>(fit.height) / height;
+    const float ty = 1.0f - static_cast<float>(2 * fit.top + fit.height) / height;
+    for (int row = 0; row < 4; ++row) {
+      const float w = matrix[row * 4 + 3];
+      widened[row * 4 + 0] = matrix[row * 4 + 0] * sx + w * tx;
+      widened[row * 4 + 1] = matrix[row * 4 + 1] * sy + w * ty;
+    }
+  }
+  std::copy(widened, widened + 16, out);
+}
+
 }  // namespace ORB::platform

@@ -23,4 +23,13 @@ struct LetterboxFit {
 LetterboxFit FitLetterbox(int32_t area_width, int32_t area_height, int32_t image_width,
                           int32_t image_height);
 
+// The vertex transform (16 floats, row-vector order: a point is a row
+// multiplied on the left) that puts every point on the same pixel of the
+// area when the viewport is the whole area as `matrix` does when the
+// viewport is the image's rectangle `fit`: the image's clip square is
+// scaled and moved to where the rectangle lies in the area, so points
+// outside the image reach the bars. `out` may be `matrix`.
+void WidenToArea(const float matrix[16], const LetterboxFit& fit, int32_t area_width,
+                 int32_t area_height, float out[16]);
+
 }  // namespace ORB::platform

@@ -20,6 +20,7 @@
 #include "framework/leaderboard_list.h"
 #include "framework/particles.h"
 #include "framework/sound_list.h"
+#include "support/counting_sounds.h"
 #include "support/log_capture.h"
 #include "support/recording_renderer.h"
 #include "support/renderer_textures.h"
@@ -45,23 +46,6 @@ constexpr const char* kFontList = R"(<fonts>
   <font name="half" texture="res other.png"/>
   <font name="plain" texture="res nothing.png" xml="res other.xml"/>
 </fonts>)";
-
-// Sounds as handles that only count: enough for the repository to keep them.
-class CountingSounds : public ORB::SoundLoader {
- public:
-  ORB::SoundHandle CreateSound(const uint8_t*, size_t, int32_t buffers, bool whole) override {
-    last_buffers = buffers;
-    last_whole = whole;
-    return &handles_[made_++ % 8];
-  }
-  void RemoveSound(ORB::SoundHandle) override {}
-  int32_t last_buffers = 0;
-  bool last_whole = false;
-
- private:
-  int handles_[8] = {};
-  int made_ = 0;
-};
 
 class ResourceListsTest : public test_support::RecordingRendererTest {
  protected:
@@ -110,7 +94,7 @@ class ResourceListsTest : public test_support::RecordingRendererTest {
   test_support::TempFolder base_;
   std::unique_ptr<ORB::FileSystem> files_;
   std::unique_ptr<test_support::RendererTextures> textures_;
-  CountingSounds sounds_;
+  test_support::CountingSounds sounds_;
   std::unique_ptr<ORB::OC_REPOSITORY> repository_;
   std::unique_ptr<ORB::RepositoryTextureProvider> provider_;
 };

@@ -15,6 +15,9 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."
 import content  # noqa: E402
 import drawing  # noqa: E402
 import make_panels  # noqa: E402
+import make_resource_list  # noqa: E402
+import make_screen_borders  # noqa: E402
+import make_settings  # noqa: E402
 import make_shop  # noqa: E402
 import make_strings  # noqa: E402
 import make_trophies  # noqa: E402
@@ -256,6 +259,48 @@ class SourcesTest(unittest.TestCase):
         make_shop.check_strings(offers, [("start_hint", "A"), ("start_hint_desc", "B")])
         with self.assertRaises(ValueError):
             make_shop.check_strings(offers, [("start_hint", "A")])
+
+
+class ShellContentTest(unittest.TestCase):
+    def test_the_ear_tile_repeats_seamlessly(self):
+        tile = make_screen_borders.ear_tile()
+        cell = make_screen_borders.CELL
+        for y in range(tile.height):
+            # Each cell repeats the one before it across the tile's seam too.
+            self.assertEqual(tile.pixels[y][0], tile.pixels[(y + tile.height) % tile.height][0])
+            for x in range(1, cell):
+                self.assertEqual(tile.pixels[y][x], tile.pixels[y][x + cell], (x, y))
+        self.assertEqual(tile.pixels[0][0][:3], make_screen_borders.EAR_BLOCK)
+        self.assertEqual(tile.pixels[cell][1][:3], make_screen_borders.EAR_GRID)
+        self.assertEqual(tile.pixels[1][1][:3], make_screen_borders.EAR_PAPER)
+
+    def test_the_resource_list_takes_folders_with_files_and_archives(self):
+        with tempfile.TemporaryDirectory() as resources:
+            def put(relative, data=b"x"):
+                path = os.path.join(resources, *relative.split("/"))
+                os.makedirs(os.path.dirname(path), exist_ok=True)
+                with open(path, "wb") as out:
+                    out.write(data)
+            put("game.xml")                                   # the top level: the driver's
+            put("data/data.xml")
+            put("data/en/strings.xml")                        # a language: added by language
+            put("data/de/strings.xml")
+            put("data/share/main/levels", b"PK\x03\x04rest")  # an archive
+            put("data/share/image/gui/a.png")
+            os.makedirs(os.path.join(resources, "data", "share", "empty"))
+            self.assertEqual(make_resource_list.folders_of(resources),
+                             ["data", "data/share/image/gui", "data/share/main/levels"])
+
+    def test_the_editions_name_only_shipped_files(self):
+        make_settings.check_files(content.CHECKOUT)
+        files = make_settings.EDITION_LIST[0][2]
+        saved = list(files)
+        try:
+            files.append(("extra", "data/share/main/other nowhere.xml"))
+            with self.assertRaises(ValueError):
+                make_settings.check_files(content.CHECKOUT)
+        finally:
+            files[:] = saved
 
 
 if __name__ == "__main__":

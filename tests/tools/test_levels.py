@@ -17,7 +17,7 @@ sys.path.insert(0, TOOLS)
 
 import make_levels  # noqa: E402
 import make_packs  # noqa: E402
-import template_player  # noqa: E402
+import make_player as template_player  # noqa: E402
 
 
 def picture(rows, pack="pack_1", stem="01_test"):

@@ -4,7 +4,6 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
-#include <csignal>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -13,6 +12,7 @@
 #include <pugixml.hpp>
 
 #include "engine/platform/clock.h"
+#include "support/file_size_limit.h"
 #include "support/sample_player.h"
 #include "support/temp_folder.h"
 
@@ -459,15 +459,8 @@ TEST_F(PlayersListTest, AFailedSaveAnswersFalseAndLeavesTheOldFile) {
   std::filesystem::remove(folder_.File(PlayersList::kTemporaryName));
 
   // The disk takes only a few bytes.
-  struct rlimit limits {};
-  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limits), 0);
-  auto* previous = std::signal(SIGXFSZ, SIG_IGN);
-  struct rlimit small = limits;
-  small.rlim_cur = 20;
-  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-  const bool saved_small = list.Save(folder_.PathWithSlash(), false);
-  setrlimit(RLIMIT_FSIZE, &limits);
-  std::signal(SIGXFSZ, previous);
+  const bool saved_small = test_support::WithFileSizeLimit(
+      20, [&] { return list.Save(folder_.PathWithSlash(), false); });
   EXPECT_FALSE(saved_small);
   EXPECT_EQ(folder_.Read(kFile), saved);
   EXPECT_FALSE(folder_.Exists(PlayersList::kTemporaryName));

@@ -19,8 +19,8 @@ struct Snapshot {
 Snapshot Take(const ORB::OC_AD_PLACEMENTS& registry) {
   Snapshot snapshot{registry.IsEnabled(), registry.GetValue(), {}};
   for (const auto& placement : registry.Placements()) {
-    snapshot.placements.push_back(placement->name + " " + std::to_string(placement->provider) + " " +
-                                  std::to_string(placement->location));
+    snapshot.placements.push_back(placement->name + " " + std::to_string(placement->provider) +
+                                  " " + std::to_string(placement->location));
   }
   return snapshot;
 }
@@ -41,7 +41,8 @@ TEST(AdDelegateTest, NotificationsLeaveTheRegistryUnchanged) {
   ORB::OC_AD_DELEGATE& listener = delegate;
   for (ORB::OC_AD_PLACEMENTS* registry : {&loaded, &unloaded}) {
     const Snapshot before = Take(*registry);
-    for (int32_t provider : {ORB::AdPlacement::APPLE, ORB::AdPlacement::FLURRY, ORB::AdPlacement::FERNHALL}) {
+    for (int32_t provider :
+         {ORB::AdPlacement::APPLE, ORB::AdPlacement::FLURRY, ORB::AdPlacement::FERNHALL}) {
       ORB::AdPlacement placement;
       placement.name = "banner";
       placement.provider = provider;

@@ -41,6 +41,7 @@ class WatchedGlDevice final : public platform::GpuDevice {
     return gl_.Clear(argb, c, d, v, s);
   }
   bool EndScene() override { return gl_.EndScene(); }
+  void SetDrawArea(platform::DrawArea area) override { gl_.SetDrawArea(area); }
   bool Present() override {
     ++presents;
     last_frame.assign(1024u * 768u, 0);

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""The template player: the player every new player is a copy of.
+"""Writes the template player: the player every new player is a copy of.
 
 player_xml(root) gives the player's element as the game's player reads it
 (GG_PLAYER::Load): the profile's attributes, its rule values as items, one
@@ -11,18 +11,26 @@ level of the first pack is open; the first level of every other pack opens
 by stars (its pack's stars2pass) or by buying the pack. The packs carry no
 "lock" or "InAppKey": the desktop edition sells no packs through a store.
 
-The file that holds the element, and its name in the edition's settings,
-belong to the game's start-up; run this script to see the element:
-  tools/template_player.py [--root DIR]
-Python 3 standard library only.
+Sources: the rule values and hearts below, the levels in tools/levels/.
+
+Outputs (under the resources folder, the same bytes for the same sources):
+  data/share/main/other/player.xml    repository name "data/share/main/other
+                                      player.xml", the edition's "player"
+                                      file (tools/make_settings.py): the
+                                      <player> element
+
+Usage: tools/make_player.py [--root DIR] [--out DIR] [--print]
+  --print writes the element to stdout instead.
+Python 3 standard library only (tools/content.py).
 """
 
-import argparse
 import os
 import sys
 
-from content import CHECKOUT, xml_text
+from content import arguments, write_bytes, xml_text
 from make_levels import read_sources as read_levels
+
+PLAYER = "data/share/main/other/player.xml"
 
 # The rule values every player starts with (items of the player's table).
 RULES = [
@@ -65,14 +73,22 @@ def player_xml(root):
     return "\n".join(lines) + "\n"
 
 
+def player_file(root):
+    return ('<?xml version="1.0" encoding="utf-8"?>\n'
+            "<!-- Written by tools/make_player.py from its rule values and tools/levels/; "
+            "edit those. -->\n" + player_xml(root)).encode("utf-8")
+
+
 def main():
-    parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
-    parser.add_argument("--root", default=CHECKOUT, help="the checkout to read the sources from")
-    args = parser.parse_args()
+    args = arguments(__doc__.split("\n")[0], extra=lambda parser: parser.add_argument(
+        "--print", action="store_true", help="write the element to stdout instead"))
     try:
-        sys.stdout.write(player_xml(args.root))
+        if args.print:
+            sys.stdout.write(player_xml(args.root))
+        else:
+            write_bytes(os.path.join(args.out, *PLAYER.split("/")), player_file(args.root))
     except ValueError as error:
-        print("template_player: %s" % error, file=sys.stderr)
+        print("make_player: %s" % error, file=sys.stderr)
         return 1
     return 0
 
