@@ -70,8 +70,9 @@ Outputs (under the resources folder, the same bytes for the same sources):
   data/share/main/windows/<Name>.xml   one window description each: the
                                        element "window" with _name and _type
                                        first, then the items in source order
-  data/share/main/windows/scenes.xml   the scene list: <scenes> with one
-                                       <scene file="data/share/main/windows
+  data/share/main/other/scenes.xml     the scene list the edition names:
+                                       <scenes> with one <scene
+                                       file="data/share/main/windows
                                        <Name>.xml"/> per window, in source
                                        order (the window manager registers
                                        them in this order)
@@ -90,7 +91,7 @@ from content import arguments, write_bytes, xml_text
 
 SOURCE_FOLDER = "tools/windows"
 OUT_FOLDER = "data/share/main/windows"
-SCENES = "scenes.xml"
+SCENES = "data/share/main/other/scenes.xml"  # named by the edition (tools/make_settings.py)
 
 NAME = re.compile(r"^[A-Za-z0-9_]+$")
 VARIABLE = re.compile(r"\$([A-Za-z_][A-Za-z0-9_]*)")
@@ -485,8 +486,8 @@ def main():
     out = os.path.join(args.out, *OUT_FOLDER.split("/"))
     for window in windows:
         write_bytes(os.path.join(out, window.name + ".xml"), window_xml(window))
-    write_bytes(os.path.join(out, SCENES), scenes_xml(windows))
-    print("%s: %d windows and %s" % (OUT_FOLDER, len(windows), SCENES))
+    write_bytes(os.path.join(args.out, *SCENES.split("/")), scenes_xml(windows))
+    print("%s: %d windows; %s" % (OUT_FOLDER, len(windows), SCENES))
     return 0
 
 
