@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -62,6 +63,27 @@ class WindowTest : public test_support::RecordingRendererTest {
   std::unique_ptr<test_support::CountingTextures> textures_;
 };
 
+// What a description sets, beside the pictures and the widgets.
+struct WindowSettings {
+  std::string name;
+  int32_t open, close, position;
+  float show_time, hide_time, show_delay, hide_delay;
+  bool modal;
+  uint32_t layer;
+  bool operator==(const WindowSettings&) const = default;
+};
+
+WindowSettings Settings(const G_WINDOW& w) {
+  return {w.GetName(),     w.GetOpenKind(),  w.GetCloseKind(), w.GetPositionKind(), w.GetShowTime(),
+          w.GetHideTime(), w.GetShowDelay(), w.GetHideDelay(), w.IsModal(),         w.GetLayer()};
+}
+
+void PrintTo(const WindowSettings& s, std::ostream* out) {
+  *out << s.name << " open " << s.open << " close " << s.close << " position " << s.position
+       << " times " << s.show_time << "/" << s.hide_time << " delays " << s.show_delay << "/"
+       << s.hide_delay << " modal " << s.modal << " layer " << s.layer;
+}
+
 // One clickable image, id 3, 100 x 40 at the window's position.
 ORB_GF::G_WINDOW::GuiBuilder OneButton(int32_t id = 3) {
   return [id](ORB::OC_GUI_ROOT& root, const pugi::xml_node&) {
@@ -71,16 +93,9 @@ ORB_GF::G_WINDOW::GuiBuilder OneButton(int32_t id = 3) {
 
 TEST_F(WindowTest, ADescriptionWithoutItemsGivesTheDefaults) {
   const auto window = MakeWindow<StubWindow>("<window/>");
-  EXPECT_EQ(window->GetName(), "gWidnow");
-  EXPECT_EQ(window->GetOpenKind(), SH_MOVE_DOWN);
-  EXPECT_EQ(window->GetCloseKind(), SH_MOVE_DOWN);
-  EXPECT_EQ(window->GetPositionKind(), POS_MIDDLE_SCREEN);
-  EXPECT_EQ(window->GetShowTime(), 0.5f);
-  EXPECT_EQ(window->GetHideTime(), 0.5f);
-  EXPECT_EQ(window->GetShowDelay(), 0.0f);
-  EXPECT_EQ(window->GetHideDelay(), 0.0f);
-  EXPECT_FALSE(window->IsModal());
-  EXPECT_EQ(window->GetLayer(), 0u);
+  EXPECT_EQ(Settings(*window),
+            (WindowSettings{"gWidnow", SH_MOVE_DOWN, SH_MOVE_DOWN, POS_MIDDLE_SCREEN, 0.5f, 0.5f,
+                            0.0f, 0.0f, false, 0}));
   EXPECT_EQ(window->GetBackground(), nullptr);
   EXPECT_TRUE(window->IsInputEnabled()) << "input starts enabled";
   EXPECT_FALSE(window->IsOpen());
@@ -109,16 +124,8 @@ TEST_F(WindowTest, ReadsEveryItem) {
       "<bots><bot type='ignored'/></bots>"
       "<sounds><item id='3' sound='click'/><item id='4' sound='tick'/>"
       "<other id='3' sound='clack'/></sounds></window>");
-  EXPECT_EQ(window->GetName(), "Dialog");
-  EXPECT_EQ(window->GetOpenKind(), SH_FADE);
-  EXPECT_EQ(window->GetCloseKind(), SH_MOVE_LEFT);
-  EXPECT_EQ(window->GetPositionKind(), POS_IN_PIX);
-  EXPECT_EQ(window->GetShowTime(), 0.25f);
-  EXPECT_EQ(window->GetHideTime(), 0.75f);
-  EXPECT_EQ(window->GetShowDelay(), 0.125f);
-  EXPECT_EQ(window->GetHideDelay(), 0.5f);
-  EXPECT_TRUE(window->IsModal());
-  EXPECT_EQ(window->GetLayer(), 7u);
+  EXPECT_EQ(Settings(*window), (WindowSettings{"Dialog", SH_FADE, SH_MOVE_LEFT, POS_IN_PIX, 0.25f,
+                                               0.75f, 0.125f, 0.5f, true, 7}));
   EXPECT_EQ(window->GetShown().GetPositionV2(), ORB::Vector2(300.0f, 200.0f));
   ASSERT_NE(window->GetBackground(), nullptr);
   EXPECT_EQ(window->GetBackground()->GetFile(), "backdrop.png");
