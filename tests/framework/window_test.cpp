@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iterator>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -297,6 +298,14 @@ void Watch(StubWindow& window, std::vector<Notes>& notes) {
   }
 }
 
+// The journal's lines that pass.
+template <typename Keep>
+std::vector<std::string> Lines(const std::vector<std::string>& journal, Keep keep) {
+  std::vector<std::string> lines;
+  std::copy_if(journal.begin(), journal.end(), std::back_inserter(lines), keep);
+  return lines;
+}
+
 TEST_F(WindowTest, LifeCycleCallbacksFireOnceEachInOrder) {
   const auto window = MakeWindow<StubWindow>("<w _name='W'/>");
   std::vector<Notes> notes;
@@ -305,11 +314,7 @@ TEST_F(WindowTest, LifeCycleCallbacksFireOnceEachInOrder) {
   Tick(*window, 8);
   window->Close(false);
   Tick(*window, 8);
-  std::vector<std::string> hooks_and_callbacks;
-  for (const std::string& line : window->Journal()) {
-    if (line != "W:OnUpdate") hooks_and_callbacks.push_back(line);
-  }
-  EXPECT_EQ(hooks_and_callbacks,
+  EXPECT_EQ(Lines(window->Journal(), [](const std::string& l) { return l != "W:OnUpdate"; }),
             (std::vector<std::string>{"W:OnOpenBegin", "callback 0", "W:OnOpening", "callback 1",
                                       "W:OnOpened", "callback 2", "W:OnCloseBegin", "callback 3",
                                       "W:OnClosing", "callback 4", "W:OnClosed", "callback 5"}));
@@ -419,12 +424,10 @@ TEST_F(WindowTest, CloseDuringTheOpeningLetsTheOpeningsCallbacksFire) {
   Tick(*window, 2);
   window->Close(false);
   Tick(*window, 10);
-  std::vector<std::string> callbacks;
-  for (const std::string& line : window->Journal()) {
-    if (line.rfind("callback", 0) == 0) callbacks.push_back(line);
-  }
-  EXPECT_EQ(callbacks, (std::vector<std::string>{"callback 0", "callback 1", "callback 3",
-                                                 "callback 4", "callback 2", "callback 5"}));
+  EXPECT_EQ(
+      Lines(window->Journal(), [](const std::string& l) { return l.rfind("callback", 0) == 0; }),
+      (std::vector<std::string>{"callback 0", "callback 1", "callback 3", "callback 4",
+                                "callback 2", "callback 5"}));
   EXPECT_TRUE(window->IsClosed());
 }
 
