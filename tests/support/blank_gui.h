@@ -1,7 +1,7 @@
 #pragma once
 // What benchmarks of widgets and windows draw with: a renderer on a
 // recording device that keeps only its counters, one blank texture for every
-// name, and a font description of printable ASCII in 8 x 12 cells of a
+// name (16 x 16 for "piece"), and a font description of printable ASCII in 8 x 12 cells of a
 // 128 x 96 page under the name "font". While a BlankGui lives, its textures
 // and documents are the process-wide providers.
 //
@@ -20,14 +20,20 @@
 
 namespace test_support {
 
+// The frame pieces of nine-part panels ("piece") 16 x 16, every other name
+// one shared 160 x 32 texture.
 class BlankTextures final : public ORB::TextureProvider {
  public:
-  explicit BlankTextures(ORB::Renderer& renderer) : texture_(renderer.CreateBlank(160, 32)) {}
-  ORB::TextureRecord* AcquireTexture(const std::string&) override { return texture_; }
+  explicit BlankTextures(ORB::Renderer& renderer)
+      : texture_(renderer.CreateBlank(160, 32)), piece_(renderer.CreateBlank(16, 16)) {}
+  ORB::TextureRecord* AcquireTexture(const std::string& name) override {
+    return name == "piece" ? piece_ : texture_;
+  }
   void ReleaseTexture(ORB::TextureRecord*) override {}
 
  private:
   ORB::TextureRecord* texture_;
+  ORB::TextureRecord* piece_;
 };
 
 inline std::string PrintableFont() {
