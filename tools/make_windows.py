@@ -367,8 +367,8 @@ class Reader:
         elif item == "gui":
             if rest:
                 raise SourceError("%s: gui takes nothing on its line" % where)
-            window.children.append("<GUI>%s</GUI>" % "".join(self.widget(window, child)
-                                                             for child in line.children))
+            lines = [text for child in line.children for text in self.widget(window, child)]
+            window.children.append("\n".join(["<GUI>"] + [" " + text for text in lines] + ["</GUI>"]))
         else:
             raise SourceError("%s: unknown window item %r" % (where, item))
 
@@ -408,6 +408,7 @@ class Reader:
         return "<%s%s%s>" % (name, attributes, "/" if not body else ">%s</%s" % (body, name))
 
     def widget(self, window, line):
+        """The widget's XML as lines (its nested widgets indented)."""
         where = line.where
         element = line.words[0]
         if element not in WIDGETS:
@@ -446,12 +447,14 @@ class Reader:
                               % (where, given["TEXT"]))
         if scripts:
             children.append("<SCRIPTS>%s</SCRIPTS>" % "".join(scripts))
-        if line.children:
-            children.append("<CONTEXT>%s</CONTEXT>" % "".join(self.widget(window, child)
-                                                             for child in line.children))
-        body = "".join(children)
-        return "<%s%s%s>" % (element, attributes_xml(attributes),
-                             "/" if not body else ">%s</%s" % (body, element))
+        head = "<%s%s" % (element, attributes_xml(attributes))
+        if not line.children:
+            body = "".join(children)
+            return [head + ("/>" if not body else ">%s</%s>" % (body, element))]
+        # Nested widgets: one a line, indented under their parent.
+        inner = [text for child in line.children for text in self.widget(window, child)]
+        return ([head + ">" + "".join(children), " <CONTEXT>"] + ["  " + text for text in inner]
+                + [" </CONTEXT>", "</%s>" % element])
 
 
 def attributes_xml(pairs):
@@ -462,7 +465,7 @@ def window_xml(window):
     lines = ['<?xml version="1.0" encoding="utf-8"?>',
              "<!-- Written by tools/make_windows.py from %s; edit that. -->" % window.source,
              "<window%s>" % attributes_xml(window.attributes)]
-    lines += [" " + child for child in window.children]
+    lines += [" " + text for child in window.children for text in child.split("\n")]
     lines.append("</window>")
     return ("\n".join(lines) + "\n").encode("utf-8")
 
