@@ -143,6 +143,20 @@ TEST_F(WindowTest, ReadsEveryItem) {
   EXPECT_TRUE(log.Lines().empty());
 }
 
+TEST_F(WindowTest, TheGuiElementGoesToTheGuiXmlLoader) {
+  test_support::LogCapture log;
+  const auto window = MakeWindow<StubWindow>(
+      "<w><GUI><IMAGE ID='3' TEXTURE='button.png'><POSITION>0 40</POSITION></IMAGE>"
+      "<NOTHING ID='4'/></GUI></w>");
+  const auto* image = window->FindWidget<ORB::OC_GUI_IMAGE>(3);
+  ASSERT_NE(image, nullptr);
+  EXPECT_EQ(image->GetTextureName(), "button.png");
+  EXPECT_EQ(window->GetGuiRoot().Widget().GetChildCount(), 1u);
+  EXPECT_TRUE(log.Has("NOTHING (ID 4): unknown element"));
+  EXPECT_EQ(image->GetTransform().GetWorld().GetPositionV2(), ORB::Vector2(512.0f, -344.0f))
+      << "under the window's transform (waiting above the screen)";
+}
+
 TEST_F(WindowTest, ShowTimesAndUnknownNames) {
   // "_timeShow" alone sets the hide time too.
   EXPECT_EQ(MakeWindow<StubWindow>("<w _timeShow='0.25'/>")->GetHideTime(), 0.25f);
