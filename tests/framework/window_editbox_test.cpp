@@ -54,27 +54,18 @@ struct Result {
   bool operator==(const Result&) const = default;
 };
 
-class WindowEditboxTest : public test_support::RecordingRendererTest {
+class WindowEditboxTest : public test_support::StockWindowsTest {
  protected:
   void SetUp() override {
-    ASSERT_NO_FATAL_FAILURE(RecordingRendererTest::SetUp());
-    textures_ = std::make_unique<test_support::CountingTextures>(*renderer_);
+    ASSERT_NO_FATAL_FAILURE(StockWindowsTest::SetUp());
     textures_->Add("line.png", 300, 40);
     textures_->Add("button.png", 500, 40);
-    textures_->Add("font.png", 128, 96);
-    ORB::SetTextureProvider(textures_.get());
-    documents_.Set("font.xml", test_support::PrintableFont());
     documents_.Set("scenes.xml", "<scenes><scene file='entry.xml'/></scenes>");
     documents_.Set(
         "entry.xml",
         "<window _type='G_WINDOW_EDITBOX' _name='Entry' _modal='1' _timeShow='0.25'>"
         "<SETTINGS text_color='FF2E3440' text_color_error='0xFFD1495B'/><GUI/></window>");
-    ORB::SetDocumentProvider(&documents_);
-    ORB::FrameDelta().store(0.125f);
-    {
-      test_support::ScopedGuiBuilder gui(EntryTree);
-      ASSERT_TRUE(manager_.LoadWindows("scenes.xml"));
-    }
+    ASSERT_NO_FATAL_FAILURE(LoadWindows(EntryTree));
     entry_ = dynamic_cast<G_WINDOW_EDITBOX*>(manager_.FindWindow("Entry"));
     ASSERT_NE(entry_, nullptr);
     entry_->SetResultCallback(
@@ -82,20 +73,8 @@ class WindowEditboxTest : public test_support::RecordingRendererTest {
           static_cast<std::vector<Result>*>(results)->push_back({accepted, text});
         });
   }
-  void TearDown() override {
-    manager_.ReleaseAllResources(true);
-    EXPECT_EQ(textures_->TotalUses(), 0);
-    ORB::SetTextureProvider(nullptr);
-    ORB::SetDocumentProvider(nullptr);
-    ORB::FrameDelta().store(0.0f);
-  }
 
-  // Opens the entry and lets it settle.
-  void OpenEntry() {
-    ASSERT_EQ(manager_.OpenWindow("Entry", false), entry_);
-    input_.Idle(3);
-    ASSERT_FALSE(entry_->IsAnimating());
-  }
+  void OpenEntry() { ASSERT_NO_FATAL_FAILURE(OpenAndSettle("Entry")); }
   // Types the text a key at a time: each key-down reaches the manager's press
   // pass and each key-up its release pass, as the hub hands them on.
   void Type(const std::wstring& text) {
@@ -105,11 +84,6 @@ class WindowEditboxTest : public test_support::RecordingRendererTest {
   ORB::OC_GUI_BUTTON5& Accept() { return *entry_->GetAcceptButton(); }
   bool MessageShown() { return entry_->GetMessageLabel()->IsVisible(); }
 
-  std::unique_ptr<test_support::CountingTextures> textures_;
-  test_support::MemoryDocuments documents_;
-  G_WINDOW_MANAGER manager_{CreateStockWindow};
-  test_support::WindowHub hub_{manager_};
-  test_support::ScriptedInput input_{[this] { manager_.Update(); }};
   G_WINDOW_EDITBOX* entry_ = nullptr;
   std::vector<Result> results_;
 };
@@ -120,7 +94,7 @@ TEST_F(WindowEditboxTest, OpensEmptyWithAcceptDisabledAndTheFieldFocused) {
   EXPECT_EQ(Box().GetForbiddenChars(), std::wstring(L" \\*/.-+=_?&^!@#$%(){}[]|><,`~;:"));
   EXPECT_EQ(Box().GetForbiddenChars().size(), 31u);
   Box().SetText(L"left over");
-  OpenEntry();
+  ASSERT_NO_FATAL_FAILURE(OpenEntry());
   EXPECT_EQ(entry_->GetText(), L"");
   EXPECT_EQ(Box().GetColor().ToUInt(), kInk);
   EXPECT_EQ(Accept().GetState(), ORB::OC_GUI_BUTTON5::kDisabled);
@@ -129,7 +103,7 @@ TEST_F(WindowEditboxTest, OpensEmptyWithAcceptDisabledAndTheFieldFocused) {
 }
 
 TEST_F(WindowEditboxTest, ForbiddenCharactersAndTheMaximumLength) {
-  OpenEntry();
+  ASSERT_NO_FATAL_FAILURE(OpenEntry());
   entry_->SetMaxLength(6);
   Type(L"An na.Bo_b!x");
   EXPECT_EQ(entry_->GetText(), L"AnnaBo") << "no blank or punctuation, six at most";
@@ -142,7 +116,7 @@ TEST_F(WindowEditboxTest, ARejectedNameShowsTheMessageUntilTheFieldEmpties) {
                        [](void* names, const std::wstring& name) {
                          return static_cast<std::set<std::wstring>*>(names)->count(name) == 0;
                        });
-  OpenEntry();
+  ASSERT_NO_FATAL_FAILURE(OpenEntry());
   Type(L"Ann");
   EXPECT_EQ(Accept().GetState(), ORB::OC_GUI_BUTTON5::kNormal);
   Type(L"a");  // checked after the key's release
@@ -165,14 +139,14 @@ TEST_F(WindowEditboxTest, ARejectedNameShowsTheMessageUntilTheFieldEmpties) {
 }
 
 TEST_F(WindowEditboxTest, AcceptAndCancelHandOnTheTextAndClose) {
-  OpenEntry();
+  ASSERT_NO_FATAL_FAILURE(OpenEntry());
   Type(L"Bo");
   input_.Click(kAcceptX, kButtonY);
   EXPECT_EQ(results_, (std::vector<Result>{{true, L"Bo"}}));
   input_.Idle(3);
   EXPECT_FALSE(manager_.IsOpen("Entry"));
 
-  OpenEntry();
+  ASSERT_NO_FATAL_FAILURE(OpenEntry());
   EXPECT_EQ(entry_->GetText(), L"") << "every opening starts empty";
   Type(L"Cy");
   input_.Click(kCancelX, kButtonY);
@@ -185,7 +159,7 @@ TEST_F(WindowEditboxTest, AnAcceptWhoseTextNoLongerPassesIsIgnored) {
   static bool open_for_names = true;
   open_for_names = true;
   entry_->SetValidator(nullptr, [](void*, const std::wstring&) { return open_for_names; });
-  OpenEntry();
+  ASSERT_NO_FATAL_FAILURE(OpenEntry());
   Type(L"Di");
   ASSERT_EQ(Accept().GetState(), ORB::OC_GUI_BUTTON5::kNormal);
   open_for_names = false;  // the players changed since the last check
