@@ -320,14 +320,21 @@ std::vector<std::string> Lines(const std::vector<std::string>& journal, Keep kee
   return lines;
 }
 
-TEST_F(WindowTest, LifeCycleCallbacksFireOnceEachInOrder) {
-  const auto window = MakeWindow<StubWindow>("<w _name='W'/>");
-  std::vector<Notes> notes;
+// A window "W" watched by `notes`, opened, given `opening` frames, closed and
+// given `closing` frames.
+std::unique_ptr<StubWindow> OpenAndClose(std::vector<Notes>& notes, int opening, int closing) {
+  auto window = MakeWindow<StubWindow>("<w _name='W'/>");
   Watch(*window, notes);
   window->Open(false);
-  Tick(*window, 8);
+  for (int i = 0; i < opening; ++i) window->Update();
   window->Close(false);
-  Tick(*window, 8);
+  for (int i = 0; i < closing; ++i) window->Update();
+  return window;
+}
+
+TEST_F(WindowTest, LifeCycleCallbacksFireOnceEachInOrder) {
+  std::vector<Notes> notes;
+  const auto window = OpenAndClose(notes, 8, 8);
   EXPECT_EQ(Lines(window->Journal(), [](const std::string& l) { return l != "W:OnUpdate"; }),
             (std::vector<std::string>{"W:OnOpenBegin", "callback 0", "W:OnOpening", "callback 1",
                                       "W:OnOpened", "callback 2", "W:OnCloseBegin", "callback 3",
@@ -413,13 +420,8 @@ TEST_F(WindowTest, AShowOrHideTimeOfZeroIsInstantForEveryKind) {
 }
 
 TEST_F(WindowTest, OpenWhileClosingAndCloseWhileClosingDoNothing) {
-  const auto window = MakeWindow<StubWindow>("<w _name='W'/>");
   std::vector<Notes> notes;
-  Watch(*window, notes);
-  window->Open(false);
-  Tick(*window, 8);
-  window->Close(false);
-  Tick(*window, 1);
+  const auto window = OpenAndClose(notes, 8, 1);
   window->Journal().clear();
   window->Open(false);
   window->Close(false);
@@ -431,13 +433,8 @@ TEST_F(WindowTest, OpenWhileClosingAndCloseWhileClosingDoNothing) {
 }
 
 TEST_F(WindowTest, CloseDuringTheOpeningLetsTheOpeningsCallbacksFire) {
-  const auto window = MakeWindow<StubWindow>("<w _name='W'/>");
   std::vector<Notes> notes;
-  Watch(*window, notes);
-  window->Open(false);
-  Tick(*window, 2);
-  window->Close(false);
-  Tick(*window, 10);
+  const auto window = OpenAndClose(notes, 2, 10);
   EXPECT_EQ(
       Lines(window->Journal(), [](const std::string& l) { return l.rfind("callback", 0) == 0; }),
       (std::vector<std::string>{"callback 0", "callback 1", "callback 3", "callback 4",
