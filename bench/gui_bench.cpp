@@ -34,40 +34,9 @@
 #include "engine/gui/gui_wide_label.h"
 #include "engine/gui/sprite_button.h"
 #include "engine/platform/key_codes.h"
-#include "engine/scene/document_provider.h"
-#include "engine/scene/texture_provider.h"
-#include "tests/support/memory_documents.h"
-#include "tests/support/recording_device.h"
+#include "tests/support/blank_gui.h"
 
 namespace {
-
-// Blank textures: the frame pieces ("piece") 16 x 16, every other name one
-// shared 160 x 32 texture.
-class BlankTextures final : public ORB::TextureProvider {
- public:
-  explicit BlankTextures(ORB::Renderer& renderer)
-      : texture_(renderer.CreateBlank(160, 32)), piece_(renderer.CreateBlank(16, 16)) {}
-  ORB::TextureRecord* AcquireTexture(const std::string& name) override {
-    return name == "piece" ? piece_ : texture_;
-  }
-  void ReleaseTexture(ORB::TextureRecord*) override {}
-
- private:
-  ORB::TextureRecord* texture_;
-  ORB::TextureRecord* piece_;
-};
-
-// Printable ASCII in 8 x 12 cells of a 128 x 96 page.
-std::string FontDescription() {
-  std::string xml = "<font><common lineHeight=\"12\" scaleW=\"128\" scaleH=\"96\"/><chars>";
-  for (int c = 32; c < 127; ++c) {
-    const int cell = c - 32;
-    xml += "<char id=\"" + std::to_string(c) + "\" x=\"" + std::to_string(cell % 16 * 8) +
-           "\" y=\"" + std::to_string(cell / 16 * 12) +
-           "\" width=\"7\" height=\"11\" xoffset=\"0\" yoffset=\"0\" xadvance=\"8\"/>";
-  }
-  return xml + "</chars></font>";
-}
 
 // A sprite button in the tree: updated in the per-frame pass, drawn with it.
 class SpriteButtonWidget final : public ORB::OC_GUI_OBJECT {
@@ -185,17 +154,12 @@ int Fill(ORB::OC_GUI_ROOT& root, ORB::TextureRecord* strip,
 }
 
 void BM_GuiTreeFrame(benchmark::State& state) {
-  const std::unique_ptr<ORB::Renderer> renderer =
-      test_support::MakeRecordingRenderer(nullptr, false);
-  if (!renderer) {
+  test_support::BlankGui gui;
+  if (!gui) {
     state.SkipWithError("no renderer");
     return;
   }
-  BlankTextures textures(*renderer);
-  test_support::MemoryDocuments documents;
-  documents.Set("font", FontDescription());
-  ORB::SetTextureProvider(&textures);
-  ORB::SetDocumentProvider(&documents);
+  ORB::Renderer* renderer = gui.renderer.get();
   ORB::InputState input;
   int widgets = 0;
   int64_t frames = 0;
@@ -229,8 +193,6 @@ void BM_GuiTreeFrame(benchmark::State& state) {
     }
     root.ReleaseResources();
   }
-  ORB::SetTextureProvider(nullptr);
-  ORB::SetDocumentProvider(nullptr);
   state.counters["widgets"] = widgets;
   if (frames > 0) state.counters["meshes_per_frame"] = static_cast<double>(meshes) / frames;
 }

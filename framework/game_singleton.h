@@ -5,6 +5,7 @@
 // it. Each list's header declares its own Get/Create/Destroy functions and
 // implements them with this slot.
 #include <memory>
+#include <utility>
 
 namespace ORB_GF {
 
@@ -13,9 +14,11 @@ class GameSingleton {
  public:
   // Null before Create and after Destroy.
   static T* Get() { return Slot().get(); }
-  // Makes a new, empty object the game's (deleting one made before).
-  static T& Create() {
-    Slot() = std::make_unique<T>();
+  // Makes a new object the game's (deleting one made before), with the
+  // constructor's arguments when it takes any.
+  template <typename... Args>
+  static T& Create(Args&&... args) {
+    Slot() = std::make_unique<T>(std::forward<Args>(args)...);
     return *Slot();
   }
   static void Destroy() { Slot().reset(); }

@@ -1,6 +1,7 @@
 #include "framework/pages_item.h"
 
 #include "engine/foundation/input_state.h"
+#include "engine/gui/hit_shape.h"
 
 namespace ORB_GF {
 
@@ -32,12 +33,16 @@ int32_t G_PAGES_ITEM::Handle(int32_t msg, float a, float b, float, void* data) {
 }
 
 bool G_PAGES_ITEM::Contains(float x, float y) const {
-  // A plain rectangle, unturned and unscaled.
-  const ORB::OS_TRANSFORM3 world = transform_.GetWorld();
-  const float half_w = static_cast<float>(GetWidth()) / 2.0f;
-  const float half_h = static_cast<float>(GetHeight()) / 2.0f;
-  return x >= world.position.x - half_w && x < world.position.x + half_w &&
-         y >= world.position.y - half_h && y < world.position.y + half_h;
+  // The item's rectangle is centred on its position: a transform under the
+  // item's with the pivot at the rectangle's middle.
+  const float w = static_cast<float>(GetWidth());
+  const float h = static_cast<float>(GetHeight());
+  ORB::OS_TRANSFORM3 centred;
+  centred.pivot.Set(w / 2.0f, h / 2.0f, 0.0f);
+  centred.parent = const_cast<ORB::OS_TRANSFORM3*>(&transform_);
+  ORB::OC_HIT_SHAPE shape;
+  shape.Set(ORB::OC_HIT_SHAPE::kRectangle, &centred, w, h, 0.0f, 0);
+  return shape.Contains(x, y);
 }
 
 bool G_PAGES_ITEM::UnderPointer() const {

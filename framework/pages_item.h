@@ -50,8 +50,9 @@ class G_PAGES_ITEM : public ORB::OC_BASE {
   virtual int32_t Refresh() { return 0; }
 
   // Whether the point (screen pixels) lies on the item: its rectangle of
-  // GetWidth x GetHeight centred on its world position. Items test the
-  // pointer with it.
+  // GetWidth x GetHeight centred on its position, turned and scaled as the
+  // item's transform and its parents draw it, edges included (a hit shape,
+  // engine/gui/hit_shape.h). Items test the pointer with it.
   bool Contains(float x, float y) const;
   // The same for the input state's pointer; false without an input state.
   bool UnderPointer() const;

@@ -319,6 +319,24 @@ TEST_F(PagesTest, EmptyGridsAndBadAttributes) {
   EXPECT_EQ(At(pages, 0).Handle(99, 0, 0, 0, nullptr), 0) << "unknown messages answer 0";
 }
 
+TEST(PagesItemTest, TheItemsRectangleFollowsItsTurnAndScale) {
+  Record record;
+  FakeItem item(1, record);  // 100 x 50
+  ORB::OS_TRANSFORM3 parent;
+  parent.SetPosition(200.0f, 100.0f, 0.0f);
+  parent.SetScale(2.0f, 2.0f, 1.0f);
+  item.GetTransform().parent = &parent;
+  EXPECT_TRUE(item.Contains(299.0f, 149.0f)) << "twice the size, centred";
+  EXPECT_TRUE(item.Contains(101.0f, 51.0f));
+  EXPECT_FALSE(item.Contains(302.0f, 100.0f));
+  parent.SetScale(1.0f, 1.0f, 1.0f);
+  parent.SetAngle(1.5707964f);  // a quarter turn: 50 wide, 100 high
+  EXPECT_TRUE(item.Contains(200.0f, 148.0f));
+  EXPECT_FALSE(item.Contains(240.0f, 100.0f));
+  EXPECT_TRUE(item.Contains(224.0f, 100.0f));
+  EXPECT_FALSE(item.Contains(200.0f, 152.0f));
+}
+
 class PageMarkersTest : public test_support::RecordingRendererTest {
  protected:
   void SetUp() override {
