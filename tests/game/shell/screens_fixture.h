@@ -22,12 +22,12 @@
 #include <vector>
 
 #include "engine/foundation/SERVICE/game_service.h"
-#include "engine/foundation/hooks.h"
 #include "engine/gui/gui_object.h"
 #include "framework/pages_item.h"
 #include "game/play/gameplay.h"
 #include "game/shell/game_singletons.h"
 #include "hub_fixture.h"
+#include "hub_hooks.h"
 #include "support/scripted_input.h"
 #include "support/source_path.h"
 
@@ -51,23 +51,10 @@ class ScreensTest : public HubTest {
     std::filesystem::copy(test_support::TestData("game_screens"), base_.File("Resources"),
                           std::filesystem::copy_options::recursive |
                               std::filesystem::copy_options::overwrite_existing);
-    ORB::SetHook(ORB::Hook::KeyDown, [](intptr_t code) {
-      if (gGame* hub = gGame::Instance()) hub->OnKeyDown(static_cast<int32_t>(code));
-      return ORB::kResultNone;
-    });
-    ORB::SetHook(ORB::Hook::KeyUp, [](intptr_t code) {
-      if (gGame* hub = gGame::Instance()) hub->OnKeyUp(static_cast<int32_t>(code));
-      return ORB::kResultNone;
-    });
-    ORB::SetHook(ORB::Hook::MouseMove, [](intptr_t) {
-      if (gGame* hub = gGame::Instance()) hub->OnMouseMove();
-      return ORB::kResultNone;
-    });
+    hooks_ = std::make_unique<HubHooks>();
   }
   void TearDown() override {
-    ORB::ClearHook(ORB::Hook::KeyDown);
-    ORB::ClearHook(ORB::Hook::KeyUp);
-    ORB::ClearHook(ORB::Hook::MouseMove);
+    hooks_.reset();
     // The driver's order: the game goes first, then its gameplay screen.
     if (gGame* hub = gGame::Instance()) hub->SetGameplay(gameplay_.get());
     rig_.Close();
@@ -133,6 +120,7 @@ class ScreensTest : public HubTest {
 
   bool Saved() const { return std::filesystem::exists(SaveFolder() + "players.save"); }
 
+  std::unique_ptr<HubHooks> hooks_;
   std::unique_ptr<CountingGameplay> gameplay_;
   test_support::ScriptedInput input_{[this] { Frames(1); }};
 };
