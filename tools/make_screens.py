@@ -215,10 +215,11 @@ def draw_options(canvas, c):
 
 
 def draw_shop(canvas, c):
-    canvas.arc(c, c - 6, 6, 3, math.pi, math.pi, gfx.INK)
-    canvas.shape(gfx.polygon_distance([(c - 12, c - 5), (c + 12, c - 5), (c + 10, c + 13),
-                                       (c - 10, c + 13)]), gfx.INK, box=(c - 13, c - 6, c + 13, c + 14))
-    canvas.circle(c, c + 4, 3, gfx.ACCENT)
+    """A shopping cart: the handle, the basket and two wheels."""
+    canvas.polyline([(c - 15, c - 11), (c - 10, c - 11), (c - 5, c + 5), (c + 10, c + 5)], 3, gfx.INK)
+    canvas.polygon([(c - 8, c - 7), (c + 14, c - 7), (c + 11, c + 2), (c - 5, c + 2)], gfx.INK)
+    canvas.circle(c - 3, c + 11, 3, gfx.INK)
+    canvas.circle(c + 8, c + 11, 3, gfx.INK)
 
 
 def draw_prev(canvas, c):

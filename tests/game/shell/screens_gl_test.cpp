@@ -13,9 +13,11 @@
 #include <memory>
 #include <string>
 
+#include "../play/main_road.h"
 #include "engine/foundation/SERVICE/resource_loader_adapters.h"
 #include "engine/foundation/timer.h"
 #include "game/play/gameplay.h"
+#include "game/shell/confirm_dialog.h"
 #include "game/shell/finish_window.h"
 #include "game/shell/game_creation.h"
 #include "game/shell/game_hub.h"
@@ -25,7 +27,6 @@
 #include "game/shell/title_top_window.h"
 #include "game_shell_fixture.h"
 #include "hub_hooks.h"
-#include "../play/main_road.h"
 #include "support/offscreen_gl.h"
 #include "support/scripted_input.h"
 #include "support/sound_rig.h"
@@ -72,8 +73,9 @@ class ScreensGlTest : public test_support::OffscreenGlTest {
     const fs::path resources = base_.File("Resources");
     fs::copy(test_support::SourcePath("Resources"), resources, fs::copy_options::recursive);
     const fs::path fixture = test_support::TestData("game_hub");
-    for (const char* file : {"data/share/main/other/tutorial.xml",
-                             "data/share/main/other/gCursor.xml", "data/share/image/gui/cursor.png"}) {
+    for (const char* file :
+         {"data/share/main/other/tutorial.xml", "data/share/main/other/gCursor.xml",
+          "data/share/image/gui/cursor.png"}) {
       if (!fs::exists(resources / file)) fs::copy_file(fixture / file, resources / file);
     }
     ORB::FrameDelta().store(1.0f / 60.0f);
@@ -235,6 +237,35 @@ TEST_F(ScreensGlTest, TheFinishWindowWithTwoStarsOverASolvedBoard) {
   // cell of the heart's second row, and a crossed empty cell of its first.
   EXPECT_GT(Count(frame, 330, 340, 380, 390, 0xFF2E4057u, 40), 1500) << "a filled cell";
   EXPECT_GT(Count(frame, 452, 275, 512, 330, 0xFFE0E0E0u, 40), 400) << "a closed cell's white";
+}
+
+TEST_F(ScreensGlTest, TheInGameMenuAndAPacksQuestion) {
+  ASSERT_TRUE(Hub().StartLevel(1, 1));
+  renderer_->SetClearColour(ORB::Colour(kPaper));
+  Windows().OpenWindow("GP_Menu", false);
+  test_support::ScriptedInput input([&] { Frames(1); });
+  input.Idle(40);
+  const test_support::Frame menu = Shot("screens_menu.png");
+  // Three wide accent buttons down the middle, the title above them.
+  for (const int32_t y : {306, 374, 442}) {
+    EXPECT_GT(Count(menu, 432, y - 10, 592, y + 10, kAccent, 40), 1500) << y;
+  }
+  EXPECT_GT(Count(menu, 420, 200, 604, 250, kInk, 40), 600) << "\"Paused\"";
+  Windows().CloseWindow("GP_Menu", true);
+  Hub().StopLevel();
+  Hub().ReleaseLevel();
+  input.Idle(10);
+
+  Hub().OpenPackList();
+  input.Idle(40);
+  auto* question = OpenConfirm("Confirm_Buy_Pack");
+  ASSERT_NE(question, nullptr);
+  question->SetMessage(400);
+  input.Idle(40);
+  const test_support::Frame buy = Shot("screens_buy.png");
+  EXPECT_EQ(question->GetMessageLabel()->GetText(), L"Buy this pack\nfor 400 coins?");
+  EXPECT_GT(Count(buy, 330, 310, 694, 384, kInk, 40), 800) << "two lines of the question";
+  EXPECT_GT(Count(buy, 312, 414, 492, 434, kAccent, 40), 1500) << "yes";
 }
 
 }  // namespace
