@@ -16,6 +16,7 @@
 #include "game/play/level_record.h"
 #include "game/play/pack_state.h"
 #include "game/play/players_list.h"
+#include "game/shell/fade_transition.h"
 #include "game/shell/level_window.h"
 #include "game/shell/pack_menu_window.h"
 #include "game/shell/pack_window.h"
@@ -148,6 +149,25 @@ TEST_F(ScreensListsTest, BuyingAPackWithExactlyItsPriceLeavesNothingAndOpensItsF
   EXPECT_FALSE(IsOpen("Packs"));
   EXPECT_TRUE(IsOpen("Levels"));
   EXPECT_EQ(Find<GG_WINDOW_LEVEL>("Levels")->GetPackId(), 2);
+}
+
+TEST_F(ScreensListsTest, APackClickedWhileTheScreenFadesDoesNothing) {
+  ASSERT_NO_FATAL_FAILURE(StartWithAnna());
+  Coins() = 1000;
+  ASSERT_NO_FATAL_FAILURE(OpenPacks());
+  gFadeTransition fade;
+  ASSERT_TRUE(fade.Run([] {}));
+  ASSERT_FALSE(fade.Run([] {})) << "one change at a time";
+  packs_->PackGrid().OnPackClicked(PackItem(0));
+  packs_->PackGrid().OnPackClicked(PackItem(1));
+  Settle();
+  EXPECT_FALSE(IsOpen("Levels"));
+  EXPECT_FALSE(IsOpen("Confirm_Buy_Pack"));
+  EXPECT_TRUE(IsOpen("Packs"));
+  EXPECT_FALSE(IsOpen("Fade_Transition")) << "the fade came and went";
+  packs_->PackGrid().OnPackClicked(PackItem(0));
+  Settle();
+  EXPECT_TRUE(IsOpen("Levels"));
 }
 
 TEST_F(ScreensListsTest, TooFewCoinsSayNoMoneyAndChangeNothing) {
