@@ -12,6 +12,10 @@ with the shipped files, so a generator must write only below --out.
                              options can be added to the parser it returns
                              through `extra`
   write_bytes(path, data)    writes the file unless it already holds the bytes
+  write_images(out, folder, images)
+                             writes each canvas of a {name: canvas} map as
+                             out/folder/name (its .png() bytes), in name
+                             order, printing each path and size
   write_zip(path, entries)   a zip archive of name -> bytes, in name order,
                              with fixed dates and modes
   shipped_packs(root)        the level packs found in tools/levels/: a list of
@@ -71,6 +75,13 @@ def write_zip(path, entries):
 
 
 PACK_FOLDER = re.compile(r"^pack_([1-9][0-9]*)$")
+
+
+def write_images(out, folder, images):
+    for name, image in sorted(images.items()):
+        path = os.path.join(folder, name)
+        write_bytes(os.path.join(out, path), image.png())
+        print("%s  %d x %d" % (path, image.width, image.height))
 
 
 def shipped_packs(root):

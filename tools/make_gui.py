@@ -35,11 +35,10 @@ Python 3 standard library only (tools/drawing.py, tools/content.py).
 """
 
 import math
-import os
 import sys
 
 import drawing as gfx
-from content import arguments, write_bytes
+from content import arguments, write_images
 
 GUI = "data/share/image/gui"
 
@@ -240,10 +239,7 @@ def main():
     except ValueError as error:
         print("make_gui: %s" % error, file=sys.stderr)
         return 1
-    for name, image in sorted(pictures.items()):
-        path = os.path.join(GUI, name)
-        write_bytes(os.path.join(args.out, path), image.png())
-        print("%s  %d x %d" % (path, image.width, image.height))
+    write_images(args.out, GUI, pictures)
     return 0
 
 

@@ -37,11 +37,10 @@ Python 3 standard library only (tools/drawing.py, tools/content.py).
 """
 
 import math
-import os
 import sys
 
 import drawing as gfx
-from content import arguments, shipped_packs, write_bytes
+from content import arguments, shipped_packs, write_images
 from make_levels import read_sources as read_levels
 from make_packs import read_pack
 
@@ -282,10 +281,7 @@ def main():
     except ValueError as error:
         print("make_screens: %s" % error, file=sys.stderr)
         return 1
-    for name, image in sorted(pictures.items()):
-        path = os.path.join(FOLDER, name)
-        write_bytes(os.path.join(args.out, path), image.png())
-        print("%s  %d x %d" % (path, image.width, image.height))
+    write_images(args.out, FOLDER, pictures)
     return 0
 
 
