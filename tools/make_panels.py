@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Writes the frame and marker pictures: the board panel's nine pieces, the
-page-marker sheet and the soft particle dot.
+page-marker sheet and the particle pictures (a soft dot and a small star).
 
 Sources: the art direction's panel (16 px corners, near-white #FFFDF8 with a
 1 px #D8D0C3 border and a soft 6 px shadow) and palette, as the constants
@@ -21,6 +21,9 @@ Outputs (under the resources folder, the same bytes for the same sources):
   data/share/image/effects/soft_dot.png    a white dot whose alpha falls off
                                            from its middle to its edge, for
                                            particles (tinted by their colours)
+  data/share/image/effects/star.png        a small white five-pointed star in a
+                                           faint glow, STAR x STAR, for
+                                           sparkles (tinted the same way)
 
 Usage: tools/make_panels.py [--root DIR] [--out DIR]
 Python 3 standard library only (tools/drawing.py, tools/content.py).
@@ -37,49 +40,26 @@ GUI = "data/share/image/gui"
 EFFECTS = "data/share/image/effects"
 
 PIECE = 16                 # the corners' side, and the edges' and middle's
-SHADOW_REACH = 6           # how far the shadow fades out
-SHADOW_DROP = 2            # the shadow lies this much lower than the panel
-SHADOW_OPACITY = 0.22
+SHADOW = gfx.Shadow(reach=6, drop=2, opacity=0.22)
 INSET = (6, 5, 6, 7)       # the panel body's distance from the picture's left, top, right, bottom
 RADIUS = 8                 # the body's corner radius
-PARTS = (("ul", 0, 0), ("up", 1, 0), ("ur", 2, 0),
-         ("lt", 0, 1), ("mid", 1, 1), ("rt", 2, 1),
-         ("dl", 0, 2), ("dn", 1, 2), ("dr", 2, 2))
 
 MARKER = 24                # one dot's cell in the sheet
 CURRENT_RADIUS = 6
 OTHER_RADIUS = 4.5
 OTHER_DOT = gfx.CROSS
 
+WHITE = (255, 255, 255)    # particle pictures are white: their colours tint them
 DOT = 32                   # the particle dot's side
-
-
-def whole_panel():
-    side = 3 * PIECE
-    left, top, right, bottom = INSET[0], INSET[1], side - INSET[2], side - INSET[3]
-    if left + RADIUS > PIECE or top + RADIUS > PIECE or right - RADIUS < 2 * PIECE \
-            or bottom - RADIUS < 2 * PIECE:
-        raise ValueError("the panel's rounding reaches past its corners")
-    if top + SHADOW_DROP + RADIUS > PIECE or bottom + SHADOW_DROP - RADIUS < 2 * PIECE:
-        raise ValueError("the shadow's rounding reaches past the corners")
-    canvas = gfx.Canvas(side, side)
-    canvas.falloff(gfx.rounded_rect_distance(left, top + SHADOW_DROP, right, bottom + SHADOW_DROP, RADIUS),
-                   SHADOW_REACH, gfx.INK, SHADOW_OPACITY)
-    canvas.rounded_rect(left, top, right, bottom, RADIUS, gfx.PANEL_BORDER)
-    canvas.rounded_rect(left + 1, top + 1, right - 1, bottom - 1, RADIUS - 1, gfx.PANEL)
-    return canvas
-
-
-def cut(canvas, column, row):
-    piece = gfx.Canvas(PIECE, PIECE)
-    for y in range(PIECE):
-        piece.pixels[y] = list(canvas.pixels[row * PIECE + y][column * PIECE:(column + 1) * PIECE])
-    return piece
+STAR = 32                  # the particle star's side
+STAR_RADIUS = 12           # its points' distance from the middle
+STAR_GLOW = 4              # how far its glow reaches past the points
+STAR_GLOW_OPACITY = 0.45
 
 
 def panel_pieces():
-    canvas = whole_panel()
-    return {"panel_%s.png" % name: cut(canvas, column, row) for name, column, row in PARTS}
+    pieces = gfx.nine_pieces(PIECE, INSET, RADIUS, SHADOW)
+    return {"panel_%s.png" % name: piece for name, piece in zip(gfx.NINE_PARTS, pieces)}
 
 
 def page_markers():
@@ -93,7 +73,16 @@ def page_markers():
 def soft_dot():
     canvas = gfx.Canvas(DOT, DOT)
     middle = DOT / 2.0
-    canvas.falloff(gfx.circle_distance(middle, middle, 0.0), middle, (255, 255, 255))
+    canvas.falloff(gfx.circle_distance(middle, middle, 0.0), middle, WHITE)
+    return canvas
+
+
+def star():
+    canvas = gfx.Canvas(STAR, STAR)
+    middle = STAR / 2.0
+    points = gfx.star_points(middle, middle + 1.0, STAR_RADIUS)
+    canvas.falloff(gfx.polygon_distance(points), STAR_GLOW, WHITE, STAR_GLOW_OPACITY)
+    canvas.polygon(points, WHITE)
     return canvas
 
 
@@ -106,6 +95,7 @@ def main():
         return 1
     images[os.path.join(GUI, "page_markers.png")] = page_markers()
     images[os.path.join(EFFECTS, "soft_dot.png")] = soft_dot()
+    images[os.path.join(EFFECTS, "star.png")] = star()
     for path, image in sorted(images.items()):
         write_bytes(os.path.join(args.out, path), image.png())
         print("%s  %d x %d" % (path, image.width, image.height))
