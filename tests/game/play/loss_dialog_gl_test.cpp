@@ -11,7 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstdlib>
+#include <ios>
 #include <memory>
 #include <string>
 #include <vector>
@@ -28,6 +28,7 @@
 #include "game/play/element.h"
 #include "game/play/gameplay.h"
 #include "main_road.h"
+#include "support/argb.h"
 #include "support/game_host.h"
 #include "support/offscreen_gl.h"
 #include "support/renderer_textures.h"
@@ -50,28 +51,15 @@ constexpr int kDim = 140;
 constexpr int kPanelLeft = 512 - 280;
 constexpr int kPanelTop = 384 - 120;
 
-int Channel(uint32_t argb, int shift) { return static_cast<int>((argb >> shift) & 0xFF); }
-
-// The colour under the backdrop.
+// The colour under the backdrop: the ink at 140 / 255 over it.
 uint32_t Dimmed(uint32_t argb) {
-  uint32_t out = 0xFF000000u;
-  for (const int shift : {16, 8, 0}) {
-    const int value = (Channel(argb, shift) * (255 - kDim) + Channel(kInk, shift) * kDim) / 255;
-    out |= static_cast<uint32_t>(value) << shift;
-  }
-  return out;
+  return test_support::Over((static_cast<uint32_t>(kDim) << 24) | (kInk & 0xFFFFFFu), argb);
 }
 
+// Within `tolerance` per channel, naming both colours when not.
 ::testing::AssertionResult Near(uint32_t actual, uint32_t expected, int tolerance) {
-  for (const int shift : {16, 8, 0}) {
-    if (std::abs(Channel(actual, shift) - Channel(expected, shift)) > tolerance) {
-      char text[64];
-      std::snprintf(text, sizeof text, "%06X, expected %06X", actual & 0xFFFFFFu,
-                    expected & 0xFFFFFFu);
-      return ::testing::AssertionFailure() << text;
-    }
-  }
-  return ::testing::AssertionSuccess();
+  if (test_support::Near(actual, expected, tolerance)) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << std::hex << actual << ", expected " << expected;
 }
 
 // Within the dialogue's frame or its shadow.
@@ -183,10 +171,10 @@ TEST_F(LossDialogGlTest, ALevelLostByCrossesAsksAndRestartsClean) {
     // "Restart", 110 left of the middle and 60 below it, in the accent
     // colour beside its caption.
     const uint32_t face = asked.At(512 - 110 - 75, 384 + 60);
-    EXPECT_GT(Channel(face, 16), 220);
-    EXPECT_GT(Channel(face, 8), 150);
-    EXPECT_LT(Channel(face, 8), 200);
-    EXPECT_LT(Channel(face, 0), 120);
+    EXPECT_GT(test_support::Channel(face, 16), 220);
+    EXPECT_GT(test_support::Channel(face, 8), 150);
+    EXPECT_LT(test_support::Channel(face, 8), 200);
+    EXPECT_LT(test_support::Channel(face, 0), 120);
 
     // A click on "Restart": the level starts again, clean.
     road.Click(512 - 110, 384 + 60);
