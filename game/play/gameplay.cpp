@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 
 #include "engine/foundation/hooks.h"
 #include "engine/foundation/input_state.h"
@@ -10,11 +9,13 @@
 #include "engine/foundation/result_codes.h"
 #include "engine/foundation/timer.h"
 #include "game/play/element.h"
+#include "game/play/game_player.h"
 #include "game/play/level_file.h"
 
 namespace game {
 
 GG_GAMEPLAY::GG_GAMEPLAY(cGameplayHost* host) : host_(host), board_(this) {
+  score_.SetStoreFlag(host_ != nullptr && host_->HasInAppConfig());
   ReadSettingsFile();
   ReadEffectsFile();
   cell_templates_.filled = filled_template_.get();
@@ -25,7 +26,11 @@ GG_GAMEPLAY::GG_GAMEPLAY(cGameplayHost* host) : host_(host), board_(this) {
 }
 
 GG_GAMEPLAY::~GG_GAMEPLAY() {
-  selection_.clear();
+  // The bots go first: their callbacks point here. The windows are not
+  // touched (the hub stops the level, which lets go of them, before it
+  // deletes the screen; the window manager may be gone by now).
+  bots_.DeleteAll();
+  drag_.Clear();
   board_.Clear();
 }
 
@@ -39,9 +44,11 @@ void GG_GAMEPLAY::ReadSettingsFile() {
   const pugi::xml_attribute hints = root.attribute("max_hints");
   // All three or none: a partial file keeps the defaults.
   if (one && bonus && hints) {
-    coins_per_cell_ = ORB::ParseIntText(one.value());
-    bonus_coins_ = ORB::ParseIntText(bonus.value());
-    max_hints_ = static_cast<uint32_t>(ORB::ParseIntText(hints.value()));
+    gLevelScore::Rules rules;
+    rules.coins_per_cell = ORB::ParseIntText(one.value());
+    rules.bonus_coins = ORB::ParseIntText(bonus.value());
+    rules.max_hints = static_cast<uint32_t>(ORB::ParseIntText(hints.value()));
+    score_.SetRules(rules);
   }
   host_->ReleaseDocument(document);
 }
@@ -89,6 +96,7 @@ bool GG_GAMEPLAY::FailLoad(const std::string& reason) {
 
 bool GG_GAMEPLAY::Load(const std::string& levelFile) {
   if (!level_file_.empty() || active_) Stop();
+  ++generation_;
   busy_ = false;
   ended_ = false;
   last_error_.clear();
@@ -138,6 +146,13 @@ bool GG_GAMEPLAY::Load(const std::string& levelFile) {
   pack_id_ = packId;
   level_id_ = levelId;
   tool_switch_fill_ = true;
+  // The level's start: the player's allowed errors and start hints.
+  score_.Reset();
+  score_.Start(player_->GetItemCount(kErrorsValue), player_->GetItemCount(kStartHintValue));
+  pieces_->ClearCoins();
+  pieces_->ClearErrors();
+  pieces_->SetErrorPlaces(score_.GetAllowedErrors());
+  pieces_->ShowHints(score_.GetHintsHeld());
   active_ = true;
   paused_ = false;
   // Loaded while the screen holds its textures: the new level's too.
@@ -146,27 +161,21 @@ bool GG_GAMEPLAY::Load(const std::string& levelFile) {
 }
 
 void GG_GAMEPLAY::Stop() {
+  // Whatever the level started that could still fire goes first.
+  ++generation_;
+  DropPending();
   if (active_) {
     active_ = false;
     level_file_.clear();
     pack_id_ = 0;
     level_id_ = 0;
-    elapsed_time_ = 0.0f;
-    errors_ = 0;
-    hints_awarded_ = 0;
-    hints_held_ = 0;
-    hints_used_ = 0;
-    level_coins_ = 0;
+    score_.Reset();
     pack_record_ = nullptr;
     level_record_ = nullptr;
     player_ = nullptr;
   }
   // Nothing may keep pointing at cells that are about to go.
-  ClearDrag();
-  hovered_row_ = -1;
-  hovered_col_ = -1;
-  pointer_over_board_ = false;
-  selection_.clear();
+  drag_.Clear();
   board_.Clear();
 }
 
@@ -178,8 +187,11 @@ void GG_GAMEPLAY::Restart() {
 }
 
 void GG_GAMEPLAY::Update() {
+  // The rules' bots run every frame, also while paused (a bot may stop the
+  // level).
+  bots_.Update();
   if (!active_ || paused_) return;
-  elapsed_time_ += ORB::GetFrameDelta();
+  score_.AddTime(ORB::GetFrameDelta());
   board_.Update();
 }
 
@@ -222,15 +234,16 @@ ORB_GF::G_SPRITE* GG_GAMEPLAY::SelectionSprite(bool fill) const {
 }
 
 void GG_GAMEPLAY::DrawSelection() {
-  const bool fillNow = selection_.empty() ? tool_switch_fill_ : tool_ == kToolFill;
+  const std::vector<GG_ELEMENT*>& selection = drag_.Selection();
+  const bool fillNow = selection.empty() ? tool_switch_fill_ : drag_.Tool() == kToolFill;
   ORB_GF::G_SPRITE* mark = SelectionSprite(fillNow);
   if (mark == nullptr) return;
-  for (size_t i = 0; i + 1 < selection_.size(); ++i) {
-    const ORB::Vector2 centre = selection_[i]->Centre();
+  for (size_t i = 0; i + 1 < selection.size(); ++i) {
+    const ORB::Vector2 centre = selection[i]->Centre();
     mark->SetPosition(centre.x, centre.y, 0.0f);
     mark->Draw();
   }
-  if (const GG_ELEMENT* hovered = board_.CellAt(hovered_row_, hovered_col_)) {
+  if (const GG_ELEMENT* hovered = board_.CellAt(drag_.HoveredRow(), drag_.HoveredCol())) {
     const ORB::Vector2 centre = hovered->Centre();
     mark->SetPosition(centre.x, centre.y, 0.0f);
     mark->Draw();
@@ -261,8 +274,6 @@ void GG_GAMEPLAY::Resume() {
   if (active_) paused_ = false;
 }
 
-void GG_GAMEPLAY::OnStoreEvent(const std::string& /*event*/, const std::string& /*productId*/) {}
-
 ORB::Point GG_GAMEPLAY::Pointer() {
   const ORB::InputState* input = ORB::InputState::Current();
   return input != nullptr ? input->MousePosition() : ORB::Point();
@@ -270,136 +281,32 @@ ORB::Point GG_GAMEPLAY::Pointer() {
 
 int32_t GG_GAMEPLAY::OnPointerMove() {
   if (!active_ || paused_) return ORB::kResultNotFound;
-  const ORB::Point pointer = Pointer();
-  if (settings_.IsOverBoard(static_cast<float>(pointer.x), static_cast<float>(pointer.y))) {
-    pointer_over_board_ = true;
-    UpdateHover(pointer);
-  } else {
-    pointer_over_board_ = false;
-    if (!dragging_ && (hovered_row_ != -1 || hovered_col_ != -1)) {
-      hovered_row_ = -1;
-      hovered_col_ = -1;
-      RebuildSelection();
-    }
-  }
+  drag_.Move(board_, Pointer());
   return ORB::kResultNotFound;
 }
 
-void GG_GAMEPLAY::UpdateHover(const ORB::Point& pointer) {
-  const float x = static_cast<float>(pointer.x);
-  const float y = static_cast<float>(pointer.y);
-  int32_t row = -1;
-  int32_t col = -1;
-  if (dragging_) {
-    // A drag always points at a cell: a gap counts as the cell before it.
-    row = settings_.NearestRowAt(y);
-    col = settings_.NearestColumnAt(x);
-    if (std::abs(row - start_row_) <= std::abs(col - start_col_)) {
-      row = start_row_;
-    } else {
-      col = start_col_;
-    }
-  } else if (!board_.CellUnderPoint(ORB::Vector2(x, y), &row, &col)) {
-    row = -1;
-    col = -1;
-  }
-  if (row != hovered_row_ || col != hovered_col_) {
-    hovered_row_ = row;
-    hovered_col_ = col;
-    RebuildSelection();
-  }
-}
-
-void GG_GAMEPLAY::RebuildSelection() {
-  if (dragging_ && start_row_ >= 0 && start_col_ >= 0 && hovered_row_ >= 0 && hovered_col_ >= 0) {
-    selection_ = board_.CollectSelection(start_row_, start_col_, hovered_row_, hovered_col_);
-  } else {
-    selection_.clear();
-  }
-}
-
-void GG_GAMEPLAY::ClearDrag() {
-  dragging_ = false;
-  start_row_ = -1;
-  start_col_ = -1;
-  RebuildSelection();
-}
-
-void GG_GAMEPLAY::CancelSelection() {
-  ClearDrag();
-  hovered_row_ = -1;
-  hovered_col_ = -1;
-}
+void GG_GAMEPLAY::CancelSelection() { drag_.Cancel(); }
 
 int32_t GG_GAMEPLAY::OnButtonDown(int32_t button) {
   if (!active_ || paused_ || busy_) return ORB::kResultNone;
-  // The hovered cell follows the pointer as it is now, also when no move was
-  // reported since the level started.
-  OnPointerMove();
-  if (!pointer_over_board_) return ORB::kResultNone;
-  GG_ELEMENT* cell = board_.CellAt(hovered_row_, hovered_col_);
-  if (cell == nullptr) return ORB::kResultNotFound;
-  if (cell->HitTest(button, Pointer()) != ORB::kEventSwallowed) return ORB::kResultNone;
-  const bool fill = button == 1 ? tool_switch_fill_ : !tool_switch_fill_;
-  tool_ = fill ? kToolFill : kToolCross;
-  dragging_ = true;
-  start_row_ = hovered_row_;
-  start_col_ = hovered_col_;
-  RebuildSelection();
-  return ORB::kEventSwallowed;
+  return drag_.Press(board_, Pointer(), button, tool_switch_fill_);
 }
 
 int32_t GG_GAMEPLAY::OnButtonUp(int32_t /*button*/) {
   if (!active_ || paused_ || busy_) return ORB::kResultNone;
-  if (start_row_ < ORB::kResultNone || start_col_ < ORB::kResultNone) return ORB::kResultNone;
-  const int32_t startRow = start_row_;
-  const int32_t startCol = start_col_;
-  const int32_t endRow = hovered_row_ >= 0 ? hovered_row_ : start_row_;
-  const int32_t endCol = hovered_col_ >= 0 ? hovered_col_ : start_col_;
-  const bool fill = tool_ == kToolFill;
+  gDragState::Line line;
   // The drag ends before the cells open: opening them may end the level.
-  ClearDrag();
-  board_.ApplyClick(startRow, startCol, endRow, endCol, fill);
+  if (!drag_.Release(&line)) return ORB::kResultNone;
+  board_.ApplyClick(line.start_row, line.start_col, line.end_row, line.end_col, line.fill);
   return ORB::kResultNone;
 }
 
-void GG_GAMEPLAY::OnRightCell(GG_ELEMENT& cell) {
-  // A rightly crossed empty cell earns nothing.
-  if (cell.IsFilled()) level_coins_ += coins_per_cell_;
-}
-
-void GG_GAMEPLAY::OnWrongCell(GG_ELEMENT& cell) {
-  // A picture cell crossed by mistake is revealed and pays all the same.
-  if (cell.IsFilled()) level_coins_ += coins_per_cell_;
-  ++errors_;
-  if (errors_ >= allowed_errors_) EndLevel(false);
-}
-
-void GG_GAMEPLAY::CheckFinished() {
-  if (board_.GetProgress() >= 1.0) EndLevel(true);
-}
-
-void GG_GAMEPLAY::EndLevel(bool won) {
-  if (ended_) return;
-  ended_ = true;
-  if (won) {
-    OnLevelWin();
-  } else {
-    OnLevelLose();
-  }
-}
-
-void GG_GAMEPLAY::OnLevelWin() {
-  busy_ = true;
-  board_.StartEndEffect(end_sweep_speed_);
-}
-
-void GG_GAMEPLAY::OnLevelLose() { busy_ = true; }
-
-void GG_GAMEPLAY::OnEndSweepFinished() {}
-
 void GG_GAMEPLAY::PlayCellSound(const std::string& name) {
   if (host_ != nullptr) host_->PlaySound(name);
+}
+
+void GG_GAMEPLAY::SetPieces(cPlayPieces* pieces) {
+  pieces_ = pieces != nullptr ? pieces : &instant_pieces_;
 }
 
 }  // namespace game

@@ -11,6 +11,8 @@ GG_NUMBERCROSS::~GG_NUMBERCROSS() = default;
 void GG_NUMBERCROSS::Clear() {
   rows_runs_.clear();
   column_runs_.clear();
+  row_memos_.clear();
+  column_memos_.clear();
   owned_.clear();
   columns_ = 0;
   rows_ = 0;
@@ -71,12 +73,20 @@ void GG_NUMBERCROSS::BuildRuns(const Cells* cells, int32_t columns, int32_t rows
       }
     }
   }
+  row_memos_.resize(static_cast<size_t>(rows));
+  column_memos_.resize(static_cast<size_t>(columns));
+  for (int32_t row = 0; row < rows; ++row)
+    Memo(Axis::Row, row).longest = FindLongestRun(RowRuns(row));
+  for (int32_t col = 0; col < columns; ++col) {
+    Memo(Axis::Column, col).longest = FindLongestRun(ColumnRuns(col));
+  }
 }
 
 const GG_ELEMENT& GG_NUMBERCROSS::CellOn(Axis axis, int32_t line, int32_t position) const {
   const int32_t row = axis == Axis::Row ? line : position;
   const int32_t col = axis == Axis::Row ? position : line;
-  return *(*cells_)[static_cast<size_t>(col) + static_cast<size_t>(columns_) * static_cast<size_t>(row)];
+  return *(
+      *cells_)[static_cast<size_t>(col) + static_cast<size_t>(columns_) * static_cast<size_t>(row)];
 }
 
 int32_t GG_NUMBERCROSS::RunStart(Axis axis, const NumberRun& run) {
@@ -105,7 +115,8 @@ NumberRun* GG_NUMBERCROSS::FindLongestRun(const Line& runs) {
   return tied ? nullptr : best;
 }
 
-int32_t GG_NUMBERCROSS::LongestOpenStretch(Axis axis, int32_t line, int32_t from, int32_t to) const {
+int32_t GG_NUMBERCROSS::LongestOpenStretch(Axis axis, int32_t line, int32_t from,
+                                           int32_t to) const {
   int32_t count = 0;
   int32_t best = 0;
   for (int32_t position = std::max(from, 0); position <= to && position < LineLength(axis);
@@ -140,14 +151,27 @@ bool GG_NUMBERCROSS::FitsNowhereElse(Axis axis, int32_t line, const NumberRun& r
 bool GG_NUMBERCROSS::LineSettled(Axis axis, int32_t line, int32_t from, int32_t to) const {
   bool anyFilled = false;
   bool allOpen = true;
-  for (int32_t position = std::max(from, 0); position <= to && position < LineLength(axis);
-       ++position) {
+  int32_t position = std::max(from, 0);
+  // A test from the line's start skips the cells known open, and learns
+  // more of them.
+  LineMemo* memo = nullptr;
+  if (position == 0 && to >= LineLength(axis) - 1 && line >= 0 &&
+      line < (axis == Axis::Row ? rows_ : columns_)) {
+    memo = &Memo(axis, line);
+    position = memo->open_prefix;
+    anyFilled = memo->prefix_filled;
+  }
+  for (; position <= to && position < LineLength(axis); ++position) {
     const GG_ELEMENT& cell = CellOn(axis, line, position);
     if (cell.IsFilled()) {
       if (!cell.IsOpen()) return false;
       anyFilled = true;
     } else if (!cell.IsOpen()) {
       allOpen = false;
+    }
+    if (memo != nullptr && allOpen) {
+      memo->open_prefix = position + 1;
+      memo->prefix_filled = anyFilled;
     }
   }
   return anyFilled || allOpen;
@@ -170,7 +194,7 @@ bool GG_NUMBERCROSS::UpdateLine(Axis axis, int32_t line) {
     return false;
   }
   bool crossed = false;
-  const NumberRun* longest = FindLongestRun(runs);
+  const NumberRun* longest = Memo(axis, line).longest;
   const size_t last = runs.size() - 1;
   for (size_t i = 0; i <= last; ++i) {
     NumberRun& run = *runs[i];
@@ -178,14 +202,12 @@ bool GG_NUMBERCROSS::UpdateLine(Axis axis, int32_t line) {
     const bool fits = FitsNowhereElse(axis, line, run);
     const NumberRun* before = i > 0 ? runs[i - 1] : nullptr;
     const NumberRun* after = i < last ? runs[i + 1] : nullptr;
-    const bool identified =
-        &run == longest ||
-        (i == 0 && fits) ||
-        (i == last && before != nullptr && (fits || before->crossed)) ||
-        (before != nullptr && after != nullptr && before->crossed) ||
-        (after != nullptr && after->crossed) ||
-        (before != nullptr && fits && before->length < run.length) ||
-        (after != nullptr && fits && after->length < run.length);
+    const bool identified = &run == longest || (i == 0 && fits) ||
+                            (i == last && before != nullptr && (fits || before->crossed)) ||
+                            (before != nullptr && after != nullptr && before->crossed) ||
+                            (after != nullptr && after->crossed) ||
+                            (before != nullptr && fits && before->length < run.length) ||
+                            (after != nullptr && fits && after->length < run.length);
     if (identified) {
       Cross(run);
       crossed = true;

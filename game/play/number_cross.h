@@ -71,9 +71,23 @@ class GG_NUMBERCROSS {
   bool UpdateLine(Axis axis, int32_t line);
   void Cross(NumberRun& run);
 
+  // What a line keeps from its earlier tests. A cell never closes once
+  // open, so the stretch of open cells at a line's start only grows, and a
+  // whole-line test starts after it; the longest run of a line never changes.
+  struct LineMemo {
+    int32_t open_prefix = 0;     // cells from the line's start, all open
+    bool prefix_filled = false;  // a picture cell among them
+    const NumberRun* longest = nullptr;
+  };
+  LineMemo& Memo(Axis axis, int32_t line) const {
+    return (axis == Axis::Row ? row_memos_ : column_memos_)[static_cast<size_t>(line)];
+  }
+
   std::vector<std::unique_ptr<NumberRun>> owned_;
   std::vector<Line> rows_runs_;
   std::vector<Line> column_runs_;
+  mutable std::vector<LineMemo> row_memos_;
+  mutable std::vector<LineMemo> column_memos_;
   int32_t columns_ = 0;
   int32_t rows_ = 0;
   const Cells* cells_ = nullptr;

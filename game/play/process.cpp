@@ -200,6 +200,11 @@ void GG_PROCESS::Draw() {
   for (const auto& cell : cells_) cell->DrawCross();
   for (const auto& cell : cells_) cell->DrawOverlay();
   for (const GG_ELEMENT* cell : cells_to_find_) cell->DrawEnd();
+  // While the sweep runs its lights are drawn once more, brighter over the
+  // picture.
+  if (active_) {
+    for (const GG_ELEMENT* cell : cells_to_find_) cell->DrawEnd();
+  }
   if (!numbers_.Empty()) {
     left_panel_.Draw(numbers_);
     top_panel_.Draw(numbers_);

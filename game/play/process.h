@@ -69,8 +69,8 @@ class GG_PROCESS {
   // Per frame: the number panels, the end sweep and the cells' open
   // delays and animations.
   void Update();
-  // The cells' looks (filled, then crosses, overlays and end animations),
-  // then the clue numbers.
+  // The cells' looks (filled, then crosses, overlays and end animations,
+  // the end animations twice while the sweep runs), then the clue numbers.
   void Draw();
   // Textures of the cells and the number panels.
   void AcquireResources();

@@ -7,6 +7,7 @@
 #include "game/play/level_file.h"
 #include "game/play/process.h"
 #include "support/game_host.h"
+#include "support/text_board.h"
 
 namespace game {
 namespace {
@@ -35,13 +36,7 @@ class BoardTest : public ::testing::Test {
     test_support::LevelText text;
     text.rows = rows;
     text.bonuses = bonuses;
-    pugi::xml_document document;
-    document.load_string(test_support::LevelXml(text).c_str());
-    ASSERT_TRUE(level_.Read(document, "board.xml")) << level_.Error();
-    settings_ = level_.Settings();
-    pugi::xml_document numbers;
-    numbers.load_string(test_support::kNumbersXml);
-    ASSERT_TRUE(board_.Load(level_, &settings_, numbers.document_element()));
+    ASSERT_TRUE(test_support::BuildBoard(text, level_, settings_, board_));
     board_.SetOpenDelayStep(0.25f);
   }
 

@@ -7,6 +7,7 @@
 #include "game/play/number_cross.h"
 #include "game/play/process.h"
 #include "support/game_host.h"
+#include "support/text_board.h"
 
 namespace game {
 namespace {
@@ -24,13 +25,7 @@ class LineBoard {
     text.rows = {solution, "#" + std::string(line.size() - 1, '.')};
     text.block = "0 0";
     text.shiftBlock = "0 0";
-    pugi::xml_document document;
-    document.load_string(test_support::LevelXml(text).c_str());
-    EXPECT_TRUE(level_.Read(document, "line.xml")) << level_.Error();
-    settings_ = level_.Settings();
-    pugi::xml_document numbers;
-    numbers.load_string(test_support::kNumbersXml);
-    EXPECT_TRUE(board_.Load(level_, &settings_, numbers.document_element()));
+    EXPECT_TRUE(test_support::BuildBoard(text, level_, settings_, board_));
     for (size_t i = 0; i < line.size(); ++i) {
       GG_ELEMENT* cell = board_.CellAt(0, static_cast<int32_t>(i));
       if (line[i] == '#') cell->OpenAsFilled(0.0);
@@ -129,6 +124,27 @@ TEST(ClueLineTest, LineSettled) {
     LineBoard board(c.line);
     EXPECT_EQ(board.Numbers().LineSettled(Axis::Row, 0, 0, 4), c.whole) << c.line;
   }
+}
+
+TEST(ClueLineTest, AWholeLineTestSeesEveryCellOpenedSinceTheLastOne) {
+  // The cells at the line's start already seen open are not looked at
+  // again; those opened since, anywhere, count.
+  LineBoard board("xo.o.");
+  GG_NUMBERCROSS& numbers = board.Numbers();
+  EXPECT_FALSE(numbers.LineSettled(Axis::Row, 0, 0, 4));
+  board.Board().CellAt(0, 3)->OpenAsFilled(0.0);
+  EXPECT_FALSE(numbers.LineSettled(Axis::Row, 0, 0, 4));
+  board.Board().CellAt(0, 1)->OpenAsFilled(0.0);
+  EXPECT_TRUE(numbers.LineSettled(Axis::Row, 0, 0, 4));
+  EXPECT_TRUE(numbers.LineSettled(Axis::Row, 0, 0, 4));
+  // A line without picture cells needs every cell open.
+  LineBoard empty("x.x.x");
+  EXPECT_FALSE(empty.Numbers().LineSettled(Axis::Row, 0, 0, 4));
+  empty.Board().CellAt(0, 1)->OpenAsEmpty(0.0);
+  EXPECT_FALSE(empty.Numbers().LineSettled(Axis::Row, 0, 0, 4));
+  empty.Board().CellAt(0, 3)->OpenAsEmpty(0.0);
+  EXPECT_TRUE(empty.Numbers().LineSettled(Axis::Row, 0, 0, 4));
+  EXPECT_TRUE(empty.Numbers().LineSettled(Axis::Row, 0, 1, 4));
 }
 
 TEST(ClueLineTest, FindLongestRun) {

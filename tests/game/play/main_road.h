@@ -1,8 +1,9 @@
 #pragma once
 // Plays a level the way a player does: presses, drags and releases in game
-// coordinates, one frame a step, reaching the screen through the engine's
-// mouse and button hooks as the game hub forwards them; the solution is read
-// from the level file.
+// coordinates, one frame a step, reaching the screen (and then the windows,
+// when a window manager is given) through the engine's mouse and button
+// hooks as the game hub forwards them; the solution is read from the level
+// file.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "engine/foundation/hooks.h"
+#include "framework/window_manager.h"
 #include "game/play/gameplay.h"
 #include "game/play/level_file.h"
 #include "support/scripted_input.h"
@@ -19,14 +21,23 @@ namespace test_support {
 
 class MainRoad {
  public:
-  MainRoad(game::cGameplayHost& host, game::GG_GAMEPLAY& gameplay)
-      : host_(host), gameplay_(gameplay), input_([this] { gameplay_.Update(); }) {
-    ORB::SetHook(ORB::Hook::MouseMove, [this](intptr_t) { return gameplay_.OnPointerMove(); });
+  MainRoad(game::cGameplayHost& host, game::GG_GAMEPLAY& gameplay,
+           ORB_GF::G_WINDOW_MANAGER* windows = nullptr)
+      : host_(host), gameplay_(gameplay), windows_(windows), input_([this] { Frame(); }) {
+    ORB::SetHook(ORB::Hook::MouseMove, [this](intptr_t) {
+      const int32_t result = gameplay_.OnPointerMove();
+      if (windows_ != nullptr) windows_->HandleMouseMove();
+      return result;
+    });
     ORB::SetHook(ORB::Hook::KeyDown, [this](intptr_t code) {
-      return last_down_ = gameplay_.OnButtonDown(static_cast<int32_t>(code));
+      last_down_ = gameplay_.OnButtonDown(static_cast<int32_t>(code));
+      if (windows_ != nullptr) windows_->HandleMouseDown(static_cast<int32_t>(code));
+      return last_down_;
     });
     ORB::SetHook(ORB::Hook::KeyUp, [this](intptr_t code) {
-      return gameplay_.OnButtonUp(static_cast<int32_t>(code));
+      const int32_t result = gameplay_.OnButtonUp(static_cast<int32_t>(code));
+      if (windows_ != nullptr) windows_->HandleMouseUp(static_cast<int32_t>(code));
+      return result;
     });
   }
   ~MainRoad() {
@@ -54,10 +65,34 @@ class MainRoad {
     return picture;
   }
 
+  // One frame of the hub: the screen, then the windows.
+  void Frame() {
+    gameplay_.Update();
+    if (windows_ != nullptr) windows_->Update();
+  }
+  // Frames without input.
+  void Idle(int32_t frames) { input_.Idle(frames); }
+
   void PointAt(int32_t row, int32_t col) {
     const ORB::Vector2 centre = gameplay_.Settings().CellCentre(row, col);
     input_.Move(static_cast<int32_t>(centre.x), static_cast<int32_t>(centre.y));
   }
+
+  // Wrong guesses one cell at a time, row by row, until the level has
+  // ended: empty cells filled with the first button, or (`crossPicture`)
+  // picture cells crossed with the second.
+  void GuessWrongUntilLost(const std::vector<std::vector<bool>>& picture, bool crossPicture) {
+    for (size_t row = 0; row < picture.size(); ++row) {
+      for (size_t col = 0; col < picture[row].size(); ++col) {
+        if (gameplay_.IsEnded()) return;
+        if (picture[row][col] != crossPicture) continue;
+        Stroke(static_cast<int32_t>(row), static_cast<int32_t>(col), static_cast<int32_t>(row),
+               static_cast<int32_t>(col), crossPicture ? 2 : 1);
+      }
+    }
+  }
+  // A click of the first button at a point of the screen.
+  void Click(int32_t x, int32_t y) { input_.Click(x, y); }
 
   // A press on the first cell, a drag through every cell to the last, a
   // release; then frames until the cells have shown (each cell shows one
@@ -122,6 +157,7 @@ class MainRoad {
  private:
   game::cGameplayHost& host_;
   game::GG_GAMEPLAY& gameplay_;
+  ORB_GF::G_WINDOW_MANAGER* windows_;
   ScriptedInput input_;
   int32_t last_down_ = ORB::kResultNone;  // the screen's answer to the last press
 };

@@ -1,0 +1,40 @@
+#pragma once
+// What a won level hands to the finish window: the block of the level's
+// results, and the one operation the finish window offers for it.
+//
+// The gameplay screen looks up the window "GP_Finish" when a level is won,
+// gives it the results through cFinishResults::ShowResults and opens it once
+// the end sweep and every flying bonus coin are over. The finish window
+// (GG_WINDOW_FINISH, a window of the shell) derives from cFinishResults
+// beside its window base:
+//
+//   class GG_WINDOW_FINISH : public ORB_GF::G_WINDOW, public game::cFinishResults {
+//     void ShowResults(const game::LevelResult& result) override { ...fill labels... }
+//   };
+#include <cstdint>
+
+namespace game {
+
+struct LevelResult {
+  // The level neither gave nor took hints (an edition with an in-app store).
+  bool store_flag = false;
+  int32_t pack_id = 0;
+  int32_t level_id = 0;
+  float elapsed_time = 0.0f;  // seconds
+  int32_t errors = 0;
+  int32_t hints_awarded = 0;
+  int32_t hints_held = 0;
+  int32_t hints_used = 0;
+  // Coins of the revealed picture cells (bonus coins only reach the
+  // on-screen counter).
+  int32_t level_coins = 0;
+};
+
+class cFinishResults {
+ public:
+  virtual ~cFinishResults() = default;
+  // Called once per won level, before the window opens.
+  virtual void ShowResults(const LevelResult& result) = 0;
+};
+
+}  // namespace game
