@@ -141,20 +141,55 @@ void GG_WINDOW_LEVEL::StartChosenLevel() {
   const gPackState* record = player != nullptr ? player->FindPack(pack_id_) : nullptr;
   const gLevelRecord* level = record != nullptr ? record->GetLevelAt(chosen_index_) : nullptr;
   const bool started = level != nullptr && hub->StartLevel(level->GetId(), pack_id_);
-  if (!started) {
-    // Never a screen with nothing on it: the list comes back.
-    ORB::Log(ORB::LogLevel::kWarning, "game", "the level list opens again");
-    hub->OpenLevels(pack_id_, true);
-  }
-  gFadeTransition::Close();
-  if (started) ReleaseResources(false);
-  if (ORB_GF::G_WINDOW_MANAGER* windows = hub->GetWindowManager()) {
-    for (const char* name : kTopPanels) {
+  ORB_GF::G_WINDOW_MANAGER* windows = hub->GetWindowManager();
+  if (windows != nullptr) {
+    for (const char* name : gGame::kTopPanels) {
       if (ORB_GF::G_WINDOW* panel = windows->FindWindow(name)) {
         panel->SetCallback(ORB_GF::kClosed, nullptr, nullptr);
       }
     }
   }
+  if (!started) {
+    // Never a screen with nothing on it: the list comes back.
+    ORB::Log(ORB::LogLevel::kWarning, "game", "the level list opens again");
+    ReopenWhenClosed();
+    return;
+  }
+  gFadeTransition::Close();
+  ReleaseResources(false);
+}
+
+void GG_WINDOW_LEVEL::ReopenWhenClosed() {
+  closing_screens_ = 0;
+  if (ORB_GF::G_WINDOW_MANAGER* windows = ORB_GF::GetWindowManager()) {
+    for (const char* name : gGame::kLevelScreens) {
+      // One that has closed already (the panel whose closing called the
+      // start) only waits to leave the open list.
+      ORB_GF::G_WINDOW* screen = windows->FindOpenWindow(name);
+      if (screen != nullptr && !screen->IsClosed()) {
+        screen->SetCallback(ORB_GF::kClosed, this, &GG_WINDOW_LEVEL::ScreenClosed);
+        ++closing_screens_;
+      }
+    }
+  }
+  if (closing_screens_ == 0) Reopen();
+}
+
+void GG_WINDOW_LEVEL::ScreenClosed(void* self) {
+  auto* list = static_cast<GG_WINDOW_LEVEL*>(self);
+  if (--list->closing_screens_ == 0) list->Reopen();
+}
+
+void GG_WINDOW_LEVEL::Reopen() {
+  if (ORB_GF::G_WINDOW_MANAGER* windows = ORB_GF::GetWindowManager()) {
+    for (const char* name : gGame::kLevelScreens) {
+      if (ORB_GF::G_WINDOW* screen = windows->FindWindow(name)) {
+        screen->SetCallback(ORB_GF::kClosed, nullptr, nullptr);
+      }
+    }
+  }
+  if (gGame* hub = gGame::Instance()) hub->OpenLevels(pack_id_, true);
+  gFadeTransition::Close();
 }
 
 }  // namespace game

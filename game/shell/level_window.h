@@ -33,9 +33,10 @@
 // "Shop"); otherwise, behind "Fade_Transition", the level screens close
 // (gGame::CloseLevels) and, once they have, the level starts
 // (gGame::StartLevel), the fade closes and the list gives back its
-// pictures. A level that cannot start opens the level list again. A click
-// while a fade runs, on a locked level or on an item without a record does
-// nothing.
+// pictures. A level that cannot start opens the level list again, once
+// every level screen has finished closing (a window still closing cannot
+// open), and the fade then closes. A click while a fade runs, on a locked
+// level or on an item without a record does nothing.
 #include <cstdint>
 #include <memory>
 
@@ -108,8 +109,6 @@ class GG_WINDOW_LEVEL : public GG_WINDOW_PAGED, public cLevelList {
   static constexpr const char* kTitleWindow = "Level_Title";
   static constexpr const char* kNoHealthDialog = "Confirm_NoHealth";
   static constexpr const char* kShopWindow = "Shop";
-  // The top panels whose closed callbacks the level's start clears.
-  static constexpr const char* kTopPanels[] = {"Sumie", "Stars", "Heart", "Packs_Menu"};
 
   explicit GG_WINDOW_LEVEL(const pugi::xml_node& node);
 
@@ -132,9 +131,14 @@ class GG_WINDOW_LEVEL : public GG_WINDOW_PAGED, public cLevelList {
   static void NoHealthAnswered(void* self, int32_t answer);
   static void LevelsClosed(void* self);
   void StartChosenLevel();
+  // The level list again once each level screen still closing has closed.
+  void ReopenWhenClosed();
+  static void ScreenClosed(void* self);
+  void Reopen();
 
   int32_t pack_id_ = -1;
   int32_t chosen_index_ = -1;
+  int32_t closing_screens_ = 0;
   gFadeTransition fade_;
 };
 

@@ -314,6 +314,31 @@ TEST_F(ScreensListsTest, AClickStartsTheLevelBehindTheFadeOnce) {
   EXPECT_FALSE(levels_->IsLoaded()) << "the list gave its pictures back";
 }
 
+TEST_F(ScreensListsTest, ALevelThatCannotStartBringsTheListBack) {
+  // Pack 2's second level names no file.
+  ASSERT_NO_FATAL_FAILURE(StartWithAnna());
+  anna_->FindLevel(2, 1)->SetLock(false);
+  anna_->FindLevel(2, 2)->SetLock(false);
+  ASSERT_NO_FATAL_FAILURE(OpenLevels(2));
+  test_support::LogCapture log;
+  ClickItem(LevelItem(1));
+  Settle();
+  EXPECT_TRUE(log.Has("its record names no level file"));
+  EXPECT_FALSE(gameplay_->IsActive());
+  for (const char* name : {"Levels", "Level_Title", "Back", "Sumie", "Heart", "Packs_Menu"}) {
+    EXPECT_TRUE(IsOpen(name)) << name << ": every screen the start closed comes back";
+  }
+  EXPECT_FALSE(IsOpen("Fade_Transition"));
+  EXPECT_EQ(levels_->GetPackId(), 2);
+  // And the list works as before: the first level starts.
+  ClickItem(LevelItem(0));
+  Settle();
+  ASSERT_EQ(gameplay_->loads.size(), 1u);
+  EXPECT_EQ(gameplay_->loads[0], "data/share/main/levels pack_2/three.xml");
+  EXPECT_TRUE(gameplay_->IsActive());
+  EXPECT_FALSE(IsOpen("Levels"));
+}
+
 TEST_F(ScreensListsTest, LockedLevelsAndItemsWithoutARecordDoNothing) {
   ASSERT_NO_FATAL_FAILURE(StartWithAnna());
   ASSERT_NO_FATAL_FAILURE(OpenLevels(1));
