@@ -38,7 +38,7 @@ import math
 import sys
 
 import drawing as gfx
-from content import arguments, write_images
+from content import picture_generator
 
 GUI = "data/share/image/gui"
 
@@ -233,14 +233,7 @@ def images():
 
 
 def main():
-    args = arguments(__doc__.split("\n")[0])
-    try:
-        pictures = images()
-    except ValueError as error:
-        print("make_gui: %s" % error, file=sys.stderr)
-        return 1
-    write_images(args.out, GUI, pictures)
-    return 0
+    return picture_generator("make_gui", __doc__.split("\n")[0], GUI, lambda root: images())
 
 
 if __name__ == "__main__":

@@ -40,7 +40,7 @@ import math
 import sys
 
 import drawing as gfx
-from content import arguments, shipped_packs, write_images
+from content import picture_generator, shipped_packs
 from make_levels import read_sources as read_levels
 from make_packs import read_pack
 
@@ -275,14 +275,7 @@ def images(root):
 
 
 def main():
-    args = arguments(__doc__.split("\n")[0])
-    try:
-        pictures = images(args.root)
-    except ValueError as error:
-        print("make_screens: %s" % error, file=sys.stderr)
-        return 1
-    write_images(args.out, FOLDER, pictures)
-    return 0
+    return picture_generator("make_screens", __doc__.split("\n")[0], FOLDER, images)
 
 
 if __name__ == "__main__":
