@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "engine/foundation/render_state.h"
-#include "framework/hot_spot.h"
 
 namespace ORB_GF {
 
@@ -90,13 +89,17 @@ float NinePanel::BottomHeight() const {
   return pieces_[kDL].IsLoaded() ? Loaded(kDL, false) : Loaded(kDR, false);
 }
 
+ORB::NineLayout NinePanel::Measure() const {
+  return ORB::NineLayout(width_, height_, LeftWidth(), TopHeight(), RightWidth(), BottomHeight());
+}
+
 void NinePanel::Resize() {
-  // Never smaller than the corners: a negative middle would turn the edges
-  // and the middle inside out.
+  // Never smaller than the corners.
   width_ = std::max(width_, min_width_);
   height_ = std::max(height_, min_height_);
-  middle_width_ = std::max(0.0f, width_ - LeftWidth() - RightWidth());
-  middle_height_ = std::max(0.0f, height_ - TopHeight() - BottomHeight());
+  const ORB::NineLayout layout = Measure();
+  middle_width_ = layout.MiddleWidth();
+  middle_height_ = layout.MiddleHeight();
   auto fit = [this](Piece piece, bool along_x, bool along_y) {
     G_SPRITE& sprite = pieces_[piece];
     if (!sprite.IsLoaded()) return;
@@ -110,37 +113,25 @@ void NinePanel::Resize() {
   fit(kDn, true, false);
   fit(kLt, false, true);
   fit(kRt, false, true);
-  Layout();
+  Layout(layout);
 }
 
-void NinePanel::Layout() {
-  // The middle's halves in whole pixels: with an odd middle the right and
-  // lower halves take the odd pixel, so that every piece of a panel at a
-  // whole-pixel position lies on whole pixels too.
-  const float mw = middle_width_;
-  const float mh = middle_height_;
-  const auto left = static_cast<float>(static_cast<int32_t>(mw / 2.0f));
-  const auto top = static_cast<float>(static_cast<int32_t>(mh / 2.0f));
-  const float right = mw - left;
-  const float bottom = mh - top;
-  // Pieces centred on an axis move by the odd half pixel.
-  const float cx = left - mw / 2.0f;
-  const float cy = top - mh / 2.0f;
-  struct Place {
+void NinePanel::Layout(const ORB::NineLayout& layout) {
+  // Each piece's column and row in the frame.
+  struct Cell {
     Piece piece;
-    HotSpot spot;
-    float dx;
-    float dy;
+    int32_t column;
+    int32_t row;
   };
-  const Place places[] = {
-      {kMid, HS_MID, cx, cy},      {kUL, HS_DR, left, top},   {kUp, HS_MD, cx, top},
-      {kUR, HS_DL, -right, top},   {kLt, HS_MR, left, cy},    {kRt, HS_ML, -right, cy},
-      {kDL, HS_UR, left, -bottom}, {kDn, HS_MU, cx, -bottom}, {kDR, HS_UL, -right, -bottom}};
-  for (const Place& place : places) {
-    G_SPRITE& sprite = pieces_[place.piece];
+  static constexpr Cell kCells[] = {{kUL, 0, 0}, {kUp, 1, 0}, {kUR, 2, 0},
+                                    {kLt, 0, 1}, {kMid, 1, 1}, {kRt, 2, 1},
+                                    {kDL, 0, 2}, {kDn, 1, 2}, {kDR, 2, 2}};
+  for (const Cell& cell : kCells) {
+    G_SPRITE& sprite = pieces_[cell.piece];
     if (!sprite.IsLoaded()) continue;
+    const ORB::NinePlace place = layout.Place(cell.column, cell.row);
     sprite.GetTransform()->SetPosition(0.0f, 0.0f, 0.0f);
-    sprite.SetHotSpot(place.spot, place.dx, place.dy);
+    sprite.SetHotSpot(place.anchor, place.dx, place.dy);
   }
 }
 

@@ -19,6 +19,7 @@
 #include <pugixml.hpp>
 
 #include "engine/foundation/transform.h"
+#include "engine/scene/nine_layout.h"
 #include "engine/scene/texture_provider.h"
 #include "framework/sprite.h"
 
@@ -79,10 +80,12 @@ class NinePanel {
   float TopHeight() const;
   float BottomHeight() const;
   float Loaded(Piece piece, bool width) const;
+  // The middle and the pieces' places at the current size.
+  ORB::NineLayout Measure() const;
   // The middle = the size less the corners; edges and middle take it.
   void Resize();
   // Places every piece so that it touches the middle.
-  void Layout();
+  void Layout(const ORB::NineLayout& layout);
 
   ORB::OS_TRANSFORM3 transform_;
   std::array<G_SPRITE, kPieceCount> pieces_;

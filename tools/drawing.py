@@ -27,6 +27,11 @@ Canvas(width, height)                       RGBA pixels, all transparent
   .ring(cx, cy, radius, width, paint, alpha=255)
                                             a band `width` wide whose outer
                                             edge is `radius`
+  .arc(cx, cy, radius, width, start, sweep, paint, alpha=255)
+                                            a round-capped stroke `width`
+                                            wide along the circle from angle
+                                            `start` through `sweep` radians
+                                            (clockwise on screen)
   .line(ax, ay, bx, by, width, paint, alpha=255)
                                             round-capped stroke
   .polyline(points, width, paint, alpha=255)
@@ -41,6 +46,9 @@ Canvas(width, height)                       RGBA pixels, all transparent
                                             sides are multiples of `spacing`
                                             repeats seamlessly
   .paste(other, left, top)                  source-over another canvas
+  .crop(left, top, right, bottom)           a copy of a rectangle (integers)
+  .transposed()                             a copy with rows and columns
+                                            swapped (x for y)
   .desaturated(lighten=0.0)                 a grey copy (luma), optionally
                                             moved toward white
   .with_shadow(radius, offset, rgb, opacity)
@@ -56,8 +64,8 @@ Canvas(width, height)                       RGBA pixels, all transparent
 Signed distances (negative inside, in pixels; `shape` uses them to skip the
 sampling of pixels wholly inside or outside, with the same result as
 sampling every pixel): circle_distance, rounded_rect_distance,
-capsule_distance, polyline_distance, polygon_distance, and union / subtract /
-intersect to combine them.
+capsule_distance, polyline_distance, polygon_distance, arc_distance, and
+union / subtract / intersect to combine them.
 
 Paints: vertical_gradient(top, bottom, top_rgb, bottom_rgb).
 Icons, flat shapes in the palette on any canvas: coin(canvas, cx, cy, r),
@@ -66,9 +74,19 @@ heart_distance, return_arrow(canvas, cx, cy, r, width, paint) (a second
 chance), star_points(cx, cy, radius).
 Colours: hex_rgb("#EDAE49"), lighter(rgb, amount), darker(rgb, amount),
 mix(a, b, amount), and the art direction's palette (PAPER ... SUCCESS).
-Sheets: sheet(frames) lays equal-height frames side by side.
+Widget boxes: framed_box(canvas, left, top, right, bottom, radius, fill,
+border=PANEL_BORDER, width=1) draws a rounded box with a border of its own
+colour (the panels' look).
+Sheets: sheet(frames) lays equal-height frames side by side; grid(frames,
+columns) lays them out row by row.
+Panels: card(width, height, inset, radius, shadow) draws the art direction's
+panel (near-white body, 1 px border, soft drop shadow); nine_pieces(piece,
+inset, radius, shadow) cuts such a panel into the nine pieces of a frame that
+repeats seamlessly at any size (NINE_PARTS names them). A shadow is
+Shadow(reach, drop, opacity).
 """
 
+import collections
 import math
 import struct
 import zlib
@@ -180,6 +198,24 @@ def polygon_distance(points):
             if (ay > y) != (by > y) and x < ax + (y - ay) * (bx - ax) / (by - ay):
                 inside = not inside
         return -nearest if inside else nearest
+    return distance
+
+
+def arc_distance(cx, cy, radius, width, start, sweep):
+    """A stroke `width` wide along the circle of `radius` around (cx, cy),
+    from angle `start` (radians, 0 pointing right, growing clockwise on
+    screen) through `sweep`, with round caps; a sweep of a full turn or more
+    is the whole ring."""
+    half = width / 2.0
+    if sweep >= 2 * math.pi:
+        return lambda x, y: abs(math.hypot(x - cx, y - cy) - radius) - half
+    ends = [(cx + radius * math.cos(a), cy + radius * math.sin(a)) for a in (start, start + sweep)]
+
+    def distance(x, y):
+        angle = (math.atan2(y - cy, x - cx) - start) % (2 * math.pi)
+        if angle <= sweep:
+            return abs(math.hypot(x - cx, y - cy) - radius) - half
+        return min(math.hypot(x - ex, y - ey) for ex, ey in ends) - half
     return distance
 
 
@@ -334,6 +370,11 @@ class Canvas:
         self.shape(subtract(circle_distance(cx, cy, radius), circle_distance(cx, cy, radius - width)),
                    paint, alpha, (cx - radius - 1, cy - radius - 1, cx + radius + 1, cy + radius + 1))
 
+    def arc(self, cx, cy, radius, width, start, sweep, paint, alpha=255):
+        reach = radius + width / 2.0 + 1
+        self.shape(arc_distance(cx, cy, radius, width, start, sweep), paint, alpha,
+                   (cx - reach, cy - reach, cx + reach, cy + reach))
+
     def line(self, ax, ay, bx, by, width, paint, alpha=255):
         self.polyline([(ax, ay), (bx, by)], width, paint, alpha)
 
@@ -374,6 +415,16 @@ class Canvas:
     def copy(self):
         out = Canvas(self.width, self.height)
         out.pixels = [list(row) for row in self.pixels]
+        return out
+
+    def crop(self, left, top, right, bottom):
+        out = Canvas(right - left, bottom - top)
+        out.pixels = [list(self.pixels[y][left:right]) for y in range(top, bottom)]
+        return out
+
+    def transposed(self):
+        out = Canvas(self.height, self.width)
+        out.pixels = [list(column) for column in zip(*self.pixels)]
         return out
 
     def desaturated(self, lighten=0.0):
@@ -496,6 +547,14 @@ def return_arrow(canvas, cx, cy, r, width, paint):
                     (base[0] + across[0] * half, base[1] + across[1] * half), tip], paint)
 
 
+def framed_box(canvas, left, top, right, bottom, radius, fill, border=PANEL_BORDER, width=1):
+    """A rounded box in `fill` (an rgb or a paint) inside a `width` pixel
+    border in `border`, as panels, line boxes and list boxes are drawn."""
+    canvas.rounded_rect(left, top, right, bottom, radius, border)
+    canvas.rounded_rect(left + width, top + width, right - width, bottom - width,
+                        max(0, radius - width), fill)
+
+
 def sheet(frames):
     """The frames side by side, left to right, in one canvas."""
     width = sum(f.width for f in frames)
@@ -505,3 +564,61 @@ def sheet(frames):
         out.paste(frame, left, 0)
         left += frame.width
     return out
+
+
+def grid(frames, columns):
+    """Equal frames laid out row by row, `columns` to a row, in one canvas."""
+    rows = (len(frames) + columns - 1) // columns
+    width, height = frames[0].width, frames[0].height
+    out = Canvas(width * columns, height * rows)
+    for index, frame in enumerate(frames):
+        out.paste(frame, (index % columns) * width, (index // columns) * height)
+    return out
+
+
+# --------------------------------------------------------------------------
+# Panels.
+
+# A soft drop shadow: how far it fades out, how much lower than the body it
+# lies, and its opacity at the body's edge.
+Shadow = collections.namedtuple("Shadow", "reach drop opacity")
+
+# The nine pieces of a frame, row by row from the upper left.
+NINE_PARTS = ("ul", "up", "ur", "lt", "mid", "rt", "dl", "dn", "dr")
+
+
+def card(width, height, inset, radius, shadow):
+    """The art direction's panel: a near-white body (PANEL) with a 1 px
+    PANEL_BORDER border and rounded corners, `inset` (left, top, right,
+    bottom) from the canvas's edges, over a soft INK shadow."""
+    left, top, right, bottom = inset[0], inset[1], width - inset[2], height - inset[3]
+    canvas = Canvas(width, height)
+    canvas.falloff(rounded_rect_distance(left, top + shadow.drop, right, bottom + shadow.drop, radius),
+                   shadow.reach, INK, shadow.opacity)
+    canvas.rounded_rect(left, top, right, bottom, radius, PANEL_BORDER)
+    canvas.rounded_rect(left + 1, top + 1, right - 1, bottom - 1, radius - 1, PANEL)
+    return canvas
+
+
+def nine_pieces(piece, inset, radius, shadow):
+    """A card drawn `piece` x 3 pixels a side and cut into nine `piece` x
+    `piece` canvases, in the order of NINE_PARTS. Everything that changes
+    along an edge (the rounding, the shadow's corners) must lie within the
+    corners, so that the edges and the middle are the same all along and
+    repeat seamlessly; ValueError otherwise."""
+    side = 3 * piece
+    left, top, right, bottom = inset[0], inset[1], side - inset[2], side - inset[3]
+    if left + radius > piece or top + radius > piece or right - radius < 2 * piece \
+            or bottom - radius < 2 * piece:
+        raise ValueError("the panel's rounding reaches past its corners")
+    if top + shadow.drop + radius > piece or bottom + shadow.drop - radius < 2 * piece:
+        raise ValueError("the shadow's rounding reaches past the corners")
+    whole = card(side, side, inset, radius, shadow)
+    pieces = []
+    for index in range(9):
+        column, row = index % 3, index // 3
+        cut = Canvas(piece, piece)
+        for y in range(piece):
+            cut.pixels[y] = list(whole.pixels[row * piece + y][column * piece:(column + 1) * piece])
+        pieces.append(cut)
+    return pieces

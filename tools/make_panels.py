@@ -37,14 +37,9 @@ GUI = "data/share/image/gui"
 EFFECTS = "data/share/image/effects"
 
 PIECE = 16                 # the corners' side, and the edges' and middle's
-SHADOW_REACH = 6           # how far the shadow fades out
-SHADOW_DROP = 2            # the shadow lies this much lower than the panel
-SHADOW_OPACITY = 0.22
+SHADOW = gfx.Shadow(reach=6, drop=2, opacity=0.22)
 INSET = (6, 5, 6, 7)       # the panel body's distance from the picture's left, top, right, bottom
 RADIUS = 8                 # the body's corner radius
-PARTS = (("ul", 0, 0), ("up", 1, 0), ("ur", 2, 0),
-         ("lt", 0, 1), ("mid", 1, 1), ("rt", 2, 1),
-         ("dl", 0, 2), ("dn", 1, 2), ("dr", 2, 2))
 
 MARKER = 24                # one dot's cell in the sheet
 CURRENT_RADIUS = 6
@@ -54,32 +49,9 @@ OTHER_DOT = gfx.CROSS
 DOT = 32                   # the particle dot's side
 
 
-def whole_panel():
-    side = 3 * PIECE
-    left, top, right, bottom = INSET[0], INSET[1], side - INSET[2], side - INSET[3]
-    if left + RADIUS > PIECE or top + RADIUS > PIECE or right - RADIUS < 2 * PIECE \
-            or bottom - RADIUS < 2 * PIECE:
-        raise ValueError("the panel's rounding reaches past its corners")
-    if top + SHADOW_DROP + RADIUS > PIECE or bottom + SHADOW_DROP - RADIUS < 2 * PIECE:
-        raise ValueError("the shadow's rounding reaches past the corners")
-    canvas = gfx.Canvas(side, side)
-    canvas.falloff(gfx.rounded_rect_distance(left, top + SHADOW_DROP, right, bottom + SHADOW_DROP, RADIUS),
-                   SHADOW_REACH, gfx.INK, SHADOW_OPACITY)
-    canvas.rounded_rect(left, top, right, bottom, RADIUS, gfx.PANEL_BORDER)
-    canvas.rounded_rect(left + 1, top + 1, right - 1, bottom - 1, RADIUS - 1, gfx.PANEL)
-    return canvas
-
-
-def cut(canvas, column, row):
-    piece = gfx.Canvas(PIECE, PIECE)
-    for y in range(PIECE):
-        piece.pixels[y] = list(canvas.pixels[row * PIECE + y][column * PIECE:(column + 1) * PIECE])
-    return piece
-
-
 def panel_pieces():
-    canvas = whole_panel()
-    return {"panel_%s.png" % name: cut(canvas, column, row) for name, column, row in PARTS}
+    pieces = gfx.nine_pieces(PIECE, INSET, RADIUS, SHADOW)
+    return {"panel_%s.png" % name: piece for name, piece in zip(gfx.NINE_PARTS, pieces)}
 
 
 def page_markers():

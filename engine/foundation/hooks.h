@@ -19,7 +19,7 @@ enum class Hook : int32_t {
   Entry,            // fired by main
   MouseMove,
   KeyUp,    // argument: key code
-  KeyDown,  // argument: key code
+  KeyDown,  // argument: key code; 0 for a character typed by no key of ours
   Activate,
   Deactivate,
   Frame,

@@ -28,6 +28,36 @@ InputState* InputState::Current() { return g_current; }
 
 void InputState::OnKeyDown(int32_t code) {
   if (!platform::IsValidKeyCode(code)) return;
+  PressKey(code);
+  if (!IsControlKey(code)) KeyToText(code, keys_.data(), text_.data(), text_.size());
+  FireHook(Hook::KeyDown, code);
+}
+
+void InputState::OnKeyDownTyped(int32_t code, wchar_t typed) {
+  if (!platform::IsValidKeyCode(code)) {
+    OnTypedText(typed);
+    return;
+  }
+  PressKey(code);
+  const bool control = IsControlKey(code);
+  SetText(control ? 0 : typed);
+  FireHook(Hook::KeyDown, code);
+  if (control) OnTypedText(typed);
+}
+
+void InputState::OnTypedText(wchar_t typed) {
+  if (typed == 0) return;
+  last_key_ = 0;
+  SetText(typed);
+  FireHook(Hook::KeyDown, 0);
+}
+
+void InputState::SetText(wchar_t typed) {
+  text_.fill(0);
+  text_[0] = typed;
+}
+
+void InputState::PressKey(int32_t code) {
   last_key_ = code;
   if (code == kShift) {
     keys_[kShift] = kStatePressed;
@@ -40,8 +70,6 @@ void InputState::OnKeyDown(int32_t code) {
       keys_[code] = 2;
     }
   }
-  if (!IsControlKey(code)) KeyToText(code, keys_.data(), text_.data(), text_.size());
-  FireHook(Hook::KeyDown, code);
 }
 
 void InputState::OnKeyUp(int32_t code) {

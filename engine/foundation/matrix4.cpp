@@ -137,7 +137,7 @@ Matrix4 Matrix4::PerspectiveFov(float fieldOfViewY, float aspect, float zNear, f
   return result;
 }
 
-Matrix4 Matrix4::FromTransform(const OS_TRANSFORM3& t) {
+Matrix4 Matrix4::FromTurnedTransform(const OS_TRANSFORM3& t) {
   Matrix4 result = Multiply(Translation(-t.pivot.x, -t.pivot.y, 0.0f),
                             Scaling(t.scale.x, t.scale.y, t.scale.z));
   if (t.rotation.z != 0.0f) result = Multiply(result, RotationZ(t.rotation.z));

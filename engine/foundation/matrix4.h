@@ -2,11 +2,12 @@
 // A 4x4 float matrix in Direct3D's row order: element (row r, column c) is at
 // index r * 4 + c, points are row vectors multiplied on the left (p' = p * M)
 // and the translation sits in elements 12, 13 and 14. A * B is "A, then B".
+#include <cmath>
+
+#include "engine/foundation/transform.h"
 #include "engine/foundation/vector3.h"
 
 namespace ORB {
-
-struct OS_TRANSFORM3;
 
 struct Matrix4 {
   float m[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
@@ -52,8 +53,42 @@ struct Matrix4 {
   static Matrix4 PerspectiveFov(float fieldOfViewY, float aspect, float zNear, float zFar);
   // The model matrix of a transform on its own (its parent is not looked at):
   // a point is moved by minus the pivot (x, y), scaled, rotated about z, then
-  // y, then x (zero angles skipped) and moved by the position.
-  static Matrix4 FromTransform(const OS_TRANSFORM3& transform);
+  // y, then x (zero angles skipped) and moved by the position. Inline: every
+  // quad and glyph drawn comes here, and the caller's copy of the result
+  // then needs no trip through memory.
+  static Matrix4 FromTransform(const OS_TRANSFORM3& transform) {
+    if (transform.rotation.x != 0.0f || transform.rotation.y != 0.0f) {
+      return FromTurnedTransform(transform);
+    }
+    return FromFlatTransform(transform);
+  }
+  // The same for a transform turned about z alone (or not at all): the
+  // general product's values written out, with the terms that are multiples
+  // of zero left out (so only the sign of a zero may differ).
+  static Matrix4 FromFlatTransform(const OS_TRANSFORM3& t) {
+    const float sx = t.scale.x;
+    const float sy = t.scale.y;
+    // The pivot moved to the origin and scaled.
+    float x = -t.pivot.x * sx;
+    float y = -t.pivot.y * sy;
+    float m0 = sx, m1 = 0.0f, m4 = 0.0f, m5 = sy;
+    if (t.rotation.z != 0.0f) {
+      const float c = std::cos(t.rotation.z);
+      const float s = std::sin(t.rotation.z);
+      m0 = sx * c;
+      m1 = sx * s;
+      m4 = sy * -s;
+      m5 = sy * c;
+      const float turned_x = x * c + y * -s;
+      const float turned_y = x * s + y * c;
+      x = turned_x;
+      y = turned_y;
+    }
+    return Matrix4(m0, m4, 0.0f, x + t.position.x, m1, m5, 0.0f, y + t.position.y, 0.0f, 0.0f,
+                   t.scale.z, t.position.z, 0.0f, 0.0f, 0.0f, 1.0f);
+  }
+  // The general product, for transforms turned about x or y (3-D placements).
+  static Matrix4 FromTurnedTransform(const OS_TRANSFORM3& transform);
 
   // (x, y, z) as a row times the upper 3x3: no translation.
   Vector3 TransformVector(const Vector3& v) const;

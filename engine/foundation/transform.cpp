@@ -15,9 +15,18 @@ namespace {
 // Deeper chains than this are cut; real ones are a handful of levels.
 constexpr size_t kMaxParentDepth = 64;
 
-// Combines t with its parent's world placement p.
-void Combine(OS_TRANSFORM3& t, const OS_TRANSFORM3& p, bool noPosition, bool noRotation,
-             bool noScale) {
+// The parts of a placement that combining reads and writes (an ancestor's
+// pivot and parent play no part).
+struct Placement {
+  Vector3 rotation;
+  Vector3 scale;
+  Vector3 position;
+};
+
+// Combines t with its parent's world placement p (t and p are transforms or
+// placements).
+template <typename T, typename P>
+inline void Combine(T& t, const P& p, bool noPosition, bool noRotation, bool noScale) {
   if (!noScale) {
     t.scale.x *= p.scale.x;
     t.scale.y *= p.scale.y;
@@ -34,6 +43,8 @@ void Combine(OS_TRANSFORM3& t, const OS_TRANSFORM3& p, bool noPosition, bool noR
     t.rotation += p.rotation;
   }
 }
+
+Placement PlacementOf(const OS_TRANSFORM3& t) { return {t.rotation, t.scale, t.position}; }
 
 // The twelve components in text-form order.
 std::array<float*, 12> Components(OS_TRANSFORM3& t) {
@@ -67,11 +78,13 @@ bool OS_TRANSFORM3::Parse(std::string_view text) {
 }
 
 OS_TRANSFORM3 OS_TRANSFORM3::GetWorld(bool noPosition, bool noRotation, bool noScale) const {
-  OS_TRANSFORM3 result = *this;
-  if (parent == nullptr) return result;
+  if (parent == nullptr) return *this;
 
   // The ancestors nearest first, stopping before any transform seen already.
-  std::array<const OS_TRANSFORM3*, kMaxParentDepth> chain{};
+  // Every quad and glyph drawn comes here, so nothing is filled or copied
+  // that the walk does not use: only the entries written are read, and the
+  // ancestors are combined as bare placements.
+  std::array<const OS_TRANSFORM3*, kMaxParentDepth> chain;  // NOLINT: written before read
   size_t count = 0;
   for (const OS_TRANSFORM3* p = parent; p != nullptr && count < kMaxParentDepth; p = p->parent) {
     bool seen = p == this;
@@ -79,16 +92,25 @@ OS_TRANSFORM3 OS_TRANSFORM3::GetWorld(bool noPosition, bool noRotation, bool noS
     if (seen) break;
     chain[count++] = p;
   }
-  if (count == 0) return result;  // its own parent: nothing to combine
+  if (count == 0) return *this;  // its own parent: nothing to combine
 
   // The farthest ancestor is its own world placement; walk down from it.
-  OS_TRANSFORM3 world = *chain[count - 1];
+  Placement world = PlacementOf(*chain[count - 1]);
   for (size_t i = count - 1; i-- > 0;) {
-    OS_TRANSFORM3 next = *chain[i];
+    Placement next = PlacementOf(*chain[i]);
     Combine(next, world, false, false, false);
     world = next;
   }
-  Combine(result, world, noPosition, noRotation, noScale);
+  // The result is put together from its parts, not copied and then changed:
+  // that would read back values just written in wider pieces.
+  Placement own = PlacementOf(*this);
+  Combine(own, world, noPosition, noRotation, noScale);
+  OS_TRANSFORM3 result;
+  result.pivot = pivot;
+  result.rotation = own.rotation;
+  result.scale = own.scale;
+  result.position = own.position;
+  result.parent = parent;
   return result;
 }
 

@@ -2,13 +2,29 @@
 
 #include "engine/foundation/hooks.h"
 #include "engine/foundation/input_state.h"
+#include "engine/foundation/utf8.h"
 #include "engine/platform/message_box.h"
 #include "engine/platform/sdl_display.h"
 
 namespace ORB {
 
 namespace {
+
 Point g_screen_size;
+
+// The characters a key-down typed go to the input state one by one: the
+// first with the key, any further ones (a dead key's accent that could not
+// combine, say) each on its own, so each reaches the press pass once.
+void DeliverKeyDown(InputState& input, const platform::PlatformEvent& event) {
+  if (!event.typed) {
+    input.OnKeyDown(event.code);
+    return;
+  }
+  const std::wstring typed = Utf8ToWide(event.text);
+  input.OnKeyDownTyped(event.code, typed.empty() ? L'\0' : typed[0]);
+  for (size_t i = 1; i < typed.size(); ++i) input.OnTypedText(typed[i]);
+}
+
 }  // namespace
 
 Point GetScreenSize() { return g_screen_size; }
@@ -101,7 +117,10 @@ void Window::PumpMessages(InputState& input) {
   while (display_->PollEvent(event)) {
     switch (event.kind) {
       case Kind::KeyDown:
-        input.OnKeyDown(event.code);
+        DeliverKeyDown(input, event);
+        break;
+      case Kind::Text:
+        for (const wchar_t typed : Utf8ToWide(event.text)) input.OnTypedText(typed);
         break;
       case Kind::KeyUp:
         input.OnKeyUp(event.code);

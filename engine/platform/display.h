@@ -42,6 +42,11 @@ class Display {
   // Keeps the pointer inside the rectangle (desktop pixels); ReleaseClip frees it.
   virtual void ClipCursor(const ClipRect& rect) = 0;
   virtual void ReleaseClip() = 0;
+  // Typed text (platform_event.h): on, the system types text in the player's
+  // keyboard layout and reports it with the key-downs; off, it reports none.
+  // On from the start where the system has text events.
+  virtual void SetTextInput(bool on) = 0;
+  virtual bool IsTextInputOn() const = 0;
   // Takes the next waiting event; false when the queue is empty.
   virtual bool PollEvent(PlatformEvent& event) = 0;
   // Size of the primary desktop in pixels.

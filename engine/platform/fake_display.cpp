@@ -41,6 +41,11 @@ void FakeDisplay::ShowCursor(bool shown) {
   cursor_shown_ = shown;
 }
 
+void FakeDisplay::SetTextInput(bool on) {
+  calls_.push_back(on ? "SetTextInput 1" : "SetTextInput 0");
+  text_input_ = on;
+}
+
 void FakeDisplay::ClipCursor(const ClipRect& rect) {
   calls_.push_back("ClipCursor " + std::to_string(rect.left) + " " + std::to_string(rect.top) + " " +
                    std::to_string(rect.right) + " " + std::to_string(rect.bottom));

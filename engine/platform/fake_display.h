@@ -23,6 +23,10 @@ class FakeDisplay final : public Display {
   void ShowCursor(bool shown) override;
   void ClipCursor(const ClipRect& rect) override;
   void ReleaseClip() override;
+  // Only recorded: the events a test queues say themselves whether they
+  // carry typed text.
+  void SetTextInput(bool on) override;
+  bool IsTextInputOn() const override { return text_input_; }
   bool PollEvent(PlatformEvent& event) override;
   ScreenSize GetDesktopSize() const override { return desktop_; }
   ScreenSize GetDrawableSize() const override { return drawable_; }
@@ -56,6 +60,7 @@ class FakeDisplay final : public Display {
   bool shown_ = false;
   bool cursor_shown_ = true;
   bool clipped_ = false;
+  bool text_input_ = true;
   ClipRect clip_;
   std::string title_;
   std::deque<PlatformEvent> events_;

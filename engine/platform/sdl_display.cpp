@@ -40,6 +40,10 @@ bool Translate(const SDL_Event& in, PlatformEvent& out) {
       out.code = VirtualKeyFromSdl(in.key.keysym.sym);
       out.repeat = in.key.repeat != 0;
       return out.code != kKeyNone;
+    case SDL_TEXTINPUT:
+      out.kind = Kind::Text;
+      out.text = in.text.text;
+      return !out.text.empty();
     case SDL_MOUSEMOTION:
       out.kind = Kind::MouseMove;
       out.x = in.motion.x;
@@ -196,12 +200,44 @@ void SdlDisplay::ReleaseClip() {
   if (window_ != nullptr) SDL_SetWindowMouseRect(window_, nullptr);
 }
 
+void SdlDisplay::SetTextInput(bool on) {
+  if (!EnsureVideo()) return;
+  if (on) {
+    SDL_StartTextInput();
+  } else {
+    SDL_StopTextInput();
+  }
+}
+
+bool SdlDisplay::IsTextInputOn() const {
+  return video_ready_ && SDL_IsTextInputActive() == SDL_TRUE;
+}
+
+bool SdlDisplay::TakeTypedText(PlatformEvent& key_down) {
+  // SDL queues the text a key typed right behind its key-down (both come
+  // from the one system event, pumped together).
+  SDL_Event next;
+  if (SDL_PeepEvents(&next, 1, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) != 1 ||
+      next.type != SDL_TEXTINPUT) {
+    return false;
+  }
+  if (SDL_PeepEvents(&next, 1, SDL_GETEVENT, SDL_TEXTINPUT, SDL_TEXTINPUT) != 1) return false;
+  key_down.text = next.text.text;
+  return true;
+}
+
 bool SdlDisplay::PollEvent(PlatformEvent& event) {
   if (!video_ready_) return false;
   SDL_Event sdl_event;
   while (SDL_PollEvent(&sdl_event) != 0) {
-    if (!Translate(sdl_event, event)) continue;
     using Kind = PlatformEvent::Kind;
+    const bool text_input = SDL_IsTextInputActive() == SDL_TRUE;
+    if (!Translate(sdl_event, event)) continue;
+    if (event.kind == Kind::Text && !text_input) continue;  // typed twice otherwise
+    if (event.kind == Kind::KeyDown && text_input) {
+      event.typed = true;
+      TakeTypedText(event);
+    }
     if (event.kind == Kind::Resized) {
       const ScreenSize drawable = GetDrawableSize();
       event.x = drawable.width;

@@ -29,6 +29,10 @@ class SdlDisplay final : public Display {
   void ShowCursor(bool shown) override;
   void ClipCursor(const ClipRect& rect) override;
   void ReleaseClip() override;
+  void SetTextInput(bool on) override;
+  bool IsTextInputOn() const override;
+  // A key-down takes the text event SDL queued right behind it (the text that
+  // key typed); a text event with no key-down of ours before it comes alone.
   bool PollEvent(PlatformEvent& event) override;
   ScreenSize GetDesktopSize() const override;
   ScreenSize GetDrawableSize() const override;
@@ -40,6 +44,9 @@ class SdlDisplay final : public Display {
  private:
   // SDL's video subsystem is started on first need, also by a const query.
   bool EnsureVideo() const;
+  // Moves the text event queued right behind a key-down into it; false when
+  // none waits there.
+  static bool TakeTypedText(PlatformEvent& key_down);
   // A position in window units to pixels of the drawable area.
   void ToDrawablePixels(int32_t& x, int32_t& y) const;
 

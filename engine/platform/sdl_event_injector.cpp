@@ -2,6 +2,8 @@
 
 #include <SDL.h>
 
+#include <cstring>
+
 namespace ORB::platform {
 
 namespace {
@@ -16,6 +18,18 @@ bool InjectKey(int32_t sdl_keycode, bool down) {
   event.key.state = down ? SDL_PRESSED : SDL_RELEASED;
   event.key.keysym.sym = sdl_keycode;
   event.key.keysym.scancode = SDL_GetScancodeFromKey(sdl_keycode);
+  return Push(event);
+}
+
+bool InjectText(std::string_view utf8) {
+  SDL_Event event{};
+  if (SDL_IsTextInputActive() != SDL_TRUE || utf8.empty() ||
+      utf8.size() >= sizeof(event.text.text)) {
+    return false;
+  }
+  event.type = SDL_TEXTINPUT;
+  std::memcpy(event.text.text, utf8.data(), utf8.size());
+  event.text.text[utf8.size()] = '\0';
   return Push(event);
 }
 

@@ -3,6 +3,7 @@
 // drive the real window (tests, scripted whole-game runs). Answers false when
 // SDL refused the event.
 #include <cstdint>
+#include <string_view>
 
 namespace ORB::platform {
 
@@ -10,6 +11,11 @@ enum class InjectedWindowEvent { FocusGained, FocusLost, Close, Exposed };
 
 // key: an SDL key symbol (SDLK_a is 'a').
 bool InjectKey(int32_t sdl_keycode, bool down);
+// Text the keyboard typed (UTF-8, at most 31 bytes), as the system reports it
+// right behind the key-down that typed it (inject the key first) or alone
+// for a key without a code of ours. Like the system, nothing is reported
+// (false) while text input is off or for an empty or longer text.
+bool InjectText(std::string_view utf8);
 // button: 1 left, 2 middle, 3 right, as SDL numbers them.
 bool InjectMouseButton(int32_t sdl_button, bool down, int32_t x, int32_t y);
 bool InjectMouseMove(int32_t x, int32_t y);

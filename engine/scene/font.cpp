@@ -151,15 +151,7 @@ void OC_FONT::DrawFormatA(int32_t x, int32_t y, const char* format, ...) {
 void OC_FONT::DrawTransformed(const OS_TRANSFORM3& transform, int32_t code, const wchar_t* text) {
   // The page hangs from a copy of the transform, which keeps the transform's
   // own parent, so the text is placed by the whole chain.
-  OS_TRANSFORM3 frame = transform;
-  OS_TRANSFORM3& page = page_->EnsureTransform();
-  OS_TRANSFORM3* const saved_parent = page.parent;
-  const int32_t saved_alignment = alignment;
-  page.parent = &frame;
-  alignment = code;
-  DrawText(0, 0, text);
-  page.parent = saved_parent;
-  alignment = saved_alignment;
+  DrawInFrame(transform, code, [&] { DrawText(0, 0, text); });
 }
 
 int32_t OC_FONT::GetAdvance(int32_t c) const { return ShownAdvance(glyphs_, c); }

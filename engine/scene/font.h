@@ -62,6 +62,21 @@ class OC_FONT {
   // included) with the given alignment; the page's parent and the font's
   // alignment are as before afterwards.
   void DrawTransformed(const OS_TRANSFORM3& transform, int32_t alignment, const wchar_t* text);
+  // Runs draw() with the page hung from a copy of the transform (its parents
+  // included) and the font's alignment set to `alignment`, as DrawTransformed
+  // does for a whole text; for owners that draw glyph by glyph (DrawChar).
+  template <typename Draw>
+  void DrawInFrame(const OS_TRANSFORM3& transform, int32_t code, Draw&& draw) {
+    OS_TRANSFORM3 frame = transform;
+    OS_TRANSFORM3& page = page_->EnsureTransform();
+    OS_TRANSFORM3* const saved_parent = page.parent;
+    const int32_t saved_alignment = alignment;
+    page.parent = &frame;
+    alignment = code;
+    draw();
+    page.parent = saved_parent;
+    alignment = saved_alignment;
+  }
   // 8-bit text at (x, y) with the font's alignment (the 8-bit table).
   void DrawTextA(int32_t x, int32_t y, const char* text);
   // Formats with vsnprintf into the 8-bit buffer (at most capacity - 4

@@ -6,7 +6,6 @@
 
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -20,6 +19,7 @@
 #include "framework/nine_panel.h"
 #include "framework/page_markers.h"
 #include "framework/particles.h"
+#include "support/argb.h"
 #include "support/offscreen_gl.h"
 #include "support/read_file.h"
 #include "support/renderer_textures.h"
@@ -34,27 +34,8 @@ constexpr uint32_t kBorder = 0xFFD8D0C3u;
 constexpr uint32_t kAccent = 0xFFEDAE49u;
 constexpr int kPiece = 16;
 
-int Channel(uint32_t argb, int shift) { return static_cast<int>((argb >> shift) & 0xFF); }
-
-// Equal within `slack` in each colour channel.
-bool Near(uint32_t a, uint32_t b, int slack) {
-  for (int shift : {0, 8, 16}) {
-    if (std::abs(Channel(a, shift) - Channel(b, shift)) > slack) return false;
-  }
-  return true;
-}
-
-// The source pixel drawn over an opaque background.
-uint32_t Over(uint32_t source, uint32_t background) {
-  const int alpha = Channel(source, 24);
-  uint32_t out = 0xFF000000u;
-  for (int shift : {0, 8, 16}) {
-    const int c =
-        (Channel(source, shift) * alpha + Channel(background, shift) * (255 - alpha) + 127) / 255;
-    out |= static_cast<uint32_t>(c) << shift;
-  }
-  return out;
-}
+using test_support::Near;
+using test_support::Over;
 
 // Where a panel was drawn: its outer rectangle.
 struct Placed {

@@ -1,6 +1,6 @@
 #pragma once
-// What benchmarks of widgets draw with: one blank texture for every name,
-// and a font description of printable ASCII in 8 x 12 cells of a 128 x 96
+// What benchmarks of widgets draw with: one blank 160 x 32 texture for every
+// name but the nine-part pieces ("piece", 16 x 16), and a font description of printable ASCII in 8 x 12 cells of a 128 x 96
 // page (set it in a test_support::MemoryDocuments under the font's name).
 #include <string>
 
@@ -11,12 +11,16 @@ namespace test_support {
 
 class BlankTextures final : public ORB::TextureProvider {
  public:
-  explicit BlankTextures(ORB::Renderer& renderer) : texture_(renderer.CreateBlank(160, 32)) {}
-  ORB::TextureRecord* AcquireTexture(const std::string&) override { return texture_; }
+  explicit BlankTextures(ORB::Renderer& renderer)
+      : texture_(renderer.CreateBlank(160, 32)), piece_(renderer.CreateBlank(16, 16)) {}
+  ORB::TextureRecord* AcquireTexture(const std::string& name) override {
+    return name == "piece" ? piece_ : texture_;
+  }
   void ReleaseTexture(ORB::TextureRecord*) override {}
 
  private:
   ORB::TextureRecord* texture_;
+  ORB::TextureRecord* piece_;
 };
 
 inline std::string PrintableFont() {

@@ -9,6 +9,8 @@
 //   input.Click(120, 40);              // move, press, release: three frames
 //   input.Drag(10, 10, 90, 10, 4);     // move, press, four moves, release
 //   input.Key(ORB::platform::kKeyEscape);
+//   input.Type('7', L'/');             // Shift+7 on a German keyboard
+//   input.TypeAlone(L'\u00E9');        // "é" from a key without a code
 //   input.Idle(30);                    // frames without input
 //
 // Positions are game coordinates. The script owns an input state, published
@@ -70,6 +72,16 @@ class ScriptedInput {
   void Key(int32_t code) {
     KeyDown(code);
     KeyUp(code);
+  }
+  // A key-down that typed `typed` in the player's layout (0: nothing), as a
+  // window with text input hands it over, then its key-up.
+  void Type(int32_t code, wchar_t typed) {
+    Step([&](ORB::InputState& input) { input.OnKeyDownTyped(code, typed); });
+    KeyUp(code);
+  }
+  // A character typed by no key of ours (last key 0), in one frame.
+  void TypeAlone(wchar_t typed) {
+    Step([&](ORB::InputState& input) { input.OnTypedText(typed); });
   }
   void Idle(int32_t frames = 1) {
     for (int32_t i = 0; i < frames; ++i) Step([](ORB::InputState&) {});

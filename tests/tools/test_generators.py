@@ -3,6 +3,7 @@ of the string and trophy sources' rules. Run by ctest (tools/CMakeLists.txt):
 python3 -m unittest discover -s tests/tools -t tests/tools
 """
 
+import math
 import os
 import struct
 import sys
@@ -14,6 +15,7 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."
 
 import content  # noqa: E402
 import drawing  # noqa: E402
+import make_gui  # noqa: E402
 import make_panels  # noqa: E402
 import make_resource_list  # noqa: E402
 import make_screen_borders  # noqa: E402
@@ -39,6 +41,8 @@ class DrawingTest(unittest.TestCase):
             "stroke": drawing.polyline_distance([(4, 30), (15, 8), (36, 34)], 4.5),
             "star": drawing.polygon_distance(drawing.star_points(20, 20, 16)),
             "digits": drawing.text_distance("407", 20, 20, 18, 3),
+            "arc": drawing.arc_distance(20, 20, 13, 5, -1.3, 4.1),
+            "whole arc": drawing.arc_distance(20.5, 19, 12, 4, 0.2, 7.0),
         }
         for name, distance in shapes.items():
             fast = drawing.Canvas(40, 40)
@@ -91,6 +95,94 @@ class DrawingTest(unittest.TestCase):
         self.assertEqual(alphas[:5], [255] * 5)
         self.assertTrue(all(a > b for a, b in zip(alphas[5:15], alphas[6:15])))
         self.assertEqual(alphas[15:], [0] * 5)
+
+
+class WidgetPicturesTest(unittest.TestCase):
+    """The widget sheets: frames of the stated sizes, looks that differ as
+    the art direction says, frames that join and repeat."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.images = make_gui.images()
+
+    def frames(self, name, width):
+        image = self.images[name]
+        self.assertEqual(image.width % width, 0, name)
+        return [[row[i * width:(i + 1) * width] for row in image.pixels] for i in range(image.width // width)]
+
+    @staticmethod
+    def face_top(frame):
+        """The first row of the face's border in the frame's middle column."""
+        middle = len(frame[0]) // 2
+        return next(y for y, row in enumerate(frame) if row[middle][3] == 255)
+
+    def test_button_sheets_hold_their_looks(self):
+        for name, size in (("button_wide.png", make_gui.WIDE), ("button_icon.png", make_gui.ICON)):
+            self.assertEqual(self.images[name].height, size[1], name)
+            normal, hover, pressed, selected, disabled = self.frames(name, size[0])
+            self.assertEqual(self.face_top(pressed), self.face_top(normal) + 1, name + ": pressed is lower")
+            middle = (size[0] // 2, size[1] // 2)
+            shade = [sum(f[middle[1]][middle[0]][:3]) for f in (normal, pressed)]
+            self.assertLess(shade[1], shade[0], name + ": pressed is darker")
+            self.assertNotEqual(hover, normal, name)
+            self.assertNotEqual(selected, normal, name)
+            self.assertTrue(all(r == g == b for row in disabled for r, g, b, _ in row), name + ": grey")
+        up, down = self.frames("button_two.png", make_gui.TWO[0])
+        self.assertEqual(self.face_top(down), self.face_top(up) + 1)
+
+    def test_check_box_tick_stands_alone(self):
+        box, hover, pressed, tick, unused = self.frames("checkbox.png", make_gui.CHECK)
+        self.assertEqual(len({str(box), str(hover), str(pressed)}), 3)
+        self.assertEqual(tick[0][0][3], 0)  # no box under the tick
+        self.assertEqual(tick[19][20][:3], make_gui.TICK_COLOUR)
+        self.assertTrue(all(pixel[3] == 0 for row in unused for pixel in row))
+
+    def test_switch_shows_the_accent_on_the_right(self):
+        track = self.images["switch_track.png"]
+        middle = track.height // 2
+        self.assertEqual(track.pixels[middle][track.width * 3 // 4][:3], drawing.ACCENT)
+        self.assertEqual(track.pixels[middle][track.width // 4][:3], make_gui.TRACK_OFF)
+        # The knob resting on the right end hides all of the accent.
+        for y, row in enumerate(track.pixels):
+            for x, pixel in enumerate(row):
+                if pixel[:3] == drawing.ACCENT:
+                    self.assertLessEqual(math.hypot(x + 0.5 - 48, y + 0.5 - 16), make_gui.KNOB_RADIUS)
+        knob = self.images["switch_knob.png"]
+        self.assertEqual((knob.width, knob.height), (make_gui.KNOB, make_gui.KNOB))
+        self.assertTrue(all(c >= 235 for c in knob.pixels[knob.height // 2][knob.width // 2][:3]))
+        self.assertEqual(knob.pixels[0][0][3], 0)
+
+    def test_dialog_pieces_repeat_and_join(self):
+        piece = {name: self.images["dialog_%s.png" % name].pixels for name in drawing.NINE_PARTS}
+        for name in ("up", "dn", "mid"):
+            for row in piece[name]:
+                self.assertEqual(len(set(row)), 1, name)
+        for name in ("lt", "rt", "mid"):
+            self.assertTrue(all(row == piece[name][0] for row in piece[name]), name)
+        last = make_gui.DIALOG_PIECE - 1
+        self.assertEqual([row[last] for row in piece["ul"]], [row[0] for row in piece["up"]])
+        self.assertEqual(piece["dr"][0], piece["rt"][last])
+        self.assertEqual(piece["mid"][0][0], drawing.PANEL + (255,))
+
+    def test_bars_fill_with_the_accent(self):
+        empty, full = self.frames("progress_bar.png", make_gui.BAR[0])
+        middle = make_gui.BAR[1] // 2
+        def off_accent(pixel):
+            return sum(abs(a - b) for a, b in zip(pixel[:3], drawing.ACCENT))
+        self.assertLess(off_accent(full[middle][make_gui.BAR[0] // 2]), 40)  # a gentle gradient
+        self.assertGreater(off_accent(empty[middle][make_gui.BAR[0] // 2]), 120)
+        ring = self.images["progress_ring.png"]
+        side = make_gui.RING
+        self.assertEqual((ring.width, ring.height), (side * 5, side * 2))
+
+        def accent_pixels(index):
+            left, top = (index % 5) * side, (index // 5) * side
+            return sum(1 for y in range(top, top + side) for x in range(left, left + side)
+                       if ring.pixels[y][x][:3] == drawing.ACCENT)
+        counts = [accent_pixels(i) for i in range(make_gui.RING_FRAMES)]
+        self.assertEqual(counts[0], 0)
+        self.assertEqual(counts, sorted(counts))
+        self.assertEqual(len(set(counts)), len(counts), "each frame fills more")
 
 
 class PanelPicturesTest(unittest.TestCase):

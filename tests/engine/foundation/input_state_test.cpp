@@ -88,6 +88,32 @@ TEST_F(InputStateTest, ControlKeysTypeNothing) {
   EXPECT_FALSE(InputState::IsControlKey(kKeySpace));
 }
 
+TEST_F(InputStateTest, TypedTextIsWhatTheLayoutTypedEachCharacterOnce) {
+  std::vector<std::pair<intptr_t, std::wstring>> passes;
+  SetHook(Hook::KeyDown, [&](intptr_t code) {
+    passes.emplace_back(code, input.Text());
+    return 1;
+  });
+  input.OnKeyDown(kKeyShift);
+  input.OnKeyDownTyped(kKey0 + 7, L'/');  // Shift+7 on a German keyboard
+  EXPECT_EQ(input.GetKey(kKey0 + 7), kStatePressed) << "key states as for any key-down";
+  input.OnKeyDownTyped(kKeyF1, 0);
+  input.OnKeyDownTyped(kKeyBackspace, 0);
+  input.OnTypedText(L'\u00E9');  // from a key without a code
+  input.OnTypedText(0);
+  input.OnKeyDownTyped(kKeyDelete, L'x');  // a control key types nothing itself
+  input.OnKeyDownTyped(500, L'y');
+  const std::vector<std::pair<intptr_t, std::wstring>> expected = {
+      {kKeyShift, L""}, {kKey0 + 7, L"/"}, {kKeyF1, L""}, {kKeyBackspace, L""},
+      {0, L"\u00E9"},   {kKeyDelete, L""}, {0, L"x"},     {0, L"y"}};
+  EXPECT_EQ(passes, expected);
+  EXPECT_EQ(input.LastKey(), 0);
+  EXPECT_TRUE(input.IsPressed(kKeyDelete));
+  EXPECT_EQ(input.GetKey(0), kStateUp) << "a character alone presses no key";
+  input.Update();
+  EXPECT_EQ(input.Text()[0], 0);
+}
+
 TEST_F(InputStateTest, OutOfRangeCodesAreIgnored) {
   int fired = 0;
   SetHook(Hook::KeyDown, [&](intptr_t) { return ++fired; });

@@ -75,6 +75,39 @@ TEST(Matrix4, ModelMatrixOfTransform) {
   EXPECT_EQ(Matrix4::FromTransform(OS_TRANSFORM3()), Matrix4());
 }
 
+// The model matrix is the product of its steps: minus the pivot, the scale,
+// the turns about z, y and x (zero ones skipped), the position. Written out
+// for the common turns, it must give exactly those products' values.
+TEST(Matrix4, ModelMatrixEqualsTheProductOfItsSteps) {
+  struct Case {
+    Vector3 pivot, rotation, scale, position;
+  };
+  const Case cases[] = {
+      {{0, 0, 0}, {0, 0, 0}, {1, 1, 1}, {0, 0, 0}},
+      {{12.5f, 7.25f, 3}, {0, 0, 0}, {1, 1, 1}, {100.3f, -40.7f, 2}},
+      {{-3.1f, 9.9f, 0}, {0, 0, 0.7f}, {1.5f, 0.25f, 2}, {511.9f, 383.1f, -1}},
+      {{40, 20, 0}, {0, 0, -2.9f}, {-1, 1, 1}, {0.1f, 0.2f, 0.3f}},
+      {{1e-3f, 1e4f, 0}, {0, 0, 1e-6f}, {3e3f, 7e-3f, 1}, {-1e5f, 1e5f, 0}},
+      {{5, 6, 7}, {0.3f, 0, 0}, {2, 3, 4}, {1, 2, 3}},
+      {{5, 6, 7}, {0, -1.1f, 0.4f}, {2, 3, 4}, {1, 2, 3}},
+      {{5, 6, 7}, {0.2f, 0.5f, 0.9f}, {0.5f, 0.5f, 0.5f}, {-8, 9, 10}},
+  };
+  for (const Case& c : cases) {
+    OS_TRANSFORM3 t;
+    t.pivot = c.pivot;
+    t.rotation = c.rotation;
+    t.scale = c.scale;
+    t.position = c.position;
+    Matrix4 steps = Matrix4::Translation(-c.pivot.x, -c.pivot.y, 0) *
+                    Matrix4::Scaling(c.scale.x, c.scale.y, c.scale.z);
+    if (c.rotation.z != 0) steps *= Matrix4::RotationZ(c.rotation.z);
+    if (c.rotation.y != 0) steps *= Matrix4::RotationY(c.rotation.y);
+    if (c.rotation.x != 0) steps *= Matrix4::RotationX(c.rotation.x);
+    steps *= Matrix4::Translation(c.position.x, c.position.y, c.position.z);
+    EXPECT_EQ(Matrix4::FromTransform(t), steps) << t.ToString();
+  }
+}
+
 TEST(Matrix4, CameraMatrices) {
   const Matrix4 view = Matrix4::LookAt({0, 0, -10}, {0, 0, 0}, {0, 1, 0});
   ExpectNear(view.TransformPoint({0, 0, 0}), {0, 0, 10});

@@ -113,6 +113,38 @@ TEST(Transform, WorldUpTheParentChain) {
   EXPECT_EQ(far.scale, Vector3(1, 1, 2));
 }
 
+// A world placement is the transform combined with its parent's world
+// placement, exactly, however deep the chain, turned or scaled its links.
+TEST(Transform, WorldOfADeepChainIsTheParentsWorldCombined) {
+  std::array<OS_TRANSFORM3, 7> chain;
+  for (size_t i = 0; i < chain.size(); ++i) {
+    const auto k = static_cast<float>(i);
+    chain[i].SetPosition(10.5f * k - 17.0f, 3.25f * k + 1.0f, k);
+    chain[i].pivot.Set(k, -k, 0.0f);
+    chain[i].SetScale(i % 3 == 0 ? 1.0f : 0.75f + 0.125f * k, i % 2 == 0 ? 1.0f : 1.5f, 2.0f);
+    chain[i].SetRotation(0.0f, 0.0f, i % 2 == 1 ? 0.3f * k - 0.8f : 0.0f);
+    if (i > 0) chain[i].parent = &chain[i - 1];
+  }
+  for (size_t i = 1; i < chain.size(); ++i) {
+    OS_TRANSFORM3 parent_world = chain[i - 1].GetWorld();
+    parent_world.parent = nullptr;
+    OS_TRANSFORM3 one_step = chain[i];
+    one_step.parent = &parent_world;
+    for (const auto& flags : {std::array<bool, 3>{false, false, false},
+                              std::array<bool, 3>{true, false, true},
+                              std::array<bool, 3>{false, true, false}}) {
+      const OS_TRANSFORM3 world = chain[i].GetWorld(flags[0], flags[1], flags[2]);
+      const OS_TRANSFORM3 expected = one_step.GetWorld(flags[0], flags[1], flags[2]);
+      EXPECT_EQ(world.ToString(), expected.ToString()) << i;
+      EXPECT_EQ(world.position, expected.position) << i;
+      EXPECT_EQ(world.rotation, expected.rotation) << i;
+      EXPECT_EQ(world.scale, expected.scale) << i;
+      EXPECT_EQ(world.pivot, chain[i].pivot) << "the own pivot is kept";
+      EXPECT_EQ(world.parent, &chain[i - 1]) << "and the own parent";
+    }
+  }
+}
+
 TEST(Transform, ParentCycleEnds) {
   OS_TRANSFORM3 a;
   OS_TRANSFORM3 b;

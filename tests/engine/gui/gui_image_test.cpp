@@ -10,10 +10,9 @@
 
 #include "engine/gui/gui_root.h"
 #include "engine/platform/key_codes.h"
-#include "support/counting_textures.h"
 #include "support/log_capture.h"
-#include "support/recording_renderer.h"
 #include "support/scripted_input.h"
+#include "support/widget_test.h"
 
 namespace ORB {
 namespace {
@@ -24,19 +23,12 @@ class FocusHolder : public OC_GUI_OBJECT {
   explicit FocusHolder(int32_t id) : OC_GUI_OBJECT(id) { SetFocused(true); }
 };
 
-class GuiImageTest : public test_support::RecordingRendererTest {
+class GuiImageTest : public test_support::WidgetTest {
  protected:
   void SetUp() override {
-    ASSERT_NO_FATAL_FAILURE(RecordingRendererTest::SetUp());
-    textures_ = std::make_unique<test_support::CountingTextures>(*renderer_);
+    ASSERT_NO_FATAL_FAILURE(WidgetTest::SetUp());
     textures_->Add("wide.png", 64, 32);
     textures_->Add("tall.png", 16, 48);
-    SetTextureProvider(textures_.get());
-  }
-  void TearDown() override {
-    root_.reset();
-    EXPECT_EQ(textures_->TotalUses(), 0) << "every texture use is given back";
-    SetTextureProvider(nullptr);
   }
 
   // One frame as a window runs it: the press and release passes when some
@@ -61,8 +53,6 @@ class GuiImageTest : public test_support::RecordingRendererTest {
   }
   static int32_t Code(const GuiEvent* e) { return e != nullptr ? e->code : 0; }
 
-  std::unique_ptr<test_support::CountingTextures> textures_;
-  std::unique_ptr<OC_GUI_ROOT> root_ = std::make_unique<OC_GUI_ROOT>();
   std::vector<Answers> answers_;
 };
 

@@ -12,10 +12,8 @@
 #include "engine/gui/gui_root.h"
 #include "engine/gui/gui_wide_label.h"
 #include "engine/scene/document_provider.h"
-#include "support/counting_textures.h"
 #include "support/log_capture.h"
-#include "support/memory_documents.h"
-#include "support/recording_renderer.h"
+#include "support/widget_test.h"
 
 namespace ORB {
 namespace {
@@ -34,41 +32,17 @@ constexpr const char* kFont = R"(
   </chars>
 </font>)";
 
-class GuiLabelTest : public test_support::RecordingRendererTest {
+class GuiLabelTest : public test_support::WidgetTest {
  protected:
   void SetUp() override {
-    ASSERT_NO_FATAL_FAILURE(RecordingRendererTest::SetUp());
-    textures_ = std::make_unique<test_support::CountingTextures>(*renderer_);
+    ASSERT_NO_FATAL_FAILURE(WidgetTest::SetUp());
     textures_->Add("font page", 128, 64);
     textures_->Add("other page", 128, 64);
     documents_.Set("font.xml", kFont);
-    SetTextureProvider(textures_.get());
-    SetDocumentProvider(&documents_);
-  }
-  void TearDown() override {
-    root_.reset();
-    EXPECT_EQ(textures_->TotalUses(), 0) << "every texture use is given back";
-    EXPECT_EQ(documents_.OpenDocuments(), 0u);
-    SetTextureProvider(nullptr);
-    SetDocumentProvider(nullptr);
-  }
-
-  // Quads (four vertices each) drawn by one draw of the tree.
-  size_t QuadsDrawn() {
-    EXPECT_EQ(renderer_->BeginFrame(), kResultOk);
-    fake_->ClearLog();
-    root_->Draw();
-    const size_t quads = Drawn().size() / 4;
-    renderer_->EndFrame();
-    return quads;
   }
   OC_GUI_WLABEL* AddLabel(const wchar_t* text, const char* font = "font.xml") {
     return root_->Add(std::make_unique<OC_GUI_WLABEL>(3, font, "font page", text));
   }
-
-  std::unique_ptr<test_support::CountingTextures> textures_;
-  test_support::MemoryDocuments documents_;
-  std::unique_ptr<OC_GUI_ROOT> root_ = std::make_unique<OC_GUI_ROOT>();
 };
 
 TEST_F(GuiLabelTest, WideLabelDrawsItsTextLiterallyAndMeasuresIt) {
