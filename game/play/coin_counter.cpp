@@ -6,9 +6,10 @@ bool gCoinCounter::Load(const pugi::xml_node& element, const FontLookup& fonts) 
   font_ = nullptr;
   icon_.reset();
   if (!element) return false;
-  // The style's colour and alignment; the font comes from the game's list.
+  // The style's colour and alignment (read against the game's font list
+  // when there is one); the font comes through the lookup.
   const ORB_GF::FontList none;
-  style_.Load(element, none);
+  style_.Load(element, ORB_GF::GetFontList() != nullptr ? *ORB_GF::GetFontList() : none);
   if (fonts && !style_.GetFontName().empty()) font_ = fonts(style_.GetFontName());
   if (const pugi::xml_attribute a = element.attribute("pos")) pos_.Parse(a.value());
   if (const pugi::xml_node icon = element.child("icon")) {

@@ -30,7 +30,7 @@ bool gBonusTemplate::Load(const pugi::xml_node& element, const FontLookup& fonts
   if (const pugi::xml_node style = element.child("font")) {
     ORB_GF::FontStyle read;
     const ORB_GF::FontList none;
-    read.Load(style, none);
+    read.Load(style, ORB_GF::GetFontList() != nullptr ? *ORB_GF::GetFontList() : none);
     if (fonts && !read.GetFontName().empty()) font = fonts(read.GetFontName());
     colour = read.GetColor();
     alignment = read.GetAlignment();
