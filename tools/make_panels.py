@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Writes the frame and marker pictures: the board panel's nine pieces, the
-page-marker sheet and the soft particle dot.
+page-marker sheet and the particle pictures (a soft dot and a small star).
 
 Sources: the art direction's panel (16 px corners, near-white #FFFDF8 with a
 1 px #D8D0C3 border and a soft 6 px shadow) and palette, as the constants
@@ -21,6 +21,9 @@ Outputs (under the resources folder, the same bytes for the same sources):
   data/share/image/effects/soft_dot.png    a white dot whose alpha falls off
                                            from its middle to its edge, for
                                            particles (tinted by their colours)
+  data/share/image/effects/star.png        a small white five-pointed star in a
+                                           faint glow, STAR x STAR, for
+                                           sparkles (tinted the same way)
 
 Usage: tools/make_panels.py [--root DIR] [--out DIR]
 Python 3 standard library only (tools/drawing.py, tools/content.py).
@@ -46,7 +49,12 @@ CURRENT_RADIUS = 6
 OTHER_RADIUS = 4.5
 OTHER_DOT = gfx.CROSS
 
+WHITE = (255, 255, 255)    # particle pictures are white: their colours tint them
 DOT = 32                   # the particle dot's side
+STAR = 32                  # the particle star's side
+STAR_RADIUS = 12           # its points' distance from the middle
+STAR_GLOW = 4              # how far its glow reaches past the points
+STAR_GLOW_OPACITY = 0.45
 
 
 def panel_pieces():
@@ -65,7 +73,16 @@ def page_markers():
 def soft_dot():
     canvas = gfx.Canvas(DOT, DOT)
     middle = DOT / 2.0
-    canvas.falloff(gfx.circle_distance(middle, middle, 0.0), middle, (255, 255, 255))
+    canvas.falloff(gfx.circle_distance(middle, middle, 0.0), middle, WHITE)
+    return canvas
+
+
+def star():
+    canvas = gfx.Canvas(STAR, STAR)
+    middle = STAR / 2.0
+    points = gfx.star_points(middle, middle + 1.0, STAR_RADIUS)
+    canvas.falloff(gfx.polygon_distance(points), STAR_GLOW, WHITE, STAR_GLOW_OPACITY)
+    canvas.polygon(points, WHITE)
     return canvas
 
 
@@ -78,6 +95,7 @@ def main():
         return 1
     images[os.path.join(GUI, "page_markers.png")] = page_markers()
     images[os.path.join(EFFECTS, "soft_dot.png")] = soft_dot()
+    images[os.path.join(EFFECTS, "star.png")] = star()
     for path, image in sorted(images.items()):
         write_bytes(os.path.join(args.out, path), image.png())
         print("%s  %d x %d" % (path, image.width, image.height))

@@ -83,6 +83,7 @@ class OC_BASESLIDER : public OC_GUI_OBJECT {
   float GetStep() const { return step_; }
   // The script run by SetValue (the XML's "VALUE_CHANGED"); null: none.
   void SetOnValueChanged(std::unique_ptr<Callback> callback);
+  const Callback* GetOnValueChanged() const { return on_value_changed_.get(); }
 
   GuiEvent* Process() override;
   GuiEvent* OnMouseUp() override;

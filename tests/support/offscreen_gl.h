@@ -22,6 +22,7 @@
 
 #include "engine/foundation/renderer.h"
 #include "engine/foundation/result_codes.h"
+#include "engine/foundation/window.h"
 #include "engine/platform/gl_device.h"
 #include "engine/platform/sdl_display.h"
 #include "write_png.h"
@@ -49,15 +50,32 @@ class OffscreenGlTest : public ::testing::Test {
   void Open(const char* title) {
     ASSERT_TRUE(display_.Open(title, kWidth, kHeight));
     ASSERT_TRUE(display_.SetMode(kWidth, kHeight, false));
-    auto device = std::make_unique<ORB::platform::GlDevice>();
-    device_ = device.get();
-    renderer_ = std::make_unique<ORB::Renderer>(std::move(device));
-    ASSERT_EQ(renderer_->Init(display_.NativeHandle(), 0.1f, 0.0f), ORB::kResultOk);
-    renderer_->SetClearColour(ORB::Colour(0xFF000000u));
+    ASSERT_NO_FATAL_FAILURE(StartRenderer(display_.NativeHandle()));
+  }
+  // The same on the program's window (engine/foundation/window.h), whose
+  // message pump turns events injected into SDL's queue into input
+  // (window_->PumpMessages): for tests that click and type as a player does.
+  void OpenWindow(const char* title) {
+    window_ = std::make_unique<ORB::Window>();
+    window_->SetSize(kWidth, kHeight);
+    ASSERT_TRUE(window_->Create(title));
+    ASSERT_TRUE(window_->SetMode(kWidth, kHeight, false, false));
+    ASSERT_NO_FATAL_FAILURE(StartRenderer(window_->GetHandle()));
   }
 
   // The device and its context go before the window.
-  void TearDown() override { renderer_.reset(); }
+  void TearDown() override {
+    renderer_.reset();
+    window_.reset();
+  }
+
+  void StartRenderer(void* native_window) {
+    auto device = std::make_unique<ORB::platform::GlDevice>();
+    device_ = device.get();
+    renderer_ = std::make_unique<ORB::Renderer>(std::move(device));
+    ASSERT_EQ(renderer_->Init(native_window, 0.1f, 0.0f), ORB::kResultOk);
+    renderer_->SetClearColour(ORB::Colour(0xFF000000u));
+  }
 
   // Flushes and reads the pixels of the rectangle (ARGB), rows top to bottom.
   std::vector<uint32_t> Read(int32_t x, int32_t y, int32_t w, int32_t h) {
@@ -78,6 +96,7 @@ class OffscreenGlTest : public ::testing::Test {
   }
 
   ORB::platform::SdlDisplay display_;
+  std::unique_ptr<ORB::Window> window_;        // OpenWindow's
   ORB::platform::GlDevice* device_ = nullptr;  // owned by the renderer
   std::unique_ptr<ORB::Renderer> renderer_;
 };

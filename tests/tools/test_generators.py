@@ -234,6 +234,19 @@ class PanelPicturesTest(unittest.TestCase):
         self.assertGreater(centre[3], 200)
         self.assertEqual(dot.pixels[0][0][3], 0)
 
+    def test_the_star_is_white_with_five_points_in_a_glow(self):
+        star = make_panels.star()
+        middle = make_panels.STAR // 2
+        self.assertEqual(star.pixels[middle][middle], (255, 255, 255, 255))
+        top = middle + 1 - make_panels.STAR_RADIUS
+        self.assertEqual(star.pixels[top + 2][middle][3], 255)  # the upper point
+        self.assertEqual(star.pixels[top + 2][middle - 6][3], 0)  # beside it, outside the glow
+        glow = star.pixels[middle + 1][middle + make_panels.STAR_RADIUS - 1]  # between two points
+        self.assertEqual(glow[:3], (255, 255, 255))
+        self.assertGreater(glow[3], 0)
+        self.assertLess(glow[3], 255)
+        self.assertEqual(star.pixels[0][0][3], 0)
+
 
 class SourcesTest(unittest.TestCase):
     def setUp(self):

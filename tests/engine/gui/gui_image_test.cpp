@@ -30,30 +30,6 @@ class GuiImageTest : public test_support::WidgetTest {
     textures_->Add("wide.png", 64, 32);
     textures_->Add("tall.png", 16, 48);
   }
-
-  // One frame as a window runs it: the press and release passes when some
-  // key or button went down or up, then the per-frame pass; the codes they
-  // answered (0 for none).
-  struct Answers {
-    int32_t down = 0, up = 0, process = 0;
-  };
-  void Frame() {
-    const InputState& input = *InputState::Current();
-    Answers a;
-    bool down = false;
-    bool up = false;
-    for (int32_t code = 1; code < 256; ++code) {
-      down = down || input.IsPressed(code);
-      up = up || input.IsReleased(code);
-    }
-    if (down) a.down = Code(root_->OnMouseDown());
-    if (up) a.up = Code(root_->OnMouseUp());
-    a.process = Code(root_->Process());
-    answers_.push_back(a);
-  }
-  static int32_t Code(const GuiEvent* e) { return e != nullptr ? e->code : 0; }
-
-  std::vector<Answers> answers_;
 };
 
 TEST_F(GuiImageTest, BuildsOnItsFirstTextureWithTheSizeSetBefore) {
@@ -126,7 +102,7 @@ TEST_F(GuiImageTest, AMissingTextureLeavesItUnbuilt) {
   root_->LoadResources();
   EXPECT_FALSE(image->IsBuilt());
   EXPECT_TRUE(log.Has("gui: warning: texture 'missing.png' cannot be had"));
-  test_support::ScriptedInput input([&] { Frame(); });
+  test_support::ScriptedInput input([&] { frames_.Run(); });
   input.Click(0, 0);
   EXPECT_EQ(root_->EventCode(), 0);
   root_->Draw();
@@ -136,7 +112,7 @@ TEST_F(GuiImageTest, AClickKeepsAnsweringUntilAButtonGoesDownOrUpOutside) {
   auto* image = root_->Add(std::make_unique<OC_GUI_IMAGE>(9, "wide.png"));
   image->SetPosition(200.0f, 200.0f, 0.0f);
   root_->LoadResources();
-  test_support::ScriptedInput input([&] { Frame(); });
+  test_support::ScriptedInput input([&] { frames_.Run(); });
   input.Move(210, 205);
   input.Press();
   input.Release();
@@ -154,9 +130,10 @@ TEST_F(GuiImageTest, AClickKeepsAnsweringUntilAButtonGoesDownOrUpOutside) {
       {0, 0, 0},             // a button went down outside
       {0, 0, 0},
   };
-  ASSERT_EQ(answers_.size(), expected.size());
+  const auto& answers = frames_.All();
+  ASSERT_EQ(answers.size(), expected.size());
   for (size_t i = 0; i < expected.size(); ++i) {
-    EXPECT_EQ((std::vector<int32_t>{answers_[i].down, answers_[i].up, answers_[i].process}),
+    EXPECT_EQ((std::vector<int32_t>{answers[i].down, answers[i].up, answers[i].process}),
               expected[i])
         << "frame " << i;
   }
@@ -167,7 +144,7 @@ TEST_F(GuiImageTest, KeysDoNotReachImages) {
   auto* image = root_->Add(std::make_unique<OC_GUI_IMAGE>(9, "wide.png"));
   image->SetPosition(200.0f, 200.0f, 0.0f);
   root_->LoadResources();
-  test_support::ScriptedInput input([&] { Frame(); });
+  test_support::ScriptedInput input([&] { frames_.Run(); });
   input.Move(200, 200);  // the pointer rests on the image
   input.Key('A');
   input.Key(platform::kKeyEnter);
@@ -182,7 +159,7 @@ TEST_F(GuiImageTest, WithoutInputItReactsToNothing) {
   auto* image = root_->Add(std::make_unique<OC_GUI_IMAGE>(9, "wide.png"));
   root_->LoadResources();
   {
-    test_support::ScriptedInput input([&] { Frame(); });
+    test_support::ScriptedInput input([&] { frames_.Run(); });
     input.Click(0, 0);
     ASSERT_EQ(image->GetEventCode(), kGuiEventClicked);
   }

@@ -25,7 +25,7 @@
 #include "engine/scene/document_provider.h"
 #include "engine/scene/repository_document_provider.h"
 #include "engine/scene/repository_texture_provider.h"
-#include "support/gui_passes.h"
+#include "support/gui_frames.h"
 #include "support/offscreen_gl.h"
 #include "support/renderer_textures.h"
 #include "support/scripted_input.h"
@@ -107,8 +107,8 @@ TEST_F(GuiInputsGlTest, InputWidgetsFromTheShippedPictures) {
 
     // Typed and selected as a player does.
     {
-      test_support::GuiPasses passes(root);
-      test_support::ScriptedInput input([&] { passes.Frame(); });
+      test_support::GuiFrames frames(root);
+      test_support::ScriptedInput input([&] { frames.Run(); });
       input.Click(260, 330 - 108 + 2 * 36 + 18);  // row 2
       input.Click(260, 90);
       for (const wchar_t c : std::wstring(L"Nonogram \u00E9/")) input.TypeAlone(c);

@@ -14,7 +14,7 @@
 #include "engine/foundation/timer.h"
 #include "engine/gui/gui_root.h"
 #include "engine/platform/key_codes.h"
-#include "support/gui_passes.h"
+#include "support/gui_frames.h"
 #include "support/log_capture.h"
 #include "support/read_file.h"
 #include "support/scripted_input.h"
@@ -48,7 +48,7 @@ class GuiLineBoxTest : public test_support::WidgetTest {
     const std::string font = ShippedFont();
     ASSERT_FALSE(font.empty());
     documents_.Set(kFont, font);
-    input_.SetFrame([this] { passes_.Frame(); });
+    input_.SetFrame([this] { frames_.Run(); });
   }
   void TearDown() override {
     WidgetTest::TearDown();
@@ -65,7 +65,7 @@ class GuiLineBoxTest : public test_support::WidgetTest {
       input_.Click(300, 200);
       EXPECT_TRUE(box->IsFocused());
     }
-    passes_.Clear();
+    frames_.Clear();
     return box;
   }
   // Each character typed by its key (letters and digits) or alone.
@@ -79,7 +79,6 @@ class GuiLineBoxTest : public test_support::WidgetTest {
     }
   }
 
-  test_support::GuiPasses passes_{*root_};  // the press passes' codes in passes_.down
   test_support::ScriptedInput input_;
 };
 
@@ -91,10 +90,10 @@ TEST_F(GuiLineBoxTest, TypedCharactersGoInAtTheCaretWithCode10Each) {
   input_.Type(kKey0 + 7, L'/');  // Shift+7 on a German keyboard
   EXPECT_EQ(box->GetText(), L"ab\u00E9/");
   EXPECT_EQ(box->GetCaret(), 4);
-  EXPECT_EQ(passes_.down, (std::vector<int32_t>{10, 10, 10, 10}));
+  EXPECT_EQ(frames_.down, (std::vector<int32_t>{10, 10, 10, 10}));
 
   // Editing keys raise no code, also when they erase.
-  passes_.Clear();
+  frames_.Clear();
   input_.Key(kKeyLeft);
   input_.Key(kKeyLeft);
   input_.Key(kKeyBackspace);  // the "b"
@@ -102,7 +101,7 @@ TEST_F(GuiLineBoxTest, TypedCharactersGoInAtTheCaretWithCode10Each) {
   input_.Key(kKeyDelete);  // the "/"
   EXPECT_EQ(box->GetText(), L"a\u00E9");
   EXPECT_EQ(box->GetCaret(), 2);
-  EXPECT_EQ(passes_.down, (std::vector<int32_t>{0, 0, 0, 0, 0}));
+  EXPECT_EQ(frames_.down, (std::vector<int32_t>{0, 0, 0, 0, 0}));
 
   // At the ends nothing happens.
   input_.Key(kKeyDelete);
@@ -116,12 +115,12 @@ TEST_F(GuiLineBoxTest, TypedCharactersGoInAtTheCaretWithCode10Each) {
   EXPECT_EQ(box->GetCaret(), 1);
 
   // Keys that type nothing, and tab, insert nothing.
-  passes_.Clear();
+  frames_.Clear();
   input_.Type(kKeyF1, 0);
   input_.TypeAlone(L'\t');
   input_.Type(kKeyShift, 0);
   EXPECT_EQ(box->GetText(), L"xa\u00E9");
-  EXPECT_EQ(passes_.down, (std::vector<int32_t>{0, 0, 0}));
+  EXPECT_EQ(frames_.down, (std::vector<int32_t>{0, 0, 0}));
 }
 
 TEST_F(GuiLineBoxTest, FullBoxAndForbiddenCharactersTakeNothing) {
@@ -132,7 +131,7 @@ TEST_F(GuiLineBoxTest, FullBoxAndForbiddenCharactersTakeNothing) {
   EXPECT_EQ(box->GetText(), L"abc");
   Type(L"d");
   EXPECT_EQ(box->GetText(), L"abc") << "full";
-  EXPECT_EQ(passes_.down, (std::vector<int32_t>{10, 0, 10, 0, 10, 0, 0}));
+  EXPECT_EQ(frames_.down, (std::vector<int32_t>{10, 0, 10, 0, 10, 0, 0}));
   EXPECT_FALSE(box->SetText(L"abcd"));
   box->SetMaxLength(0);
   EXPECT_EQ(box->GetMaxLength(), OC_GUI_LINEBOX::kNoLimit);

@@ -15,7 +15,7 @@
 #include "engine/gui/gui_root.h"
 #include "engine/gui/gui_text_box.h"
 #include "engine/platform/key_codes.h"
-#include "support/gui_passes.h"
+#include "support/gui_frames.h"
 #include "support/log_capture.h"
 #include "support/recording_renderer.h"
 #include "support/scripted_input.h"
@@ -46,7 +46,7 @@ class GuiListBoxTest : public test_support::WidgetTest {
     textures_->Add("row", 190, 40);
     textures_->Add("page", 256, 16);
     documents_.Set("font.xml", SmallFont());
-    input_.SetFrame([this] { passes_.Frame(); });
+    input_.SetFrame([this] { frames_.Run(); });
   }
 
   // A list at (400, 300) of the rows given, 4 visible (rows 30 high: the
@@ -60,7 +60,6 @@ class GuiListBoxTest : public test_support::WidgetTest {
     if (load) root_->LoadResources();
     return list;
   }
-  test_support::GuiPasses passes_{*root_};
   test_support::ScriptedInput input_;
 };
 
@@ -79,14 +78,14 @@ TEST_F(GuiListBoxTest, AClickSelectsTheRowAtItsHeight) {
     input_.Click(400, c.y);
     EXPECT_EQ(list->GetSelected(), c.row) << "y " << c.y;
   }
-  EXPECT_EQ(passes_.down.back(), kGuiEventPressed);
+  EXPECT_EQ(frames_.down.back(), kGuiEventPressed);
   EXPECT_EQ(*list->GetSelectedItem(), L"cy");
-  passes_.Clear();
+  frames_.Clear();
   input_.Click(400, 230);  // above the panel
   EXPECT_EQ(list->GetSelected(), 2);
-  EXPECT_EQ(passes_.down, (std::vector<int32_t>{0}));
+  EXPECT_EQ(frames_.down, (std::vector<int32_t>{0}));
   input_.Click(400, 300, kMouseRight);
-  EXPECT_EQ(passes_.down, (std::vector<int32_t>{0, 0})) << "the left button only";
+  EXPECT_EQ(frames_.down, (std::vector<int32_t>{0, 0})) << "the left button only";
 }
 
 TEST_F(GuiListBoxTest, ArrowsMoveTheSelectionOnReleaseUnderThePointerOnly) {
@@ -107,7 +106,7 @@ TEST_F(GuiListBoxTest, ArrowsMoveTheSelectionOnReleaseUnderThePointerOnly) {
   input_.Move(400, 250);
   for (int i = 0; i < 3; ++i) input_.Key(kKeyUp);
   EXPECT_EQ(list->GetSelected(), 0) << "stops at the first row";
-  EXPECT_TRUE(std::all_of(passes_.up.begin(), passes_.up.end(), [](int32_t c) { return c == 0; }))
+  EXPECT_TRUE(std::all_of(frames_.up.begin(), frames_.up.end(), [](int32_t c) { return c == 0; }))
       << "arrows raise no code";
 }
 

@@ -15,7 +15,7 @@
 #include "engine/gui/gui_slider12.h"
 #include "engine/gui/gui_slider13.h"
 #include "engine/platform/key_codes.h"
-#include "support/gui_passes.h"
+#include "support/gui_frames.h"
 #include "support/scripted_input.h"
 #include "support/widget_test.h"
 
@@ -35,7 +35,7 @@ class GuiSliderTest : public test_support::WidgetTest {
     textures_->Add("track", 200, 12);
     textures_->Add("runner", 20, 20);
     textures_->Add("wide runner", 100, 20);
-    input_.SetFrame([this] { passes_.Frame(); });
+    input_.SetFrame([this] { frames_.Run(); });
   }
 
   // A SLIDER13 from (300, 200) to (500, 200) on the 130-pixel sheet: pieces
@@ -50,7 +50,6 @@ class GuiSliderTest : public test_support::WidgetTest {
     return slider;
   }
 
-  test_support::GuiPasses passes_{*root_};
   test_support::ScriptedInput input_;
   int changes_ = 0;  // onValueChanged calls
 };
@@ -144,22 +143,22 @@ TEST_F(GuiSliderTest, APlusClickPressesThenStepsOnce) {
   int downs = 0;
   slider->SetScript(GuiScript::kDown, CreateCallback([&downs](intptr_t) { return ++downs; }));
   input_.Move(495, 200);
-  EXPECT_EQ(passes_.move.back(), kGuiEventEntered);
+  EXPECT_EQ(frames_.move.back(), kGuiEventEntered);
   EXPECT_TRUE(slider->IsFocused());
   input_.Press();
-  EXPECT_EQ(passes_.down.back(), kGuiEventPressed);
+  EXPECT_EQ(frames_.down.back(), kGuiEventPressed);
   EXPECT_EQ(slider->GetState(OC_BASESLIDER::kPlus), OC_BASESLIDER::kPressed);
   EXPECT_EQ(slider->GetValue(), 50.0f);
   EXPECT_EQ(changes_, 0);
   input_.Release();
-  EXPECT_EQ(passes_.up.back(), kGuiEventValueChanged);
+  EXPECT_EQ(frames_.up.back(), kGuiEventValueChanged);
   EXPECT_EQ(slider->GetValue(), 55.0f);
   EXPECT_EQ(changes_, 1);
   EXPECT_EQ(slider->GetState(OC_BASESLIDER::kPlus), OC_BASESLIDER::kUnderPointer);
   EXPECT_FLOAT_EQ(slider->GetFillLength(), 88.0f) << "the fill followed";
   // Keys never press a part; the DOWN script runs at every press pass.
   input_.Key(kKeySpace);
-  EXPECT_EQ(passes_.down.back(), kGuiEventNone);
+  EXPECT_EQ(frames_.down.back(), kGuiEventNone);
   EXPECT_EQ(downs, 2);
   input_.Move(305, 200);
   input_.Click(305, 200);
@@ -169,11 +168,11 @@ TEST_F(GuiSliderTest, APlusClickPressesThenStepsOnce) {
 TEST_F(GuiSliderTest, ADragPastTheEndGivesMaxAndCallsBackOnlyOnRelease) {
   OC_GUI_SLIDER13* slider = AddSlider13(0.0f, 100.0f, 5.0f, 50.0f);
   input_.Drag(400, 200, 512, 200, 4);
-  EXPECT_EQ(passes_.down, (std::vector<int32_t>{kGuiEventPressed}));
+  EXPECT_EQ(frames_.down, (std::vector<int32_t>{kGuiEventPressed}));
   EXPECT_EQ(slider->GetValue(), 100.0f);
   EXPECT_EQ(slider->GetRunner(), Vector2(80.0f, 0.0f)) << "at the end of its travel";
   EXPECT_EQ(changes_, 1) << "once, at the release";
-  EXPECT_EQ(passes_.up, (std::vector<int32_t>{kGuiEventValueChanged}));
+  EXPECT_EQ(frames_.up, (std::vector<int32_t>{kGuiEventValueChanged}));
   EXPECT_FLOAT_EQ(slider->GetFillLength(), 160.0f);
 
   // Dragged back towards the middle: whole multiples of the step.
@@ -193,7 +192,7 @@ TEST_F(GuiSliderTest, ADragPastTheEndGivesMaxAndCallsBackOnlyOnRelease) {
   EXPECT_EQ(changes_, 1);
   input_.Move(430, 260);
   EXPECT_FALSE(slider->IsHeld());
-  EXPECT_EQ(passes_.move.back(), kGuiEventValueChanged);
+  EXPECT_EQ(frames_.move.back(), kGuiEventValueChanged);
   EXPECT_EQ(changes_, 2);
   EXPECT_EQ(slider->GetValue(), 65.0f);
 }
@@ -222,7 +221,7 @@ TEST_F(GuiSliderTest, DegenerateSlidersStayFinite) {
     input_.Click(static_cast<int32_t>(c.end.x) - 5, 200);
     if (c.start == c.end) {
       EXPECT_EQ(slider->GetValue(), 50.0f) << "no axis, no input";
-      EXPECT_EQ(passes_.down.back(), kGuiEventNone);
+      EXPECT_EQ(frames_.down.back(), kGuiEventNone);
     }
     slider->StepBy(3);
     EXPECT_TRUE(std::isfinite(slider->GetValue()));
@@ -261,7 +260,7 @@ TEST_F(GuiSliderTest, TheScrollBarDrawsItsPiecesAndMarkers) {
   EXPECT_EQ(bar->GetPieces().Get(SliderPieces::kTrack)->GetHeight(), 0.0f) << "no length";
   EXPECT_EQ(bar->GetPieces().Get(SliderPieces::kMinus)->GetWidth(), 30.0f);
   input_.Click(0, 0);
-  EXPECT_EQ(passes_.down.back(), kGuiEventNone);
+  EXPECT_EQ(frames_.down.back(), kGuiEventNone);
   ASSERT_EQ(renderer_->BeginFrame(), kResultOk);
   root_->Draw();
   renderer_->EndFrame();
@@ -281,9 +280,9 @@ TEST_F(GuiSliderTest, SimpleSliderRunnerAndValue) {
   EXPECT_FLOAT_EQ(slider->GetRunnerX(), -8.0f) << "0.4 of the travel from its left end";
 
   input_.Drag(292, 300, 500, 300, 3);
-  EXPECT_EQ(passes_.down.back(), kGuiEventPressed);
-  EXPECT_EQ(passes_.move.back(), kGuiEventDragged);
-  EXPECT_EQ(passes_.up.back(), kGuiEventClicked);
+  EXPECT_EQ(frames_.down.back(), kGuiEventPressed);
+  EXPECT_EQ(frames_.move.back(), kGuiEventDragged);
+  EXPECT_EQ(frames_.up.back(), kGuiEventClicked);
   EXPECT_EQ(slider->GetValue(), 1.0f) << "beyond the right end";
   EXPECT_FLOAT_EQ(slider->GetRunnerX(), 40.0f);
   input_.Drag(340, 300, 280, 300, 1);
