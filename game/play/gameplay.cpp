@@ -174,6 +174,9 @@ void GG_GAMEPLAY::Stop() {
   // Whatever the level started that could still fire goes first.
   ++generation_;
   DropPending();
+  // Nothing holds the input of a level that is gone (a hint in flight, a
+  // hold, a finished level).
+  busy_ = false;
   if (active_) {
     active_ = false;
     level_file_.clear();

@@ -72,6 +72,7 @@ bool GG_TUTORIAL::SelectLevel(int32_t levelId) {
     current_ = static_cast<int32_t>(i);
     level_id_ = levelId;
     active_ = true;
+    fresh_step_ = false;
     StartStep();
     return true;
   }
@@ -170,7 +171,9 @@ void GG_TUTORIAL::NextStep() {
 
 void GG_TUTORIAL::EndStepOf(eTutorialStep kind) {
   const gTutorialStep* step = CurrentStep();
-  if (active_ && step != nullptr && step->kind == kind) NextStep();
+  if (!active_ || step == nullptr || step->kind != kind) return;
+  NextStep();
+  fresh_step_ = true;
 }
 
 void GG_TUTORIAL::Draw() {
@@ -196,6 +199,7 @@ void GG_TUTORIAL::Update() {
 }
 
 int32_t GG_TUTORIAL::OnButtonDown(int32_t /*button*/) {
+  fresh_step_ = false;
   const gTutorialStep* step = CurrentStep();
   if (!active_ || step == nullptr) return ORB::kResultNone;
   const ORB::GuiEvent* answer = step->gui ? step->gui->OnMouseDown() : nullptr;
@@ -254,6 +258,10 @@ void GG_TUTORIAL::UnlockListedCells() {
 int32_t GG_TUTORIAL::StepDone() {
   const gTutorialStep* step = CurrentStep();
   if (!active_ || step == nullptr) return ORB::kResultNone;
+  if (fresh_step_) {
+    fresh_step_ = false;
+    return ORB::kResultNone;
+  }
   if (step->gui && step->gui->EventId() == kSkipButton &&
       step->gui->EventCode() == ORB::kGuiEventClicked) {
     OpenSkipDialog();

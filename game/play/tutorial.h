@@ -81,7 +81,9 @@ class GG_TUTORIAL : public cControlDelegate {
   // At a release: the skip button opens "Confirm_Skip_Tutorial" and pauses
   // the level; a CELL or CELL_EMPTY step whose cells are all open, a
   // MAKERROR or an ENDLESS step is done (kResultFinished, and the next step
-  // starts); a HINT step unlocks its cells again.
+  // starts); a HINT step unlocks its cells again. A step that began with
+  // this very click (its control reacted to the press or the release) waits
+  // for the next one.
   int32_t StepDone();
   // The tutorial ends: inactive, no locks, its pictures given back, and the
   // current player (when there is one) passed it, saved.
@@ -127,6 +129,9 @@ class GG_TUTORIAL : public cControlDelegate {
   std::string file_;
   std::string error_;
   bool skip_pending_ = false;  // the skip dialogue answers here
+  // The current step began when a control reacted (during a press or a
+  // release): the release of that same click does not judge it.
+  bool fresh_step_ = false;
 };
 
 }  // namespace game

@@ -2,7 +2,7 @@
 
 #include <sstream>
 
-#include "game/play/control_widget.h"
+#include "engine/gui/gui_xml_loader.h"
 
 namespace game {
 
@@ -60,13 +60,7 @@ bool gTutorialStep::Load(const pugi::xml_node& step, int32_t levelId, std::strin
   gui.reset();
   if (const pugi::xml_node description = step.child("GUI")) {
     gui = std::make_unique<ORB::OC_GUI_ROOT>();
-    // TEMPORARY until the GUI description reader lands.
-    for (const pugi::xml_node element : description.children()) {
-      if (element.type() != pugi::node_element) continue;
-      if (std::unique_ptr<ORB::OC_GUI_OBJECT> widget = CreateControlWidget(element)) {
-        gui->Add(widget.release());
-      }
-    }
+    ORB::LoadGuiXml(*gui, description, nullptr);
   }
   return true;
 }

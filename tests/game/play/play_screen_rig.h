@@ -19,6 +19,7 @@
 #include "engine/foundation/hooks.h"
 #include "engine/foundation/renderer.h"
 #include "engine/foundation/timer.h"
+#include "engine/scene/repository_document_provider.h"
 #include "engine/scene/repository_texture_provider.h"
 #include "framework/font_list.h"
 #include "game/play/element.h"
@@ -54,6 +55,7 @@ class PlayScreenRig {
     if (ORB_GF::GetFontList() != nullptr) ORB_GF::GetFontList()->ReleaseTextures();
     ORB_GF::DestroyFontList();
     ORB::SetTextureProvider(nullptr);
+    ORB::SetDocumentProvider(nullptr);
     ORB::FrameDelta().store(0.0f);
   }
   PlayScreenRig(const PlayScreenRig&) = delete;
@@ -73,6 +75,7 @@ class PlayScreenRig {
       ASSERT_EQ(host.Repository().AddFolder(folder), ORB::kResultOk) << folder;
     }
     ORB::SetTextureProvider(&provider_);
+    ORB::SetDocumentProvider(&documents_);
     ASSERT_NO_FATAL_FAILURE(fonts_.Load(host.Repository(), [this](const std::string& name) {
       return provider_.AcquireTexture(name);
     }));
@@ -178,6 +181,7 @@ class PlayScreenRig {
 
  private:
   ORB::RepositoryTextureProvider provider_;
+  ORB::RepositoryDocumentProvider documents_{host.Repository()};
   test_support::ShippedFonts fonts_;
 };
 
