@@ -46,7 +46,9 @@ class BenchHost : public test_support::ShippedHost {
 class Scene {
  public:
   explicit Scene(ORB::Renderer& renderer)
-      : loader_(renderer), host_(&loader_), textures_(host_.Repository()),
+      : loader_(renderer),
+        host_(&loader_),
+        textures_(host_.Repository()),
         documents_(host_.Repository()) {}
   ~Scene() {
     screen_.reset();
@@ -61,13 +63,16 @@ class Scene {
   // Empty when it is ready, else what failed.
   std::string Build() {
     host_.recording = false;
-    for (const char* folder : {"data/share/image/board", "data/share/image/play", "data/share/image/gui",
-                               "data/share/image/effects", "data/share/image/packs", "data/share/font"}) {
-      if (host_.Repository().AddFolder(folder) != ORB::kResultOk) return std::string("no ") + folder;
+    for (const char* folder :
+         {"data/share/image/board", "data/share/image/play", "data/share/image/gui",
+          "data/share/image/effects", "data/share/image/packs", "data/share/font"}) {
+      if (host_.Repository().AddFolder(folder) != ORB::kResultOk)
+        return std::string("no ") + folder;
     }
     ORB::SetTextureProvider(&textures_);
     ORB::SetDocumentProvider(&documents_);
-    if (!ORB_GF::CreateFontList().Load(host_.Repository(), "data/share/font fonts.xml")) return "no fonts";
+    if (!ORB_GF::CreateFontList().Load(host_.Repository(), "data/share/font fonts.xml"))
+      return "no fonts";
     gameplay_ = std::make_unique<game::GG_GAMEPLAY>(&host_);
     screen_ = std::make_unique<game::gPlayScreen>(*gameplay_);
     if (!screen_->Load()) return screen_->Error();
@@ -88,7 +93,8 @@ class Scene {
     }
     for (const auto& cell : board.GetCells()) {
       if (!cell->IsFilled() && cell->Row() == 14) {
-        board.ApplyClick(14, static_cast<int32_t>(cell->Col()), 14, static_cast<int32_t>(cell->Col()), true);
+        board.ApplyClick(14, static_cast<int32_t>(cell->Col()), 14,
+                         static_cast<int32_t>(cell->Col()), true);
         break;
       }
     }
@@ -142,12 +148,14 @@ void RunFrames(benchmark::State& state, ORB::Renderer& renderer) {
     const auto start = std::chrono::steady_clock::now();
     scene.Frame(renderer);
     renderer.Flush();
-    state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    state.SetIterationTime(
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
   }
 }
 
 void BM_PlayScreenFrameFakeDevice(benchmark::State& state) {
-  const std::unique_ptr<ORB::Renderer> renderer = test_support::MakeRecordingRenderer(nullptr, false);
+  const std::unique_ptr<ORB::Renderer> renderer =
+      test_support::MakeRecordingRenderer(nullptr, false);
   if (!renderer) {
     state.SkipWithError("no renderer");
     return;

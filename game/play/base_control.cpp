@@ -14,8 +14,10 @@ bool GG_BASE_CONTROL::Load(const pugi::xml_node& root) {
   transform_ = ORB::OS_TRANSFORM3();
   if (const pugi::xml_node node = root.child("TRANSFORM")) transform_.Parse(node.text().get());
   home_ = transform_.GetPositionV2();
-  if (const pugi::xml_attribute a = root.attribute("speed")) speed_ = ORB::ParseFloatText(a.value());
-  if (const pugi::xml_attribute a = root.attribute("delay")) delay_ = ORB::ParseFloatText(a.value());
+  if (const pugi::xml_attribute a = root.attribute("speed"))
+    speed_ = ORB::ParseFloatText(a.value());
+  if (const pugi::xml_attribute a = root.attribute("delay"))
+    delay_ = ORB::ParseFloatText(a.value());
   background_ = ReadPart(root.child("background"));
   share_ = target_ = 1.0f;
   shown_ = true;

@@ -3,22 +3,10 @@
 #include <numbers>
 
 #include "engine/foundation/number_text.h"
-#include "engine/scene/anchor.h"
+#include "game/play/centred_sprite.h"
 #include "game/play/number_panel.h"
 
 namespace game {
-
-namespace {
-
-std::unique_ptr<ORB_GF::G_SPRITE> ReadSprite(const pugi::xml_node& node) {
-  if (!node) return nullptr;
-  auto sprite = std::make_unique<ORB_GF::G_SPRITE>(node);
-  // Placed by its centre whatever the description says.
-  sprite->SetHotSpot(ORB::HS_MID, 0.0f, 0.0f);
-  return sprite;
-}
-
-}  // namespace
 
 bool gClueStrip::Load(const pugi::xml_node& element) {
   if (!element) return false;
@@ -26,9 +14,9 @@ bool gClueStrip::Load(const pugi::xml_node& element) {
   if (const pugi::xml_attribute a = element.attribute("margin")) {
     margin_ = ORB::ParseIntText(a.value());
   }
-  background_ = ReadSprite(element.child("background"));
-  stick_ = ReadSprite(element.child("stick"));
-  stick_block_ = ReadSprite(element.child("stickBlock"));
+  background_ = ReadCentredSprite(element.child("background"));
+  stick_ = ReadCentredSprite(element.child("stick"));
+  stick_block_ = ReadCentredSprite(element.child("stickBlock"));
   band_ = background_ ? background_->GetColor() : ORB::Colour(0xFFFFFFFFu);
   tint_ = band_;
   if (const pugi::xml_attribute a = element.attribute("tint")) ParseColourText(a.value(), tint_);
@@ -87,7 +75,8 @@ void gClueStrip::Draw() {
     const float before = i > 0 ? LineCentre(i - 1) + cell / 2.0f : start;
     const float after = i < lines ? LineCentre(i) - cell / 2.0f : end;
     if (boundary) {
-      if (stick_block_) Place(*stick_block_, (before + after) / 2.0f, middle, stick_block_width_, depth);
+      if (stick_block_)
+        Place(*stick_block_, (before + after) / 2.0f, middle, stick_block_width_, depth);
     } else if (stick_) {
       Place(*stick_, before, middle, stick_width_, depth);
     }

@@ -8,8 +8,8 @@
 
 #include <pugixml.hpp>
 
-#include "engine/gui/gui_object.h"
 #include "engine/foundation/transform.h"
+#include "engine/gui/gui_object.h"
 
 namespace game {
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/foundation/colour_f.h"
 #include "engine/foundation/number_text.h"
 #include "engine/foundation/timer.h"
 #include "engine/scene/bot_sleep.h"
@@ -80,9 +81,8 @@ GG_EFFECT_BONUS::GG_EFFECT_BONUS(const gBonusTemplate& templ, const ORB::Vector2
   coin_.SetPosition(cell.x, cell.y, 0.0f);
   coin_.SetFrame(0);
   coin_.Play(0.0f);
-  const float appear = coin_.Fps() > 0.0f
-                           ? static_cast<float>(coin_.FrameCount()) / coin_.Fps()
-                           : 0.0f;
+  const float appear =
+      coin_.Fps() > 0.0f ? static_cast<float>(coin_.FrameCount()) / coin_.Fps() : 0.0f;
   PushStep(this, &GG_EFFECT_BONUS::Appeared, this);
   AddBot(new ORB::OT_BOT_SLEEP<int32_t>(nullptr, 0, appear));
   // 2. The flight to the counter; its control point aside from the middle.
@@ -159,13 +159,9 @@ void GG_EFFECT_BONUS::Draw() {
                          ? std::clamp(1.0f - text_elapsed_ / template_.text_time, 0.0f, 1.0f)
                          : 0.0f;
   ORB::OC_FONT& font = *template_.font;
-  const ORB::Colour base = template_.colour;
-  const float mix = 1.0f - left;
-  const auto toward = [mix](uint8_t c) {
-    return static_cast<uint8_t>(static_cast<float>(c) + (255.0f - static_cast<float>(c)) * mix);
-  };
-  const ORB::Colour shown(static_cast<uint8_t>(static_cast<float>(base.a) * left), toward(base.r),
-                          toward(base.g), toward(base.b));
+  const ORB::ColourF base(template_.colour.ToUInt());
+  const ORB::ColourF clear(1.0f, 1.0f, 1.0f, 0.0f);
+  const ORB::Colour shown = (base + (clear - base) * (1.0f - left)).ToColourValue();
   const int32_t savedAlignment = font.alignment;
   const uint32_t savedColour = font.GetColor();
   font.alignment = template_.alignment;

@@ -99,7 +99,8 @@ void gErrorPanel::Draw() {
 
 void gErrorPanel::AcquireResources() {
   acquired_ = true;
-  for (ORB_GF::G_SPRITE* sprite : {static_cast<ORB_GF::G_SPRITE*>(lock_.get()), background_.get()}) {
+  for (ORB_GF::G_SPRITE* sprite :
+       {static_cast<ORB_GF::G_SPRITE*>(lock_.get()), background_.get()}) {
     if (sprite != nullptr) sprite->LoadTexture();
   }
   for (const auto& mark : marks_) mark->LoadTexture();
@@ -107,7 +108,8 @@ void gErrorPanel::AcquireResources() {
 
 void gErrorPanel::ReleaseResources() {
   acquired_ = false;
-  for (ORB_GF::G_SPRITE* sprite : {static_cast<ORB_GF::G_SPRITE*>(lock_.get()), background_.get()}) {
+  for (ORB_GF::G_SPRITE* sprite :
+       {static_cast<ORB_GF::G_SPRITE*>(lock_.get()), background_.get()}) {
     if (sprite != nullptr) sprite->ReleaseTexture();
   }
   for (const auto& mark : marks_) mark->ReleaseTexture();

@@ -276,9 +276,9 @@ void GG_GAMEPLAY::DrawSelection() {
 
 std::vector<ORB_GF::G_SPRITE*> GG_GAMEPLAY::LevelSprites() const {
   std::vector<ORB_GF::G_SPRITE*> sprites;
-  for (ORB_GF::G_SPRITE* sprite : {background_sprite_.get(), block_sprite_.get(),
-                                   selection_sprite_.get(), selection_yes_sprite_.get(),
-                                   selection_no_sprite_.get()}) {
+  for (ORB_GF::G_SPRITE* sprite :
+       {background_sprite_.get(), block_sprite_.get(), selection_sprite_.get(),
+        selection_yes_sprite_.get(), selection_no_sprite_.get()}) {
     if (sprite != nullptr) sprites.push_back(sprite);
   }
   return sprites;

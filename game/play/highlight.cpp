@@ -1,28 +1,18 @@
 #include "game/play/highlight.h"
 
 #include "engine/scene/anchor.h"
+#include "game/play/centred_sprite.h"
 #include "game/play/number_panel.h"
 
 namespace game {
-
-namespace {
-
-std::unique_ptr<ORB_GF::G_SPRITE> ReadBar(const pugi::xml_node& node) {
-  if (!node) return nullptr;
-  auto bar = std::make_unique<ORB_GF::G_SPRITE>(node);
-  bar->SetHotSpot(ORB::HS_MID, 0.0f, 0.0f);
-  return bar;
-}
-
-}  // namespace
 
 bool gHighlight::Load(const pugi::xml_node& element, const FontLookup& fonts) {
   horizontal_.reset();
   vertical_.reset();
   font_ = nullptr;
   if (!element) return false;
-  horizontal_ = ReadBar(element.child("horisontal"));
-  vertical_ = ReadBar(element.child("vertical"));
+  horizontal_ = ReadCentredSprite(element.child("horisontal"));
+  vertical_ = ReadCentredSprite(element.child("vertical"));
   if (const pugi::xml_attribute a = element.attribute("font"); a && fonts) font_ = fonts(a.value());
   if (const pugi::xml_attribute a = element.attribute("font_color")) {
     ParseColourText(a.value(), colour_);

@@ -25,16 +25,6 @@ float Attribute(const pugi::xml_node& node, const char* name, float fallback) {
 
 }  // namespace
 
-ORB::Vector2 CubicBezierPoint(const ORB::Vector2& p0, const ORB::Vector2& c1,
-                              const ORB::Vector2& c2, const ORB::Vector2& p3, float t) {
-  const float u = 1.0f - t;
-  const float a = u * u * u;
-  const float b = 3.0f * u * u * t;
-  const float c = 3.0f * u * t * t;
-  const float d = t * t * t;
-  return {a * p0.x + b * c1.x + c * c2.x + d * p3.x, a * p0.y + b * c1.y + c * c2.y + d * p3.y};
-}
-
 gHintFlight::gHintFlight() = default;
 gHintFlight::~gHintFlight() = default;
 
@@ -57,7 +47,9 @@ bool gHintFlight::Load(const pugi::xml_node& element) {
   return sprite_ != nullptr;
 }
 
-bool gHintFlight::CanFly() const { return sprite_ != nullptr && speed_ > 0.0f && std::isfinite(speed_); }
+bool gHintFlight::CanFly() const {
+  return sprite_ != nullptr && speed_ > 0.0f && std::isfinite(speed_);
+}
 
 bool gHintFlight::Start(const ORB::Vector2& from, GG_ELEMENT& target) {
   if (!CanFly()) return false;
@@ -79,8 +71,8 @@ bool gHintFlight::Start(const ORB::Vector2& from, GG_ELEMENT& target) {
   sprite_->SetColor(ORB::Colour(0xFFFFFFFFu));
   sprite_->SetFrame(0);
   sprite_->Play(0.0f);
-  bots_.Add(ORB::BotMoveCubeBezier(&sprite_->EnsureTransform(), &control1_, &control2_, &end_,
-                                   0.0f, speed_, 0.0f));
+  bots_.Add(ORB::BotMoveCubeBezier(&sprite_->EnsureTransform(), &control1_, &control2_, &end_, 0.0f,
+                                   speed_, 0.0f));
   target_ = &target;
   finish_.reset();
   follow_ = LiveCopy(follow_template_.get());
@@ -91,8 +83,7 @@ bool gHintFlight::Start(const ORB::Vector2& from, GG_ELEMENT& target) {
   return true;
 }
 
-std::unique_ptr<ORB_GF::G_PARTICLES> gHintFlight::LiveCopy(
-    const ORB_GF::G_PARTICLES* templ) const {
+std::unique_ptr<ORB_GF::G_PARTICLES> gHintFlight::LiveCopy(const ORB_GF::G_PARTICLES* templ) const {
   if (templ == nullptr) return nullptr;
   auto live = std::make_unique<ORB_GF::G_PARTICLES>(*templ);
   if (acquired_) live->LoadTexture();

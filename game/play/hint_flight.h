@@ -98,8 +98,4 @@ class gHintFlight {
   float duration_ = 0.0f;
 };
 
-// The point `t` of the cubic Bezier curve through p0, c1, c2 and p3.
-ORB::Vector2 CubicBezierPoint(const ORB::Vector2& p0, const ORB::Vector2& c1,
-                              const ORB::Vector2& c2, const ORB::Vector2& p3, float t);
-
 }  // namespace game

@@ -59,9 +59,7 @@ void gPlayScreen::SetErrorPlaces(int32_t places) { pieces_.ErrorPanel().SetPlace
 void gPlayScreen::MarkError() { pieces_.ErrorPanel().MarkError(); }
 void gPlayScreen::ClearErrors() { pieces_.ErrorPanel().Clear(); }
 
-float gPlayScreen::GetErrorAnimationTime() const {
-  return pieces_.ErrorPanel().GetAnimationTime();
-}
+float gPlayScreen::GetErrorAnimationTime() const { return pieces_.ErrorPanel().GetAnimationTime(); }
 
 bool gPlayScreen::StartBonusEffect(const GG_ELEMENT& cell, int32_t coins) {
   return effects_.StartBonusEffect(cell.Centre(), coins);

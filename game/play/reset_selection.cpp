@@ -2,23 +2,13 @@
 
 #include <algorithm>
 
+#include "engine/foundation/colour_f.h"
 #include "engine/foundation/number_text.h"
 #include "engine/foundation/result_codes.h"
 #include "engine/foundation/timer.h"
 #include "game/play/number_panel.h"
 
 namespace game {
-
-namespace {
-
-ORB::Colour Mix(const ORB::Colour& a, const ORB::Colour& b, float t) {
-  const auto channel = [t](uint8_t x, uint8_t y) {
-    return static_cast<uint8_t>(static_cast<float>(x) + (static_cast<float>(y) - static_cast<float>(x)) * t);
-  };
-  return ORB::Colour(channel(a.a, b.a), channel(a.r, b.r), channel(a.g, b.g), channel(a.b, b.b));
-}
-
-}  // namespace
 
 bool GG_RESET_SELECTION::LoadControl(const pugi::xml_node& root) {
   if (const pugi::xml_attribute a = root.attribute("time")) {
@@ -98,7 +88,8 @@ void GG_RESET_SELECTION::Update() {
   if (sprite_) sprite_->Update();
   if (turned_ < 1.0f) {
     turned_ = std::min(1.0f, turned_ + ORB::GetFrameDelta() / time_);
-    colour_ = Mix(from_, to_, turned_);
+    const ORB::ColourF from(from_.ToUInt());
+    colour_ = (from + (ORB::ColourF(to_.ToUInt()) - from) * turned_).ToColourValue();
   }
 }
 

@@ -179,8 +179,8 @@ void GG_TUTORIAL::EndStepOf(eTutorialStep kind) {
 void GG_TUTORIAL::Draw() {
   const gTutorialStep* step = CurrentStep();
   if (!active_ || step == nullptr) return;
-  if (step->cells_animation && (step->kind == eTutorialStep::kCell ||
-                                step->kind == eTutorialStep::kCellEmpty)) {
+  if (step->cells_animation &&
+      (step->kind == eTutorialStep::kCell || step->kind == eTutorialStep::kCellEmpty)) {
     for (const ORB::Vector2& at : step->markers) {
       step->cells_animation->SetPosition(at.x, at.y, 0.0f);
       step->cells_animation->Draw();
@@ -272,14 +272,10 @@ int32_t GG_TUTORIAL::StepDone() {
     case eTutorialStep::kCellEmpty:
       if (!AllListedOpen()) return ORB::kResultNone;
       break;
-    case eTutorialStep::kHint:
-      UnlockListedCells();
-      return ORB::kResultNone;
+    case eTutorialStep::kHint: UnlockListedCells(); return ORB::kResultNone;
     case eTutorialStep::kMakeError:
-    case eTutorialStep::kEndless:
-      break;
-    default:
-      return ORB::kResultNone;
+    case eTutorialStep::kEndless: break;
+    default: return ORB::kResultNone;
   }
   NextStep();
   return ORB::kResultFinished;

@@ -3,12 +3,13 @@
 // release, locks, the delegates, the tool at a level's start, the store
 // button at 0 hints, the reset target cancelling a line, the windows the
 // controls open, and control files that are missing.
+#include "game/play/control_bar.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "game/play/control_bar.h"
 #include "game/play/play_locks.h"
 #include "play_screen_rig.h"
 #include "support/log_capture.h"
@@ -38,9 +39,12 @@ class ControlBarTest : public test_support::RecordingRendererTest {
   }
   void TearDown() override { rig_.reset(); }
 
-  ORB::Point Home(const GG_BASE_CONTROL& control) const { return PlayScreenRig::At(control.Home()); }
+  ORB::Point Home(const GG_BASE_CONTROL& control) const {
+    return PlayScreenRig::At(control.Home());
+  }
   ORB::Point ToolPoint() {
-    const ORB::OS_TRANSFORM3 world = rig_->Controls().ToolSwitch().Widget()->GetTransform().GetWorld();
+    const ORB::OS_TRANSFORM3 world =
+        rig_->Controls().ToolSwitch().Widget()->GetTransform().GetWorld();
     return PlayScreenRig::At(world.GetPositionV2());
   }
   GG_GAMEPLAY& Gameplay() { return *rig_->gameplay; }
@@ -218,24 +222,26 @@ TEST_F(ControlFilesTest, AMissingOrIncompleteControlFileNamesTheFile) {
       {gControlBar::kPauseFile, nullptr},
       {gControlBar::kStoreButtonFile, nullptr},
       {gControlBar::kResetSelectionFile, nullptr},
-      {gControlBar::kHintButtonFile, "<hint_button/>"},   // no button_sprite
-      {gControlBar::kPauseFile, "<pause/>"},              // no BUTTON5
+      {gControlBar::kHintButtonFile, "<hint_button/>"},          // no button_sprite
+      {gControlBar::kPauseFile, "<pause/>"},                     // no BUTTON5
       {gControlBar::kResetSelectionFile, "<reset_selection/>"},  // no target
-      {gControlBar::kAmbientFile, "<ambient/>"},          // no tool switch
+      {gControlBar::kAmbientFile, "<ambient/>"},                 // no tool switch
   };
   test_support::FakeHost host;
-  const std::string valid = "<x><TRANSFORM>0 0 0 0 0 0 0 0 0 1 1 1</TRANSFORM>"
-                            "<background><FILE>b.png</FILE></background>"
-                            "<button_sprite><FILE>h.png</FILE></button_sprite>"
-                            "<BUTTON5 ID=\"1\" TEXTURE=\"p.png\"/></x>";
+  const std::string valid =
+      "<x><TRANSFORM>0 0 0 0 0 0 0 0 0 1 1 1</TRANSFORM>"
+      "<background><FILE>b.png</FILE></background>"
+      "<button_sprite><FILE>h.png</FILE></button_sprite>"
+      "<BUTTON5 ID=\"1\" TEXTURE=\"p.png\"/></x>";
   for (const Row& row : table) {
     SCOPED_TRACE(row.file);
     for (const char* file : {gControlBar::kHintButtonFile, gControlBar::kPauseFile,
                              gControlBar::kStoreButtonFile, gControlBar::kResetSelectionFile}) {
       host.SetFile(file, valid);
     }
-    host.SetFile(gControlBar::kAmbientFile,
-                 "<ambient><check_mode><CHECKBOX ID=\"1\" TEXTURE=\"t.png\"/></check_mode></ambient>");
+    host.SetFile(
+        gControlBar::kAmbientFile,
+        "<ambient><check_mode><CHECKBOX ID=\"1\" TEXTURE=\"t.png\"/></check_mode></ambient>");
     if (row.text != nullptr) {
       host.SetFile(row.file, row.text);
     } else {
@@ -252,16 +258,18 @@ TEST_F(ControlFilesTest, AMissingOrIncompleteControlFileNamesTheFile) {
 
 TEST_F(ControlFilesTest, TheEditionChoosesTheStoreButtonFile) {
   test_support::FakeHost host;
-  const std::string control = "<x><background><FILE>b.png</FILE></background>"
-                              "<button_sprite><FILE>h.png</FILE></button_sprite>"
-                              "<BUTTON5 ID=\"1\" TEXTURE=\"p.png\"/></x>";
+  const std::string control =
+      "<x><background><FILE>b.png</FILE></background>"
+      "<button_sprite><FILE>h.png</FILE></button_sprite>"
+      "<BUTTON5 ID=\"1\" TEXTURE=\"p.png\"/></x>";
   for (const char* file : {gControlBar::kHintButtonFile, gControlBar::kPauseFile,
                            gControlBar::kResetSelectionFile, gControlBar::kStoreButtonFile}) {
     host.SetFile(file, control);
   }
   host.SetFile(gControlBar::kStoreButtonEmptyFile, "<store_button/>");
-  host.SetFile(gControlBar::kAmbientFile,
-               "<ambient><check_mode><CHECKBOX ID=\"1\" TEXTURE=\"t.png\"/></check_mode></ambient>");
+  host.SetFile(
+      gControlBar::kAmbientFile,
+      "<ambient><check_mode><CHECKBOX ID=\"1\" TEXTURE=\"t.png\"/></check_mode></ambient>");
   for (const bool storeButton : {true, false}) {
     host.store_button = storeButton;
     GG_GAMEPLAY gameplay(&host);

@@ -4,6 +4,8 @@
 // the live list, the finish window waits for it; effects without a template
 // or without a speed fly nothing. Also the error panel's places, locks,
 // clamping and animation time.
+#include "game/play/play_effects.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -13,7 +15,6 @@
 #include <pugixml.hpp>
 
 #include "game/play/error_panel.h"
-#include "game/play/play_effects.h"
 #include "play_screen_rig.h"
 #include "support/recording_renderer.h"
 
@@ -36,8 +37,9 @@ class PlayEffectsTest : public test_support::RecordingRendererTest {
   void FillAllBut(const GG_ELEMENT* keep) {
     for (GG_ELEMENT* cell : Gameplay().Board().CellsToFind()) {
       if (cell == keep || cell->IsOpen()) continue;
-      Gameplay().Board().ApplyClick(static_cast<int32_t>(cell->Row()), static_cast<int32_t>(cell->Col()),
-                                    static_cast<int32_t>(cell->Row()), static_cast<int32_t>(cell->Col()), true);
+      Gameplay().Board().ApplyClick(
+          static_cast<int32_t>(cell->Row()), static_cast<int32_t>(cell->Col()),
+          static_cast<int32_t>(cell->Row()), static_cast<int32_t>(cell->Col()), true);
     }
   }
   GG_ELEMENT* BonusCell() {
@@ -120,8 +122,9 @@ TEST_F(PlayEffectsTest, ABonusCoinCreditsOnceAndLeavesTheLiveList) {
     flyingAtCredit = Effects().GetFlyingEffects();
     rig_->screen->Pieces().Coins().Add(coins);
   });
-  Gameplay().Board().ApplyClick(static_cast<int32_t>(bonus->Row()), static_cast<int32_t>(bonus->Col()),
-                                static_cast<int32_t>(bonus->Row()), static_cast<int32_t>(bonus->Col()), true);
+  Gameplay().Board().ApplyClick(
+      static_cast<int32_t>(bonus->Row()), static_cast<int32_t>(bonus->Col()),
+      static_cast<int32_t>(bonus->Row()), static_cast<int32_t>(bonus->Col()), true);
   EXPECT_EQ(Gameplay().Pieces().GetCoins(), before + Gameplay().CoinsPerCell()) << "the cell's own";
   EXPECT_EQ(Gameplay().Pieces().GetFlyingEffects(), 1);
   ASSERT_EQ(Effects().Bonuses().size(), 1u);
@@ -136,22 +139,26 @@ TEST_F(PlayEffectsTest, ABonusCoinCreditsOnceAndLeavesTheLiveList) {
   EXPECT_LT(frames, 600);
   EXPECT_EQ(credited, Gameplay().BonusCoins());
   EXPECT_EQ(flyingAtCredit, 1);
-  EXPECT_EQ(Gameplay().Pieces().GetCoins(), before + Gameplay().CoinsPerCell() + Gameplay().BonusCoins());
-  EXPECT_EQ(Gameplay().LevelCoins(), Gameplay().CoinsPerCell()) << "the bonus reaches the counter only";
+  EXPECT_EQ(Gameplay().Pieces().GetCoins(),
+            before + Gameplay().CoinsPerCell() + Gameplay().BonusCoins());
+  EXPECT_EQ(Gameplay().LevelCoins(), Gameplay().CoinsPerCell())
+      << "the bonus reaches the counter only";
 }
 
 TEST_F(PlayEffectsTest, TheFinishWindowWaitsForTheFlyingCoin) {
   GG_ELEMENT* bonus = BonusCell();
   ASSERT_NE(bonus, nullptr);
   FillAllBut(bonus);
-  Gameplay().Board().ApplyClick(static_cast<int32_t>(bonus->Row()), static_cast<int32_t>(bonus->Col()),
-                                static_cast<int32_t>(bonus->Row()), static_cast<int32_t>(bonus->Col()), true);
+  Gameplay().Board().ApplyClick(
+      static_cast<int32_t>(bonus->Row()), static_cast<int32_t>(bonus->Col()),
+      static_cast<int32_t>(bonus->Row()), static_cast<int32_t>(bonus->Col()), true);
   ASSERT_TRUE(Gameplay().IsEnded());
   ASSERT_EQ(Effects().GetFlyingEffects(), 1);
   bool openedWhileFlying = false;
   for (int frame = 0; frame < 600 && !rig_->windows.IsOpen("GP_Finish"); ++frame) {
     rig_->Frame();
-    if (rig_->windows.IsOpen("GP_Finish") && Effects().GetFlyingEffects() > 0) openedWhileFlying = true;
+    if (rig_->windows.IsOpen("GP_Finish") && Effects().GetFlyingEffects() > 0)
+      openedWhileFlying = true;
   }
   EXPECT_TRUE(rig_->windows.IsOpen("GP_Finish"));
   EXPECT_FALSE(openedWhileFlying);
@@ -191,12 +198,17 @@ TEST(PlayEffectsTemplates, WithoutATemplateOrASpeedNothingFlies) {
       {"no children", "<effects/>", false, false},
       {"no fly sprite", "<effects><hint_fly speed=\"500\"/><bonus_effect speed=\"1\"/></effects>",
        false, false},
-      {"speed 0", "<effects><hint_fly speed=\"0\"><sprite_fly><FILE>a</FILE></sprite_fly></hint_fly>"
-                  "</effects>", false, false},
-      {"negative speed", "<effects><hint_fly speed=\"-3\"><sprite_fly><FILE>a</FILE></sprite_fly>"
-                         "</hint_fly></effects>", false, false},
-      {"both", "<effects><hint_fly speed=\"400\"><sprite_fly><FILE>a</FILE></sprite_fly></hint_fly>"
-               "<bonus_effect><sprite_sunime><FILE>c</FILE></sprite_sunime></bonus_effect></effects>",
+      {"speed 0",
+       "<effects><hint_fly speed=\"0\"><sprite_fly><FILE>a</FILE></sprite_fly></hint_fly>"
+       "</effects>",
+       false, false},
+      {"negative speed",
+       "<effects><hint_fly speed=\"-3\"><sprite_fly><FILE>a</FILE></sprite_fly>"
+       "</hint_fly></effects>",
+       false, false},
+      {"both",
+       "<effects><hint_fly speed=\"400\"><sprite_fly><FILE>a</FILE></sprite_fly></hint_fly>"
+       "<bonus_effect><sprite_sunime><FILE>c</FILE></sprite_sunime></bonus_effect></effects>",
        true, true},
   };
   GG_ELEMENT cell(GG_ELEMENT::kFilled, 0, 0);
@@ -220,10 +232,11 @@ TEST(PlayEffectsTemplates, WithoutATemplateOrASpeedNothingFlies) {
 class ErrorPanelTest : public test_support::RecordingRendererTest {
  protected:
   void Load(const std::string& attributes) {
-    document_.load_string(("<error_panel pos=\"100 50\" grid=\"4 2\" interval=\"30 40\" " + attributes +
-                           "><sprite><FILE>m.png</FILE><ANIMATION loop=\"1\" grid=\"4 1\" frames=\"4\" "
-                           "fps=\"8\"/></sprite><sprite_lock><FILE>l.png</FILE></sprite_lock></error_panel>")
-                              .c_str());
+    document_.load_string(
+        ("<error_panel pos=\"100 50\" grid=\"4 2\" interval=\"30 40\" " + attributes +
+         "><sprite><FILE>m.png</FILE><ANIMATION loop=\"1\" grid=\"4 1\" frames=\"4\" "
+         "fps=\"8\"/></sprite><sprite_lock><FILE>l.png</FILE></sprite_lock></error_panel>")
+            .c_str());
     ASSERT_TRUE(panel_.Load(document_.document_element()));
   }
   size_t DrawnQuads() {
@@ -245,7 +258,8 @@ TEST_F(ErrorPanelTest, PlacesLocksMarksAndTheirTime) {
   for (const Row& row : std::vector<Row>{{0, 0}, {3, 3}, {8, 8}, {12, 8}, {-2, 0}}) {
     panel_.SetPlaces(row.places);
     EXPECT_EQ(panel_.Places(), row.shown) << row.places;
-    EXPECT_EQ(DrawnQuads(), static_cast<size_t>(8 - row.shown)) << "a lock on every place not allowed";
+    EXPECT_EQ(DrawnQuads(), static_cast<size_t>(8 - row.shown))
+        << "a lock on every place not allowed";
   }
   // Places run row by row.
   EXPECT_EQ(panel_.PlaceCentre(0).x, 100.0f);

@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
 #include <functional>
 #include <string>
 
@@ -17,6 +16,7 @@
 #include "engine/foundation/utf8.h"
 #include "engine/gui/gui_wide_label.h"
 #include "play_screen_rig.h"
+#include "support/argb.h"
 #include "support/offscreen_gl.h"
 
 namespace game {
@@ -29,17 +29,15 @@ constexpr uint32_t kError = 0xFFD1495Bu;
 constexpr uint32_t kSecondary = 0xFF00798Cu;
 constexpr const char* kCat = "data/share/main/levels pack_1/cat.xml";
 
-int Channel(uint32_t argb, int shift) { return static_cast<int>((argb >> shift) & 0xFF); }
+using test_support::Channel;
+using test_support::Near;
+
+// The largest difference of a colour channel.
 int Distance(uint32_t a, uint32_t b) {
   int most = 0;
-  for (const int shift : {16, 8, 0}) most = std::max(most, std::abs(Channel(a, shift) - Channel(b, shift)));
+  for (const int shift : {16, 8, 0})
+    most = std::max(most, std::abs(Channel(a, shift) - Channel(b, shift)));
   return most;
-}
-::testing::AssertionResult Near(uint32_t actual, uint32_t expected, int tolerance) {
-  if (Distance(actual, expected) <= tolerance) return ::testing::AssertionSuccess();
-  char text[64];
-  std::snprintf(text, sizeof text, "%06X, expected %06X", actual & 0xFFFFFFu, expected & 0xFFFFFFu);
-  return ::testing::AssertionFailure() << text;
 }
 
 class PlayScreenRenderGlTest : public test_support::OffscreenGlTest {
@@ -55,8 +53,8 @@ class PlayScreenRenderGlTest : public test_support::OffscreenGlTest {
   }
 
   // Pixels within `tolerance` of the colour in the box (inclusive).
-  static int Count(const test_support::Frame& frame, int x0, int y0, int x1, int y1, uint32_t colour,
-                   int tolerance) {
+  static int Count(const test_support::Frame& frame, int x0, int y0, int x1, int y1,
+                   uint32_t colour, int tolerance) {
     int count = 0;
     for (int y = y0; y <= y1; ++y) {
       for (int x = x0; x <= x1; ++x) count += Distance(frame.At(x, y), colour) <= tolerance;
@@ -130,13 +128,15 @@ TEST_F(PlayScreenRenderGlTest, ALevelInTheMiddleOfAGame) {
   const int right = static_cast<int>(s.frameCorner.x) + s.width;
   const int bottom = static_cast<int>(s.frameCorner.y) + s.height;
   const int edgeY = bottom - 40;
-  EXPECT_GE(Count(frame, right - 4, edgeY, right + 4, edgeY, 0xFFFFFDF8u, 3), 3) << "the frame's body";
+  EXPECT_GE(Count(frame, right - 4, edgeY, right + 4, edgeY, 0xFFFFFDF8u, 3), 3)
+      << "the frame's body";
   EXPECT_GE(Count(frame, right, edgeY, right + 8, edgeY, 0xFFD8D0C3u, 12), 1) << "its border";
   EXPECT_GE(Count(frame, right + 2, bottom + 1, right + 2, bottom + 8, 0xFFD8D0C3u, 12), 1)
       << "round the corner";
   // The left strip: the far end of a row's band, past its numbers, tinted
   // every other row.
-  const int far = static_cast<int>(s.frameCorner.x) - rig_->screen->Pieces().LeftStrip().Depth() + 3;
+  const int far =
+      static_cast<int>(s.frameCorner.x) - rig_->screen->Pieces().LeftStrip().Depth() + 3;
   const ORB::Vector2 row0 = s.CellCentre(0, 0);
   const ORB::Vector2 row1 = s.CellCentre(1, 0);
   const uint32_t band0 = frame.At(far, static_cast<int>(row0.y));
@@ -203,16 +203,17 @@ TEST_F(PlayScreenRenderGlTest, TheTutorialsFirstStep) {
             100);
   // A marker round each of the row's cells.
   for (const ORB::Vector2& marker : step.markers) {
-    EXPECT_GT(Count(frame, static_cast<int>(marker.x) - 31, static_cast<int>(marker.y) - 31,
-                    static_cast<int>(marker.x) + 31, static_cast<int>(marker.y) + 31, kSecondary, 40),
-              100);
+    EXPECT_GT(
+        Count(frame, static_cast<int>(marker.x) - 31, static_cast<int>(marker.y) - 31,
+              static_cast<int>(marker.x) + 31, static_cast<int>(marker.y) + 31, kSecondary, 40),
+        100);
   }
   // The text in ink on the panel, left of the skip button.
   const ORB::OC_GUI_OBJECT* label = step.gui->FindById(2);
   ASSERT_NE(label, nullptr);
   const ORB::Vector2 at = label->GetTransform().GetWorld().GetPositionV2();
-  EXPECT_GT(Count(frame, static_cast<int>(at.x), static_cast<int>(at.y) - 36, static_cast<int>(at.x) + 400,
-                  static_cast<int>(at.y) + 36, kInk, 60),
+  EXPECT_GT(Count(frame, static_cast<int>(at.x), static_cast<int>(at.y) - 36,
+                  static_cast<int>(at.x) + 400, static_cast<int>(at.y) + 36, kInk, 60),
             400);
   const ORB::OC_GUI_OBJECT* skip = step.gui->FindById(GG_TUTORIAL::kSkipButton);
   ASSERT_NE(skip, nullptr);
@@ -222,7 +223,8 @@ TEST_F(PlayScreenRenderGlTest, TheTutorialsFirstStep) {
             500);
   // Locked cells show their overlay: a locked closed cell is no plain white.
   const ORB::Vector2 locked = rig_->gameplay->Settings().CellCentre(3, 0);
-  EXPECT_FALSE(Near(frame.At(static_cast<int>(locked.x) + 9, static_cast<int>(locked.y) + 2), 0xFFFFFFFFu, 2));
+  EXPECT_FALSE(Near(frame.At(static_cast<int>(locked.x) + 9, static_cast<int>(locked.y) + 2),
+                    0xFFFFFFFFu, 2));
 }
 
 }  // namespace

@@ -69,9 +69,9 @@ class PlayScreenRig {
   }
 
   void Build() {
-    for (const char* folder : {"data/share/image/board", "data/share/image/play",
-                               "data/share/image/gui", "data/share/image/effects",
-                               "data/share/image/packs", "data/share/font"}) {
+    for (const char* folder :
+         {"data/share/image/board", "data/share/image/play", "data/share/image/gui",
+          "data/share/image/effects", "data/share/image/packs", "data/share/font"}) {
       ASSERT_EQ(host.Repository().AddFolder(folder), ORB::kResultOk) << folder;
     }
     ORB::SetTextureProvider(&provider_);

@@ -36,13 +36,16 @@ class TutorialTest : public test_support::RecordingRendererTest {
   bool Saved() const {
     return std::count(rig_->host.calls.begin(), rig_->host.calls.end(), "save") > 0;
   }
-  ORB::Point Home(const GG_BASE_CONTROL& control) const { return PlayScreenRig::At(control.Home()); }
+  ORB::Point Home(const GG_BASE_CONTROL& control) const {
+    return PlayScreenRig::At(control.Home());
+  }
   ORB::Point ToolPoint() {
     return PlayScreenRig::At(
         rig_->Controls().ToolSwitch().Widget()->GetTransform().GetWorld().GetPositionV2());
   }
   ORB::Point SkipPoint() {
-    const ORB::OC_GUI_OBJECT* skip = Tutorial().CurrentStep()->gui->FindById(GG_TUTORIAL::kSkipButton);
+    const ORB::OC_GUI_OBJECT* skip =
+        Tutorial().CurrentStep()->gui->FindById(GG_TUTORIAL::kSkipButton);
     EXPECT_NE(skip, nullptr);
     return skip != nullptr ? PlayScreenRig::At(skip->GetTransform().GetWorld().GetPositionV2())
                            : ORB::Point();
@@ -203,8 +206,9 @@ TEST_F(TutorialTest, CellsOutsideTheGridAreLeftOutAndNamed) {
   EXPECT_EQ(Tutorial().CurrentIndex(), 1);
 
   // A cell that is not two numbers refuses the file, naming it.
-  document.load_string("<tutorial><level id=\"1\"><step><cells><cell>x</cell></cells></step>"
-                       "</level></tutorial>");
+  document.load_string(
+      "<tutorial><level id=\"1\"><step><cells><cell>x</cell></cells></step>"
+      "</level></tutorial>");
   EXPECT_FALSE(Tutorial().Load(document.child("tutorial"), "bad tutorial.xml"));
   EXPECT_NE(Tutorial().Error().find("bad tutorial.xml"), std::string::npos);
   EXPECT_FALSE(Tutorial().Load(pugi::xml_node(), "none.xml"));
