@@ -87,13 +87,27 @@ TEST_F(PlayEffectsTest, AHintArrivesAfterItsLengthOverItsSpeedAndOpensItsCellOnc
 }
 
 TEST_F(PlayEffectsTest, AStopInMidFlightOpensNothing) {
+  // A line under way (the reset target follows it) and a coin in flight.
+  const ORB::Point start = rig_->CellPoint(1, 0);
+  rig_->input.Move(start.x, start.y);
+  rig_->input.Press();
+  rig_->input.Move(rig_->CellPoint(1, 2).x, start.y);
+  ASSERT_TRUE(rig_->Controls().ResetTarget().IsDragging());
+  ASSERT_TRUE(Effects().StartBonusEffect({300.0f, 300.0f}, 10));
   Gameplay().StartHint();
   ASSERT_TRUE(Effects().Hint().IsFlying());
   rig_->Frames(5);
   const uint32_t uses = HintUses();
+  const int32_t coins = rig_->screen->GetCoins();
   Gameplay().Stop();
   EXPECT_FALSE(Effects().Hint().IsFlying());
+  EXPECT_EQ(Effects().GetFlyingEffects(), 0);
+  EXPECT_FALSE(rig_->Controls().ResetTarget().IsDragging());
+  EXPECT_EQ(rig_->Controls().ResetTarget().Colour().ToUInt(),
+            rig_->Controls().ResetTarget().BeginColour().ToUInt());
   EXPECT_FALSE(Gameplay().IsBusy());
+  rig_->input.Release();
+  EXPECT_LE(rig_->screen->GetCoins(), coins) << "no coin lands after the level";
   // The same level again: the old cells are gone, and nothing of the flight
   // reaches the new ones.
   ASSERT_NO_FATAL_FAILURE(rig_->LoadLevel(PlayScreenRig::kFirstLevel, 2));
