@@ -34,11 +34,7 @@
 #include "engine/gui/gui_wide_label.h"
 #include "engine/gui/sprite_button.h"
 #include "engine/platform/key_codes.h"
-#include "engine/scene/document_provider.h"
-#include "engine/scene/texture_provider.h"
 #include "tests/support/blank_gui.h"
-#include "tests/support/memory_documents.h"
-#include "tests/support/recording_device.h"
 
 namespace {
 
@@ -158,17 +154,12 @@ int Fill(ORB::OC_GUI_ROOT& root, ORB::TextureRecord* strip,
 }
 
 void BM_GuiTreeFrame(benchmark::State& state) {
-  const std::unique_ptr<ORB::Renderer> renderer =
-      test_support::MakeRecordingRenderer(nullptr, false);
-  if (!renderer) {
+  test_support::BlankGui gui;
+  if (!gui) {
     state.SkipWithError("no renderer");
     return;
   }
-  test_support::BlankTextures textures(*renderer);
-  test_support::MemoryDocuments documents;
-  documents.Set("font", test_support::PrintableFont());
-  ORB::SetTextureProvider(&textures);
-  ORB::SetDocumentProvider(&documents);
+  ORB::Renderer* renderer = gui.renderer.get();
   ORB::InputState input;
   int widgets = 0;
   int64_t frames = 0;
@@ -202,8 +193,6 @@ void BM_GuiTreeFrame(benchmark::State& state) {
     }
     root.ReleaseResources();
   }
-  ORB::SetTextureProvider(nullptr);
-  ORB::SetDocumentProvider(nullptr);
   state.counters["widgets"] = widgets;
   if (frames > 0) state.counters["meshes_per_frame"] = static_cast<double>(meshes) / frames;
 }

@@ -5,7 +5,9 @@
 // written as PNGs beside the test program; pixels of the frame, a clue
 // strip's tint, the highlight, the error mark, the hint button's count, the
 // coin counter's digits, the flying hint, the tutorial's arrow and its text
-// are checked.
+// are checked. Then the play screen's shipped windows over it: the
+// question before the tutorial is skipped, answered yes, and the reset
+// target's note, which goes again by itself.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -15,6 +17,8 @@
 #include "engine/foundation/localization.h"
 #include "engine/foundation/utf8.h"
 #include "engine/gui/gui_wide_label.h"
+#include "framework/stock_windows.h"
+#include "framework/window_manager.h"
 #include "play_screen_rig.h"
 #include "support/argb.h"
 #include "support/offscreen_gl.h"
@@ -63,15 +67,29 @@ class PlayScreenRenderGlTest : public test_support::OffscreenGlTest {
   }
   // The wide labels of a tree show their texts translated, as the game
   // shows them.
-  void Translate(ORB::OC_GUI_OBJECT& widget, const ORB::OC_LOCALIZATION& table) {
-    if (widget.GetKind() == ORB::kGuiKindWideLabel) {
-      auto& label = static_cast<ORB::OC_GUI_WLABEL&>(widget);
-      std::string key;
-      for (const wchar_t c : label.GetText()) key += static_cast<char>(c);
-      label.SetText(ORB::Utf8ToWide(table.Find(key)));
+  static void Translate(ORB::OC_GUI_OBJECT& widget, const ORB::OC_LOCALIZATION& table) {
+    if (auto* label = dynamic_cast<ORB::OC_GUI_WLABEL*>(&widget)) {
+      label->SetText(ORB::Utf8ToWide(table.Find(ORB::WideToUtf8(label->GetText()))));
     }
     for (size_t i = 0; i < widget.GetChildCount(); ++i) Translate(*widget.GetChild(i), table);
   }
+  // The shipped string table, through the rig's repository.
+  void LoadStrings() {
+    ASSERT_EQ(rig_->host.Repository().AddFolder("data/en"), ORB::kResultOk);
+    pugi::xml_document* strings = rig_->host.GetDocument("data/en strings.xml");
+    ASSERT_NE(strings, nullptr);
+    ASSERT_GT(table_.LoadColumns(*strings, 1, 2), 0);
+    rig_->host.ReleaseDocument(strings);
+  }
+  test_support::Frame DrawFrame(const std::string& png) {
+    EXPECT_EQ(renderer_->BeginFrame(), ORB::kResultOk);
+    rig_->Draw();
+    test_support::Frame frame = Snapshot(png);
+    renderer_->EndFrame();
+    return frame;
+  }
+
+  ORB::OC_LOCALIZATION table_;
 
   std::unique_ptr<PlayScreenRig> rig_;
 };
@@ -178,14 +196,9 @@ TEST_F(PlayScreenRenderGlTest, ALevelInTheMiddleOfAGame) {
 
 TEST_F(PlayScreenRenderGlTest, TheTutorialsFirstStep) {
   ASSERT_NO_FATAL_FAILURE(rig_->Start(PlayScreenRig::kFirstLevel, 1));
-  ASSERT_EQ(rig_->host.Repository().AddFolder("data/en"), ORB::kResultOk);
-  pugi::xml_document* strings = rig_->host.GetDocument("data/en strings.xml");
-  ASSERT_NE(strings, nullptr);
-  ORB::OC_LOCALIZATION table;
-  ASSERT_GT(table.LoadColumns(*strings, 1, 2), 0);
-  rig_->host.ReleaseDocument(strings);
+  ASSERT_NO_FATAL_FAILURE(LoadStrings());
   GG_TUTORIAL& tutorial = *rig_->tutorial;
-  for (const auto& step : tutorial.Steps()) Translate(step->gui->Widget(), table);
+  for (const auto& step : tutorial.Steps()) Translate(step->gui->Widget(), table_);
   ASSERT_TRUE(tutorial.SelectLevel(1));
   tutorial.Activate();
   rig_->Frames(3);
@@ -225,6 +238,56 @@ TEST_F(PlayScreenRenderGlTest, TheTutorialsFirstStep) {
   const ORB::Vector2 locked = rig_->gameplay->Settings().CellCentre(3, 0);
   EXPECT_FALSE(Near(frame.At(static_cast<int>(locked.x) + 9, static_cast<int>(locked.y) + 2),
                     0xFFFFFFFFu, 2));
+}
+
+TEST_F(PlayScreenRenderGlTest, TheShippedWindowsOfThePlayScreen) {
+  ASSERT_NO_FATAL_FAILURE(rig_->Build());
+  ASSERT_NO_FATAL_FAILURE(LoadStrings());
+  ASSERT_EQ(rig_->host.Repository().AddFolder("data/share/main/windows"), ORB::kResultOk);
+  // The shipped windows, their labels translated as the game's factory does.
+  ORB_GF::G_WINDOW_MANAGER manager([this](const pugi::xml_node& element) {
+    ORB_GF::G_WINDOW* window = ORB_GF::CreateStockWindow(element);
+    if (window != nullptr) Translate(window->GetGuiRoot().Widget(), table_);
+    return window;
+  });
+  ASSERT_TRUE(manager.LoadWindows("data/share/main/other scenes.xml"));
+  rig_->host.windows = &manager;
+  ASSERT_NO_FATAL_FAILURE(rig_->LoadLevel(PlayScreenRig::kFirstLevel, 1));
+  GG_TUTORIAL& tutorial = *rig_->tutorial;
+  for (const auto& step : tutorial.Steps()) Translate(step->gui->Widget(), table_);
+  ASSERT_TRUE(tutorial.SelectLevel(1));
+  tutorial.Activate();
+
+  // The skip button asks first.
+  const ORB::OC_GUI_OBJECT* skip = tutorial.CurrentStep()->gui->FindById(GG_TUTORIAL::kSkipButton);
+  ASSERT_NE(skip, nullptr);
+  rig_->Click(PlayScreenRig::At(skip->GetTransform().GetWorld().GetPositionV2()));
+  rig_->Frames(40);
+  ASSERT_TRUE(manager.IsOpen(GG_TUTORIAL::kSkipDialog));
+  EXPECT_TRUE(rig_->gameplay->IsPaused());
+  const test_support::Frame asked = DrawFrame("play_screen_skip.png");
+  EXPECT_GT(Count(asked, 412, 320, 612, 370, kInk, 60), 150) << "the question";
+  // Yes: the dialogue's button 3.
+  const ORB::OC_GUI_OBJECT* yes =
+      manager.FindWindow(GG_TUTORIAL::kSkipDialog)->GetGuiRoot().FindById(3);
+  ASSERT_NE(yes, nullptr);
+  rig_->Click(PlayScreenRig::At(yes->GetTransform().GetWorld().GetPositionV2()));
+  rig_->Frames(40);
+  EXPECT_FALSE(manager.IsOpen(GG_TUTORIAL::kSkipDialog));
+  EXPECT_FALSE(tutorial.IsActive());
+  EXPECT_TRUE(rig_->host.Player().IsTutorialPassed());
+  EXPECT_FALSE(rig_->gameplay->IsPaused());
+
+  // The reset target's note, beside it, and gone again after a while.
+  rig_->Click(PlayScreenRig::At(rig_->Controls().ResetTarget().Home()));
+  rig_->Frames(30);
+  ASSERT_TRUE(manager.IsOpen(gControlBar::kResetFeedbackWindow));
+  const test_support::Frame note = DrawFrame("play_screen_reset_note.png");
+  EXPECT_GT(Count(note, 600, 650, 860, 690, kInk, 60), 150) << "the note's text";
+  rig_->Frames(static_cast<int>(gControlBar::kFeedbackTime * 60.0f) + 40);
+  EXPECT_FALSE(manager.IsOpen(gControlBar::kResetFeedbackWindow));
+  rig_->host.windows = &rig_->windows.Manager();
+  manager.ReleaseAllResources(true);
 }
 
 }  // namespace

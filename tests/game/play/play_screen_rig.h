@@ -3,6 +3,7 @@
 // repository with the shipped pictures and fonts, the shipped template
 // player, the rules' windows and those the controls and the tutorial open,
 // the gameplay screen with its play screen, and the tutorial following both.
+// (A test may set host.windows to a manager of its own before Start.)
 // The pointer's passes reach them in the hub's order (a press: tutorial,
 // gameplay, windows; a release and a move: gameplay, tutorial, windows), one
 // frame a scripted step.
@@ -82,7 +83,7 @@ class PlayScreenRig {
     fonts_.AddTo(host.fonts);
     // The game's font list, which font styles are read against.
     ASSERT_TRUE(ORB_GF::CreateFontList().Load(host.Repository(), "data/share/font fonts.xml"));
-    host.windows = &windows.Manager();
+    if (host.windows == nullptr) host.windows = &windows.Manager();
     for (const char* name : {"GP_Menu", "GP_FeedBack_Reset"}) {
       windows.Manager().AddWindow(test_support::MakeWindow<test_support::StubWindow>(
           std::string("<window _name=\"") + name + "\" _timeShow=\"0.2\" _timeHide=\"0.2\"/>"));
@@ -118,20 +119,20 @@ class PlayScreenRig {
       const auto button = static_cast<int32_t>(code);
       if (tutorial->IsActive()) tutorial->OnButtonDown(button);
       gameplay->OnButtonDown(button);
-      windows.Manager().HandleMouseDown(button);
+      host.windows->HandleMouseDown(button);
       return ORB::kResultNone;
     });
     ORB::SetHook(ORB::Hook::KeyUp, [this](intptr_t code) {
       const auto button = static_cast<int32_t>(code);
       gameplay->OnButtonUp(button);
       if (tutorial->IsActive()) tutorial->OnButtonUp(button);
-      windows.Manager().HandleMouseUp(button);
+      host.windows->HandleMouseUp(button);
       return ORB::kResultNone;
     });
     ORB::SetHook(ORB::Hook::MouseMove, [this](intptr_t) {
       gameplay->OnPointerMove();
       if (tutorial->IsActive()) tutorial->OnPointerMove();
-      windows.Manager().HandleMouseMove();
+      host.windows->HandleMouseMove();
       return ORB::kResultNone;
     });
   }
@@ -141,7 +142,7 @@ class PlayScreenRig {
     ORB::FrameDelta().store(kFrame);
     gameplay->Update();
     tutorial->Update();
-    windows.Manager().Update();
+    host.windows->Update();
   }
   void Frames(int count) {
     for (int i = 0; i < count; ++i) Frame();
@@ -149,7 +150,7 @@ class PlayScreenRig {
   void Draw() {
     gameplay->Draw();
     tutorial->Draw();
-    windows.Manager().Draw();
+    host.windows->Draw();
   }
 
   // The centre of a cell, in whole pixels.
