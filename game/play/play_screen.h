@@ -12,6 +12,8 @@
 //   if (!screen.Load()) report(screen.Error());
 //   screen.Controls().AddDelegate(&tutorial);
 //
+// The screen goes before its gameplay screen (it gives the gameplay its
+// stand-in back), and a tutorial attached to its controls is detached first.
 // Loading reads the files through the gameplay's host; a screen that failed
 // to load keeps the stand-in's behaviour for what it could not read (no
 // flight: hints and coins at once).

@@ -22,6 +22,7 @@ GG_TUTORIAL::~GG_TUTORIAL() {
 }
 
 void GG_TUTORIAL::Attach(GG_GAMEPLAY* gameplay, gControlBar* controls) {
+  if (gameplay != gameplay_) ReleaseSkipDialog();
   if (controls_ != nullptr && controls_ != controls) controls_->RemoveDelegate(this);
   gameplay_ = gameplay;
   controls_ = controls;

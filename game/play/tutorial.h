@@ -47,7 +47,9 @@ class GG_TUTORIAL : public cControlDelegate {
   GG_TUTORIAL& operator=(const GG_TUTORIAL&) = delete;
 
   // The play screen it guides; it becomes a delegate of the controls (and
-  // leaves the ones it followed before).
+  // leaves the ones it followed before). Attach(nullptr, nullptr) before
+  // the play screen or the gameplay screen goes, when the tutorial outlives
+  // them.
   void Attach(GG_GAMEPLAY* gameplay, gControlBar* controls);
 
   // Reads the "level" elements of the "tutorial" element; `file` names the
