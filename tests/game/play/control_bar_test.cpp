@@ -200,6 +200,24 @@ TEST_F(ControlBarTest, TheResetNoteClosesItself) {
   EXPECT_FALSE(rig_->windows.IsOpen("GP_FeedBack_Reset"));
 }
 
+TEST_F(ControlBarTest, TheLevelShowsItsPacksBoardBackgroundAndStripsAsDeepAsItsClues) {
+  const ORB_GF::G_SPRITE* background = Gameplay().Background();
+  ASSERT_NE(background, nullptr);
+  EXPECT_EQ(background->GetFile(), "data/share/image/packs background_1.png");
+  EXPECT_TRUE(background->IsLoaded());
+  // The heart's first row has two clue numbers, every column one: each
+  // strip reaches its farthest number and its margin.
+  gBoardPieces& pieces = rig_->screen->Pieces();
+  for (const bool left : {true, false}) {
+    const gClueStrip& strip = left ? pieces.LeftStrip() : pieces.UpStrip();
+    const int32_t clues = gBoardPieces::ClueDepth(Gameplay().Board(), left);
+    EXPECT_GT(clues, 0);
+    EXPECT_EQ(strip.Depth(), clues + strip.Margin()) << left;
+  }
+  EXPECT_GT(gBoardPieces::ClueDepth(Gameplay().Board(), true),
+            gBoardPieces::ClueDepth(Gameplay().Board(), false));
+}
+
 TEST_F(ControlBarTest, HintButtonFramesStopAtItsLastFrame) {
   GG_HINT_BUTTON& hint = rig_->Controls().HintButton();
   const std::vector<std::pair<int32_t, int32_t>> table = {{0, 0}, {1, 1}, {4, 4}, {5, 4}, {9, 4}};
