@@ -16,6 +16,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include <pugixml.hpp>
 
@@ -26,12 +27,22 @@
 #include "game/shell/game_parts.h"
 #include "game/shell/game_settings.h"
 #include "game_engine_rig.h"
+#include "support/log_capture.h"
 #include "support/recording_renderer.h"
 #include "support/source_path.h"
 #include "support/temp_folder.h"
 #include "support/temp_home.h"
 
 namespace game {
+
+// The error lines among what was logged.
+inline std::vector<std::string> ErrorLines(const test_support::LogCapture& log) {
+  std::vector<std::string> errors;
+  for (const std::string& line : log.Lines()) {
+    if (line.find(": error: ") != std::string::npos) errors.push_back(line);
+  }
+  return errors;
+}
 
 class GameShellTest : public test_support::RecordingRendererTest {
  protected:
