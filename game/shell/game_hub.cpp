@@ -122,7 +122,9 @@ bool gGame::Init() {
     return DocumentFails(edition.scenes, "cannot be read as a scene list");
   }
 
-  return !game::HasInAppConfig() || LoadPurchaseOverlay();
+  if (game::HasInAppConfig() && !LoadPurchaseOverlay()) return false;
+  started_ = true;
+  return true;
 }
 
 void gGame::Shutdown() {

@@ -138,10 +138,11 @@ class gGame : public ORB::OC_IGP_DELEGATE, public cGameplayHost {
   // shop, the trophies, the leaderboards, the packs, the cursor, the windows
   // and the purchase overlay, in this order. False, with one error line
   // naming the file and what is missing, at the first that fails; what was
-  // loaded stays.
+  // loaded stays (and is never saved).
   bool Init();
   // DestroyGame's first step: stops the level, gives back every texture and
-  // sound the hub and its windows hold, and saves everything.
+  // sound the hub and its windows hold, and saves everything (after a
+  // successful Init).
   void Shutdown();
 
   // --- The frame (the driver's hooks). Each answers 1.
@@ -234,8 +235,13 @@ class gGame : public ORB::OC_IGP_DELEGATE, public cGameplayHost {
   // goes and everything is saved. Otherwise nothing.
   void SpendHeart() override;
   // "players.save" and the user's "game.xml" into the save folder (nothing
-  // without one; said once).
+  // without one; said once). Nothing either until Init has succeeded: a
+  // start-up that failed must not write a list it has not (or not wholly)
+  // read over the players saved.
   void SaveAll() override;
+  // The sound groups' volumes: the current player's, or the template
+  // player's while no player is current.
+  void ApplyPlayerVolumes();
 
   // --- Trophies.
   // Pays the trophy's bonus to the current player, queues it for
@@ -329,6 +335,8 @@ class gGame : public ORB::OC_IGP_DELEGATE, public cGameplayHost {
 
   ORB_GF::gCursor cursor_;
   GG_PLAYER template_;
+  // Init has succeeded: what the hub holds may be saved.
+  bool started_ = false;
   GG_PLAYER* current_player_ = nullptr;
   std::vector<const ORB_GF::TrophyRecord*> trophy_queue_;
   const gPackRecord* current_pack_ = nullptr;
