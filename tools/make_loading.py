@@ -19,10 +19,9 @@ Outputs (under the resources folder, the same bytes for the same sources):
                                              animation descriptions) and
                                              "splashes" with its times, its
                                              backdrop colour and one splash
-  data/share/image/gui/paper.png             PAPER_W x PAPER_H, the paper's
+  data/share/image/loading/paper.png         PAPER_W x PAPER_H, the paper's
                                              gradient, stretched over the
-                                             screen (here and by the window
-                                             "Fade_Transition")
+                                             screen
   data/share/image/loading/logo.png          the heart puzzle
   data/share/image/loading/spinner.png       SPINNER_FRAMES frames of
                                              SPINNER x SPINNER, SPINNER_COLUMNS
@@ -44,8 +43,6 @@ from content import arguments, write_bytes
 
 SCREEN = "data/share/main/other/screen_loading.xml"
 IMAGES = "data/share/image/loading"
-# The paper is the game's: the fade between screens shows it too.
-GUI = "data/share/image/gui"
 SCREEN_W, SCREEN_H = 1024, 768
 
 # The paper: a narrow strip of the gradient, stretched sideways.
@@ -193,9 +190,9 @@ def splash():
     return canvas
 
 
-def sprite(lines, indent, name, file, hot_spot, pos, size=None, extra=(), folder=IMAGES):
+def sprite(lines, indent, name, file, hot_spot, pos, size=None, extra=()):
     lines.append("%s<%s>" % (indent, name))
-    lines.append("%s  <FILE>%s %s</FILE>" % (indent, folder, file))
+    lines.append("%s  <FILE>%s %s</FILE>" % (indent, IMAGES, file))
     lines.append("%s  <HOT_SPOT>%s</HOT_SPOT>" % (indent, hot_spot))
     lines.append("%s  <POS>%d %d</POS>" % (indent, pos[0], pos[1]))
     if size:
@@ -209,8 +206,7 @@ def screen_xml():
     lines = ['<?xml version="1.0" encoding="utf-8"?>',
              "<!-- Written by tools/make_loading.py; edit that. -->",
              "<screen_loading>"]
-    sprite(lines, "  ", "background", "paper.png", "HS_UL", (0, 0), (SCREEN_W, SCREEN_H),
-           folder=GUI)
+    sprite(lines, "  ", "background", "paper.png", "HS_UL", (0, 0), (SCREEN_W, SCREEN_H))
     sprite(lines, "  ", "logo", "logo.png", "HS_MID", LOGO_AT)
     rows = (SPINNER_FRAMES + SPINNER_COLUMNS - 1) // SPINNER_COLUMNS
     sprite(lines, "  ", "animation", "spinner.png", "HS_MID", SPINNER_AT,
@@ -231,11 +227,10 @@ def screen_xml():
 def main():
     args = arguments(__doc__.split("\n")[0])
     write_bytes(os.path.join(args.out, *SCREEN.split("/")), screen_xml())
-    for folder, name, picture in ((GUI, "paper", paper), (IMAGES, "logo", logo),
-                                  (IMAGES, "spinner", spinner), (IMAGES, "splash", splash)):
+    for name, picture in (("paper", paper), ("logo", logo), ("spinner", spinner), ("splash", splash)):
         image = picture()
-        write_bytes(os.path.join(args.out, *folder.split("/"), name + ".png"), image.png())
-        print("%s/%s.png  %d x %d" % (folder, name, image.width, image.height))
+        write_bytes(os.path.join(args.out, *IMAGES.split("/"), name + ".png"), image.png())
+        print("%s/%s.png  %d x %d" % (IMAGES, name, image.width, image.height))
     return 0
 
 
