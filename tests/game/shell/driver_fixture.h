@@ -61,7 +61,7 @@ class GameDriverTest : public ::testing::Test {
     // The shipped loading screen and fade, and their pictures.
     for (const char* file :
          {"data/share/main/other/screen_loading.xml", "data/share/main/windows/Fade_Transition.xml",
-          "data/share/image/gui/paper.png"}) {
+          "data/share/image/gui/backdrop.png"}) {
       CopyShipped(file);
     }
     std::filesystem::copy(test_support::SourcePath("Resources/data/share/image/loading"),
