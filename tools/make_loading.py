@@ -35,6 +35,7 @@ Usage: tools/make_loading.py [--root DIR] [--out DIR]
 Python 3 standard library only (tools/drawing.py, tools/content.py).
 """
 
+import math
 import os
 import sys
 
@@ -75,10 +76,11 @@ SPLASH = [
 SPLASH_CELL = 30
 SPLASH_W, SPLASH_H = 560, 500
 
-# Clue numbers: their height and stroke, and the room each takes in a strip.
+# Clue numbers: their height and stroke, and the room between two of them
+# (and between the last and the board).
 NUMBER_H = 14
 NUMBER_STROKE = 2.2
-NUMBER_STEP = 16
+NUMBER_GAP = 6
 
 # The loading animation: a ring of eight cells, one filling after another.
 SPINNER = 56
@@ -90,6 +92,12 @@ SPINNER_AT = (512, 560)
 # Seconds each splash stays, and its fade.
 TIME_PER_SPLASH = 2.0
 TIME_FADE = 0.3
+
+
+def number_width(number):
+    """The width of a clue number's strokes (tools/drawing.py's digits)."""
+    digits = len(str(number))
+    return NUMBER_H / 6.0 * (6.0 * (digits - 1) + 4.0) + NUMBER_STROKE
 
 
 def runs(line):
@@ -109,8 +117,8 @@ def solved_puzzle(picture, cell, margin):
     above, `margin` pixels of room around it; the canvas and the board's
     upper-left corner."""
     rows, columns = clues(picture)
-    left_strip = max(len(r) for r in rows) * NUMBER_STEP + 8
-    top_strip = max(len(c) for c in columns) * NUMBER_STEP + 6
+    left_strip = int(math.ceil(max(sum(number_width(n) + NUMBER_GAP for n in r) for r in rows))) + NUMBER_GAP
+    top_strip = max(len(c) for c in columns) * (NUMBER_H + NUMBER_GAP) + NUMBER_GAP
     width = margin * 2 + left_strip + cell * len(picture[0])
     height = margin * 2 + top_strip + cell * len(picture)
     canvas = gfx.Canvas(width, height)
@@ -137,15 +145,20 @@ def draw_board(canvas, picture, x0, y0, cell, rows, columns):
         strong = y % 5 == 0 or y == lines
         canvas.rect(x0, y0 + y * cell - (1 if strong else 0), right + 1, y0 + y * cell + 1,
                     gfx.BLOCK_LINE if strong else gfx.GRID_LINE)
-    # The clue numbers, ending at the board.
+    # The clue numbers, ending at the board, a gap between each two.
     for y, numbers in enumerate(rows):
         cy = y0 + y * cell + cell / 2.0
-        for i, number in enumerate(reversed(numbers)):
-            canvas.text(str(number), x0 - 12 - i * NUMBER_STEP, cy, NUMBER_H, NUMBER_STROKE, gfx.INK)
+        right = x0 - NUMBER_GAP
+        for number in reversed(numbers):
+            width = number_width(number)
+            canvas.text(str(number), right - width / 2.0, cy, NUMBER_H, NUMBER_STROKE, gfx.INK)
+            right -= width + NUMBER_GAP
     for x, numbers in enumerate(columns):
         cx = x0 + x * cell + cell / 2.0
-        for i, number in enumerate(reversed(numbers)):
-            canvas.text(str(number), cx, y0 - 12 - i * NUMBER_STEP, NUMBER_H, NUMBER_STROKE, gfx.INK)
+        bottom = y0 - NUMBER_GAP
+        for number in reversed(numbers):
+            canvas.text(str(number), cx, bottom - NUMBER_H / 2.0, NUMBER_H, NUMBER_STROKE, gfx.INK)
+            bottom -= NUMBER_H + NUMBER_GAP
 
 
 def paper():
