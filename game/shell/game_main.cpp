@@ -69,9 +69,9 @@ constexpr ORB::Hook kFreedAtExit[] = {ORB::Hook::Update,  ORB::Hook::Render, ORB
 // the bench's watcher stamps the program's start with).
 constexpr const char* kStartupTraceVariable = "NONOGRAM_STARTUP_TRACE";
 void TraceStartup(const char* moment) {
-  const double ms = std::chrono::duration<double, std::milli>(
-                        std::chrono::steady_clock::now().time_since_epoch())
-                        .count();
+  const double ms =
+      std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now().time_since_epoch())
+          .count();
   char line[96];
   std::snprintf(line, sizeof line, "%s at %.1f ms", moment, ms);
   ORB::Log(ORB::LogLevel::kInfo, "startup", line);

@@ -40,6 +40,7 @@
 #include "engine/platform/platform_event.h"
 #include "engine/platform/sdl_event_injector.h"
 #include "game/shell/game_main.h"
+#include "game_shell_fixture.h"
 #include "hub_files.h"
 #include "support/log_capture.h"
 #include "support/source_path.h"
@@ -105,10 +106,7 @@ class GameDriverTest : public ::testing::Test {
   }
   template <typename Edit>
   void EditResource(const std::string& name, Edit&& edit) const {
-    pugi::xml_document document;
-    ASSERT_TRUE(document.load_file(Resource(name).c_str())) << name;
-    edit(document);
-    ASSERT_TRUE(document.save_file(Resource(name).c_str())) << name;
+    EditXmlFile(Resource(name), std::forward<Edit>(edit));
   }
   // The edition's child of that name gets the attribute's value; null
   // removes the child.

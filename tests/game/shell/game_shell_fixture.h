@@ -16,6 +16,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <pugixml.hpp>
@@ -42,6 +43,15 @@ inline std::vector<std::string> ErrorLines(const test_support::LogCapture& log) 
     if (line.find(": error: ") != std::string::npos) errors.push_back(line);
   }
   return errors;
+}
+
+// Reads the XML file, edits the document and writes it back.
+template <typename Edit>
+void EditXmlFile(const std::string& path, Edit&& edit) {
+  pugi::xml_document document;
+  ASSERT_TRUE(document.load_file(path.c_str())) << path;
+  edit(document);
+  ASSERT_TRUE(document.save_file(path.c_str())) << path;
 }
 
 class GameShellTest : public test_support::RecordingRendererTest {
@@ -80,10 +90,7 @@ class GameShellTest : public test_support::RecordingRendererTest {
   // Edits an XML file of the copied folder.
   template <typename Edit>
   void EditResource(const std::string& name, Edit&& edit) const {
-    pugi::xml_document document;
-    ASSERT_TRUE(document.load_file(Resource(name).c_str())) << name;
-    edit(document);
-    ASSERT_TRUE(document.save_file(Resource(name).c_str())) << name;
+    EditXmlFile(Resource(name), std::forward<Edit>(edit));
   }
 
   // Makes what the driver has, once the files are as the test wants them.

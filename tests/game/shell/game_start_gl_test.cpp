@@ -3,19 +3,18 @@
 // backdrop; a key press skips it, and after the fade the title is drawn.
 // Both frames are written beside the test program (startup_loading.png,
 // startup_title.png) to be looked at.
-#include <gtest/gtest.h>
-
 #include <SDL_keycode.h>
+#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "driver_fixture.h"
 #include "engine/foundation/SERVICE/engine_slots.h"
 #include "engine/foundation/renderer.h"
 #include "engine/platform/gpu_device.h"
 #include "engine/platform/sdl_event_injector.h"
 #include "framework/window_manager.h"
-#include "driver_fixture.h"
 #include "game_shell_fixture.h"
 #include "support/argb.h"
 #include "support/write_png.h"
@@ -91,7 +90,8 @@ TEST_F(GameStartGlTest, TheFirstFrameShowsTheSplashAndAKeyLeadsToTheTitle) {
     EXPECT_TRUE(test_support::Near(loading.At(x, y), kPaper, 2))
         << x << "," << y << " " << std::hex << loading.At(x, y);
   }
-  EXPECT_TRUE(test_support::Near(loading.At(300, 600), kPanel, 2)) << std::hex << loading.At(300, 600);
+  EXPECT_TRUE(test_support::Near(loading.At(300, 600), kPanel, 2))
+      << std::hex << loading.At(300, 600);
   // The solved puzzle's filled cells are ink-dark.
   int dark = 0;
   for (int32_t x = 318; x < 706; ++x) {
