@@ -193,6 +193,17 @@ class GameDriverTest : public ::testing::Test {
     Queue(event);
   }
 
+  // A click of the left button at a point of the window.
+  void QueueClick(int32_t x, int32_t y) {
+    Event event{Event::Kind::ButtonDown};
+    event.code = 1;
+    event.x = x;
+    event.y = y;
+    Queue(event);
+    event.kind = Event::Kind::ButtonUp;
+    Queue(event);
+  }
+
   // Milliseconds of the manual clock.
   uint32_t NowMs() { return clock_.NowMs(); }
 

@@ -217,7 +217,7 @@ TEST_F(GameDriverTest, InstallationFilesThatAreThereLetTheGameStart) {
 struct SplashRun {
   const char* name;
   std::vector<const char*> splashes;  // each splash's file; "" drops the element "splashes"
-  int32_t keys;                       // key presses on the second frame
+  int32_t keys;                       // key presses (the second a click) on the second frame
   uint32_t from_ms, to_ms;            // when the game takes over, from the first frame
 };
 
@@ -248,7 +248,14 @@ TEST_P(SplashTest, TheGameTakesOverWhenTheSplashesAndTheFadeAreDone) {
       fade_on_first_frame = IsOpen("Fade_Transition");
     }
     if (frame == 2) {
-      for (int32_t i = 0; i < test.keys; ++i) QueueKey(i == 1 ? 1 : ORB::platform::kKeySpace);
+      // Keys, and a click among them.
+      for (int32_t i = 0; i < test.keys; ++i) {
+        if (i == 1) {
+          QueueClick(512, 384);
+        } else {
+          QueueKey(ORB::platform::kKeySpace);
+        }
+      }
     }
     if (GetGameState() == GameState::kPlaying && taken_over_ms == 0) {
       taken_over_ms = NowMs();
