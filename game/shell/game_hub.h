@@ -298,6 +298,7 @@ class gGame : public ORB::OC_IGP_DELEGATE, public cGameplayHost {
   bool Buy(const std::string& product) override;
   bool IsPackLogicStars() override;
   bool HasInAppConfig() override;
+  bool HasStoreButton() override;
   const gPackRecord* FindPackRecord(int32_t pack_id) override { return FindPack(pack_id); }
   int32_t GetHeartCount() override;
   float GetSoundLength(const std::string& name) override;

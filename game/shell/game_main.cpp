@@ -25,6 +25,7 @@
 #include "engine/scene/texture_provider.h"
 #include "framework/window_manager.h"
 #include "game/play/gameplay.h"
+#include "game/play/play_screen.h"
 #include "game/play/players_list.h"
 #include "game/shell/edition_settings.h"
 #include "game/shell/game_creation.h"
@@ -84,6 +85,8 @@ struct Driver {
   bool trace_interactive = false;
   std::unique_ptr<G_LOADER_SCREEN> loading;
   std::unique_ptr<GG_GAMEPLAY> gameplay;
+  // The gameplay's pieces around the board; goes before the gameplay.
+  std::unique_ptr<gPlayScreen> play_screen;
   bool running = false;
   std::unique_ptr<ORB::RepositoryTextureProvider> textures;
   std::unique_ptr<ORB::RepositoryDocumentProvider> documents;
@@ -116,6 +119,7 @@ void TearDownGame() {
   driver.running = false;
   DestroyGame();
   driver.loading.reset();
+  driver.play_screen.reset();
   driver.gameplay.reset();
   ORB::OC_REPOSITORY* repository = ORB::Engine().repository;
   if (repository != nullptr) repository->UnloadUnused();
@@ -345,6 +349,12 @@ int32_t LoadGame(ORB::OC_LOADER& loader) {
   loader.SetProgress(kProgressGameplay);
   Driver& driver = The();
   driver.gameplay = std::make_unique<GG_GAMEPLAY>(hub);
+  driver.play_screen = std::make_unique<gPlayScreen>(*driver.gameplay);
+  if (!driver.play_screen->Load()) {
+    // Levels still play: what could not be read keeps the plain pieces
+    // (hints and coins arrive at once).
+    ORB::Log(ORB::LogLevel::kWarning, "game", driver.play_screen->Error());
+  }
   hub->SetGameplay(driver.gameplay.get());
   if (!hub->PreloadMenuWindows()) return fail();
 
@@ -362,6 +372,7 @@ int32_t LoadGame(ORB::OC_LOADER& loader) {
 GameState GetGameState() { return The().state; }
 G_LOADER_SCREEN* GetLoadingScreen() { return The().loading.get(); }
 GG_GAMEPLAY* GetGameplay() { return The().gameplay.get(); }
+gPlayScreen* GetPlayScreen() { return The().play_screen.get(); }
 bool IsGameRunning() { return The().running; }
 void SetShellOpener(ShellOpener opener) { The().opener = std::move(opener); }
 

@@ -33,6 +33,7 @@ namespace game {
 
 class G_LOADER_SCREEN;
 class GG_GAMEPLAY;
+class gPlayScreen;
 
 // The game's entry hook: sets the engine up, runs it and answers the engine's
 // exit code (kExitNormal after a normal run, kExitFailed after a failed
@@ -40,8 +41,8 @@ class GG_GAMEPLAY;
 int32_t GameMain(intptr_t argument);
 
 // The loading function the loading screen runs: the hub's start-up, the
-// gameplay screen, the menu windows' resources and the first screen (the
-// title on a desktop). kResultOk, or kResultStartFailed when the hub could
+// gameplay screen with its play screen, the menu windows' resources and the
+// first screen (the title on a desktop). kResultOk, or kResultStartFailed when the hub could
 // not start.
 int32_t LoadGame(ORB::OC_LOADER& loader);
 
@@ -50,8 +51,10 @@ enum class GameState : int32_t { kLoading = 0, kPlaying = 1 };
 GameState GetGameState();
 // Null before start-up and once the game has taken over.
 G_LOADER_SCREEN* GetLoadingScreen();
-// The one gameplay screen, made while loading; null outside a run.
+// The one gameplay screen, made while loading, and its pieces around the
+// board (the play screen); null outside a run.
 GG_GAMEPLAY* GetGameplay();
+gPlayScreen* GetPlayScreen();
 // True from a successful start-up until the exit hook has run.
 bool IsGameRunning();
 
