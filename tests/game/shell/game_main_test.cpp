@@ -490,7 +490,7 @@ TEST_F(GameDriverTest, TheExitTakesTheGameDownAndOpensTheInstallationsFileBefore
   EXPECT_EQ(ORB::FireHook(ORB::Hook::Activate), ORB::kResultOk);
 }
 
-TEST_F(GameDriverTest, WithEmptyInstallationNamesTheExitOpensNothing) {
+TEST_F(GameDriverTest, ClosedWhileLoadingTheGameEndsNormallyWithItsPlayersSavedAndOpensNothing) {
   std::vector<std::string> opened;
   SetShellOpener([&](const std::string& path) {
     opened.push_back(path);
@@ -500,7 +500,8 @@ TEST_F(GameDriverTest, WithEmptyInstallationNamesTheExitOpensNothing) {
               if (frame == 1) Close();
             }),
             ORB::kExitNormal);
-  EXPECT_TRUE(opened.empty());
+  EXPECT_TRUE(opened.empty()) << "the installation's names are empty";
+  EXPECT_TRUE(std::filesystem::exists(SaveFolder() + "players.save"));
 }
 
 TEST(InstallationFiles, OnlyNamesBelowTheBaseFolderCount) {
