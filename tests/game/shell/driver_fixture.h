@@ -3,8 +3,8 @@
 // engine's service with its frame loop on the manual clock, the game's hooks
 // and the game on a copy of the hub's resources folder (tests/data/game_hub,
 // hub_files.h) with the shipped loading screen, the shipped fade window and
-// a stand-in "GP_Menu" added, a temporary home, and every message box and
-// log line captured.
+// a stand-in "GP_Menu" added (or on a copy of the shipped data), a temporary
+// home, and every message box and log line captured.
 //
 //   TEST_F(GameDriverTest, ...) {
 //     const int32_t result = Run([&](int32_t frame) {   // after each frame drawn
@@ -54,10 +54,20 @@ class GameDriverTest : public ::testing::Test {
   using Event = ORB::platform::PlatformEvent;
   using FrameStep = std::function<void(int32_t frame)>;
 
-  explicit GameDriverTest(bool real_display = false) : real_display_(real_display) {}
+  // Which data the game runs on: the hub's test folder with the additions
+  // above, or a copy of the shipped data as it is.
+  enum class Data { kHubFixture, kShipped };
+
+  explicit GameDriverTest(bool real_display = false, Data data = Data::kHubFixture)
+      : real_display_(real_display), data_(data) {}
 
   void SetUp() override {
     ASSERT_FALSE(base_.Path().empty());
+    if (data_ == Data::kShipped) {
+      std::filesystem::copy(test_support::SourcePath("Resources"), base_.File("Resources"),
+                            std::filesystem::copy_options::recursive);
+      return;
+    }
     CopyHubResources(base_.Path());
     // The shipped loading screen and fade, and their pictures.
     for (const char* file :
@@ -121,8 +131,11 @@ class GameDriverTest : public ::testing::Test {
     });
   }
 
-  // The save folder the fixture's "game.xml" gives under the home.
-  std::string SaveFolder() const { return home_.AppData() + "/Fixture Works/HarvelstonePyndlex/"; }
+  // The save folder the data's "game.xml" gives under the home.
+  std::string SaveFolder() const {
+    return home_.AppData() + (data_ == Data::kShipped ? "/Vorlane" : "/Fixture Works") +
+           "/HarvelstonePyndlex/";
+  }
   // The folder holding Resources/ (the program's base folder).
   std::string BaseFolder() const { return base_.PathWithSlash(); }
 
@@ -210,6 +223,7 @@ class GameDriverTest : public ::testing::Test {
   static constexpr int32_t kMaxFrames = 2000;
 
   const bool real_display_;
+  const Data data_;
   test_support::TempHome home_;
   test_support::TempFolder base_;
   test_support::LogCapture log_;
