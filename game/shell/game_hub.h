@@ -199,7 +199,8 @@ class gGame : public ORB::OC_IGP_DELEGATE, public cGameplayHost {
   // release also deactivates the tutorial.
   bool AcquireLevelResources();
   bool ReleaseLevel();
-  // Locks the board's cells and the four controls (unlocked: false).
+  // Locks the board's cells (unlocked: false) and notes all five; the four
+  // controls' locks are the play screen's (the tutorial sets them).
   void BlockControls(bool cells, bool hint, bool tool, bool store, bool reset);
   const ControlLocks& GetControlLocks() const { return control_locks_; }
   // With a gameplay screen and a current player who has not passed the
