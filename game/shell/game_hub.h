@@ -53,6 +53,7 @@
 #include "game/play/gameplay.h"
 #include "game/play/gameplay_host.h"
 #include "game/play/pack_record.h"
+#include "game/play/play_locks.h"
 #include "game/play/players_list.h"
 #include "game/shell/ad_delegate.h"
 #include "game/shell/hub_tutorial.h"
@@ -60,14 +61,7 @@
 namespace game {
 
 // The locks of the gameplay's controls the hub applied last (BlockControls).
-struct ControlLocks {
-  bool cells = false;
-  bool hint = false;
-  bool tool = false;
-  bool store = false;
-  bool reset = false;
-  friend bool operator==(const ControlLocks&, const ControlLocks&) = default;
-};
+using ControlLocks = gPlayLocks;
 
 class gGame : public ORB::OC_IGP_DELEGATE, public cGameplayHost {
  public:
