@@ -2,6 +2,10 @@
 
 #include <utility>
 
+#include "framework/window_manager.h"
+#include "game/shell/game_hub.h"
+#include "game/shell/window_factory.h"
+
 namespace game {
 
 namespace {
@@ -15,8 +19,13 @@ GameParts& Installed() {
 
 GameParts DefaultGameParts() {
   GameParts parts;
-  // The window manager (with CreateGameWindow as its factory) and the hub
-  // are not built yet: nothing to make.
+  parts.create_window_manager = [] { ORB_GF::CreateWindowManager(&CreateGameWindow); };
+  parts.destroy_window_manager = [] { ORB_GF::DestroyWindowManager(); };
+  parts.create_hub = [] { gGame::CreateHub(); };
+  parts.shutdown_hub = [] {
+    if (gGame* hub = gGame::Instance()) hub->Shutdown();
+  };
+  parts.destroy_hub = [] { gGame::DestroyHub(); };
   return parts;
 }
 

@@ -5,10 +5,10 @@
 // DestroyGame shuts the hub down first and deletes both in their places;
 // what they are is up to the code that fills these in.
 //
-// DefaultGameParts() is what the program uses: the window manager's and
-// the hub's code set their members there as they land. Until then a member
-// is empty and that object is simply not made. Tests install parts of their
-// own with SetGameParts.
+// DefaultGameParts() is what the program uses: the window manager with the
+// game's window factory (window_factory.h) and the hub (game_hub.h). A
+// member left empty means that object is simply not made; tests install
+// parts of their own with SetGameParts.
 #include <functional>
 
 namespace game {

@@ -1,0 +1,50 @@
+#include "game/shell/window_factory.h"
+
+#include <cstring>
+
+#include "framework/window_confirm.h"
+#include "framework/window_simple.h"
+#include "game/shell/gui_localization.h"
+#include "game/shell/window_sound.h"
+
+namespace game {
+
+namespace {
+
+template <typename Window>
+ORB_GF::G_WINDOW* Make(const pugi::xml_node& element) {
+  return new Window(element);
+}
+
+// One row per window class of the game. The screens still to come take
+// their places in this order: "GG_WINDOW_TITLE_TOP", "GG_WINDOW_TITLE",
+// "GG_WINDOW_OPTIONS", "GG_WINDOW_PACK", "GG_WINDOW_PACK_MENU",
+// "GG_WINDOW_PLAYERS" before the confirm dialog; "GG_WINDOW_LEVEL",
+// "GG_WINDOW_GAME_MENU", "GG_WINDOW_CONFIRM_EX", "GG_WINDOW_HELP",
+// "GG_WINDOW_TROPHY" before the simple window; "GG_WINDOW_FINISH",
+// "GG_WINDOW_TROPHY_GET", "GG_WINDOW_SUNIME", "GG_WINDOW_SHOP" and
+// "GG_WINDOW_HEALTH" after it. ("G_WINDOW_EDITBOX" follows the confirm
+// dialog.)
+constexpr GameWindowType kWindowTypes[] = {
+    {"G_WINDOW_CONFIRM", &Make<ORB_GF::G_WINDOW_CONFIRM>},
+    {"G_WINDOW_SIMPLE", &Make<ORB_GF::G_WINDOW_SIMPLE>},
+};
+
+}  // namespace
+
+std::span<const GameWindowType> GameWindowTypes() { return kWindowTypes; }
+
+ORB_GF::G_WINDOW* CreateGameWindow(const pugi::xml_node& element) {
+  const pugi::xml_attribute type = element.attribute("_type");
+  if (!type || !element.attribute("_name")) return nullptr;
+  for (const GameWindowType& row : kWindowTypes) {
+    if (std::strcmp(type.value(), row.type) != 0) continue;
+    ORB_GF::G_WINDOW* window = row.make(element);
+    LocalizeGuiTree(&window->GetGuiRoot().Widget());
+    window->click_sound = &PlayWindowSound;
+    return window;
+  }
+  return nullptr;
+}
+
+}  // namespace game
