@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """Writes the game's sounds and its sound bank from tools/sounds.txt.
 
-Source format (tools/sounds.txt; "#" starts a comment, blank lines are
-skipped):
+Source format (tools/sounds.txt; a line whose first non-blank is "#" is a
+comment, blank lines are skipped, and a "#" anywhere else is refused, so a
+recipe is never cut short):
 
     group <name>
       <sound> <load> <buffers> <recipe ...>
