@@ -55,7 +55,7 @@ LOADS = {"whole": "1", "stream": "0"}
 def read_source(root):
     """[(group, [(name, load, buffers, recipe words)])] in source order."""
     groups, names = [], set()
-    for where, words in table_rows(root, SOURCE):
+    for where, words in table_rows(root, SOURCE, inline_comments=False):
         if words[0] == "group":
             if len(words) != 2:
                 raise ValueError("%s: a group line reads \"group <name>\"" % where)
