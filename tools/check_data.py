@@ -10,7 +10,11 @@ Checks (each a function answering a list of faults, empty when all is well):
                      every TRANSFORM has 12 numbers and the scale 1 1 1;
                      every file it names ("folder file" resource names and
                      plain "data/..." paths) is shipped; every wide label's
-                     TEXT, when given, is not empty
+                     TEXT, when given, is not empty; colours are written as
+                     their reader reads them: a wide label's FONT_COLOR as
+                     hexadecimal AARRGGBB, the 8-bit label's, the line and
+                     list boxes' as "a r g b", any other colour attribute
+                     in one of the two forms
   string_faults      every string key used anywhere is in data/en/strings.xml:
                      the wide labels' texts, the packs' names, the trophies'
                      titles and descriptions, the offers' titles and
@@ -47,6 +51,12 @@ CODE_FOLDER = "game"
 FILE_TYPES = ("png", "xml", "ogg", "zip", "jpg")
 RESOURCE_NAME = re.compile(r"^(data(?:/[A-Za-z0-9_.-]+)*) ([A-Za-z0-9_.-]+\.(?:%s))$" % "|".join(FILE_TYPES))
 PLAIN_PATH = re.compile(r"^data(?:/[A-Za-z0-9_.-]+)+\.(?:%s)$" % "|".join(FILE_TYPES))
+# Colours: hexadecimal AARRGGBB, or "a r g b" (four numbers 0..255).
+HEX_COLOUR = re.compile(r"^[0-9A-Fa-f]{8}$")
+DECIMAL_COLOUR = re.compile(r"^(?:(?:25[0-5]|2[0-4][0-9]|1?[0-9]?[0-9]) ){3}(?:25[0-5]|2[0-4][0-9]|1?[0-9]?[0-9])$")
+# The widgets whose FONT_COLOR the GUI reader reads as "a r g b"; the wide
+# label reads it as hexadecimal.
+DECIMAL_FONT_COLOUR = ("LABEL", "LINEBOX", "LISTBOX")
 # A placeholder the game fills (ORB_GF::FillMessageTemplate, swprintf).
 PLACEHOLDER = re.compile(r"%[sdiu]")
 
@@ -129,6 +139,10 @@ def description_faults(root):
                     faults.append("%s scales by %s, not 1 1 1" % (where, " ".join(numbers[9:])))
             if element.tag == "WLABEL" and "TEXT" in element.attrib and not element.get("TEXT").strip():
                 faults.append("%s has an empty TEXT (a label the game fills has none)" % where)
+            for name, value in element.attrib.items():
+                fault = colour_fault(element.tag, name, value)
+                if fault:
+                    faults.append("%s %s=%r: %s" % (where, name, value, fault))
             values = list(element.attrib.values()) + [(element.text or "").strip()]
             for value in values:
                 named = RESOURCE_NAME.match(value)
@@ -137,6 +151,19 @@ def description_faults(root):
                 elif PLAIN_PATH.match(value) and not os.path.isfile(os.path.join(resources, *value.split("/"))):
                     faults.append("%s names %r, which is not shipped" % (where, value))
     return faults
+
+
+def colour_fault(tag, name, value):
+    """What is wrong with a colour attribute's value, or None."""
+    if not name.lower().endswith(("color", "colour")):
+        return None
+    if name == "FONT_COLOR" and tag == "WLABEL":
+        return None if HEX_COLOUR.match(value) else "the wide label reads hexadecimal AARRGGBB"
+    if name == "FONT_COLOR" and tag in DECIMAL_FONT_COLOUR:
+        return None if DECIMAL_COLOUR.match(value) else "%s reads \"a r g b\"" % tag
+    if HEX_COLOUR.match(value) or DECIMAL_COLOUR.match(value):
+        return None
+    return "neither AARRGGBB nor \"a r g b\""
 
 
 def code_sources(root):

@@ -97,6 +97,11 @@ class BrokenTreeTest(unittest.TestCase):
             ('<IMAGE ID="1" TEXTURE="data/share/image/gui gone.png"/>',
              "names 'data/share/image/gui gone.png', which is not shipped"),
             ('<WLABEL ID="1" FONT="data/share/font dejavu_sans_20.xml" TEXT=" "/>', "has an empty TEXT"),
+            ('<WLABEL ID="1" FONT="data/share/font dejavu_sans_20.xml" FONT_COLOR="255 46 52 64"/>',
+             "the wide label reads hexadecimal AARRGGBB"),
+            ('<LINEBOX ID="1" FONT_COLOR="FF2E3440"/>', "LINEBOX reads \"a r g b\""),
+            ('<IMAGE ID="1" TEXTURE="data/share/image/gui panel.png" COLOR="#2E3440"/>',
+             "neither AARRGGBB nor"),
         ]
         for gui, message in cases:
             with self.subTest(message=message):
