@@ -7,13 +7,12 @@
 // sound and audio threads included), and the share of the frame the loop
 // spent asleep.
 #include <benchmark/benchmark.h>
+#include <time.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <string>
-
-#include <time.h>
-#include <unistd.h>
 
 #include "engine/foundation/SERVICE/game_service.h"
 #include "engine/foundation/file_system.h"
@@ -51,7 +50,8 @@ double CpuMs(clockid_t clock) {
 void BM_IdleFrameLoop(benchmark::State& state) {
   const char* display = std::getenv("DISPLAY");
   const char* wayland = std::getenv("WAYLAND_DISPLAY");
-  const bool desktop = (display != nullptr && display[0] != '\0') || (wayland != nullptr && wayland[0] != '\0');
+  const bool desktop =
+      (display != nullptr && display[0] != '\0') || (wayland != nullptr && wayland[0] != '\0');
   if (!desktop) setenv("SDL_VIDEODRIVER", "offscreen", 0);
   setenv("NONOGRAM_NO_DIALOGS", "1", 0);
   setenv("ALSOFT_DRIVERS", "null", 0);

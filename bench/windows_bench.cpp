@@ -18,14 +18,10 @@
 #include "engine/gui/gui_image.h"
 #include "engine/gui/gui_root.h"
 #include "engine/gui/gui_wide_label.h"
-#include "engine/scene/document_provider.h"
-#include "engine/scene/texture_provider.h"
 #include "framework/window.h"
 #include "framework/window_manager.h"
 #include "framework/window_simple.h"
 #include "tests/support/blank_gui.h"
-#include "tests/support/memory_documents.h"
-#include "tests/support/recording_device.h"
 
 namespace {
 
@@ -59,17 +55,12 @@ std::string WindowXml(int number) {
 }
 
 void BM_WindowManagerFrame(benchmark::State& state) {
-  const std::unique_ptr<ORB::Renderer> renderer =
-      test_support::MakeRecordingRenderer(nullptr, false);
-  if (!renderer) {
+  test_support::BlankGui gui;
+  if (!gui) {
     state.SkipWithError("no renderer");
     return;
   }
-  test_support::BlankTextures textures(*renderer);
-  test_support::MemoryDocuments documents;
-  documents.Set("font", test_support::PrintableFont());
-  ORB::SetTextureProvider(&textures);
-  ORB::SetDocumentProvider(&documents);
+  ORB::Renderer* renderer = gui.renderer.get();
   ORB::FrameDelta().store(1.0f / 60.0f);
   const ORB_GF::G_WINDOW::GuiBuilder previous = ORB_GF::G_WINDOW::SetGuiBuilder(FillWindow);
   ORB::InputState input;
@@ -106,8 +97,6 @@ void BM_WindowManagerFrame(benchmark::State& state) {
   }
   ORB_GF::G_WINDOW::SetGuiBuilder(previous);
   ORB::FrameDelta().store(0.0f);
-  ORB::SetTextureProvider(nullptr);
-  ORB::SetDocumentProvider(nullptr);
   if (frames > 0) state.counters["meshes_per_frame"] = static_cast<double>(meshes) / frames;
 }
 BENCHMARK(BM_WindowManagerFrame)->Unit(benchmark::kMillisecond);

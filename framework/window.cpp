@@ -6,6 +6,7 @@
 #include "engine/foundation/point.h"
 #include "engine/foundation/repository.h"
 #include "engine/foundation/vector2.h"
+#include "engine/gui/gui_xml_loader.h"
 #include "engine/platform/log.h"
 #include "engine/scene/bot_color.h"
 #include "engine/scene/bot_move.h"
@@ -22,9 +23,11 @@ void LogWindow(const std::string& window, const std::string& message) {
   ORB::Log(ORB::LogLevel::kWarning, "window", window + ": " + message);
 }
 
-// The GUI XML loader's place: the one call that turns a "GUI" element into
-// the window's widgets. Until the loader is in, such a window stays empty.
-void LoadGuiElement(ORB::OC_GUI_ROOT& /*root*/, const pugi::xml_node& /*gui*/) {}
+// The one call that turns a "GUI" element into the window's widgets: the
+// element itself is the description (no name).
+void LoadGuiElement(ORB::OC_GUI_ROOT& root, const pugi::xml_node& gui) {
+  ORB::LoadGuiXml(root, gui, nullptr);
+}
 
 G_WINDOW::GuiBuilder& Builder() {
   static G_WINDOW::GuiBuilder builder = LoadGuiElement;

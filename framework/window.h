@@ -328,23 +328,35 @@ class G_WINDOW {
 
 }  // namespace ORB_GF
 
-// Usage (see window_manager.h for a whole screen):
+// Usage: a screen of the game's, from its description to a click.
 //
-//   class MyDialog : public ORB_GF::G_WINDOW {
+//   // 1. Its layout in tools/windows/<file>.txt (tools/make_windows.py writes
+//   //    data/share/main/windows Hello.xml and lists it in the scene list):
+//   //      window Hello GG_WINDOW_HELLO
+//   //        modal
+//   //        gui
+//   //          BUTTON5 ID=3 TEXTURE=$button at=0,60
+//   //        sound 3 click
+//
+//   // 2. Its class: the hooks it needs and OnGuiEvent; the game's window
+//   //    factory makes it for its "_type".
+//   class GG_WINDOW_HELLO : public ORB_GF::G_WINDOW {
 //    public:
-//     explicit MyDialog(const pugi::xml_node& node) : G_WINDOW(node) {}
+//     explicit GG_WINDOW_HELLO(const pugi::xml_node& node) : G_WINDOW(node) {}
+//    protected:
+//     void OnOpened() override { ... }
 //     void OnGuiEvent(int32_t id) override {
-//       if (id == 3) Close(false);
+//       if (id == 3) Close(false);   // widget 3 was clicked (its sound played)
 //     }
 //   };
 //
-//   pugi::xml_document document;
-//   document.load_string("<window _name=\"Hello\"><GUI>...</GUI></window>");
-//   MyDialog dialog(document.first_child());       // the manager's factory does this
-//   dialog.LoadResources();
-//   dialog.Open(false);                              // slides down into the centre
-//   dialog.SetCallback(ORB_GF::kOpened, this, [](void* self) { ... });
-//   each frame: dialog.Update(); dialog.Draw();
-//   on a release: if (dialog.HandleMouseUp(1) == ORB_GF::kWindowEventTaken) {
-//                   const ORB::GuiEvent* event = dialog.LastGuiEvent();  // {id, 8}
-//                 }
+//   // 3. Open it by name and hear when it is gone:
+//   G_WINDOW* hello = ORB_GF::GetWindowManager()->OpenWindow("Hello", false);
+//   hello->SetCallback(ORB_GF::kClosed, this, [](void* self) { ... });
+//
+//   // 4. The manager routes the player's press, release and moves to it;
+//   //    after a release the window's last event tells what happened:
+//   if (const ORB::GuiEvent* event = hello->LastGuiEvent()) {
+//     event->id;    // 3
+//     event->code;  // ORB::kGuiEventClicked (8)
+//   }

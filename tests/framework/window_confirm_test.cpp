@@ -29,13 +29,6 @@
 namespace ORB_GF {
 namespace {
 
-// Ten glyphs of 8 x 12 cells, enough for a label to build.
-constexpr const char* kFont =
-    "<font><common lineHeight='12' scaleW='128' scaleH='96'/><chars>"
-    "<char id='65' x='0' y='0' width='7' height='11' xoffset='0' yoffset='0' xadvance='8'/>"
-    "<char id='32' x='8' y='0' width='1' height='1' xoffset='0' yoffset='0' xadvance='8'/>"
-    "</chars></font>";
-
 // Yes, no and the third answer, 100 x 40 each, 120 apart, 40 below the
 // centre; the label 40 above it.
 void DialogTree(ORB::OC_GUI_ROOT& root, const pugi::xml_node&) {
@@ -52,15 +45,11 @@ constexpr int32_t kNoX = 512;
 constexpr int32_t kThirdX = 632;
 constexpr int32_t kButtonY = 424;
 
-class WindowConfirmTest : public test_support::RecordingRendererTest {
+class WindowConfirmTest : public test_support::StockWindowsTest {
  protected:
   void SetUp() override {
-    ASSERT_NO_FATAL_FAILURE(RecordingRendererTest::SetUp());
-    textures_ = std::make_unique<test_support::CountingTextures>(*renderer_);
+    ASSERT_NO_FATAL_FAILURE(StockWindowsTest::SetUp());
     textures_->Add("button.png", 100, 40);
-    textures_->Add("font.png", 128, 96);
-    ORB::SetTextureProvider(textures_.get());
-    documents_.Set("font.xml", kFont);
     documents_.Set("scenes.xml",
                    "<scenes><scene file='confirm.xml'/><scene file='bare.xml'/>"
                    "<scene file='simple.xml'/></scenes>");
@@ -69,12 +58,7 @@ class WindowConfirmTest : public test_support::RecordingRendererTest {
                    "_timeShow='0.25'><GUI/></window>");
     documents_.Set("bare.xml", "<window _type='G_WINDOW_CONFIRM' _name='Bare'/>");
     documents_.Set("simple.xml", "<window _type='G_WINDOW_SIMPLE' _name='Simple'><GUI/></window>");
-    ORB::SetDocumentProvider(&documents_);
-    ORB::FrameDelta().store(0.125f);
-    {
-      test_support::ScopedGuiBuilder gui(DialogTree);
-      ASSERT_TRUE(manager_.LoadWindows("scenes.xml"));
-    }
+    ASSERT_NO_FATAL_FAILURE(LoadWindows(DialogTree));
     confirm_ = dynamic_cast<G_WINDOW_CONFIRM*>(manager_.FindWindow("Confirm"));
     ASSERT_NE(confirm_, nullptr);
     confirm_->SetAnswerCallback(&answers_, [](void* answers, int32_t answer) {
@@ -84,26 +68,9 @@ class WindowConfirmTest : public test_support::RecordingRendererTest {
       static_cast<std::vector<int32_t>*>(choices)->push_back(choice);
     });
   }
-  void TearDown() override {
-    manager_.ReleaseAllResources(true);
-    EXPECT_EQ(textures_->TotalUses(), 0);
-    ORB::SetTextureProvider(nullptr);
-    ORB::SetDocumentProvider(nullptr);
-    ORB::FrameDelta().store(0.0f);
-  }
 
-  // Opens the dialog and lets it settle.
-  void OpenDialog() {
-    ASSERT_EQ(manager_.OpenWindow("Confirm", false), confirm_);
-    input_.Idle(4);
-    ASSERT_FALSE(confirm_->IsAnimating());
-  }
+  void OpenDialog() { ASSERT_NO_FATAL_FAILURE(OpenAndSettle("Confirm")); }
 
-  std::unique_ptr<test_support::CountingTextures> textures_;
-  test_support::MemoryDocuments documents_;
-  G_WINDOW_MANAGER manager_{CreateStockWindow};
-  test_support::WindowHub hub_{manager_};
-  test_support::ScriptedInput input_{[this] { manager_.Update(); }};
   G_WINDOW_CONFIRM* confirm_ = nullptr;
   std::vector<int32_t> answers_;
   std::vector<int32_t> choices_;
@@ -129,7 +96,7 @@ TEST_F(WindowConfirmTest, YesNoAndTheThirdAnswer) {
     SCOPED_TRACE(c.x);
     answers_.clear();
     choices_.clear();
-    OpenDialog();
+    ASSERT_NO_FATAL_FAILURE(OpenDialog());
     input_.Click(c.x, kButtonY);
     EXPECT_EQ(answers_, std::vector<int32_t>{c.answer});
     EXPECT_EQ(choices_, std::vector<int32_t>{c.choice});
@@ -174,7 +141,7 @@ TEST_F(WindowConfirmTest, OtherWidgetsNeitherAnswerNorClose) {
   confirm_->GetGuiRoot()
       .Add(std::make_unique<ORB::OC_GUI_IMAGE>(9, "button.png"))
       ->SetPosition(0.0f, -120.0f, 0.0f);
-  OpenDialog();
+  ASSERT_NO_FATAL_FAILURE(OpenDialog());
   input_.Click(512, 264);
   EXPECT_TRUE(answers_.empty());
   EXPECT_FALSE(confirm_->IsAnimating());

@@ -201,6 +201,19 @@ TEST_F(WindowManagerTest, ModalGatingAndUngating) {
   EXPECT_EQ(Take("OnInput"), std::vector<std::string>{"Back:OnInputEnabled"});
 }
 
+TEST_F(WindowManagerTest, GatingFollowsTheLayerOrder) {
+  StubWindow* back = Add("Back");
+  StubWindow* top = Add("Top", "layer='5'");
+  StubWindow* dialog = Add("Dialog", "_modal='1'");
+  manager_->OpenWindow("Back", false);
+  manager_->OpenWindow("Top", false);
+  manager_->OpenWindow("Dialog", false);
+  EXPECT_EQ(OpenNames(), (std::vector<std::string>{"Top", "Dialog", "Back"}));
+  EXPECT_TRUE(top->IsInputEnabled()) << "a higher layer stays in front of the modal dialog";
+  EXPECT_TRUE(dialog->IsInputEnabled());
+  EXPECT_FALSE(back->IsInputEnabled());
+}
+
 TEST_F(WindowManagerTest, NoUpdateBehindAWindowThatHasJustClosed) {
   Add("Back");
   Add("Front", "layer='1'");

@@ -7,7 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iterator>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -62,6 +64,27 @@ class WindowTest : public test_support::RecordingRendererTest {
   std::unique_ptr<test_support::CountingTextures> textures_;
 };
 
+// What a description sets, beside the pictures and the widgets.
+struct WindowSettings {
+  std::string name;
+  int32_t open, close, position;
+  float show_time, hide_time, show_delay, hide_delay;
+  bool modal;
+  uint32_t layer;
+  bool operator==(const WindowSettings&) const = default;
+};
+
+WindowSettings Settings(const G_WINDOW& w) {
+  return {w.GetName(),     w.GetOpenKind(),  w.GetCloseKind(), w.GetPositionKind(), w.GetShowTime(),
+          w.GetHideTime(), w.GetShowDelay(), w.GetHideDelay(), w.IsModal(),         w.GetLayer()};
+}
+
+void PrintTo(const WindowSettings& s, std::ostream* out) {
+  *out << s.name << " open " << s.open << " close " << s.close << " position " << s.position
+       << " times " << s.show_time << "/" << s.hide_time << " delays " << s.show_delay << "/"
+       << s.hide_delay << " modal " << s.modal << " layer " << s.layer;
+}
+
 // One clickable image, id 3, 100 x 40 at the window's position.
 ORB_GF::G_WINDOW::GuiBuilder OneButton(int32_t id = 3) {
   return [id](ORB::OC_GUI_ROOT& root, const pugi::xml_node&) {
@@ -71,16 +94,9 @@ ORB_GF::G_WINDOW::GuiBuilder OneButton(int32_t id = 3) {
 
 TEST_F(WindowTest, ADescriptionWithoutItemsGivesTheDefaults) {
   const auto window = MakeWindow<StubWindow>("<window/>");
-  EXPECT_EQ(window->GetName(), "gWidnow");
-  EXPECT_EQ(window->GetOpenKind(), SH_MOVE_DOWN);
-  EXPECT_EQ(window->GetCloseKind(), SH_MOVE_DOWN);
-  EXPECT_EQ(window->GetPositionKind(), POS_MIDDLE_SCREEN);
-  EXPECT_EQ(window->GetShowTime(), 0.5f);
-  EXPECT_EQ(window->GetHideTime(), 0.5f);
-  EXPECT_EQ(window->GetShowDelay(), 0.0f);
-  EXPECT_EQ(window->GetHideDelay(), 0.0f);
-  EXPECT_FALSE(window->IsModal());
-  EXPECT_EQ(window->GetLayer(), 0u);
+  EXPECT_EQ(Settings(*window),
+            (WindowSettings{"gWidnow", SH_MOVE_DOWN, SH_MOVE_DOWN, POS_MIDDLE_SCREEN, 0.5f, 0.5f,
+                            0.0f, 0.0f, false, 0}));
   EXPECT_EQ(window->GetBackground(), nullptr);
   EXPECT_TRUE(window->IsInputEnabled()) << "input starts enabled";
   EXPECT_FALSE(window->IsOpen());
@@ -109,16 +125,8 @@ TEST_F(WindowTest, ReadsEveryItem) {
       "<bots><bot type='ignored'/></bots>"
       "<sounds><item id='3' sound='click'/><item id='4' sound='tick'/>"
       "<other id='3' sound='clack'/></sounds></window>");
-  EXPECT_EQ(window->GetName(), "Dialog");
-  EXPECT_EQ(window->GetOpenKind(), SH_FADE);
-  EXPECT_EQ(window->GetCloseKind(), SH_MOVE_LEFT);
-  EXPECT_EQ(window->GetPositionKind(), POS_IN_PIX);
-  EXPECT_EQ(window->GetShowTime(), 0.25f);
-  EXPECT_EQ(window->GetHideTime(), 0.75f);
-  EXPECT_EQ(window->GetShowDelay(), 0.125f);
-  EXPECT_EQ(window->GetHideDelay(), 0.5f);
-  EXPECT_TRUE(window->IsModal());
-  EXPECT_EQ(window->GetLayer(), 7u);
+  EXPECT_EQ(Settings(*window), (WindowSettings{"Dialog", SH_FADE, SH_MOVE_LEFT, POS_IN_PIX, 0.25f,
+                                               0.75f, 0.125f, 0.5f, true, 7}));
   EXPECT_EQ(window->GetShown().GetPositionV2(), ORB::Vector2(300.0f, 200.0f));
   ASSERT_NE(window->GetBackground(), nullptr);
   EXPECT_EQ(window->GetBackground()->GetFile(), "backdrop.png");
@@ -133,6 +141,20 @@ TEST_F(WindowTest, ReadsEveryItem) {
   EXPECT_EQ(window->GetSound(4), "tick");
   EXPECT_EQ(window->GetSound(5), "");
   EXPECT_TRUE(log.Lines().empty());
+}
+
+TEST_F(WindowTest, TheGuiElementGoesToTheGuiXmlLoader) {
+  test_support::LogCapture log;
+  const auto window = MakeWindow<StubWindow>(
+      "<w><GUI><IMAGE ID='3' TEXTURE='button.png'><POSITION>0 40</POSITION></IMAGE>"
+      "<NOTHING ID='4'/></GUI></w>");
+  const auto* image = window->FindWidget<ORB::OC_GUI_IMAGE>(3);
+  ASSERT_NE(image, nullptr);
+  EXPECT_EQ(image->GetTextureName(), "button.png");
+  EXPECT_EQ(window->GetGuiRoot().Widget().GetChildCount(), 1u);
+  EXPECT_TRUE(log.Has("NOTHING (ID 4): unknown element"));
+  EXPECT_EQ(image->GetTransform().GetWorld().GetPositionV2(), ORB::Vector2(512.0f, -344.0f))
+      << "under the window's transform (waiting above the screen)";
 }
 
 TEST_F(WindowTest, ShowTimesAndUnknownNames) {
@@ -290,19 +312,30 @@ void Watch(StubWindow& window, std::vector<Notes>& notes) {
   }
 }
 
-TEST_F(WindowTest, LifeCycleCallbacksFireOnceEachInOrder) {
-  const auto window = MakeWindow<StubWindow>("<w _name='W'/>");
-  std::vector<Notes> notes;
+// The journal's lines that pass.
+template <typename Keep>
+std::vector<std::string> Lines(const std::vector<std::string>& journal, Keep keep) {
+  std::vector<std::string> lines;
+  std::copy_if(journal.begin(), journal.end(), std::back_inserter(lines), keep);
+  return lines;
+}
+
+// A window "W" watched by `notes`, opened, given `opening` frames, closed and
+// given `closing` frames.
+std::unique_ptr<StubWindow> OpenAndClose(std::vector<Notes>& notes, int opening, int closing) {
+  auto window = MakeWindow<StubWindow>("<w _name='W'/>");
   Watch(*window, notes);
   window->Open(false);
-  Tick(*window, 8);
+  for (int i = 0; i < opening; ++i) window->Update();
   window->Close(false);
-  Tick(*window, 8);
-  std::vector<std::string> hooks_and_callbacks;
-  for (const std::string& line : window->Journal()) {
-    if (line != "W:OnUpdate") hooks_and_callbacks.push_back(line);
-  }
-  EXPECT_EQ(hooks_and_callbacks,
+  for (int i = 0; i < closing; ++i) window->Update();
+  return window;
+}
+
+TEST_F(WindowTest, LifeCycleCallbacksFireOnceEachInOrder) {
+  std::vector<Notes> notes;
+  const auto window = OpenAndClose(notes, 8, 8);
+  EXPECT_EQ(Lines(window->Journal(), [](const std::string& l) { return l != "W:OnUpdate"; }),
             (std::vector<std::string>{"W:OnOpenBegin", "callback 0", "W:OnOpening", "callback 1",
                                       "W:OnOpened", "callback 2", "W:OnCloseBegin", "callback 3",
                                       "W:OnClosing", "callback 4", "W:OnClosed", "callback 5"}));
@@ -387,13 +420,8 @@ TEST_F(WindowTest, AShowOrHideTimeOfZeroIsInstantForEveryKind) {
 }
 
 TEST_F(WindowTest, OpenWhileClosingAndCloseWhileClosingDoNothing) {
-  const auto window = MakeWindow<StubWindow>("<w _name='W'/>");
   std::vector<Notes> notes;
-  Watch(*window, notes);
-  window->Open(false);
-  Tick(*window, 8);
-  window->Close(false);
-  Tick(*window, 1);
+  const auto window = OpenAndClose(notes, 8, 1);
   window->Journal().clear();
   window->Open(false);
   window->Close(false);
@@ -405,19 +433,12 @@ TEST_F(WindowTest, OpenWhileClosingAndCloseWhileClosingDoNothing) {
 }
 
 TEST_F(WindowTest, CloseDuringTheOpeningLetsTheOpeningsCallbacksFire) {
-  const auto window = MakeWindow<StubWindow>("<w _name='W'/>");
   std::vector<Notes> notes;
-  Watch(*window, notes);
-  window->Open(false);
-  Tick(*window, 2);
-  window->Close(false);
-  Tick(*window, 10);
-  std::vector<std::string> callbacks;
-  for (const std::string& line : window->Journal()) {
-    if (line.rfind("callback", 0) == 0) callbacks.push_back(line);
-  }
-  EXPECT_EQ(callbacks, (std::vector<std::string>{"callback 0", "callback 1", "callback 3",
-                                                 "callback 4", "callback 2", "callback 5"}));
+  const auto window = OpenAndClose(notes, 2, 10);
+  EXPECT_EQ(
+      Lines(window->Journal(), [](const std::string& l) { return l.rfind("callback", 0) == 0; }),
+      (std::vector<std::string>{"callback 0", "callback 1", "callback 3", "callback 4",
+                                "callback 2", "callback 5"}));
   EXPECT_TRUE(window->IsClosed());
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 // Windows for tests: a stand-in for the way windows fill their widget trees,
 // a window that writes down everything that happens to it, descriptions
-// from text, and the game's hub in miniature (its key and mouse hooks hand
-// every press, release and move to a window manager, as the game's do).
+// from text, the game's hub in miniature (its key and mouse hooks hand every
+// press, release and move to a window manager, as the game's do), and a
+// fixture for the stock windows under scripted input.
 //
 //   test_support::ScopedGuiBuilder gui([](ORB::OC_GUI_ROOT& root, const pugi::xml_node&) {
 //     root.Add(std::make_unique<ORB::OC_GUI_IMAGE>(3, "yes.png"))->SetPosition(-60, 40, 0);
@@ -24,10 +25,17 @@
 
 #include <pugixml.hpp>
 
+#include "blank_gui.h"
+#include "counting_textures.h"
 #include "engine/foundation/hooks.h"
+#include "engine/foundation/timer.h"
 #include "engine/gui/gui_root.h"
+#include "framework/stock_windows.h"
 #include "framework/window.h"
 #include "framework/window_manager.h"
+#include "memory_documents.h"
+#include "recording_renderer.h"
+#include "scripted_input.h"
 
 namespace test_support {
 
@@ -129,6 +137,57 @@ class WindowHub {
   }
   WindowHub(const WindowHub&) = delete;
   WindowHub& operator=(const WindowHub&) = delete;
+};
+
+// Stock windows under scripted input: a recording renderer, counting textures
+// ("font.png", a 128 x 96 page, and what the test adds) and documents from
+// memory ("font.xml", printable ASCII) as the providers, frames of 0.125 s,
+// and a manager of the stock windows that the hub hands the input to; each
+// scripted frame runs the manager's update.
+//
+//   documents_.Set("scenes.xml", "<scenes><scene file='ask.xml'/></scenes>");
+//   documents_.Set("ask.xml", "<window _type='G_WINDOW_CONFIRM' _name='Ask'><GUI/></window>");
+//   ASSERT_NO_FATAL_FAILURE(LoadWindows(MyTree));
+//   ASSERT_NO_FATAL_FAILURE(OpenAndSettle("Ask"));
+//   input_.Click(452, 424);
+class StockWindowsTest : public RecordingRendererTest {
+ protected:
+  void SetUp() override {
+    ASSERT_NO_FATAL_FAILURE(RecordingRendererTest::SetUp());
+    textures_ = std::make_unique<CountingTextures>(*renderer_);
+    textures_->Add("font.png", 128, 96);
+    ORB::SetTextureProvider(textures_.get());
+    documents_.Set("font.xml", PrintableFont());
+    ORB::SetDocumentProvider(&documents_);
+    ORB::FrameDelta().store(0.125f);
+  }
+  void TearDown() override {
+    manager_.ReleaseAllResources(true);
+    EXPECT_EQ(textures_->TotalUses(), 0) << "every texture use is given back";
+    ORB::SetTextureProvider(nullptr);
+    ORB::SetDocumentProvider(nullptr);
+    ORB::FrameDelta().store(0.0f);
+  }
+
+  // Registers the windows of the scene list "scenes.xml", each tree built
+  // by `build`.
+  void LoadWindows(ORB_GF::G_WINDOW::GuiBuilder build) {
+    ScopedGuiBuilder gui(std::move(build));
+    ASSERT_TRUE(manager_.LoadWindows("scenes.xml"));
+  }
+  // Opens the window and runs frames until it stands still.
+  void OpenAndSettle(const std::string& name) {
+    ORB_GF::G_WINDOW* window = manager_.OpenWindow(name, false);
+    ASSERT_NE(window, nullptr) << name;
+    for (int i = 0; i < 40 && window->IsAnimating(); ++i) input_.Idle();
+    ASSERT_FALSE(window->IsAnimating());
+  }
+
+  std::unique_ptr<CountingTextures> textures_;
+  MemoryDocuments documents_;
+  ORB_GF::G_WINDOW_MANAGER manager_{ORB_GF::CreateStockWindow};
+  WindowHub hub_{manager_};
+  ScriptedInput input_{[this] { manager_.Update(); }};
 };
 
 }  // namespace test_support
