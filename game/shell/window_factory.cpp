@@ -3,8 +3,16 @@
 #include <cstring>
 
 #include "framework/window_confirm.h"
+#include "framework/window_editbox.h"
 #include "framework/window_simple.h"
 #include "game/shell/gui_localization.h"
+#include "game/shell/health_window.h"
+#include "game/shell/help_window.h"
+#include "game/shell/options_window.h"
+#include "game/shell/players_window.h"
+#include "game/shell/shop_window.h"
+#include "game/shell/trophy_get_window.h"
+#include "game/shell/trophy_window.h"
 #include "game/shell/window_sound.h"
 
 namespace game {
@@ -27,7 +35,17 @@ ORB_GF::G_WINDOW* Make(const pugi::xml_node& element) {
 // dialog.)
 constexpr GameWindowType kWindowTypes[] = {
     {"G_WINDOW_CONFIRM", &Make<ORB_GF::G_WINDOW_CONFIRM>},
+    {"G_WINDOW_EDITBOX", &Make<ORB_GF::G_WINDOW_EDITBOX>},
     {"G_WINDOW_SIMPLE", &Make<ORB_GF::G_WINDOW_SIMPLE>},
+    // The options, help and players screens; the shop, hearts and trophy
+    // screens.
+    {"GG_WINDOW_OPTIONS", &Make<GG_WINDOW_OPTIONS>},
+    {"GG_WINDOW_PLAYERS", &Make<GG_WINDOW_PLAYERS>},
+    {"GG_WINDOW_HELP", &Make<GG_WINDOW_HELP>},
+    {"GG_WINDOW_TROPHY", &Make<GG_WINDOW_TROPHY>},
+    {"GG_WINDOW_TROPHY_GET", &Make<GG_WINDOW_TROPHY_GET>},
+    {"GG_WINDOW_SHOP", &Make<GG_WINDOW_SHOP>},
+    {"GG_WINDOW_HEALTH", &Make<GG_WINDOW_HEALTH>},
 };
 
 }  // namespace

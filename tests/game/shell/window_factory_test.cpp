@@ -17,10 +17,18 @@
 #include "engine/gui/gui_wide_label.h"
 #include "engine/gui/gui_xml_loader.h"
 #include "framework/window_confirm.h"
+#include "framework/window_editbox.h"
 #include "framework/window_manager.h"
 #include "framework/window_simple.h"
 #include "game/shell/game_singletons.h"
 #include "game/shell/gui_localization.h"
+#include "game/shell/health_window.h"
+#include "game/shell/help_window.h"
+#include "game/shell/options_window.h"
+#include "game/shell/players_window.h"
+#include "game/shell/shop_window.h"
+#include "game/shell/trophy_get_window.h"
+#include "game/shell/trophy_window.h"
 #include "game/shell/window_sound.h"
 #include "support/log_capture.h"
 #include "support/memory_documents.h"
@@ -64,7 +72,15 @@ TEST_F(WindowFactoryTest, EachMappedTypeGivesItsClassWithTheGameClickSound) {
     const std::type_info& made;
   } cases[] = {
       {"G_WINDOW_CONFIRM", typeid(ORB_GF::G_WINDOW_CONFIRM)},
+      {"G_WINDOW_EDITBOX", typeid(ORB_GF::G_WINDOW_EDITBOX)},
       {"G_WINDOW_SIMPLE", typeid(ORB_GF::G_WINDOW_SIMPLE)},
+      {"GG_WINDOW_OPTIONS", typeid(GG_WINDOW_OPTIONS)},
+      {"GG_WINDOW_PLAYERS", typeid(GG_WINDOW_PLAYERS)},
+      {"GG_WINDOW_HELP", typeid(GG_WINDOW_HELP)},
+      {"GG_WINDOW_TROPHY", typeid(GG_WINDOW_TROPHY)},
+      {"GG_WINDOW_TROPHY_GET", typeid(GG_WINDOW_TROPHY_GET)},
+      {"GG_WINDOW_SHOP", typeid(GG_WINDOW_SHOP)},
+      {"GG_WINDOW_HEALTH", typeid(GG_WINDOW_HEALTH)},
   };
   ASSERT_EQ(GameWindowTypes().size(), std::size(cases)) << "a row without a case here";
   for (const auto& c : cases) {
