@@ -19,6 +19,9 @@ bytes for the same sources):
   trophy_card.png       TROPHY_CARD: the same card whole, behind a trophy
   help_board.png        a small board, half solved, with its clues
   help_tools.png        a filled cell and a crossed cell side by side
+  players_list.png,     the players list's panel, row and highlight, as the
+  players_row.png,      input widgets' (tools/make_gui_inputs.py) but wide
+  players_highlight.png enough for a name of 15 wide letters (PLAYERS_LIST)
 
 Usage: tools/make_screen_art.py [--root DIR] [--out DIR]
 Python 3 standard library only (tools/drawing.py, tools/content.py).
@@ -28,6 +31,7 @@ import os
 import sys
 
 import drawing as gfx
+import make_gui_inputs
 from content import arguments, write_bytes
 
 FOLDER = "data/share/image/screens"
@@ -48,10 +52,13 @@ HELP_PICTURE = [".#.#.",
                 ".###.",
                 "..#.."]
 HELP_OPEN_ROWS = 3
-HELP_CELL = 30
-HELP_CLUES = 46           # the clue strips' depth
-HELP_DIGIT = 12           # a clue digit's height
-HELP_TOOL_CELL = 56
+HELP_CELL = 34
+HELP_CLUES = 52           # the clue strips' depth
+HELP_DIGIT = 14           # a clue digit's height
+HELP_TOOL_CELL = 72
+PLAYERS_LIST = (400, 252)  # seven rows of 36
+PLAYERS_ROW = (384, 36)
+PLAYERS_HIGHLIGHT = (384, 32)
 
 
 def coin():
@@ -139,15 +146,15 @@ def help_board():
         clue = runs(HELP_PICTURE[row])
         done = row < HELP_OPEN_ROWS
         for i, number in enumerate(reversed(clue)):
-            cx = board_left - 11 - i * 16
-            canvas.text(str(number), cx, board_top + row * HELP_CELL + HELP_CELL / 2.0, HELP_DIGIT, 2.2,
+            cx = board_left - 13 - i * 18
+            canvas.text(str(number), cx, board_top + row * HELP_CELL + HELP_CELL / 2.0, HELP_DIGIT, 2.4,
                         gfx.CROSSED_NUMBER if done else gfx.INK)
     for column in range(columns):
         line = [HELP_PICTURE[row][column] for row in range(rows)]
         clue = runs(line)
         for i, number in enumerate(reversed(clue)):
-            cy = board_top - 12 - i * 17
-            canvas.text(str(number), board_left + column * HELP_CELL + HELP_CELL / 2.0, cy, HELP_DIGIT, 2.2,
+            cy = board_top - 14 - i * 20
+            canvas.text(str(number), board_left + column * HELP_CELL + HELP_CELL / 2.0, cy, HELP_DIGIT, 2.4,
                         gfx.INK)
     return canvas
 
@@ -175,6 +182,9 @@ def pictures():
         "trophy_card.png": card(*TROPHY_CARD),
         "help_board.png": help_board(),
         "help_tools.png": help_tools(),
+        "players_list.png": make_gui_inputs.list_panel(PLAYERS_LIST),
+        "players_row.png": make_gui_inputs.list_row(PLAYERS_ROW),
+        "players_highlight.png": make_gui_inputs.list_highlight(PLAYERS_HIGHLIGHT),
     }
     for part, piece in card_pieces().items():
         images["card_%s.png" % part] = piece

@@ -19,8 +19,9 @@
 //     </GUI>
 //   </window>
 //
-// It refreshes once a second while open (its timer adds the frame time and
-// starts again at 0 on reaching a second) and with every window's refresh.
+// It refreshes when it begins to open, once a second while open (its timer
+// adds the frame time and starts again at 0 on reaching a second) and with
+// every window's refresh.
 #include <cstdint>
 #include <string>
 
@@ -43,6 +44,7 @@ class GG_WINDOW_HEALTH : public ORB_GF::G_WINDOW {
   float GetTimer() const { return timer_; }
 
  protected:
+  void OnOpenBegin() override { Refresh(); }
   void Refresh() override;
   void OnUpdate() override;
   void OnGuiEvent(int32_t widget_id) override;

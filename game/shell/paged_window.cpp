@@ -66,6 +66,7 @@ bool gPagedWindow::TurnPage(int32_t widget_id) {
     grid_->NextPage();
   }
   if (markers_) markers_->SetCurrent(static_cast<uint32_t>(grid_->GetTargetPage()));
+  UpdatePageButtons();
   return true;
 }
 

@@ -55,6 +55,11 @@ class gPagedWindow : public ORB_GF::G_WINDOW {
   int32_t HandleMouseUp(int32_t button) override;
   int32_t HandleMouseMove() override;
 
+  // Turns the page when the id is one of the two buttons (the grid, the
+  // markers and the buttons together); answers whether it was. Screens call
+  // it first from OnGuiEvent.
+  bool TurnPage(int32_t widget_id);
+
   ORB_GF::gPages& Grid() { return *grid_; }
   const ORB_GF::gPages& Grid() const { return *grid_; }
   // Null without markers.
@@ -62,9 +67,6 @@ class gPagedWindow : public ORB_GF::G_WINDOW {
   const std::string& GetGridFile() const { return grid_file_; }
 
  protected:
-  // Turns the page when the id is one of the two buttons; answers whether it
-  // was. Screens call it first from OnGuiEvent.
-  bool TurnPage(int32_t widget_id);
   // Shows and enables the two buttons as the pages are.
   void UpdatePageButtons();
 
