@@ -12,8 +12,8 @@ namespace ORB_GF {
 // The text with line breaks put in place of blanks wherever the next word
 // would make the line wider than `width` pixels as the font measures it.
 // Line breaks already in the text stay; blanks next to a new break are
-// dropped; a word wider than the width alone stands on a line of its own.
-// A width of 0 or less changes nothing.
+// dropped and a run of blanks becomes one; a word wider than the width stands
+// alone on a line of its own. A width of 0 or less changes nothing.
 std::wstring WrapText(const ORB::OC_FONT& font, const std::wstring& text, int32_t width);
 
 }  // namespace ORB_GF

@@ -28,7 +28,7 @@
 #include "game/shell/resource_list.h"
 #include "game/shell/shop_window.h"
 #include "game_shell_fixture.h"
-#include "shipped_hub_fixture.h"
+#include "shipped_copy.h"
 #include "support/offscreen_gl.h"
 #include "support/pixel_box.h"
 #include "support/sound_rig.h"
@@ -65,7 +65,7 @@ class AwardScreensGlTest : public test_support::OffscreenGlTest {
   void SetUp() override {
     ASSERT_NO_FATAL_FAILURE(OpenWindow("award screens"));
     renderer_->SetClearColour(ORB::Colour(kClear));
-    ASSERT_NO_FATAL_FAILURE(CopyShippedResources(base_.File("Resources")));
+    ASSERT_TRUE(CopyShippedResources(base_.File("Resources")));
     ORB::FrameDelta().store(0.1f);
     rig_.Open(base_.Path(), *renderer_, window_.get(), &sound_loader_);
     SetGameParts(DefaultGameParts());

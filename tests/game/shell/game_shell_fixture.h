@@ -1,11 +1,8 @@
 #pragma once
 // The game shell's start-up in tests.
 //
-// GameEngineRig makes what the game's driver has when it creates the game,
-// over the resources folder below a base folder: the file system, the
-// repository with the driver's search paths (pictures decoded by the given
-// renderer, sounds that only count unless a loader is given), the texture and
-// document providers, and the engine's slots; Close destroys the game and takes it all down again.
+// GameEngineRig (game_engine_rig.h) makes what the game's driver has when it
+// creates the game.
 //
 // GameShellTest runs it on a small resources folder of tests/data/ (by
 // default game_shell), copied into a temporary folder so a test can change any file
@@ -38,6 +35,7 @@
 #include "game/shell/game_creation.h"
 #include "game/shell/game_parts.h"
 #include "game/shell/game_settings.h"
+#include "game_engine_rig.h"
 #include "support/counting_sounds.h"
 #include "support/recording_renderer.h"
 #include "support/renderer_textures.h"
@@ -46,61 +44,6 @@
 #include "support/temp_home.h"
 
 namespace game {
-
-class GameEngineRig {
- public:
-  ~GameEngineRig() { Close(); }
-
-  // `base` holds "Resources/"; the window may be null. Sounds come from
-  // `sound_loader` when given (it must outlive the rig's Close), else they
-  // only count (and must not be played).
-  void Open(const std::string& base, ORB::Renderer& renderer, ORB::Window* window,
-            ORB::SoundLoader* sound_loader = nullptr) {
-    files = std::make_unique<ORB::FileSystem>(base);
-    textures = std::make_unique<test_support::RendererTextures>(renderer);
-    repository = std::make_unique<ORB::OC_REPOSITORY>(
-        *files, textures.get(), sound_loader != nullptr ? sound_loader : &sounds);
-    // As the driver, whatever the answers (a case may have emptied a folder).
-    (void)repository->AddFolder("");
-    (void)repository->AddFolder("data");
-    (void)repository->AddFolder("data/share/main/other", kProductIdentifier);
-    (void)repository->AddFolder("data/share/image/gui", kProductIdentifier);
-    provider = std::make_unique<ORB::RepositoryTextureProvider>(*repository);
-    documents = std::make_unique<ORB::RepositoryDocumentProvider>(*repository);
-    ORB::SetTextureProvider(provider.get());
-    ORB::SetDocumentProvider(documents.get());
-    ORB::Engine().repository = repository.get();
-    ORB::Engine().file_system = files.get();
-    ORB::Engine().window = window;
-    SetGameParts(GameParts{});
-  }
-
-  // The game goes first, while the repository and the renderer stand.
-  void Close() {
-    if (repository == nullptr) return;
-    DestroyGame();
-    ShutdownGame();
-    ORB::Engine().repository = nullptr;
-    ORB::Engine().file_system = nullptr;
-    ORB::Engine().window = nullptr;
-    ORB::SetTextureProvider(nullptr);
-    ORB::SetDocumentProvider(nullptr);
-    documents.reset();
-    provider.reset();
-    repository.reset();
-    textures.reset();
-    files.reset();
-    SetGameParts(DefaultGameParts());
-    ResetGameSettings();
-  }
-
-  std::unique_ptr<ORB::FileSystem> files;
-  std::unique_ptr<test_support::RendererTextures> textures;
-  test_support::CountingSounds sounds;
-  std::unique_ptr<ORB::OC_REPOSITORY> repository;
-  std::unique_ptr<ORB::RepositoryTextureProvider> provider;
-  std::unique_ptr<ORB::RepositoryDocumentProvider> documents;
-};
 
 class GameShellTest : public test_support::RecordingRendererTest {
  protected:

@@ -15,9 +15,8 @@
 //     input_.Click(512, 300);
 //   }
 //
-// Start-up files that later parts of the game bring are put in when the
-// checkout does not ship them yet (the tutorial, the cursor and the purchase
-// overlay, from the hub's own test folder), so the hub starts on what is
+// Start-up files that later parts of the game bring are put in while the
+// checkout does not ship them (shipped_copy.h), so the hub starts on what is
 // shipped.
 #include <gtest/gtest.h>
 
@@ -40,33 +39,11 @@
 #include "game/shell/game_singletons.h"
 #include "game/shell/resource_list.h"
 #include "game_shell_fixture.h"
+#include "shipped_copy.h"
 #include "support/scripted_input.h"
 #include "support/sound_rig.h"
-#include "support/source_path.h"
 
 namespace game {
-
-// Copies the checkout's Resources/ to `resources` and puts in the start-up
-// files it lacks.
-inline void CopyShippedResources(const std::string& resources) {
-  namespace fs = std::filesystem;
-  fs::copy(test_support::SourcePath("Resources"), resources, fs::copy_options::recursive);
-  const std::string hub = test_support::TestData("game_hub/");
-  for (const char* file : {"data/share/main/other/tutorial.xml",
-                           "data/share/main/other/gCursor.xml", "data/share/image/gui/cursor.png",
-                           "data/share/image/gui/spinner.png", "data/share/image/gui/veil.png"}) {
-    if (!fs::exists(resources + "/" + file)) fs::copy_file(hub + file, resources + "/" + file);
-  }
-  pugi::xml_document data;
-  const std::string data_path = resources + "/data/data.xml";
-  ASSERT_TRUE(data.load_file(data_path.c_str()));
-  if (!data.document_element().child("purchase")) {
-    pugi::xml_document overlay;
-    ASSERT_TRUE(overlay.load_file((hub + "data/data.xml").c_str()));
-    data.document_element().append_copy(overlay.document_element().child("purchase"));
-    ASSERT_TRUE(data.save_file(data_path.c_str()));
-  }
-}
 
 class ShippedHubTest : public GameShellTest {
  protected:
@@ -75,7 +52,7 @@ class ShippedHubTest : public GameShellTest {
   void SetUp() override {
     ASSERT_NO_FATAL_FAILURE(test_support::RecordingRendererTest::SetUp());
     ASSERT_FALSE(base_.Path().empty());
-    ASSERT_NO_FATAL_FAILURE(CopyShippedResources(base_.File("Resources")));
+    ASSERT_TRUE(CopyShippedResources(base_.File("Resources")));
     ORB::FrameDelta().store(kFrameSeconds);
     ORB::SetHook(ORB::Hook::KeyDown, [](intptr_t code) {
       if (gGame* hub = gGame::Instance()) hub->OnKeyDown(static_cast<int32_t>(code));
@@ -156,6 +133,16 @@ class ShippedHubTest : public GameShellTest {
     const ORB::Vector3 at = widget.GetTransform().GetWorld().position;
     return {static_cast<int32_t>(at.x), static_cast<int32_t>(at.y)};
   }
+
+  // A click as a player's pointer makes it: it comes from a little to the
+  // left (a move pass ends at the first widget that answers, so the widget
+  // the pointer leaves answers the first move, the one it enters the next),
+  // then presses and releases.
+  void ClickAt(ORB::Point at) {
+    input_.Move(at.x - 3, at.y);
+    input_.Click(at.x, at.y);
+  }
+  void ClickOn(const ORB::OC_GUI_OBJECT& widget) { ClickAt(CentreOf(widget)); }
 
   std::string SaveFolder() const { return home_.AppData() + "/Vorlane/HarvelstonePyndlex/"; }
   bool Saved() const { return std::filesystem::exists(SaveFolder() + "players.save"); }

@@ -197,15 +197,15 @@ TEST_F(ShopTest, APlayerBuysWithTheCardsButtonAndOnlyWithIt) {
   gPages_Shop_Item& refill = Card("refill_hint");
   const ORB::Point buy = CentreOf(*refill.GetGuiRoot().FindById(gPages_Shop_Item::kBuyId));
   const ORB::Point title = CentreOf(*refill.GetGuiRoot().FindById(gPages_Shop_Item::kTitleId));
-  input_.Click(title.x, title.y);
+  ClickAt(title);
   EXPECT_EQ(Coins(), 100u) << "a click on the card is no purchase";
-  input_.Click(buy.x, buy.y);
+  ClickAt(buy);
   EXPECT_EQ(Coins(), 60u);
   EXPECT_EQ(player_->GetItemCount("refill_hint"), 1);
   EXPECT_TRUE(IsOpen("Shop"));
   // The close button.
   const ORB::Point close = CentreOf(*Shop().GetGuiRoot().FindById(GG_WINDOW_SHOP::kCloseId));
-  input_.Click(close.x, close.y);
+  ClickAt(close);
   Frames(5);
   EXPECT_FALSE(IsOpen("Shop"));
 }
