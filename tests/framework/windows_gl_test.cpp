@@ -32,6 +32,7 @@
 #include "support/pixel_box.h"
 #include "support/scripted_input.h"
 #include "support/shipped_resources.h"
+#include "support/translated_labels.h"
 #include "support/window_kit.h"
 
 namespace ORB_GF {
@@ -61,14 +62,6 @@ std::vector<uint32_t> Area(const test_support::Frame& frame, int x, int y, int w
   return pixels;
 }
 
-// The labels of a tree translated in place, as the game's factory does.
-void Translate(ORB::OC_GUI_OBJECT& widget, const ORB::OC_LOCALIZATION& strings) {
-  if (auto* label = dynamic_cast<ORB::OC_GUI_WLABEL*>(&widget)) {
-    label->SetText(ORB::Utf8ToWide(strings.Find(ORB::WideToUtf8(label->GetText()))));
-  }
-  for (size_t i = 0; i < widget.GetChildCount(); ++i) Translate(*widget.GetChild(i), strings);
-}
-
 class WindowsGlTest : public test_support::OffscreenGlTest {
  protected:
   void SetUp() override {
@@ -86,7 +79,7 @@ class WindowsGlTest : public test_support::OffscreenGlTest {
     // The stock windows, their labels translated as the game's factory does.
     manager_ = std::make_unique<G_WINDOW_MANAGER>([this](const pugi::xml_node& element) {
       G_WINDOW* window = CreateStockWindow(element);
-      if (window != nullptr) Translate(window->GetGuiRoot().Widget(), strings_);
+      if (window != nullptr) test_support::TranslateLabels(window->GetGuiRoot().Widget(), strings_);
       return window;
     });
     ASSERT_TRUE(manager_->LoadWindows(kScenes));

@@ -520,6 +520,21 @@ TEST_F(LossAnswerTest, AFailedOrRefusedPurchaseAsksAgain) {
   EXPECT_EQ(host_.Count("levels"), 1);
 }
 
+TEST_F(LossAnswerTest, AQuestionAskedWhileItStillClosesOpensOnceItHasClosed) {
+  Lose();
+  Click("Confirm_SecondChance", 4);  // the buy question opens, this one closes for 0.2 s
+  ASSERT_TRUE(windows_.IsOpen("Confirm_SecondChance"));
+  Click("Confirm_SecondChanceBuy", 4);  // no, at once: the second chance is asked again
+  Frames(1);
+  EXPECT_TRUE(windows_.Dialog("Confirm_SecondChance")->IsAnimating());  // still closing
+  Frames(20);
+  EXPECT_EQ(windows_.OpenNames(), (std::vector<std::string>{"Confirm_SecondChance"}));
+  EXPECT_FALSE(windows_.Dialog("Confirm_SecondChance")->IsAnimating());
+  Click("Confirm_SecondChance", 4);
+  Click("Confirm_SecondChanceBuy", 3);
+  EXPECT_EQ(host_.Count("buy second_chance"), 1);
+}
+
 TEST_F(LossAnswerTest, LeaveGoesThroughTheFadeToTheLevelList) {
   Lose();
   Click("Confirm_SecondChance", 5);

@@ -78,17 +78,21 @@ class MainRoad {
     input_.Move(static_cast<int32_t>(centre.x), static_cast<int32_t>(centre.y));
   }
 
-  // Fills empty cells one by one, row by row, until the level has ended.
-  void FillEmptyCellsUntilLost(const std::vector<std::vector<bool>>& picture) {
+  // Wrong guesses one cell at a time, row by row, until the level has
+  // ended: empty cells filled with the first button, or (`crossPicture`)
+  // picture cells crossed with the second.
+  void GuessWrongUntilLost(const std::vector<std::vector<bool>>& picture, bool crossPicture) {
     for (size_t row = 0; row < picture.size(); ++row) {
       for (size_t col = 0; col < picture[row].size(); ++col) {
         if (gameplay_.IsEnded()) return;
-        if (picture[row][col]) continue;
+        if (picture[row][col] != crossPicture) continue;
         Stroke(static_cast<int32_t>(row), static_cast<int32_t>(col), static_cast<int32_t>(row),
-               static_cast<int32_t>(col), 1);
+               static_cast<int32_t>(col), crossPicture ? 2 : 1);
       }
     }
   }
+  // A click of the first button at a point of the screen.
+  void Click(int32_t x, int32_t y) { input_.Click(x, y); }
 
   // A press on the first cell, a drag through every cell to the last, a
   // release; then frames until the cells have shown (each cell shows one

@@ -139,7 +139,7 @@ TEST_F(MainRoadTest, ALostLevelOffersTheRestartWhichGivesACleanLevel) {
   ASSERT_TRUE(gameplay_.Load(name)) << gameplay_.LastError();
   const int32_t hearts = host_.Player().GetHealth().GetCount();
 
-  road.FillEmptyCellsUntilLost(picture);
+  road.GuessWrongUntilLost(picture, false);
   EXPECT_TRUE(gameplay_.IsEnded());
   EXPECT_EQ(gameplay_.Errors(), 5);
   EXPECT_EQ(host_.Count("sound levelloose"), 1);
