@@ -243,7 +243,7 @@ TEST_F(AwardScreensGlTest, TheOtherScreensDrawOnTheirFrames) {
   player_->GetHealth().Spend();
   Windows().OpenWindow("Heart", true);
   const test_support::Frame heart = Draw("FeedBack_Heart", "heart.png");
-  EXPECT_GT(InkIn(heart, 830, 25, 100, 30).count, 20) << "the count and the countdown";
+  EXPECT_GT(InkIn(heart, 420, 25, 100, 30).count, 20) << "the count and the countdown";
 }
 
 }  // namespace

@@ -71,7 +71,7 @@ TEST_F(HeartPanelTest, TheCountAndTheCountdownGoOnToTheIdleTextOnceASecond) {
 }
 
 TEST_F(HeartPanelTest, AClickShowsTheNoteWhichClosesAgainByItself) {
-  input_.Click(908, 40);
+  input_.Click(468, 39);
   EXPECT_TRUE(IsOpen(GG_WINDOW_HEALTH::kFeedback));
   // It slides in, stays its hide delay (2.5 s) and slides out.
   Frames(20);
@@ -79,7 +79,7 @@ TEST_F(HeartPanelTest, AClickShowsTheNoteWhichClosesAgainByItself) {
   Frames(30);
   EXPECT_FALSE(IsOpen(GG_WINDOW_HEALTH::kFeedback));
   // A second click shows it again.
-  input_.Click(860, 40);
+  input_.Click(420, 39);
   EXPECT_TRUE(IsOpen(GG_WINDOW_HEALTH::kFeedback));
 }
 

@@ -7,7 +7,7 @@ Sources: the art direction's palette and widget look (tools/drawing.py) and
 the sizes below; the help board is the picture HELP_PICTURE with its clues
 counted here.
 
-Outputs (under the resources folder data/share/image/screens/, the same
+Outputs (under the resources folder data/share/image/menus/, the same
 bytes for the same sources):
   coin_small.png        COIN x COIN: a coin, beside prices and bonuses
   heart_small.png       HEART x HEART: a heart, on the heart panel
@@ -23,7 +23,7 @@ bytes for the same sources):
   players_row.png,      input widgets' (tools/make_gui_inputs.py) but wide
   players_highlight.png enough for a name of 15 wide letters (PLAYERS_LIST)
 
-Usage: tools/make_screen_art.py [--root DIR] [--out DIR]
+Usage: tools/make_menus.py [--root DIR] [--out DIR]
 Python 3 standard library only (tools/drawing.py, tools/content.py).
 """
 
@@ -34,7 +34,7 @@ import drawing as gfx
 import make_gui_inputs
 from content import arguments, write_bytes
 
-FOLDER = "data/share/image/screens"
+FOLDER = "data/share/image/menus"
 
 COIN = 28
 HEART = 36
