@@ -26,13 +26,10 @@ ORB_GF::G_WINDOW* Make(const pugi::xml_node& element) {
 
 // One row per window class of the game. The screens still to come take
 // their places in this order: "GG_WINDOW_TITLE_TOP", "GG_WINDOW_TITLE",
-// "GG_WINDOW_OPTIONS", "GG_WINDOW_PACK", "GG_WINDOW_PACK_MENU",
-// "GG_WINDOW_PLAYERS" before the confirm dialog; "GG_WINDOW_LEVEL",
-// "GG_WINDOW_GAME_MENU", "GG_WINDOW_CONFIRM_EX", "GG_WINDOW_HELP",
-// "GG_WINDOW_TROPHY" before the simple window; "GG_WINDOW_FINISH",
-// "GG_WINDOW_TROPHY_GET", "GG_WINDOW_SUNIME", "GG_WINDOW_SHOP" and
-// "GG_WINDOW_HEALTH" after it. ("G_WINDOW_EDITBOX" follows the confirm
-// dialog.)
+// "GG_WINDOW_PACK", "GG_WINDOW_PACK_MENU" before the confirm dialog;
+// "GG_WINDOW_LEVEL", "GG_WINDOW_GAME_MENU", "GG_WINDOW_CONFIRM_EX" before the
+// simple window; "GG_WINDOW_FINISH", "GG_WINDOW_SUNIME" after it. (The
+// "_type"s are compared whole, so the order decides nothing.)
 constexpr GameWindowType kWindowTypes[] = {
     {"G_WINDOW_CONFIRM", &Make<ORB_GF::G_WINDOW_CONFIRM>},
     {"G_WINDOW_EDITBOX", &Make<ORB_GF::G_WINDOW_EDITBOX>},
