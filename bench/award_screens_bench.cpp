@@ -127,16 +127,23 @@ class ShippedGame {
   bool ok_ = false;
 };
 
-// Refresh and draw of the window, once per iteration.
-void RefreshAndDraw(benchmark::State& state, ShippedGame& game, ORB_GF::G_WINDOW& window) {
+// Opens the window of that name in the started game; each iteration runs
+// `update` on it, then draws it. Reports the meshes a frame.
+template <typename Window, typename Update>
+void Measure(benchmark::State& state, ShippedGame& game, const std::string& name, Update update) {
+  auto* window = game ? dynamic_cast<Window*>(game.Open(name)) : nullptr;
+  if (window == nullptr) {
+    state.SkipWithError(("no window " + name).c_str());
+    return;
+  }
   int64_t meshes = 0;
   int64_t frames = 0;
   for (auto _ : state) {
-    window.CallRefresh();
-    const int64_t drawn = game.Draw(window);
+    update(*window);
+    const int64_t drawn = game.Draw(*window);
     if (drawn < 0) {
       state.SkipWithError("the frame could not begin");
-      return;
+      break;
     }
     meshes += drawn;
     ++frames;
@@ -146,52 +153,27 @@ void RefreshAndDraw(benchmark::State& state, ShippedGame& game, ORB_GF::G_WINDOW
 
 void BM_TrophyPageOf30(benchmark::State& state) {
   ShippedGame game;
-  if (!game) {
-    state.SkipWithError("the shipped game did not start");
-    return;
-  }
-  auto* list = dynamic_cast<game::GG_WINDOW_TROPHY*>(game.Open("Bench_Trophy"));
-  if (list == nullptr || list->Grid().GetItemsPerPage() < kTrophies) {
-    state.SkipWithError("no page of 30 trophies");
-    return;
-  }
-  RefreshAndDraw(state, game, *list);
+  Measure<game::GG_WINDOW_TROPHY>(state, game, "Bench_Trophy",
+                                  [](game::GG_WINDOW_TROPHY& list) { list.CallRefresh(); });
 }
 BENCHMARK(BM_TrophyPageOf30)->Unit(benchmark::kMillisecond);
 
 void BM_ShopPage(benchmark::State& state) {
   ShippedGame game;
-  ORB_GF::G_WINDOW* shop = game ? game.Open("Shop") : nullptr;
-  if (shop == nullptr) {
-    state.SkipWithError("no shop");
-    return;
-  }
-  RefreshAndDraw(state, game, *shop);
+  Measure<ORB_GF::G_WINDOW>(state, game, "Shop",
+                            [](ORB_GF::G_WINDOW& shop) { shop.CallRefresh(); });
 }
 BENCHMARK(BM_ShopPage)->Unit(benchmark::kMillisecond);
 
 void BM_PlayersListOf100(benchmark::State& state) {
   ShippedGame game;
-  if (!game) {
-    state.SkipWithError("the shipped game did not start");
-    return;
-  }
-  for (int i = 0; i < kPlayers; ++i) {
-    game::gGame::Instance()->CreatePlayer(L"Player " + std::to_wstring(i));
-  }
-  auto* players = dynamic_cast<game::GG_WINDOW_PLAYERS*>(game.Open("Players"));
-  if (players == nullptr || players->GetList() == nullptr) {
-    state.SkipWithError("no players window");
-    return;
-  }
-  for (auto _ : state) {
-    players->Fill();
-    if (game.Draw(*players) < 0) {
-      state.SkipWithError("the frame could not begin");
-      return;
+  if (game) {
+    for (int i = 0; i < kPlayers; ++i) {
+      game::gGame::Instance()->CreatePlayer(L"Player " + std::to_wstring(i));
     }
   }
-  state.counters["rows"] = static_cast<double>(players->GetList()->GetItemCount());
+  Measure<game::GG_WINDOW_PLAYERS>(state, game, "Players",
+                                   [](game::GG_WINDOW_PLAYERS& players) { players.Fill(); });
 }
 BENCHMARK(BM_PlayersListOf100)->Unit(benchmark::kMillisecond);
 

@@ -8,9 +8,8 @@
 // frame.
 #include <gtest/gtest.h>
 
-#include <cmath>
+#include <algorithm>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -29,6 +28,7 @@
 #include "game/shell/shop_window.h"
 #include "game_shell_fixture.h"
 #include "shipped_copy.h"
+#include "support/argb.h"
 #include "support/offscreen_gl.h"
 #include "support/pixel_box.h"
 #include "support/sound_rig.h"
@@ -42,23 +42,6 @@ constexpr uint32_t kClear = 0xFF444444u;
 constexpr uint32_t kInk = 0xFF2E3440u;
 constexpr uint32_t kPanel = 0xFFFFFDF8u;
 constexpr uint32_t kAccent = 0xFFEDAE49u;
-
-int Red(uint32_t argb) { return static_cast<int>((argb >> 16) & 0xFF); }
-int Green(uint32_t argb) { return static_cast<int>((argb >> 8) & 0xFF); }
-int Blue(uint32_t argb) { return static_cast<int>(argb & 0xFF); }
-bool Near(uint32_t argb, uint32_t expected, int tolerance) {
-  return std::abs(Red(argb) - Red(expected)) <= tolerance &&
-         std::abs(Green(argb) - Green(expected)) <= tolerance &&
-         std::abs(Blue(argb) - Blue(expected)) <= tolerance;
-}
-
-std::vector<uint32_t> Area(const test_support::Frame& frame, int x, int y, int w, int h) {
-  std::vector<uint32_t> pixels;
-  for (int row = y; row < y + h; ++row) {
-    for (int column = x; column < x + w; ++column) pixels.push_back(frame.At(column, row));
-  }
-  return pixels;
-}
 
 class AwardScreensGlTest : public test_support::OffscreenGlTest {
  protected:
@@ -108,15 +91,25 @@ class AwardScreensGlTest : public test_support::OffscreenGlTest {
     for (int i = 0; i < 10; ++i) Frame(false);
   }
 
-  // The ink's box in a rectangle of the frame.
+  // The box of the pixels near the colour in a rectangle of the frame.
   static test_support::Box InkIn(const test_support::Frame& frame, int x, int y, int w, int h,
                                  uint32_t colour = kInk, int tolerance = 60) {
-    return test_support::BoxOf(Area(frame, x, y, w, h), w, h, x, y,
-                               [&](uint32_t argb) { return Near(argb, colour, tolerance); });
+    test_support::Box box;
+    for (int row = y; row < y + h; ++row) {
+      for (int column = x; column < x + w; ++column) {
+        if (!test_support::Near(frame.At(column, row), colour, tolerance)) continue;
+        ++box.count;
+        box.left = std::min(box.left, column);
+        box.top = std::min(box.top, row);
+        box.right = std::max(box.right, column);
+        box.bottom = std::max(box.bottom, row);
+      }
+    }
+    return box;
   }
   // The frame's near-white at a point.
   static bool PanelAt(const test_support::Frame& frame, int x, int y) {
-    return Near(frame.At(x, y), kPanel, 3);
+    return test_support::Near(frame.At(x, y), kPanel, 3);
   }
 
   test_support::TempHome home_;
