@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cwctype>
 #include <string>
 #include <vector>
 
@@ -111,6 +112,10 @@ TEST_F(PlayersTest, ANewPlayersNameHasAtMostFifteenCharactersNoPlayerHas) {
   ASSERT_NE(entry, nullptr);
   Type(L"Anna");
   EXPECT_EQ(entry->GetAcceptButton()->GetState(), ORB::OC_GUI_BUTTON5::kDisabled) << "taken";
+  for (int i = 0; i < 4; ++i) input_.Key(ORB::platform::kKeyBackspace);
+  EXPECT_EQ(entry->GetText(), L"");
+  EXPECT_EQ(entry->GetAcceptButton()->GetState(), ORB::OC_GUI_BUTTON5::kDisabled) << "empty";
+  Type(L"Anna");
   Type(L"belle.");  // the full stop is refused by the field
   EXPECT_EQ(entry->GetText(), L"Annabelle");
   EXPECT_NE(entry->GetAcceptButton()->GetState(), ORB::OC_GUI_BUTTON5::kDisabled);
