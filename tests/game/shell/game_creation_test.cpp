@@ -25,15 +25,6 @@
 namespace game {
 namespace {
 
-// The error lines among what was logged.
-std::vector<std::string> Errors(const test_support::LogCapture& log) {
-  std::vector<std::string> errors;
-  for (const std::string& line : log.Lines()) {
-    if (line.find(": error: ") != std::string::npos) errors.push_back(line);
-  }
-  return errors;
-}
-
 TEST_F(GameShellTest, TheGameStartsFromTheFixture) {
   ASSERT_NO_FATAL_FAILURE(Open());
   test_support::LogCapture log;
@@ -144,7 +135,7 @@ TEST_F(GameShellTest, EachRequiredSettingMissingFailsWithOneLine) {
     ASSERT_NO_FATAL_FAILURE(Open());
     test_support::LogCapture log;
     EXPECT_FALSE(CreateGame("game.xml")) << element;
-    const std::vector<std::string> errors = Errors(log);
+    const std::vector<std::string> errors = log.Errors();
     ASSERT_EQ(errors.size(), 1u) << element;
     EXPECT_EQ(errors[0], std::string("game: error: game.xml lacks \"") + element + "\"");
     EXPECT_EQ(log.Lines().size(), 1u);
@@ -176,7 +167,7 @@ TEST_F(GameShellTest, ASettingsFileThatIsMissingOrBrokenFails) {
     ASSERT_NO_FATAL_FAILURE(Open());
     test_support::LogCapture log;
     EXPECT_FALSE(CreateGame("game.xml")) << c.what;
-    const std::vector<std::string> errors = Errors(log);
+    const std::vector<std::string> errors = log.Errors();
     ASSERT_EQ(errors.size(), 1u) << c.what;
     EXPECT_EQ(errors[0], c.error) << c.what;
     DestroyGame();
@@ -207,7 +198,7 @@ TEST_F(GameShellTest, NamesThatCannotNameAFolderStopTheStart) {
     ASSERT_NO_FATAL_FAILURE(Open());
     test_support::LogCapture log;
     EXPECT_FALSE(CreateGame("game.xml")) << c.element << " " << c.value;
-    const std::vector<std::string> errors = Errors(log);
+    const std::vector<std::string> errors = log.Errors();
     ASSERT_EQ(errors.size(), 1u);
     EXPECT_NE(errors[0].find(c.error), std::string::npos) << errors[0];
     EXPECT_TRUE(GetGameSettings().company.empty()) << "nothing stored";
@@ -223,7 +214,7 @@ TEST_F(GameShellTest, AnEditionThatIsNotListedFails) {
   ASSERT_NO_FATAL_FAILURE(Open());
   test_support::LogCapture log;
   EXPECT_FALSE(CreateGame("game.xml"));
-  const std::vector<std::string> errors = Errors(log);
+  const std::vector<std::string> errors = log.Errors();
   ASSERT_EQ(errors.size(), 1u);
   EXPECT_EQ(errors[0],
             "game: error: data/share/main/other editions.xml: edition \"deluxe\" is not listed");
@@ -237,7 +228,7 @@ TEST_F(GameShellTest, TheEditionsFileMissingOrIncompleteFails) {
   {
     test_support::LogCapture log;
     EXPECT_FALSE(CreateGame("game.xml"));
-    EXPECT_EQ(Errors(log), std::vector<std::string>{"game: error: data/share/main/other "
+    EXPECT_EQ(log.Errors(), std::vector<std::string>{"game: error: data/share/main/other "
                                                     "editions.xml: edition \"fixture\" lacks "
                                                     "\"heart\""});
   }
@@ -246,7 +237,7 @@ TEST_F(GameShellTest, TheEditionsFileMissingOrIncompleteFails) {
   ASSERT_NO_FATAL_FAILURE(Open());
   test_support::LogCapture log;
   EXPECT_FALSE(CreateGame("game.xml"));
-  EXPECT_EQ(Errors(log),
+  EXPECT_EQ(log.Errors(),
             std::vector<std::string>{"game: error: data/share/main/other editions.xml is missing"});
 }
 
@@ -266,7 +257,7 @@ TEST_F(GameShellTest, TheBorderPicturesMustBeDescribed) {
     ASSERT_NO_FATAL_FAILURE(Open());
     test_support::LogCapture log;
     EXPECT_FALSE(CreateGame("game.xml")) << c.error;
-    const std::vector<std::string> errors = Errors(log);
+    const std::vector<std::string> errors = log.Errors();
     ASSERT_EQ(errors.size(), 1u) << c.error;
     EXPECT_EQ(errors[0], c.error);
     EXPECT_EQ(GetScreenBorders(), nullptr);

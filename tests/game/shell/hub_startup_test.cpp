@@ -27,14 +27,6 @@
 namespace game {
 namespace {
 
-std::vector<std::string> Errors(const test_support::LogCapture& log) {
-  std::vector<std::string> errors;
-  for (const std::string& line : log.Lines()) {
-    if (line.find(": error: ") != std::string::npos) errors.push_back(line);
-  }
-  return errors;
-}
-
 std::string ReadText(const std::string& path) {
   const std::vector<unsigned char> bytes = test_support::ReadFile(path);
   return std::string(bytes.begin(), bytes.end());
@@ -132,7 +124,7 @@ TEST_F(HubTest, EachMissingFileStopsTheStartWithOneLineNamingIt) {
     RemoveResource(c.file);
     test_support::LogCapture log;
     EXPECT_FALSE(Start());
-    const std::vector<std::string> errors = Errors(log);
+    const std::vector<std::string> errors = log.Errors();
     ASSERT_EQ(errors.size(), 1u);
     EXPECT_NE(errors[0].find(c.named), std::string::npos) << errors[0];
     RestoreResource(c.file);
@@ -146,7 +138,7 @@ TEST_F(HubTest, ADocumentThatDoesNotParseCountsAsMissing) {
     WriteResource(file, "<broken");
     test_support::LogCapture log;
     EXPECT_FALSE(Start());
-    EXPECT_FALSE(Errors(log).empty());
+    EXPECT_FALSE(log.Errors().empty());
     RestoreResource(file);
   }
   // Present but empty of what is asked for.
@@ -262,7 +254,7 @@ TEST_F(HubTest, APlayersFileThatCannotBeReadMeansNoPlayersAndOneLine) {
   test_support::LogCapture log;
   ASSERT_TRUE(Start());
   EXPECT_EQ(GetPlayersList()->Count(), 0u);
-  const std::vector<std::string> errors = Errors(log);
+  const std::vector<std::string> errors = log.Errors();
   ASSERT_EQ(errors.size(), 1u);
   EXPECT_NE(errors[0].find("players.save"), std::string::npos) << errors[0];
   EXPECT_NE(errors[0].find("set aside"), std::string::npos) << errors[0];
