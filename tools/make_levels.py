@@ -9,7 +9,9 @@ and nothing is written.
 
 Outputs (under Resources/, the same bytes for the same sources):
   data/share/main/levels               zip archive: <pack>/<name>.xml per level
-  data/share/main/GameProcess/         numbers.xml, settings.xml, effects.xml
+  data/share/main/GameProcess/         numbers.xml, settings.xml, effects.xml (its
+                                       hint flight and bonus coin fly pictures
+                                       that tools/make_play_screen.py draws)
   data/share/image/board/              the board's images (PNG)
 
 A level's repository name is "data/share/main/levels <pack>/<name>.xml": the
@@ -37,6 +39,8 @@ from drawing import (ACCENT, BLOCK_LINE, CLOSED, CROSS, CROSSED_NUMBER, ERROR, F
 LEVEL_ARCHIVE = "data/share/main/levels"
 GAME_PROCESS = "data/share/main/GameProcess"
 BOARD_IMAGES = "data/share/image/board"
+PLAY_IMAGES = "data/share/image/play"
+EFFECT_IMAGES = "data/share/image/effects"
 FONTS = "data/share/font"
 PACK_SOURCE = "pack.txt"
 
@@ -58,6 +62,21 @@ SIDE_COLUMN_WIDTH = 120
 TOP_BAR = (0, 0, CANVAS[0], TOP_BAR_HEIGHT)
 SIDE_COLUMN = (CANVAS[0] - SIDE_COLUMN_WIDTH, TOP_BAR_HEIGHT, CANVAS[0], CANVAS[1])
 CONTROL_REGIONS = {"top bar": TOP_BAR, "side column": SIDE_COLUMN}
+# Where each control stands in its region (its centre; tools/make_play_screen.py
+# writes the controls' files): in the top bar the pause button, the coin
+# counter's coin (its number follows to the right) and the error panel's
+# first place (the others follow to the right, ERROR_PLACE_STEP apart); in
+# the side column the hint button, the tool switch, the store button and, at
+# the bottom, the reset-selection target.
+PAUSE_AT = (40, 32)
+COIN_AT = (486, 32)
+ERROR_PLACES = 8
+ERROR_PLACE_STEP = 34
+ERROR_PANEL_AT = (CANVAS[0] - 16 - 17 - (ERROR_PLACES - 1) * ERROR_PLACE_STEP, 32)
+HINT_AT = (964, 150)
+TOOL_AT = (964, 272)
+STORE_AT = (964, 394)
+RESET_AT = (964, 668)
 CLEARANCE = 16
 PLAY_AREA = (CLEARANCE, TOP_BAR_HEIGHT + CLEARANCE,
              CANVAS[0] - SIDE_COLUMN_WIDTH - CLEARANCE, CANVAS[1] - CLEARANCE)
@@ -567,8 +586,53 @@ def effects_xml():
               "      <HOT_SPOT>HS_MID</HOT_SPOT>", "    </locked>", "  </effect_open_cell>",
               '  <end_level_effect speed="700">']
     lines += animation_xml("sprite_anim", "cell_end.png", 6, 20, False, indent="    ")
-    lines += ["  </end_level_effect>", "</effects>"]
+    lines.append("  </end_level_effect>")
+    # A hint flies from the hint button to its cell; a bonus cell's coin
+    # flies to the coin counter, then its coins rise below the counter.
+    lines.append('  <hint_fly deflection1="90" deflection2="-60" speed="700">')
+    lines += play_animation_xml("sprite_fly", "hint_fly.png", 4, 12, True)
+    lines += particles_xml("particles_follow", ACCENT, 60, 0.45, (0, 0), 16, 2, 6)
+    lines += particles_xml("particles_finish", ACCENT, 90, 0.6, (0, -60), 26, 4, 4, spread=6.28)
+    lines.append("  </hint_fly>")
+    lines.append('  <bonus_effect speed="620" deflection="-140" endpos="%d %d">' % COIN_AT)
+    lines += play_animation_xml("sprite_sunime", "bonus_coin.png", 6, 20, False)
+    lines += ['    <font fntName="sans_bold_20" fntColor="%s" fntHotSpot="HS_MID">' % hex_colour(BONUS_TEXT),
+              '      <motion time="0.9" start="0 26" endoffset="0 22"/>',
+              '      <text value="+%i"/>',
+              "    </font>"]
+    lines += particles_xml("particles_follow", ACCENT, 50, 0.4, (0, 0), 12, 2, 5)
+    lines += ["  </bonus_effect>", "</effects>"]
     return ("\n".join(lines) + "\n").encode("utf-8")
+
+
+# The bonus coins' text: the accent, darkened to read on the paper.
+BONUS_TEXT = (0xB9, 0x7A, 0x1B)
+
+
+def play_animation_xml(tag, texture, frames, fps, loop, indent="    "):
+    return ["%s<%s>" % (indent, tag),
+            "%s  <FILE>%s %s</FILE>" % (indent, PLAY_IMAGES, texture),
+            "%s  <HOT_SPOT>HS_MID</HOT_SPOT>" % indent,
+            '%s  <ANIMATION loop="%d" grid="%d 1" frames="%d" fps="%d"/>' % (
+                indent, 1 if loop else 0, frames, frames, fps),
+            "%s</%s>" % (indent, tag)]
+
+
+def particles_xml(tag, rgb, frequency, lifetime, velocity, start_size, end_size, area, spread=0.8,
+                  indent="    "):
+    """A particle description on the soft dot: born in a square of `area`
+    pixels, fading from the colour to nothing."""
+    return ['%s<%s texture="%s soft_dot.png" multiply="false" maxCount="%d" frequency="%d" '
+            'spreadAngle="%.2f" area="%d %d">' % (indent, tag, EFFECT_IMAGES, frequency, frequency, spread,
+                                                area, area),
+            "%s  <lifetime>%.2f</lifetime>" % (indent, lifetime),
+            "%s  <velocity>%d %d</velocity>" % (indent, velocity[0], velocity[1]),
+            "%s  <startSize>%d</startSize>" % (indent, start_size),
+            "%s  <endSize>%d</endSize>" % (indent, end_size),
+            "%s  <startColor>%s</startColor>" % (indent, hex_colour(rgb, 0xE0)),
+            "%s  <averColor>%s</averColor>" % (indent, hex_colour(lighter(rgb, 0.3), 0x90)),
+            "%s  <endColor>%s</endColor>" % (indent, hex_colour((255, 255, 255), 0)),
+            "%s</%s>" % (indent, tag)]
 
 
 # --------------------------------------------------------------------------

@@ -65,9 +65,9 @@ EDITION_LIST = [
     ]),
 ]
 
-# Edition files that no generator writes yet: the window list and the
-# tutorial come with the screens and the tutorial.
-LATER = {OTHER + " scenes.xml", OTHER + " tutorial.xml"}
+# Edition files that no generator writes yet: the window list comes with the
+# screens.
+LATER = {OTHER + " scenes.xml"}
 
 
 def game_xml():

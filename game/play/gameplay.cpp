@@ -11,6 +11,7 @@
 #include "game/play/element.h"
 #include "game/play/game_player.h"
 #include "game/play/level_file.h"
+#include "game/play/pack_record.h"
 
 namespace game {
 
@@ -145,6 +146,7 @@ bool GG_GAMEPLAY::Load(const std::string& levelFile) {
   board_.TopPanel().SetFont(host_->FindFont(board_.TopPanel().FontName()));
   pack_id_ = packId;
   level_id_ = levelId;
+  CopyBackground(packId);
   tool_switch_fill_ = true;
   // The level's start: the player's allowed errors and start hints.
   score_.Reset();
@@ -153,6 +155,7 @@ bool GG_GAMEPLAY::Load(const std::string& levelFile) {
   pieces_->ClearErrors();
   pieces_->SetErrorPlaces(score_.GetAllowedErrors());
   pieces_->ShowHints(score_.GetHintsHeld());
+  pieces_->StartLevel();
   active_ = true;
   paused_ = false;
   // Loaded while the screen holds its textures: the new level's too.
@@ -160,10 +163,20 @@ bool GG_GAMEPLAY::Load(const std::string& levelFile) {
   return true;
 }
 
+void GG_GAMEPLAY::CopyBackground(int32_t packId) {
+  background_sprite_.reset();
+  const gPackRecord* pack = host_->FindPackRecord(packId);
+  if (pack == nullptr || !pack->HasBackground()) return;
+  background_sprite_ = std::make_unique<ORB_GF::G_SPRITE>(pack->GetBackgroundElement());
+}
+
 void GG_GAMEPLAY::Stop() {
   // Whatever the level started that could still fire goes first.
   ++generation_;
   DropPending();
+  // Nothing holds the input of a level that is gone (a hint in flight, a
+  // hold, a finished level).
+  busy_ = false;
   if (active_) {
     active_ = false;
     level_file_.clear();
@@ -192,14 +205,21 @@ void GG_GAMEPLAY::Update() {
   bots_.Update();
   if (!active_ || paused_) return;
   score_.AddTime(ORB::GetFrameDelta());
+  // The pieces (the board's pieces, the controls and the flights) before
+  // the board.
+  pieces_->Update();
   board_.Update();
 }
 
 void GG_GAMEPLAY::Draw() {
   if (!active_) return;
+  if (background_sprite_) background_sprite_->Draw();
+  pieces_->DrawUnderBlocks();
   DrawBlocks();
+  pieces_->DrawOverBlocks();
   board_.Draw();
   DrawSelection();
+  pieces_->DrawOverBoard();
 }
 
 void GG_GAMEPLAY::DrawBlocks() {
@@ -242,30 +262,40 @@ void GG_GAMEPLAY::DrawSelection() {
     const ORB::Vector2 centre = selection[i]->Centre();
     mark->SetPosition(centre.x, centre.y, 0.0f);
     mark->Draw();
+    pieces_->DrawSelectionNumber(centre, static_cast<int32_t>(i + 1));
   }
   if (const GG_ELEMENT* hovered = board_.CellAt(drag_.HoveredRow(), drag_.HoveredCol())) {
     const ORB::Vector2 centre = hovered->Centre();
     mark->SetPosition(centre.x, centre.y, 0.0f);
     mark->Draw();
+    if (!selection.empty()) {
+      pieces_->DrawSelectionNumber(centre, static_cast<int32_t>(selection.size()));
+    }
   }
+}
+
+std::vector<ORB_GF::G_SPRITE*> GG_GAMEPLAY::LevelSprites() const {
+  std::vector<ORB_GF::G_SPRITE*> sprites;
+  for (ORB_GF::G_SPRITE* sprite :
+       {background_sprite_.get(), block_sprite_.get(), selection_sprite_.get(),
+        selection_yes_sprite_.get(), selection_no_sprite_.get()}) {
+    if (sprite != nullptr) sprites.push_back(sprite);
+  }
+  return sprites;
 }
 
 void GG_GAMEPLAY::AcquireResources() {
   acquired_ = true;
-  for (ORB_GF::G_SPRITE* sprite : {block_sprite_.get(), selection_sprite_.get(),
-                                   selection_yes_sprite_.get(), selection_no_sprite_.get()}) {
-    if (sprite != nullptr) sprite->LoadTexture();
-  }
+  for (ORB_GF::G_SPRITE* sprite : LevelSprites()) sprite->LoadTexture();
   board_.AcquireResources();
+  pieces_->AcquireResources();
 }
 
 void GG_GAMEPLAY::ReleaseResources() {
   acquired_ = false;
-  for (ORB_GF::G_SPRITE* sprite : {block_sprite_.get(), selection_sprite_.get(),
-                                   selection_yes_sprite_.get(), selection_no_sprite_.get()}) {
-    if (sprite != nullptr) sprite->ReleaseTexture();
-  }
+  for (ORB_GF::G_SPRITE* sprite : LevelSprites()) sprite->ReleaseTexture();
   board_.ReleaseResources();
+  pieces_->ReleaseResources();
 }
 
 void GG_GAMEPLAY::Pause() { paused_ = true; }
@@ -281,18 +311,31 @@ ORB::Point GG_GAMEPLAY::Pointer() {
 
 int32_t GG_GAMEPLAY::OnPointerMove() {
   if (!active_ || paused_) return ORB::kResultNotFound;
+  pieces_->OnPointerMove();
   drag_.Move(board_, Pointer());
   return ORB::kResultNotFound;
 }
 
 void GG_GAMEPLAY::CancelSelection() { drag_.Cancel(); }
 
+void GG_GAMEPLAY::HoldInput(float seconds) {
+  busy_ = true;
+  After(seconds, [this] { busy_ = false; });
+}
+
 int32_t GG_GAMEPLAY::OnButtonDown(int32_t button) {
+  if (!active_ || paused_ || busy_) return ORB::kResultNone;
+  // The controls first (a press on one never reaches the board).
+  if (pieces_->OnButtonDown(button)) return ORB::kEventSwallowed;
   if (!active_ || paused_ || busy_) return ORB::kResultNone;
   return drag_.Press(board_, Pointer(), button, tool_switch_fill_);
 }
 
-int32_t GG_GAMEPLAY::OnButtonUp(int32_t /*button*/) {
+int32_t GG_GAMEPLAY::OnButtonUp(int32_t button) {
+  if (!active_ || paused_ || busy_) return ORB::kResultNone;
+  // The controls first: a drop on the reset target cancels the drag, so the
+  // board finds no line to open.
+  if (pieces_->OnButtonUp(button)) return ORB::kResultNone;
   if (!active_ || paused_ || busy_) return ORB::kResultNone;
   gDragState::Line line;
   // The drag ends before the cells open: opening them may end the level.

@@ -167,6 +167,9 @@ class GG_GAMEPLAY : public ORB_GF::G_GAMEPLAY, private cBoardEvents {
 
   // Drops the selection and the drag without opening anything.
   void CancelSelection();
+  // Presses and releases are ignored for `seconds` (busy), then taken
+  // again; Stop and a new level end the hold at once.
+  void HoldInput(float seconds);
 
   // The tool switch: on = fill (the state at every level start).
   void SetToolSwitch(bool fill) { tool_switch_fill_ = fill; }
@@ -216,6 +219,8 @@ class GG_GAMEPLAY : public ORB_GF::G_GAMEPLAY, private cBoardEvents {
   const ORB::OC_BOT_LIST& Bots() const { return bots_; }
 
   const BoardSettings& Settings() const { return settings_; }
+  // The pack's board background of the running level, or null.
+  const ORB_GF::G_SPRITE* Background() const { return background_sprite_.get(); }
   bool IsAcquired() const { return acquired_; }
   GG_PROCESS& Board() { return board_; }
   const GG_PROCESS& Board() const { return board_; }
@@ -247,6 +252,9 @@ class GG_GAMEPLAY : public ORB_GF::G_GAMEPLAY, private cBoardEvents {
   void DrawSelection();
   ORB_GF::G_SPRITE* SelectionSprite(bool fill) const;
   void ReadEffectsFile();
+  void CopyBackground(int32_t packId);
+  // The level's own sprites (background, blocks, selection marks).
+  std::vector<ORB_GF::G_SPRITE*> LevelSprites() const;
   bool FailLoad(const std::string& reason);
   // The pointer in game coordinates (the input state's mouse position).
   static ORB::Point Pointer();
@@ -335,6 +343,8 @@ class GG_GAMEPLAY : public ORB_GF::G_GAMEPLAY, private cBoardEvents {
   std::unique_ptr<ORB_GF::G_SPRITE> selection_sprite_;
   std::unique_ptr<ORB_GF::G_SPRITE> selection_yes_sprite_;
   std::unique_ptr<ORB_GF::G_SPRITE> selection_no_sprite_;
+  // The pack's board background, copied from its description at each load.
+  std::unique_ptr<ORB_GF::G_SPRITE> background_sprite_;
   bool acquired_ = false;
 
   bool tool_switch_fill_ = true;

@@ -76,8 +76,12 @@ class cGameplayHost {
   // in-app file is named).
   virtual bool IsPackLogicStars() = 0;
   virtual bool HasInAppConfig() = 0;
+  // The edition's "store_button": the play screen's store button sells
+  // ("store_button.xml") or stands empty ("store_button_empty.xml").
+  virtual bool HasStoreButton() = 0;
 
-  // The description of a pack, or null.
+  // The description of a pack, or null (a level's board background is
+  // copied from it when the level loads).
   virtual const gPackRecord* FindPackRecord(int32_t packId) = 0;
 
   // The current player's hearts, and spending one (the hub spends only in

@@ -7,11 +7,19 @@
 // panel still animates (the loss dialogues wait for it) and how many bonus
 // coins are still flying (the finish window waits for them).
 //
+// The pieces also make up the rest of the screen around the board: the
+// screen hands them its frame, its drawing in layers (under the board's
+// blocks, over them, the selection's running numbers, over the board) and
+// the pointer before the board sees it. Those hooks do nothing here.
+//
 // gInstantPieces is the stand-in the screen uses until the controls, the
 // board pieces and the effects set pieces of their own (SetPieces): it keeps
 // the numbers without showing them, flies nothing and animates for no time,
-// so a hint and a bonus coin arrive at once.
+// so a hint and a bonus coin arrive at once. gPlayScreen (play_screen.h) is
+// the real one.
 #include <cstdint>
+
+#include "engine/foundation/vector2.h"
 
 namespace game {
 
@@ -53,6 +61,31 @@ class cPlayPieces {
   // The level stops: every flight and effect goes (none may reach a cell
   // afterwards), the counter and the panel go back to nothing.
   virtual void Reset() = 0;
+
+  // --- The screen around the board (nothing by default).
+
+  // A level has loaded (its board is built, the counters are set): the
+  // pieces lay themselves out around the board and the tool switch says
+  // fill.
+  virtual void StartLevel() {}
+  // Once a frame while the level runs and is not paused.
+  virtual void Update() {}
+  // Drawing, in the screen's order: under the board's blocks (the frame and
+  // the clue strips), over the blocks (the row and column highlight), the
+  // running number of a selected cell, and over the board and the selection
+  // (the controls, the error panel, the coin counter, the flights).
+  virtual void DrawUnderBlocks() {}
+  virtual void DrawOverBlocks() {}
+  virtual void DrawSelectionNumber(const ORB::Vector2& /*centre*/, int32_t /*number*/) {}
+  virtual void DrawOverBoard() {}
+  // The pointer, before the board sees it: true when a control took the
+  // press or the release (the board then ignores it).
+  virtual bool OnButtonDown(int32_t /*button*/) { return false; }
+  virtual bool OnButtonUp(int32_t /*button*/) { return false; }
+  virtual void OnPointerMove() {}
+  // Textures of everything above.
+  virtual void AcquireResources() {}
+  virtual void ReleaseResources() {}
 };
 
 class gInstantPieces : public cPlayPieces {

@@ -14,6 +14,13 @@
 
 namespace game {
 
+// One error line: the document's name and what is wrong with it. False, for
+// the start-up step to answer.
+inline bool DocumentFails(const std::string& name, const std::string& why) {
+  ORB::Log(ORB::LogLevel::kError, "game", name + " " + why);
+  return false;
+}
+
 // Whether the repository lists a document of that name; false (and one
 // error line naming it) when there is no repository or no such document.
 inline bool HasGameDocument(const std::string& name) {

@@ -18,11 +18,6 @@ namespace {
 
 using HubSlot = ORB_GF::GameSingleton<gGame>;
 
-bool Fail(const std::string& file, const std::string& why) {
-  ORB::Log(ORB::LogLevel::kError, "game", file + " " + why);
-  return false;
-}
-
 }  // namespace
 
 gGame::gGame()
@@ -55,7 +50,8 @@ bool gGame::Init() {
   LoadPlayersFile();
 
   if (!HasGameDocument(kFontsFile)) return false;
-  if (fonts_ == nullptr || !fonts_->Load(kFontsFile)) return Fail(kFontsFile, "lists no font");
+  if (fonts_ == nullptr || !fonts_->Load(kFontsFile))
+    return DocumentFails(kFontsFile, "lists no font");
 
   if (!ReadGameDocument(kStringsFile, [this](const pugi::xml_document& document) {
         if (localization_ != nullptr) (void)localization_->LoadColumns(document, 0, 0);
@@ -73,15 +69,20 @@ bool gGame::Init() {
   if (edition.free && IsMobilePlatform() && !LoadAdPlacements()) return false;
 
   if (!ReadGameDocument(edition.tutorial, [&](const pugi::xml_document& document) {
-        if (tutorial_->Load(document.child("tutorial"))) return true;
-        return Fail(edition.tutorial, "holds no tutorial that can be read");
+        if (tutorial_->Load(document.child("tutorial"), edition.tutorial)) return true;
+        // The tutorial's own line names the file and the step.
+        if (!tutorial_->Error().empty()) {
+          ORB::Log(ORB::LogLevel::kError, "game", tutorial_->Error());
+          return false;
+        }
+        return DocumentFails(edition.tutorial, "holds no tutorial that can be read");
       })) {
     return false;
   }
 
   if (!ReadGameDocument(kSoundsFile, [](const pugi::xml_document& document) {
         const pugi::xml_node bank = document.child("sound");
-        if (!bank) return Fail(kSoundsFile, "lacks \"sound\"");
+        if (!bank) return DocumentFails(kSoundsFile, "lacks \"sound\"");
         ORB::OC_SOUND_BANK* sounds = GetSoundBank();
         if (sounds == nullptr) return true;
         (void)sounds->Load(bank);
@@ -102,7 +103,7 @@ bool gGame::Init() {
   if (!ReadGameDocument(edition.trophies, [&](const pugi::xml_document& document) {
         ORB_GF::TrophyList* trophies = ORB_GF::GetTrophyList();
         if (trophies == nullptr || trophies->Load(document)) return true;
-        return Fail(edition.trophies, "lists no trophy");
+        return DocumentFails(edition.trophies, "lists no trophy");
       })) {
     return false;
   }
@@ -116,17 +117,19 @@ bool gGame::Init() {
   if (!LoadPacks()) return false;
 
   if (!IsMobilePlatform() && !ReadGameDocument(kCursorFile, [this](const pugi::xml_document& d) {
-        return cursor_.Load(d) || Fail(kCursorFile, "names no cursor picture");
+        return cursor_.Load(d) || DocumentFails(kCursorFile, "names no cursor picture");
       })) {
     return false;
   }
 
   if (!HasGameDocument(edition.scenes)) return false;
   if (windows_ != nullptr && !windows_->LoadWindows(edition.scenes)) {
-    return Fail(edition.scenes, "cannot be read as a scene list");
+    return DocumentFails(edition.scenes, "cannot be read as a scene list");
   }
 
-  return !game::HasInAppConfig() || LoadPurchaseOverlay();
+  if (game::HasInAppConfig() && !LoadPurchaseOverlay()) return false;
+  started_ = true;
+  return true;
 }
 
 void gGame::Shutdown() {

@@ -53,6 +53,7 @@
 #include "game/play/gameplay.h"
 #include "game/play/gameplay_host.h"
 #include "game/play/pack_record.h"
+#include "game/play/play_locks.h"
 #include "game/play/players_list.h"
 #include "game/shell/ad_delegate.h"
 #include "game/shell/hub_tutorial.h"
@@ -60,14 +61,7 @@
 namespace game {
 
 // The locks of the gameplay's controls the hub applied last (BlockControls).
-struct ControlLocks {
-  bool cells = false;
-  bool hint = false;
-  bool tool = false;
-  bool store = false;
-  bool reset = false;
-  friend bool operator==(const ControlLocks&, const ControlLocks&) = default;
-};
+using ControlLocks = gPlayLocks;
 
 class gGame : public ORB::OC_IGP_DELEGATE, public cGameplayHost {
  public:
@@ -106,6 +100,11 @@ class gGame : public ORB::OC_IGP_DELEGATE, public cGameplayHost {
   static constexpr const char* kTrophyTitle = "Trophy_Title";
   static constexpr const char* kTrophy = "Trophy";
   static constexpr const char* kTrophyGet = "Trophy_Get";
+  // The windows CloseLevels closes, and the top panels among them whose
+  // closing runs its callback, in the order they are tried.
+  static constexpr const char* kLevelScreens[] = {kBack,  kLevelTitle, kLevels,   kSumie,
+                                                  kStars, kHeart,      kPacksMenu};
+  static constexpr const char* kTopPanels[] = {kSumie, kStars, kHeart, kPacksMenu};
   // Trophies the hub itself tests.
   static constexpr const char* kAllTrophiesTrophy = "tr_all_trophy";
   static constexpr const char* kLivesTrophy = "m_tr_lifes";
@@ -138,10 +137,11 @@ class gGame : public ORB::OC_IGP_DELEGATE, public cGameplayHost {
   // shop, the trophies, the leaderboards, the packs, the cursor, the windows
   // and the purchase overlay, in this order. False, with one error line
   // naming the file and what is missing, at the first that fails; what was
-  // loaded stays.
+  // loaded stays (and is never saved).
   bool Init();
   // DestroyGame's first step: stops the level, gives back every texture and
-  // sound the hub and its windows hold, and saves everything.
+  // sound the hub and its windows hold, and saves everything (after a
+  // successful Init).
   void Shutdown();
 
   // --- The frame (the driver's hooks). Each answers 1.
@@ -198,7 +198,8 @@ class gGame : public ORB::OC_IGP_DELEGATE, public cGameplayHost {
   // release also deactivates the tutorial.
   bool AcquireLevelResources();
   bool ReleaseLevel();
-  // Locks the board's cells and the four controls (unlocked: false).
+  // Locks the board's cells (unlocked: false) and notes all five; the four
+  // controls' locks are the play screen's (the tutorial sets them).
   void BlockControls(bool cells, bool hint, bool tool, bool store, bool reset);
   const ControlLocks& GetControlLocks() const { return control_locks_; }
   // With a gameplay screen and a current player who has not passed the
@@ -239,8 +240,13 @@ class gGame : public ORB::OC_IGP_DELEGATE, public cGameplayHost {
   // goes and everything is saved. Otherwise nothing.
   void SpendHeart() override;
   // "players.save" and the user's "game.xml" into the save folder (nothing
-  // without one; said once).
+  // without one; said once). Nothing either until Init has succeeded: a
+  // start-up that failed must not write a list it has not (or not wholly)
+  // read over the players saved.
   void SaveAll() override;
+  // The sound groups' volumes: the current player's, or the template
+  // player's while no player is current.
+  void ApplyPlayerVolumes();
 
   // --- Trophies.
   // Pays the trophy's bonus to the current player, queues it for
@@ -297,6 +303,7 @@ class gGame : public ORB::OC_IGP_DELEGATE, public cGameplayHost {
   bool Buy(const std::string& product) override;
   bool IsPackLogicStars() override;
   bool HasInAppConfig() override;
+  bool HasStoreButton() override;
   const gPackRecord* FindPackRecord(int32_t pack_id) override { return FindPack(pack_id); }
   int32_t GetHeartCount() override;
   float GetSoundLength(const std::string& name) override;
@@ -334,6 +341,8 @@ class gGame : public ORB::OC_IGP_DELEGATE, public cGameplayHost {
 
   ORB_GF::gCursor cursor_;
   GG_PLAYER template_;
+  // Init has succeeded: what the hub holds may be saved.
+  bool started_ = false;
   GG_PLAYER* current_player_ = nullptr;
   std::vector<const ORB_GF::TrophyRecord*> trophy_queue_;
   const gPackRecord* current_pack_ = nullptr;

@@ -9,10 +9,10 @@ ORB_GF::G_PAGES_ITEM* gPages_Help::CreateItem(const pugi::xml_node& node, int32_
 }
 
 GG_WINDOW_HELP::GG_WINDOW_HELP(const pugi::xml_node& node)
-    : gPagedWindow(node, std::make_unique<gPages_Help>(), {kPreviousId, kNextId, kMarkers}) {}
+    : GG_WINDOW_PAGED(node, std::make_unique<gPages_Help>(),
+                      {kPreviousId, kNextId, kMarkers, std::string()}) {}
 
-void GG_WINDOW_HELP::OnGuiEvent(int32_t widget_id) {
-  if (TurnPage(widget_id)) return;
+void GG_WINDOW_HELP::OnListEvent(int32_t widget_id) {
   if (widget_id == kCloseId) Close(false);
 }
 

@@ -3,7 +3,7 @@
 // (gPages_Help of gHelpItem), each a page of text and pictures drawn by a
 // widget tree of its own (gui_page_item.h). The options screen opens it.
 //
-// Its description (the paging and the grid's element as gPagedWindow,
+// Its description (the paging and the grid's element as GG_WINDOW_PAGED,
 // paged_window.h; page markers only when the element has IOS_PAGE_NUMBER):
 //
 //   <window _name="Help" _type="GG_WINDOW_HELP" ...>
@@ -38,7 +38,7 @@ class gPages_Help : public ORB_GF::gPages {
   void OnItemClicked(ORB_GF::G_PAGES_ITEM* /*item*/) override {}
 };
 
-class GG_WINDOW_HELP : public gPagedWindow {
+class GG_WINDOW_HELP : public GG_WINDOW_PAGED {
  public:
   static constexpr int32_t kCloseId = 2;
   static constexpr int32_t kPreviousId = 3;
@@ -48,7 +48,7 @@ class GG_WINDOW_HELP : public gPagedWindow {
   explicit GG_WINDOW_HELP(const pugi::xml_node& node);
 
  protected:
-  void OnGuiEvent(int32_t widget_id) override;
+  void OnListEvent(int32_t widget_id) override;
 };
 
 }  // namespace game

@@ -49,6 +49,8 @@ bool gGame::IsPackLogicStars() { return GetEditionSettings().pack_logic_stars; }
 
 bool gGame::HasInAppConfig() { return game::HasInAppConfig(); }
 
+bool gGame::HasStoreButton() { return GetEditionSettings().store_button; }
+
 int32_t gGame::GetHeartCount() {
   return current_player_ != nullptr ? current_player_->GetHealth().GetCount() : 0;
 }

@@ -22,11 +22,7 @@ void gGame::SetCurrentPlayer(GG_PLAYER* player) {
     cursor_.SetEnabled(!system_cursor);
   }
   ApplyDisplayMode();
-  const GG_PLAYER& volumes = player != nullptr ? *player : template_;
-  if (ORB::OC_SOUND_BANK* sounds = GetSoundBank()) {
-    sounds->SetVolume(kMusicGroup, volumes.GetMusicVolume());
-    sounds->SetVolume(kSoundsGroup, volumes.GetSoundVolume());
-  }
+  ApplyPlayerVolumes();
   SyncTrophies(player);
   if (players_ != nullptr) players_->Select(player);
   if (windows_ != nullptr) windows_->RefreshAll();
@@ -58,7 +54,16 @@ void gGame::SpendHeart() {
   SaveAll();
 }
 
+void gGame::ApplyPlayerVolumes() {
+  const GG_PLAYER& volumes = current_player_ != nullptr ? *current_player_ : template_;
+  if (ORB::OC_SOUND_BANK* sounds = GetSoundBank()) {
+    sounds->SetVolume(kMusicGroup, volumes.GetMusicVolume());
+    sounds->SetVolume(kSoundsGroup, volumes.GetSoundVolume());
+  }
+}
+
 void gGame::SaveAll() {
+  if (!started_) return;
   const std::string folder = SaveFolderForWriting();
   if (folder.empty()) return;
   if (players_ != nullptr && !players_->Save(folder, game::HasInAppConfig())) {

@@ -17,15 +17,6 @@
 
 namespace game {
 
-namespace {
-
-bool Fail(const std::string& file, const std::string& why) {
-  ORB::Log(ORB::LogLevel::kError, "game", file + " " + why);
-  return false;
-}
-
-}  // namespace
-
 void gGame::LoadPlayersFile() {
   if (players_ == nullptr) return;
   const std::string folder = GetSaveFolder();
@@ -107,7 +98,7 @@ bool gGame::LoadAdPlacements() {
   const std::string& file = GetEditionSettings().ad;
   return ReadGameDocument(file, [&](const pugi::xml_document& document) {
     if (!ad_placements_.Load(document.document_element())) {
-      return Fail(file, "lists no ad placement");
+      return DocumentFails(file, "lists no ad placement");
     }
     // The ad delegate (ad_delegate_) is what an ad provider reports to; the
     // placements are asked about once, as the provider expects.
@@ -143,7 +134,7 @@ bool gGame::LoadPacks() {
 bool gGame::LoadPurchaseOverlay() {
   return ReadGameDocument(kOverlayFile, [this](const pugi::xml_document& document) {
     const pugi::xml_node purchase = document.document_element().child("purchase");
-    if (!purchase) return Fail(kOverlayFile, "lacks \"purchase\"");
+    if (!purchase) return DocumentFails(kOverlayFile, "lacks \"purchase\"");
     (void)overlay_animation_.Load(purchase.child("animation"));
     (void)overlay_background_.Load(purchase.child("background"));
     overlay_animation_.LoadTexture();

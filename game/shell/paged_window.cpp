@@ -1,11 +1,12 @@
 #include "game/shell/paged_window.h"
 
-#include <string>
+#include <utility>
 
 #include "engine/foundation/result_codes.h"
 #include "engine/gui/gui_button5.h"
 #include "engine/platform/log.h"
 #include "framework/whole_number.h"
+#include "framework/window_manager.h"
 
 namespace game {
 
@@ -16,24 +17,19 @@ namespace {
 void Show(ORB::OC_GUI_OBJECT* widget, bool on) {
   if (widget == nullptr) return;
   widget->SetVisible(on);
-  if (auto* button = dynamic_cast<ORB::OC_GUI_BUTTON5*>(widget)) {
-    if (on) {
-      // Enabling again would drop a hover look.
-      if (button->GetState() == ORB::OC_GUI_BUTTON5::kDisabled) button->Enable();
-    } else {
-      button->Disable();
-    }
-  }
+  if (auto* button = dynamic_cast<ORB::OC_GUI_BUTTON5*>(widget)) button->SetUsable(on);
   widget->SetEnabled(on);
 }
 
 }  // namespace
 
-gPagedWindow::gPagedWindow(const pugi::xml_node& node, std::unique_ptr<ORB_GF::gPages> grid,
-                           Paging paging)
-    : G_WINDOW(node), grid_(std::move(grid)), paging_(paging) {
-  ORB::OS_TRANSFORM3* parent = &GetGuiRoot().Widget().GetTransform();
-  grid_->SetParent(parent);
+GG_WINDOW_PAGED::GG_WINDOW_PAGED(const pugi::xml_node& node, std::unique_ptr<ORB_GF::gPages> grid,
+                                 Paging paging)
+    : G_WINDOW(node), grid_(std::move(grid)), paging_(std::move(paging)) {
+  // The widget tree's top follows the window's transform: the grid and the
+  // markers hang from it and move with the window.
+  ORB::OS_TRANSFORM3* window = &GetGuiRoot().Widget().GetTransform();
+  grid_->SetParent(window);
   const pugi::xml_node pages = node.child("gPages");
   int32_t x = 0;
   int32_t y = 0;
@@ -41,41 +37,22 @@ gPagedWindow::gPagedWindow(const pugi::xml_node& node, std::unique_ptr<ORB_GF::g
   ORB_GF::ReadNumberAttribute(pages, "pos_y", y, "pages");
   grid_->SetPosition(static_cast<float>(x), static_cast<float>(y));
   grid_file_ = pages.attribute("file").as_string();
-  if (grid_file_.empty()) {
-    ORB::Log(ORB::LogLevel::kWarning, "pages",
-             "window '" + GetName() + "' names no grid file; its list is empty");
-  } else if (!grid_->Load(grid_file_)) {
-    ORB::Log(ORB::LogLevel::kError, "pages",
-             "window '" + GetName() + "': cannot read " + grid_file_ + "; its list is empty");
+  if (grid_file_.empty() || !grid_->Load(grid_file_)) {
+    ORB::Log(
+        ORB::LogLevel::kError, "game",
+        GetName() + ": the grid file \"" + grid_file_ + "\" cannot be read; the list is empty");
   }
   if (paging_.markers != nullptr) {
     if (const pugi::xml_node markers = node.child(paging_.markers)) {
       markers_ = std::make_unique<ORB_GF::PageMarkers>(markers);
-      markers_->SetParent(parent);
+      markers_->SetParent(window);
       markers_->SetCount(static_cast<uint32_t>(grid_->GetPageCount()));
     }
   }
   UpdatePageButtons();
 }
 
-bool gPagedWindow::TurnPage(int32_t widget_id) {
-  if (widget_id != paging_.previous_id && widget_id != paging_.next_id) return false;
-  if (widget_id == paging_.previous_id) {
-    grid_->PrevPage();
-  } else {
-    grid_->NextPage();
-  }
-  if (markers_) markers_->SetCurrent(static_cast<uint32_t>(grid_->GetTargetPage()));
-  UpdatePageButtons();
-  return true;
-}
-
-void gPagedWindow::UpdatePageButtons() {
-  Show(GetGuiRoot().FindById(paging_.previous_id), grid_->HasPrevPage());
-  Show(GetGuiRoot().FindById(paging_.next_id), grid_->HasNextPage());
-}
-
-int32_t gPagedWindow::HandleMouseDown(int32_t button) {
+int32_t GG_WINDOW_PAGED::HandleMouseDown(int32_t button) {
   if (IsAnimating()) return ORB::kEventSwallowed;
   if (grid_->OnMouseDown(button) == ORB::kEventSwallowed) return ORB_GF::kWindowEventTaken;
   const int32_t answer = G_WINDOW::HandleMouseDown(button);
@@ -83,7 +60,7 @@ int32_t gPagedWindow::HandleMouseDown(int32_t button) {
   return answer;
 }
 
-int32_t gPagedWindow::HandleMouseUp(int32_t button) {
+int32_t GG_WINDOW_PAGED::HandleMouseUp(int32_t button) {
   if (IsAnimating()) return ORB::kEventSwallowed;
   // The grid reports a click on an item (its screen has answered it).
   if (grid_->OnMouseUp(button) == ORB::kResultOk) return ORB_GF::kWindowEventTaken;
@@ -92,33 +69,85 @@ int32_t gPagedWindow::HandleMouseUp(int32_t button) {
   return answer;
 }
 
-int32_t gPagedWindow::HandleMouseMove() {
+int32_t GG_WINDOW_PAGED::HandleMouseMove() {
   grid_->OnMouseMove();
   return G_WINDOW::HandleMouseMove();
 }
 
-void gPagedWindow::OnOpenBegin() { UpdatePageButtons(); }
+void GG_WINDOW_PAGED::NextPage() {
+  grid_->NextPage();
+  if (markers_) markers_->SetCurrent(static_cast<uint32_t>(grid_->GetTargetPage()));
+  UpdatePageButtons();
+}
 
-void gPagedWindow::Refresh() {
+void GG_WINDOW_PAGED::PrevPage() {
+  grid_->PrevPage();
+  if (markers_) markers_->SetCurrent(static_cast<uint32_t>(grid_->GetTargetPage()));
+  UpdatePageButtons();
+}
+
+bool GG_WINDOW_PAGED::TurnPage(int32_t widget_id) {
+  if (widget_id == paging_.previous_id) {
+    PrevPage();
+  } else if (widget_id == paging_.next_id) {
+    NextPage();
+  } else {
+    return false;
+  }
+  return true;
+}
+
+void GG_WINDOW_PAGED::UpdatePageButtons() {
+  Show(GetGuiRoot().FindById(paging_.previous_id), grid_->HasPrevPage());
+  Show(GetGuiRoot().FindById(paging_.next_id), grid_->HasNextPage());
+}
+
+void GG_WINDOW_PAGED::OnOpenBegin() {
+  if (!paging_.title_window.empty()) {
+    if (ORB_GF::G_WINDOW_MANAGER* windows = ORB_GF::GetWindowManager()) {
+      windows->OpenWindow(paging_.title_window, false);
+    }
+  }
+  UpdatePageButtons();
+}
+
+void GG_WINDOW_PAGED::OnCloseBegin() {
+  if (paging_.title_window.empty()) return;
+  if (ORB_GF::G_WINDOW_MANAGER* windows = ORB_GF::GetWindowManager()) {
+    windows->CloseWindow(paging_.title_window, false);
+  }
+}
+
+void GG_WINDOW_PAGED::Refresh() {
   grid_->RefreshItems();
   UpdatePageButtons();
 }
 
-void gPagedWindow::OnLoadResources() {
+void GG_WINDOW_PAGED::OnLoadResources() {
   grid_->LoadResources();
-  if (markers_) markers_->LoadTexture();
+  if (!markers_) return;
+  markers_->LoadTexture();
+  if (markers_->GetDotWidth() <= 0.0f) {
+    ORB::Log(ORB::LogLevel::kWarning, "game",
+             GetName() + ": the page markers' picture cannot be had; no dots show");
+  }
 }
 
-void gPagedWindow::OnReleaseResources() {
+void GG_WINDOW_PAGED::OnReleaseResources() {
   grid_->ReleaseResources();
   if (markers_) markers_->ReleaseTexture();
 }
 
-void gPagedWindow::OnDraw() {
+void GG_WINDOW_PAGED::OnDraw() {
   grid_->Draw();
   if (markers_) markers_->Draw();
 }
 
-void gPagedWindow::OnUpdate() { grid_->Update(); }
+void GG_WINDOW_PAGED::OnUpdate() { grid_->Update(); }
+
+void GG_WINDOW_PAGED::OnGuiEvent(int32_t widget_id) {
+  if (!TurnPage(widget_id)) OnListEvent(widget_id);
+  UpdatePageButtons();
+}
 
 }  // namespace game

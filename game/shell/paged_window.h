@@ -1,34 +1,51 @@
 #pragma once
-// gPagedWindow: the common part of the screens that show a paged grid
-// (framework/pages.h): the help pages, the trophy list and the shop. The
-// window owns the grid its screen makes, places it, turns its pages with two
-// of the window's buttons and, when its description asks for them, shows
-// page markers (framework/page_markers.h) under it.
+// GG_WINDOW_PAGED: the shape the game's list screens share: a window with a
+// paged grid of items (framework/pages.h), the row of page markers under it
+// (framework/page_markers.h), two buttons that turn the pages and, for some,
+// a title window that opens and closes with it. The pack and level lists,
+// the shop, the trophy list and the help pages derive from it; each makes
+// its own grid and says which of its widgets turn the pages.
 //
-// Its description adds to a window's (framework/window.h):
+// Its description, beside the common window items (framework/window.h):
 //
-//   <gPages file="data/share/main/other help_pages.xml" pos_x="0" pos_y="-10"/>
-//   <page_number file="data/share/image/gui page_markers.png">
-//     <TRANSFORM>0 250 0 0 0 0 0 0 0 1 1 1</TRANSFORM>
-//   </page_number>
+//   <window _name="Levels" _type="GG_WINDOW_LEVEL" ...>
+//     <GUI>
+//       <BUTTON5 ID="1" .../>        the previous page
+//       <BUTTON5 ID="2" .../>        the next page
+//     </GUI>
+//     <gPages file="data/share/main/windows levels_grid.xml" pos_x="0" pos_y="20"/>
+//     <page_number file="data/share/image/gui page_markers.png">
+//       <TRANSFORM>0 250 0 0 0 0 0 0 0 1 1 1</TRANSFORM>
+//     </page_number>
+//     <settings/>
+//   </window>
 //
-//   "gPages": "file" the grid's file (read from the repository when the
-//   window is made), "pos_x" and "pos_y" the grid's centre from the window's
-//   position (whole pixels, 0 by default). A grid file that is missing or
-//   cannot be read leaves the grid empty and says so on stderr. The page
-//   markers are read from the child the screen names (its TRANSFORM is also
-//   from the window's position); without it there are none.
-//
-// Paging: the two buttons (ids the screen gives) turn the grid and the
-// markers one page back or on; after every widget event, and whenever the
-// window opens or refreshes, each of them is shown and enabled only while
-// there is such a page (a BUTTON5 also shows its disabled look). The window
-// hands its presses and releases to the grid before its own widgets (a
-// press or click the grid takes goes no further), and every move; the grid
-// is drawn after the window's widgets, the markers after the grid. Its
-// resources are taken and given back with the window's.
+// - "gPages" "file": the grid file, a repository name, read when the window
+//   is made; "pos_x" and "pos_y" (whole pixels, 0 by default): the grid's
+//   centre from the window's position. A grid file that is missing or cannot
+//   be read leaves the list empty and says so on stderr.
+// - The page markers are read from the child the screen names ("page_number"
+//   unless it says otherwise; its TRANSFORM is also from the window's
+//   position); without that child there are none (Markers() is null). A dot
+//   sheet that cannot be had shows no dots (said on stderr). The grid and the
+//   markers hang from the window's transform and move with it.
+// - The two page widgets (1 and 2 unless the screen says otherwise) turn the
+//   page back and on, grid and markers together. After every widget event,
+//   press and release, and whenever the window opens or refreshes, each is
+//   shown and enabled only while there is a page that way (a BUTTON5 also
+//   shows its disabled look). Either may be missing.
+// - Presses and releases reach the grid before the window's widgets (a press
+//   or click the grid takes goes no further); a window still moving hands
+//   nothing to its grid. The grid's items are told every pointer move (their
+//   hover looks).
+// - The grid's and the markers' pictures are loaded and given back with the
+//   window's resources. The window draws the grid and then the markers after
+//   its widgets.
+// - A title window, when the screen names one, opens with the window and
+//   closes with it.
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include <pugixml.hpp>
 
@@ -38,45 +55,62 @@
 
 namespace game {
 
-class gPagedWindow : public ORB_GF::G_WINDOW {
+class GG_WINDOW_PAGED : public ORB_GF::G_WINDOW {
  public:
+  static constexpr int32_t kPrevPageId = 1;
+  static constexpr int32_t kNextPageId = 2;
+  static constexpr const char* kMarkersElement = "page_number";
+
+  // What a screen chooses.
   struct Paging {
-    int32_t previous_id = 0;
-    int32_t next_id = 0;
+    int32_t previous_id = kPrevPageId;
+    int32_t next_id = kNextPageId;
     // The element the page markers are read from; null: no markers.
-    const char* markers = nullptr;
+    const char* markers = kMarkersElement;
+    // Opened and closed with the window; empty: none.
+    std::string title_window;
   };
 
-  // Reads the window, then the grid's file into `grid` (which the window
-  // owns from here on) and the markers.
-  gPagedWindow(const pugi::xml_node& node, std::unique_ptr<ORB_GF::gPages> grid, Paging paging);
+  ORB_GF::gPages& Grid() { return *grid_; }
+  const ORB_GF::gPages& Grid() const { return *grid_; }
+  // Null without markers.
+  ORB_GF::PageMarkers* Markers() { return markers_.get(); }
+  const ORB_GF::PageMarkers* Markers() const { return markers_.get(); }
+  const std::string& GetTitleWindow() const { return paging_.title_window; }
+  const std::string& GetGridFile() const { return grid_file_; }
 
   int32_t HandleMouseDown(int32_t button) override;
   int32_t HandleMouseUp(int32_t button) override;
   int32_t HandleMouseMove() override;
 
-  // Turns the page when the id is one of the two buttons (the grid, the
-  // markers and the buttons together); answers whether it was. Screens call
-  // it first from OnGuiEvent.
+  // Turns the page (grid, markers and page buttons together).
+  void NextPage();
+  void PrevPage();
+  // Turns the page when the id is one of the two page widgets; answers
+  // whether it was.
   bool TurnPage(int32_t widget_id);
 
-  ORB_GF::gPages& Grid() { return *grid_; }
-  const ORB_GF::gPages& Grid() const { return *grid_; }
-  // Null without markers.
-  const ORB_GF::PageMarkers* Markers() const { return markers_.get(); }
-  const std::string& GetGridFile() const { return grid_file_; }
-
  protected:
-  // Shows and enables the two buttons as the pages are.
-  void UpdatePageButtons();
+  // Reads the window, then the grid's file into `grid` (which the window
+  // owns from here on) and the markers.
+  GG_WINDOW_PAGED(const pugi::xml_node& node, std::unique_ptr<ORB_GF::gPages> grid, Paging paging);
 
   // Screens that override these call them too.
   void OnOpenBegin() override;
+  void OnCloseBegin() override;
   void Refresh() override;
   void OnLoadResources() override;
   void OnReleaseResources() override;
   void OnDraw() override;
   void OnUpdate() override;
+  // The page widgets turn the page; every other id goes to OnListEvent.
+  // Then the page buttons are set.
+  void OnGuiEvent(int32_t widget_id) override;
+  // The derived window's own widgets.
+  virtual void OnListEvent(int32_t /*widget_id*/) {}
+
+  // Each page button shown and enabled only while a page lies that way.
+  void UpdatePageButtons();
 
  private:
   std::unique_ptr<ORB_GF::gPages> grid_;

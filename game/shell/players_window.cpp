@@ -37,13 +37,7 @@ void GG_WINDOW_PLAYERS::UpdateButtons() {
   for (const int32_t id : {kDeleteId, kChooseId}) {
     ORB::OC_GUI_OBJECT* widget = GetGuiRoot().FindById(id);
     if (widget == nullptr) continue;
-    if (auto* button = dynamic_cast<ORB::OC_GUI_BUTTON5*>(widget)) {
-      if (selected) {
-        if (button->GetState() == ORB::OC_GUI_BUTTON5::kDisabled) button->Enable();
-      } else {
-        button->Disable();
-      }
-    }
+    if (auto* button = dynamic_cast<ORB::OC_GUI_BUTTON5*>(widget)) button->SetUsable(selected);
     widget->SetEnabled(selected);
   }
 }

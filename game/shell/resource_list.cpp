@@ -8,6 +8,7 @@
 #include "game/shell/folder_name.h"
 #include "game/shell/game_document.h"
 #include "game/shell/game_settings.h"
+#include "game/shell/relative_path.h"
 
 namespace game {
 
@@ -23,10 +24,9 @@ Registered& Lists() {
   return registered;
 }
 
-// Absolute (a leading slash or backslash, or a drive letter) or climbing out.
+// Empty (the top level), absolute or climbing out.
 bool LeavesTheResources(const std::string& value) {
-  return value.empty() || value[0] == '/' || value[0] == '\\' ||
-         (value.size() > 1 && value[1] == ':') || value.find("..") != std::string::npos;
+  return value.empty() || IsAbsoluteOrClimbing(value);
 }
 
 }  // namespace

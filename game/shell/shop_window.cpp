@@ -85,11 +85,7 @@ int32_t gPages_Shop_Item::Refresh() {
   if (auto* buy = FindWidget<ORB::OC_GUI_BUTTON5>(kBuyId)) {
     const bool can_buy =
         offer_ != nullptr && player != nullptr && (in_app || CanPay(*player, offer_->price));
-    if (can_buy) {
-      if (buy->GetState() == ORB::OC_GUI_BUTTON5::kDisabled) buy->Enable();
-    } else {
-      buy->Disable();
-    }
+    buy->SetUsable(can_buy);
   }
   return 0;
 }
@@ -105,7 +101,8 @@ void gPagesShop::OnItemClicked(ORB_GF::G_PAGES_ITEM* item) {
 }
 
 GG_WINDOW_SHOP::GG_WINDOW_SHOP(const pugi::xml_node& node)
-    : gPagedWindow(node, std::make_unique<gPagesShop>(this), {kPreviousId, kNextId, kMarkers}) {
+    : GG_WINDOW_PAGED(node, std::make_unique<gPagesShop>(this),
+                      {kPreviousId, kNextId, kMarkers, std::string()}) {
   for (const pugi::xml_node pair : node.child("settings").children("pair")) {
     int32_t id = 0;
     if (!ORB_GF::ReadNumberAttribute(pair, "id", id, "shop")) {
@@ -137,10 +134,13 @@ bool GG_WINDOW_SHOP::Buy(const std::string& name) {
   return true;
 }
 
-void GG_WINDOW_SHOP::OnOpenBegin() { Refresh(); }
+void GG_WINDOW_SHOP::OnOpenBegin() {
+  GG_WINDOW_PAGED::OnOpenBegin();
+  Refresh();
+}
 
 void GG_WINDOW_SHOP::Refresh() {
-  gPagedWindow::Refresh();
+  GG_WINDOW_PAGED::Refresh();
   const GG_PLAYER* player = CurrentPlayer();
   if (auto* coins = FindWidget<ORB::OC_GUI_WLABEL>(kCoinsId)) {
     coins->SetText(player != nullptr ? std::to_wstring(player->GetStatistics().score)
@@ -163,8 +163,7 @@ void GG_WINDOW_SHOP::OnClosed() {
   if (gameplay != nullptr && gameplay->IsActive()) hub->ResumeLevel();
 }
 
-void GG_WINDOW_SHOP::OnGuiEvent(int32_t widget_id) {
-  if (TurnPage(widget_id)) return;
+void GG_WINDOW_SHOP::OnListEvent(int32_t widget_id) {
   if (widget_id == kCloseId) {
     Close(false);
     return;

@@ -5,8 +5,8 @@
 // list (no hearts left) and the in-game menu open it; when it closes while
 // the in-game menu is not open and a level is running, the level goes on.
 //
-// Its description (the paging as gPagedWindow, paged_window.h; markers from
-// "page_number" when present):
+// Its description (the paging as GG_WINDOW_PAGED, paged_window.h, with
+// widgets 2 and 3; markers from "page_number" when present):
 //
 //   <window _name="Shop" _type="GG_WINDOW_SHOP" _modal="1" ...>
 //     <GUI>
@@ -109,7 +109,7 @@ class gPagesShop : public ORB_GF::gPages {
   GG_WINDOW_SHOP* shop_;
 };
 
-class GG_WINDOW_SHOP : public gPagedWindow {
+class GG_WINDOW_SHOP : public GG_WINDOW_PAGED {
  public:
   static constexpr int32_t kCloseId = 1;
   static constexpr int32_t kPreviousId = 2;
@@ -133,7 +133,7 @@ class GG_WINDOW_SHOP : public gPagedWindow {
   void OnOpenBegin() override;
   void OnClosed() override;
   void Refresh() override;
-  void OnGuiEvent(int32_t widget_id) override;
+  void OnListEvent(int32_t widget_id) override;
 
  private:
   std::map<int32_t, std::string> pairs_;

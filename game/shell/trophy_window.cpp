@@ -124,6 +124,7 @@ void gPages_Trophy::LoadExample(const pugi::xml_node& node) {
 }
 
 GG_WINDOW_TROPHY::GG_WINDOW_TROPHY(const pugi::xml_node& node)
-    : gPagedWindow(node, std::make_unique<gPages_Trophy>(), {kPreviousId, kNextId, kMarkers}) {}
+    : GG_WINDOW_PAGED(node, std::make_unique<gPages_Trophy>(),
+                      {kPreviousId, kNextId, kMarkers, std::string()}) {}
 
 }  // namespace game

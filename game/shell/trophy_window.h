@@ -5,7 +5,7 @@
 // coins it pays. The pack menu opens it with its title panel
 // ("Trophy_Title") through the hub's OpenTrophies, which refreshes it first.
 //
-// Its description (the paging as gPagedWindow, paged_window.h):
+// Its description (the paging as GG_WINDOW_PAGED, paged_window.h):
 //
 //   <window _name="Trophy" _type="GG_WINDOW_TROPHY" ...>
 //     <GUI> ...BUTTON5 1 the page before, 2 the next... </GUI>
@@ -96,16 +96,13 @@ class gPages_Trophy : public ORB_GF::gPages {
   void OnItemClicked(ORB_GF::G_PAGES_ITEM* /*item*/) override {}
 };
 
-class GG_WINDOW_TROPHY : public gPagedWindow {
+class GG_WINDOW_TROPHY : public GG_WINDOW_PAGED {
  public:
   static constexpr int32_t kPreviousId = 1;
   static constexpr int32_t kNextId = 2;
   static constexpr const char* kMarkers = "page_number";
 
   explicit GG_WINDOW_TROPHY(const pugi::xml_node& node);
-
- protected:
-  void OnGuiEvent(int32_t widget_id) override { TurnPage(widget_id); }
 };
 
 }  // namespace game

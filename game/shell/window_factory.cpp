@@ -5,12 +5,21 @@
 #include "framework/window_confirm.h"
 #include "framework/window_editbox.h"
 #include "framework/window_simple.h"
+#include "game/shell/confirm_ex_window.h"
+#include "game/shell/finish_window.h"
+#include "game/shell/game_menu_window.h"
 #include "game/shell/gui_localization.h"
 #include "game/shell/health_window.h"
 #include "game/shell/help_window.h"
+#include "game/shell/level_window.h"
 #include "game/shell/options_window.h"
+#include "game/shell/pack_menu_window.h"
+#include "game/shell/pack_window.h"
 #include "game/shell/players_window.h"
 #include "game/shell/shop_window.h"
+#include "game/shell/sunime_window.h"
+#include "game/shell/title_top_window.h"
+#include "game/shell/title_window.h"
 #include "game/shell/trophy_get_window.h"
 #include "game/shell/trophy_window.h"
 #include "game/shell/window_sound.h"
@@ -24,16 +33,23 @@ ORB_GF::G_WINDOW* Make(const pugi::xml_node& element) {
   return new Window(element);
 }
 
-// One row per window class of the game. The screens still to come take
-// their places in this order: "GG_WINDOW_TITLE_TOP", "GG_WINDOW_TITLE",
-// "GG_WINDOW_PACK", "GG_WINDOW_PACK_MENU" before the confirm dialog;
-// "GG_WINDOW_LEVEL", "GG_WINDOW_GAME_MENU", "GG_WINDOW_CONFIRM_EX" before the
-// simple window; "GG_WINDOW_FINISH", "GG_WINDOW_SUNIME" after it. (The
-// "_type"s are compared whole, so the order decides nothing.)
+// One row per window class of the game. Each "_type" names one class, so
+// the order of the rows changes nothing; the screens' rows stand in blocks.
 constexpr GameWindowType kWindowTypes[] = {
     {"G_WINDOW_CONFIRM", &Make<ORB_GF::G_WINDOW_CONFIRM>},
     {"G_WINDOW_EDITBOX", &Make<ORB_GF::G_WINDOW_EDITBOX>},
     {"G_WINDOW_SIMPLE", &Make<ORB_GF::G_WINDOW_SIMPLE>},
+    // The title, pack and level screens, the finish window and the in-game
+    // menu.
+    {"GG_WINDOW_TITLE_TOP", &Make<GG_WINDOW_TITLE_TOP>},
+    {"GG_WINDOW_TITLE", &Make<GG_WINDOW_TITLE>},
+    {"GG_WINDOW_PACK", &Make<GG_WINDOW_PACK>},
+    {"GG_WINDOW_PACK_MENU", &Make<GG_WINDOW_PACK_MENU>},
+    {"GG_WINDOW_LEVEL", &Make<GG_WINDOW_LEVEL>},
+    {"GG_WINDOW_GAME_MENU", &Make<GG_WINDOW_GAME_MENU>},
+    {"GG_WINDOW_CONFIRM_EX", &Make<GG_WINDOW_CONFIRM_EX>},
+    {"GG_WINDOW_FINISH", &Make<GG_WINDOW_FINISH>},
+    {"GG_WINDOW_SUNIME", &Make<GG_WINDOW_SUNIME>},
     // The options, help and players screens; the shop, hearts and trophy
     // screens.
     {"GG_WINDOW_OPTIONS", &Make<GG_WINDOW_OPTIONS>},

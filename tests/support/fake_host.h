@@ -81,6 +81,7 @@ class GameHost : public game::cGameplayHost {
   }
   bool IsPackLogicStars() override { return pack_logic_stars; }
   bool HasInAppConfig() override { return in_app; }
+  bool HasStoreButton() override { return store_button; }
   const game::gPackRecord* FindPackRecord(int32_t packId) override {
     const auto found = pack_records.find(packId);
     return found == pack_records.end() ? nullptr : found->second.get();
@@ -149,6 +150,7 @@ class GameHost : public game::cGameplayHost {
   bool purchase_starts = true;             // a purchase of a sellable product starts
   bool pack_logic_stars = false;
   bool in_app = false;
+  bool store_button = true;  // the edition's play screen has a store button
   bool hearts = true;  // the edition spends hearts
   std::map<std::string, float> sound_lengths;
   std::map<int32_t, std::unique_ptr<game::gPackRecord>> pack_records;

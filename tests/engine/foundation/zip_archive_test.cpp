@@ -1,5 +1,6 @@
 #include "engine/foundation/zip_archive.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -13,6 +14,7 @@
 namespace ORB {
 namespace {
 
+using testing::AnyOf;
 using test_support::TempFolder;
 using test_support::WriteText;
 
@@ -187,10 +189,13 @@ TEST_F(ZipArchiveTest, OpensArchivesSealedByTheZipTool) {
     const std::string archive = MakeWithZipTool(stored ? "tool-stored" : "tool-deflated", stored);
     EXPECT_TRUE(Read(archive, "big.xml", kPassword) == Repeat(kText, 200));
     EXPECT_EQ(Read(archive, "small.txt", kPassword), "tiny");
-    EXPECT_EQ(Read(archive, "big.xml", "nope"), "#cannot open");
+    // The zip tool draws a fresh random header for every archive, so a wrong
+    // password passes its one-byte check once in 256 archives; the entry is
+    // then refused as damaged instead. Either way nothing is read.
+    EXPECT_THAT(Read(archive, "big.xml", "nope"), AnyOf("#cannot open", "#damaged"));
     EXPECT_EQ(Read(archive, "small.txt"), "#cannot open");
     EXPECT_EQ(TestArchivePassword(archive, kPassword), kResultPasswordOpens);
-    EXPECT_EQ(TestArchivePassword(archive, "nope"), kResultCannotOpen);
+    EXPECT_THAT(TestArchivePassword(archive, "nope"), AnyOf(kResultCannotOpen, kResultDamaged));
   }
 }
 

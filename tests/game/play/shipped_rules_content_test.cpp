@@ -31,9 +31,9 @@ class ShippedRulesContentTest : public ::testing::Test {
     }
   }
 
-  // The window made from its shipped description (its widgets left out).
-  // A game screen's own class is the shell's: its window settings (layer,
-  // modality) are read as a plain window's.
+  // The window made from its shipped description (its widgets left out). A
+  // game screen, which only the game's factory makes, comes as a plain
+  // window with the same common settings (its layer, its kinds).
   std::unique_ptr<ORB_GF::G_WINDOW> Window(const std::string& name) {
     pugi::xml_document* document = repository_.GetXml("data/share/main/windows " + name + ".xml");
     if (document == nullptr) return nullptr;

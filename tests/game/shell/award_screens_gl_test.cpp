@@ -214,7 +214,7 @@ TEST_F(AwardScreensGlTest, TheOtherScreensDrawOnTheirFrames) {
 
   const test_support::Frame help = Draw("Help", "help.png");
   EXPECT_TRUE(PanelAt(help, 512, 120));
-  auto* pages = dynamic_cast<gPagedWindow*>(Windows().FindWindow("Help"));
+  auto* pages = dynamic_cast<GG_WINDOW_PAGED*>(Windows().FindWindow("Help"));
   ASSERT_NE(pages, nullptr);
   for (int page = 2; page <= pages->Grid().GetPageCount(); ++page) {
     ASSERT_TRUE(pages->TurnPage(GG_WINDOW_HELP::kNextId));

@@ -229,8 +229,8 @@ TEST_F(GameShellTest, TheEditionsFileMissingOrIncompleteFails) {
     test_support::LogCapture log;
     EXPECT_FALSE(CreateGame("game.xml"));
     EXPECT_EQ(log.Errors(), std::vector<std::string>{"game: error: data/share/main/other "
-                                                    "editions.xml: edition \"fixture\" lacks "
-                                                    "\"heart\""});
+                                                     "editions.xml: edition \"fixture\" lacks "
+                                                     "\"heart\""});
   }
   DestroyGame();
   RemoveResource("data/share/main/other/editions.xml");

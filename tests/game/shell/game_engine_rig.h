@@ -1,13 +1,21 @@
 #pragma once
-// GameEngineRig makes what the game's driver has when it creates the game,
-// over the resources folder below a base folder: the file system, the
-// repository with the driver's search paths (pictures decoded by the given
-// renderer, sounds that only count unless a loader is given), the texture and
-// document providers, and the engine's slots; Close destroys the game and takes it all down again.
-// The game shell's test fixtures (game_shell_fixture.h) and benchmarks use it.
+// What the game's driver has when it creates the game, for tests and
+// benchmarks: GameEngineRig makes, over the resources folder below a base
+// folder, the file system, the repository with the driver's search paths
+// (pictures decoded by the given renderer, sounds that only count unless a
+// loader is given), the texture and document providers, and the engine's
+// slots; Close destroys the game and takes it all down again.
+//
+//   game::GameEngineRig rig;
+//   rig.Open(base, *renderer, window.get());
+//   game::CreateGame("game.xml");
+//   ...
+//   rig.Close();
 #include <memory>
 #include <string>
 
+#include "../../support/counting_sounds.h"
+#include "../../support/renderer_textures.h"
 #include "engine/foundation/SERVICE/engine_slots.h"
 #include "engine/foundation/file_system.h"
 #include "engine/foundation/renderer.h"
@@ -20,8 +28,6 @@
 #include "game/shell/game_creation.h"
 #include "game/shell/game_parts.h"
 #include "game/shell/game_settings.h"
-#include "tests/support/counting_sounds.h"
-#include "tests/support/renderer_textures.h"
 
 namespace game {
 

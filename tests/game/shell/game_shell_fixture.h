@@ -1,13 +1,10 @@
 #pragma once
 // The game shell's start-up in tests.
 //
-// GameEngineRig (game_engine_rig.h) makes what the game's driver has when it
-// creates the game.
-//
-// GameShellTest runs it on a small resources folder of tests/data/ (by
-// default game_shell), copied into a temporary folder so a test can change any file
-// first, with the recording renderer, a window on a 1920 x 1080 desktop and
-// a temporary home for the save folder:
+// GameShellTest runs the driver's rig (game_engine_rig.h) on a small
+// resources folder of tests/data/ (by default game_shell), copied into a
+// temporary folder so a test can change any file first, with the recording renderer, a window on a
+// 1920 x 1080 desktop and a temporary home for the save folder:
 //
 //   TEST_F(GameShellTest, ...) {
 //     WriteResource("game.xml", "<game/>");
@@ -19,31 +16,35 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include <pugixml.hpp>
 
-#include "engine/foundation/SERVICE/engine_slots.h"
-#include "engine/foundation/file_system.h"
-#include "engine/foundation/renderer.h"
 #include "engine/foundation/repository.h"
 #include "engine/foundation/window.h"
 #include "engine/platform/fake_display.h"
-#include "engine/scene/document_provider.h"
-#include "engine/scene/repository_document_provider.h"
-#include "engine/scene/repository_texture_provider.h"
-#include "engine/scene/texture_provider.h"
 #include "game/shell/game_creation.h"
 #include "game/shell/game_parts.h"
 #include "game/shell/game_settings.h"
 #include "game_engine_rig.h"
 #include "support/counting_sounds.h"
+#include "support/log_capture.h"
 #include "support/recording_renderer.h"
-#include "support/renderer_textures.h"
 #include "support/source_path.h"
 #include "support/temp_folder.h"
 #include "support/temp_home.h"
 
 namespace game {
+
+// Reads the XML file, edits the document and writes it back.
+template <typename Edit>
+void EditXmlFile(const std::string& path, Edit&& edit) {
+  pugi::xml_document document;
+  ASSERT_TRUE(document.load_file(path.c_str())) << path;
+  edit(document);
+  ASSERT_TRUE(document.save_file(path.c_str())) << path;
+}
 
 class GameShellTest : public test_support::RecordingRendererTest {
  protected:
@@ -81,10 +82,7 @@ class GameShellTest : public test_support::RecordingRendererTest {
   // Edits an XML file of the copied folder.
   template <typename Edit>
   void EditResource(const std::string& name, Edit&& edit) const {
-    pugi::xml_document document;
-    ASSERT_TRUE(document.load_file(Resource(name).c_str())) << name;
-    edit(document);
-    ASSERT_TRUE(document.save_file(Resource(name).c_str())) << name;
+    EditXmlFile(Resource(name), std::forward<Edit>(edit));
   }
 
   // Makes what the driver has, once the files are as the test wants them.

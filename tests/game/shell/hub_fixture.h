@@ -32,23 +32,11 @@
 #include "game/shell/resource_list.h"
 #include "game/shell/screen_roles.h"
 #include "game_shell_fixture.h"
-#include "support/level_text.h"
+#include "hub_files.h"
 #include "support/sound_rig.h"
 #include "support/window_kit.h"
-#include "support/zip_writer.h"
 
 namespace game {
-
-// The fixture's level archive at that path: pack_1/one.xml and two.xml,
-// pack_2/three.xml, each a small picture.
-inline void WriteHubLevels(const std::string& path) {
-  test_support::LevelText level;
-  level.rows = {"#.", "##"};
-  const std::string xml = test_support::LevelXml(level);
-  test_support::WriteFile(
-      path, test_support::Build(
-                {{"pack_1/one.xml", xml}, {"pack_1/two.xml", xml}, {"pack_2/three.xml", xml}}));
-}
 
 // "Levels": notes the progress records it is given.
 class StandInLevels : public test_support::StubWindow, public cLevelList {

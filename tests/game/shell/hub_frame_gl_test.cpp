@@ -17,12 +17,11 @@
 #include "game/shell/game_hub.h"
 #include "game/shell/game_parts.h"
 #include "game/shell/resource_list.h"
-#include "game_shell_fixture.h"
-#include "hub_fixture.h"
+#include "game_engine_rig.h"
+#include "hub_files.h"
 #include "support/offscreen_gl.h"
 #include "support/scripted_input.h"
 #include "support/sound_rig.h"
-#include "support/source_path.h"
 #include "support/temp_folder.h"
 #include "support/temp_home.h"
 #include "support/window_kit.h"
@@ -40,9 +39,7 @@ class HubFrameGlTest : public test_support::OffscreenGlTest {
   void SetUp() override {
     ASSERT_NO_FATAL_FAILURE(OpenWindow("hub frame"));
     renderer_->SetClearColour(ORB::Colour(kClear));
-    std::filesystem::copy(test_support::TestData("game_hub"), base_.File("Resources"),
-                          std::filesystem::copy_options::recursive);
-    WriteHubLevels(base_.File("Resources/data/share/main/levels"));
+    CopyHubResources(base_.Path());
     ORB::FrameDelta().store(0.1f);
     rig_.Open(base_.Path(), *renderer_, window_.get(), &sound_loader_);
     SetGameParts(DefaultGameParts());

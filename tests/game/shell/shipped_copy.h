@@ -1,9 +1,9 @@
 #pragma once
 // The checkout's Resources/ copied for a run of the game on what is shipped
 // (tests and benchmarks), with the start-up files that later parts of the
-// game bring put in while the checkout lacks them: the tutorial, the cursor
-// and the purchase overlay, from the hub's own test folder
-// (tests/data/game_hub).
+// game bring put in while the checkout lacks them (today the purchase
+// overlay: data.xml's "purchase" and its pictures), from the hub's own test
+// folder (tests/data/game_hub).
 #include <filesystem>
 #include <string>
 #include <system_error>

@@ -39,6 +39,7 @@
 #include "game/shell/game_singletons.h"
 #include "game/shell/resource_list.h"
 #include "game_shell_fixture.h"
+#include "hub_hooks.h"
 #include "shipped_copy.h"
 #include "support/scripted_input.h"
 #include "support/sound_rig.h"
@@ -54,23 +55,10 @@ class ShippedHubTest : public GameShellTest {
     ASSERT_FALSE(base_.Path().empty());
     ASSERT_TRUE(CopyShippedResources(base_.File("Resources")));
     ORB::FrameDelta().store(kFrameSeconds);
-    ORB::SetHook(ORB::Hook::KeyDown, [](intptr_t code) {
-      if (gGame* hub = gGame::Instance()) hub->OnKeyDown(static_cast<int32_t>(code));
-      return ORB::kResultNone;
-    });
-    ORB::SetHook(ORB::Hook::KeyUp, [](intptr_t code) {
-      if (gGame* hub = gGame::Instance()) hub->OnKeyUp(static_cast<int32_t>(code));
-      return ORB::kResultNone;
-    });
-    ORB::SetHook(ORB::Hook::MouseMove, [](intptr_t) {
-      if (gGame* hub = gGame::Instance()) hub->OnMouseMove();
-      return ORB::kResultNone;
-    });
+    hooks_ = std::make_unique<HubHooks>();
   }
   void TearDown() override {
-    for (ORB::Hook hook : {ORB::Hook::KeyDown, ORB::Hook::KeyUp, ORB::Hook::MouseMove}) {
-      ORB::ClearHook(hook);
-    }
+    hooks_.reset();
     // The driver's order: the game goes (stopping the level), then the screen.
     rig_.Close();
     gameplay_.reset();
@@ -150,6 +138,8 @@ class ShippedHubTest : public GameShellTest {
   test_support::LoopbackRig sound_;
   ORB::SoundSystemLoader sound_loader_{sound_.system()};
   std::unique_ptr<GG_GAMEPLAY> gameplay_;
+  // The engine's key and mouse hooks on the hub while a test runs.
+  std::unique_ptr<HubHooks> hooks_;
   test_support::ScriptedInput input_{[this] { Frame(); }};
 };
 
