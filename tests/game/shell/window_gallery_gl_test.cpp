@@ -7,34 +7,23 @@
 // or a window that draws nothing fails it with the window's name.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include <pugixml.hpp>
 
-#include "engine/foundation/SERVICE/resource_loader_adapters.h"
 #include "engine/foundation/localization.h"
-#include "engine/foundation/timer.h"
 #include "engine/foundation/utf8.h"
 #include "engine/gui/gui_object.h"
 #include "engine/gui/gui_root.h"
 #include "engine/gui/gui_wide_label.h"
-#include "game/shell/game_creation.h"
-#include "game/shell/game_hub.h"
-#include "game/shell/game_parts.h"
-#include "game/shell/game_singletons.h"
-#include "game/shell/resource_list.h"
-#include "game_engine_rig.h"
-#include "shipped_copy.h"
+#include "shipped_gl_fixture.h"
+#include "support/argb.h"
 #include "support/log_capture.h"
-#include "support/offscreen_gl.h"
-#include "support/sound_rig.h"
 #include "support/source_path.h"
-#include "support/temp_folder.h"
-#include "support/temp_home.h"
 #include "support/write_png.h"
 
 namespace game {
@@ -76,73 +65,21 @@ void FindBadLabels(const ORB::OC_GUI_OBJECT& widget, std::vector<std::string>* b
 
 // Pixels that are not the paper.
 int32_t Drawn(const test_support::Frame& frame) {
-  int32_t count = 0;
-  for (const uint32_t pixel : frame.pixels) {
-    for (const int shift : {16, 8, 0}) {
-      if (std::abs(static_cast<int>((pixel >> shift) & 0xFF) -
-                   static_cast<int>((kPaper >> shift) & 0xFF)) > 2) {
-        ++count;
-        break;
-      }
-    }
-  }
-  return count;
+  return static_cast<int32_t>(std::count_if(frame.pixels.begin(), frame.pixels.end(),
+                                            [](uint32_t pixel) { return !test_support::Near(pixel, kPaper, 2); }));
 }
 
-class WindowGalleryGlTest : public test_support::OffscreenGlTest {
+class WindowGalleryGlTest : public ShippedGlTest {
  protected:
-  void SetUp() override {
-    ASSERT_NO_FATAL_FAILURE(OpenWindow("window gallery"));
-    renderer_->SetClearColour(ORB::Colour(kPaper));
-    ASSERT_TRUE(CopyShippedResources(base_.File("Resources")));
-    ORB::FrameDelta().store(0.1f);
-    rig_.Open(base_.Path(), *renderer_, window_.get(), &sound_loader_);
-    SetGameParts(DefaultGameParts());
-    ASSERT_TRUE(CreateGame("game.xml"));
-    ASSERT_TRUE(LoadResourceList(kResourceListFile));
-    ASSERT_TRUE(Hub().Init());
-    // A player, as the screens that show one expect.
-    GG_PLAYER* player = Hub().CreatePlayer(L"Anna");
-    ASSERT_NE(player, nullptr);
-    Hub().SetCurrentPlayer(player);
-  }
-  void TearDown() override {
-    rig_.Close();
-    ORB::FrameDelta().store(0.0f);
-    OffscreenGlTest::TearDown();
-  }
+  WindowGalleryGlTest() : ShippedGlTest(kPaper) {}
 
-  gGame& Hub() { return *gGame::Instance(); }
-  ORB_GF::G_WINDOW_MANAGER& Windows() { return *ORB_GF::GetWindowManager(); }
-
-  void Frame() {
-    Hub().Update();
-    ASSERT_EQ(renderer_->BeginFrame(), ORB::kResultOk);
-    Hub().Draw();
-    renderer_->EndFrame();
-  }
-  test_support::Frame Shot(const std::string& png) {
-    Hub().Update();
-    EXPECT_EQ(renderer_->BeginFrame(), ORB::kResultOk);
-    Hub().Draw();
-    const test_support::Frame frame = Snapshot(png);
-    renderer_->EndFrame();
-    return frame;
-  }
-  void CloseAll() {
-    Windows().CloseAll();
-    for (int i = 0; i < 12 && !Windows().OpenWindows().empty(); ++i) Frame();
+  // Every open window closed at once, and a frame without them.
+  void CloseAllNow() {
     for (ORB_GF::G_WINDOW* open : std::vector<ORB_GF::G_WINDOW*>(Windows().OpenWindows())) {
       Windows().CloseWindow(open->GetName(), true);
     }
-    Frame();
+    Frame(false);
   }
-
-  test_support::TempHome home_;
-  test_support::TempFolder base_;
-  test_support::LoopbackRig sound_;
-  ORB::SoundSystemLoader sound_loader_{sound_.system()};
-  GameEngineRig rig_;
 };
 
 TEST_F(WindowGalleryGlTest, EveryWindowOfTheSceneListDrawsAloneWithAllItsPicturesFontsAndTexts) {
@@ -154,12 +91,12 @@ TEST_F(WindowGalleryGlTest, EveryWindowOfTheSceneListDrawsAloneWithAllItsPicture
 
   for (const std::string& name : names) {
     SCOPED_TRACE(name);
-    CloseAll();
+    CloseAllNow();
     test_support::LogCapture log;
     ORB_GF::G_WINDOW* window = Windows().OpenWindow(name, true);
     ASSERT_NE(window, nullptr) << "the factory made no window";
-    for (int i = 0; i < 8; ++i) Frame();
-    const test_support::Frame frame = Shot("gallery/" + name + ".png");
+    for (int i = 0; i < 8; ++i) Frame(false);
+    const test_support::Frame frame = Frame(true, "gallery/" + name + ".png");
 
     EXPECT_EQ(log.Lines(), std::vector<std::string>())
         << "a picture, font or file of the window cannot be had";
