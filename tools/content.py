@@ -28,9 +28,13 @@ with the shipped files, so a generator must write only below --out.
                              (number, folder name) for folders "pack_<N>",
                              numbered 1, 2, ... without gaps
   xml_text(text)             text escaped for XML content or attributes
-  table_rows(root, relative) the rows of a source table (tools/trophies.txt,
-                             tools/shop.txt): (where, columns) for each line
-                             not blank once its "#" comment is cut off
+  table_rows(root, relative, inline_comments=True)
+                             the rows of a source table (tools/trophies.txt,
+                             tools/shop.txt, tools/sounds.txt): (where,
+                             columns) for each line not blank once its "#"
+                             comment is cut off; without inline comments a
+                             comment takes a whole line and a "#" inside a
+                             row is refused
 Python 3 standard library only.
 """
 
@@ -123,13 +127,23 @@ def xml_text(text):
             .replace('"', "&quot;"))
 
 
-def table_rows(root, relative):
+def table_rows(root, relative, inline_comments=True):
     """Yields (where, columns) for each line of the source table `relative`
     (a path below the checkout, with "/") that is not blank once its "#"
     comment is cut off: `where` is "file:line" for messages, `columns` the
-    line's blank-separated words."""
+    line's blank-separated words. With inline_comments False only a line
+    whose first non-blank is "#" is a comment, and a "#" later in a row is
+    refused rather than cutting the row short (a sound recipe may look
+    complete without its tail)."""
     with open(os.path.join(root, *relative.split("/")), encoding="utf-8") as source:
         for number, raw in enumerate(source, 1):
-            line = raw.split("#", 1)[0].strip()
+            where = "%s:%d" % (relative, number)
+            line = raw.strip()
+            if inline_comments:
+                line = line.split("#", 1)[0].strip()
+            elif line.startswith("#"):
+                continue
+            elif "#" in line:
+                raise ValueError("%s: \"#\" inside a row (a comment takes a line of its own)" % where)
             if line:
-                yield "%s:%d" % (relative, number), line.split()
+                yield where, line.split()

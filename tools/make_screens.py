@@ -27,8 +27,14 @@ all in data/share/image/screens/:
   pack_locked.png    COVER x COVER, the veil and lock over a locked cover
   icon_star.png, icon_coin.png        28 x 28, stars and coins
   icon_back.png, icon_packs.png, icon_trophy.png, icon_options.png,
-  icon_shop.png, icon_prev.png, icon_next.png, icon_restart.png
-                     ICON x ICON ink shapes laid on the icon buttons
+  icon_shop.png, icon_prev.png, icon_next.png, icon_restart.png,
+  icon_training.png  ICON x ICON ink shapes laid on the icon buttons
+  training_overlap.png, training_full.png, training_cross.png
+                     TIP_STRIP, a line of TIP_CELLS cells for the training
+                     screen's tips (the clues are the window's labels): a
+                     run of 7 slid to both ends over the cells it covers
+                     either way; "4 1 3" filling its line; "2 3" found and
+                     the rest crossed
   link_underline.png 4 x 23: the change-player link's underline along its
                      bottom (the window stretches it under the link's text)
 
@@ -51,6 +57,9 @@ PACK_CARD = (320, 240)
 COVER = 124
 ICON = 36
 LINK_HEIGHT = 23  # the link font's line height (DejaVu Sans 20)
+TIP_CELLS = 10
+TIP_CELL = 26
+TIP_STRIP = (TIP_CELLS * TIP_CELL + 2, 60)
 
 SHADOW = gfx.Shadow(6, 2, 0.18)
 SLOT = (0xE4, 0xDD, 0xD0)
@@ -233,6 +242,49 @@ def draw_restart(canvas, c):
     gfx.return_arrow(canvas, c, c + 1, 11, 4, gfx.INK)
 
 
+def draw_training(canvas, c):
+    """A mortarboard: the square top seen aslant, the cap under it and the
+    tassel hanging from its middle."""
+    canvas.polygon([(c - 16, c - 5), (c, c - 12), (c + 16, c - 5), (c, c + 2)], gfx.INK)
+    canvas.polygon([(c - 9, c - 1), (c, c + 3), (c + 9, c - 1), (c + 9, c + 8), (c, c + 11),
+                    (c - 9, c + 8)], gfx.INK)
+    canvas.polyline([(c, c - 5), (c + 13, c - 1), (c + 13, c + 9)], 2, gfx.INK)
+    canvas.circle(c + 13, c + 10, 2.5, gfx.INK)
+
+
+def tip_strip(cells, ghosts=()):
+    """A line of the board: "#" a filled cell, "x" a crossed one, "." a
+    closed one; each ghost (first, last cell) a run's possible place drawn as
+    an accent bar, the first above the line and the others below it."""
+    width, height = TIP_STRIP
+    canvas = gfx.Canvas(width, height)
+    top = (height - TIP_CELL) // 2
+    left = 1
+    canvas.rect(left, top, left + TIP_CELLS * TIP_CELL, top + TIP_CELL, gfx.CLOSED)
+    for i, char in enumerate(cells):
+        x = left + i * TIP_CELL
+        if char == "#":
+            canvas.rect(x + 1, top + 1, x + TIP_CELL, top + TIP_CELL, gfx.lighter(gfx.FILLED, 0.18))
+            canvas.rect(x + 2, top + 2, x + TIP_CELL - 1, top + TIP_CELL - 1, gfx.FILLED)
+        elif char == "x":
+            m = TIP_CELL * 0.3
+            for ax, ay, bx, by in ((x + m, top + m, x + TIP_CELL - m, top + TIP_CELL - m),
+                                   (x + TIP_CELL - m, top + m, x + m, top + TIP_CELL - m)):
+                canvas.line(ax, ay, bx, by, 3, gfx.CROSS)
+    for i in range(TIP_CELLS + 1):
+        colour = gfx.BLOCK_LINE if i % 5 == 0 else gfx.GRID_LINE
+        canvas.rect(left + i * TIP_CELL - (1 if i % 5 == 0 else 0), top, left + i * TIP_CELL + 1,
+                    top + TIP_CELL + 1, colour)
+    canvas.rect(left, top, left + TIP_CELLS * TIP_CELL + 1, top + 1, gfx.BLOCK_LINE)
+    canvas.rect(left, top + TIP_CELL, left + TIP_CELLS * TIP_CELL + 1, top + TIP_CELL + 1,
+                gfx.BLOCK_LINE)
+    for index, (first, last) in enumerate(ghosts):
+        y = top - 13 if index == 0 else top + TIP_CELL + 5
+        canvas.rounded_rect(left + first * TIP_CELL + 3, y, left + (last + 1) * TIP_CELL - 3, y + 8,
+                            4, gfx.ACCENT)
+    return canvas
+
+
 def link_underline():
     canvas = gfx.Canvas(4, LINK_HEIGHT)
     canvas.rect(0, LINK_HEIGHT - 2, 4, LINK_HEIGHT, gfx.SECONDARY)
@@ -265,6 +317,10 @@ def images(root):
         "icon_prev.png": icon(draw_prev),
         "icon_next.png": icon(draw_next),
         "icon_restart.png": icon(draw_restart),
+        "icon_training.png": icon(draw_training),
+        "training_overlap.png": tip_strip("...####...", ghosts=((0, 6), (3, 9))),
+        "training_full.png": tip_strip("####x#x###"),
+        "training_cross.png": tip_strip("x##xx###xx"),
         "link_underline.png": link_underline(),
     }
     for number, folder in shipped_packs(root):

@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """Writes the game's sounds and its sound bank from tools/sounds.txt.
 
-Source format (tools/sounds.txt; "#" starts a comment, blank lines are
-skipped):
+Source format (tools/sounds.txt; a line whose first non-blank is "#" is a
+comment, blank lines are skipped, and a "#" anywhere else is refused, so a
+recipe is never cut short):
 
     group <name>
       <sound> <load> <buffers> <recipe ...>
@@ -54,7 +55,7 @@ LOADS = {"whole": "1", "stream": "0"}
 def read_source(root):
     """[(group, [(name, load, buffers, recipe words)])] in source order."""
     groups, names = [], set()
-    for where, words in table_rows(root, SOURCE):
+    for where, words in table_rows(root, SOURCE, inline_comments=False):
         if words[0] == "group":
             if len(words) != 2:
                 raise ValueError("%s: a group line reads \"group <name>\"" % where)

@@ -213,6 +213,10 @@ pages grid cols=2 turn_type=SLIDE_HORIZONTAL
             ("group a\n  click whole 0 synth 1\n", "buffers is a whole number"),
             ("group a\n  click whole 2 synth 1\ngroup b\n  click whole 2 synth 1\n",
              "sound click appears twice"),
+            # A "#" in a recipe would silently drop the rest of it.
+            ("group a\n  click whole 2 synth 0.1 sine 400 # vol 0.2\n",
+             "tools/sounds.txt:2: \"#\" inside a row"),
+            ("group a\n  click whole 2 synth 0.1 sine 400#2\n", "\"#\" inside a row"),
         ]
         for text, message in cases:
             with self.subTest(text=text):
@@ -220,7 +224,8 @@ pages grid cols=2 turn_type=SLIDE_HORIZONTAL
                 with self.assertRaises(ValueError) as caught:
                     make_sounds.read_source(self.root)
                 self.assertIn(message, str(caught.exception))
-        self.write("tools/sounds.txt", "group sounds\n  tick stream 4 synth 0.1 sine 400\ngroup music\n")
+        self.write("tools/sounds.txt", "# the bank\ngroup sounds\n  # a tick\n"
+                   "  tick stream 4 synth 0.1 sine 400\ngroup music\n")
         groups = make_sounds.read_source(self.root)
         bank = ElementTree.fromstring(make_sounds.bank_xml(groups))
         self.assertEqual(bank.tag, "sound")

@@ -27,7 +27,7 @@
 #include "game/shell/resource_list.h"
 #include "game/shell/shop_window.h"
 #include "game_shell_fixture.h"
-#include "shipped_copy.h"
+#include "shipped_gl_fixture.h"
 #include "support/argb.h"
 #include "support/offscreen_gl.h"
 #include "support/pixel_box.h"
@@ -43,53 +43,9 @@ constexpr uint32_t kInk = 0xFF2E3440u;
 constexpr uint32_t kPanel = 0xFFFFFDF8u;
 constexpr uint32_t kAccent = 0xFFEDAE49u;
 
-class AwardScreensGlTest : public test_support::OffscreenGlTest {
+class AwardScreensGlTest : public ShippedGlTest {
  protected:
-  void SetUp() override {
-    ASSERT_NO_FATAL_FAILURE(OpenWindow("award screens"));
-    renderer_->SetClearColour(ORB::Colour(kClear));
-    ASSERT_TRUE(CopyShippedResources(base_.File("Resources")));
-    ORB::FrameDelta().store(0.1f);
-    rig_.Open(base_.Path(), *renderer_, window_.get(), &sound_loader_);
-    SetGameParts(DefaultGameParts());
-    ASSERT_TRUE(CreateGame("game.xml"));
-    ASSERT_TRUE(LoadResourceList(kResourceListFile));
-    ASSERT_TRUE(Hub().Init());
-    player_ = Hub().CreatePlayer(L"Anna");
-    ASSERT_NE(player_, nullptr);
-    Hub().SetCurrentPlayer(player_);
-  }
-  void TearDown() override {
-    rig_.Close();
-    ORB::FrameDelta().store(0.0f);
-    OffscreenGlTest::TearDown();
-  }
-
-  gGame& Hub() { return *gGame::Instance(); }
-  ORB_GF::G_WINDOW_MANAGER& Windows() { return *ORB_GF::GetWindowManager(); }
-
-  // Opens the window (at once) and draws the settled frame, written as `png`.
-  test_support::Frame Draw(const std::string& name, const std::string& png) {
-    EXPECT_NE(Windows().OpenWindow(name, true), nullptr) << name;
-    return Settle(png);
-  }
-  test_support::Frame Settle(const std::string& png) {
-    for (int i = 0; i < 3; ++i) Frame(false);
-    return Frame(true, png);
-  }
-  test_support::Frame Frame(bool read, const std::string& png = std::string()) {
-    Hub().Update();
-    EXPECT_EQ(renderer_->BeginFrame(), ORB::kResultOk);
-    Hub().Draw();
-    test_support::Frame frame;
-    if (read) frame = Snapshot(png);
-    renderer_->EndFrame();
-    return frame;
-  }
-  void CloseAll() {
-    Windows().CloseAll();
-    for (int i = 0; i < 10; ++i) Frame(false);
-  }
+  AwardScreensGlTest() : ShippedGlTest(kClear) {}
 
   // The box of the pixels near the colour in a rectangle of the frame.
   static test_support::Box InkIn(const test_support::Frame& frame, int x, int y, int w, int h,
@@ -111,13 +67,6 @@ class AwardScreensGlTest : public test_support::OffscreenGlTest {
   static bool PanelAt(const test_support::Frame& frame, int x, int y) {
     return test_support::Near(frame.At(x, y), kPanel, 3);
   }
-
-  test_support::TempHome home_;
-  test_support::TempFolder base_;
-  test_support::LoopbackRig sound_;
-  ORB::SoundSystemLoader sound_loader_{sound_.system()};
-  GameEngineRig rig_;
-  GG_PLAYER* player_ = nullptr;
 };
 
 TEST_F(AwardScreensGlTest, OptionsShowTheVolumesWhereTheSlidersRunnersStand) {
