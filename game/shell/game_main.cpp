@@ -91,6 +91,7 @@ struct Driver {
   std::unique_ptr<ORB::RepositoryTextureProvider> textures;
   std::unique_ptr<ORB::RepositoryDocumentProvider> documents;
   ShellOpener opener;
+  FrameScript script;
 };
 
 Driver& The() {
@@ -289,6 +290,11 @@ int32_t OnGameFrame(intptr_t) {
       TraceStartup("first screen interactive");
     }
   }
+  if (driver.script) {
+    // A copy: the step may replace itself.
+    const FrameScript script = driver.script;
+    script();
+  }
   return ORB::kResultOk;
 }
 
@@ -375,6 +381,7 @@ GG_GAMEPLAY* GetGameplay() { return The().gameplay.get(); }
 gPlayScreen* GetPlayScreen() { return The().play_screen.get(); }
 bool IsGameRunning() { return The().running; }
 void SetShellOpener(ShellOpener opener) { The().opener = std::move(opener); }
+void SetFrameScript(FrameScript script) { The().script = std::move(script); }
 
 int32_t GameMain(intptr_t) {
   ORB::OC_GAME_SERVICE_ONE& service = Service();
