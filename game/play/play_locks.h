@@ -15,6 +15,7 @@ struct gPlayLocks {
   bool tool = false;
   bool store = false;
   bool reset = false;
+  friend bool operator==(const gPlayLocks&, const gPlayLocks&) = default;
 };
 
 // Locks (or unlocks) every cell of the running level and the four controls.

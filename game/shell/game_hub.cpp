@@ -69,7 +69,12 @@ bool gGame::Init() {
   if (edition.free && IsMobilePlatform() && !LoadAdPlacements()) return false;
 
   if (!ReadGameDocument(edition.tutorial, [&](const pugi::xml_document& document) {
-        if (tutorial_->Load(document.child("tutorial"))) return true;
+        if (tutorial_->Load(document.child("tutorial"), edition.tutorial)) return true;
+        // The tutorial's own line names the file and the step.
+        if (!tutorial_->Error().empty()) {
+          ORB::Log(ORB::LogLevel::kError, "game", tutorial_->Error());
+          return false;
+        }
         return DocumentFails(edition.tutorial, "holds no tutorial that can be read");
       })) {
     return false;

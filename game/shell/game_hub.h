@@ -53,6 +53,7 @@
 #include "game/play/gameplay.h"
 #include "game/play/gameplay_host.h"
 #include "game/play/pack_record.h"
+#include "game/play/play_locks.h"
 #include "game/play/players_list.h"
 #include "game/shell/ad_delegate.h"
 #include "game/shell/hub_tutorial.h"
@@ -60,14 +61,7 @@
 namespace game {
 
 // The locks of the gameplay's controls the hub applied last (BlockControls).
-struct ControlLocks {
-  bool cells = false;
-  bool hint = false;
-  bool tool = false;
-  bool store = false;
-  bool reset = false;
-  friend bool operator==(const ControlLocks&, const ControlLocks&) = default;
-};
+using ControlLocks = gPlayLocks;
 
 class gGame : public ORB::OC_IGP_DELEGATE, public cGameplayHost {
  public:
@@ -199,7 +193,8 @@ class gGame : public ORB::OC_IGP_DELEGATE, public cGameplayHost {
   // release also deactivates the tutorial.
   bool AcquireLevelResources();
   bool ReleaseLevel();
-  // Locks the board's cells and the four controls (unlocked: false).
+  // Locks the board's cells (unlocked: false) and notes all five; the four
+  // controls' locks are the play screen's (the tutorial sets them).
   void BlockControls(bool cells, bool hint, bool tool, bool store, bool reset);
   const ControlLocks& GetControlLocks() const { return control_locks_; }
   // With a gameplay screen and a current player who has not passed the

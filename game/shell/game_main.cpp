@@ -31,6 +31,7 @@
 #include "game/shell/game_creation.h"
 #include "game/shell/game_hub.h"
 #include "game/shell/game_settings.h"
+#include "game/shell/guided_tutorial.h"
 #include "game/shell/game_singletons.h"
 #include "game/shell/installation.h"
 #include "game/shell/loading_screen.h"
@@ -87,6 +88,9 @@ struct Driver {
   std::unique_ptr<GG_GAMEPLAY> gameplay;
   // The gameplay's pieces around the board; goes before the gameplay.
   std::unique_ptr<gPlayScreen> play_screen;
+  // The hub's tutorial, guiding the gameplay and the play screen; detached
+  // from them before the game goes, and gone before they go.
+  std::unique_ptr<gGuidedTutorial> tutorial;
   bool running = false;
   std::unique_ptr<ORB::RepositoryTextureProvider> textures;
   std::unique_ptr<ORB::RepositoryDocumentProvider> documents;
@@ -112,13 +116,18 @@ void AddSearchPaths(ORB::OC_REPOSITORY& repository) {
 }
 
 // Everything start-up made, taken down in the order that keeps each piece's
-// users alive until it goes: the game, the loading screen and the gameplay
-// screen, unused resources, the game's folders and pictures, the search
-// paths, the hooks and the providers. The service itself stays up.
+// users alive until it goes: the tutorial leaves the play screen (and its
+// skip dialogue) while the windows stand, the game, the tutorial, the
+// loading screen and the gameplay screen, unused resources, the game's
+// folders and pictures, the search paths, the hooks and the providers. The
+// service itself stays up.
 void TearDownGame() {
   Driver& driver = The();
   driver.running = false;
+  if (driver.tutorial) driver.tutorial->Attach(nullptr, nullptr);
+  // The game gives the tutorial's pictures back as it stops.
   DestroyGame();
+  driver.tutorial.reset();
   driver.loading.reset();
   driver.play_screen.reset();
   driver.gameplay.reset();
@@ -350,10 +359,13 @@ int32_t LoadGame(ORB::OC_LOADER& loader) {
     ORB::Log(ORB::LogLevel::kError, "game", "the game hub was not made");
     return fail();
   }
+  Driver& driver = The();
+  // The hub reads the tutorial's file through it as it starts.
+  driver.tutorial = std::make_unique<gGuidedTutorial>();
+  hub->SetTutorial(driver.tutorial.get());
   if (!hub->Init()) return fail();
 
   loader.SetProgress(kProgressGameplay);
-  Driver& driver = The();
   driver.gameplay = std::make_unique<GG_GAMEPLAY>(hub);
   driver.play_screen = std::make_unique<gPlayScreen>(*driver.gameplay);
   if (!driver.play_screen->Load()) {
@@ -362,6 +374,7 @@ int32_t LoadGame(ORB::OC_LOADER& loader) {
     ORB::Log(ORB::LogLevel::kWarning, "game", driver.play_screen->Error());
   }
   hub->SetGameplay(driver.gameplay.get());
+  driver.tutorial->Attach(driver.gameplay.get(), &driver.play_screen->Controls());
   if (!hub->PreloadMenuWindows()) return fail();
 
   loader.SetProgress(kProgressWindows);
@@ -379,6 +392,7 @@ GameState GetGameState() { return The().state; }
 G_LOADER_SCREEN* GetLoadingScreen() { return The().loading.get(); }
 GG_GAMEPLAY* GetGameplay() { return The().gameplay.get(); }
 gPlayScreen* GetPlayScreen() { return The().play_screen.get(); }
+gGuidedTutorial* GetGuidedTutorial() { return The().tutorial.get(); }
 bool IsGameRunning() { return The().running; }
 void SetShellOpener(ShellOpener opener) { The().opener = std::move(opener); }
 void SetFrameScript(FrameScript script) { The().script = std::move(script); }

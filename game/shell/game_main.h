@@ -33,6 +33,7 @@ namespace game {
 
 class G_LOADER_SCREEN;
 class GG_GAMEPLAY;
+class gGuidedTutorial;
 class gPlayScreen;
 
 // The game's entry hook: sets the engine up, runs it and answers the engine's
@@ -40,10 +41,11 @@ class gPlayScreen;
 // start).
 int32_t GameMain(intptr_t argument);
 
-// The loading function the loading screen runs: the hub's start-up, the
-// gameplay screen with its play screen, the menu windows' resources and the
-// first screen (the title on a desktop). kResultOk, or kResultStartFailed when the hub could
-// not start.
+// The loading function the loading screen runs: the hub's start-up (with
+// the guided tutorial, which reads its file), the gameplay screen with its
+// play screen (the tutorial attached to both), the menu windows' resources
+// and the first screen (the title on a desktop). kResultOk, or
+// kResultStartFailed when the hub could not start.
 int32_t LoadGame(ORB::OC_LOADER& loader);
 
 // --- What the driver holds (for tests and tools that watch a run).
@@ -55,6 +57,8 @@ G_LOADER_SCREEN* GetLoadingScreen();
 // board (the play screen); null outside a run.
 GG_GAMEPLAY* GetGameplay();
 gPlayScreen* GetPlayScreen();
+// The hub's tutorial, made as loading begins; null outside a run.
+gGuidedTutorial* GetGuidedTutorial();
 // True from a successful start-up until the exit hook has run.
 bool IsGameRunning();
 

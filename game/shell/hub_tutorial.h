@@ -2,10 +2,11 @@
 // The tutorial as the hub drives it: read from the edition's tutorial file
 // at start-up, selected by the level that starts, fed the frame, the drawing
 // and the pointer around the gameplay screen, and told which controls the
-// player used. The guided tutorial of the first levels answers these; until
-// it is in, the hub runs the stand-in below, a tutorial without steps, which
-// no level selects.
+// player used. The game runs the guided tutorial of the first levels
+// (gGuidedTutorial, guided_tutorial.h); a hub given none runs the stand-in
+// below, a tutorial without steps, which no level selects.
 #include <cstdint>
+#include <string>
 
 #include <pugixml.hpp>
 
@@ -17,8 +18,10 @@ class cHubTutorial {
  public:
   virtual ~cHubTutorial() = default;
 
-  // Reads the tutorial file's "tutorial" element; false when it cannot.
-  virtual bool Load(const pugi::xml_node& tutorial) = 0;
+  // Reads the "tutorial" element of the tutorial file `file`; false when
+  // it cannot, and Error() says why, naming the file (or is empty).
+  virtual bool Load(const pugi::xml_node& tutorial, const std::string& file) = 0;
+  virtual const std::string& Error() const = 0;
   // The first step of that level starts and the tutorial is active: true.
   // A level without steps leaves it inactive: false.
   virtual bool SelectLevel(int32_t level_id) = 0;
@@ -44,7 +47,10 @@ class cHubTutorial {
 // becomes active.
 class gNoTutorial final : public cHubTutorial {
  public:
-  bool Load(const pugi::xml_node& /*tutorial*/) override { return true; }
+  bool Load(const pugi::xml_node& /*tutorial*/, const std::string& /*file*/) override {
+    return true;
+  }
+  const std::string& Error() const override { return error_; }
   bool SelectLevel(int32_t /*level_id*/) override { return false; }
   void Activate() override {}
   void Deactivate() override {}
@@ -58,6 +64,7 @@ class gNoTutorial final : public cHubTutorial {
 
  private:
   cControlDelegate delegate_;
+  std::string error_;
 };
 
 }  // namespace game

@@ -15,6 +15,7 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."
 
 import content  # noqa: E402
 import drawing  # noqa: E402
+import make_cursor  # noqa: E402
 import make_gui  # noqa: E402
 import make_panels  # noqa: E402
 import make_resource_list  # noqa: E402
@@ -378,6 +379,18 @@ class ShellContentTest(unittest.TestCase):
         self.assertEqual(tile.pixels[0][0][:3], make_screen_borders.EAR_BLOCK)
         self.assertEqual(tile.pixels[cell][1][:3], make_screen_borders.EAR_GRID)
         self.assertEqual(tile.pixels[1][1][:3], make_screen_borders.EAR_PAPER)
+
+    def test_the_cursor_points_from_its_upper_left_corner(self):
+        # The game draws the picture's upper-left corner at the pointer: the
+        # arrow's light edge must start there and its ink just inside.
+        picture = make_cursor.cursor()
+        self.assertGreater(picture.pixels[0][0][3], 0)
+        self.assertEqual(picture.pixels[1][1][:3], make_cursor.gfx.PANEL)
+        tip_x, tip_y = (int(v) + 1 for v in make_cursor.TIP)
+        self.assertEqual(picture.pixels[tip_y + 2][tip_x][:3], make_cursor.gfx.INK)
+        # Beyond the arrow and its shadow the picture is clear.
+        self.assertEqual(picture.pixels[picture.height - 1][picture.width - 1][3], 0)
+        self.assertEqual(picture.pixels[0][picture.width - 1][3], 0)
 
     def test_the_resource_list_takes_folders_with_files_and_archives(self):
         with tempfile.TemporaryDirectory() as resources:

@@ -49,7 +49,8 @@ class JournalGameplay : public GG_GAMEPLAY {
 class JournalTutorial : public cHubTutorial {
  public:
   explicit JournalTutorial(Journal* journal) : journal_(journal) {}
-  bool Load(const pugi::xml_node&) override { return true; }
+  bool Load(const pugi::xml_node&, const std::string&) override { return true; }
+  const std::string& Error() const override { return error_; }
   bool SelectLevel(int32_t level_id) override {
     journal_->push_back("tutorial select " + std::to_string(level_id));
     active_ = level_id == level_with_steps;
@@ -75,6 +76,7 @@ class JournalTutorial : public cHubTutorial {
   Journal* journal_;
   bool active_ = false;
   cControlDelegate delegate_;
+  std::string error_;
 };
 
 // A window noting the mouse passes the manager gives it.
