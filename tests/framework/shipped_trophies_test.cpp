@@ -15,6 +15,7 @@
 #include "engine/foundation/repository.h"
 #include "framework/trophy_list.h"
 #include "framework/trophy_values.h"
+#include "support/source_path.h"
 
 namespace {
 
@@ -27,10 +28,9 @@ using ORB_GF::TrophyValueType;
 
 constexpr const char* kTrophiesFile = "data/share/main/other trophies.xml";
 
-// The tests run in tests/, one folder below the checkout.
 class ShippedTrophiesTest : public ::testing::Test {
  protected:
-  ShippedTrophiesTest() : files_(".."), repository_(files_, nullptr, nullptr) {}
+  ShippedTrophiesTest() : files_(test_support::SourcePath("")), repository_(files_, nullptr, nullptr) {}
 
   void SetUp() override {
     ASSERT_EQ(repository_.AddFolder("data/share/main/other"), ORB::kResultOk);

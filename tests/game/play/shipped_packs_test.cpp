@@ -14,6 +14,7 @@
 #include "engine/foundation/repository.h"
 #include "engine/foundation/result_codes.h"
 #include "game/play/pack_record.h"
+#include "support/source_path.h"
 
 namespace game {
 namespace {
@@ -22,10 +23,9 @@ constexpr const char* kDescription = "data/share/main/other packs_description.xm
 constexpr const char* kLevels = "data/share/main/levels";
 constexpr int32_t kStarsPerLevel = 3;
 
-// The tests run in tests/, one folder below the checkout.
 class ShippedPacksTest : public ::testing::Test {
  protected:
-  ShippedPacksTest() : files_(".."), repository_(files_, nullptr, nullptr) {}
+  ShippedPacksTest() : files_(test_support::SourcePath("")), repository_(files_, nullptr, nullptr) {}
 
   void SetUp() override {
     for (const char* folder :
