@@ -12,6 +12,16 @@ with the shipped files, so a generator must write only below --out.
                              options can be added to the parser it returns
                              through `extra`
   write_bytes(path, data)    writes the file unless it already holds the bytes
+  write_images(out, folder, images)
+                             writes each canvas of a {name: canvas} map as
+                             out/folder/name (its .png() bytes), in name
+                             order, printing each path and size
+  picture_generator(name, description, folder, images)
+                             a picture generator's whole run: parses the
+                             arguments, calls images(root) for its
+                             {name: canvas} map and writes it below
+                             out/folder; a ValueError it raises is printed
+                             as "name: message" and gives 1, else 0
   write_zip(path, entries)   a zip archive of name -> bytes, in name order,
                              with fixed dates and modes
   shipped_packs(root)        the level packs found in tools/levels/: a list of
@@ -28,6 +38,7 @@ import argparse
 import io
 import os
 import re
+import sys
 import zipfile
 
 TOOLS = os.path.dirname(os.path.abspath(__file__))
@@ -71,6 +82,24 @@ def write_zip(path, entries):
 
 
 PACK_FOLDER = re.compile(r"^pack_([1-9][0-9]*)$")
+
+
+def write_images(out, folder, images):
+    for name, image in sorted(images.items()):
+        path = os.path.join(folder, name)
+        write_bytes(os.path.join(out, path), image.png())
+        print("%s  %d x %d" % (path, image.width, image.height))
+
+
+def picture_generator(name, description, folder, images):
+    args = arguments(description)
+    try:
+        pictures = images(args.root)
+    except ValueError as error:
+        print("%s: %s" % (name, error), file=sys.stderr)
+        return 1
+    write_images(args.out, folder, pictures)
+    return 0
 
 
 def shipped_packs(root):

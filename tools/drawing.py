@@ -69,6 +69,8 @@ union / subtract / intersect to combine them.
 
 Paints: vertical_gradient(top, bottom, top_rgb, bottom_rgb).
 Icons, flat shapes in the palette on any canvas: coin(canvas, cx, cy, r),
+star(canvas, cx, cy, radius, paint, rim) (with a rim of its own colour),
+lock(canvas, cx, cy, size, paint) (a padlock with a see-through keyhole),
 bulb(canvas, cx, cy, scale) (a hint), heart(canvas, cx, cy, size) and
 heart_distance, return_arrow(canvas, cx, cy, r, width, paint) (a second
 chance), star_points(cx, cy, radius).
@@ -523,6 +525,39 @@ def bulb(canvas, cx, cy, scale=1.0):
     canvas.ring(cx, cy - 6 * k, 13 * k, 3 * k, INK)
     canvas.rounded_rect(cx - 7 * k, cy + 8 * k, cx + 7 * k, cy + 12 * k, 2 * k, INK)
     canvas.rounded_rect(cx - 5 * k, cy + 14 * k, cx + 5 * k, cy + 18 * k, 2 * k, INK)
+
+
+def star(canvas, cx, cy, radius, paint=ACCENT, rim=None, rim_width=2):
+    """A five-pointed star, its first point up, in `paint`, with a rim
+    `rim_width` pixels wide in `rim` (none when None) along its edge."""
+    outer = star_points(cx, cy, radius)
+    box = (cx - radius - 1, cy - radius - 1, cx + radius + 1, cy + radius + 1)
+    if rim is None:
+        canvas.polygon(outer, paint)
+        return
+    canvas.shape(polygon_distance(outer), rim, box=box)
+    inner = star_points(cx, cy, radius - rim_width * 1.9)
+    canvas.shape(polygon_distance(inner), paint, box=box)
+
+
+def lock(canvas, cx, cy, size, paint=INK):
+    """A padlock `size` pixels tall centred on (cx, cy): a rounded body in
+    the lower part, a shackle arc above it and a keyhole cut out of the body
+    (see-through)."""
+    body_top = cy - size * 0.08
+    half = size * 0.38
+    shackle_r = size * 0.24
+    stroke = max(2.0, size * 0.11)
+    canvas.arc(cx, body_top, shackle_r, stroke, math.pi, math.pi, paint)
+    for side in (-1, 1):
+        canvas.line(cx + side * shackle_r, body_top, cx + side * shackle_r, body_top + size * 0.05,
+                    stroke, paint)
+    hole = union(circle_distance(cx, body_top + size * 0.2, size * 0.07),
+                 rounded_rect_distance(cx - size * 0.03, body_top + size * 0.2, cx + size * 0.03,
+                                       body_top + size * 0.36, 0))
+    canvas.shape(subtract(rounded_rect_distance(cx - half, body_top, cx + half, cy + size * 0.5,
+                                                size * 0.08), hole),
+                 paint, box=(cx - half - 1, body_top - 1, cx + half + 1, cy + size * 0.5 + 1))
 
 
 def heart(canvas, cx, cy, size, paint=ERROR):

@@ -35,11 +35,10 @@ Python 3 standard library only (tools/drawing.py, tools/content.py).
 """
 
 import math
-import os
 import sys
 
 import drawing as gfx
-from content import arguments, write_bytes
+from content import picture_generator
 
 GUI = "data/share/image/gui"
 
@@ -234,17 +233,7 @@ def images():
 
 
 def main():
-    args = arguments(__doc__.split("\n")[0])
-    try:
-        pictures = images()
-    except ValueError as error:
-        print("make_gui: %s" % error, file=sys.stderr)
-        return 1
-    for name, image in sorted(pictures.items()):
-        path = os.path.join(GUI, name)
-        write_bytes(os.path.join(args.out, path), image.png())
-        print("%s  %d x %d" % (path, image.width, image.height))
-    return 0
+    return picture_generator("make_gui", __doc__.split("\n")[0], GUI, lambda root: images())
 
 
 if __name__ == "__main__":

@@ -58,6 +58,25 @@ A window:
       on_value_changed) <SCRIPTS><script EVENT="DOWN">name</script>...
   Widgets indented under a widget are its children (<CONTEXT>).
 
+A grid file (a paged list's items, framework/pages.h), beside the windows:
+
+    pages levels_grid cols=4 rows=2 interval_x=24 turn_type=SLIDE_HORIZONTAL
+                                 the file's name (as a window's; it is
+                                 written beside the windows) and the
+                                 attributes of its <pages> element
+      item x16 background=$tile text_shift_y=-18
+                                 an item, its attributes as written; "xN"
+                                 writes N copies of it
+        font fntName=sans_bold_28 fntColor=FF2E3440
+                                 a child element of the item, as "element"
+                                 lines are written (without the word)
+        IMAGE ID=2 TEXTURE=$veil  a widget of the item's own tree, as in a
+                                 window's gui (ids unique in the item)
+
+  An item whose line, or any line below it, holds "{pack}" is written once
+  per shipped pack (tools/levels/pack_<N>), in pack order, with "{pack}"
+  replaced by N everywhere in it (as tools/strings/ does for keys).
+
   A value is a word, or "text in quotes" (\\" and \\\\ inside). Checked: the
   element names and each element's required attributes; widget ids are
   whole numbers, unique in their window above 0; each sound names a widget
@@ -70,6 +89,8 @@ Outputs (under the resources folder, the same bytes for the same sources):
   data/share/main/windows/<Name>.xml   one window description each: the
                                        element "window" with _name and _type
                                        first, then the items in source order
+  data/share/main/windows/<Name>.xml   one grid file per "pages": the
+                                       element "pages" and its items
   data/share/main/other/scenes.xml     the scene list the edition names:
                                        <scenes> with one <scene
                                        file="data/share/main/windows
@@ -87,7 +108,7 @@ import sys
 
 import make_sounds
 import make_strings
-from content import arguments, write_bytes, xml_text
+from content import arguments, shipped_packs, write_bytes, xml_text
 
 SOURCE_FOLDER = "tools/windows"
 OUT_FOLDER = "data/share/main/windows"
@@ -129,6 +150,8 @@ RESOURCES = {"TEXTURE", "FONT", "FONT_TEXTURE", "LIST_TEXTURE", "PANEL_TEXTURE",
 CHILD_KEYS = {"at": ("POSITION", 2), "size": ("SIZE", 2), "transform": ("TRANSFORM", 12),
               "input_area": ("INPUT_AREA", 4)}
 SCRIPT_EVENTS = ("down", "up", "enter", "leave", "grab", "filled", "value_changed")
+PACK = "{pack}"
+COPIES = re.compile(r"^x([1-9][0-9]*)$")
 
 
 class SourceError(ValueError):
@@ -226,6 +249,8 @@ class Reader:
         self.root = root
         self.variables = {}
         self.windows = []
+        self.grids = []         # (name, source, XML text of the items), in source order
+        self.packs = [number for number, _ in shipped_packs(root)]
         self.keys = {key for key, _ in make_strings.read_sources(root)}
         self.sounds = {name for _, sounds in make_sounds.read_source(root)
                        for name, _, _, _ in sounds}
@@ -237,6 +262,9 @@ class Reader:
                 relative = "%s/%s" % (SOURCE_FOLDER, name)
                 for line in read_lines(os.path.join(folder, name), relative):
                     self.top_line(line, relative)
+        clash = {window.name for window in self.windows} & {grid[0] for grid in self.grids}
+        if clash:
+            raise SourceError("a window and a grid file share the name %s" % sorted(clash)[0])
         return self.windows
 
     # --- values
@@ -295,8 +323,11 @@ class Reader:
             self.variables[name] = self.expand(words[2], line.where)
         elif words[0] == "window":
             self.window(line, relative)
+        elif words[0] == "pages":
+            self.pages(line, relative)
         else:
-            raise SourceError("%s: a line at the left edge is a window or a variable" % line.where)
+            raise SourceError("%s: a line at the left edge is a window or a variable (or pages, a grid file)"
+                              % line.where)
 
     def window(self, line, relative):
         if len(line.words) != 3:
@@ -371,6 +402,48 @@ class Reader:
             window.children.append("\n".join(["<GUI>"] + [" " + text for text in lines] + ["</GUI>"]))
         else:
             raise SourceError("%s: unknown window item %r" % (where, item))
+
+    # --- grid files
+
+    def pages(self, line, relative):
+        if len(line.words) < 2 or "=" in line.words[1]:
+            raise SourceError("%s: pages reads \"pages <name> [key=value ...]\"" % line.where)
+        name = line.words[1]
+        if not NAME.match(name):
+            raise SourceError("%s: a grid file's name is letters, digits and _" % line.where)
+        if any(grid[0] == name for grid in self.grids):
+            raise SourceError("%s: the grid file %s is defined twice" % (line.where, name))
+        items = []
+        for child in line.children:
+            if child.words[0] != "item":
+                raise SourceError("%s: a grid holds item lines" % child.where)
+            for number in self.packs if mentions(child, PACK) else [None]:
+                copy = child if number is None else with_pack(child, str(number))
+                items.extend(self.item(copy))
+        self.grids.append((name, relative, attributes_xml(self.pairs(line.words[2:], line.where)),
+                           items))
+
+    def item(self, line):
+        """The item's XML as lines (one per copy)."""
+        words = line.words[1:]
+        copies = 1
+        if words and COPIES.match(words[0]):
+            copies, words = int(words[0][1:]), words[1:]
+        head = "<item%s" % attributes_xml(self.pairs(words, line.where))
+        widgets = Window("item", "item", line.where)
+        inner = []
+        for child in line.children:
+            if child.words[0] in WIDGETS:
+                inner.extend(self.widget(widgets, child))
+            elif child.words[0] == child.words[0].lower():
+                inner.append(self.element(child, child.words))
+            else:
+                raise SourceError("%s: %r is neither a widget element nor a child element in "
+                                  "lower case" % (child.where, child.words[0]))
+        if not inner:
+            return [head + "/>"] * copies
+        text = [head + ">"] + [" " + part for part in inner] + ["</item>"]
+        return text * copies
 
     def background(self, window, words, where):
         if not words or "=" in words[0]:
@@ -457,6 +530,26 @@ class Reader:
                 + [" </CONTEXT>", "</%s>" % element])
 
 
+def mentions(line, text):
+    return any(text in word for word in line.words) or any(mentions(child, text) for child in line.children)
+
+
+def with_pack(line, number):
+    """A copy of the line and its children with "{pack}" replaced."""
+    copy = Line(line.where, line.indent, [word.replace(PACK, number) for word in line.words])
+    copy.children = [with_pack(child, number) for child in line.children]
+    return copy
+
+
+def grid_xml(name, source, attributes, items):
+    lines = ['<?xml version="1.0" encoding="utf-8"?>',
+             "<!-- Written by tools/make_windows.py from %s; edit that. -->" % source,
+             "<pages%s>" % attributes]
+    lines += [" " + text for text in items]
+    lines.append("</pages>")
+    return ("\n".join(lines) + "\n").encode("utf-8")
+
+
 def attributes_xml(pairs):
     return "".join(' %s="%s"' % (key, xml_text(value)) for key, value in pairs)
 
@@ -482,15 +575,18 @@ def scenes_xml(windows):
 def main():
     args = arguments(__doc__.split("\n")[0])
     try:
-        windows = Reader(args.root).read()
+        reader = Reader(args.root)
+        windows = reader.read()
     except ValueError as error:
         print("make_windows: %s" % error, file=sys.stderr)
         return 1
     out = os.path.join(args.out, *OUT_FOLDER.split("/"))
     for window in windows:
         write_bytes(os.path.join(out, window.name + ".xml"), window_xml(window))
+    for grid in reader.grids:
+        write_bytes(os.path.join(out, grid[0] + ".xml"), grid_xml(*grid))
     write_bytes(os.path.join(args.out, *SCENES.split("/")), scenes_xml(windows))
-    print("%s: %d windows; %s" % (OUT_FOLDER, len(windows), SCENES))
+    print("%s: %d windows, %d grid files; %s" % (OUT_FOLDER, len(windows), len(reader.grids), SCENES))
     return 0
 
 

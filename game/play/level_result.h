@@ -30,6 +30,12 @@ struct LevelResult {
   int32_t level_coins = 0;
 };
 
+// Stars of a won level: 3 without an error, 2 with one, 1 with more.
+constexpr int32_t StarsForErrors(int32_t errors) {
+  if (errors <= 0) return 3;
+  return errors == 1 ? 2 : 1;
+}
+
 class cFinishResults {
  public:
   virtual ~cFinishResults() = default;

@@ -69,10 +69,7 @@ void gLevelScore::AddHints(int32_t count) {
   hints_held_ = AddClamped(hints_held_, count);
 }
 
-int32_t gLevelScore::Stars() const {
-  if (errors_ <= 0) return 3;
-  return errors_ == 1 ? 2 : 1;
-}
+int32_t gLevelScore::Stars() const { return StarsForErrors(errors_); }
 
 LevelResult gLevelScore::Result(int32_t packId, int32_t levelId) const {
   LevelResult result;

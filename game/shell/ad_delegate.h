@@ -14,13 +14,16 @@ class cAdDelegate : public ORB::OC_AD_DELEGATE {
 
   // For a "fernhall" placement: whether the registry is enabled for
   // "flurry_top" and for "apple_top".
-  void OnAdEventA(const ORB::OC_AD_PLACEMENTS& placements, const ORB::AdPlacement& placement) override;
+  void OnAdEventA(const ORB::OC_AD_PLACEMENTS& placements,
+                  const ORB::AdPlacement& placement) override;
   // For a "fernhall" placement: whether "apple_top", "flurry_top" and
   // "fernhall_fs" exist, then whether "apple_top" is shown.
-  void OnAdEventB(const ORB::OC_AD_PLACEMENTS& placements, const ORB::AdPlacement& placement) override;
+  void OnAdEventB(const ORB::OC_AD_PLACEMENTS& placements,
+                  const ORB::AdPlacement& placement) override;
   // For an "apple" placement: whether the registry is enabled for
   // "apple_top", whether "flurry_top" exists and whether it is shown.
-  void OnAdEventC(const ORB::OC_AD_PLACEMENTS& placements, const ORB::AdPlacement& placement) override;
+  void OnAdEventC(const ORB::OC_AD_PLACEMENTS& placements,
+                  const ORB::AdPlacement& placement) override;
 };
 
 }  // namespace game

@@ -100,6 +100,11 @@ class gGame : public ORB::OC_IGP_DELEGATE, public cGameplayHost {
   static constexpr const char* kTrophyTitle = "Trophy_Title";
   static constexpr const char* kTrophy = "Trophy";
   static constexpr const char* kTrophyGet = "Trophy_Get";
+  // The windows CloseLevels closes, and the top panels among them whose
+  // closing runs its callback, in the order they are tried.
+  static constexpr const char* kLevelScreens[] = {kBack,  kLevelTitle, kLevels,   kSumie,
+                                                  kStars, kHeart,      kPacksMenu};
+  static constexpr const char* kTopPanels[] = {kSumie, kStars, kHeart, kPacksMenu};
   // Trophies the hub itself tests.
   static constexpr const char* kAllTrophiesTrophy = "tr_all_trophy";
   static constexpr const char* kLivesTrophy = "m_tr_lifes";

@@ -25,6 +25,11 @@ void Localize(ORB::OC_GUI_OBJECT& widget, const ORB::OC_LOCALIZATION& table) {
 
 }  // namespace
 
+std::wstring LocalizedText(const std::string& key) {
+  const ORB::OC_LOCALIZATION* table = GetLocalization();
+  return ORB::Utf8ToWide(table != nullptr ? table->Find(key) : key);
+}
+
 void LocalizeGuiTree(ORB::OC_GUI_OBJECT* widget) {
   const ORB::OC_LOCALIZATION* table = GetLocalization();
   if (widget == nullptr || table == nullptr) return;

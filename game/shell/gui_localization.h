@@ -3,9 +3,15 @@
 // description writes a string key as each wide label's text; the window
 // factory runs LocalizeGuiTree over every new window's widgets, which puts
 // the localization table's text for the key in its place.
+#include <string>
+
 #include "engine/gui/gui_object.h"
 
 namespace game {
+
+// The localization table's text for the key, as wide text (the table's text
+// for a missing key when it lacks it); the key itself without a table.
+std::wstring LocalizedText(const std::string& key);
 
 // Every wide label (kGuiKindWideLabel) of the tree, the widget itself first
 // and then its children depth first in their order, whatever the kinds

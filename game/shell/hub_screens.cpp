@@ -24,14 +24,6 @@ void CloseAll(ORB_GF::G_WINDOW_MANAGER* windows, std::initializer_list<const cha
   for (const char* name : names) windows->CloseWindow(name, instant);
 }
 
-// The windows CloseLevels closes, and the panels among them whose closing
-// runs its callback, in the order they are tried.
-constexpr const char* kLevelScreens[] = {gGame::kBack,     gGame::kLevelTitle, gGame::kLevels,
-                                         gGame::kSumie,    gGame::kStars,      gGame::kHeart,
-                                         gGame::kPacksMenu};
-constexpr const char* kTopPanels[] = {gGame::kSumie, gGame::kStars, gGame::kHeart,
-                                      gGame::kPacksMenu};
-
 // The menu screens whose resources stay loaded while the menus show.
 constexpr const char* kMenuScreens[] = {gGame::kOptions, gGame::kConfirmExit, gGame::kPlayers,
                                         gGame::kPacks,   gGame::kPacksMenu,   gGame::kTrophy,

@@ -3,8 +3,18 @@
 #include <cstring>
 
 #include "framework/window_confirm.h"
+#include "framework/window_editbox.h"
 #include "framework/window_simple.h"
+#include "game/shell/confirm_ex_window.h"
+#include "game/shell/finish_window.h"
+#include "game/shell/game_menu_window.h"
 #include "game/shell/gui_localization.h"
+#include "game/shell/level_window.h"
+#include "game/shell/pack_menu_window.h"
+#include "game/shell/pack_window.h"
+#include "game/shell/sunime_window.h"
+#include "game/shell/title_top_window.h"
+#include "game/shell/title_window.h"
 #include "game/shell/window_sound.h"
 
 namespace game {
@@ -16,18 +26,23 @@ ORB_GF::G_WINDOW* Make(const pugi::xml_node& element) {
   return new Window(element);
 }
 
-// One row per window class of the game. The screens still to come take
-// their places in this order: "GG_WINDOW_TITLE_TOP", "GG_WINDOW_TITLE",
-// "GG_WINDOW_OPTIONS", "GG_WINDOW_PACK", "GG_WINDOW_PACK_MENU",
-// "GG_WINDOW_PLAYERS" before the confirm dialog; "GG_WINDOW_LEVEL",
-// "GG_WINDOW_GAME_MENU", "GG_WINDOW_CONFIRM_EX", "GG_WINDOW_HELP",
-// "GG_WINDOW_TROPHY" before the simple window; "GG_WINDOW_FINISH",
-// "GG_WINDOW_TROPHY_GET", "GG_WINDOW_SUNIME", "GG_WINDOW_SHOP" and
-// "GG_WINDOW_HEALTH" after it. ("G_WINDOW_EDITBOX" follows the confirm
-// dialog.)
+// One row per window class of the game. Each "_type" names one class, so
+// the order of the rows changes nothing; the screens' rows stand in blocks.
 constexpr GameWindowType kWindowTypes[] = {
     {"G_WINDOW_CONFIRM", &Make<ORB_GF::G_WINDOW_CONFIRM>},
+    {"G_WINDOW_EDITBOX", &Make<ORB_GF::G_WINDOW_EDITBOX>},
     {"G_WINDOW_SIMPLE", &Make<ORB_GF::G_WINDOW_SIMPLE>},
+    // The title, pack and level screens, the finish window and the in-game
+    // menu.
+    {"GG_WINDOW_TITLE_TOP", &Make<GG_WINDOW_TITLE_TOP>},
+    {"GG_WINDOW_TITLE", &Make<GG_WINDOW_TITLE>},
+    {"GG_WINDOW_PACK", &Make<GG_WINDOW_PACK>},
+    {"GG_WINDOW_PACK_MENU", &Make<GG_WINDOW_PACK_MENU>},
+    {"GG_WINDOW_LEVEL", &Make<GG_WINDOW_LEVEL>},
+    {"GG_WINDOW_GAME_MENU", &Make<GG_WINDOW_GAME_MENU>},
+    {"GG_WINDOW_CONFIRM_EX", &Make<GG_WINDOW_CONFIRM_EX>},
+    {"GG_WINDOW_FINISH", &Make<GG_WINDOW_FINISH>},
+    {"GG_WINDOW_SUNIME", &Make<GG_WINDOW_SUNIME>},
 };
 
 }  // namespace

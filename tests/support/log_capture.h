@@ -37,6 +37,14 @@ class LogCapture {
       return line.find(text) != std::string::npos;
     });
   }
+  // The error lines among them ("subsystem: error: ...").
+  std::vector<std::string> Errors() const {
+    std::vector<std::string> errors;
+    for (const std::string& line : Lines()) {
+      if (line.find(": error: ") != std::string::npos) errors.push_back(line);
+    }
+    return errors;
+  }
   void Clear() {
     std::lock_guard<std::mutex> lock(mutex_);
     lines_.clear();

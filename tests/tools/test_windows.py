@@ -159,6 +159,51 @@ window Confirm_Exit G_WINDOW_CONFIRM
             with self.subTest(text=text):
                 self.refused(text, message)
 
+    def test_a_grid_file_lists_its_items_by_copy_and_by_pack(self):
+        os.makedirs(os.path.join(self.root, "tools/levels/pack_2"))
+        self.write("tools/strings/a.txt", "quit = Quit?\npack_1 = One\npack_2 = Two\n")
+        reader = make_windows.Reader(self.root)
+        self.write("tools/windows/dialogs.txt", """\
+pages grid cols=2 turn_type=SLIDE_HORIZONTAL
+  item id={pack} size="60 40"
+    IMAGE ID=2 TEXTURE=$panel
+      WLABEL ID=3 FONT=$font FONT_TEXTURE=$page TEXT=pack_{pack}
+  item x2 background=$panel
+    font fntName=f fntColor=FF000000
+    star picture=$button shift_x=-3
+""")
+        self.assertEqual(reader.read(), [])
+        [(name, source, attributes, items)] = reader.grids
+        self.assertEqual((name, source), ("grid", "tools/windows/dialogs.txt"))
+        root = ElementTree.fromstring(make_windows.grid_xml(name, source, attributes, items))
+        self.assertEqual(root.tag, "pages")
+        self.assertEqual((root.get("cols"), root.get("turn_type")), ("2", "SLIDE_HORIZONTAL"))
+        items = list(root)
+        self.assertEqual([item.get("id") for item in items], ["1", "2", None, None])
+        self.assertEqual(items[1].get("size"), "60 40")
+        self.assertEqual(items[1].find("IMAGE/CONTEXT/WLABEL").get("TEXT"), "pack_2")
+        self.assertEqual(items[3].get("background"), "data/share/image/gui panel.png")
+        self.assertEqual(items[3].find("font").get("fntColor"), "FF000000")
+        self.assertEqual(items[3].find("star").get("shift_x"), "-3")
+        self.assertEqual(ElementTree.tostring(items[2]).strip(), ElementTree.tostring(items[3]).strip())
+
+    def test_grid_mistakes_are_refused(self):
+        cases = [
+            ("pages g\n  row x=1\n", "a grid holds item lines"),
+            ("pages g\n  item\n    Star x=1\n", "neither a widget element nor a child element"),
+            ("pages g\n  item\n    IMAGE ID=1 TEXTURE=$panel\n    IMAGE ID=1 TEXTURE=$panel\n",
+             "ID 1 is used already"),
+            ("pages g\n  item\n    WLABEL ID=1 FONT=$font FONT_TEXTURE=$page TEXT=pack_{pack}2\n",
+             "TEXT 'pack_12' is not a key"),
+            ("pages g\npages g\n", "the grid file g is defined twice"),
+            ("pages g-1\n", "letters, digits and _"),
+            ("pages x=1\n", "pages reads"),
+            ("window g G_WINDOW_SIMPLE\npages g\n", "a window and a grid file share the name g"),
+        ]
+        for text, message in cases:
+            with self.subTest(text=text):
+                self.refused(text, message)
+
     def test_sound_sources_are_checked(self):
         cases = [
             ("  click whole 2 synth 1\n", "a sound before the first group"),

@@ -135,7 +135,7 @@ TEST_F(GameShellTest, EachRequiredSettingMissingFailsWithOneLine) {
     ASSERT_NO_FATAL_FAILURE(Open());
     test_support::LogCapture log;
     EXPECT_FALSE(CreateGame("game.xml")) << element;
-    const std::vector<std::string> errors = ErrorLines(log);
+    const std::vector<std::string> errors = log.Errors();
     ASSERT_EQ(errors.size(), 1u) << element;
     EXPECT_EQ(errors[0], std::string("game: error: game.xml lacks \"") + element + "\"");
     EXPECT_EQ(log.Lines().size(), 1u);
@@ -167,7 +167,7 @@ TEST_F(GameShellTest, ASettingsFileThatIsMissingOrBrokenFails) {
     ASSERT_NO_FATAL_FAILURE(Open());
     test_support::LogCapture log;
     EXPECT_FALSE(CreateGame("game.xml")) << c.what;
-    const std::vector<std::string> errors = ErrorLines(log);
+    const std::vector<std::string> errors = log.Errors();
     ASSERT_EQ(errors.size(), 1u) << c.what;
     EXPECT_EQ(errors[0], c.error) << c.what;
     DestroyGame();
@@ -198,7 +198,7 @@ TEST_F(GameShellTest, NamesThatCannotNameAFolderStopTheStart) {
     ASSERT_NO_FATAL_FAILURE(Open());
     test_support::LogCapture log;
     EXPECT_FALSE(CreateGame("game.xml")) << c.element << " " << c.value;
-    const std::vector<std::string> errors = ErrorLines(log);
+    const std::vector<std::string> errors = log.Errors();
     ASSERT_EQ(errors.size(), 1u);
     EXPECT_NE(errors[0].find(c.error), std::string::npos) << errors[0];
     EXPECT_TRUE(GetGameSettings().company.empty()) << "nothing stored";
@@ -214,7 +214,7 @@ TEST_F(GameShellTest, AnEditionThatIsNotListedFails) {
   ASSERT_NO_FATAL_FAILURE(Open());
   test_support::LogCapture log;
   EXPECT_FALSE(CreateGame("game.xml"));
-  const std::vector<std::string> errors = ErrorLines(log);
+  const std::vector<std::string> errors = log.Errors();
   ASSERT_EQ(errors.size(), 1u);
   EXPECT_EQ(errors[0],
             "game: error: data/share/main/other editions.xml: edition \"deluxe\" is not listed");
@@ -228,16 +228,16 @@ TEST_F(GameShellTest, TheEditionsFileMissingOrIncompleteFails) {
   {
     test_support::LogCapture log;
     EXPECT_FALSE(CreateGame("game.xml"));
-    EXPECT_EQ(ErrorLines(log), std::vector<std::string>{"game: error: data/share/main/other "
-                                                        "editions.xml: edition \"fixture\" lacks "
-                                                        "\"heart\""});
+    EXPECT_EQ(log.Errors(), std::vector<std::string>{"game: error: data/share/main/other "
+                                                     "editions.xml: edition \"fixture\" lacks "
+                                                     "\"heart\""});
   }
   DestroyGame();
   RemoveResource("data/share/main/other/editions.xml");
   ASSERT_NO_FATAL_FAILURE(Open());
   test_support::LogCapture log;
   EXPECT_FALSE(CreateGame("game.xml"));
-  EXPECT_EQ(ErrorLines(log),
+  EXPECT_EQ(log.Errors(),
             std::vector<std::string>{"game: error: data/share/main/other editions.xml is missing"});
 }
 
@@ -257,7 +257,7 @@ TEST_F(GameShellTest, TheBorderPicturesMustBeDescribed) {
     ASSERT_NO_FATAL_FAILURE(Open());
     test_support::LogCapture log;
     EXPECT_FALSE(CreateGame("game.xml")) << c.error;
-    const std::vector<std::string> errors = ErrorLines(log);
+    const std::vector<std::string> errors = log.Errors();
     ASSERT_EQ(errors.size(), 1u) << c.error;
     EXPECT_EQ(errors[0], c.error);
     EXPECT_EQ(GetScreenBorders(), nullptr);

@@ -80,7 +80,7 @@ TEST_F(GameDriverTest, TheGameLoadsShowsTheTitleInItsOwnNameAndEndsNormallyWhenC
   EXPECT_TRUE(loading_first) << "the first frame shows the loading screen";
   EXPECT_TRUE(title);
   EXPECT_EQ(window_title, "Nonogramme \xE2\x80\x94 caf\xC3\xA9");
-  EXPECT_TRUE(ErrorLines(log_).empty()) << ErrorLines(log_)[0];
+  EXPECT_TRUE(log_.Errors().empty()) << log_.Errors()[0];
   EXPECT_TRUE(messages_.empty());
   // Taken down and saved.
   EXPECT_EQ(gGame::Instance(), nullptr);
@@ -123,7 +123,7 @@ TEST_P(FailedStartTest, EndsWithAFailureBeforeAnyFrameSayingWhyAndSavingNothing)
   EXPECT_EQ(result, ORB::kExitFailed);
   EXPECT_NE(ORB::ToProcessExitStatus(result), 0);
   EXPECT_EQ(frames_, 0) << "no frame of the game was drawn";
-  const std::vector<std::string> errors = ErrorLines(log_);
+  const std::vector<std::string> errors = log_.Errors();
   if (test.error != nullptr) {
     ASSERT_EQ(errors.size(), 1u) << ::testing::PrintToString(log_.Lines());
     EXPECT_NE(errors[0].find(test.error), std::string::npos) << errors[0];

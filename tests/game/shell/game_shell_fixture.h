@@ -36,15 +36,6 @@
 
 namespace game {
 
-// The error lines among what was logged.
-inline std::vector<std::string> ErrorLines(const test_support::LogCapture& log) {
-  std::vector<std::string> errors;
-  for (const std::string& line : log.Lines()) {
-    if (line.find(": error: ") != std::string::npos) errors.push_back(line);
-  }
-  return errors;
-}
-
 // Reads the XML file, edits the document and writes it back.
 template <typename Edit>
 void EditXmlFile(const std::string& path, Edit&& edit) {

@@ -110,7 +110,7 @@ TEST_F(ShippedTutorialTest, TheFirstLevelGuidesANewPlayerUntilAConfirmedSkipPass
       seen.hint_locked = controls.HintButton().IsLocked();
       // The second row filled: the first step ends at the next release.
       gameplay.Board().ApplyClick(1, 0, 1, 4, true);
-      Click({40, 40});
+      Click({20, 740});  // clear of the board and of every control
       at = frame;
     } else if (frame == at + 2 && seen.after_cells == eTutorialStep::kEndless) {
       seen.after_cells = tutorial.CurrentStep()->kind;
@@ -245,7 +245,7 @@ TEST_F(HubTutorialTest, ATutorialFileThatCannotBeReadFailsStartUpNamingIt) {
                 "</level></tutorial>");
   test_support::LogCapture log;
   EXPECT_FALSE(StartGuided());
-  const std::vector<std::string> errors = ErrorLines(log);
+  const std::vector<std::string> errors = log.Errors();
   ASSERT_EQ(errors.size(), 1u);
   EXPECT_NE(errors[0].find("data/share/main/other tutorial.xml"), std::string::npos) << errors[0];
   EXPECT_NE(errors[0].find("level 1"), std::string::npos) << errors[0];

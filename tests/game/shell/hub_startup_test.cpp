@@ -124,7 +124,7 @@ TEST_F(HubTest, EachMissingFileStopsTheStartWithOneLineNamingIt) {
     RemoveResource(c.file);
     test_support::LogCapture log;
     EXPECT_FALSE(Start());
-    const std::vector<std::string> errors = ErrorLines(log);
+    const std::vector<std::string> errors = log.Errors();
     ASSERT_EQ(errors.size(), 1u);
     EXPECT_NE(errors[0].find(c.named), std::string::npos) << errors[0];
     RestoreResource(c.file);
@@ -138,7 +138,7 @@ TEST_F(HubTest, ADocumentThatDoesNotParseCountsAsMissing) {
     WriteResource(file, "<broken");
     test_support::LogCapture log;
     EXPECT_FALSE(Start());
-    EXPECT_FALSE(ErrorLines(log).empty());
+    EXPECT_FALSE(log.Errors().empty());
     RestoreResource(file);
   }
   // Present but empty of what is asked for.
@@ -254,7 +254,7 @@ TEST_F(HubTest, APlayersFileThatCannotBeReadMeansNoPlayersAndOneLine) {
   test_support::LogCapture log;
   ASSERT_TRUE(Start());
   EXPECT_EQ(GetPlayersList()->Count(), 0u);
-  const std::vector<std::string> errors = ErrorLines(log);
+  const std::vector<std::string> errors = log.Errors();
   ASSERT_EQ(errors.size(), 1u);
   EXPECT_NE(errors[0].find("players.save"), std::string::npos) << errors[0];
   EXPECT_NE(errors[0].find("set aside"), std::string::npos) << errors[0];

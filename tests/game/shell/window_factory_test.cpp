@@ -17,10 +17,20 @@
 #include "engine/gui/gui_wide_label.h"
 #include "engine/gui/gui_xml_loader.h"
 #include "framework/window_confirm.h"
+#include "framework/window_editbox.h"
 #include "framework/window_manager.h"
 #include "framework/window_simple.h"
+#include "game/shell/confirm_ex_window.h"
+#include "game/shell/finish_window.h"
+#include "game/shell/game_menu_window.h"
 #include "game/shell/game_singletons.h"
 #include "game/shell/gui_localization.h"
+#include "game/shell/level_window.h"
+#include "game/shell/pack_menu_window.h"
+#include "game/shell/pack_window.h"
+#include "game/shell/sunime_window.h"
+#include "game/shell/title_top_window.h"
+#include "game/shell/title_window.h"
 #include "game/shell/window_sound.h"
 #include "support/log_capture.h"
 #include "support/memory_documents.h"
@@ -64,7 +74,17 @@ TEST_F(WindowFactoryTest, EachMappedTypeGivesItsClassWithTheGameClickSound) {
     const std::type_info& made;
   } cases[] = {
       {"G_WINDOW_CONFIRM", typeid(ORB_GF::G_WINDOW_CONFIRM)},
+      {"G_WINDOW_EDITBOX", typeid(ORB_GF::G_WINDOW_EDITBOX)},
       {"G_WINDOW_SIMPLE", typeid(ORB_GF::G_WINDOW_SIMPLE)},
+      {"GG_WINDOW_TITLE_TOP", typeid(GG_WINDOW_TITLE_TOP)},
+      {"GG_WINDOW_TITLE", typeid(GG_WINDOW_TITLE)},
+      {"GG_WINDOW_PACK", typeid(GG_WINDOW_PACK)},
+      {"GG_WINDOW_PACK_MENU", typeid(GG_WINDOW_PACK_MENU)},
+      {"GG_WINDOW_LEVEL", typeid(GG_WINDOW_LEVEL)},
+      {"GG_WINDOW_GAME_MENU", typeid(GG_WINDOW_GAME_MENU)},
+      {"GG_WINDOW_CONFIRM_EX", typeid(GG_WINDOW_CONFIRM_EX)},
+      {"GG_WINDOW_FINISH", typeid(GG_WINDOW_FINISH)},
+      {"GG_WINDOW_SUNIME", typeid(GG_WINDOW_SUNIME)},
   };
   ASSERT_EQ(GameWindowTypes().size(), std::size(cases)) << "a row without a case here";
   for (const auto& c : cases) {

@@ -1,0 +1,272 @@
+// The screens drawn for real (OpenGL on SDL's offscreen driver) from the
+// shipped resources: the title with its greeting, the pack and level lists,
+// and "GP_Finish" with two stars over a board solved with one error, each
+// written as a PNG beside the test program and checked by pixel. The game
+// starts on a copy of Resources/ as the driver starts it; the tutorial, the
+// cursor's file and picture are the hub fixture's while the shipped tree
+// has none of its own.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "../play/main_road.h"
+#include "engine/foundation/SERVICE/resource_loader_adapters.h"
+#include "engine/foundation/timer.h"
+#include "game/play/gameplay.h"
+#include "game/shell/confirm_dialog.h"
+#include "game/shell/finish_window.h"
+#include "game/shell/game_creation.h"
+#include "game/shell/game_hub.h"
+#include "game/shell/game_parts.h"
+#include "game/shell/game_singletons.h"
+#include "game/shell/resource_list.h"
+#include "game/shell/title_top_window.h"
+#include "game_shell_fixture.h"
+#include "hub_hooks.h"
+#include "support/offscreen_gl.h"
+#include "support/scripted_input.h"
+#include "support/sound_rig.h"
+#include "support/source_path.h"
+#include "support/temp_folder.h"
+#include "support/temp_home.h"
+
+namespace game {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr uint32_t kClear = 0xFF000000u;
+constexpr uint32_t kPaper = 0xFFF4EFE6u;
+constexpr uint32_t kInk = 0xFF2E3440u;
+constexpr uint32_t kSecondary = 0xFF00798Cu;
+constexpr uint32_t kAccent = 0xFFEDAE49u;
+constexpr uint32_t kSlot = 0xFFE4DDD0u;
+
+int Channel(uint32_t argb, int shift) { return static_cast<int>((argb >> shift) & 0xFF); }
+
+bool Near(uint32_t actual, uint32_t expected, int tolerance) {
+  for (const int shift : {16, 8, 0}) {
+    if (std::abs(Channel(actual, shift) - Channel(expected, shift)) > tolerance) return false;
+  }
+  return true;
+}
+
+// Pixels of the rectangle within `tolerance` of the colour.
+int32_t Count(const test_support::Frame& frame, int32_t x0, int32_t y0, int32_t x1, int32_t y1,
+              uint32_t colour, int tolerance = 24) {
+  int32_t n = 0;
+  for (int32_t y = y0; y < y1; ++y) {
+    for (int32_t x = x0; x < x1; ++x) n += Near(frame.At(x, y), colour, tolerance) ? 1 : 0;
+  }
+  return n;
+}
+
+class ScreensGlTest : public test_support::OffscreenGlTest {
+ protected:
+  void SetUp() override {
+    ASSERT_NO_FATAL_FAILURE(OpenWindow("screens"));
+    renderer_->SetClearColour(ORB::Colour(kClear));
+    const fs::path resources = base_.File("Resources");
+    fs::copy(test_support::SourcePath("Resources"), resources, fs::copy_options::recursive);
+    const fs::path fixture = test_support::TestData("game_hub");
+    for (const char* file :
+         {"data/share/main/other/tutorial.xml", "data/share/main/other/gCursor.xml",
+          "data/share/image/gui/cursor.png"}) {
+      if (!fs::exists(resources / file)) fs::copy_file(fixture / file, resources / file);
+    }
+    ORB::FrameDelta().store(1.0f / 60.0f);
+    rig_.Open(base_.Path(), *renderer_, window_.get(), &sound_loader_);
+    SetGameParts(DefaultGameParts());
+    ASSERT_TRUE(CreateGame("game.xml"));
+    ASSERT_TRUE(LoadResourceList(kResourceListFile));
+    ASSERT_TRUE(Hub().Init());
+    ASSERT_TRUE(Hub().PreloadMenuWindows());
+    gameplay_ = std::make_unique<GG_GAMEPLAY>(&Hub());
+    Hub().SetGameplay(gameplay_.get());
+    GG_PLAYER* player = Hub().CreatePlayer(L"Anna");
+    ASSERT_NE(player, nullptr);
+    Hub().SetCurrentPlayer(player);
+    player_ = player;
+  }
+  void TearDown() override {
+    if (gGame* hub = gGame::Instance()) hub->SetGameplay(gameplay_.get());
+    rig_.Close();
+    gameplay_.reset();
+    ORB::FrameDelta().store(0.0f);
+    OffscreenGlTest::TearDown();
+  }
+
+  gGame& Hub() { return *gGame::Instance(); }
+  ORB_GF::G_WINDOW_MANAGER& Windows() { return *ORB_GF::GetWindowManager(); }
+
+  // The hub's frames, as the driver runs them.
+  void Frames(int32_t count) {
+    for (int32_t i = 0; i < count; ++i) {
+      Hub().Update();
+      ASSERT_EQ(renderer_->BeginFrame(), ORB::kResultOk);
+      Hub().Draw();
+      renderer_->EndFrame();
+    }
+  }
+  // One more frame, read and written as a PNG.
+  test_support::Frame Shot(const std::string& png) {
+    Hub().Update();
+    EXPECT_EQ(renderer_->BeginFrame(), ORB::kResultOk);
+    Hub().Draw();
+    const test_support::Frame frame = Snapshot(png);
+    renderer_->EndFrame();
+    return frame;
+  }
+
+  test_support::TempHome home_;
+  test_support::TempFolder base_;
+  test_support::LoopbackRig sound_;
+  ORB::SoundSystemLoader sound_loader_{sound_.system()};
+  GameEngineRig rig_;
+  std::unique_ptr<GG_GAMEPLAY> gameplay_;
+  GG_PLAYER* player_ = nullptr;
+};
+
+TEST_F(ScreensGlTest, TheTitleWithItsGreeting) {
+  HubHooks hooks;
+  Hub().OpenTitle();
+  test_support::ScriptedInput input([&] { Frames(1); });
+  input.Idle(40);
+  input.Move(900, 700);
+  const test_support::Frame frame = Shot("screens_title.png");
+
+  // The paper fills the screen; the buttons are accent-coloured in the middle.
+  EXPECT_TRUE(Near(frame.At(4, 760), 0xFFE9E1D3u, 12));
+  EXPECT_GT(Count(frame, 412, 470, 612, 490, kAccent, 40), 1500) << "play";
+  EXPECT_GT(Count(frame, 400, 180, 624, 330, 0xFF2E4057u, 10), 3000) << "the logo's cells";
+
+  // "Hello, Anna!" in ink at the top left, the link below it in the
+  // secondary colour, and nothing of either beyond them.
+  auto& top = *dynamic_cast<GG_WINDOW_TITLE_TOP*>(Windows().FindWindow("Title_Top"));
+  EXPECT_EQ(top.GetGreeting(), L"Hello, Anna!");
+  const GG_WINDOW_TITLE_TOP::Box link = top.GetLinkBox();
+  EXPECT_FLOAT_EQ(link.x, 32.0f);
+  EXPECT_FLOAT_EQ(link.y, 28.0f + 33.0f);
+  EXPECT_GT(Count(frame, 32, 28, 240, 61, kInk, 30), 150) << "the greeting's ink";
+  EXPECT_GT(Count(frame, 32, 61, 32 + static_cast<int32_t>(link.w), 84, kSecondary, 30), 150)
+      << "the link's text and underline";
+  EXPECT_EQ(Count(frame, 32, 61, 32 + static_cast<int32_t>(link.w), 84, kInk, 10), 0);
+  EXPECT_EQ(Count(frame, 300, 20, 1000, 90, kInk, 30), 0) << "the greeting line ends";
+
+  // Under the pointer the link takes the highlight.
+  input.Move(static_cast<int32_t>(link.x + 20), static_cast<int32_t>(link.y + 10));
+  const test_support::Frame lit = Shot("screens_title_link.png");
+  EXPECT_EQ(Count(lit, 32, 61, 32 + static_cast<int32_t>(link.w), 82, kSecondary, 30), 0);
+  EXPECT_GT(Count(lit, 32, 61, 32 + static_cast<int32_t>(link.w), 82, 0xFFC98A1Eu, 30), 30);
+}
+
+TEST_F(ScreensGlTest, ThePackAndLevelLists) {
+  player_->GetStatistics().score = 350;
+  player_->FindLevel(1, 1)->SetStars(3);
+  player_->FindLevel(1, 2)->SetStars(2);
+  player_->FindLevel(1, 2)->SetLock(false);
+  player_->FindLevel(1, 3)->SetLock(false);
+  Hub().OpenPackList();
+  test_support::ScriptedInput input([&] { Frames(1); });
+  input.Idle(40);
+  input.Move(1000, 740);
+  const test_support::Frame packs = Shot("screens_packs.png");
+  // The bar, the heading and four cards; the first pack open, the others
+  // under their veils.
+  EXPECT_GT(Count(packs, 0, 0, 1024, 70, 0xFFFFFDF8u, 6), 40000) << "the bar";
+  EXPECT_GT(Count(packs, 412, 110, 612, 134, kInk, 30), 200) << "the heading";
+  EXPECT_GT(Count(packs, 176, 150, 496, 390, 0xFFFFFDF8u, 6), 20000) << "the first card";
+  Hub().CloseLevelsNow();
+  Windows().CloseWindow("Packs", true);
+  input.Idle(20);
+
+  Hub().OpenLevels(1, true);
+  input.Idle(40);
+  const test_support::Frame levels = Shot("screens_levels.png");
+  // The first tile (its centre at 251, 325): its number in ink and three won
+  // stars; the second (centre 425) two won stars and an empty one; the
+  // fourth locked: no number.
+  EXPECT_GT(Count(levels, 230, 292, 272, 326, kInk, 40), 60) << "the number 1";
+  EXPECT_GT(Count(levels, 209, 352, 293, 378, kAccent, 30), 200) << "three won stars";
+  EXPECT_GT(Count(levels, 383, 352, 439, 378, kAccent, 30), 140) << "two won stars";
+  EXPECT_EQ(Count(levels, 440, 352, 467, 378, kAccent, 30), 0) << "and no third";
+  EXPECT_GT(Count(levels, 440, 352, 467, 378, kSlot, 16), 100) << "but its empty place";
+  EXPECT_EQ(Count(levels, 752, 292, 794, 326, kInk, 40), 0) << "a locked level has no number";
+}
+
+TEST_F(ScreensGlTest, TheFinishWindowWithTwoStarsOverASolvedBoard) {
+  renderer_->SetClearColour(ORB::Colour(kPaper));  // what the play screen stands on
+  ASSERT_TRUE(Hub().StartLevel(1, 1));
+  {
+    test_support::MainRoad road(Hub(), *gameplay_, &Windows());
+    const auto picture = road.Solution("data/share/main/levels pack_1/heart.xml");
+    ASSERT_FALSE(picture.empty());
+    // One wrong opening first: the corner cell is empty.
+    ASSERT_FALSE(picture[0][0]);
+    road.Stroke(0, 0, 0, 0, 1);
+    ASSERT_EQ(gameplay_->Errors(), 1);
+    road.Solve(picture);
+    ASSERT_TRUE(gameplay_->IsEnded());
+  }
+  auto& finish = *dynamic_cast<GG_WINDOW_FINISH*>(Windows().FindWindow("GP_Finish"));
+  HubHooks hooks;
+  test_support::ScriptedInput input([&] { Frames(1); });
+  for (int32_t i = 0; i < 600 && !(finish.IsOpen() && !finish.IsAnimating()); ++i) input.Idle(1);
+  ASSERT_TRUE(finish.IsOpen()) << "the finish window opens after the end sweep";
+  input.Idle(90);  // both stars pop in
+  input.Move(1000, 740);
+  ASSERT_EQ(finish.StarsShown(), 2u);
+  EXPECT_FALSE(finish.AreStarsPopping());
+  const test_support::Frame frame = Shot("screens_finish.png");
+
+  // The won stars over their places (the window stands at 852, 400; the
+  // stars 170 above it, 76 apart), the third place empty.
+  EXPECT_GT(Count(frame, 756, 210, 796, 250, kAccent, 30), 800) << "first star";
+  EXPECT_GT(Count(frame, 832, 210, 872, 250, kAccent, 30), 800) << "second star";
+  EXPECT_EQ(Count(frame, 908, 210, 948, 250, kAccent, 40), 0) << "no third star";
+  EXPECT_GT(Count(frame, 908, 210, 948, 250, kSlot, 12), 500) << "its empty place";
+  // The numbers: one error (its row 40 below the window's middle) in ink,
+  // and the title.
+  EXPECT_GT(Count(frame, 950, 430, 980, 452, kInk, 40), 20) << "\"1\" error";
+  EXPECT_GT(Count(frame, 760, 125, 944, 175, kInk, 40), 800) << "\"Solved!\"";
+  // Beside it the solved picture shows through the light dimming: a filled
+  // cell of the heart's second row, and a crossed empty cell of its first.
+  EXPECT_GT(Count(frame, 330, 340, 380, 390, 0xFF2E4057u, 40), 1500) << "a filled cell";
+  EXPECT_GT(Count(frame, 452, 275, 512, 330, 0xFFE0E0E0u, 40), 400) << "a closed cell's white";
+}
+
+TEST_F(ScreensGlTest, TheInGameMenuAndAPacksQuestion) {
+  ASSERT_TRUE(Hub().StartLevel(1, 1));
+  renderer_->SetClearColour(ORB::Colour(kPaper));
+  Windows().OpenWindow("GP_Menu", false);
+  test_support::ScriptedInput input([&] { Frames(1); });
+  input.Idle(40);
+  const test_support::Frame menu = Shot("screens_menu.png");
+  // Three wide accent buttons down the middle, the title above them.
+  for (const int32_t y : {306, 374, 442}) {
+    EXPECT_GT(Count(menu, 432, y - 10, 592, y + 10, kAccent, 40), 1500) << y;
+  }
+  EXPECT_GT(Count(menu, 420, 200, 604, 250, kInk, 40), 600) << "\"Paused\"";
+  Windows().CloseWindow("GP_Menu", true);
+  Hub().StopLevel();
+  Hub().ReleaseLevel();
+  input.Idle(10);
+
+  Hub().OpenPackList();
+  input.Idle(40);
+  auto* question = OpenConfirm("Confirm_Buy_Pack");
+  ASSERT_NE(question, nullptr);
+  question->SetMessage(400);
+  input.Idle(40);
+  const test_support::Frame buy = Shot("screens_buy.png");
+  EXPECT_EQ(question->GetMessageLabel()->GetText(), L"Buy this pack\nfor 400 coins?");
+  EXPECT_GT(Count(buy, 330, 310, 694, 384, kInk, 40), 800) << "two lines of the question";
+  EXPECT_GT(Count(buy, 312, 414, 492, 434, kAccent, 40), 1500) << "yes";
+}
+
+}  // namespace
+}  // namespace game
