@@ -134,6 +134,18 @@ class GameDriverTest : public ::testing::Test {
     });
   }
 
+  // A button in the shipped look on the fixture's title, at a position from
+  // the title's centre ("x y").
+  void AddTitleButton(int32_t id, const char* position) {
+    CopyShipped("data/share/image/gui/button_wide.png");
+    EditResource("data/share/main/windows/Title.xml", [&](pugi::xml_document& title) {
+      pugi::xml_node button = title.document_element().child("GUI").append_child("BUTTON5");
+      button.append_attribute("ID") = id;
+      button.append_attribute("TEXTURE") = "data/share/image/gui button_wide.png";
+      button.append_child("POSITION").text() = position;
+    });
+  }
+
   // The save folder the data's "game.xml" gives under the home.
   std::string SaveFolder() const {
     return home_.AppData() + (data_ == Data::kShipped ? "/Vorlane" : "/Fixture Works") +

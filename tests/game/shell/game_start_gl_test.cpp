@@ -52,14 +52,7 @@ class GameStartGlTest : public GameDriverTest {
 
   void SetUp() override {
     ASSERT_NO_FATAL_FAILURE(GameDriverTest::SetUp());
-    // A button on the fixture's title, in the shipped look.
-    CopyShipped("data/share/image/gui/button_wide.png");
-    EditResource("data/share/main/windows/Title.xml", [](pugi::xml_document& title) {
-      pugi::xml_node button = title.document_element().child("GUI").append_child("BUTTON5");
-      button.append_attribute("ID") = "3";
-      button.append_attribute("TEXTURE") = "data/share/image/gui button_wide.png";
-      button.append_child("POSITION").text() = "0 100";
-    });
+    AddTitleButton(3, "0 100");
   }
 };
 

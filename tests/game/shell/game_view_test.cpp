@@ -26,14 +26,8 @@ class GameViewTest : public GameDriverTest {
  protected:
   void SetUp() override {
     ASSERT_NO_FATAL_FAILURE(GameDriverTest::SetUp());
-    // A button on the fixture's title, off the centre.
-    CopyShipped("data/share/image/gui/button_wide.png");
-    EditResource("data/share/main/windows/Title.xml", [](pugi::xml_document& title) {
-      pugi::xml_node button = title.document_element().child("GUI").append_child("BUTTON5");
-      button.append_attribute("ID") = "3";
-      button.append_attribute("TEXTURE") = "data/share/image/gui button_wide.png";
-      button.append_child("POSITION").text() = "-200 150";
-    });
+    // Off the centre.
+    AddTitleButton(3, "-200 150");
   }
 
   void Press(int32_t button, PixelPoint at, bool down) {
