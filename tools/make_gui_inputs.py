@@ -74,22 +74,22 @@ def line_box():
     return canvas
 
 
-def list_panel():
-    width, height = LIST_PANEL
+def list_panel(size=LIST_PANEL):
+    width, height = size
     canvas = gfx.Canvas(width, height)
     gfx.framed_box(canvas, 0, 0, width, height, RADIUS, FIELD)
     return canvas
 
 
-def list_row():
-    width, height = ROW
+def list_row(size=ROW):
+    width, height = size
     canvas = gfx.Canvas(width, height)
     canvas.rect(4, height - 1, width - 4, height, ROW_RULE)
     return canvas
 
 
-def list_highlight():
-    width, height = HIGHLIGHT
+def list_highlight(size=HIGHLIGHT):
+    width, height = size
     canvas = gfx.Canvas(width, height)
     gfx.framed_box(canvas, 0, 0, width, height, RADIUS - 2, gfx.mix(FIELD, gfx.ACCENT, 0.3),
                    gfx.mix(FIELD, gfx.ACCENT, 0.8))

@@ -30,6 +30,14 @@ void OC_GUI_BUTTON5::Disable() {
   SetState(kDisabled);
 }
 
+void OC_GUI_BUTTON5::SetUsable(bool usable) {
+  if (!usable) {
+    Disable();
+  } else if (state_ == kDisabled) {
+    Enable();
+  }
+}
+
 void OC_GUI_BUTTON5::Select() {
   pressed_ = false;
   SetState(kSelected);

@@ -47,6 +47,11 @@ class OC_GUI_BUTTON5 : public OC_GUI_OBJECT {
   void Enable();
   void Disable();
   void Select();
+  // Disabled when `usable` is false; when true, a disabled button becomes
+  // normal and any other state stays (enabling again would drop a hover or
+  // a selection). Screens call it whenever whether a button applies may
+  // have changed.
+  void SetUsable(bool usable);
   int32_t GetState() const { return state_; }
   // A press on this button is held.
   bool IsPressed() const { return pressed_; }

@@ -231,6 +231,11 @@ class gGame : public ORB::OC_IGP_DELEGATE, public cGameplayHost {
   // A copy of the template player with that name, added to the players list;
   // null (nothing added) when the list has a player of that name.
   GG_PLAYER* CreatePlayer(const std::wstring& name);
+  // Deletes the listed player of that name. When it is the current player,
+  // the first other player of the list (or none) becomes current first, so
+  // nothing is left pointing at it; then every window refreshes and
+  // everything is saved. False, changing nothing, without such a player.
+  bool RemovePlayer(const std::wstring& name);
   // In editions with hearts, with a current player who has one: one heart
   // goes and everything is saved. Otherwise nothing.
   void SpendHeart() override;

@@ -28,6 +28,26 @@ void gGame::SetCurrentPlayer(GG_PLAYER* player) {
   if (windows_ != nullptr) windows_->RefreshAll();
 }
 
+bool gGame::RemovePlayer(const std::wstring& name) {
+  if (players_ == nullptr) return false;
+  GG_PLAYER* leaving = players_->FindByName(name);
+  if (leaving == nullptr) return false;
+  if (leaving == current_player_) {
+    GG_PLAYER* next = nullptr;
+    for (const auto& player : players_->GetPlayers()) {
+      if (player.get() != leaving) {
+        next = player.get();
+        break;
+      }
+    }
+    SetCurrentPlayer(next);
+  }
+  (void)players_->Remove(name);
+  if (windows_ != nullptr) windows_->RefreshAll();
+  SaveAll();
+  return true;
+}
+
 void gGame::SpendHeart() {
   if (!GetEditionSettings().heart || current_player_ == nullptr) return;
   if (!current_player_->GetHealth().Spend()) return;

@@ -88,7 +88,8 @@ void gPages_Level::Show(const gPackState* record) {
 // --- GG_WINDOW_LEVEL
 
 GG_WINDOW_LEVEL::GG_WINDOW_LEVEL(const pugi::xml_node& node)
-    : GG_WINDOW_PAGED(node, std::make_unique<gPages_Level>(this), kTitleWindow) {}
+    : GG_WINDOW_PAGED(node, std::make_unique<gPages_Level>(this),
+                      {kPrevPageId, kNextPageId, kMarkersElement, kTitleWindow}) {}
 
 void GG_WINDOW_LEVEL::SetPack(gPackState* record) {
   pack_id_ = record != nullptr ? record->GetId() : -1;

@@ -188,7 +188,8 @@ bool gPages_Pack::BuyPack(int32_t pack_id) {
 // --- GG_WINDOW_PACK
 
 GG_WINDOW_PACK::GG_WINDOW_PACK(const pugi::xml_node& node)
-    : GG_WINDOW_PAGED(node, std::make_unique<gPages_Pack>(this), kTitleWindow) {}
+    : GG_WINDOW_PAGED(node, std::make_unique<gPages_Pack>(this),
+                      {kPrevPageId, kNextPageId, kMarkersElement, kTitleWindow}) {}
 
 void GG_WINDOW_PACK::OnOpenBegin() {
   GG_WINDOW_PAGED::OnOpenBegin();

@@ -2,45 +2,71 @@
 
 #include <utility>
 
-#include "engine/foundation/vector2.h"
+#include "engine/foundation/result_codes.h"
+#include "engine/gui/gui_button5.h"
 #include "engine/platform/log.h"
+#include "framework/whole_number.h"
 #include "framework/window_manager.h"
 
 namespace game {
 
+namespace {
+
+// Shown and taking input only while `on`; a five-look button also shows its
+// disabled look.
+void Show(ORB::OC_GUI_OBJECT* widget, bool on) {
+  if (widget == nullptr) return;
+  widget->SetVisible(on);
+  if (auto* button = dynamic_cast<ORB::OC_GUI_BUTTON5*>(widget)) button->SetUsable(on);
+  widget->SetEnabled(on);
+}
+
+}  // namespace
+
 GG_WINDOW_PAGED::GG_WINDOW_PAGED(const pugi::xml_node& node, std::unique_ptr<ORB_GF::gPages> grid,
-                                 std::string title_window)
-    : G_WINDOW(node),
-      grid_(std::move(grid)),
-      markers_(node.child("page_number")),
-      has_markers_(static_cast<bool>(node.child("page_number"))),
-      title_window_(std::move(title_window)) {
+                                 Paging paging)
+    : G_WINDOW(node), grid_(std::move(grid)), paging_(std::move(paging)) {
   // The widget tree's top follows the window's transform: the grid and the
   // markers hang from it and move with the window.
   ORB::OS_TRANSFORM3* window = &GetGuiRoot().Widget().GetTransform();
   grid_->SetParent(window);
-  markers_.SetParent(window);
   const pugi::xml_node pages = node.child("gPages");
-  ORB::Vector2 position;
-  position.Parse(pages.attribute("position").as_string());
-  grid_->SetPosition(position.x, position.y);
-  const std::string file = pages.attribute("file").as_string();
-  if (file.empty() || !grid_->Load(file)) {
-    ORB::Log(ORB::LogLevel::kError, "game",
-             GetName() + ": the grid file \"" + file + "\" cannot be read; the list is empty");
+  int32_t x = 0;
+  int32_t y = 0;
+  ORB_GF::ReadNumberAttribute(pages, "pos_x", x, "pages");
+  ORB_GF::ReadNumberAttribute(pages, "pos_y", y, "pages");
+  grid_->SetPosition(static_cast<float>(x), static_cast<float>(y));
+  grid_file_ = pages.attribute("file").as_string();
+  if (grid_file_.empty() || !grid_->Load(grid_file_)) {
+    ORB::Log(
+        ORB::LogLevel::kError, "game",
+        GetName() + ": the grid file \"" + grid_file_ + "\" cannot be read; the list is empty");
   }
-  markers_.SetCount(static_cast<uint32_t>(grid_->GetPageCount()));
+  if (paging_.markers != nullptr) {
+    if (const pugi::xml_node markers = node.child(paging_.markers)) {
+      markers_ = std::make_unique<ORB_GF::PageMarkers>(markers);
+      markers_->SetParent(window);
+      markers_->SetCount(static_cast<uint32_t>(grid_->GetPageCount()));
+    }
+  }
   UpdatePageButtons();
 }
 
 int32_t GG_WINDOW_PAGED::HandleMouseDown(int32_t button) {
-  if (!IsAnimating() && grid_->OnMouseDown(button) != 0) return ORB_GF::kWindowEventTaken;
-  return G_WINDOW::HandleMouseDown(button);
+  if (IsAnimating()) return ORB::kEventSwallowed;
+  if (grid_->OnMouseDown(button) == ORB::kEventSwallowed) return ORB_GF::kWindowEventTaken;
+  const int32_t answer = G_WINDOW::HandleMouseDown(button);
+  UpdatePageButtons();
+  return answer;
 }
 
 int32_t GG_WINDOW_PAGED::HandleMouseUp(int32_t button) {
-  if (!IsAnimating() && grid_->OnMouseUp(button) != 0) return ORB_GF::kWindowEventTaken;
-  return G_WINDOW::HandleMouseUp(button);
+  if (IsAnimating()) return ORB::kEventSwallowed;
+  // The grid reports a click on an item (its screen has answered it).
+  if (grid_->OnMouseUp(button) == ORB::kResultOk) return ORB_GF::kWindowEventTaken;
+  const int32_t answer = G_WINDOW::HandleMouseUp(button);
+  UpdatePageButtons();
+  return answer;
 }
 
 int32_t GG_WINDOW_PAGED::HandleMouseMove() {
@@ -50,45 +76,58 @@ int32_t GG_WINDOW_PAGED::HandleMouseMove() {
 
 void GG_WINDOW_PAGED::NextPage() {
   grid_->NextPage();
-  markers_.SetCurrent(static_cast<uint32_t>(grid_->GetTargetPage()));
+  if (markers_) markers_->SetCurrent(static_cast<uint32_t>(grid_->GetTargetPage()));
   UpdatePageButtons();
 }
 
 void GG_WINDOW_PAGED::PrevPage() {
   grid_->PrevPage();
-  markers_.SetCurrent(static_cast<uint32_t>(grid_->GetTargetPage()));
+  if (markers_) markers_->SetCurrent(static_cast<uint32_t>(grid_->GetTargetPage()));
   UpdatePageButtons();
 }
 
+bool GG_WINDOW_PAGED::TurnPage(int32_t widget_id) {
+  if (widget_id == paging_.previous_id) {
+    PrevPage();
+  } else if (widget_id == paging_.next_id) {
+    NextPage();
+  } else {
+    return false;
+  }
+  return true;
+}
+
 void GG_WINDOW_PAGED::UpdatePageButtons() {
-  if (ORB::OC_GUI_OBJECT* prev = GetGuiRoot().FindById(kPrevPageId)) {
-    prev->SetVisible(grid_->HasPrevPage());
-    prev->SetEnabled(grid_->HasPrevPage());
-  }
-  if (ORB::OC_GUI_OBJECT* next = GetGuiRoot().FindById(kNextPageId)) {
-    next->SetVisible(grid_->HasNextPage());
-    next->SetEnabled(grid_->HasNextPage());
-  }
+  Show(GetGuiRoot().FindById(paging_.previous_id), grid_->HasPrevPage());
+  Show(GetGuiRoot().FindById(paging_.next_id), grid_->HasNextPage());
 }
 
 void GG_WINDOW_PAGED::OnOpenBegin() {
-  if (ORB_GF::G_WINDOW_MANAGER* windows = ORB_GF::GetWindowManager()) {
-    windows->OpenWindow(title_window_, false);
+  if (!paging_.title_window.empty()) {
+    if (ORB_GF::G_WINDOW_MANAGER* windows = ORB_GF::GetWindowManager()) {
+      windows->OpenWindow(paging_.title_window, false);
+    }
   }
   UpdatePageButtons();
 }
 
 void GG_WINDOW_PAGED::OnCloseBegin() {
+  if (paging_.title_window.empty()) return;
   if (ORB_GF::G_WINDOW_MANAGER* windows = ORB_GF::GetWindowManager()) {
-    windows->CloseWindow(title_window_, false);
+    windows->CloseWindow(paging_.title_window, false);
   }
+}
+
+void GG_WINDOW_PAGED::Refresh() {
+  grid_->RefreshItems();
+  UpdatePageButtons();
 }
 
 void GG_WINDOW_PAGED::OnLoadResources() {
   grid_->LoadResources();
-  if (!has_markers_) return;
-  markers_.LoadTexture();
-  if (markers_.GetDotWidth() <= 0.0f) {
+  if (!markers_) return;
+  markers_->LoadTexture();
+  if (markers_->GetDotWidth() <= 0.0f) {
     ORB::Log(ORB::LogLevel::kWarning, "game",
              GetName() + ": the page markers' picture cannot be had; no dots show");
   }
@@ -96,23 +135,18 @@ void GG_WINDOW_PAGED::OnLoadResources() {
 
 void GG_WINDOW_PAGED::OnReleaseResources() {
   grid_->ReleaseResources();
-  markers_.ReleaseTexture();
+  if (markers_) markers_->ReleaseTexture();
 }
 
 void GG_WINDOW_PAGED::OnDraw() {
   grid_->Draw();
-  markers_.Draw();
+  if (markers_) markers_->Draw();
 }
 
 void GG_WINDOW_PAGED::OnUpdate() { grid_->Update(); }
 
 void GG_WINDOW_PAGED::OnGuiEvent(int32_t widget_id) {
-  if (widget_id == kPrevPageId) {
-    PrevPage();
-  } else if (widget_id == kNextPageId) {
-    NextPage();
-  }
-  OnListEvent(widget_id);
+  if (!TurnPage(widget_id)) OnListEvent(widget_id);
   UpdatePageButtons();
 }
 

@@ -9,12 +9,19 @@
 #include "game/shell/finish_window.h"
 #include "game/shell/game_menu_window.h"
 #include "game/shell/gui_localization.h"
+#include "game/shell/health_window.h"
+#include "game/shell/help_window.h"
 #include "game/shell/level_window.h"
+#include "game/shell/options_window.h"
 #include "game/shell/pack_menu_window.h"
 #include "game/shell/pack_window.h"
+#include "game/shell/players_window.h"
+#include "game/shell/shop_window.h"
 #include "game/shell/sunime_window.h"
 #include "game/shell/title_top_window.h"
 #include "game/shell/title_window.h"
+#include "game/shell/trophy_get_window.h"
+#include "game/shell/trophy_window.h"
 #include "game/shell/window_sound.h"
 
 namespace game {
@@ -43,6 +50,15 @@ constexpr GameWindowType kWindowTypes[] = {
     {"GG_WINDOW_CONFIRM_EX", &Make<GG_WINDOW_CONFIRM_EX>},
     {"GG_WINDOW_FINISH", &Make<GG_WINDOW_FINISH>},
     {"GG_WINDOW_SUNIME", &Make<GG_WINDOW_SUNIME>},
+    // The options, help and players screens; the shop, hearts and trophy
+    // screens.
+    {"GG_WINDOW_OPTIONS", &Make<GG_WINDOW_OPTIONS>},
+    {"GG_WINDOW_PLAYERS", &Make<GG_WINDOW_PLAYERS>},
+    {"GG_WINDOW_HELP", &Make<GG_WINDOW_HELP>},
+    {"GG_WINDOW_TROPHY", &Make<GG_WINDOW_TROPHY>},
+    {"GG_WINDOW_TROPHY_GET", &Make<GG_WINDOW_TROPHY_GET>},
+    {"GG_WINDOW_SHOP", &Make<GG_WINDOW_SHOP>},
+    {"GG_WINDOW_HEALTH", &Make<GG_WINDOW_HEALTH>},
 };
 
 }  // namespace

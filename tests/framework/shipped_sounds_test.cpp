@@ -50,8 +50,8 @@ TEST(ShippedSoundsTest, EverySoundOfTheBankIsHeard) {
   ORB::BankGroup* effects = bank.Find("sounds");
   ASSERT_NE(effects, nullptr);
   ASSERT_NE(effects->sounds.count("click"), 0u) << "the windows' click";
-  // The board's cells, a level's start and end.
-  const std::vector<std::string> jingles = {"levelwin", "levelloose", "levelshow"};
+  // The board's cells, a level's start and end and a trophy won.
+  const std::vector<std::string> jingles = {"levelwin", "levelloose", "levelshow", "trophy"};
   for (const char* name : {"fulltileclick", "emptytileclick", "errorclick"}) {
     EXPECT_NE(effects->sounds.count(name), 0u) << name;
   }

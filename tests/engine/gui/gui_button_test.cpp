@@ -190,6 +190,42 @@ TEST_F(GuiButtonTest, DisabledAndSelectedButtonsIgnoreInput) {
   EXPECT_EQ(frames_.Last().up, kGuiEventClicked);
 }
 
+TEST_F(GuiButtonTest, SetUsableDisablesOrWakesADisabledButtonAndKeepsAnyOtherLook) {
+  auto* button = root_->Add(std::make_unique<OC_GUI_BUTTON5>(3, "button5.png"));
+  button->SetPosition(200.0f, 100.0f, 0.0f);
+  root_->LoadResources();
+  using Input = test_support::ScriptedInput;
+  Input input([&] { frames_.Run(); });
+  const struct {
+    const char* name;
+    void (*before)(OC_GUI_BUTTON5&, Input&);
+    bool usable;
+    int32_t state;
+  } cases[] = {
+      {"normal, usable", [](OC_GUI_BUTTON5& b, Input&) { b.Enable(); }, true,
+       OC_GUI_BUTTON5::kNormal},
+      {"hovered, usable", [](OC_GUI_BUTTON5&, Input& in) { in.Move(200, 100); }, true,
+       OC_GUI_BUTTON5::kHover},
+      {"selected, usable", [](OC_GUI_BUTTON5& b, Input&) { b.Select(); }, true,
+       OC_GUI_BUTTON5::kSelected},
+      {"disabled, usable", [](OC_GUI_BUTTON5& b, Input&) { b.Disable(); }, true,
+       OC_GUI_BUTTON5::kNormal},
+      {"hovered, not usable", [](OC_GUI_BUTTON5&, Input& in) { in.Move(200, 100); }, false,
+       OC_GUI_BUTTON5::kDisabled},
+      {"disabled, not usable", [](OC_GUI_BUTTON5& b, Input&) { b.Disable(); }, false,
+       OC_GUI_BUTTON5::kDisabled},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    button->Enable();
+    input.Move(0, 0);
+    c.before(*button, input);
+    button->SetUsable(c.usable);
+    EXPECT_EQ(button->GetState(), c.state);
+    EXPECT_EQ(button->GetFrame(), c.state);
+  }
+}
+
 TEST_F(GuiButtonTest, Button2ClicksOnReleaseAndOnLeavingWhileHeld) {
   auto* button = root_->Add(std::make_unique<OC_GUI_BUTTON2>(5, "button2.png"));
   EXPECT_EQ(button->GetKind(), kGuiKindButton);

@@ -40,8 +40,9 @@ class ShippedRulesContentTest : public ::testing::Test {
     test_support::ScopedGuiBuilder noWidgets([](ORB::OC_GUI_ROOT&, const pugi::xml_node&) {});
     std::unique_ptr<ORB_GF::G_WINDOW> window(
         ORB_GF::CreateStockWindow(document->document_element()));
-    if (!window && std::string(document->document_element().attribute("_type").value())
-                           .rfind("GG_WINDOW_", 0) == 0) {
+    if (window == nullptr &&
+        std::string(document->document_element().attribute("_type").as_string())
+            .starts_with("GG_WINDOW_")) {
       window = std::make_unique<ORB_GF::G_WINDOW_SIMPLE>(document->document_element());
     }
     repository_.ReleaseXml(document);

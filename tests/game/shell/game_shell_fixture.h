@@ -28,6 +28,7 @@
 #include "game/shell/game_parts.h"
 #include "game/shell/game_settings.h"
 #include "game_engine_rig.h"
+#include "support/counting_sounds.h"
 #include "support/log_capture.h"
 #include "support/recording_renderer.h"
 #include "support/source_path.h"

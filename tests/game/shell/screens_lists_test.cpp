@@ -77,7 +77,8 @@ TEST_F(ScreensListsTest, EachPackShowsItsLookAndTextsForThePlayersRecords) {
   ASSERT_NO_FATAL_FAILURE(OpenPacks());
   ASSERT_EQ(packs_->Grid().ItemCount(), 3u);
   EXPECT_EQ(packs_->Grid().GetPageCount(), 2);
-  EXPECT_EQ(packs_->Markers().GetCount(), 2u);
+  ASSERT_NE(packs_->Markers(), nullptr);
+  EXPECT_EQ(packs_->Markers()->GetCount(), 2u);
   struct Case {
     int32_t pack;  // the item's pack: by place, then by "id"
     bool open;
@@ -381,6 +382,7 @@ TEST_F(ScreensListsTest, WithoutTheHeartFlagNoHeartsAreNeeded) {
 TEST_F(ScreensListsTest, PagesTurnGridAndMarkersTogetherAndTheButtonsFollow) {
   ASSERT_NO_FATAL_FAILURE(StartWithAnna());
   ASSERT_NO_FATAL_FAILURE(OpenLevels(1));
+  ASSERT_NE(levels_->Markers(), nullptr);
   ORB::OC_GUI_OBJECT* prev = levels_->GetGuiRoot().FindById(GG_WINDOW_PAGED::kPrevPageId);
   ORB::OC_GUI_OBJECT* next = levels_->GetGuiRoot().FindById(GG_WINDOW_PAGED::kNextPageId);
   EXPECT_FALSE(prev->IsVisible());
@@ -388,13 +390,13 @@ TEST_F(ScreensListsTest, PagesTurnGridAndMarkersTogetherAndTheButtonsFollow) {
   EXPECT_TRUE(next->IsVisible());
   ClickWidget("Levels", GG_WINDOW_PAGED::kNextPageId);
   EXPECT_EQ(levels_->Grid().GetCurrentPage(), 1);
-  EXPECT_EQ(levels_->Markers().GetCurrent(), 1u);
+  EXPECT_EQ(levels_->Markers()->GetCurrent(), 1u);
   EXPECT_TRUE(prev->IsVisible());
   EXPECT_TRUE(prev->IsEnabled());
   EXPECT_FALSE(next->IsVisible());
   ClickWidget("Levels", GG_WINDOW_PAGED::kPrevPageId);
   EXPECT_EQ(levels_->Grid().GetCurrentPage(), 0);
-  EXPECT_EQ(levels_->Markers().GetCurrent(), 0u);
+  EXPECT_EQ(levels_->Markers()->GetCurrent(), 0u);
 }
 
 TEST_F(ScreensListsTest, TheMenuBarMovesBetweenTheListsAndBackToTheTitle) {

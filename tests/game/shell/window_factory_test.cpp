@@ -25,12 +25,19 @@
 #include "game/shell/game_menu_window.h"
 #include "game/shell/game_singletons.h"
 #include "game/shell/gui_localization.h"
+#include "game/shell/health_window.h"
+#include "game/shell/help_window.h"
 #include "game/shell/level_window.h"
+#include "game/shell/options_window.h"
 #include "game/shell/pack_menu_window.h"
 #include "game/shell/pack_window.h"
+#include "game/shell/players_window.h"
+#include "game/shell/shop_window.h"
 #include "game/shell/sunime_window.h"
 #include "game/shell/title_top_window.h"
 #include "game/shell/title_window.h"
+#include "game/shell/trophy_get_window.h"
+#include "game/shell/trophy_window.h"
 #include "game/shell/window_sound.h"
 #include "support/log_capture.h"
 #include "support/memory_documents.h"
@@ -85,6 +92,13 @@ TEST_F(WindowFactoryTest, EachMappedTypeGivesItsClassWithTheGameClickSound) {
       {"GG_WINDOW_CONFIRM_EX", typeid(GG_WINDOW_CONFIRM_EX)},
       {"GG_WINDOW_FINISH", typeid(GG_WINDOW_FINISH)},
       {"GG_WINDOW_SUNIME", typeid(GG_WINDOW_SUNIME)},
+      {"GG_WINDOW_OPTIONS", typeid(GG_WINDOW_OPTIONS)},
+      {"GG_WINDOW_PLAYERS", typeid(GG_WINDOW_PLAYERS)},
+      {"GG_WINDOW_HELP", typeid(GG_WINDOW_HELP)},
+      {"GG_WINDOW_TROPHY", typeid(GG_WINDOW_TROPHY)},
+      {"GG_WINDOW_TROPHY_GET", typeid(GG_WINDOW_TROPHY_GET)},
+      {"GG_WINDOW_SHOP", typeid(GG_WINDOW_SHOP)},
+      {"GG_WINDOW_HEALTH", typeid(GG_WINDOW_HEALTH)},
   };
   ASSERT_EQ(GameWindowTypes().size(), std::size(cases)) << "a row without a case here";
   for (const auto& c : cases) {
