@@ -6,13 +6,20 @@
 #include "engine/foundation/SERVICE/engine_slots.h"
 #include "engine/foundation/transform.h"
 #include "engine/foundation/window.h"
+#include "engine/gui/gui_base_slider.h"
 #include "engine/gui/gui_object.h"
+#include "engine/gui/gui_panel9.h"
 #include "engine/gui/gui_root.h"
 #include "framework/window.h"
 #include "framework/window_manager.h"
+#include "framework/pages.h"
 #include "game/play/gameplay.h"
+#include "game/play/play_screen.h"
+#include "game/play/tutorial.h"
 #include "game/shell/game_hub.h"
 #include "game/shell/game_main.h"
+#include "game/shell/guided_tutorial.h"
+#include "game/shell/paged_window.h"
 
 namespace game {
 
@@ -90,26 +97,90 @@ PixelPoint GameToWindow(float x, float y) {
           static_cast<int32_t>(std::floor(offset.y + y * scale))};
 }
 
-std::optional<PixelRect> WidgetRect(const std::string& window_name, int32_t id) {
-  const ORB_GF::G_WINDOW_MANAGER* windows = Windows();
-  ORB_GF::G_WINDOW* window = windows != nullptr ? windows->FindOpenWindow(window_name) : nullptr;
-  if (window == nullptr) return std::nullopt;
-  const ORB::OC_GUI_OBJECT* widget = window->GetGuiRoot().FindById(id);
+namespace {
+
+// The window's pixels of a game rectangle given by its corners.
+std::optional<PixelRect> GameRect(float x0, float y0, float x1, float y1) {
+  const PixelPoint a = GameToWindow(std::min(x0, x1), std::min(y0, y1));
+  const PixelPoint b = GameToWindow(std::max(x0, x1), std::max(y0, y1));
+  if (b.x <= a.x || b.y <= a.y) return std::nullopt;
+  return PixelRect{a.x, a.y, b.x - a.x, b.y - a.y};
+}
+
+// Where a shown widget with a size is drawn.
+std::optional<PixelRect> DrawnRect(const ORB::OC_GUI_OBJECT* widget) {
   if (widget == nullptr || !IsShown(*widget)) return std::nullopt;
   const float width = widget->GetWidth();
   const float height = widget->GetHeight();
   if (width <= 0.0f || height <= 0.0f) return std::nullopt;
   // A quad of the widget's size drawn with its world placement covers
   // pos + S * (p - pivot) (turns are not used by the game's widgets).
+  // A nine-part frame and a slider are laid out about their position
+  // instead.
   const ORB::OS_TRANSFORM3 world = widget->GetTransform().GetWorld();
-  const float x0 = world.position.x - world.pivot.x * world.scale.x;
-  const float y0 = world.position.y - world.pivot.y * world.scale.y;
-  const float x1 = x0 + width * world.scale.x;
-  const float y1 = y0 + height * world.scale.y;
-  const PixelPoint a = GameToWindow(std::min(x0, x1), std::min(y0, y1));
-  const PixelPoint b = GameToWindow(std::max(x0, x1), std::max(y0, y1));
-  if (b.x <= a.x || b.y <= a.y) return std::nullopt;
-  return PixelRect{a.x, a.y, b.x - a.x, b.y - a.y};
+  const bool centred = dynamic_cast<const ORB::OC_GUI_PANEL9*>(widget) != nullptr ||
+                       dynamic_cast<const ORB::OC_BASESLIDER*>(widget) != nullptr;
+  const float x0 = world.position.x - (centred ? width / 2.0f : world.pivot.x) * world.scale.x;
+  const float y0 = world.position.y - (centred ? height / 2.0f : world.pivot.y) * world.scale.y;
+  return GameRect(x0, y0, x0 + width * world.scale.x, y0 + height * world.scale.y);
+}
+
+}  // namespace
+
+std::optional<PixelRect> WidgetRect(const std::string& window_name, int32_t id) {
+  const ORB_GF::G_WINDOW_MANAGER* windows = Windows();
+  ORB_GF::G_WINDOW* window = windows != nullptr ? windows->FindOpenWindow(window_name) : nullptr;
+  if (window == nullptr) return std::nullopt;
+  return DrawnRect(window->GetGuiRoot().FindById(id));
+}
+
+std::optional<PixelRect> PageItemRect(const std::string& window_name, int32_t index) {
+  const ORB_GF::G_WINDOW_MANAGER* windows = Windows();
+  const auto* window = dynamic_cast<const GG_WINDOW_PAGED*>(
+      windows != nullptr ? windows->FindOpenWindow(window_name) : nullptr);
+  if (window == nullptr || index < 0) return std::nullopt;
+  const ORB_GF::gPages& grid = window->Grid();
+  const ORB_GF::G_PAGES_ITEM* item = grid.Item(static_cast<size_t>(index));
+  // Only the page shown, and not while it turns.
+  if (item == nullptr || grid.GetItemsPerPage() <= 0 ||
+      grid.GetCurrentPage() != grid.GetTargetPage() ||
+      index / grid.GetItemsPerPage() != grid.GetCurrentPage()) {
+    return std::nullopt;
+  }
+  // The item's size centred on its world position.
+  const ORB::OS_TRANSFORM3 world = item->GetTransform().GetWorld();
+  const float half_w = static_cast<float>(item->GetWidth()) * world.scale.x / 2.0f;
+  const float half_h = static_cast<float>(item->GetHeight()) * world.scale.y / 2.0f;
+  return GameRect(world.position.x - half_w, world.position.y - half_h, world.position.x + half_w,
+                  world.position.y + half_h);
+}
+
+std::optional<PixelRect> PlayControlRect(PlayControl control) {
+  const GG_GAMEPLAY* gameplay = RunningGameplay();
+  if (gameplay == nullptr || !gameplay->IsActive()) return std::nullopt;
+  switch (control) {
+    case PlayControl::kPause: {
+      gPlayScreen* screen = GetPlayScreen();
+      if (screen == nullptr || !screen->Controls().Pause().IsShown()) return std::nullopt;
+      return DrawnRect(screen->Controls().Pause().Button());
+    }
+    case PlayControl::kTutorialSkip: {
+      gGuidedTutorial* guided = GetGuidedTutorial();
+      if (guided == nullptr || !guided->Tutorial().IsActive()) return std::nullopt;
+      const gTutorialStep* step = guided->Tutorial().CurrentStep();
+      if (step == nullptr || !step->gui) return std::nullopt;
+      return DrawnRect(step->gui->FindById(GG_TUTORIAL::kSkipButton));
+    }
+  }
+  return std::nullopt;
+}
+
+std::optional<CellView> Cell(int32_t row, int32_t col) {
+  const GG_GAMEPLAY* gameplay = RunningGameplay();
+  if (gameplay == nullptr || !gameplay->IsActive()) return std::nullopt;
+  const GG_ELEMENT* cell = gameplay->Board().CellAt(row, col);
+  if (cell == nullptr) return std::nullopt;
+  return CellView{cell->IsFilled(), cell->IsOpen()};
 }
 
 std::optional<PixelPoint> CellCentre(int32_t row, int32_t col) {

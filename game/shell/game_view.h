@@ -46,6 +46,18 @@ struct PixelRect {
   }
 };
 
+// One cell of the level in play: part of the picture, and opened.
+struct CellView {
+  bool picture = false;
+  bool open = false;
+};
+
+// The play screen's controls a script clicks that are no window's widgets.
+enum class PlayControl {
+  kPause,         // the pause button: opens the in-game menu
+  kTutorialSkip,  // the guided tutorial's skip button on its current step
+};
+
 // The level on the gameplay screen.
 struct PlayView {
   bool active = false;  // a level is loaded and running
@@ -73,10 +85,21 @@ std::optional<PixelRect> WidgetRect(const std::string& window, int32_t id);
 // The ids of the shown widgets with a size in the open window of that name,
 // in tree order (pre-order); a script picks what to click among them.
 std::vector<int32_t> WidgetIds(const std::string& window);
+// The drawn rectangle of an item of the open paged window of that name
+// (the pack list's packs, the level list's levels, the shop's offers, the
+// help's pages), by its index among the grid's items; empty when the window
+// is not open or not paged, or the item is not on the page shown.
+std::optional<PixelRect> PageItemRect(const std::string& window, int32_t index);
+// The drawn rectangle of a control of the play screen; empty without a
+// level in play, or when the control is hidden (the skip button without an
+// active tutorial step).
+std::optional<PixelRect> PlayControlRect(PlayControl control);
 // A game point (1024 x 768 space) on the window.
 PixelPoint GameToWindow(float x, float y);
 // The centre of a cell of the level in play (row and column from 0).
 std::optional<PixelPoint> CellCentre(int32_t row, int32_t col);
+// A cell of the level in play (row and column from 0).
+std::optional<CellView> Cell(int32_t row, int32_t col);
 // The hub's current player (null when none is chosen).
 const GG_PLAYER* CurrentPlayer();
 // The level in play; empty without a gameplay screen.
