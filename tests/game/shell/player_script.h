@@ -162,6 +162,14 @@ class PlayerScript {
     }
     Drag(path, button);
   }
+  // The window losing or getting the focus.
+  void Focus(bool gained) {
+    Do([gained] {
+      ORB::platform::InjectWindowEvent(ORB::Engine().window->GetHandle(),
+                                       gained ? ORB::platform::InjectedWindowEvent::FocusGained
+                                              : ORB::platform::InjectedWindowEvent::FocusLost);
+    });
+  }
   // The window's close button.
   void CloseWindow() {
     Do([] {

@@ -331,5 +331,177 @@ TEST_F(PlaythroughTest, APlayerPlaysTheFirstLevelAndLeavesTheGameAsItWasLeft) {
   EXPECT_FLOAT_EQ(ada->GetMusicVolume(), music);
 }
 
+// --- The loss road.
+
+class LossRoadTest : public PlaythroughTest {
+ protected:
+  static int32_t Hearts() {
+    return CurrentPlayer() != nullptr ? CurrentPlayer()->GetHealth().GetCount() : -1;
+  }
+
+  // Wrong fills, one empty cell at a time, until the level is lost and the
+  // question `dialog` stands; the level as it was lost and the hearts then
+  // are noted.
+  void LoseLevel(PlayerScript& script, const std::string& dialog) {
+    script.Say("losing the level for " + dialog);
+    script.Then([this, dialog, phase = 0, at = PixelPoint{}]() mutable {
+      if (IsWindowOpen(dialog) && PlayerScript::Settled()) {
+        losses_.push_back({lost_, Hearts()});
+        return true;
+      }
+      if (phase == 1) {
+        ORB::platform::InjectMouseButton(PlayerScript::kLeft, true, at.x, at.y);
+        phase = 2;
+        return false;
+      }
+      if (phase == 2) {
+        ORB::platform::InjectMouseButton(PlayerScript::kLeft, false, at.x, at.y);
+        phase = 0;
+        return false;
+      }
+      const std::optional<PlayView> play = game::Play();
+      if (play && play->active) lost_ = *play;
+      if (!LevelRunning()) return false;
+      const std::vector<CellRun> empty = ClosedRuns(false);
+      if (empty.empty()) return false;
+      const std::optional<PixelPoint> cell = CellCentre(empty[0].row, empty[0].first);
+      if (!cell) return false;
+      at = *cell;
+      ORB::platform::InjectMouseMove(at.x, at.y);
+      phase = 1;
+      return false;
+    });
+  }
+  // The level in play again from the start.
+  void WaitFreshLevel(PlayerScript& script) {
+    script.Then([this] {
+      const std::optional<PlayView> play = game::Play();
+      if (!LevelRunning() || play->errors != 0 || play->progress != 0.0) return false;
+      ++starts_;
+      return true;
+    });
+  }
+
+  struct Loss {
+    PlayView level;
+    int32_t hearts = 0;
+  };
+  PlayView lost_;
+  std::vector<Loss> losses_;
+  int32_t starts_ = 0;
+};
+
+TEST_F(LossRoadTest, LosingSpendsHeartsUntilTheListStartsNothingAndTheCalendarBringsOneBack) {
+  max_frames_ = 20000;
+  PlayerScript script;
+  StartFirstLevel(script);
+  // Lost: the restart question (no store here sells a second chance); yes
+  // plays the level again.
+  LoseLevel(script, "Confirm_Restart_Finish");
+  script.ClickWidget("Confirm_Restart_Finish", 3);
+  WaitFreshLevel(script);
+  // Lost again: no goes back to the level list.
+  LoseLevel(script, "Confirm_Restart_Finish");
+  script.ClickWidget("Confirm_Restart_Finish", 4);
+  script.WaitWindow("Levels");
+  bool stopped_after_no = false;
+  script.Do([&] { stopped_after_no = !game::Play()->active; });
+  script.Say("the first level from the list");
+  script.ClickPageItem("Levels", 0);
+  WaitFreshLevel(script);
+  // Every heart but the last spent on a yes; the last loss leaves none.
+  script.Plan([&] {
+    for (int32_t i = 1; i < Hearts(); ++i) {
+      LoseLevel(script, "Confirm_Restart_Finish");
+      script.ClickWidget("Confirm_Restart_Finish", 3);
+      WaitFreshLevel(script);
+    }
+    LoseLevel(script, "Confirm_Restart_NoHealth");
+  });
+  // Without a heart the game offers the shop; it is closed again.
+  script.Say("no heart left");
+  script.ClickWidget("Confirm_Restart_NoHealth", 3);
+  std::vector<std::string> after_no_health;
+  script.Then([&] {
+    if (!PlayerScript::Settled() || (!IsWindowOpen("Shop") && !IsWindowOpen("Levels"))) {
+      return false;
+    }
+    after_no_health = OpenWindowNames();
+    return true;
+  });
+  script.Plan([&] {
+    if (!IsWindowOpen("Shop")) return;
+    script.ClickWidget("Shop", 1);
+    script.Then([] { return !IsWindowOpen("Shop") && PlayerScript::Settled(); });
+  });
+  // The list offers the shop instead of the level, and starts nothing.
+  script.Say("the level list without a heart");
+  script.WaitWindow("Levels");
+  script.ClickPageItem("Levels", 0);
+  script.WaitWindow("Confirm_NoHealth");
+  script.ClickWidget("Confirm_NoHealth", 4);
+  script.Then([] { return !IsWindowOpen("Confirm_NoHealth") && PlayerScript::Settled(); });
+  script.Wait(60);
+  bool started_without_heart = true;
+  script.Do([&] { started_without_heart = game::Play()->active || IsWindowOpen("Fade_Transition"); });
+  // A refill's time later a heart is back and the level starts.
+  script.Say("a heart back");
+  int32_t refill = 0;
+  script.Do([&] {
+    refill = static_cast<int32_t>(CurrentPlayer()->GetHealth().GetRefillTime());
+    clock_.SetCalendarSeconds(clock_.CalendarSeconds() + refill + 1);
+  });
+  // The player was away meanwhile: the window loses the focus and gets it
+  // back, and the game catches the hearts up with the calendar.
+  script.Focus(false);
+  script.Wait(5);
+  script.Focus(true);
+  script.Then([] { return Hearts() >= 1; });
+  script.ClickPageItem("Levels", 0);
+  WaitFreshLevel(script);
+  int32_t hearts_at_close = -1;
+  script.Do([&] { hearts_at_close = Hearts(); });
+  script.CloseWindow();
+
+  const int32_t result = RunScript(script);
+  ASSERT_EQ(result, ORB::kExitNormal) << ::testing::PrintToString(log_.Lines());
+  EXPECT_TRUE(log_.Errors().empty()) << ::testing::PrintToString(log_.Errors());
+  std::printf("loss road: %d frames, %zu losses, refill %d s, after no heart: %s\n", frames_,
+              losses_.size(), refill, ::testing::PrintToString(after_no_health).c_str());
+
+  ASSERT_GT(hearts_at_start_, 1);
+  ASSERT_EQ(static_cast<int32_t>(losses_.size()), hearts_at_start_);
+  for (size_t i = 0; i < losses_.size(); ++i) {
+    const Loss& loss = losses_[i];
+    EXPECT_EQ(loss.level.level_id, 1) << i;
+    EXPECT_GT(loss.level.allowed_errors, 0) << i;
+    EXPECT_EQ(loss.level.errors, loss.level.allowed_errors) << "loss " << i;
+    EXPECT_EQ(loss.hearts, hearts_at_start_ - 1 - static_cast<int32_t>(i)) << "loss " << i;
+  }
+  EXPECT_TRUE(stopped_after_no);
+  // Yes twice and more restarted, the list started it once and again once
+  // the heart was back.
+  EXPECT_EQ(starts_, hearts_at_start_);
+  EXPECT_FALSE(started_without_heart);
+  EXPECT_GE(hearts_at_close, 1);
+
+  // The exit's save holds the hearts as they were at the close.
+  pugi::xml_document settings;
+  ASSERT_TRUE(settings.load_file((SaveFolder() + kUserSettingsFile).c_str()));
+  PlayersFileOptions options;
+  options.saved_version = settings.document_element().child("version").attribute("value").as_int();
+  PlayersList players;
+  ORB::platform::SetClock(&clock_);
+  const PlayersFileStatus status = players.Load(SaveFolder(), options);
+  ORB::platform::SetClock(nullptr);
+  ASSERT_EQ(status, PlayersFileStatus::Loaded);
+  const GG_PLAYER* ada = players.FindByName(kName);
+  ASSERT_NE(ada, nullptr);
+  EXPECT_EQ(ada->GetHealth().GetCount(), hearts_at_close);
+  const gLevelRecord* first = ada->FindLevel(1, 1);
+  ASSERT_NE(first, nullptr);
+  EXPECT_EQ(first->GetStars(), 0);
+}
+
 }  // namespace
 }  // namespace game
