@@ -248,6 +248,7 @@ class SoakTest : public game::GameDriverTest {
       Click(no->Centre(), kLeft);
       return;
     }
+    if (!game::IsAnyWindowMoving() && Chance(35) && TowardsALevel()) return;
     const int32_t roll = Uniform(1, 100);
     if (roll <= 30) {
       Click(WidgetPoint(), Chance(85) ? kLeft : kRight);
@@ -280,6 +281,47 @@ class SoakTest : public game::GameDriverTest {
     } else {
       Wait(Uniform(1, 40));
     }
+  }
+
+  // A step along the road to a level, when one of its screens is in front:
+  // play on the title, a name for a new player, a pack, a level, the
+  // tutorial's skip. Without it random clicks seldom get past the lists.
+  bool TowardsALevel() {
+    const std::vector<std::string> open = game::OpenWindowNames();
+    if (open.empty()) return false;
+    const std::string& front = open.front();
+    if (front == "Players_EditBox") {
+      for (int32_t i = Uniform(1, 6); i > 0; --i) {
+        const char letter = static_cast<char>('a' + Uniform(0, 25));
+        pending_.push_back([letter] {
+          ORB::platform::InjectKey(letter, true);
+          ORB::platform::InjectText(std::string(1, letter));
+        });
+        pending_.push_back([letter] { ORB::platform::InjectKey(letter, false); });
+      }
+      return ClickWidget(front, 3);
+    }
+    if (front == "Title" || front == "Title_Top") return ClickWidget("Title", 1);
+    if (front == "Confirm_Skip_Tutorial") return ClickWidget(front, 3);
+    for (const char* list : {"Levels", "Packs"}) {
+      if (!game::IsWindowOpen(list)) continue;
+      const std::optional<game::PixelRect> item = game::PageItemRect(list, Uniform(0, 7));
+      if (!item) return false;
+      Click(item->Centre(), kLeft);
+      return true;
+    }
+    if (const std::optional<game::PixelRect> skip =
+            game::PlayControlRect(game::PlayControl::kTutorialSkip)) {
+      Click(skip->Centre(), kLeft);
+      return true;
+    }
+    return false;
+  }
+  bool ClickWidget(const std::string& window, int32_t id) {
+    const std::optional<game::PixelRect> rect = game::WidgetRect(window, id);
+    if (!rect) return false;
+    Click(rect->Centre(), kLeft);
+    return true;
   }
 
   // After every save, the file as a fresh list reads it: in full, with the
