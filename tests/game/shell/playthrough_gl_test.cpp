@@ -25,6 +25,7 @@
 #include <vector>
 
 #include "driver_fixture.h"
+#include "frame_capture.h"
 #include "engine/foundation/SERVICE/engine_slots.h"
 #include "engine/foundation/renderer.h"
 #include "engine/platform/clock.h"
@@ -41,25 +42,9 @@
 namespace game {
 namespace {
 
-constexpr int32_t kWidth = 1024;
-constexpr int32_t kHeight = 768;
 constexpr const wchar_t* kName = L"Ada";
 
-struct Frame {
-  std::vector<uint32_t> pixels;
-  uint32_t At(int32_t x, int32_t y) const { return pixels[static_cast<size_t>(y) * kWidth + x]; }
-};
-
-// The frame being drawn, read before it is shown, and written as a PNG.
-Frame ReadFrame(const std::string& png_name) {
-  ORB::Renderer& renderer = *ORB::Engine().renderer;
-  renderer.Flush();
-  Frame frame{std::vector<uint32_t>(static_cast<size_t>(kWidth) * kHeight)};
-  EXPECT_TRUE(renderer.GetDevice()->ReadPixels(0, 0, kWidth, kHeight, frame.pixels.data()));
-  EXPECT_TRUE(test_support::WritePng(test_support::BesideTestProgram(png_name), frame.pixels,
-                                     kWidth, kHeight));
-  return frame;
-}
+using Frame = CapturedFrame;
 
 // A run of closed cells of one kind along a row.
 struct CellRun {
@@ -147,6 +132,21 @@ class PlaythroughTest : public GameDriverTest {
     script.WaitWindow("Confirm_Skip_Tutorial");
     script.ClickWidget("Confirm_Skip_Tutorial", 3);
     script.Then(LevelRunning);
+  }
+
+  // The players file as the game's next start reads it: with the version
+  // the user's "game.xml" holds (0 when it has none), on the run's calendar
+  // (reading brings the hearts up to date).
+  PlayersFileStatus ReadSavedPlayers(PlayersList& players, int32_t& version) {
+    pugi::xml_document settings;
+    EXPECT_TRUE(settings.load_file((SaveFolder() + kUserSettingsFile).c_str()));
+    version = settings.document_element().child("version").attribute("value").as_int();
+    PlayersFileOptions options;
+    options.saved_version = version;
+    ORB::platform::SetClock(&clock_);
+    const PlayersFileStatus status = players.Load(SaveFolder(), options);
+    ORB::platform::SetClock(nullptr);
+    return status;
   }
 
   std::vector<std::string> open_at_end_;
@@ -303,18 +303,10 @@ TEST_F(PlaythroughTest, APlayerPlaysTheFirstLevelAndLeavesTheGameAsItWasLeft) {
   }
 
   // What the game's next start reads.
-  pugi::xml_document settings;
-  ASSERT_TRUE(settings.load_file((SaveFolder() + kUserSettingsFile).c_str()));
-  const int32_t version = settings.document_element().child("version").attribute("value").as_int();
-  EXPECT_EQ(version, 65792);
-  PlayersFileOptions options;
-  options.saved_version = version;
-  // Read on the run's calendar (reading brings the hearts up to date).
   PlayersList players;
-  ORB::platform::SetClock(&clock_);
-  const PlayersFileStatus status = players.Load(SaveFolder(), options);
-  ORB::platform::SetClock(nullptr);
-  ASSERT_EQ(status, PlayersFileStatus::Loaded);
+  int32_t version = 0;
+  ASSERT_EQ(ReadSavedPlayers(players, version), PlayersFileStatus::Loaded);
+  EXPECT_EQ(version, 65792);
   const GG_PLAYER* ada = players.FindByName(kName);
   ASSERT_NE(ada, nullptr);
   const gLevelRecord* first = ada->FindLevel(1, 1);
@@ -487,15 +479,9 @@ TEST_F(LossRoadTest, LosingSpendsHeartsUntilTheListStartsNothingAndTheCalendarBr
   EXPECT_GE(hearts_at_close, 1);
 
   // The exit's save holds the hearts as they were at the close.
-  pugi::xml_document settings;
-  ASSERT_TRUE(settings.load_file((SaveFolder() + kUserSettingsFile).c_str()));
-  PlayersFileOptions options;
-  options.saved_version = settings.document_element().child("version").attribute("value").as_int();
   PlayersList players;
-  ORB::platform::SetClock(&clock_);
-  const PlayersFileStatus status = players.Load(SaveFolder(), options);
-  ORB::platform::SetClock(nullptr);
-  ASSERT_EQ(status, PlayersFileStatus::Loaded);
+  int32_t version = 0;
+  ASSERT_EQ(ReadSavedPlayers(players, version), PlayersFileStatus::Loaded);
   const GG_PLAYER* ada = players.FindByName(kName);
   ASSERT_NE(ada, nullptr);
   EXPECT_EQ(ada->GetHealth().GetCount(), hearts_at_close);
