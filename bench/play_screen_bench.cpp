@@ -1,5 +1,5 @@
-// One frame of the whole play screen of a shipped 15 x 15 level in the
-// middle of a game: the pack's background, the frame, both clue strips, the
+// One frame of the whole play screen of a shipped 15 x 15 level (argument 0)
+// and of the largest, 20 x 20 (argument 1), in the middle of a game: the pack's background, the frame, both clue strips, the
 // highlight, the board with its numbers, a selection, every control, the
 // error panel, the coin counter, a hint in flight and 10 bonus coins flying,
 // all from the shipped pictures and fonts. Update and draw, on the
@@ -30,8 +30,13 @@
 
 namespace {
 
-constexpr const char* kLevel = "data/share/main/levels pack_1/cat.xml";
-constexpr int32_t kLevelId = 15;
+struct BenchLevel {
+  const char* file;
+  int32_t pack_id;
+  int32_t level_id;
+};
+constexpr BenchLevel kLevels[] = {{"data/share/main/levels pack_1/cat.xml", 1, 15},
+                                  {"data/share/main/levels pack_4/koala.xml", 4, 16}};
 constexpr int kBonusCoins = 10;
 
 // The shipped host with the game's font list.
@@ -46,8 +51,9 @@ class BenchHost : public test_support::ShippedHost {
 // The play screen of the level, mid-game, on the renderer.
 class Scene {
  public:
-  explicit Scene(ORB::Renderer& renderer)
-      : loader_(renderer),
+  Scene(ORB::Renderer& renderer, const BenchLevel& level)
+      : level_(level),
+        loader_(renderer),
         host_(&loader_),
         textures_(host_.Repository()),
         documents_(host_.Repository()) {}
@@ -78,9 +84,9 @@ class Scene {
     screen_ = std::make_unique<game::gPlayScreen>(*gameplay_);
     if (!screen_->Load()) return screen_->Error();
     screen_->AcquireResources();
-    host_.pack_id = 1;
-    host_.level_id = kLevelId;
-    if (!gameplay_->Load(kLevel)) return gameplay_->LastError();
+    host_.pack_id = level_.pack_id;
+    host_.level_id = level_.level_id;
+    if (!gameplay_->Load(level_.file)) return gameplay_->LastError();
     gameplay_->AcquireResources();
 
     // Mid-game: the first rows' picture cells open, one error, a line being
@@ -129,6 +135,7 @@ class Scene {
   }
 
  private:
+  const BenchLevel level_;
   test_support::RendererTextures loader_;
   BenchHost host_;
   ORB::RepositoryTextureProvider textures_;
@@ -140,7 +147,7 @@ class Scene {
 
 // Returns the frames run.
 int64_t RunFrames(benchmark::State& state, ORB::Renderer& renderer) {
-  Scene scene(renderer);
+  Scene scene(renderer, kLevels[state.range(0)]);
   const std::string error = scene.Build();
   if (!error.empty()) {
     state.SkipWithError(error.c_str());
@@ -174,7 +181,7 @@ void BM_PlayScreenFrameFakeDevice(benchmark::State& state) {
         static_cast<double>(device->DrawCount() - before) / static_cast<double>(frames);
   }
 }
-BENCHMARK(BM_PlayScreenFrameFakeDevice)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PlayScreenFrameFakeDevice)->Arg(0)->Arg(1)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 void BM_PlayScreenFrameOpenGl(benchmark::State& state) {
   setenv("SDL_VIDEODRIVER", "offscreen", 0);
@@ -190,6 +197,6 @@ void BM_PlayScreenFrameOpenGl(benchmark::State& state) {
   }
   RunFrames(state, renderer);
 }
-BENCHMARK(BM_PlayScreenFrameOpenGl)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PlayScreenFrameOpenGl)->Arg(0)->Arg(1)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace

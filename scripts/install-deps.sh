@@ -6,12 +6,13 @@ set -euo pipefail
 packages=(
   # build tools
   build-essential cmake pkg-config ninja-build
-  # window, input and OpenGL (Mesa's software driver serves machines without a GPU)
-  libsdl2-dev libepoxy-dev libgl1 libegl1 libgl1-mesa-dri libegl-mesa0 libgbm1
+  # window, input and OpenGL (Mesa's software driver serves machines without a GPU);
+  # Xlib for the window's loss and the desktop benchmark's window watcher
+  libsdl2-dev libx11-dev libepoxy-dev libgl1 libegl1 libgl1-mesa-dri libegl-mesa0 libgbm1
   # images, XML, archives, sound
   libstb-dev libpugixml-dev libminizip-dev zlib1g-dev libopenal-dev libopenal1 libvorbis-dev libogg-dev
-  # tests and benchmarks (Xlib for the desktop benchmark's window watcher)
-  libgtest-dev libgmock-dev libbenchmark-dev libx11-dev
+  # tests and benchmarks
+  libgtest-dev libgmock-dev libbenchmark-dev
   # whole-game runs without a display
   xvfb xauth xdotool
   # content tools

@@ -214,6 +214,16 @@ GuiEvent* OC_BASESLIDER::OnMouseDown() {
   Answer(kGuiEventNone);
   const GuiInput input = GuiInput::Current();
   int32_t code = kGuiEventNone;
+  // The move pass that brought the pointer here may have been answered by a
+  // neighbour it left (one answer a pass): a press in the area then finds
+  // the parts under the pointer itself.
+  if (input && !IsFocused() && input.LeftWentDown() &&
+      InArea(input.PointerIn(GetTransform()))) {
+    SetFocused(true);
+    for (const Part part : kParts) {
+      if (states_[part] == kNormal && UnderPointer(part, input)) states_[part] = kUnderPointer;
+    }
+  }
   if (input && IsFocused() && input.LeftWentDown()) {
     for (const Part part : kParts) {
       if (states_[part] != kUnderPointer) continue;

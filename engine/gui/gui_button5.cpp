@@ -70,6 +70,15 @@ GuiEvent* OC_GUI_BUTTON5::OnMouseDown() {
   Answer(kGuiEventNone);
   const GuiInput input = GuiInput::Current();
   int32_t code = kGuiEventNone;
+  // The move pass that brought the pointer here may have been answered by a
+  // neighbour it left (one answer a pass): a press on the button is then
+  // its first news of the pointer, and it enters and takes the press.
+  if (input && state_ == kNormal && input.LeftWentDown() &&
+      sheet_.Contains(input.X(), input.Y())) {
+    state_ = kHover;
+    SetFocused(true);
+    RunScript(GuiScript::kEnter);
+  }
   if (input && IsFocused() && state_ == kHover && input.LeftWentDown()) {
     pressed_ = true;
     state_ = kPressed;

@@ -10,6 +10,7 @@
 #include "engine/platform/key_codes.h"
 #include "engine/platform/log.h"
 #include "engine/platform/sdl_key_map.h"
+#include "engine/platform/x11_window_loss.h"
 
 namespace ORB::platform {
 
@@ -126,7 +127,10 @@ bool SdlDisplay::EnsureVideo() const {
 }
 
 SdlDisplay::~SdlDisplay() {
-  if (window_ != nullptr) SDL_DestroyWindow(window_);
+  if (window_ != nullptr) {
+    SDL_DestroyWindow(window_);
+    EndWindowLossWatch();
+  }
   if (video_ready_) SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }
 
@@ -152,6 +156,7 @@ bool SdlDisplay::Open(const std::string& title_utf8, int32_t width, int32_t heig
     Log(LogLevel::kError, "sdl", std::string("window: ") + SDL_GetError());
     return false;
   }
+  WatchWindowLoss(window_);
   return true;
 }
 
@@ -228,10 +233,21 @@ bool SdlDisplay::TakeTypedText(PlatformEvent& key_down) {
 
 bool SdlDisplay::PollEvent(PlatformEvent& event) {
   if (!video_ready_) return false;
+  if (window_ != nullptr && TakeWindowLoss()) {
+    event = PlatformEvent{PlatformEvent::Kind::CloseRequested};
+    return true;
+  }
   SDL_Event sdl_event;
   while (SDL_PollEvent(&sdl_event) != 0) {
     using Kind = PlatformEvent::Kind;
     const bool text_input = SDL_IsTextInputActive() == SDL_TRUE;
+    if (sdl_event.type == SDL_WINDOWEVENT && sdl_event.window.event == SDL_WINDOWEVENT_HIDDEN) {
+      ProbeWindowLoss();
+      if (TakeWindowLoss()) {
+        event = PlatformEvent{PlatformEvent::Kind::CloseRequested};
+        return true;
+      }
+    }
     if (!Translate(sdl_event, event)) continue;
     if (event.kind == Kind::Text && !text_input) continue;  // typed twice otherwise
     if (event.kind == Kind::KeyDown && text_input) {

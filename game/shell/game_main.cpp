@@ -95,6 +95,7 @@ struct Driver {
   std::unique_ptr<ORB::RepositoryTextureProvider> textures;
   std::unique_ptr<ORB::RepositoryDocumentProvider> documents;
   ShellOpener opener;
+  FrameScript script;
 };
 
 Driver& The() {
@@ -298,6 +299,11 @@ int32_t OnGameFrame(intptr_t) {
       TraceStartup("first screen interactive");
     }
   }
+  if (driver.script) {
+    // A copy: the step may replace itself.
+    const FrameScript script = driver.script;
+    script();
+  }
   return ORB::kResultOk;
 }
 
@@ -389,6 +395,7 @@ gPlayScreen* GetPlayScreen() { return The().play_screen.get(); }
 gGuidedTutorial* GetGuidedTutorial() { return The().tutorial.get(); }
 bool IsGameRunning() { return The().running; }
 void SetShellOpener(ShellOpener opener) { The().opener = std::move(opener); }
+void SetFrameScript(FrameScript script) { The().script = std::move(script); }
 
 int32_t GameMain(intptr_t) {
   ORB::OC_GAME_SERVICE_ONE& service = Service();

@@ -71,6 +71,14 @@ inline constexpr const char* kGameMenuWindow = "GP_Menu";
 // The key of the window's title among the game's texts.
 inline constexpr const char* kWindowTitleKey = "window_title";
 
+// A script's step, run once at the end of every frame the game draws (after
+// the screen borders, before the frame is shown), from the first frame on;
+// an empty function removes it. Scripts that play the game (tests, the soak)
+// act from here through the system's events and read the game through
+// game_view.h; the step must not call into the game to act.
+using FrameScript = std::function<void()>;
+void SetFrameScript(FrameScript script);
+
 // How the exit hook hands the installation's files to the desktop
 // (ORB::OpenWithShell unless set; an empty function restores it). Tests
 // record the calls.

@@ -158,6 +158,32 @@ TEST_F(GuiButtonTest, Button5WhoseFocusASiblingTookWaitsForTheNextEnter) {
   EXPECT_EQ(frames_.Last().id, 2);
 }
 
+TEST_F(GuiButtonTest, Button5PressedRightAfterAFlickFromANeighbourClicks) {
+  // Two buttons side by side; one move goes from the first to the second,
+  // and the first's leaving answers that move pass.
+  auto* first = root_->Add(std::make_unique<OC_GUI_BUTTON5>(1, "button5.png"));
+  first->SetPosition(200.0f, 100.0f, 0.0f);  // 150..250
+  auto* second = root_->Add(std::make_unique<OC_GUI_BUTTON5>(2, "button5.png"));
+  second->SetPosition(400.0f, 100.0f, 0.0f);  // 350..450
+  root_->LoadResources();
+  test_support::ScriptedInput input([&] { frames_.Run(); });
+  input.Move(200, 100);
+  input.Move(400, 100);
+  EXPECT_EQ(frames_.Last().move, kGuiEventLeft);
+  EXPECT_EQ(second->GetState(), OC_GUI_BUTTON5::kNormal) << "the pass ended at the first";
+  input.Press();
+  EXPECT_EQ(frames_.Last().down, kGuiEventPressed);
+  input.Release();
+  EXPECT_EQ(frames_.Last().up, kGuiEventClicked);
+  EXPECT_EQ(frames_.Last().id, 2);
+  EXPECT_EQ(first->GetState(), OC_GUI_BUTTON5::kNormal);
+  // A press beside both presses nothing.
+  input.Move(300, 100);
+  input.Press();
+  EXPECT_EQ(frames_.Last().down, 0);
+  input.Release();
+}
+
 TEST_F(GuiButtonTest, DisabledAndSelectedButtonsIgnoreInput) {
   auto* button = root_->Add(std::make_unique<OC_GUI_BUTTON5>(3, "button5.png"));
   button->SetPosition(200.0f, 100.0f, 0.0f);

@@ -197,6 +197,32 @@ TEST_F(GuiSliderTest, ADragPastTheEndGivesMaxAndCallsBackOnlyOnRelease) {
   EXPECT_EQ(slider->GetValue(), 65.0f);
 }
 
+TEST_F(GuiSliderTest, ADragStartedRightAfterLeavingAnotherSliderMovesTheRunner) {
+  // A second slider 60 px below the first and listed after it: one move
+  // from the first's runner to the second's is answered by the first's
+  // leaving, and the second hears of the pointer only at the press.
+  OC_GUI_SLIDER13* first = AddSlider13(0.0f, 100.0f, 5.0f, 50.0f);
+  auto* second = root_->Add(std::make_unique<OC_GUI_SLIDER13>(
+      10, "sheet13", Vector2(300.0f, 260.0f), Vector2(500.0f, 260.0f), 20.0f, 1.5f, 0.0f, 100.0f,
+      5.0f, 50.0f));
+  root_->LoadResources();
+  input_.Move(400, 200);
+  input_.Move(400, 260);
+  EXPECT_EQ(frames_.move.back(), kGuiEventLeft);
+  EXPECT_EQ(second->GetState(OC_BASESLIDER::kRunner), OC_BASESLIDER::kNormal);
+  input_.Press();
+  EXPECT_EQ(frames_.down.back(), kGuiEventPressed);
+  input_.Move(340, 260);
+  input_.Release();
+  EXPECT_LT(second->GetValue(), 50.0f);
+  EXPECT_EQ(first->GetValue(), 50.0f);
+  // A press outside both areas presses nothing.
+  input_.Move(400, 400);
+  input_.Press();
+  EXPECT_EQ(frames_.down.back(), kGuiEventNone);
+  input_.Release();
+}
+
 TEST_F(GuiSliderTest, DegenerateSlidersStayFinite) {
   struct Case {
     const char* what;

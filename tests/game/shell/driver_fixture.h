@@ -16,7 +16,9 @@
 // By default the window and the drawing device are fakes (the window takes
 // events from Queue); a fixture made with `real_display` opens the system's
 // window on SDL's offscreen driver and draws with OpenGL (for _gl_test
-// files, which run there).
+// files, which run there), or, with `UseRecordingDevice`, draws on the
+// recording device (SDL's dummy driver serves: no GL is loaded). The system's
+// window takes events from the SDL event injector.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -99,6 +101,7 @@ class GameDriverTest : public ::testing::Test {
     service.SetDisplayMaker({});
     service.SetDeviceMaker({});
     service.SetFileSystem(nullptr);
+    SetFrameScript({});
   }
 
   // --- The resources folder, before Run.
@@ -131,6 +134,18 @@ class GameDriverTest : public ::testing::Test {
     });
   }
 
+  // A button in the shipped look on the fixture's title, at a position from
+  // the title's centre ("x y").
+  void AddTitleButton(int32_t id, const char* position) {
+    CopyShipped("data/share/image/gui/button_wide.png");
+    EditResource("data/share/main/windows/Title.xml", [&](pugi::xml_document& title) {
+      pugi::xml_node button = title.document_element().child("GUI").append_child("BUTTON5");
+      button.append_attribute("ID") = id;
+      button.append_attribute("TEXTURE") = "data/share/image/gui button_wide.png";
+      button.append_child("POSITION").text() = position;
+    });
+  }
+
   // The save folder the data's "game.xml" gives under the home.
   std::string SaveFolder() const {
     return home_.AppData() + (data_ == Data::kShipped ? "/Vorlane" : "/Fixture Works") +
@@ -150,7 +165,11 @@ class GameDriverTest : public ::testing::Test {
     service.SetFileSystem(files_.get());
     if (real_display_) {
       service.SetDisplayMaker({});
-      service.SetDeviceMaker({});
+      if (recording_device_) {
+        service.SetDeviceMaker([] { return std::make_unique<ORB::platform::FakeGpuDevice>(); });
+      } else {
+        service.SetDeviceMaker({});
+      }
     } else {
       service.SetDisplayMaker([this] {
         auto display = std::make_unique<ORB::platform::FakeDisplay>();
@@ -172,7 +191,7 @@ class GameDriverTest : public ::testing::Test {
         ++frames_;
         if (each_frame) each_frame(frames_);
         // A run that goes wrong still ends.
-        if (frames_ >= kMaxFrames) Close();
+        if (frames_ >= max_frames_) Close();
         return result;
       });
       return ORB::kResultOk;
@@ -220,10 +239,16 @@ class GameDriverTest : public ::testing::Test {
   // Milliseconds of the manual clock.
   uint32_t NowMs() { return clock_.NowMs(); }
 
+  // The system's window draws on the recording device (before Run).
+  void UseRecordingDevice() { recording_device_ = true; }
+
   static constexpr int32_t kMaxFrames = 2000;
+  // The frame after which a run is closed.
+  int32_t max_frames_ = kMaxFrames;
 
   const bool real_display_;
   const Data data_;
+  bool recording_device_ = false;
   test_support::TempHome home_;
   test_support::TempFolder base_;
   test_support::LogCapture log_;

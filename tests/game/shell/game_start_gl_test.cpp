@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "driver_fixture.h"
+#include "frame_capture.h"
 #include "engine/foundation/SERVICE/engine_slots.h"
 #include "engine/foundation/renderer.h"
 #include "engine/platform/gpu_device.h"
@@ -22,29 +23,13 @@
 namespace game {
 namespace {
 
-constexpr int32_t kWidth = 1024;
-constexpr int32_t kHeight = 768;
 // The art direction's paper (the splash's backdrop), the panel's body (the
 // splash card) and the accent (the buttons).
 constexpr uint32_t kPaper = 0xFFF4EFE6u;
 constexpr uint32_t kPanel = 0xFFFFFDF8u;
 constexpr uint32_t kAccent = 0xFFEDAE49u;
 
-struct Frame {
-  std::vector<uint32_t> pixels;
-  uint32_t At(int32_t x, int32_t y) const { return pixels[static_cast<size_t>(y) * kWidth + x]; }
-};
-
-// The frame being drawn, read before it is shown, and written as a PNG.
-Frame ReadFrame(const std::string& png_name) {
-  ORB::Renderer& renderer = *ORB::Engine().renderer;
-  renderer.Flush();
-  Frame frame{std::vector<uint32_t>(static_cast<size_t>(kWidth) * kHeight)};
-  EXPECT_TRUE(renderer.GetDevice()->ReadPixels(0, 0, kWidth, kHeight, frame.pixels.data()));
-  EXPECT_TRUE(test_support::WritePng(test_support::BesideTestProgram(png_name), frame.pixels,
-                                     kWidth, kHeight));
-  return frame;
-}
+using Frame = CapturedFrame;
 
 class GameStartGlTest : public GameDriverTest {
  protected:
@@ -52,14 +37,7 @@ class GameStartGlTest : public GameDriverTest {
 
   void SetUp() override {
     ASSERT_NO_FATAL_FAILURE(GameDriverTest::SetUp());
-    // A button on the fixture's title, in the shipped look.
-    CopyShipped("data/share/image/gui/button_wide.png");
-    EditResource("data/share/main/windows/Title.xml", [](pugi::xml_document& title) {
-      pugi::xml_node button = title.document_element().child("GUI").append_child("BUTTON5");
-      button.append_attribute("ID") = "3";
-      button.append_attribute("TEXTURE") = "data/share/image/gui button_wide.png";
-      button.append_child("POSITION").text() = "0 100";
-    });
+    AddTitleButton(3, "0 100");
   }
 };
 
