@@ -5,8 +5,7 @@ Sources: the values below. The game starts by reading "game.xml" (who made
 it, the product it saves under, the edition and the language), then the
 element of "editions.xml" whose "type" is that edition: the files the
 edition reads and its switches. The script refuses an edition file name
-that names no shipped file, unless it is empty or listed in LATER (files
-whose content other parts of the game bring).
+that names no shipped file, unless it is empty.
 
 Outputs (under the resources folder, the same bytes for the same sources):
   game.xml                            repository name "game.xml": "company",
@@ -65,11 +64,6 @@ EDITION_LIST = [
     ]),
 ]
 
-# Edition files that no generator writes yet: the window list comes with the
-# screens.
-LATER = {OTHER + " scenes.xml"}
-
-
 def game_xml():
     lines = ['<?xml version="1.0" encoding="utf-8"?>',
              "<!-- Written by tools/make_settings.py; edit that. -->",
@@ -89,7 +83,7 @@ def shipped_path(root, name):
 def check_files(root):
     for edition, _, files, _ in EDITION_LIST:
         for kind, name in files:
-            if name and name not in LATER and not os.path.isfile(shipped_path(root, name)):
+            if name and not os.path.isfile(shipped_path(root, name)):
                 raise ValueError("edition %s: the %s file %r is not shipped" % (edition, kind, name))
     if EDITION not in [edition for edition, _, _, _ in EDITION_LIST]:
         raise ValueError("game.xml names the edition %r, which is not listed" % EDITION)
