@@ -17,9 +17,12 @@ gControlBar::gControlBar(GG_GAMEPLAY& gameplay) : gameplay_(gameplay) {
   reset_.SetDropAction([this] { OnResetDrop(); });
 }
 
-gControlBar::~gControlBar() {
+gControlBar::~gControlBar() { ForgetFeedback(); }
+
+void gControlBar::ForgetFeedback() {
   // The feedback window must not call back into a bar that is gone.
   if (feedback_pending_) {
+    feedback_pending_ = false;
     if (cGameplayHost* host = gameplay_.Host()) {
       if (ORB_GF::G_WINDOW_MANAGER* windows = host->GetWindowManager()) {
         if (ORB_GF::G_WINDOW* window = windows->FindWindow(kResetFeedbackWindow)) {

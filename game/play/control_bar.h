@@ -84,6 +84,10 @@ class gControlBar {
   void ReleaseResources();
   // The level stops: no locks, no drag, the feedback window's wait ends.
   void Reset();
+  // The feedback window, while it opens, no longer calls back into the bar.
+  // The bar does this as it goes; whoever takes the game (and its windows)
+  // down before the bar calls it first, since the bar then cannot reach them.
+  void ForgetFeedback();
 
   GG_HINT_BUTTON& HintButton() { return hint_; }
   GG_PAUSE& Pause() { return pause_; }

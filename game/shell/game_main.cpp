@@ -125,6 +125,8 @@ void TearDownGame() {
   Driver& driver = The();
   driver.running = false;
   if (driver.tutorial) driver.tutorial->Attach(nullptr, nullptr);
+  // Nor may the controls' feedback window call back once the game is gone.
+  if (driver.play_screen) driver.play_screen->Controls().ForgetFeedback();
   // The game gives the tutorial's pictures back as it stops.
   DestroyGame();
   driver.tutorial.reset();

@@ -504,6 +504,40 @@ TEST_F(GameDriverTest, ClosedWhileLoadingTheGameEndsNormallyWithItsPlayersSavedA
   EXPECT_TRUE(std::filesystem::exists(SaveFolder() + "players.save"));
 }
 
+class ShippedDriverTest : public GameDriverTest {
+ protected:
+  ShippedDriverTest() : GameDriverTest(false, Data::kShipped) {}
+};
+
+// Closed while the reset control's feedback window is still opening: the
+// controls let go of that window before the game and its windows go (they
+// used to reach for the gone game as the play screen went).
+TEST_F(ShippedDriverTest, ClosedWhileTheResetFeedbackOpensTheGameEndsNormally) {
+  int32_t started = 0;
+  int32_t clicked = 0;
+  bool opening = false;
+  const int32_t result = Run([&](int32_t frame) {
+    if (frame == 1) QueueKey(ORB::platform::kKeySpace);
+    if (GetGameState() != GameState::kPlaying) return;
+    gGame& hub = *gGame::Instance();
+    if (started == 0) {
+      hub.SetCurrentPlayer(hub.CreatePlayer(L"Ada"));
+      ASSERT_NE(hub.GetCurrentPlayer(), nullptr);
+      hub.GetCurrentPlayer()->SetTutorialPassed(true);
+      ASSERT_TRUE(hub.StartLevel(1, 1));
+      started = frame;
+    } else if (clicked == 0 && frame == started + 60) {
+      QueueClick(964, 668);  // the reset control, bottom right
+      clicked = frame;
+    } else if (clicked != 0 && frame == clicked + 2) {
+      opening = ORB_GF::GetWindowManager()->IsOpen("GP_FeedBack_Reset");
+      Close();
+    }
+  });
+  EXPECT_EQ(result, ORB::kExitNormal);
+  EXPECT_TRUE(opening) << "the feedback window was on its way when the game closed";
+}
+
 TEST(InstallationFiles, OnlyNamesBelowTheBaseFolderCount) {
   test_support::TempFolder base;
   base.Write("readme.html", "<html/>");
