@@ -11,6 +11,7 @@
 
 #include "engine/platform/letterbox_fit.h"
 #include "engine/platform/log.h"
+#include "engine/platform/texture_footprint.h"
 
 namespace ORB::platform {
 
@@ -96,7 +97,7 @@ GlDevice::GlDevice() = default;
 GlDevice::~GlDevice() {
   if (context_ == nullptr) return;
   if (MakeCurrent()) {
-    for (TextureHandle texture : textures_) {
+    for (const auto& [texture, info] : textures_) {
       const GLuint name = texture;
       glDeleteTextures(1, &name);
     }
@@ -365,6 +366,7 @@ bool GlDevice::Present() {
 
 void GlDevice::SetBlend(bool on) {
   if (context_ == nullptr) return;
+  blend_ = on;
   if (on) {
     glEnable(GL_BLEND);
   } else {
@@ -385,14 +387,20 @@ void GlDevice::ApplySampler() {
   const GLint filter = filter_ == Filter::Point ? GL_NEAREST : GL_LINEAR;
   glSamplerParameteri(sampler_, GL_TEXTURE_MIN_FILTER, filter);
   glSamplerParameteri(sampler_, GL_TEXTURE_MAG_FILTER, filter);
-  if (max_anisotropy_ > 0.0f) {
-    glSamplerParameterf(sampler_, GL_TEXTURE_MAX_ANISOTROPY_EXT,
-                        filter_ == Filter::Anisotropic ? max_anisotropy_ : 1.0f);
-  }
+  // Anisotropy is switched on per draw, where the draw minifies its texture.
+  if (max_anisotropy_ > 0.0f) glSamplerParameterf(sampler_, GL_TEXTURE_MAX_ANISOTROPY_EXT, 1.0f);
+  sampler_anisotropic_ = false;
   const bool wrap_r = wrap_u_ || wrap_v_;
   glSamplerParameteri(sampler_, GL_TEXTURE_WRAP_S, wrap_u_ ? GL_REPEAT : GL_CLAMP_TO_EDGE);
   glSamplerParameteri(sampler_, GL_TEXTURE_WRAP_T, wrap_v_ ? GL_REPEAT : GL_CLAMP_TO_EDGE);
   glSamplerParameteri(sampler_, GL_TEXTURE_WRAP_R, wrap_r ? GL_REPEAT : GL_CLAMP_TO_EDGE);
+}
+
+void GlDevice::UseAnisotropy(bool on) {
+  on = on && filter_ == Filter::Anisotropic && max_anisotropy_ > 0.0f;
+  if (on == sampler_anisotropic_) return;
+  glSamplerParameterf(sampler_, GL_TEXTURE_MAX_ANISOTROPY_EXT, on ? max_anisotropy_ : 1.0f);
+  sampler_anisotropic_ = on;
 }
 
 void GlDevice::SetFilter(Filter filter) {
@@ -461,16 +469,22 @@ TextureHandle GlDevice::CreateTexture(int32_t width, int32_t height, const uint3
     glDeleteTextures(1, &name);
     return 0;
   }
-  textures_.insert(name);
+  textures_[name] = {width, height, PixelsOpaque(pixels, static_cast<size_t>(width) * height)};
   return name;
 }
 
 bool GlDevice::UpdateTexture(TextureHandle texture, int32_t width, int32_t height,
                              const uint32_t* pixels) {
-  if (pixels == nullptr || textures_.count(texture) == 0 || !MakeCurrent()) return false;
+  auto found = textures_.find(texture);
+  if (pixels == nullptr || found == textures_.end() || !MakeCurrent()) return false;
   glBindTexture(GL_TEXTURE_2D, texture);
   glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, width, height, GL_BGRA, GL_UNSIGNED_BYTE, pixels);
   const bool ok = glGetError() == GL_NO_ERROR;
+  // Only the whole image replaced keeps a known answer; a part leaves the
+  // rest unknown here, so blending stays on.
+  TextureInfo& info = found->second;
+  info.opaque = ok && width == info.width && height == info.height &&
+                PixelsOpaque(pixels, static_cast<size_t>(width) * height);
   glBindTexture(GL_TEXTURE_2D, bound_);
   return ok;
 }
@@ -523,6 +537,27 @@ void GlDevice::DrawMesh(Primitive primitive, const GpuVertex* vertices, int32_t 
                         const uint16_t* indices, int32_t index_count) {
   if (context_ == nullptr || vertices == nullptr || vertex_count <= 0) return;
   PrepareDraw(false);
+  const auto texture = bound_ != 0 ? textures_.find(bound_) : textures_.end();
+  if (filter_ == Filter::Anisotropic && max_anisotropy_ > 0.0f) {
+    const float* matrix = transform_;
+    float widened[16];
+    if (area_ == DrawArea::Window) {
+      WidenToArea(transform_, fit_, drawable_w_, drawable_h_, widened);
+      matrix = widened;
+    }
+    const bool window = area_ == DrawArea::Window;
+    UseAnisotropy(texture != textures_.end() &&
+                  MeshMinifiesTexture(matrix, 0.5f * (window ? drawable_w_ : viewport_.width),
+                                      0.5f * (window ? drawable_h_ : viewport_.height), vertices,
+                                      vertex_count, indices, index_count, texture->second.width,
+                                      texture->second.height));
+  }
+  // Opaque pixels blended "over" give exactly what blending off gives, for
+  // less work on every pixel.
+  const bool unblended = blend_ && !additive_ &&
+                         (bound_ == 0 || (texture != textures_.end() && texture->second.opaque)) &&
+                         VerticesOpaque(vertices, vertex_count);
+  if (unblended) glDisable(GL_BLEND);
   glBindVertexArray(mesh_array_);
   glBindBuffer(GL_ARRAY_BUFFER, mesh_buffer_);
   Upload(GL_ARRAY_BUFFER, mesh_capacity_, vertices,
@@ -536,11 +571,13 @@ void GlDevice::DrawMesh(Primitive primitive, const GpuVertex* vertices, int32_t 
   } else {
     glDrawArrays(mode, 0, vertex_count);
   }
+  if (unblended) glEnable(GL_BLEND);
 }
 
 void GlDevice::DrawPoints(Primitive primitive, const GpuPoint* points, int32_t count) {
   if (context_ == nullptr || points == nullptr || count <= 0) return;
   PrepareDraw(primitive == Primitive::PointSprites);
+  UseAnisotropy(true);
   glBindVertexArray(point_array_);
   glBindBuffer(GL_ARRAY_BUFFER, point_buffer_);
   Upload(GL_ARRAY_BUFFER, point_capacity_, points, static_cast<size_t>(count) * sizeof(GpuPoint));

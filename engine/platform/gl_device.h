@@ -4,7 +4,7 @@
 // the game's image into the window's drawable area (letterboxed where the
 // shapes differ) and presents by swapping the window's buffers.
 #include <memory>
-#include <set>
+#include <map>
 
 #include "engine/platform/gpu_device.h"
 #include "engine/platform/letterbox_fit.h"
@@ -69,6 +69,8 @@ class GlDevice final : public GpuDevice {
   void ApplySampler();
   void ApplyBlendFunc();
   void PrepareDraw(bool sprites);
+  // Anisotropic filtering on the sampler only while it changes the picture.
+  void UseAnisotropy(bool on);
 
   void* window_ = nullptr;   // SDL_Window*
   void* context_ = nullptr;  // SDL_GLContext
@@ -105,7 +107,14 @@ class GlDevice final : public GpuDevice {
   TextureHandle bound_ = 0;
   int32_t textured_uniform_ = -1;  // last value sent, -1 unknown
   int32_t sprite_uniform_ = -1;
-  std::set<TextureHandle> textures_;
+  bool blend_ = false;             // as last set
+  bool sampler_anisotropic_ = false;  // the sampler's anisotropy is above 1
+  struct TextureInfo {
+    int32_t width = 0;
+    int32_t height = 0;
+    bool opaque = false;  // every pixel has alpha 255
+  };
+  std::map<TextureHandle, TextureInfo> textures_;
 };
 
 // The device the engine draws with on this platform.
