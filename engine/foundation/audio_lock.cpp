@@ -7,4 +7,9 @@ Lock& AudioLock() {
   return lock;
 }
 
+std::condition_variable_any& AudioWorkSignal() {
+  static std::condition_variable_any signal;
+  return signal;
+}
+
 }  // namespace ORB
