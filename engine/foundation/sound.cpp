@@ -249,6 +249,8 @@ int32_t OC_SOUND::Play() {
   }
   alSourcePlay(source_);
   CheckError();
+  // The audio thread may be waiting for a sound to look after.
+  AudioWorkSignal().notify_all();
   return 0;
 }
 
@@ -285,6 +287,7 @@ void OC_SOUND::PlayDelayed(float seconds) {
   // The audio thread counts the delay down, so it is written under the lock.
   LockGuard guard(AudioLock());
   delay_ = seconds;
+  AudioWorkSignal().notify_all();
 }
 
 float OC_SOUND::GetGain() {
@@ -301,6 +304,8 @@ float OC_SOUND::GetElapsed() {
   LockGuard guard(AudioLock());
   return elapsed_;
 }
+
+bool OC_SOUND::NeedsUpdates() const { return source_ != 0 || delay_ > 0.0f; }
 
 float OC_SOUND::GetDelay() {
   LockGuard guard(AudioLock());

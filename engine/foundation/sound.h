@@ -75,6 +75,10 @@ class OC_SOUND {
   // down, refills a streamed sound's buffers, stops a sound that has ended.
   void Update(float seconds);
 
+  // A source is live or a delayed start is waiting: the audio thread's
+  // passes still have work here. The caller holds the audio lock.
+  bool NeedsUpdates() const;
+
   // Gain given to the source now and to every source the sound takes later
   // (a delayed play too). Negative values count as 0.
   void SetGain(float gain);

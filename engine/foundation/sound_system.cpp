@@ -50,6 +50,11 @@ int32_t OC_SOUND_SYSTEM::Init(const char* deviceName) {
   if (device_ != nullptr) return kResultOk;
   device_ = alcOpenDevice(deviceName);
   if (device_ == nullptr) return kResultFailed;
+  // Only a playback device can pause; a loopback one mixes only when asked anyway.
+  if (alcIsExtensionPresent(Device(device_), "ALC_SOFT_pause_device") == ALC_TRUE) {
+    pause_device_ = alcGetProcAddress(Device(device_), "alcDevicePauseSOFT");
+    resume_device_ = alcGetProcAddress(Device(device_), "alcDeviceResumeSOFT");
+  }
   return CreateContext(nullptr);
 }
 
@@ -142,6 +147,45 @@ void OC_SOUND_SYSTEM::UpdateStreams() {
   if (device_ == nullptr || sounds_.empty()) return;
   // A sound may stop (never be removed) during its update, so indices stay valid.
   for (size_t i = 0; i < sounds_.size(); ++i) sounds_[i].sound->Update(seconds);
+}
+
+void OC_SOUND_SYSTEM::WaitForWork(const std::function<bool()>& stop) {
+  Lock& lock = AudioLock();
+  LockGuard guard(lock);
+  const auto busy = [this, &stop] {
+    if (stop()) return true;
+    return std::any_of(sounds_.begin(), sounds_.end(),
+                       [](const Entry& entry) { return entry.sound->NeedsUpdates(); });
+  };
+  if (busy()) return;
+  const bool can_pause =
+      device_ != nullptr && pause_device_ != nullptr && resume_device_ != nullptr;
+  if (can_pause) {
+    reinterpret_cast<LPALCDEVICEPAUSESOFT>(pause_device_)(Device(device_));
+    alcGetError(Device(device_));
+    output_paused_ = true;
+  }
+  // The lock is held once here, so waiting lets go of it whole; a sound
+  // started meanwhile notifies under the lock and cannot be missed.
+  AudioWorkSignal().wait(lock, busy);
+  // A sound may already have been started on the paused device: it plays
+  // from here on, a moment late rather than lost.
+  if (output_paused_) {
+    reinterpret_cast<LPALCDEVICERESUMESOFT>(resume_device_)(Device(device_));
+    alcGetError(Device(device_));
+    output_paused_ = false;
+  }
+  has_last_pass_ = false;
+}
+
+void OC_SOUND_SYSTEM::WakeAudioThread() {
+  LockGuard guard(AudioLock());
+  AudioWorkSignal().notify_all();
+}
+
+bool OC_SOUND_SYSTEM::IsOutputPaused() const {
+  LockGuard guard(AudioLock());
+  return output_paused_;
 }
 
 void OC_SOUND_SYSTEM::UpdateListener() {

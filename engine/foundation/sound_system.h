@@ -1,7 +1,9 @@
 #pragma once
 // The sound system: owns the OpenAL device, context and listener and keeps the
 // list of live sounds. The game service creates one, initialises it, and runs
-// UpdateStreams on its audio thread every 10 ms.
+// UpdateStreams on its audio thread every 10 ms while a sound plays or waits
+// to play; with none, the audio thread waits in WaitForWork and the output
+// device is paused, so an idle game costs no mixing and no polling.
 //
 // Sounds are made from encoded Ogg Vorbis bytes in memory by LoadSound and
 // destroyed by RemoveSound; whoever loaded a sound removes it. Without a
@@ -10,6 +12,7 @@
 // Shutdown order: stop and join the audio thread, remove every sound (the
 // resource repository unloads its sound records), then delete the system.
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -63,6 +66,18 @@ class OC_SOUND_SYSTEM {
   // and stops ended sounds. Safe to call from any thread.
   void UpdateStreams();
 
+  // For the audio thread, between passes. While some sound needs passes,
+  // answers at once. Otherwise pauses the output device (a playback device
+  // whose OpenAL offers ALC_SOFT_pause_device), waits until a sound is
+  // started or delayed or WakeAudioThread is called, resumes the device and
+  // answers; the wait is not counted as time between passes, so a delay
+  // set while waiting runs in full. stop is checked under the audio lock.
+  void WaitForWork(const std::function<bool()>& stop);
+  // Ends a WaitForWork: call it after making stop answer true.
+  void WakeAudioThread();
+  // The output device is paused by WaitForWork now.
+  bool IsOutputPaused() const;
+
   // Sends the stored listener position to OpenAL.
   void UpdateListener();
   void SetListenerPosition(float x, float y, float z);
@@ -81,6 +96,11 @@ class OC_SOUND_SYSTEM {
   void* device_ = nullptr;
   void* context_ = nullptr;
   bool loopback_ = false;
+  // The device offers pausing (ALC_SOFT_pause_device); its calls, and
+  // whether WaitForWork has it paused. Kept as OpenAL hands them out, opaque.
+  void* pause_device_ = nullptr;
+  void* resume_device_ = nullptr;
+  bool output_paused_ = false;
   float listener_position_[3] = {1.0f, 1.0f, 1.0f};
   float listener_velocity_[3] = {0.0f, 0.0f, 0.0f};
   float listener_orientation_[6] = {1.0f, 1.0f, 2.0f, 0.0f, 0.0f, 0.0f};

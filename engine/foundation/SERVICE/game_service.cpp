@@ -134,6 +134,9 @@ void OC_GAME_SERVICE_ONE::Run() {
   audio_thread_ = StartThread([sound](intptr_t, const ThreadRecord& self) {
     while (!self.StopRequested()) {
       if (sound != nullptr) sound->UpdateStreams();
+      // With nothing playing or waiting to play the thread sleeps until a
+      // sound starts (or it is asked to stop), and the device stops mixing.
+      if (sound != nullptr) sound->WaitForWork([&self] { return self.StopRequested(); });
       // Streams drain in real time whatever clock paces the frames (a test's
       // manual clock must not be moved from this thread).
       std::this_thread::sleep_for(std::chrono::milliseconds(kAudioPassMs));
@@ -292,6 +295,8 @@ void OC_GAME_SERVICE_ONE::StopAudioThread() {
   OC_GAME_SERVICE_ONE* self = this;
   g_audio_owner.compare_exchange_strong(self, nullptr);
   if (audio_thread_) {
+    audio_thread_->RequestStop();
+    if (sound_) sound_->WakeAudioThread();
     audio_thread_->Terminate();
     audio_thread_.reset();
   }

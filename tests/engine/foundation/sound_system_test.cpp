@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstdlib>
 #include <cstring>
 
@@ -260,6 +261,64 @@ TEST(SoundSystemAudioThread, AStreamedSoundPlaysOutOnTheAudioThread) {
   EXPECT_EQ(OC_SOUND::GetLiveSourceCount(), 0);
   EXPECT_EQ(system.RemoveSound(sound), ORB::kResultOk);
   EXPECT_EQ(system.RemoveSound(delayed), ORB::kResultOk);
+}
+
+// With nothing to play the audio thread waits instead of polling and the
+// output device is paused; the next sound wakes both, and a delay set while
+// the thread waited is not eaten by the waiting.
+TEST(SoundSystemAudioThread, AnIdleThreadWaitsWithTheDevicePausedAndWakesForTheNextSound) {
+  setenv("ALSOFT_DRIVERS", "null", 0);
+  OC_SOUND_SYSTEM system;
+  if (system.Init() != 1) GTEST_SKIP() << "no output device; run with ALSOFT_DRIVERS=null";
+  OC_SOUND* stream = system.LoadSound(ReadFixture("blip_stereo.ogg"), 2, false);
+  OC_SOUND* delayed = system.LoadSound(ReadFixture("blip_stereo.ogg"), 2, true);
+  ASSERT_NE(stream, nullptr);
+  ASSERT_NE(delayed, nullptr);
+
+  std::atomic<int> passes{0};
+  auto audio = ORB::StartThread([&system, &passes](intptr_t, const ORB::ThreadRecord& self) {
+    while (!self.StopRequested()) {
+      system.UpdateStreams();
+      ++passes;
+      system.WaitForWork([&self] { return self.StopRequested(); });
+      ORB::platform::SleepMs(10);
+    }
+    return int32_t{0};
+  });
+  const auto wait_until = [](const auto& done) {
+    for (int i = 0; i < 500 && !done(); ++i) ORB::platform::SleepMs(10);
+    return done();
+  };
+
+  ASSERT_TRUE(wait_until([&] { return system.IsOutputPaused(); }));
+  const int idle_passes = passes.load();
+  ORB::platform::SleepMs(100);
+  EXPECT_EQ(passes.load(), idle_passes);
+
+  // A paused device would never play the stream out, nor a sleeping thread stop it.
+  stream->Play();
+  EXPECT_TRUE(stream->IsPlaying());
+  EXPECT_TRUE(wait_until([] { return OC_SOUND::GetLiveSourceCount() == 0; }));
+  EXPECT_FALSE(stream->IsPlaying());
+  EXPECT_GT(passes.load(), idle_passes);
+  EXPECT_GT(stream->GetElapsed(), 0.0f);
+
+  ASSERT_TRUE(wait_until([&] { return system.IsOutputPaused(); }));
+  ORB::platform::SleepMs(300);
+  delayed->PlayDelayed(5.0f);
+  EXPECT_TRUE(wait_until([&] { return !system.IsOutputPaused(); }));
+  ORB::platform::SleepMs(50);
+  EXPECT_GT(delayed->GetDelay(), 4.8f);
+  EXPECT_EQ(delayed->GetSource(), 0u);
+
+  EXPECT_EQ(system.RemoveSound(delayed), ORB::kResultOk);
+  EXPECT_TRUE(wait_until([&] { return system.IsOutputPaused(); }));
+  // Asked to stop while waiting, the thread ends and leaves the device running.
+  audio->RequestStop();
+  system.WakeAudioThread();
+  audio->Join();
+  EXPECT_FALSE(system.IsOutputPaused());
+  EXPECT_EQ(system.RemoveSound(stream), ORB::kResultOk);
 }
 
 }  // namespace
