@@ -193,6 +193,9 @@ void GG_GAMEPLAY::Stop() {
 }
 
 void GG_GAMEPLAY::Restart() {
+  // A question answered after its level has gone (the level list or the
+  // next level took over) has nothing to start again.
+  if (level_file_.empty()) return;
   const std::string file = level_file_;
   Stop();
   ReleaseResources();

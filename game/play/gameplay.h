@@ -114,7 +114,7 @@ class GG_GAMEPLAY : public ORB_GF::G_GAMEPLAY, private cBoardEvents {
   void Reserved() override { Pause(); }
   void Pause() override;
   void Resume() override;
-  // Stop, then the same level file again.
+  // Stop, then the same level file again; nothing when no level is loaded.
   void Restart() override;
   void AcquireResources() override;
   void ReleaseResources() override;

@@ -37,8 +37,12 @@ void GG_WINDOW_GAME_MENU::OnGuiEvent(int32_t widget_id) {
 void GG_WINDOW_GAME_MENU::RestartAnswered(void* self, int32_t answer) {
   gGame* hub = gGame::Instance();
   if (answer != 1 || hub == nullptr) return;
-  hub->SpendHeart();
-  hub->RestartLevel();
+  // A heart pays for a level started again, never for one already gone.
+  GG_GAMEPLAY* gameplay = hub->GetGameplay();
+  if (gameplay != nullptr && !gameplay->LevelFileName().empty()) {
+    hub->SpendHeart();
+    hub->RestartLevel();
+  }
   static_cast<GG_WINDOW_GAME_MENU*>(self)->Close(false);
 }
 

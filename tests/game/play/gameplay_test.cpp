@@ -8,6 +8,7 @@
 #include "engine/foundation/input_state.h"
 #include "engine/foundation/timer.h"
 #include "support/game_host.h"
+#include "support/log_capture.h"
 
 namespace game {
 namespace {
@@ -289,6 +290,18 @@ TEST_F(GameplayTest, StopAndRestartClearEverythingThatPointsAtCells) {
   EXPECT_TRUE(gameplay_.LevelFileName().empty());
   EXPECT_EQ(gameplay_.Errors(), 0);
   EXPECT_EQ(gameplay_.OnButtonUp(1), 0);
+}
+
+// A restart question answered after its level has gone (the level list or
+// the next level took over) starts nothing and reports nothing.
+TEST_F(GameplayTest, ARestartWithNoLevelLoadedDoesNothing) {
+  LoadLevel();
+  gameplay_.Stop();
+  test_support::LogCapture log;
+  gameplay_.Restart();
+  EXPECT_FALSE(gameplay_.IsActive());
+  EXPECT_TRUE(gameplay_.LevelFileName().empty());
+  EXPECT_TRUE(log.Errors().empty()) << log.Errors()[0];
 }
 
 TEST_F(GameplayTest, AllowedErrorsLoseTheLevelOnce) {
