@@ -19,7 +19,7 @@ import os
 import sys
 
 import drawing as gfx
-from content import arguments, write_bytes
+from content import arguments, write_images
 
 GUI = "data/share/image/gui"
 BACKDROP = 8
@@ -35,9 +35,7 @@ def backdrop():
 def main():
     args = arguments(__doc__.split("\n")[0])
     images = {os.path.join(GUI, "backdrop.png"): backdrop()}
-    for path, image in sorted(images.items()):
-        write_bytes(os.path.join(args.out, path), image.png())
-        print("%s  %d x %d" % (path, image.width, image.height))
+    write_images(args.out, "", images)
     return 0
 
 

@@ -36,7 +36,7 @@ import os
 import sys
 
 import drawing as gfx
-from content import arguments, write_bytes
+from content import arguments, write_images
 
 GUI = "data/share/image/gui"
 
@@ -204,10 +204,7 @@ def main():
         "simple_slider_track.png": simple_track(),
         "simple_slider_runner.png": simple_runner(),
     }
-    for name, image in sorted(images.items()):
-        path = os.path.join(GUI, name)
-        write_bytes(os.path.join(args.out, path), image.png())
-        print("%s  %d x %d" % (path, image.width, image.height))
+    write_images(args.out, GUI, images)
     return 0
 
 

@@ -33,7 +33,7 @@ import os
 import sys
 
 import drawing as gfx
-from content import arguments, write_bytes
+from content import arguments, write_images
 
 BOARD = "data/share/image/board"
 GUI = "data/share/image/gui"
@@ -96,9 +96,7 @@ def main():
     images[os.path.join(GUI, "page_markers.png")] = page_markers()
     images[os.path.join(EFFECTS, "soft_dot.png")] = soft_dot()
     images[os.path.join(EFFECTS, "star.png")] = star()
-    for path, image in sorted(images.items()):
-        write_bytes(os.path.join(args.out, path), image.png())
-        print("%s  %d x %d" % (path, image.width, image.height))
+    write_images(args.out, "", images)
     return 0
 
 

@@ -50,7 +50,7 @@ import drawing as gfx
 import make_gui
 import make_levels as layout
 import make_strings
-from content import arguments, shipped_packs, write_bytes
+from content import arguments, shipped_packs, write_bytes, write_images
 
 GAME_PROCESS = "data/share/main/GameProcess"
 OTHER = "data/share/main/other"
@@ -559,10 +559,7 @@ def main():
     for path, data in sorted(files.items()):
         write_bytes(os.path.join(args.out, path), data)
         print(path)
-    for name, image in sorted(images.items()):
-        path = os.path.join(PLAY, name)
-        write_bytes(os.path.join(args.out, path), image.png())
-        print("%s  %d x %d" % (path, image.width, image.height))
+    write_images(args.out, PLAY, images)
     return 0
 
 
