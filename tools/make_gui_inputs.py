@@ -32,7 +32,6 @@ Usage: tools/make_gui_inputs.py [--root DIR] [--out DIR]
 Python 3 standard library only (tools/drawing.py, tools/content.py).
 """
 
-import os
 import sys
 
 import drawing as gfx
