@@ -356,7 +356,8 @@ void GG_GAMEPLAY::OnNoHealthAnswer(int32_t answer) { Leave(false, answer == 1); 
 
 void GG_GAMEPLAY::Leave(bool restart, bool toShop) {
   if (restart) {
-    host_->RestartLevel();
+    // No heart left to play it again: the question about hearts instead.
+    if (!host_->RestartLevel()) OpenDialog(Dialog::kNoHealth);
     return;
   }
   fade_to_shop_ = toShop && score_.GetStoreFlag();

@@ -589,6 +589,19 @@ TEST_F(GameplayRulesTest, RestartAndNoHealthAnswers) {
   }
 }
 
+TEST_F(GameplayRulesTest, ARestartTheHeartRuleRefusesAsksAboutHearts) {
+  host_.Player().GetHealth().SetCount(3);
+  Play();
+  LoseByErrors();
+  Frames(6);
+  host_.Player().GetHealth().SetCount(0);  // gone while the question stood
+  Click("Confirm_Restart_Finish", 3);
+  Frames(30);
+  EXPECT_EQ(host_.Count("restart"), 1);
+  EXPECT_TRUE(gameplay_->IsEnded());
+  EXPECT_EQ(windows_.OpenNames(), (std::vector<std::string>{"Confirm_Restart_NoHealth"}));
+}
+
 // --- Hints and purchases.
 
 TEST_F(GameplayRulesTest, AHintOpensOneClosedUnlockedPictureCell) {
