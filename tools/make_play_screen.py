@@ -232,11 +232,7 @@ def error_mark():
     frames = []
     for index, scale in enumerate((0.45, 0.8, 1.12, 1.0)):
         frame = gfx.Canvas(MARK, MARK)
-        middle = MARK / 2.0
-        frame.circle(middle, middle, 11 * scale, gfx.ERROR)
-        half = 5 * scale
-        frame.line(middle - half, middle - half, middle + half, middle + half, 2.6 * scale, gfx.PANEL)
-        frame.line(middle - half, middle + half, middle + half, middle - half, 2.6 * scale, gfx.PANEL)
+        gfx.error_mark(frame, MARK / 2.0, MARK / 2.0, scale)
         frames.append(frame)
     return gfx.sheet(frames)
 

@@ -113,6 +113,8 @@ class gGame : public ORB::OC_IGP_DELEGATE, public cGameplayHost {
   static constexpr const char* kLivesTrophy = "m_tr_lifes";
   // The value "m_tr_lifes" is tested with: the player's count of "health".
   static constexpr const char* kHealthValue = "health";
+  // The purchase that fills the hearts up.
+  static constexpr const char* kRefillHealth = "refill_health";
   // Ad placements of the mobile free editions.
   static constexpr const char* kAdTop = "apple_top";
   static constexpr const char* kAdFlurryTop = "flurry_top";
@@ -250,6 +252,9 @@ class gGame : public ORB::OC_IGP_DELEGATE, public cGameplayHost {
   // In editions with hearts, with a current player who has one: one heart
   // goes and everything is saved. Otherwise nothing.
   void SpendHeart() override;
+  // Every heart of the current player back at once, no refill left queued
+  // (a heart refill bought); the caller saves.
+  void RefillHearts();
   // "players.save" and the user's "game.xml" into the save folder (nothing
   // without one; said once). Nothing either until Init has succeeded: a
   // start-up that failed must not write a list it has not (or not wholly)
