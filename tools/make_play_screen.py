@@ -453,6 +453,7 @@ STEPS = [
     ("CELL_EMPTY", [(4, 0), (4, 1)], ("row", 4, 180), (1, 1, 1, 1, 1), "tutorial_cross"),
     ("HINT", [(2, c) for c in range(5)], ("control", layout.HINT_AT, 0), (1, 0, 1, 1, 1), "tutorial_hint"),
     ("USE_RESET_SELECTION", [], ("control", layout.RESET_AT, 0), (0, 1, 1, 1, 0), "tutorial_reset"),
+    ("TOOL", [], ("control", layout.TOOL_AT, 0), (1, 1, 0, 1, 1), "tutorial_tool_back"),
     ("ENDLESS", [], None, (0, 0, 0, 0, 0), "tutorial_finish"),
 ]
 # The step's panel: below the first level's board, its text at the left and
