@@ -72,8 +72,9 @@ Icons, flat shapes in the palette on any canvas: coin(canvas, cx, cy, r),
 star(canvas, cx, cy, radius, paint, rim) (with a rim of its own colour),
 lock(canvas, cx, cy, size, paint) (a padlock with a see-through keyhole),
 bulb(canvas, cx, cy, scale) (a hint), heart(canvas, cx, cy, size) and
-heart_distance, return_arrow(canvas, cx, cy, r, width, paint) (a second
-chance), star_points(cx, cy, radius).
+heart_distance, return_arrow(canvas, cx, cy, r, width, paint) (going back
+for another try), error_mark(canvas, cx, cy, scale) (a mistake: the error
+panel's mark), star_points(cx, cy, radius).
 Colours: hex_rgb("#EDAE49"), lighter(rgb, amount), darker(rgb, amount),
 mix(a, b, amount), and the art direction's palette (PAPER ... SUCCESS).
 Widget boxes: framed_box(canvas, left, top, right, bottom, radius, fill,
@@ -563,6 +564,15 @@ def lock(canvas, cx, cy, size, paint=INK):
 def heart(canvas, cx, cy, size, paint=ERROR):
     canvas.shape(heart_distance(cx, cy, size), paint,
                  box=(cx - 1.1 * size, cy - 0.9 * size, cx + 1.1 * size, cy + size))
+
+
+def error_mark(canvas, cx, cy, scale=1.0):
+    """A mistake, as the error panel marks one: a disc of radius 11 x
+    `scale` in the error colour with a cross in the panel's white."""
+    canvas.circle(cx, cy, 11 * scale, ERROR)
+    half = 5 * scale
+    canvas.line(cx - half, cy - half, cx + half, cy + half, 2.6 * scale, PANEL)
+    canvas.line(cx - half, cy + half, cx + half, cy - half, 2.6 * scale, PANEL)
 
 
 def return_arrow(canvas, cx, cy, r, width, paint):

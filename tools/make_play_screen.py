@@ -232,11 +232,7 @@ def error_mark():
     frames = []
     for index, scale in enumerate((0.45, 0.8, 1.12, 1.0)):
         frame = gfx.Canvas(MARK, MARK)
-        middle = MARK / 2.0
-        frame.circle(middle, middle, 11 * scale, gfx.ERROR)
-        half = 5 * scale
-        frame.line(middle - half, middle - half, middle + half, middle + half, 2.6 * scale, gfx.PANEL)
-        frame.line(middle - half, middle + half, middle + half, middle - half, 2.6 * scale, gfx.PANEL)
+        gfx.error_mark(frame, MARK / 2.0, MARK / 2.0, scale)
         frames.append(frame)
     return gfx.sheet(frames)
 
@@ -457,6 +453,7 @@ STEPS = [
     ("CELL_EMPTY", [(4, 0), (4, 1)], ("row", 4, 180), (1, 1, 1, 1, 1), "tutorial_cross"),
     ("HINT", [(2, c) for c in range(5)], ("control", layout.HINT_AT, 0), (1, 0, 1, 1, 1), "tutorial_hint"),
     ("USE_RESET_SELECTION", [], ("control", layout.RESET_AT, 0), (0, 1, 1, 1, 0), "tutorial_reset"),
+    ("TOOL", [], ("control", layout.TOOL_AT, 0), (1, 1, 0, 1, 1), "tutorial_tool_back"),
     ("ENDLESS", [], None, (0, 0, 0, 0, 0), "tutorial_finish"),
 ]
 # The step's panel: below the first level's board, its text at the left and

@@ -16,8 +16,8 @@ Outputs (under the resources folder, the same bytes for the same sources):
                                       "annotation", "image", "endless",
                                       "InAppKey", "value")
   data/share/image/shop/<picture>.png SIZE x SIZE flat icons: hint (a bulb),
-                                      heart, second_chance (a return arrow)
-                                      and coins (shown beside prices)
+                                      heart, mistake (the error mark with a
+                                      plus) and coins (shown beside prices)
 
 Usage: tools/make_shop.py [--root DIR] [--out DIR]
 Python 3 standard library only (tools/drawing.py, tools/content.py).
@@ -128,9 +128,12 @@ def picture_heart(canvas):
     gfx.heart(canvas, MID, MID + 2, 34)
 
 
-def picture_second_chance(canvas):
-    gfx.return_arrow(canvas, MID, MID, 28, 9, gfx.SUCCESS)
-    gfx.heart(canvas, MID, MID + 2, 12)
+def picture_mistake(canvas):
+    """One more mistake allowed: the error panel's mark with a plus."""
+    gfx.error_mark(canvas, MID - 6, MID + 6, 2.9)
+    canvas.circle(MID + 24, MID - 24, 15, gfx.SUCCESS)
+    canvas.line(MID + 16, MID - 24, MID + 32, MID - 24, 4.5, gfx.PANEL)
+    canvas.line(MID + 24, MID - 32, MID + 24, MID - 16, 4.5, gfx.PANEL)
 
 
 def picture_coins(canvas):
@@ -141,7 +144,7 @@ def picture_coins(canvas):
 PICTURES = {
     "hint": picture_hint,
     "heart": picture_heart,
-    "second_chance": picture_second_chance,
+    "mistake": picture_mistake,
     "coins": picture_coins,
 }
 

@@ -95,8 +95,9 @@ class cGameplayHost {
   virtual void SetMusicVolume(float percent) = 0;
 
   // Starts the current level again (the gameplay's Restart, then the
-  // level's tutorial when the player has not passed it).
-  virtual void RestartLevel() = 0;
+  // level's tutorial when the player has not passed it); false, starting
+  // nothing, when the game's heart rule lets no level start (no heart left).
+  virtual bool RestartLevel() = 0;
   // Leaves the level: stops it, gives its resources back and opens the
   // level list of the current pack.
   virtual void LeaveToLevels() = 0;

@@ -28,9 +28,12 @@ void GG_GAMEPLAY::OnRightCell(GG_ELEMENT& cell) {
   // A rightly crossed empty cell earns nothing.
   if (!cell.IsFilled()) return;
   pieces_->AddCoins(score_.PayCell());
-  // A bonus coin flies to the counter; without a flight it is there at once.
-  if (cell.HasBonus() && !pieces_->StartBonusEffect(cell, BonusCoins())) {
-    pieces_->AddCoins(BonusCoins());
+  // The bonus is the level's at once, so a win before its coin lands pays
+  // it too; the coin flies to the counter, or is there at once without a
+  // flight, and the counter ends on the level's coins.
+  if (cell.HasBonus()) {
+    const int32_t bonus = score_.PayBonus();
+    if (!pieces_->StartBonusEffect(cell, bonus)) pieces_->AddCoins(bonus);
   }
   if (score_.AwardHintAt(board_.GetProgress())) pieces_->ShowHints(score_.GetHintsHeld());
 }
@@ -353,7 +356,8 @@ void GG_GAMEPLAY::OnNoHealthAnswer(int32_t answer) { Leave(false, answer == 1); 
 
 void GG_GAMEPLAY::Leave(bool restart, bool toShop) {
   if (restart) {
-    host_->RestartLevel();
+    // No heart left to play it again: the question about hearts instead.
+    if (!host_->RestartLevel()) OpenDialog(Dialog::kNoHealth);
     return;
   }
   fade_to_shop_ = toShop && score_.GetStoreFlag();

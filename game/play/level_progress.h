@@ -34,8 +34,9 @@ void RecordLevelWin(gLevelRecord& record, const gLevelScore& score);
 // The levels a win opens. Unless the level (`record`, of id `levelId`) is the
 // last of its pack, the level with the next id opens. Then, with
 // `packLogicStars`, every following pack the player has (pack id + 1, + 2,
-// ... while there is one) opens or closes its first level by the player's
-// star total against its description's stars to pass; otherwise, after the
+// ... while there is one) opens its first level once the player's star
+// total reaches its description's stars to pass (a win never locks a pack,
+// so one bought with coins stays open); otherwise, after the
 // last level of a pack, the first level of the next pack opens. Without a
 // level record only the star rule runs (nothing says which level was won).
 void UnlockAfterWin(GG_PLAYER& player, gPackState& pack, const gLevelRecord* record,

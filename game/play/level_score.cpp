@@ -41,6 +41,11 @@ int32_t gLevelScore::PayCell() {
   return rules_.coins_per_cell;
 }
 
+int32_t gLevelScore::PayBonus() {
+  level_coins_ = AddClamped(level_coins_, rules_.bonus_coins);
+  return rules_.bonus_coins;
+}
+
 bool gLevelScore::AwardHintAt(double progress) {
   if (hints_held_ < 0 || static_cast<uint32_t>(hints_held_) >= rules_.max_hints) return false;
   const double threshold =

@@ -43,6 +43,9 @@ class gLevelScore {
   // A filled cell was revealed (rightly or by a wrong cross): the coins per
   // cell go to the level's coins. Answers them.
   int32_t PayCell();
+  // A bonus cell was rightly found: its bonus coins go to the level's coins
+  // at once (whenever the coin that shows them lands). Answers them.
+  int32_t PayBonus();
   // The hint award after a rightly found filled cell, at `progress` (found
   // over cells to find): true when the next threshold (awarded + 1) / (max
   // hints + 1) is reached while fewer than the maximum are held; the award

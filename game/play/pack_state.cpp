@@ -79,7 +79,9 @@ gLevelRecord* gPackState::AddLevel() {
 void gPackState::UpdateFirstLevelLock(uint32_t total_stars, const gPackRecord* description) {
   if (description == nullptr || levels_.empty()) return;
   const int32_t needed = description->GetStars2Pass();
-  levels_.front()->SetLock(needed > 0 && total_stars < static_cast<uint32_t>(needed));
+  // Stars only ever open a pack: a first level opened otherwise (a pack
+  // bought with coins) stays open whatever the total.
+  if (needed <= 0 || total_stars >= static_cast<uint32_t>(needed)) levels_.front()->SetLock(false);
 }
 
 bool gPackState::Load(const pugi::xml_node& element, bool in_app) {

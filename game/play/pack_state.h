@@ -53,9 +53,10 @@ class gPackState {
   // Appends a record for the next index and answers it.
   gLevelRecord* AddLevel();
 
-  // Locks the first level unless the total reaches the pack description's
-  // stars to pass. The caller looks up the description with this pack's id
-  // (nothing happens without one).
+  // Opens the first level when the total reaches the pack description's
+  // stars to pass; never locks it (a pack bought with coins stays open). The
+  // caller looks up the description with this pack's id (nothing happens
+  // without one).
   void UpdateFirstLevelLock(uint32_t total_stars, const gPackRecord* description);
 
   // XML: "id" is required; "lock" and "InAppKey" only in editions that sell

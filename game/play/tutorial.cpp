@@ -326,6 +326,10 @@ void GG_TUTORIAL::Skip() {
   active_ = false;
   ApplyLocks(gPlayLocks());
   Deactivate();
+  // The level goes on with the left button filling, however the steps (or
+  // a skip in the middle of them) left the switch.
+  if (controls_ != nullptr) controls_->ToolSwitch().SetFill(true);
+  if (gameplay_ != nullptr) gameplay_->SetToolSwitch(true);
   cGameplayHost* host = gameplay_ != nullptr ? gameplay_->Host() : nullptr;
   GG_PLAYER* player = host != nullptr ? host->GetCurrentPlayer() : nullptr;
   // Without a player there is no one to have passed it.

@@ -87,8 +87,9 @@ class GG_TUTORIAL : public cControlDelegate {
   // this very click (its control reacted to the press or the release) waits
   // for the next one.
   int32_t StepDone();
-  // The tutorial ends: inactive, no locks, its pictures given back, and the
-  // current player (when there is one) passed it, saved.
+  // The tutorial ends: inactive, no locks, its pictures given back, the
+  // tool switch on fill, and the current player (when there is one) passed
+  // it, saved.
   void Skip();
   // The skip dialogue's answer (1 yes): it closes, the level resumes, and a
   // yes skips.

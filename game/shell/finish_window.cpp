@@ -122,6 +122,7 @@ void GG_WINDOW_FINISH::OnGuiEvent(int32_t widget_id) {
       Next();
       break;
     case kRestartId:
+      if (!hub->CanPlayLevelOrAsk()) break;
       if (ORB_GF::G_WINDOW_CONFIRM* dialog = OpenConfirm(kRestartDialog, kRestartDialogOther)) {
         dialog->SetAnswerCallback(this, &GG_WINDOW_FINISH::RestartAnswered);
       }
@@ -154,6 +155,8 @@ void GG_WINDOW_FINISH::Next() {
     });
     return;
   }
+  // The level stays as it is (won, under this window) when no heart is left.
+  if (!hub->CanPlayLevelOrAsk()) return;
   const int32_t next_id = level->GetId() + 1;
   hub->StopLevel();
   const bool started = hub->StartLevel(next_id, pack_id);
@@ -166,8 +169,12 @@ void GG_WINDOW_FINISH::Next() {
 }
 
 void GG_WINDOW_FINISH::RestartAnswered(void* self, int32_t answer) {
-  if (answer != 1) return;
-  if (gGame* hub = gGame::Instance()) hub->RestartLevel();
+  gGame* hub = gGame::Instance();
+  if (answer != 1 || hub == nullptr) return;
+  if (!hub->RestartLevel()) {
+    (void)hub->CanPlayLevelOrAsk();
+    return;
+  }
   static_cast<GG_WINDOW_FINISH*>(self)->Close(false);
 }
 

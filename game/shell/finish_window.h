@@ -40,10 +40,13 @@
 //   "Fade_Transition", the window closes, the level stops and gives back its
 //   pictures and the pack list opens. Otherwise the level stops, the next
 //   level (the current level's id + 1) starts and the window closes; a next
-//   level that cannot start opens the pack's level list instead.
+//   level that cannot start opens the pack's level list instead. Without a
+//   heart nothing starts: the window stays and "Confirm_NoHealth" offers the
+//   shop (gGame::CanPlayLevelOrAsk).
 // - Restart asks "Confirm_Restart_In_Finish" (without it
 //   "Confirm_Restart_Level"); yes restarts the level and closes the window.
-//   No heart is spent.
+//   No heart is spent; without one the shop is offered instead, as for
+//   Next.
 // - Levels stops the stars; behind the fade the window closes, the level
 //   stops and gives back its pictures, and the pack's level list opens.
 #include <cstdint>

@@ -100,6 +100,9 @@ class gGame : public ORB::OC_IGP_DELEGATE, public cGameplayHost {
   static constexpr const char* kTrophyTitle = "Trophy_Title";
   static constexpr const char* kTrophy = "Trophy";
   static constexpr const char* kTrophyGet = "Trophy_Get";
+  static constexpr const char* kShop = "Shop";
+  // "No hearts left. Visit the shop?": yes opens the shop.
+  static constexpr const char* kNoHealthDialog = "Confirm_NoHealth";
   // The windows CloseLevels closes, and the top panels among them whose
   // closing runs its callback, in the order they are tried.
   static constexpr const char* kLevelScreens[] = {kBack,  kLevelTitle, kLevels,   kSumie,
@@ -110,6 +113,8 @@ class gGame : public ORB::OC_IGP_DELEGATE, public cGameplayHost {
   static constexpr const char* kLivesTrophy = "m_tr_lifes";
   // The value "m_tr_lifes" is tested with: the player's count of "health".
   static constexpr const char* kHealthValue = "health";
+  // The purchase that fills the hearts up.
+  static constexpr const char* kRefillHealth = "refill_health";
   // Ad placements of the mobile free editions.
   static constexpr const char* kAdTop = "apple_top";
   static constexpr const char* kAdFlurryTop = "flurry_top";
@@ -183,17 +188,25 @@ class gGame : public ORB::OC_IGP_DELEGATE, public cGameplayHost {
   const gPackRecord* SetCurrentPack(int32_t pack_id);
   const gPackRecord* GetCurrentPack() const { return current_pack_; }
   gLevelRecord* GetCurrentLevel() const { return current_level_; }
+  // The one heart rule, which StartLevel and RestartLevel hold on every
+  // road into a level: in editions with hearts, no level starts or starts
+  // again while the current player has no heart left.
+  bool CanPlayLevel() const;
+  // CanPlayLevel; when it answers no, the screen the player acted on asks
+  // "Confirm_NoHealth" (yes opens the shop) through this.
+  bool CanPlayLevelOrAsk();
   // Loads the level file (the pack's path + "/" + the level record's file)
   // into the gameplay screen for the current player and starts the level.
-  // False, with no current level, without a gameplay screen, a player, the
-  // pack, the player's record of the level or its file, or when the file
-  // cannot be loaded.
+  // False, with no current level, without a heart (CanPlayLevel), a gameplay
+  // screen, a player, the pack, the player's record of the level or its
+  // file, or when the file cannot be loaded.
   bool StartLevel(int32_t level_id, int32_t pack_id);
   void StopLevel();
   void PauseLevel();
   void ResumeLevel();
-  // The gameplay's Restart, then the level's tutorial when needed.
-  void RestartLevel() override;
+  // The gameplay's Restart, then the level's tutorial when needed; false,
+  // restarting nothing, without a heart (CanPlayLevel) or a gameplay screen.
+  bool RestartLevel() override;
   // The gameplay screen's textures; both true, also without a screen. The
   // release also deactivates the tutorial.
   bool AcquireLevelResources();
@@ -239,6 +252,9 @@ class gGame : public ORB::OC_IGP_DELEGATE, public cGameplayHost {
   // In editions with hearts, with a current player who has one: one heart
   // goes and everything is saved. Otherwise nothing.
   void SpendHeart() override;
+  // Every heart of the current player back at once, no refill left queued
+  // (a heart refill bought); the caller saves.
+  void RefillHearts();
   // "players.save" and the user's "game.xml" into the save folder (nothing
   // without one; said once). Nothing either until Init has succeeded: a
   // start-up that failed must not write a list it has not (or not wholly)
@@ -331,6 +347,7 @@ class gGame : public ORB::OC_IGP_DELEGATE, public cGameplayHost {
   bool LoadPurchaseOverlay();
 
   static void LevelsClosed(void* pending);
+  static void NoHealthAnswered(void* hub, int32_t answer);
   void RunPendingClose(PendingClose* pending);
   static void PauseForTrophy(void* hub);
   static void ResumeAfterTrophy(void* hub);

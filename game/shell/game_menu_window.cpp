@@ -15,6 +15,7 @@ void GG_WINDOW_GAME_MENU::OnGuiEvent(int32_t widget_id) {
       hub->ResumeLevel();
       break;
     case kRestartId:
+      if (!hub->CanPlayLevelOrAsk()) break;
       if (ORB_GF::G_WINDOW_CONFIRM* dialog = OpenConfirm(kRestartDialog, kRestartDialogOther)) {
         dialog->SetAnswerCallback(this, &GG_WINDOW_GAME_MENU::RestartAnswered);
       }
@@ -37,11 +38,15 @@ void GG_WINDOW_GAME_MENU::OnGuiEvent(int32_t widget_id) {
 void GG_WINDOW_GAME_MENU::RestartAnswered(void* self, int32_t answer) {
   gGame* hub = gGame::Instance();
   if (answer != 1 || hub == nullptr) return;
-  // A heart pays for a level started again, never for one already gone.
+  // A heart pays for a level started again, never for one already gone nor
+  // for a restart the heart rule refused.
   GG_GAMEPLAY* gameplay = hub->GetGameplay();
   if (gameplay != nullptr && !gameplay->LevelFileName().empty()) {
+    if (!hub->RestartLevel()) {
+      (void)hub->CanPlayLevelOrAsk();
+      return;
+    }
     hub->SpendHeart();
-    hub->RestartLevel();
   }
   static_cast<GG_WINDOW_GAME_MENU*>(self)->Close(false);
 }

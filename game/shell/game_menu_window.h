@@ -6,8 +6,10 @@
 // Its GUI, by id (any may be missing):
 //   1  resume: the menu closes and the level goes on
 //   2  restart: "Confirm_Restart_Level" asks (without it
-//      "Confirm_Restart_In_Finish"); yes spends a heart (in editions with
-//      hearts), restarts the level and closes the menu
+//      "Confirm_Restart_In_Finish"); yes restarts the level, spends a heart
+//      (in editions with hearts) and closes the menu. Without a heart left
+//      nothing restarts: "Confirm_NoHealth" offers the shop instead
+//      (gGame::CanPlayLevelOrAsk)
 //   3  leave: "Confirm_Close_Lvl" asks; yes spends a heart at once, then,
 //      behind "Fade_Transition", the menu closes, the level stops and gives
 //      back its pictures and the pack's level list opens

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "engine/platform/log.h"
+#include "game/shell/confirm_dialog.h"
 #include "game/shell/edition_settings.h"
 #include "game/shell/game_hub.h"
 #include "game/shell/game_settings.h"
@@ -31,9 +32,31 @@ const gPackRecord* gGame::SetCurrentPack(int32_t pack_id) {
   return current_pack_;
 }
 
+bool gGame::CanPlayLevel() const {
+  return !GetEditionSettings().heart || current_player_ == nullptr ||
+         current_player_->GetHealth().GetCount() > 0;
+}
+
+bool gGame::CanPlayLevelOrAsk() {
+  if (CanPlayLevel()) return true;
+  if (ORB_GF::G_WINDOW_CONFIRM* dialog = OpenConfirm(kNoHealthDialog)) {
+    dialog->SetAnswerCallback(this, &gGame::NoHealthAnswered);
+  }
+  return false;
+}
+
+void gGame::NoHealthAnswered(void* hub, int32_t answer) {
+  ORB_GF::G_WINDOW_MANAGER* windows = static_cast<gGame*>(hub)->windows_;
+  if (answer == 1 && windows != nullptr) windows->OpenWindow(kShop, false);
+}
+
 bool gGame::StartLevel(int32_t level_id, int32_t pack_id) {
   current_level_ = nullptr;
   if (gameplay_ == nullptr) return false;
+  if (!CanPlayLevel()) {
+    LevelNotStarted(level_id, pack_id, "no heart left");
+    return false;
+  }
   const gPackRecord* pack = SetCurrentPack(pack_id);
   if (pack == nullptr) {
     LevelNotStarted(level_id, pack_id, "no such pack");
@@ -78,10 +101,11 @@ void gGame::ResumeLevel() {
   if (gameplay_ != nullptr) gameplay_->Resume();
 }
 
-void gGame::RestartLevel() {
-  if (gameplay_ == nullptr) return;
+bool gGame::RestartLevel() {
+  if (gameplay_ == nullptr || !CanPlayLevel()) return false;
   gameplay_->Restart();
   StartTutorialIfNeeded();
+  return true;
 }
 
 bool gGame::AcquireLevelResources() {

@@ -54,6 +54,12 @@ void gGame::SpendHeart() {
   SaveAll();
 }
 
+void gGame::RefillHearts() {
+  if (current_player_ == nullptr) return;
+  current_player_->GetHealth().ClearQueue();
+  current_player_->GetHealth().Fill();
+}
+
 void gGame::ApplyPlayerVolumes() {
   const GG_PLAYER& volumes = current_player_ != nullptr ? *current_player_ : template_;
   if (ORB::OC_SOUND_BANK* sounds = GetSoundBank()) {

@@ -33,7 +33,6 @@ void gGame::OnPurchaseFinished(const ORB::StoreProduct* product, bool flag) {
 void gGame::OnPurchaseDelivered(const ORB::StoreProduct* product) {
   if (product == nullptr || current_player_ == nullptr) return;
   const std::string& name = product->name;
-  gHearts& hearts = current_player_->GetHealth();
   if (StartsWith(name, "pack")) {
     for (gPackState* pack : current_player_->FindPacksByInAppKey(name)) {
       pack->Unlock();
@@ -43,8 +42,7 @@ void gGame::OnPurchaseDelivered(const ORB::StoreProduct* product) {
   if (StartsWith(name, "health")) {
     if (const ORB_GF::ShopCatalogueItem* item = FindShopItem("health")) {
       current_player_->SetItemCount("health", item->value);
-      hearts.ClearQueue();
-      hearts.Fill();
+      RefillHearts();
       if (gameplay_ != nullptr) gameplay_->OnStoreEvent("buy", name);
       const ORB_GF::TrophyValue lives(kHealthValue, current_player_->GetItemCount("health"));
       if (TestTrophy(kLivesTrophy, lives)) AwardTrophy(std::string(kLivesTrophy));
@@ -56,13 +54,10 @@ void gGame::OnPurchaseDelivered(const ORB::StoreProduct* product) {
       if (gameplay_ != nullptr) gameplay_->OnStoreEvent("buy", name);
     }
   }
-  if (name == "refill_health") {
-    hearts.ClearQueue();
-    hearts.Fill();
-  }
+  if (name == kRefillHealth) RefillHearts();
   if (name == GG_GAMEPLAY::kSecondChanceProduct) {
     if (gameplay_ != nullptr) gameplay_->UseSecondChance();
-    hearts.Add();
+    current_player_->GetHealth().Add();
   }
   if (windows_ != nullptr) windows_->RefreshAll();
   SaveAll();

@@ -5,8 +5,6 @@
 #include "framework/window_manager.h"
 #include "game/play/level_record.h"
 #include "game/play/pack_state.h"
-#include "game/shell/confirm_dialog.h"
-#include "game/shell/edition_settings.h"
 #include "game/shell/game_hub.h"
 
 namespace game {
@@ -110,25 +108,12 @@ void GG_WINDOW_LEVEL::OnOpenBegin() {
 void GG_WINDOW_LEVEL::OnLevelClicked(gLevel_Item& item) {
   gGame* hub = gGame::Instance();
   GG_PLAYER* player = hub != nullptr ? hub->GetCurrentPlayer() : nullptr;
-  if (player == nullptr) return;
-  if (GetEditionSettings().heart && player->GetHealth().GetCount() <= 0) {
-    if (ORB_GF::G_WINDOW_CONFIRM* dialog = OpenConfirm(kNoHealthDialog)) {
-      dialog->SetAnswerCallback(this, &GG_WINDOW_LEVEL::NoHealthAnswered);
-    }
-    return;
-  }
+  if (player == nullptr || !hub->CanPlayLevelOrAsk()) return;
   if (!item.HasRecord() || !item.IsUnlocked()) return;
   if (gFadeTransition::IsRunning()) return;
   chosen_index_ = item.GetIndex();
   fade_.Run([this] { gGame::Instance()->CloseLevels(this, &GG_WINDOW_LEVEL::LevelsClosed); },
             false);
-}
-
-void GG_WINDOW_LEVEL::NoHealthAnswered(void* /*self*/, int32_t answer) {
-  if (answer != 1) return;
-  if (ORB_GF::G_WINDOW_MANAGER* windows = ORB_GF::GetWindowManager()) {
-    windows->OpenWindow(kShopWindow, false);
-  }
 }
 
 void GG_WINDOW_LEVEL::LevelsClosed(void* self) {

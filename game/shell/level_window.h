@@ -28,10 +28,10 @@
 // (shift_x, shift_y), each next one a star's width to the right, and the
 // stars below the level's star count are won.
 //
-// A click on an open level: in editions with hearts, a current player
-// without a heart is offered the shop instead ("Confirm_NoHealth", yes opens
-// "Shop"); otherwise, behind "Fade_Transition", the level screens close
-// (gGame::CloseLevels) and, once they have, the level starts
+// A click on a level: in editions with hearts, a current player without a
+// heart is offered the shop instead (gGame::CanPlayLevelOrAsk:
+// "Confirm_NoHealth", yes opens "Shop"); otherwise, on an open level, behind "Fade_Transition", the
+// level screens close (gGame::CloseLevels) and, once they have, the level starts
 // (gGame::StartLevel), the fade closes and the list gives back its
 // pictures. A level that cannot start opens the level list again, once
 // every level screen has finished closing (a window still closing cannot
@@ -107,8 +107,6 @@ class gPages_Level : public ORB_GF::gPages {
 class GG_WINDOW_LEVEL : public GG_WINDOW_PAGED, public cLevelList {
  public:
   static constexpr const char* kTitleWindow = "Level_Title";
-  static constexpr const char* kNoHealthDialog = "Confirm_NoHealth";
-  static constexpr const char* kShopWindow = "Shop";
 
   explicit GG_WINDOW_LEVEL(const pugi::xml_node& node);
 
@@ -128,7 +126,6 @@ class GG_WINDOW_LEVEL : public GG_WINDOW_PAGED, public cLevelList {
   void Refresh() override;
 
  private:
-  static void NoHealthAnswered(void* self, int32_t answer);
   static void LevelsClosed(void* self);
   void StartChosenLevel();
   // The level list again once each level screen still closing has closed.

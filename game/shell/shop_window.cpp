@@ -42,6 +42,24 @@ void SetText(Widget* label, const std::wstring& text) {
   if (label != nullptr) label->SetText(text);
 }
 
+// Why the offer of that name would give the player nothing now (the string
+// key the card shows instead of its description), or null: a hint refill
+// serves only a level in play, a heart refill only hearts that are not full.
+const char* UnusableNow(const std::string& name, const GG_PLAYER& player) {
+  if (name == GG_GAMEPLAY::kRefillHintProduct) {
+    const gGame* hub = gGame::Instance();
+    const GG_GAMEPLAY* gameplay = hub != nullptr ? hub->GetGameplay() : nullptr;
+    if (gameplay == nullptr || !gameplay->IsActive() || gameplay->IsEnded()) {
+      return gPages_Shop_Item::kLevelOnlyKey;
+    }
+  }
+  if (name == gGame::kRefillHealth) {
+    const gHearts& hearts = player.GetHealth();
+    if (hearts.GetCount() >= hearts.GetMaximum()) return gPages_Shop_Item::kHeartsFullKey;
+  }
+  return nullptr;
+}
+
 }  // namespace
 
 gPages_Shop_Item::gPages_Shop_Item(const pugi::xml_node& node, uint32_t item_id)
@@ -60,9 +78,13 @@ int32_t gPages_Shop_Item::Refresh() {
   const ORB_GF::ShopCatalogueItem* shown = offer_ != nullptr ? offer_ : first;
   const bool sold_out = player != nullptr && offer_ == nullptr && first != nullptr;
   const bool in_app = HasInAppConfig();
+  const char* unusable =
+      offer_ != nullptr && player != nullptr ? UnusableNow(name_, *player) : nullptr;
 
   if (!name_.empty()) SetText(FindWidget<ORB::OC_GUI_WLABEL>(kTitleId), LocalizedText(name_));
-  if (shown != nullptr && !shown->annotation.empty()) {
+  if (unusable != nullptr) {
+    SetText(FindWidget<ORB::OC_GUI_WLABEL>(kDescriptionId), LocalizedText(unusable));
+  } else if (shown != nullptr && !shown->annotation.empty()) {
     SetText(FindWidget<ORB::OC_GUI_WLABEL>(kDescriptionId), LocalizedText(shown->annotation));
   }
   std::wstring price;
@@ -83,8 +105,8 @@ int32_t gPages_Shop_Item::Refresh() {
     }
   }
   if (auto* buy = FindWidget<ORB::OC_GUI_BUTTON5>(kBuyId)) {
-    const bool can_buy =
-        offer_ != nullptr && player != nullptr && (in_app || CanPay(*player, offer_->price));
+    const bool can_buy = offer_ != nullptr && player != nullptr && unusable == nullptr &&
+                         (in_app || CanPay(*player, offer_->price));
     buy->SetUsable(can_buy);
   }
   return 0;
@@ -119,7 +141,7 @@ bool GG_WINDOW_SHOP::Buy(const std::string& name) {
   GG_PLAYER* player = CurrentPlayer();
   if (player == nullptr) return false;
   const ORB_GF::ShopCatalogueItem* offer = hub->FindShopItem(name);
-  if (offer == nullptr) return false;
+  if (offer == nullptr || UnusableNow(name, *player) != nullptr) return false;
   if (HasInAppConfig()) return ORB::OC_STORE::Instance().Buy(offer->InAppKey);
   // A price below 0 would pay the player for taking the item.
   if (!CanPay(*player, offer->price)) return false;
@@ -127,6 +149,7 @@ bool GG_WINDOW_SHOP::Buy(const std::string& name) {
   if (count == std::numeric_limits<int32_t>::max()) return false;
   player->SetItemCount(name, count + 1);
   player->GetStatistics().score -= static_cast<uint32_t>(offer->price);
+  if (name == gGame::kRefillHealth) hub->RefillHearts();
   if (GG_GAMEPLAY* gameplay = hub->GetGameplay()) gameplay->OnStoreEvent("buy", name);
   hub->PlaySound(kBuySound);
   hub->SaveAll();

@@ -35,26 +35,30 @@
 // current player now (the hub's FindShopItem: the first of the ladder that
 // is endless or gives more than the player has):
 //   2  WLABEL  the title: the text of the item's name as a string key
-//   3  WLABEL  the description: the text of the offer's "annotation" key
+//   3  WLABEL  the description: the text of the offer's "annotation" key,
+//              or why the offer would give nothing now: "refill_hint" only
+//              during a level ("shop_level_only"), "refill_health" not
+//              while the hearts are full ("shop_hearts_full")
 //   4  WLABEL  the price: in in-app editions the store product's price
 //              ("%.2f", only when the store gave one); otherwise the coins
 //              as a whole number, only when above 0; "shop_sold_out" once
 //              the ladder is used up
 //   5  IMAGE   the offer's picture, when it names one
 //   6  BUTTON5 buy: enabled while there is an offer the player can take
-//              (in-app editions: any offer; otherwise one whose price is
-//              not above the player's coins)
+//              and use now (in-app editions: any such offer; otherwise one
+//              whose price is not above the player's coins)
 //   7  IMAGE   the coin shown by a coin price (hidden otherwise)
 // Once the ladder is used up the title and description come from its first
 // offer. A click on the buy button buys the offer.
 //
-// Buying (Buy): with a current player and an offer of that name: in in-app
-// editions the store is asked to buy the offer's InAppKey, and what it
-// delivers arrives through the hub's purchase operations (no store provider
+// Buying (Buy): with a current player and an offer of that name that the
+// player can use now (as the buy button): in in-app editions the store is asked to buy the offer's
+// InAppKey, and what it delivers arrives through the hub's purchase operations (no store provider
 // exists on this platform: the store answers false, nothing is spent or
 // given). Otherwise, when the price is not above the player's coins, the
-// player has one more of the item and that many coins less, the gameplay
-// hears ("buy", name), the sound "buy" plays, everything is saved and every
+// player has one more of the item and that many coins less (a heart refill
+// fills the hearts: gGame::RefillHearts), the gameplay hears ("buy",
+// name), the sound "buy" plays, everything is saved and every
 // window refreshes; with too few coins nothing happens.
 #include <cstdint>
 #include <map>
@@ -81,6 +85,9 @@ class gPages_Shop_Item : public gGuiPageItem {
   static constexpr int32_t kCoinId = 7;
   // The price label once the ladder is used up.
   static constexpr const char* kSoldOutKey = "shop_sold_out";
+  // The description of an offer that would give nothing now.
+  static constexpr const char* kLevelOnlyKey = "shop_level_only";
+  static constexpr const char* kHeartsFullKey = "shop_hearts_full";
 
   gPages_Shop_Item(const pugi::xml_node& node, uint32_t item_id);
 

@@ -98,9 +98,11 @@ class GameHost : public game::cGameplayHost {
   void SetMusicVolume(float percent) override {
     if (recording) music_volumes.push_back(percent);
   }
-  void RestartLevel() override {
+  bool RestartLevel() override {
     Note("restart");
+    if (hearts && GetHeartCount() < 1) return false;  // the hub's heart rule
     if (gameplay != nullptr) gameplay->Restart();
+    return true;
   }
   void LeaveToLevels() override {
     Note("levels");
@@ -151,7 +153,7 @@ class GameHost : public game::cGameplayHost {
   bool pack_logic_stars = false;
   bool in_app = false;
   bool store_button = true;  // the edition's play screen has a store button
-  bool hearts = true;  // the edition spends hearts
+  bool hearts = true;        // the edition spends hearts
   std::map<std::string, float> sound_lengths;
   std::map<int32_t, std::unique_ptr<game::gPackRecord>> pack_records;
 

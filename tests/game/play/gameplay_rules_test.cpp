@@ -192,24 +192,33 @@ TEST_F(GameplayRulesTest, CoinsForRightAndWronglyCrossedPictureCells) {
   EXPECT_EQ(gameplay.Board().FoundCells().size(), 2u);
 }
 
-TEST_F(GameplayRulesTest, BonusCoinsReachTheCounterOnly) {
+TEST_F(GameplayRulesTest, BonusCoinsArePaidOnceAndTheCounterEndsOnThem) {
   UseLevel(kPicture, "5");  // every picture cell is a bonus cell
   ORB::Random random(7);
   random.Seed(7);
   GG_GAMEPLAY& gameplay = Play();
   Open(0, 0, true);
-  EXPECT_EQ(gameplay.LevelCoins(), 2);
+  EXPECT_EQ(gameplay.LevelCoins(), 12);
   EXPECT_EQ(pieces_.GetCoins(), 12);  // coins per cell and the bonus at once
-  // A bonus coin that flies adds its coins on landing.
+  // A bonus coin that flies is paid at once and adds its coins on landing.
   pieces_.fly = true;
   Open(0, 1, false);  // wrongly crossed: no bonus
   EXPECT_TRUE(pieces_.flying_coins.empty());
   Open(1, 0, true);
   EXPECT_EQ(pieces_.GetCoins(), 16);
+  EXPECT_EQ(gameplay.LevelCoins(), 26);
   EXPECT_EQ(pieces_.GetFlyingEffects(), 1);
   pieces_.LandCoins();
   EXPECT_EQ(pieces_.GetCoins(), 26);
-  EXPECT_EQ(gameplay.LevelCoins(), 6);
+  // The win comes before the last coins land: they are the player's, once.
+  const uint32_t score = host_.Player().GetStatistics().score;
+  FillPicture();
+  ASSERT_TRUE(gameplay.IsEnded());
+  EXPECT_EQ(gameplay.Result().level_coins, 50);
+  EXPECT_EQ(host_.Player().GetStatistics().score, score + 50);
+  pieces_.LandCoins();
+  EXPECT_EQ(pieces_.GetCoins(), 50);
+  EXPECT_EQ(host_.Player().GetStatistics().score, score + 50);
   ORB::SetDefaultRandom(nullptr);
 }
 
@@ -578,6 +587,19 @@ TEST_F(GameplayRulesTest, RestartAndNoHealthAnswers) {
     Frames(30);
     gameplay_->Stop();
   }
+}
+
+TEST_F(GameplayRulesTest, ARestartTheHeartRuleRefusesAsksAboutHearts) {
+  host_.Player().GetHealth().SetCount(3);
+  Play();
+  LoseByErrors();
+  Frames(6);
+  host_.Player().GetHealth().SetCount(0);  // gone while the question stood
+  Click("Confirm_Restart_Finish", 3);
+  Frames(30);
+  EXPECT_EQ(host_.Count("restart"), 1);
+  EXPECT_TRUE(gameplay_->IsEnded());
+  EXPECT_EQ(windows_.OpenNames(), (std::vector<std::string>{"Confirm_Restart_NoHealth"}));
 }
 
 // --- Hints and purchases.

@@ -181,7 +181,12 @@ TEST_F(UnlockTest, WithStarLogicEveryFollowingPackWeighsTheStarTotal) {
   EXPECT_FALSE(Open(3, 1));
   // The last level of pack 1 does not open pack 2 by itself under star logic,
   // and the total decides for pack 3 as well.
+  // Pack 3 bought with coins: a win below its stars leaves it open.
+  player_.FindLevel(3, 1)->SetLock(false);
   Win(1, 3, 3, true);  // 6 stars
+  EXPECT_TRUE(Open(3, 1));
+  player_.FindLevel(3, 1)->SetLock(true);
+  Win(1, 3, 3, true);
   EXPECT_FALSE(Open(3, 1));
   Win(2, 1, 3, true);  // 9 stars
   EXPECT_TRUE(Open(3, 1));

@@ -47,11 +47,11 @@ TEST(PackStateTest, LevelLookups) {
 
 TEST(PackStateTest, XmlReadsLevelsInOrderAndAnIdlessLevelFailsThePack) {
   pugi::xml_document document;
-  ASSERT_TRUE(document.load_string(
-      "<good id='2' lock='true' InAppKey='pack_2'>"
-      "<level id='10' lock='false' file='a'/><level id='11' stars='3'/></good>"
-      "<bad id='3'><level id='1'/><level stars='2'/></bad>"
-      "<noid><level id='1'/></noid>"));
+  ASSERT_TRUE(
+      document.load_string("<good id='2' lock='true' InAppKey='pack_2'>"
+                           "<level id='10' lock='false' file='a'/><level id='11' stars='3'/></good>"
+                           "<bad id='3'><level id='1'/><level stars='2'/></bad>"
+                           "<noid><level id='1'/></noid>"));
   gPackState pack;
   ASSERT_TRUE(pack.Load(document.child("good"), false));
   EXPECT_EQ(pack.GetId(), 2);
@@ -92,19 +92,21 @@ TEST(PackStateTest, PurchaseFieldsOnlyInEditionsThatSellPacks) {
   EXPECT_FALSE(pack.IsLocked());
 }
 
-TEST(PackStateTest, FirstLevelOpensWithEnoughStars) {
+TEST(PackStateTest, FirstLevelOpensWithEnoughStarsAndNeverLocks) {
   pugi::xml_document document;
   ASSERT_TRUE(document.load_string("<pack id='2' key='k' stars2pass='10' price='0' path='p'/>"));
   gPackRecord description;
   ASSERT_TRUE(description.Load(document.child("pack")));
   gPackState pack = PackWithStars({0, 0});
-  pack.GetLevelAt(0)->SetLock(false);
   pack.UpdateFirstLevelLock(9, &description);
   EXPECT_FALSE(pack.GetLevelAt(0)->IsUnlocked());
   pack.UpdateFirstLevelLock(10, &description);
   EXPECT_TRUE(pack.GetLevelAt(0)->IsUnlocked());
-  pack.UpdateFirstLevelLock(0, nullptr);  // no description: unchanged
+  pack.UpdateFirstLevelLock(0, &description);  // opened (bought): it stays open
   EXPECT_TRUE(pack.GetLevelAt(0)->IsUnlocked());
+  pack.GetLevelAt(0)->SetLock(true);
+  pack.UpdateFirstLevelLock(10, nullptr);  // no description: unchanged
+  EXPECT_FALSE(pack.GetLevelAt(0)->IsUnlocked());
 }
 
 TEST(PackStateTest, CopiesAreDeep) {

@@ -155,8 +155,8 @@ TEST_F(PlayEffectsTest, ABonusCoinCreditsOnceAndLeavesTheLiveList) {
   EXPECT_EQ(flyingAtCredit, 1);
   EXPECT_EQ(Gameplay().Pieces().GetCoins(),
             before + Gameplay().CoinsPerCell() + Gameplay().BonusCoins());
-  EXPECT_EQ(Gameplay().LevelCoins(), Gameplay().CoinsPerCell())
-      << "the bonus reaches the counter only";
+  EXPECT_EQ(Gameplay().LevelCoins(), Gameplay().Pieces().GetCoins())
+      << "the counter ends on the coins the level pays";
 }
 
 TEST_F(PlayEffectsTest, TheFinishWindowWaitsForTheFlyingCoin) {

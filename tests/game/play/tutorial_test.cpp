@@ -1,6 +1,6 @@
 // The tutorial on the shipped play screen: the shipped first-level tutorial
 // played through by scripted pointer events until the player has passed it
-// and it is saved; a HINT step swallows presses on its cells; a CELL step
+// and it is saved, the fill tool on again; a HINT step swallows presses on its cells; a CELL step
 // whose cells are open ends at the first release; a level without steps
 // plays unlocked; the skip button and its dialogue; cells outside the grid;
 // a skip without a player; and a level's end taking the locks with it.
@@ -61,7 +61,7 @@ class TutorialTest : public test_support::RecordingRendererTest {
 TEST_F(TutorialTest, TheShippedTutorialPlaysThroughToThePassedTutorialSaved) {
   ASSERT_FALSE(rig_->host.Player().IsTutorialPassed());
   ASSERT_NO_FATAL_FAILURE(Start());
-  ASSERT_EQ(Tutorial().Steps().size(), 6u);
+  ASSERT_EQ(Tutorial().Steps().size(), 7u);
   for (const auto& step : Tutorial().Steps()) {
     ASSERT_NE(step->gui, nullptr);
     EXPECT_NE(step->gui->FindById(GG_TUTORIAL::kSkipButton), nullptr) << "a skip button";
@@ -107,7 +107,12 @@ TEST_F(TutorialTest, TheShippedTutorialPlaysThroughToThePassedTutorialSaved) {
   rig_->Drag(rig_->CellPoint(3, 1), target, 6);
   EXPECT_FALSE(rig_->Cell(3, 1).IsOpen()) << "the line was undone";
 
-  // 6. The last words end at the next release: the tutorial is passed.
+  // 6. The tool back to fill: the left button fills again.
+  ASSERT_EQ(Kind(), eTutorialStep::kTool);
+  rig_->Click(ToolPoint());
+  EXPECT_TRUE(Gameplay().GetToolSwitch());
+
+  // 7. The last words end at the next release: the tutorial is passed.
   ASSERT_EQ(Kind(), eTutorialStep::kEndless);
   EXPECT_FALSE(Saved());
   rig_->Click(rig_->CellPoint(3, 1));
@@ -152,7 +157,9 @@ TEST_F(TutorialTest, SkipAsksFirstAndAYesEndsIt) {
   EXPECT_TRUE(Tutorial().IsActive());
   EXPECT_EQ(Kind(), eTutorialStep::kCell);
 
-  // Yes: passed, saved, unlocked.
+  // Yes, with the cross tool on: passed, saved, unlocked, back on fill.
+  Gameplay().SetToolSwitch(false);
+  rig_->Controls().ToolSwitch().SetFill(false);
   rig_->Click(SkipPoint());
   rig_->Frames(30);
   ASSERT_TRUE(rig_->windows.IsOpen(GG_TUTORIAL::kSkipDialog));
@@ -164,6 +171,8 @@ TEST_F(TutorialTest, SkipAsksFirstAndAYesEndsIt) {
   EXPECT_TRUE(rig_->host.Player().IsTutorialPassed());
   EXPECT_TRUE(Saved());
   EXPECT_FALSE(rig_->Cell(0, 0).IsLocked());
+  EXPECT_TRUE(Gameplay().GetToolSwitch());
+  EXPECT_TRUE(rig_->Controls().ToolSwitch().IsFill());
 }
 
 TEST_F(TutorialTest, ASkipWithoutAPlayerOnlyEndsIt) {

@@ -11,25 +11,28 @@
 //   pause button, the options (both sliders moved, the help paged, OK), the
 //   shop opened and closed, the level left, back to the title and out
 //   through "Confirm_Exit"; then the files the run left behind;
+// - a pack bought with coins on the pack list staying open after a win;
 // - the loss road: wrong fills until the allowed errors run out, the restart
 //   question answered yes and no, no heart left (the shop offered, the level
 //   list starting nothing) until the calendar brings a heart back.
 #include <SDL_keycode.h>
 #include <gtest/gtest.h>
 
-#include <pugixml.hpp>
-
 #include <cstdint>
+#include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include <pugixml.hpp>
+
 #include "driver_fixture.h"
-#include "frame_capture.h"
 #include "engine/foundation/SERVICE/engine_slots.h"
 #include "engine/foundation/renderer.h"
 #include "engine/platform/clock.h"
 #include "engine/platform/gpu_device.h"
+#include "frame_capture.h"
 #include "game/play/game_player.h"
 #include "game/play/level_record.h"
 #include "game/play/players_list.h"
@@ -97,10 +100,9 @@ class PlaythroughTest : public GameDriverTest {
     });
     const int32_t result = Run();
     SetFrameScript({});
-    EXPECT_TRUE(script.Finished()) << "stuck at \"" << script.Label() << "\" after "
-                                   << script.Done() << " steps, " << script.Waited()
-                                   << " frames waiting; open: "
-                                   << ::testing::PrintToString(open_at_end_);
+    EXPECT_TRUE(script.Finished())
+        << "stuck at \"" << script.Label() << "\" after " << script.Done() << " steps, "
+        << script.Waited() << " frames waiting; open: " << ::testing::PrintToString(open_at_end_);
     return result;
   }
 
@@ -134,6 +136,40 @@ class PlaythroughTest : public GameDriverTest {
     script.Then(LevelRunning);
   }
 
+  // The level in play solved from its own board: first a right-button drag
+  // crossing a run of empty cells (crossed_), then every run of picture
+  // cells filled by a drag.
+  void SolveLevel(PlayerScript& script) {
+    script.Say("solving the level");
+    script.Plan([this, &script] {
+      for (const CellRun& run : ClosedRuns(false)) {
+        if (run.last > run.first) {
+          script.DragRow(run.row, run.first, run.last, PlayerScript::kRight);
+          script.Wait(2);
+          crossed_ = true;
+          break;
+        }
+      }
+      for (const CellRun& run : ClosedRuns(true)) {
+        script.DragRow(run.row, run.first, run.last, PlayerScript::kLeft);
+        script.Wait(2);
+      }
+    });
+  }
+  // Every trophy a win brought ("Trophy_Get" over the finish, one at a
+  // time), taken.
+  void TakeTrophies(PlayerScript& script) {
+    script.Plan([this, &script] {
+      if (!IsWindowOpen("Trophy_Get")) return;
+      ++trophies_;
+      script.ClickWidget("Trophy_Get", 1);
+      // Closed, and the next one queued (when there is one) shown.
+      script.Wait(30);
+      script.WaitSettled();
+      TakeTrophies(script);
+    });
+  }
+
   // The players file as the game's next start reads it: with the version
   // the user's "game.xml" holds (0 when it has none), on the run's calendar
   // (reading brings the hearts up to date).
@@ -151,6 +187,8 @@ class PlaythroughTest : public GameDriverTest {
 
   std::vector<std::string> open_at_end_;
   int32_t hearts_at_start_ = -1;
+  bool crossed_ = false;
+  int32_t trophies_ = 0;
 };
 
 TEST_F(PlaythroughTest, APlayerPlaysTheFirstLevelAndLeavesTheGameAsItWasLeft) {
@@ -158,40 +196,16 @@ TEST_F(PlaythroughTest, APlayerPlaysTheFirstLevelAndLeavesTheGameAsItWasLeft) {
   PlayerScript script;
   StartFirstLevel(script);
 
-  // The level from its own board: first a right-button drag crossing a run
-  // of empty cells, then every run of picture cells filled by a drag.
-  bool crossed = false;
-  script.Say("solving the level");
-  script.Plan([&] {
-    for (const CellRun& run : ClosedRuns(false)) {
-      if (run.last > run.first) {
-        script.DragRow(run.row, run.first, run.last, PlayerScript::kRight);
-        script.Wait(2);
-        crossed = true;
-        break;
-      }
-    }
-    for (const CellRun& run : ClosedRuns(true)) {
-      script.DragRow(run.row, run.first, run.last, PlayerScript::kLeft);
-      script.Wait(2);
-    }
-  });
+  SolveLevel(script);
   std::optional<PlayView> solved;
-  bool trophy = false;
   script.Then([&] {
     solved = game::Play();
     return IsWindowOpen("GP_Finish") && PlayerScript::Settled();
   });
-  // The stars have popped in; the trophy the level won ("Trophy_Get", over
-  // the finish) is taken.
+  // The stars have popped in; the trophy the level won is taken.
   script.Wait(150);
   script.Say("the trophy won");
-  script.Plan([&] {
-    if (!IsWindowOpen("Trophy_Get")) return;
-    trophy = true;
-    script.ClickWidget("Trophy_Get", 1);
-    script.Then([] { return !IsWindowOpen("Trophy_Get") && PlayerScript::Settled(); });
-  });
+  TakeTrophies(script);
   Frame finish;
   std::optional<PixelRect> panel;
   script.Do([&] {
@@ -277,8 +291,8 @@ TEST_F(PlaythroughTest, APlayerPlaysTheFirstLevelAndLeavesTheGameAsItWasLeft) {
   const int32_t result = RunScript(script);
   ASSERT_EQ(result, ORB::kExitNormal) << ::testing::PrintToString(log_.Lines());
   EXPECT_TRUE(log_.Errors().empty()) << ::testing::PrintToString(log_.Errors());
-  EXPECT_TRUE(crossed) << "the board had no run of two empty cells to cross";
-  EXPECT_TRUE(trophy) << "the first three stars win a trophy";
+  EXPECT_TRUE(crossed_) << "the board had no run of two empty cells to cross";
+  EXPECT_EQ(trophies_, 1) << "the first three stars win a trophy";
   std::printf("playthrough: %d frames, %u ms of the manual clock\n", frames_, NowMs());
 
   // The level was solved without an error.
@@ -322,6 +336,56 @@ TEST_F(PlaythroughTest, APlayerPlaysTheFirstLevelAndLeavesTheGameAsItWasLeft) {
   EXPECT_LT(music, 50.0f);
   EXPECT_FLOAT_EQ(ada->GetSoundVolume(), sound);
   EXPECT_FLOAT_EQ(ada->GetMusicVolume(), music);
+}
+
+// A player saved with 500 coins buys the second pack (400) on the pack
+// list, wins the first level of the first pack, and the second pack still
+// opens from the pack list.
+TEST_F(PlaythroughTest, APackBoughtWithCoinsStaysOpenAfterAWin) {
+  max_frames_ = 8000;
+  {
+    pugi::xml_document shipped;
+    ASSERT_TRUE(shipped.load_file(Resource("data/share/main/other/player.xml").c_str()));
+    auto saved = std::make_unique<GG_PLAYER>();
+    ASSERT_TRUE(saved->Load(shipped.child("player")));
+    saved->SetName(kName);
+    saved->SetTutorialPassed(true);
+    saved->GetStatistics().score = 500;
+    PlayersList players;
+    players.Add(std::move(saved));
+    std::filesystem::create_directories(SaveFolder());
+    ASSERT_TRUE(players.Save(SaveFolder(), false));
+  }
+  PlayerScript script;
+  script.Key(SDLK_SPACE);
+  script.ClickWidget("Title", 1);
+  script.Say("buying the second pack");
+  script.WaitWindow("Packs");
+  script.ClickPageItem("Packs", 1);
+  script.WaitWindow("Confirm_Buy_Pack");
+  script.ClickWidget("Confirm_Buy_Pack", 3);
+  script.Say("the first pack's first level");
+  script.ClickPageItem("Packs", 0);
+  script.WaitWindow("Levels");
+  script.ClickPageItem("Levels", 0);
+  script.Then(LevelRunning);
+  SolveLevel(script);
+  script.WaitWindow("GP_Finish");
+  script.Wait(150);
+  TakeTrophies(script);
+  script.Say("back to the pack list");
+  script.ClickWidget("GP_Finish", 3);
+  script.WaitWindow("Levels");
+  script.ClickWidget("Packs_Menu", 5);
+  script.WaitWindow("Packs");
+  script.Say("the bought pack opens its levels, asking nothing");
+  script.ClickPageItem("Packs", 1);
+  script.WaitWindow("Levels");
+  script.CloseWindow();
+
+  ASSERT_EQ(RunScript(script), ORB::kExitNormal) << ::testing::PrintToString(log_.Lines());
+  EXPECT_TRUE(log_.Errors().empty()) << ::testing::PrintToString(log_.Errors());
+  EXPECT_EQ(trophies_, 2) << "three stars, and 100 coins";
 }
 
 // --- The loss road.
@@ -436,7 +500,8 @@ TEST_F(LossRoadTest, LosingSpendsHeartsUntilTheListStartsNothingAndTheCalendarBr
   script.Then([] { return !IsWindowOpen("Confirm_NoHealth") && PlayerScript::Settled(); });
   script.Wait(60);
   bool started_without_heart = true;
-  script.Do([&] { started_without_heart = game::Play()->active || IsWindowOpen("Fade_Transition"); });
+  script.Do(
+      [&] { started_without_heart = game::Play()->active || IsWindowOpen("Fade_Transition"); });
   // A refill's time later a heart is back and the level starts.
   script.Say("a heart back");
   int32_t refill = 0;

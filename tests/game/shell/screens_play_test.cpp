@@ -218,6 +218,43 @@ TEST_F(ScreensPlayTest, RestartAndLeaveFromTheMenuCostAHeartEach) {
   EXPECT_TRUE(Saved()) << "a spent heart is saved";
 }
 
+TEST_F(ScreensPlayTest, WithoutAHeartNoRoadStartsALevelAndEachOffersTheShop) {
+  anna_->FindLevel(1, 2)->SetLock(false);
+  const struct {
+    const char* window;
+    int32_t button;
+  } roads[] = {{"GP_Finish", GG_WINDOW_FINISH::kNextId},
+               {"GP_Finish", GG_WINDOW_FINISH::kRestartId},
+               {"GP_Menu", GG_WINDOW_GAME_MENU::kRestartId}};
+  for (const auto& road : roads) {
+    SCOPED_TRACE(std::string(road.window) + " " + std::to_string(road.button));
+    anna_->GetHealth().SetCount(3);
+    ASSERT_NO_FATAL_FAILURE(Play(1, 1));
+    if (road.window == std::string("GP_Finish")) {
+      Win(0);
+    } else {
+      Hub().PauseLevel();
+      Windows().OpenWindow("GP_Menu", false);
+    }
+    Settle();
+    anna_->GetHealth().SetCount(0);
+    const size_t loads = gameplay_->loads.size();
+    ClickWidget(road.window, road.button);
+    Settle(2);
+    EXPECT_TRUE(IsOpen(road.window)) << "the level stays as it is";
+    Answer("Confirm_NoHealth", 3);
+    EXPECT_TRUE(IsOpen("Shop"));
+    // Nor does the hub itself, whoever asks.
+    EXPECT_FALSE(Hub().RestartLevel());
+    EXPECT_EQ(Hub().GetCurrentLevelId(), 1);
+    EXPECT_FALSE(Hub().StartLevel(2, 1));
+    EXPECT_EQ(gameplay_->loads.size(), loads);
+    EXPECT_EQ(Hearts(), 0);
+    for (const char* open : {"Shop", road.window}) Windows().CloseWindow(open, true);
+    Settle(2);
+  }
+}
+
 TEST_F(ScreensPlayTest, ResumeClosesTheMenuAndTheLevelGoesOn) {
   ASSERT_NO_FATAL_FAILURE(Play(1, 1));
   Hub().PauseLevel();

@@ -1,12 +1,15 @@
 // The shop on the shipped resources: its offers for a real player, bought
 // with coins (enough, exactly enough, too few, a used-up ladder, an endless
-// offer), never with coins where an in-app file is configured, the controls
-// its "pair"s map, what each card shows, and what its closing resumes.
+// offer, one that would give nothing now), never with coins where an in-app
+// file is configured, every offer bought from every screen that opens the
+// shop, the controls its "pair"s map, what each card shows, and what its
+// closing resumes.
 #include "game/shell/shop_window.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -100,8 +103,9 @@ TEST_F(ShopTest, OffersAreBoughtWithCoinsByTheLaddersOfTheShippedStore) {
       {"start_hint", 599, 4, false, 599, 4},    // 600 is one too many
       {"start_hint", 5000, 5, false, 5000, 5},  // the ladder is used up at 5
       {"errors", 149, 5, false, 149, 5},        // too few
-      {"errors", 151, 5, true, 1, 6},          {"refill_hint", 40, 0, true, 0, 1},  // endless
-      {"refill_hint", 40, 1, true, 0, 2},      {"no_such_offer", 5000, 0, false, 5000, 0},
+      {"errors", 151, 5, true, 1, 6},          {"refill_health", 100, 0, true, 0, 1},  // endless
+      {"refill_health", 100, 1, true, 0, 2},   {"no_such_offer", 5000, 0, false, 5000, 0},
+      {"refill_hint", 40, 0, false, 40, 0},  // no level in play: it would give nothing
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.name) + " with " + std::to_string(c.coins) + " coins");
@@ -110,6 +114,7 @@ TEST_F(ShopTest, OffersAreBoughtWithCoinsByTheLaddersOfTheShippedStore) {
     std::filesystem::remove_all(SaveFolder());
     journal_.clear();
     gameplay.journal.clear();
+    player_->GetHealth().Spend();  // a heart to refill
 
     EXPECT_EQ(Shop().Buy(c.name), c.bought);
     EXPECT_EQ(Coins(), c.coins_after);
@@ -178,7 +183,13 @@ TEST_F(ShopTest, EachCardShowsTheOfferThatAppliesNow) {
   EXPECT_EQ(Text(hint, gPages_Shop_Item::kPriceId), L"300");
   EXPECT_FALSE(BuyEnabled(hint));
   EXPECT_FALSE(BuyEnabled(Card("errors")));
-  EXPECT_TRUE(BuyEnabled(Card("refill_hint")));
+  // No level in play, full hearts: the refills say why they are not sold.
+  EXPECT_FALSE(BuyEnabled(Card("refill_hint")));
+  EXPECT_EQ(Text(Card("refill_hint"), gPages_Shop_Item::kDescriptionId),
+            L"Only during a level: it refills its hints.");
+  EXPECT_FALSE(BuyEnabled(Card("refill_health")));
+  EXPECT_EQ(Text(Card("refill_health"), gPages_Shop_Item::kDescriptionId),
+            L"Your hearts are full.");
   EXPECT_EQ(dynamic_cast<const ORB::OC_GUI_WLABEL*>(coins)->GetText(), L"50");
 
   // A used-up ladder keeps its texts and says so.
@@ -193,21 +204,76 @@ TEST_F(ShopTest, EachCardShowsTheOfferThatAppliesNow) {
 
 TEST_F(ShopTest, APlayerBuysWithTheCardsButtonAndOnlyWithIt) {
   Coins() = 100;
+  player_->GetHealth().Spend();
   Show<GG_WINDOW_SHOP>("Shop");
-  gPages_Shop_Item& refill = Card("refill_hint");
+  gPages_Shop_Item& refill = Card("refill_health");
   const ORB::Point buy = CentreOf(*refill.GetGuiRoot().FindById(gPages_Shop_Item::kBuyId));
   const ORB::Point title = CentreOf(*refill.GetGuiRoot().FindById(gPages_Shop_Item::kTitleId));
   ClickAt(title);
   EXPECT_EQ(Coins(), 100u) << "a click on the card is no purchase";
   ClickAt(buy);
-  EXPECT_EQ(Coins(), 60u);
-  EXPECT_EQ(player_->GetItemCount("refill_hint"), 1);
+  EXPECT_EQ(Coins(), 0u);
+  EXPECT_EQ(player_->GetHealth().GetCount(), player_->GetHealth().GetMaximum());
   EXPECT_TRUE(IsOpen("Shop"));
   // The close button.
   const ORB::Point close = CentreOf(*Shop().GetGuiRoot().FindById(GG_WINDOW_SHOP::kCloseId));
   ClickAt(close);
   Frames(5);
   EXPECT_FALSE(IsOpen("Shop"));
+}
+
+TEST_F(ShopTest, EveryOfferBoughtFromEveryScreenGivesWhatItCost) {
+  ShopGameplay& gameplay = AttachGameplay<ShopGameplay>();
+  GG_PLAYER& anna = *player_;
+  const struct {
+    std::function<void()> open;  // the screen
+    const char* window;          // its shop button's window and id
+    int32_t id;
+  } screens[] = {
+      {[&] { Hub().OpenPackList(); }, "Packs_Menu", 6},
+      {[&] { Hub().OpenLevels(1, true); }, "Packs_Menu", 6},
+      {[&] {
+         ASSERT_TRUE(Hub().StartLevel(1, 1));
+         Hub().PauseLevel();
+         Windows().OpenWindow("GP_Menu", true);
+       },
+       "GP_Menu", 5},
+  };
+  for (const auto& screen : screens) {
+    SCOPED_TRACE(screen.window);
+    screen.open();
+    Frames(3);
+    ClickOn(*Windows().FindWindow(screen.window)->GetGuiRoot().FindById(screen.id));
+    Frames(5);
+    ASSERT_TRUE(IsOpen("Shop"));
+    const bool level = gameplay.IsActive();
+    for (size_t i = 0; i < Shop().Grid().ItemCount(); ++i) {
+      auto& card = *static_cast<gPages_Shop_Item*>(Shop().Grid().Item(i));
+      const std::string name = card.GetName();
+      SCOPED_TRACE(name);
+      Coins() = 1000;
+      anna.GetHealth().Spend();
+      Windows().RefreshAll();
+      const int32_t count = anna.GetItemCount(name), hints = gameplay.HintsHeld();
+      const bool usable = name != "refill_hint" || level;
+      const uint32_t price = card.GetOffer() != nullptr ? card.GetOffer()->price : 0;
+      ClickOn(*card.GetGuiRoot().FindById(gPages_Shop_Item::kBuyId));
+      EXPECT_EQ(Coins(), usable ? 1000u - price : 1000u);
+      if (name == "refill_hint") {
+        EXPECT_EQ(gameplay.HintsHeld(), hints + (level ? anna.GetItemCount("start_hint") : 0));
+      } else if (name == "refill_health") {
+        EXPECT_EQ(anna.GetHealth().GetCount(), anna.GetHealth().GetMaximum());
+      } else {
+        EXPECT_EQ(anna.GetItemCount(name), count + 1);
+        if (level && name == "errors") {
+          EXPECT_EQ(gameplay.AllowedErrors(), count + 1);
+        }
+      }
+    }
+    Windows().CloseAll();
+    Hub().StopLevel();
+    Frames(5);
+  }
 }
 
 TEST_F(ShopTest, PairsMapControlsToOffersAndAnUnknownOfferDoesNothing) {
