@@ -37,6 +37,11 @@ all in data/share/image/screens/:
                      the rest crossed
   link_underline.png 4 x 23: the change-player link's underline along its
                      bottom (the window stretches it under the link's text)
+  picture_frame.png  PICTURE_FRAME square: the white ground, in a thin
+                     border, that the finish window draws the solved
+                     picture on
+  picture_cell.png   4 x 4 in the filled cells' colour: one cell of that
+                     picture (stretched over the cell)
 
 Usage: tools/make_screens.py [--root DIR] [--out DIR]
 Python 3 standard library only (tools/drawing.py, tools/content.py).
@@ -64,6 +69,7 @@ FACES = {"level_tile.png": TILE_FACE, "pack_card.png": CARD_FACE}
 COVER = 124
 ICON = 36
 LINK_HEIGHT = 23  # the link font's line height (DejaVu Sans 20)
+PICTURE_FRAME = 144
 TIP_CELLS = 10
 TIP_CELL = 26
 TIP_STRIP = (TIP_CELLS * TIP_CELL + 2, 60)
@@ -305,6 +311,18 @@ def link_underline():
     return canvas
 
 
+def picture_frame():
+    canvas = gfx.Canvas(PICTURE_FRAME, PICTURE_FRAME)
+    gfx.framed_box(canvas, 0, 0, PICTURE_FRAME, PICTURE_FRAME, 6, gfx.CLOSED)
+    return canvas
+
+
+def picture_cell():
+    canvas = gfx.Canvas(4, 4)
+    canvas.rect(0, 0, 4, 4, gfx.FILLED)
+    return canvas
+
+
 def images(root):
     pictures = read_levels(root)
     firsts = {}
@@ -336,6 +354,8 @@ def images(root):
         "training_full.png": tip_strip("####x#x###"),
         "training_cross.png": tip_strip("x##xx###xx"),
         "link_underline.png": link_underline(),
+        "picture_frame.png": picture_frame(),
+        "picture_cell.png": picture_cell(),
     }
     for number, folder in shipped_packs(root):
         if folder not in firsts:
