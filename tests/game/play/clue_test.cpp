@@ -98,10 +98,16 @@ TEST(ClueLineTest, LongestOpenStretch) {
     const char* line;
     int32_t from, to, expected;
   } cases[] = {
-      {"......", 0, 5, 6}, {"..x...", 0, 5, 3}, {"..#...", 0, 5, 2},  // the cells beside a known
-                                                                      // picture cell do not count
-      {"#.....", 0, 5, 4}, {".....#", 0, 5, 4}, {"x.x.x.", 0, 5, 1}, {"xxxxxx", 0, 5, 0},
-      {"......", 2, 3, 2}, {"......", 4, 3, 0},  // an empty range
+      {"......", 0, 5, 6},
+      {"..x...", 0, 5, 3},
+      {"..#...", 0, 5, 2},  // the cells beside a known
+                            // picture cell do not count
+      {"#.....", 0, 5, 4},
+      {".....#", 0, 5, 4},
+      {"x.x.x.", 0, 5, 1},
+      {"xxxxxx", 0, 5, 0},
+      {"......", 2, 3, 2},
+      {"......", 4, 3, 0},  // an empty range
   };
   for (const auto& c : cases) {
     LineBoard board(c.line);
@@ -192,7 +198,7 @@ TEST(ClueCrossingTest, EachRule) {
       {"cells of the run not all open", "#o.oo.", "--"},
       {"whole line revealed: 3 1", "###..#", "XX"},
       {"whole line revealed with crosses", "###xx#", "XX"},
-      {"empty line, not all crossed", "xxx.xx", "-"},
+      {"empty line: its 0 is crossed from the start", "......", "X"},
       {"empty line, all crossed", "xxxxxx", "X"},
   };
   for (const auto& c : cases) {
