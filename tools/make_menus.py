@@ -45,7 +45,7 @@ ARROW_WIDTH = 4
 CARD_PIECE = 16
 CARD_RADIUS = 10
 CARD_FILL = gfx.PAPER
-TROPHY_CARD = (420, 104)
+TROPHY_CARD = (420, 96)
 
 # The help board: a heart, the first rows filled and crossed.
 HELP_PICTURE = [".#.#.",
