@@ -148,18 +148,11 @@ TEST_F(GuiListBoxTest, DrawsThePanelTheHighlightAndTheVisibleRowsOnly) {
   list->SelectItem(L"ijk");
   EXPECT_EQ(list->GetTopRow(), 1) << "the list follows a selection past the visible rows";
   EXPECT_EQ(QuadsDrawn(), 1u + 1u + 3u + 1u + 2u + 3u);
-  EXPECT_TRUE(list->CanScrollUp());
-  EXPECT_FALSE(list->CanScrollDown());
+  EXPECT_TRUE(list->CanScrollUp() && !list->CanScrollDown());
   input_.Click(400, 300 - 60 + 5);  // the top row drawn is row 1
   EXPECT_EQ(list->GetSelected(), 1);
   list->ScrollBy(-4);
   EXPECT_EQ(list->GetTopRow(), 0) << "never above the first row";
-  input_.Move(400, 300);
-  input_.Key(kKeyDown);
-  input_.Key(kKeyDown);
-  input_.Key(kKeyDown);
-  EXPECT_EQ(list->GetSelected(), 4);
-  EXPECT_EQ(list->GetTopRow(), 1) << "the arrow keys scroll as they select";
   list->ScrollBy(9);
   EXPECT_EQ(list->GetTopRow(), 1) << "no empty place below the last row";
   list->SetRowTexture("row", 0);

@@ -98,16 +98,10 @@ TEST(ClueLineTest, LongestOpenStretch) {
     const char* line;
     int32_t from, to, expected;
   } cases[] = {
-      {"......", 0, 5, 6},
-      {"..x...", 0, 5, 3},
-      {"..#...", 0, 5, 2},  // the cells beside a known
-                            // picture cell do not count
-      {"#.....", 0, 5, 4},
-      {".....#", 0, 5, 4},
-      {"x.x.x.", 0, 5, 1},
-      {"xxxxxx", 0, 5, 0},
-      {"......", 2, 3, 2},
-      {"......", 4, 3, 0},  // an empty range
+      {"......", 0, 5, 6}, {"..x...", 0, 5, 3}, {"..#...", 0, 5, 2},  // the cells beside a known
+                                                                      // picture cell do not count
+      {"#.....", 0, 5, 4}, {".....#", 0, 5, 4}, {"x.x.x.", 0, 5, 1}, {"xxxxxx", 0, 5, 0},
+      {"......", 2, 3, 2}, {"......", 4, 3, 0},  // an empty range
   };
   for (const auto& c : cases) {
     LineBoard board(c.line);

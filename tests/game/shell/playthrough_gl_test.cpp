@@ -17,19 +17,19 @@
 #include <SDL_keycode.h>
 #include <gtest/gtest.h>
 
+#include <pugixml.hpp>
+
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include <pugixml.hpp>
-
 #include "driver_fixture.h"
+#include "frame_capture.h"
 #include "engine/foundation/SERVICE/engine_slots.h"
 #include "engine/foundation/renderer.h"
 #include "engine/platform/clock.h"
 #include "engine/platform/gpu_device.h"
-#include "frame_capture.h"
 #include "game/play/game_player.h"
 #include "game/play/level_record.h"
 #include "game/play/players_list.h"
@@ -97,9 +97,10 @@ class PlaythroughTest : public GameDriverTest {
     });
     const int32_t result = Run();
     SetFrameScript({});
-    EXPECT_TRUE(script.Finished())
-        << "stuck at \"" << script.Label() << "\" after " << script.Done() << " steps, "
-        << script.Waited() << " frames waiting; open: " << ::testing::PrintToString(open_at_end_);
+    EXPECT_TRUE(script.Finished()) << "stuck at \"" << script.Label() << "\" after "
+                                   << script.Done() << " steps, " << script.Waited()
+                                   << " frames waiting; open: "
+                                   << ::testing::PrintToString(open_at_end_);
     return result;
   }
 
@@ -435,8 +436,7 @@ TEST_F(LossRoadTest, LosingSpendsHeartsUntilTheListStartsNothingAndTheCalendarBr
   script.Then([] { return !IsWindowOpen("Confirm_NoHealth") && PlayerScript::Settled(); });
   script.Wait(60);
   bool started_without_heart = true;
-  script.Do(
-      [&] { started_without_heart = game::Play()->active || IsWindowOpen("Fade_Transition"); });
+  script.Do([&] { started_without_heart = game::Play()->active || IsWindowOpen("Fade_Transition"); });
   // A refill's time later a heart is back and the level starts.
   script.Say("a heart back");
   int32_t refill = 0;

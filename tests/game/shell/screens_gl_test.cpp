@@ -1,6 +1,8 @@
 // The screens drawn for real (OpenGL on SDL's offscreen driver) from the
 // shipped resources: the title with its greeting, the pack and level lists,
-// and "GP_Finish" with two stars over a board solved with one error, each
+// "GP_Finish" with two stars over a board solved with one error, the solved
+// picture on the finish over the largest board, ten players in "Players",
+// and the hit edges of a pack card, a level tile and a page button, each
 // written as a PNG beside the test program and checked by pixel. The game
 // starts on a copy of Resources/ as the driver starts it; the tutorial, the
 // cursor's file and picture are the hub fixture's while the shipped tree
@@ -70,16 +72,10 @@ int32_t Count(const test_support::Frame& frame, int32_t x0, int32_t y0, int32_t 
   return n;
 }
 
-// Drawn light on the black clear colour (a shadow stays dark).
-bool Lit(const test_support::Frame& frame, int32_t x, int32_t y) {
-  const uint32_t p = frame.At(x, y);
-  return Channel(p, 16) + Channel(p, 8) + Channel(p, 0) > 300;
-}
-
 // One clickable thing drawn on black: walking in from (reach x, reach y)
-// beyond its middle, the first lit pixel of each side is its drawn edge; one
-// pixel inside that edge it takes clicks, two outside it does not. Answers
-// the left edge's x.
+// beyond its middle, the first light pixel of each side is its drawn edge (a
+// shadow stays dark); one pixel inside that edge it takes clicks, two
+// outside it does not. Answers the left edge's x.
 int32_t ExpectHitEdges(const test_support::Frame& frame, const ORB::Vector3& middle,
                        ORB::Point reach, const std::function<bool(float, float)>& hit) {
   const auto cx = static_cast<int32_t>(middle.x);
@@ -88,7 +84,11 @@ int32_t ExpectHitEdges(const test_support::Frame& frame, const ORB::Vector3& mid
   for (const ORB::Point side : {ORB::Point{-1, 0}, {1, 0}, {0, -1}, {0, 1}}) {
     int32_t x = cx + side.x * reach.x;
     int32_t y = cy + side.y * reach.y;
-    while (!Lit(frame, x, y) && (x != cx || y != cy)) x -= side.x, y -= side.y;
+    const auto lit = [&] {
+      const uint32_t p = frame.At(x, y);
+      return Channel(p, 16) + Channel(p, 8) + Channel(p, 0) > 300;
+    };
+    while (!lit() && (x != cx || y != cy)) x -= side.x, y -= side.y;
     if (side.x < 0) left = x;
     EXPECT_TRUE(hit(static_cast<float>(x - side.x), static_cast<float>(y - side.y)))
         << "one pixel inside the drawn edge at " << x << ", " << y;
@@ -302,8 +302,8 @@ TEST_F(ScreensGlTest, TheInGameMenuAndAPacksQuestion) {
 }
 
 TEST_F(ScreensGlTest, TheLargestSolvedPictureTenPlayersAndTheHitEdges) {
-  // The largest shipped board, pack 3's elephant: 20 x 15 cells of 36
-  // pixels, reaching under the finish card.
+  // The largest shipped board, pack 3's elephant (20 x 15 cells of 36
+  // pixels), reaches under the finish card.
   ASSERT_TRUE(Hub().StartLevel(1, 3));
   std::vector<std::vector<bool>> picture;
   {
@@ -311,30 +311,27 @@ TEST_F(ScreensGlTest, TheLargestSolvedPictureTenPlayersAndTheHitEdges) {
     picture = road.Solution("data/share/main/levels pack_3/elephant.xml");
     road.Solve(picture);
   }
-  // The road's hooks and input have gone with it.
-  HubHooks hooks;
+  HubHooks hooks;  // the road's hooks and input have gone with it
   test_support::ScriptedInput input([&] { Frames(1); });
   auto& finish = *dynamic_cast<GG_WINDOW_FINISH*>(Windows().FindWindow("GP_Finish"));
   for (int32_t i = 0; i < 900 && !(finish.IsOpen() && !finish.IsAnimating()); ++i) input.Idle(1);
-  // The trophies this first win brings, one after another.
+  // The win's trophies, one after another.
   for (int32_t i = 0; i < 20 && (Windows().IsOpen("Trophy_Get") || !Hub().TrophyQueue().empty());
        ++i) {
     Windows().CloseWindow("Trophy_Get", true);
     input.Idle(20);
   }
   input.Idle(90);
-  input.Move(1000, 740);
   const test_support::Frame solved = Shot("screens_finish_largest.png");
   // The whole picture on the card, 6 pixels a cell: each cell's middle in
   // the filled cells' colour or the frame's white.
-  const gPictureView& view = finish.GetPicture();
-  ASSERT_EQ(view.CellSide(), 6);
+  ASSERT_EQ(finish.GetPicture().CellSide(), 6);
   for (int32_t row = 0; row < 15; ++row) {
     for (int32_t col = 0; col < 20; ++col) {
-      const gPictureView::Cell cell = view.CellAt(col, row);
-      const uint32_t pixel = solved.At(852 + cell.x + 3, 406 - 188 + cell.y + 3);
-      EXPECT_TRUE(Near(pixel, picture[row][col] ? 0xFF2E4057u : 0xFFFFFFFFu, 24))
-          << col << ", " << row << ": " << std::hex << pixel;
+      const gPictureView::Cell cell = finish.GetPicture().CellAt(col, row);
+      EXPECT_TRUE(Near(solved.At(852 + cell.x + 3, 406 - 188 + cell.y + 3),
+                       picture[row][col] ? 0xFF2E4057u : 0xFFFFFFFFu, 24))
+          << col << ", " << row;
     }
   }
   Windows().CloseAll();
@@ -342,62 +339,57 @@ TEST_F(ScreensGlTest, TheLargestSolvedPictureTenPlayersAndTheHitEdges) {
   Hub().ReleaseLevel();
   input.Idle(40);
 
-  // Ten players, the last one current: the list shows it, the seven last
-  // names; the page up button shows the first seven.
-  for (int32_t i = 2; i <= 10; ++i)
+  // Ten players, the last current: the list shows the last seven, and the
+  // page up button the first seven.
+  for (int32_t i = 2; i <= 10; ++i) {
     Hub().SetCurrentPlayer(Hub().CreatePlayer(L"Player " + std::to_wstring(i)));
+  }
   auto& players = *dynamic_cast<GG_WINDOW_PLAYERS*>(Windows().OpenWindow("Players", false));
   input.Idle(40);
-  input.Move(1000, 740);
   Shot("screens_players_ten.png");
-  ORB::OC_GUI_LISTBOX& list = *players.GetList();
-  EXPECT_EQ(list.GetTopRow(), 3);
-  EXPECT_EQ(*list.GetSelectedItem(), L"Player 10");
-  const ORB::Vector3 up = players.GetGuiRoot()
-                              .FindById(GG_WINDOW_PLAYERS::kPageUpId)
-                              ->GetTransform()
-                              .GetWorld()
-                              .position;
+  EXPECT_EQ(players.GetList()->GetTopRow(), 3) << "Player 10 at the foot";
+  const auto at = [](const ORB::OC_GUI_OBJECT* widget) {
+    return widget->GetTransform().GetWorld().position;
+  };
+  const ORB::Vector3 up = at(players.GetGuiRoot().FindById(GG_WINDOW_PLAYERS::kPageUpId));
   input.Click(static_cast<int32_t>(up.x), static_cast<int32_t>(up.y));
-  EXPECT_EQ(list.GetTopRow(), 0);
-  Windows().CloseAll();
-  input.Idle(40);
-  Windows().CloseAll();
-  input.Idle(40);
+  EXPECT_EQ(players.GetList()->GetTopRow(), 0);
 
-  // On black (the paper window closed), a card of the pack list...
-  Hub().OpenPackList();
-  input.Idle(40);
-  Windows().CloseWindow("Back", true);
-  input.Idle(5);
+  // On black (the paper window closed): a card of the pack list, which a
+  // click two pixels beside its edge misses and one inside takes...
+  const auto show = [&](const std::function<void()>& open, const char* png) {
+    for (int32_t i = 0; i < 2; ++i) {  // "Players" opens the title once it has closed
+      Windows().CloseAll();
+      input.Idle(40);
+    }
+    open();
+    input.Idle(40);
+    Windows().CloseWindow("Back", true);
+    input.Idle(5);
+    return Shot(png);
+  };
+  const test_support::Frame packs =
+      show([&] { Hub().OpenPackList(); }, "screens_hit_edges_packs.png");
   gPackItem& card =
       *dynamic_cast<GG_WINDOW_PACK*>(Windows().FindWindow("Packs"))->PackGrid().PackItem(1);
-  const test_support::Frame packs = Shot("screens_hit_edges_packs.png");
   const ORB::Vector3 middle = card.GetTransform().GetWorld().position;
   const int32_t edge = ExpectHitEdges(packs, middle, {172, 128},
                                       [&](float x, float y) { return card.Contains(x, y); });
-  // ...which a click two pixels beside misses and one inside takes.
   input.Click(edge - 2, static_cast<int32_t>(middle.y));
   input.Idle(30);
   EXPECT_FALSE(Windows().IsOpen("Confirm_Buy_Pack"));
   input.Click(edge + 1, static_cast<int32_t>(middle.y));
   input.Idle(30);
   EXPECT_TRUE(Windows().IsOpen("Confirm_Buy_Pack"));
-  Windows().CloseAll();
-  input.Idle(40);
-
-  // A level tile and the level list's page button.
-  Hub().OpenLevels(1, true);
-  input.Idle(40);
-  Windows().CloseWindow("Back", true);
-  input.Idle(5);
+  // ...a level tile and the level list's page button.
+  const test_support::Frame tiles =
+      show([&] { Hub().OpenLevels(1, true); }, "screens_hit_edges_levels.png");
   auto& levels = *dynamic_cast<GG_WINDOW_LEVEL*>(Windows().FindWindow("Levels"));
-  const test_support::Frame tiles = Shot("screens_hit_edges_levels.png");
   gLevel_Item& tile = *levels.LevelGrid().LevelItem(0);
   ExpectHitEdges(tiles, tile.GetTransform().GetWorld().position, {85, 93},
                  [&](float x, float y) { return tile.Contains(x, y); });
   auto& next = *dynamic_cast<ORB::OC_GUI_BUTTON5*>(levels.GetGuiRoot().FindById(2));
-  ExpectHitEdges(tiles, next.GetTransform().GetWorld().position, {40, 40},
+  ExpectHitEdges(tiles, at(&next), {40, 40},
                  [&](float x, float y) { return next.GetSheet().Contains(x, y); });
 }
 
