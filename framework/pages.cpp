@@ -183,11 +183,14 @@ void gPages::DrawPage(int32_t page) {
 
 int32_t gPages::OnMouseDown(int32_t button) {
   if (button != 1 && button != 2) return 0;
+  pressed_item_ = nullptr;
   const int64_t first = static_cast<int64_t>(current_page_) * per_page_;
   for (int64_t i = first; i < first + per_page_ && i < static_cast<int64_t>(items_.Size()); ++i) {
     G_PAGES_ITEM* item = Item(static_cast<size_t>(i));
     if (item->Handle(m::kMouseDown, static_cast<float>(button), 0.0f, 0.0f, nullptr) ==
         ORB::kEventSwallowed) {
+      pressed_item_ = item;
+      pressed_button_ = button;
       return ORB::kEventSwallowed;
     }
   }
@@ -196,16 +199,21 @@ int32_t gPages::OnMouseDown(int32_t button) {
 
 int32_t gPages::OnMouseUp(int32_t button) {
   if (button != 1 && button != 2) return 0;
+  G_PAGES_ITEM* item = button == pressed_button_ ? pressed_item_ : nullptr;
+  if (item == nullptr) return 0;
+  pressed_item_ = nullptr;
+  // The press may have been taken on a page that has turned since.
   const int64_t first = static_cast<int64_t>(current_page_) * per_page_;
+  bool shown = false;
   for (int64_t i = first; i < first + per_page_ && i < static_cast<int64_t>(items_.Size()); ++i) {
-    G_PAGES_ITEM* item = Item(static_cast<size_t>(i));
-    if (item->Handle(m::kMouseUp, static_cast<float>(button), 0.0f, 0.0f, nullptr) ==
-        ORB::kEventSwallowed) {
-      OnItemClicked(item);
-      return 1;
-    }
+    shown = shown || Item(static_cast<size_t>(i)) == item;
   }
-  return 0;
+  if (!shown || item->Handle(m::kMouseUp, static_cast<float>(button), 0.0f, 0.0f, nullptr) !=
+                    ORB::kEventSwallowed) {
+    return 0;
+  }
+  OnItemClicked(item);
+  return 1;
 }
 
 int32_t gPages::OnMouseMove() {
@@ -265,6 +273,16 @@ void gPages::Layout() {
   }
 }
 
+void gPages::ShowPage(int32_t page) {
+  if (!turn_bots_.Empty()) {
+    turn_bots_.DeleteAll();
+    transform_ = turn_origin_;
+  }
+  current_page_ = std::clamp(page, 0, page_count_ > 0 ? page_count_ - 1 : 0);
+  target_page_ = current_page_;
+  pressed_item_ = nullptr;
+}
+
 void gPages::NextPage() { Turn(1); }
 
 void gPages::PrevPage() { Turn(-1); }
@@ -293,6 +311,7 @@ void gPages::Turn(int32_t d) {
     return;
   }
   target_page_ = q;
+  turn_origin_ = transform_;
   const auto fd = static_cast<float>(d);
   const float dx = turn_type_ == kSlideVertical ? 0.0f : -fd * step_x_;
   const float dy = turn_type_ == kSlideHorizontal ? 0.0f : -fd * step_y_;

@@ -58,9 +58,12 @@ class gPages {
   // Runs the items, then a running turn; answers 1.
   virtual int32_t Update();
   // Buttons 1 and 2 go to the current page's items in order; the first
-  // that takes the event (kEventSwallowed) ends the pass. Up: that item is
-  // clicked (OnItemClicked) and the answer is 1; down: kEventSwallowed.
-  // Otherwise, and for any other button, 0.
+  // that takes the event (kEventSwallowed) ends the pass. Down: that item
+  // holds the press, answer kEventSwallowed. Up: only the item holding the
+  // press of that button is asked (a release whose press no item took, or
+  // that ends over another item, clicks nothing); when it takes the release
+  // it is clicked (OnItemClicked) and the answer is 1. Otherwise, and for
+  // any other button, 0.
   virtual int32_t OnMouseUp(int32_t button);
   virtual int32_t OnMouseDown(int32_t button);
   // Every item is told; 0.
@@ -75,6 +78,9 @@ class gPages {
   // Turn one page on (or back), when no turn runs.
   virtual void NextPage();
   virtual void PrevPage();
+  // Shows that page (kept within the pages) at once; a running turn is
+  // dropped and the grid put back where it started.
+  void ShowPage(int32_t page);
   virtual void SetPosition(float x, float y);
   virtual void LoadExample(const pugi::xml_node& /*node*/) {}
   // A new item for the description, or null to leave it out. `index`
@@ -141,6 +147,7 @@ class gPages {
   float step_x_ = 0.0f;
   float step_y_ = 0.0f;
   ORB::OS_TRANSFORM3 transform_;
+  ORB::OS_TRANSFORM3 turn_origin_;  // where a running turn started
   ORB::OC_BOT_LIST items_;
   ORB::OC_BOT_LIST turn_bots_;
   int32_t current_page_ = 0;
@@ -153,6 +160,9 @@ class gPages {
   int32_t grid_height_ = 0;
   int32_t per_page_ = 1;
   int32_t page_count_ = 0;
+  // The item holding a press, and the press's button.
+  G_PAGES_ITEM* pressed_item_ = nullptr;
+  int32_t pressed_button_ = 0;
 };
 
 }  // namespace ORB_GF

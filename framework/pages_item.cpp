@@ -1,5 +1,7 @@
 #include "framework/pages_item.h"
 
+#include <sstream>
+
 #include "engine/foundation/input_state.h"
 #include "engine/gui/hit_shape.h"
 
@@ -42,7 +44,14 @@ bool G_PAGES_ITEM::Contains(float x, float y) const {
   centred.parent = const_cast<ORB::OS_TRANSFORM3*>(&transform_);
   ORB::OC_HIT_SHAPE shape;
   shape.Set(ORB::OC_HIT_SHAPE::kRectangle, &centred, w, h, 0.0f, 0);
+  shape.SetInset(hit_inset_);
   return shape.Contains(x, y);
+}
+
+void G_PAGES_ITEM::ReadHitInset(const char* text) {
+  std::istringstream numbers(text != nullptr ? text : "");
+  ORB::HitInset inset;
+  if (numbers >> inset.left >> inset.top >> inset.right >> inset.bottom) hit_inset_ = inset;
 }
 
 bool G_PAGES_ITEM::UnderPointer() const {

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "engine/foundation/transform.h"
+#include "engine/gui/hit_shape.h"
 #include "engine/scene/bot_base.h"
 
 namespace ORB_GF {
@@ -50,10 +51,17 @@ class G_PAGES_ITEM : public ORB::OC_BASE {
   virtual int32_t Refresh() { return 0; }
 
   // Whether the point (screen pixels) lies on the item: its rectangle of
-  // GetWidth x GetHeight centred on its position, turned and scaled as the
-  // item's transform and its parents draw it, edges included (a hit shape,
-  // engine/gui/hit_shape.h). Items test the pointer with it.
+  // GetWidth x GetHeight centred on its position, less the hit inset,
+  // turned and scaled as the item's transform and its parents draw it, edges
+  // included (a hit shape, engine/gui/hit_shape.h). Items test the pointer
+  // with it.
   bool Contains(float x, float y) const;
+  // The margins of the item's rectangle that take no clicks (none at
+  // first): the room a picture keeps around what it shows.
+  void SetHitInset(const ORB::HitInset& inset) { hit_inset_ = inset; }
+  // "left top right bottom" whole pixels from a description's attribute;
+  // nothing changes without four numbers.
+  void ReadHitInset(const char* text);
   // The same for the input state's pointer; false without an input state.
   bool UnderPointer() const;
 
@@ -62,6 +70,9 @@ class G_PAGES_ITEM : public ORB::OC_BASE {
 
  protected:
   ORB::OS_TRANSFORM3 transform_;
+
+ private:
+  ORB::HitInset hit_inset_;
 };
 
 }  // namespace ORB_GF

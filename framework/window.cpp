@@ -212,7 +212,9 @@ void G_WINDOW::Open(bool instant) {
 }
 
 void G_WINDOW::OpenFinished() {
-  animating_ = false;
+  // An opening cut short by Close ends while the window closes: it keeps
+  // moving (and swallowing clicks) until the closing ends.
+  animating_ = closing_;
   OnOpened();
   Fire(kOpened);
 }

@@ -46,7 +46,9 @@
 //
 // Input: the manager hands the window its mouse passes while it takes input.
 // A window still moving answers kEventSwallowed (-109) to a press or a
-// release, so nothing behind it gets the event. A click (code 8) on a widget
+// release, so nothing behind it gets the event. A closing window is moving
+// until its closing ends, also when it was closed during its opening (the
+// end of that opening does not make it take clicks again). A click (code 8) on a widget
 // plays the widget's mapped sound through the click-sound hook, then runs
 // OnGuiEvent(id) and the event callback; a value change (code 10, a slider
 // or a typed character) runs OnGuiEvent(id) alone. The last answer is kept

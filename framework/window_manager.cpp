@@ -5,6 +5,7 @@
 
 #include "engine/foundation/SERVICE/engine_slots.h"
 #include "engine/foundation/repository.h"
+#include "engine/platform/key_codes.h"
 #include "engine/platform/log.h"
 #include "framework/game_singleton.h"
 
@@ -204,9 +205,10 @@ void G_WINDOW_MANAGER::HandleMouseDown(int32_t button) { MouseEvent(MousePass::k
 void G_WINDOW_MANAGER::HandleMouseUp(int32_t button) { MouseEvent(MousePass::kUp, button); }
 void G_WINDOW_MANAGER::HandleMouseMove() { MouseEvent(MousePass::kMove, 0); }
 
-void G_WINDOW_MANAGER::MouseEvent(MousePass pass, int32_t button) {
-  const std::vector<G_WINDOW*> snapshot = open_;
-  for (G_WINDOW* window : snapshot) {
+std::pair<G_WINDOW*, int32_t> G_WINDOW_MANAGER::Pass(const std::vector<G_WINDOW*>& windows,
+                                                     MousePass pass, int32_t button,
+                                                     bool* owner_gone) {
+  for (G_WINDOW* window : windows) {
     if (!InOpenList(window)) continue;
     const bool modal = window->IsModal();
     const auto call = guard_.Call(window, [&] {
@@ -217,9 +219,48 @@ void G_WINDOW_MANAGER::MouseEvent(MousePass pass, int32_t button) {
       }
       return kWindowNoEvent;
     });
-    if (call.owner_gone) return;
-    if (call.result != kWindowNoEvent || modal) return;
+    if (call.owner_gone) {
+      *owner_gone = true;
+      return {nullptr, kWindowNoEvent};
+    }
+    if (call.result != kWindowNoEvent) return {window, call.result};
+    if (modal) break;
   }
+  return {nullptr, kWindowNoEvent};
+}
+
+void G_WINDOW_MANAGER::MouseEvent(MousePass pass, int32_t button) {
+  if (pass == MousePass::kUp) {
+    Release(button);
+    return;
+  }
+  const std::vector<G_WINDOW*> snapshot = open_;
+  bool gone = false;
+  const auto [window, answer] = Pass(snapshot, pass, button, &gone);
+  if (gone || pass != MousePass::kDown) return;
+  held_[button] = HeldPress{window, answer == ORB::kEventSwallowed, snapshot};
+}
+
+void G_WINDOW_MANAGER::Release(int32_t button) {
+  const auto found = held_.find(button);
+  const bool pressed = found != held_.end();
+  HeldPress press;
+  if (pressed) {
+    press = std::move(found->second);
+    held_.erase(found);
+  }
+  bool gone = false;
+  if (press.owner != nullptr) {
+    if (!press.swallowed) Pass({press.owner}, MousePass::kUp, button, &gone);
+    return;
+  }
+  // A click needs its press.
+  if (button == ORB::platform::kMouseLeft || button == ORB::platform::kMouseRight ||
+      button == ORB::platform::kMouseMiddle) {
+    return;
+  }
+  const std::vector<G_WINDOW*> windows = pressed ? press.opened : open_;
+  Pass(windows, MousePass::kUp, button, &gone);
 }
 
 void G_WINDOW_MANAGER::UpdateInputGating() {

@@ -29,10 +29,20 @@
 // windows behind it are updated next frame); a mouse pass ends at the first
 // window that answered (took the event, or swallowed it while moving) or at
 // the first modal window.
+//
+// A press and its release are one click of one window: the window that took
+// the press (answered it) gets its release and no other window does, also
+// when the press opened windows in front of it or brought one forward. A
+// mouse button's release whose press no window took, or whose press was
+// swallowed by a moving window, reaches nobody. A key's release whose press
+// no window took goes the usual way, but only to windows that were open at
+// the press.
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <pugixml.hpp>
@@ -113,7 +123,18 @@ class G_WINDOW_MANAGER {
 
  private:
   enum class MousePass { kDown, kUp, kMove };
+  // What is remembered of a press until its release.
+  struct HeldPress {
+    G_WINDOW* owner = nullptr;      // the window that answered it, or null
+    bool swallowed = false;         // the owner was moving
+    std::vector<G_WINDOW*> opened;  // the windows open at the press
+  };
   void MouseEvent(MousePass pass, int32_t button);
+  void Release(int32_t button);
+  // Runs one pass over `windows` (front first) and answers the window that
+  // answered it with its answer (null and kWindowNoEvent when none did).
+  std::pair<G_WINDOW*, int32_t> Pass(const std::vector<G_WINDOW*>& windows, MousePass pass,
+                                     int32_t button, bool* owner_gone);
   bool InOpenList(const G_WINDOW* window) const;
   void RemoveFromOpenList(const G_WINDOW* window);
   // Reads one entry of the scene list.
@@ -121,6 +142,7 @@ class G_WINDOW_MANAGER {
 
   std::vector<G_WINDOW*> open_;        // front first; not owned
   std::vector<G_WINDOW*> registered_;  // owned; freed through guard_
+  std::map<int32_t, HeldPress> held_;  // by button or key code
   WindowFactory factory_;
   ORB::DispatchGuard<G_WINDOW> guard_;
 };

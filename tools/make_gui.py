@@ -86,6 +86,18 @@ TICK = [(12.5, 19.5), (17.5, 25), (28, 12.5)]
 TICK_WIDTH = 4
 TICK_COLOUR = gfx.FILLED
 
+# What a click must land on in each frame of a sheet, as the margins
+# (left, top, right, bottom) around the drawn face or box: the room kept for
+# the shadow and the pressed look's drop shows nothing to click.
+# tools/make_windows.py and tools/make_play_screen.py give it to every
+# widget drawn with the sheet (its HIT_INSET).
+FACES = {
+    "button_wide.png": FACE_INSET,
+    "button_icon.png": FACE_INSET,
+    "button_two.png": FACE_INSET,
+    "checkbox.png": (BOX[0], BOX[1], CHECK - BOX[2], CHECK - BOX[3]),
+}
+
 TRACK = (64, 32)
 TRACK_OFF = gfx.mix(gfx.PAPER_BOTTOM, gfx.CROSS, 0.45)
 KNOB = 32

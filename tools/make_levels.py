@@ -92,6 +92,9 @@ MAX_CELL = 64
 # edge to the ink of the nearest clue number.
 BOARD_FRAME = 8
 CLUE_OFFSET = 12
+# The least room (pixels) between the cross-out strokes of two neighbouring
+# numbers of a row.
+STRIKE_SEPARATION = 3
 
 # Clue fonts, largest first: the numbers file that names it, the font (a name
 # of data/share/font/fonts.xml and its BMFont description) and the smallest
@@ -664,16 +667,24 @@ def cross_cell(size, alpha):
     return image
 
 
-def strike_sheet(scale):
-    """Four frames of a stroke drawn left to right across a number of the
-    20-pixel font, scaled for another font."""
+def strike_sheet(style):
+    """Four frames of a stroke drawn left to right across a number, rising
+    a third of its length, centred on the number: 24 pixels long on the
+    20-pixel font (scaled for another), and never so long that the strikes
+    of two neighbours in a row meet: between them stays STRIKE_SEPARATION
+    or half a space of the font, whichever is more."""
+    scale = style.scale()
     side = int(round(32 * scale))
+    half_width = 1.6 * max(1.0, scale)
+    separation = max(STRIKE_SEPARATION, style.gap // 2)
+    length = min(24 * scale, style.interval_left - separation - 2 * half_width)
+    centre = 16 * scale
+    ax, ay = centre - length / 2.0, centre + length / 6.0
     frames = []
     for step in range(1, 5):
         frame = Canvas(side, side)
-        end = (4 + 24 * step / 4.0) * scale
-        ax, ay = 4 * scale, 20 * scale
-        frame.fill(lambda x, y, end=end: segment_distance(x, y, ax, ay, end, ay - (end - ax) / 3.0) <= 1.6 * max(1.0, scale),
+        end = ax + length * step / 4.0
+        frame.fill(lambda x, y, end=end: segment_distance(x, y, ax, ay, end, ay - (end - ax) / 3.0) <= half_width,
                    ERROR, 230)
         frames.append(frame)
     return sheet(frames)
@@ -723,7 +734,7 @@ def board_images(styles):
     # The stroke that crosses out a clue number, drawn in four steps, one
     # sheet per clue font (sized to its numbers).
     for style in styles:
-        images[style.strike] = strike_sheet(style.scale())
+        images[style.strike] = strike_sheet(style)
     return images
 
 

@@ -12,7 +12,9 @@ bytes for the same sources):
   coin_small.png        COIN x COIN: a coin, beside prices and bonuses
   heart_small.png       HEART x HEART: a heart, on the heart panel
   arrow_left.png,       ARROW x ARROW: ink chevrons for the page buttons
-  arrow_right.png       (drawn over the light icon button)
+  arrow_right.png,      (drawn over the light icon button); up and down
+  arrow_up.png,         turn the players list's pages
+  arrow_down.png
   card_<part>.png       the nine CARD_PIECE x CARD_PIECE pieces of a card in
                         the paper tint with a 1 px border (NINE_PARTS order:
                         ul up ur lt mid rt dl dn dr), for items on a dialog
@@ -43,7 +45,7 @@ ARROW_WIDTH = 4
 CARD_PIECE = 16
 CARD_RADIUS = 10
 CARD_FILL = gfx.PAPER
-TROPHY_CARD = (420, 104)
+TROPHY_CARD = (420, 96)
 
 # The help board: a heart, the first rows filled and crossed.
 HELP_PICTURE = [".#.#.",
@@ -73,10 +75,14 @@ def heart():
     return canvas
 
 
-def arrow(pointing_left):
+def arrow(pointing):
+    """A chevron pointing "left", "right", "up" or "down"."""
     canvas = gfx.Canvas(ARROW, ARROW)
-    tip, back = (10.0, 21.0) if pointing_left else (22.0, 11.0)
-    canvas.polyline([(back, 7.0), (tip, ARROW / 2.0), (back, ARROW - 7.0)], ARROW_WIDTH, gfx.INK)
+    tip, back = (10.0, 21.0) if pointing in ("left", "up") else (22.0, 11.0)
+    points = [(back, 7.0), (tip, ARROW / 2.0), (back, ARROW - 7.0)]
+    if pointing in ("up", "down"):
+        points = [(y, x) for x, y in points]
+    canvas.polyline(points, ARROW_WIDTH, gfx.INK)
     return canvas
 
 
@@ -177,8 +183,10 @@ def pictures():
     images = {
         "coin_small.png": coin(),
         "heart_small.png": heart(),
-        "arrow_left.png": arrow(True),
-        "arrow_right.png": arrow(False),
+        "arrow_left.png": arrow("left"),
+        "arrow_right.png": arrow("right"),
+        "arrow_up.png": arrow("up"),
+        "arrow_down.png": arrow("down"),
         "trophy_card.png": card(*TROPHY_CARD),
         "help_board.png": help_board(),
         "help_tools.png": help_tools(),

@@ -60,6 +60,10 @@ GUI = "data/share/image/gui"
 FONTS = "data/share/font"
 STRINGS = "tools/strings/play.txt"
 
+# Every button of the play screen is drawn on make_gui's faces: clicks land
+# on the face, not on the room around it (the GUI XML's HIT_INSET).
+FACE_HIT = ' HIT_INSET="%s"' % " ".join("%d" % m for m in make_gui.FACE_INSET)
+
 PLATE = 88            # the plate behind a side control
 ICON_BUTTON = (64, 64)
 STORE = (88, 64)
@@ -388,7 +392,7 @@ def ambient_xml():
     lines += sprite("icon", PLAY, "coin.png", "    ", at=coin)
     lines.append("  </sunime>")
     lines.append("  <check_mode>")
-    lines.append('    <CHECKBOX ID="1" TEXTURE="%s tool_switch.png">' % PLAY)
+    lines.append('    <CHECKBOX ID="1" TEXTURE="%s tool_switch.png"%s>' % (PLAY, FACE_HIT))
     lines.append("      <POSITION>%d %d</POSITION>" % layout.TOOL_AT)
     lines.append("    </CHECKBOX>")
     lines.append("  </check_mode>")
@@ -406,7 +410,7 @@ def control_xml(tag, at, attributes, body):
 
 
 def button5(texture):
-    return ['  <BUTTON5 ID="1" TEXTURE="%s %s">' % (PLAY, texture),
+    return ['  <BUTTON5 ID="1" TEXTURE="%s %s"%s>' % (PLAY, texture, FACE_HIT),
             "    <POSITION>0 0</POSITION>", "  </BUTTON5>"]
 
 
@@ -524,7 +528,8 @@ def tutorial_xml(root, texts):
                       label, key, hex_colour(gfx.INK)),
                   "              <POSITION>%d 0</POSITION>" % (24 - PANEL_SIZE[0] // 2),
                   "            </WLABEL>",
-                  '            <BUTTON5 ID="%d" TEXTURE="%s button_wide.png">' % (SKIP_BUTTON, GUI),
+                  '            <BUTTON5 ID="%d" TEXTURE="%s button_wide.png"%s>' % (
+                      SKIP_BUTTON, GUI, FACE_HIT),
                   "              <POSITION>%d 0</POSITION>" % (PANEL_SIZE[0] // 2 - 24 - SKIP_WIDTH // 2),
                   "              <CONTEXT>",
                   '                <WLABEL ID="0" %s TEXT="tutorial_skip" HOT_SPOT="4" FONT_COLOR="%s">' % (

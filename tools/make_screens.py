@@ -37,6 +37,11 @@ all in data/share/image/screens/:
                      the rest crossed
   link_underline.png 4 x 23: the change-player link's underline along its
                      bottom (the window stretches it under the link's text)
+  picture_frame.png  PICTURE_FRAME square: the white ground, in a thin
+                     border, that the finish window draws the solved
+                     picture on
+  picture_cell.png   4 x 4 in the filled cells' colour: one cell of that
+                     picture (stretched over the cell)
 
 Usage: tools/make_screens.py [--root DIR] [--out DIR]
 Python 3 standard library only (tools/drawing.py, tools/content.py).
@@ -54,9 +59,17 @@ FOLDER = "data/share/image/screens"
 STAR_STEP = 76
 TILE = (150, 170)
 PACK_CARD = (320, 240)
+# The drawn face within a tile frame and within the pack card, as margins
+# (left, top, right, bottom) around it: the rest is the shadow's room. A
+# click must land on the face (tools/make_windows.py gives the margins to
+# the items drawn on these pictures).
+TILE_FACE = (7, 6, 7, 8)
+CARD_FACE = (8, 7, 8, 10)
+FACES = {"level_tile.png": TILE_FACE, "pack_card.png": CARD_FACE}
 COVER = 124
 ICON = 36
 LINK_HEIGHT = 23  # the link font's line height (DejaVu Sans 20)
+PICTURE_FRAME = 144
 TIP_CELLS = 10
 TIP_CELL = 26
 TIP_STRIP = (TIP_CELLS * TIP_CELL + 2, 60)
@@ -131,29 +144,36 @@ def small_stars():
     return gfx.sheet([empty, won])
 
 
+def face_box(size, margins):
+    """(left, top, right, bottom) of the face within a picture of that size."""
+    return margins[0], margins[1], size[0] - margins[2], size[1] - margins[3]
+
+
 def tile_face(border, width):
     w, h = TILE
+    left, top, right, bottom = face_box(TILE, TILE_FACE)
     canvas = gfx.Canvas(w, h)
-    canvas.falloff(gfx.rounded_rect_distance(7, 9, w - 7, h - 5, 12), SHADOW.reach, gfx.INK,
-                   SHADOW.opacity)
-    gfx.framed_box(canvas, 7, 6, w - 7, h - 8, 12, gfx.PANEL, border, width)
+    canvas.falloff(gfx.rounded_rect_distance(left, top + 3, right, bottom + 3, 12), SHADOW.reach,
+                   gfx.INK, SHADOW.opacity)
+    gfx.framed_box(canvas, left, top, right, bottom, 12, gfx.PANEL, border, width)
     return canvas
 
 
 def level_tile():
     w, h = TILE
     cover = gfx.Canvas(w, h)
-    cover.shape(gfx.rounded_rect_distance(7, 6, w - 7, h - 8, 12), VEIL, 190)
+    cover.shape(gfx.rounded_rect_distance(*face_box(TILE, TILE_FACE), 12), VEIL, 190)
     gfx.lock(cover, w / 2, 64, 40, gfx.CROSS)
     return gfx.sheet([tile_face(gfx.PANEL_BORDER, 1), tile_face(gfx.ACCENT, 3), cover])
 
 
 def pack_card():
     w, h = PACK_CARD
+    left, top, right, bottom = face_box(PACK_CARD, CARD_FACE)
     canvas = gfx.Canvas(w, h)
-    canvas.falloff(gfx.rounded_rect_distance(8, 11, w - 8, h - 6, 14), SHADOW.reach, gfx.INK,
-                   SHADOW.opacity)
-    gfx.framed_box(canvas, 8, 7, w - 8, h - 10, 14, gfx.PANEL)
+    canvas.falloff(gfx.rounded_rect_distance(left, top + 4, right, bottom + 4, 14), SHADOW.reach,
+                   gfx.INK, SHADOW.opacity)
+    gfx.framed_box(canvas, left, top, right, bottom, 14, gfx.PANEL)
     return canvas
 
 
@@ -291,6 +311,18 @@ def link_underline():
     return canvas
 
 
+def picture_frame():
+    canvas = gfx.Canvas(PICTURE_FRAME, PICTURE_FRAME)
+    gfx.framed_box(canvas, 0, 0, PICTURE_FRAME, PICTURE_FRAME, 6, gfx.CLOSED)
+    return canvas
+
+
+def picture_cell():
+    canvas = gfx.Canvas(4, 4)
+    canvas.rect(0, 0, 4, 4, gfx.FILLED)
+    return canvas
+
+
 def images(root):
     pictures = read_levels(root)
     firsts = {}
@@ -322,6 +354,8 @@ def images(root):
         "training_full.png": tip_strip("####x#x###"),
         "training_cross.png": tip_strip("x##xx###xx"),
         "link_underline.png": link_underline(),
+        "picture_frame.png": picture_frame(),
+        "picture_cell.png": picture_cell(),
     }
     for number, folder in shipped_packs(root):
         if folder not in firsts:

@@ -58,6 +58,13 @@ A window:
       on_value_changed) <SCRIPTS><script EVENT="DOWN">name</script>...
   Widgets indented under a widget are its children (<CONTEXT>).
 
+  Clicks land on what is drawn: a BUTTON5, BUTTON2 or CHECKBOX drawn with a
+  picture that keeps room around its face (the FACES of tools/make_gui.py
+  and tools/make_screens.py: a shadow, the pressed look's drop) is given
+  HIT_INSET="left top right bottom", those margins, unless the line gives
+  one; so is a grid item (its "hit") drawn on such a background picture, or
+  whose first widget, drawn over the item's whole place (no "at"), is one.
+
 A grid file (a paged list's items, framework/pages.h), beside the windows:
 
     pages levels_grid cols=4 rows=2 interval_x=24 turn_type=SLIDE_HORIZONTAL
@@ -106,6 +113,8 @@ import os
 import re
 import sys
 
+import make_gui
+import make_screens
 import make_sounds
 import make_strings
 from content import arguments, shipped_packs, write_bytes, xml_text
@@ -152,6 +161,18 @@ CHILD_KEYS = {"at": ("POSITION", 2), "size": ("SIZE", 2), "transform": ("TRANSFO
 SCRIPT_EVENTS = ("down", "up", "enter", "leave", "grab", "filled", "value_changed")
 PACK = "{pack}"
 COPIES = re.compile(r"^x([1-9][0-9]*)$")
+# The pictures drawn with room around what they show, and the margins
+# (left, top, right, bottom) of that room, from the generators that draw
+# them: clicks must land on what is drawn.
+FACES = dict([("%s %s" % (make_gui.GUI, name), margins) for name, margins in make_gui.FACES.items()] +
+             [("%s %s" % (make_screens.FOLDER, name), margins)
+              for name, margins in make_screens.FACES.items()])
+# The widgets whose clickable rectangle is their picture's (HIT_INSET).
+HIT_WIDGETS = ("BUTTON5", "BUTTON2", "CHECKBOX")
+
+
+def margins_text(margins):
+    return " ".join("%d" % m for m in margins)
 
 
 class SourceError(ValueError):
@@ -429,7 +450,11 @@ class Reader:
         copies = 1
         if words and COPIES.match(words[0]):
             copies, words = int(words[0][1:]), words[1:]
-        head = "<item%s" % attributes_xml(self.pairs(words, line.where))
+        pairs = self.pairs(words, line.where)
+        face = self.item_face(dict(pairs), line.children)
+        if face is not None:
+            pairs.append(("hit", margins_text(face)))
+        head = "<item%s" % attributes_xml(pairs)
         widgets = Window("item", "item", line.where)
         inner = []
         for child in line.children:
@@ -444,6 +469,20 @@ class Reader:
             return [head + "/>"] * copies
         text = [head + ">"] + [" " + part for part in inner] + ["</item>"]
         return text * copies
+
+    def item_face(self, given, children):
+        """The margins an item's clicks leave out: those of its background
+        picture, or of the first widget drawn over its whole place (one
+        without "at"); None without either, or when "hit" is given."""
+        if "hit" in given:
+            return None
+        if given.get("background") in FACES:
+            return FACES[given["background"]]
+        for child in children:
+            if child.words[0] in WIDGETS and not any(w.startswith("at=") for w in child.words):
+                texture = dict(self.pairs(child.words[1:], child.where)).get("TEXTURE")
+                return FACES.get(texture)
+        return None
 
     def background(self, window, words, where):
         if not words or "=" in words[0]:
@@ -508,6 +547,8 @@ class Reader:
         for key, value in attributes:
             if key in RESOURCES and value:
                 self.resource(value, where)
+        if element in HIT_WIDGETS and "HIT_INSET" not in given and given.get("TEXTURE") in FACES:
+            attributes.append(("HIT_INSET", margins_text(FACES[given["TEXTURE"]])))
         widget_id = given["ID"]
         if not re.fullmatch(r"-?[0-9]+", widget_id):
             raise SourceError("%s: ID is a whole number, not %r" % (where, widget_id))

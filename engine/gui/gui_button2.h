@@ -31,6 +31,8 @@ class OC_GUI_BUTTON2 : public OC_GUI_OBJECT {
   int32_t GetState() const { return state_; }
   int32_t GetFrame() const { return sheet_.GetFrame(); }
   const SheetQuad& GetSheet() const { return sheet_; }
+  // Margins of the picture that take no clicks (the GUI XML's HIT_INSET).
+  void SetHitInset(const HitInset& inset) { sheet_.SetHitInset(inset); }
 
   GuiEvent* Process() override;
   void Draw() override;

@@ -58,6 +58,8 @@ class OC_GUI_BUTTON5 : public OC_GUI_OBJECT {
   // The frame shown.
   int32_t GetFrame() const { return sheet_.GetFrame(); }
   const SheetQuad& GetSheet() const { return sheet_; }
+  // Margins of the picture that take no clicks (the GUI XML's HIT_INSET).
+  void SetHitInset(const HitInset& inset) { sheet_.SetHitInset(inset); }
 
   GuiEvent* OnMouseUp() override;
   GuiEvent* OnMouseDown() override;

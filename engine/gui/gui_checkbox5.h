@@ -53,6 +53,8 @@ class OC_GUI_CHECKBOX5 : public OC_GUI_CHECKBOX_INTERFACE {
   bool IsPressed() const { return pressed_; }
   bool IsHoverChecked() const { return hover_checked_; }
   const SheetQuad& GetSheet() const { return sheet_; }
+  // Margins of the picture that take no clicks (the GUI XML's HIT_INSET).
+  void SetHitInset(const HitInset& inset) { sheet_.SetHitInset(inset); }
 
   GuiEvent* OnMouseUp() override;
   GuiEvent* OnMouseDown() override;

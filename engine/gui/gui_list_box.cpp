@@ -59,6 +59,7 @@ void OC_GUI_LISTBOX::SelectItem(const std::wstring& text) {
   for (size_t i = rows_.size(); i-- > 0;) {
     if (rows_[i] == text) {
       selected_ = static_cast<int32_t>(std::min<size_t>(i, INT32_MAX));
+      ShowSelected();
       return;
     }
   }
@@ -67,16 +68,40 @@ void OC_GUI_LISTBOX::SelectItem(const std::wstring& text) {
 void OC_GUI_LISTBOX::ClearItems() {
   rows_.clear();
   selected_ = -1;
+  top_row_ = 0;
+}
+
+int32_t OC_GUI_LISTBOX::RowCount() const {
+  return static_cast<int32_t>(std::min<size_t>(rows_.size(), INT32_MAX));
+}
+
+int32_t OC_GUI_LISTBOX::LastTopRow() const {
+  return std::max(RowCount() - std::max(visible_count_, 0), 0);
+}
+
+void OC_GUI_LISTBOX::ScrollBy(int32_t rows) {
+  const int64_t top = static_cast<int64_t>(top_row_) + rows;
+  top_row_ = static_cast<int32_t>(std::clamp<int64_t>(top, 0, LastTopRow()));
+}
+
+void OC_GUI_LISTBOX::ShowSelected() {
+  if (selected_ < 0) return;
+  const int32_t shown = std::max(visible_count_, 1);
+  if (selected_ < top_row_) top_row_ = selected_;
+  if (selected_ >= top_row_ + shown) top_row_ = selected_ - shown + 1;
+  top_row_ = std::clamp(top_row_, 0, LastTopRow());
 }
 
 void OC_GUI_LISTBOX::SetVisibleCount(int32_t count) {
   visible_count_ = std::max(count, 0);
+  top_row_ = std::min(top_row_, LastTopRow());
   if (built_) Fit();
 }
 
 void OC_GUI_LISTBOX::SetRowTexture(std::string name, int32_t drawCount) {
   row_texture_.SetName(std::move(name));
   visible_count_ = drawCount == 0 ? kAllRows : std::max(drawCount, 0);
+  top_row_ = std::min(top_row_, LastTopRow());
   if (row_quad_) row_quad_->SetTexture(PlaceholderTexture());
   if (built_) Fit();
 }
@@ -188,8 +213,9 @@ int32_t OC_GUI_LISTBOX::RowAt(float x, float y) const {
   const OS_TRANSFORM3 world = panel_transform_.GetWorld();
   if (world.scale.y == 0.0f || row_height_ <= 0) return selected_;
   const float from_top = ToLocalPoint(x, y, panel_transform_).y / world.scale.y;
-  const int32_t row = TruncateToInt(from_top / static_cast<float>(row_height_));
-  return std::clamp(row, 0, static_cast<int32_t>(std::min<size_t>(rows_.size() - 1, INT32_MAX)));
+  const int64_t row = static_cast<int64_t>(top_row_) +
+                      std::max(TruncateToInt(from_top / static_cast<float>(row_height_)), 0);
+  return static_cast<int32_t>(std::min<int64_t>(row, RowCount() - 1));
 }
 
 GuiEvent* OC_GUI_LISTBOX::OnMouseMove() {
@@ -218,14 +244,14 @@ GuiEvent* OC_GUI_LISTBOX::OnMouseUp() {
   } else if (input.WentUp(platform::kKeyUp)) {
     selected_ = std::max(selected_ - 1, 0);
   }
+  ShowSelected();
   return nullptr;
 }
 
 // --- Drawing.
 
 int32_t OC_GUI_LISTBOX::DrawnRows() const {
-  return static_cast<int32_t>(
-      std::min<size_t>(rows_.size(), static_cast<size_t>(std::max(visible_count_, 0))));
+  return std::min(RowCount() - top_row_, std::max(visible_count_, 0));
 }
 
 void OC_GUI_LISTBOX::Draw() {
@@ -249,14 +275,15 @@ void OC_GUI_LISTBOX::Draw() {
         row_transform_.SetPosition(0.0f, row_y, 0.0f);
         row_quad_->Draw();
       }
-      if (i == selected_) {
+      const int32_t index = top_row_ + i;
+      if (index == selected_) {
         select_transform_.SetPosition(0.0f, row_y, 0.0f);
         select_quad_->Draw();
       }
       if (with_text) {
         const int32_t y = TruncateToInt(text_y + static_cast<float>(static_cast<int64_t>(i) * row));
         font_->DrawText(text_x, ClampToInt(static_cast<int64_t>(y) + upper_margin_),
-                        rows_[static_cast<size_t>(i)].c_str());
+                        rows_[static_cast<size_t>(index)].c_str());
       }
     }
   };

@@ -8,9 +8,12 @@
 // the row picture's height when there is one. Each drawn row may show the
 // row picture behind it; the selected row shows the highlight picture; the
 // row's text starts a twentieth of the panel's width (plus the left margin)
-// from its left edge, centred on the row (plus the upper margin). Only the
-// first visible-count rows are drawn; nothing scrolls (the slider texture
-// and button distance are only kept).
+// from its left edge, centred on the row (plus the upper margin).
+// Visible-count rows are drawn from the top row (the first at the start);
+// the list scrolls: ScrollBy moves the top row, and whenever the selection
+// is set (SelectItem, a click, the arrow keys) the top row follows so that
+// the selected row is drawn. The slider texture and button distance are
+// only kept.
 //
 // Input: the move pass gives the list the focus while the pointer is over
 // the panel (no code). A left-button press there selects the row under the
@@ -66,8 +69,15 @@ class OC_GUI_LISTBOX : public OC_GUI_OBJECT {
   int32_t GetSelected() const { return selected_; }
   // Selects the last row equal to text; nothing changes when none is.
   void SelectItem(const std::wstring& text);
-  // No rows, no selection.
+  // No rows, no selection, the first row on top.
   void ClearItems();
+  // The first row drawn; moving it by `rows` (down when positive) keeps
+  // it within the rows (no empty place drawn below the last one).
+  int32_t GetTopRow() const { return top_row_; }
+  void ScrollBy(int32_t rows);
+  // There are rows above the top row, or below the last one drawn.
+  bool CanScrollUp() const { return top_row_ > 0; }
+  bool CanScrollDown() const { return top_row_ < LastTopRow(); }
   void SetMaxRows(uint32_t count) { max_rows_ = count; }
 
   // Rows drawn (negative: none); the row height follows the panel.
@@ -110,6 +120,10 @@ class OC_GUI_LISTBOX : public OC_GUI_OBJECT {
   // Row height, hit rectangle and highlight from the panel's size.
   void Fit();
   int32_t DrawnRows() const;
+  int32_t RowCount() const;
+  int32_t LastTopRow() const;
+  // The top row moved so that the selected row is drawn.
+  void ShowSelected();
   // The row under a screen point inside the panel, -1 when there is none.
   int32_t RowAt(float x, float y) const;
 
@@ -136,6 +150,7 @@ class OC_GUI_LISTBOX : public OC_GUI_OBJECT {
   uint32_t max_rows_ = kNoRowLimit;
   int32_t visible_count_ = kDefaultVisibleCount;
   int32_t selected_ = 0;
+  int32_t top_row_ = 0;
   int32_t row_height_ = 0;
   int32_t left_margin_ = 0;
   int32_t upper_margin_ = 0;

@@ -223,6 +223,17 @@ void ReadValueChanged(OC_BASESLIDER* slider, const pugi::xml_node& element) {
   });
 }
 
+// "HIT_INSET": "left top right bottom" pixels of the picture that take no
+// clicks; nothing without four numbers.
+template <typename Widget>
+void ReadHitInset(Widget* widget, const pugi::xml_node& element) {
+  const pugi::xml_attribute attribute = element.attribute("HIT_INSET");
+  if (!attribute) return;
+  if (const auto p = Floats(element, "HIT_INSET", attribute.value(), 4)) {
+    widget->SetHitInset(HitInset{(*p)[0], (*p)[1], (*p)[2], (*p)[3]});
+  }
+}
+
 void ReadMovable(GuiPanelBase* panel, const pugi::xml_node& element) {
   if (const pugi::xml_attribute movable = element.attribute("MOVABLE")) {
     panel->SetMovable(movable.as_bool());
@@ -428,6 +439,7 @@ OC_GUI_OBJECT* GuiXmlLoader::ReadImage(pugi::xml_node element) {
 OC_GUI_OBJECT* GuiXmlLoader::ReadButton5(pugi::xml_node element) {
   if (!Required(element, {"ID", "TEXTURE"})) return nullptr;
   auto button = std::make_unique<OC_GUI_BUTTON5>(Id(element), Text(element, "TEXTURE"));
+  ReadHitInset(button.get(), element);
   ReadCommon(button.get(), element);
   const pugi::xml_attribute enable = element.attribute("ENABLE");
   if (enable && !enable.as_bool()) button->Disable();
@@ -437,6 +449,7 @@ OC_GUI_OBJECT* GuiXmlLoader::ReadButton5(pugi::xml_node element) {
 OC_GUI_OBJECT* GuiXmlLoader::ReadButton2(pugi::xml_node element) {
   if (!Required(element, {"ID", "TEXTURE"})) return nullptr;
   auto button = std::make_unique<OC_GUI_BUTTON2>(Id(element), Text(element, "TEXTURE"));
+  ReadHitInset(button.get(), element);
   ReadCommon(button.get(), element);
   return button.release();
 }
@@ -467,6 +480,7 @@ OC_GUI_OBJECT* GuiXmlLoader::ReadPanel9(pugi::xml_node element) {
 OC_GUI_OBJECT* GuiXmlLoader::ReadCheckbox(pugi::xml_node element) {
   if (!Required(element, {"ID", "TEXTURE"})) return nullptr;
   auto box = std::make_unique<OC_GUI_CHECKBOX5>(Id(element), Text(element, "TEXTURE"));
+  ReadHitInset(box.get(), element);
   ReadCommon(box.get(), element);
   return box.release();
 }

@@ -28,11 +28,13 @@
 //                                      LETTER_SPACE, LINE_SPACE, HOT_SPOT (0..8 or a
 //                                      name), FONT_COLOR (hex ARGB), FONT_SCALE
 //   IMAGE         OC_GUI_IMAGE         ID TEXTURE; HOT_SPOT ("HS_UL" ... "HS_DR")
-//   BUTTON5       OC_GUI_BUTTON5       ID TEXTURE; ENABLE false also shows the disabled look
-//   BUTTON2       OC_GUI_BUTTON2       ID TEXTURE
+//   BUTTON5       OC_GUI_BUTTON5       ID TEXTURE; ENABLE false also shows the disabled look;
+//                                      HIT_INSET ("left top right bottom": the margins of
+//                                      each look that take no clicks, hit_shape.h)
+//   BUTTON2       OC_GUI_BUTTON2       ID TEXTURE; HIT_INSET
 //   PANEL         OC_GUI_PANEL         ID TEXTURE; MOVABLE; script ~GRAB
 //   PANEL9        OC_GUI_PANEL9        ID; TX_1_1 ... TX_3_3; MOVABLE; script ~GRAB
-//   CHECKBOX      OC_GUI_CHECKBOX5     ID TEXTURE
+//   CHECKBOX      OC_GUI_CHECKBOX5     ID TEXTURE; HIT_INSET
 //   CHECKBOX_IOS  OC_GUI_CHECKBOX_IOS  ID TX_PANEL TX_BTN
 //   LINEBOX       OC_GUI_LINEBOX       ID TEXTURE FONT_TEXTURE FONT; MAXLEN, TEXT (UTF-8),
 //                                      CARRY_BLINK_TIME, FONT_COLOR ("a r g b"),
@@ -58,7 +60,7 @@
 // description cannot be had, an ANIMATION_BAR with COLUMNS or ROWS below 1,
 // a slider whose START equals its END, and a CONTEXT nested deeper than
 // kMaxContextDepth build nothing. A value that cannot be used (an unknown
-// HOT_SPOT, a FONT_COLOR, INPUT_AREA, SIZE or POSITION without enough
+// HOT_SPOT, a FONT_COLOR, INPUT_AREA, HIT_INSET, SIZE or POSITION without enough
 // numbers) is skipped. Each of these is logged (subsystem "gui") with where
 // it was found. Numbers that do not parse, and numbers that are not finite,
 // read as 0.

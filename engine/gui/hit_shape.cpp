@@ -7,9 +7,11 @@ namespace ORB {
 
 namespace {
 
-// v lies between 0 and end, both included, whichever side end is on (a
+// v lies between from and to, both included, whichever side to is on (a
 // mirrored quad has a negative scale).
-bool Within(float v, float end) { return v >= std::min(0.0f, end) && v <= std::max(0.0f, end); }
+bool Within(float v, float from, float to) {
+  return v >= std::min(from, to) && v <= std::max(from, to);
+}
 
 }  // namespace
 
@@ -41,7 +43,10 @@ bool OC_HIT_SHAPE::Contains(float x, float y) const {
       // No quick box around the position first: the pivot need not be the
       // centre, and a turned rectangle reaches beyond such a box.
       const Vector2 local = ToLocalPoint(x, y, world);
-      return Within(local.x, width_ * world.scale.x) && Within(local.y, height_ * world.scale.y);
+      const float sx = world.scale.x;
+      const float sy = world.scale.y;
+      return Within(local.x, inset_.left * sx, (width_ - inset_.right) * sx) &&
+             Within(local.y, inset_.top * sy, (height_ - inset_.bottom) * sy);
     }
     default: return false;
   }

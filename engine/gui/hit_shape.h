@@ -11,11 +11,24 @@
 // the point must lie strictly inside the square around it and at most the
 // radius from the centre. A shape without a kind or without a transform
 // contains nothing.
+//
+// A rectangle may leave a margin of its quad out (SetInset): a picture drawn
+// with room around what it shows (a shadow, the space a pressed look drops
+// into) takes clicks only on what it shows. The margins are in the quad's
+// own pixels, scaled as it is.
 #include <cstdint>
 
 #include "engine/foundation/transform.h"
 
 namespace ORB {
+
+// Margins of a picture left out of its hit rectangle, in pixels.
+struct HitInset {
+  float left = 0.0f;
+  float top = 0.0f;
+  float right = 0.0f;
+  float bottom = 0.0f;
+};
 
 class OC_HIT_SHAPE {
  public:
@@ -33,6 +46,9 @@ class OC_HIT_SHAPE {
   void SetWidth(float width) { width_ = width; }
   void SetHeight(float height) { height_ = height; }
   void SetTransform(OS_TRANSFORM3* transform) { transform_ = transform; }
+  // A rectangle's margins left out (none by default).
+  void SetInset(const HitInset& inset) { inset_ = inset; }
+  const HitInset& GetInset() const { return inset_; }
 
   bool Contains(float x, float y) const;
 
@@ -51,6 +67,7 @@ class OC_HIT_SHAPE {
   float depth_ = 0.0f;
   OS_TRANSFORM3* transform_ = nullptr;
   int32_t tag_ = 0;
+  HitInset inset_;
 };
 
 }  // namespace ORB

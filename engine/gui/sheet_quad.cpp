@@ -65,6 +65,12 @@ void SheetQuad::Fit() {
   quad_->SetAnchor(HS_MID, 0.0f, 0.0f);
   hit_.Set(OC_HIT_SHAPE::kRectangle, quad_->GetTransform(), quad_->GetWidth(), quad_->GetHeight(),
            0.0f, 0);
+  hit_.SetInset(inset_);
+}
+
+void SheetQuad::SetHitInset(const HitInset& inset) {
+  inset_ = inset;
+  hit_.SetInset(inset);
 }
 
 void SheetQuad::SetSize(int32_t w, int32_t h) {

@@ -47,6 +47,9 @@ class SheetQuad {
 
   // The drawn size; kept for the build when it comes first.
   void SetSize(int32_t w, int32_t h);
+  // The margins of each cell that show nothing to click (HitInset,
+  // hit_shape.h); kept for the build.
+  void SetHitInset(const HitInset& inset);
   // The cell shown (0 while none is set); kept for the build. A cell past
   // the sheet shows the last one, a negative one the first.
   void SetFrame(int32_t index);
@@ -59,7 +62,8 @@ class SheetQuad {
   // 0 until built.
   float Width() const;
   float Height() const;
-  // The point lies on the picture (never before the build).
+  // The point lies on the picture, its hit inset left out (never before
+  // the build).
   bool Contains(float x, float y) const;
   const OC_HIT_SHAPE& Hit() const { return hit_; }
   // Null until built.
@@ -82,6 +86,7 @@ class SheetQuad {
   bool sized_ = false;
   int32_t width_ = 0;
   int32_t height_ = 0;
+  HitInset inset_;
   std::unique_ptr<OC_MESH> quad_;
   OC_HIT_SHAPE hit_;
 };

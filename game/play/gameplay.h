@@ -158,8 +158,9 @@ class GG_GAMEPLAY : public ORB_GF::G_GAMEPLAY, private cBoardEvents {
   void OnFadeToLevels();
   void OnFadeToShop();
 
-  // The results of the level so far (what "GP_Finish" is shown).
-  LevelResult Result() const { return score_.Result(pack_id_, level_id_); }
+  // The results of the level so far (what "GP_Finish" is shown), with the
+  // level's picture.
+  LevelResult Result() const;
 
   // What shows the rules to the player; null gives back the stand-in.
   void SetPieces(cPlayPieces* pieces);

@@ -22,6 +22,23 @@ namespace game {
 
 namespace values = ORB_GF::trophy_values;
 
+LevelResult GG_GAMEPLAY::Result() const {
+  LevelResult result = score_.Result(pack_id_, level_id_);
+  const BoardSettings* settings = board_.Settings();
+  const GG_PROCESS::Cells& cells = board_.GetCells();
+  if (settings == nullptr || settings->Columns() <= 0 || settings->Rows() <= 0 ||
+      cells.size() !=
+          static_cast<size_t>(settings->Columns()) * static_cast<size_t>(settings->Rows())) {
+    return result;
+  }
+  SolvedPicture& picture = result.picture;
+  picture.columns = settings->Columns();
+  picture.rows = settings->Rows();
+  picture.cells.reserve(cells.size());
+  for (const auto& cell : cells) picture.cells.push_back(cell && cell->IsFilled() ? 1 : 0);
+  return result;
+}
+
 // --- Opened cells.
 
 void GG_GAMEPLAY::OnRightCell(GG_ELEMENT& cell) {

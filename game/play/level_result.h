@@ -11,9 +11,25 @@
 //   class GG_WINDOW_FINISH : public ORB_GF::G_WINDOW, public game::cFinishResults {
 //     void ShowResults(const game::LevelResult& result) override { ...fill labels... }
 //   };
+#include <cstddef>
 #include <cstdint>
+#include <vector>
 
 namespace game {
+
+// The level's picture: which cells of its grid are picture cells.
+struct SolvedPicture {
+  int32_t columns = 0;
+  int32_t rows = 0;
+  // Row by row, columns x rows of them; 1 for a picture cell.
+  std::vector<uint8_t> cells;
+  bool IsFilled(int32_t col, int32_t row) const {
+    if (col < 0 || row < 0 || col >= columns || row >= rows) return false;
+    const size_t at =
+        static_cast<size_t>(row) * static_cast<size_t>(columns) + static_cast<size_t>(col);
+    return at < cells.size() && cells[at] != 0;
+  }
+};
 
 struct LevelResult {
   // The level neither gave nor took hints (an edition with an in-app store).
@@ -28,6 +44,8 @@ struct LevelResult {
   // Coins of the revealed picture cells (bonus coins only reach the
   // on-screen counter).
   int32_t level_coins = 0;
+  // What the player solved (the finish window shows it).
+  SolvedPicture picture;
 };
 
 // Stars of a won level: 3 without an error, 2 with one, 1 with more.

@@ -70,6 +70,10 @@ void GG_NUMBERCROSS::BuildRuns(const Cells* cells, int32_t columns, int32_t rows
           run.lastRow = last;
         }
         runs.push_back(&run);
+        // A line without picture cells is as finished as it will ever be:
+        // its 0 is crossed out from the start, as every other number is once
+        // its cells are found.
+        Cross(run);
       }
     }
   }

@@ -3,7 +3,8 @@
 // runs of picture cells, in order. After every opened cell the row and the
 // column of that cell are re-tested, and the numbers the player has
 // satisfied are crossed out. A number is crossed once its own cells are all
-// open and the open cells around it leave no doubt which number it is.
+// open and the open cells around it leave no doubt which number it is; the
+// 0 of a line without picture cells is crossed when the runs are built.
 #include <cstdint>
 #include <memory>
 #include <vector>

@@ -30,6 +30,7 @@ GG_WINDOW_FINISH::GG_WINDOW_FINISH(const pugi::xml_node& node) : G_WINDOW(node) 
   if (const pugi::xml_node sprite = settings.child("star_sprite")) star_.Load(sprite);
   shift_.Parse(settings.attribute("shift").as_string());
   ReadEffect(settings.child("star_effect"), effect_);
+  picture_.Load(settings.child("picture"));
 }
 
 void GG_WINDOW_FINISH::SetLabel(int32_t id, const std::wstring& text) {
@@ -38,6 +39,7 @@ void GG_WINDOW_FINISH::SetLabel(int32_t id, const std::wstring& text) {
 
 void GG_WINDOW_FINISH::ShowResults(const LevelResult& result) {
   result_ = result;
+  picture_.Show(result.picture);
   SetLabel(kTimeId, ORB_GF::FormatTime(result.elapsed_time));
   SetLabel(kHintsId, std::to_wstring(result.hints_used));
   SetLabel(kErrorsId, std::to_wstring(result.errors));
@@ -86,11 +88,15 @@ void GG_WINDOW_FINISH::OnOpened() { LayStars(); }
 
 void GG_WINDOW_FINISH::OnLoadResources() {
   star_.LoadTexture();
+  picture_.LoadTexture();
   // The picture's own size, whatever the description gave.
   if (star_.IsLoaded() && star_.GetWidth() <= 0.0f) star_.SetSize(-1.0f, -1.0f);
 }
 
-void GG_WINDOW_FINISH::OnReleaseResources() { star_.ReleaseTexture(); }
+void GG_WINDOW_FINISH::OnReleaseResources() {
+  star_.ReleaseTexture();
+  picture_.ReleaseTexture();
+}
 
 void GG_WINDOW_FINISH::OnUpdate() {
   if (star_bots_.Empty()) return;
@@ -104,13 +110,15 @@ void GG_WINDOW_FINISH::OnUpdate() {
 }
 
 void GG_WINDOW_FINISH::OnDraw() {
-  if (!star_.IsLoaded()) return;
-  for (size_t i = 0; i < stars_.size(); ++i) {
-    const float scale = stars_[i]->scale.x;
-    if (scale <= 0.0f) continue;
-    const ORB::Vector2 at = StarPosition(i);
-    star_.DrawAt(at.x, at.y, 0.0f, scale, scale);
+  if (star_.IsLoaded()) {
+    for (size_t i = 0; i < stars_.size(); ++i) {
+      const float scale = stars_[i]->scale.x;
+      if (scale <= 0.0f) continue;
+      const ORB::Vector2 at = StarPosition(i);
+      star_.DrawAt(at.x, at.y, 0.0f, scale, scale);
+    }
   }
+  picture_.Draw(GetLiveTransform().GetPositionV2());
 }
 
 void GG_WINDOW_FINISH::OnGuiEvent(int32_t widget_id) {

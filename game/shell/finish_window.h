@@ -12,6 +12,7 @@
 //     <settings shift="-80 -110">
 //       <star_sprite><FILE>data/share/image/screens star_big.png</FILE></star_sprite>
 //       <star_effect time="0.45" amplitude="0.35" frequency="2.5" decay="4"/>
+//       <picture at="0 -188" size="128"><cell><FILE>...</FILE></cell></picture>
 //     </settings>
 //   </window>
 //
@@ -29,11 +30,15 @@
 //                each next star stands one star width to the right [0 0]
 //   star_effect  time (seconds each star takes), amplitude, frequency and
 //                decay of the pop (engine/scene/bot_blob.h) [0.4 0.3 2 3]
+//   picture      where the solved picture is drawn on the window, and its
+//                cell (game/shell/picture_view.h): the window may cover the
+//                board, so the player sees what they solved on it [none]
 // Stars: 3 for a level without an error, 2 with one, 1 with more. When the
 // window has opened, the stars of the level before go and the new ones pop
 // in, each after the one before has had its time; each plays "star" as it
-// begins. They are drawn after the widgets; the star's picture is loaded and
-// given back with the window's.
+// begins. They are drawn after the widgets, and the solved picture after
+// them; the star's and the picture's pictures are loaded and given back with
+// the window's.
 //
 // Buttons:
 // - Next stops the stars. After the pack's last level, behind
@@ -62,6 +67,7 @@
 #include "framework/window.h"
 #include "game/play/level_result.h"
 #include "game/shell/fade_transition.h"
+#include "game/shell/picture_view.h"
 
 namespace game {
 
@@ -106,6 +112,8 @@ class GG_WINDOW_FINISH : public ORB_GF::G_WINDOW, public cFinishResults {
   bool AreStarsPopping() const { return !star_bots_.Empty(); }
   const StarEffect& GetStarEffect() const { return effect_; }
   const ORB::Vector2& GetShift() const { return shift_; }
+  // The solved picture as the window draws it.
+  const gPictureView& GetPicture() const { return picture_; }
 
  protected:
   void OnOpened() override;
@@ -125,6 +133,7 @@ class GG_WINDOW_FINISH : public ORB_GF::G_WINDOW, public cFinishResults {
   ORB_GF::G_SPRITE star_;
   ORB::Vector2 shift_;
   StarEffect effect_;
+  gPictureView picture_;
   std::vector<std::unique_ptr<ORB::OS_TRANSFORM3>> stars_;
   ORB::OC_BOT_LIST star_bots_;
   float star_clock_ = 0.0f;

@@ -90,7 +90,10 @@ GG_WINDOW_LEVEL::GG_WINDOW_LEVEL(const pugi::xml_node& node)
                       {kPrevPageId, kNextPageId, kMarkersElement, kTitleWindow}) {}
 
 void GG_WINDOW_LEVEL::SetPack(gPackState* record) {
-  pack_id_ = record != nullptr ? record->GetId() : -1;
+  const int32_t pack_id = record != nullptr ? record->GetId() : -1;
+  // Another pack's list starts on its first page.
+  if (pack_id != pack_id_) ShowPage(0);
+  pack_id_ = pack_id;
   LevelGrid().Show(record);
 }
 

@@ -33,7 +33,8 @@
 // "Confirm_NoHealth", yes opens "Shop"); otherwise, on an open level, behind "Fade_Transition", the
 // level screens close (gGame::CloseLevels) and, once they have, the level starts
 // (gGame::StartLevel), the fade closes and the list gives back its
-// pictures. A level that cannot start opens the level list again, once
+// pictures. The list of a pack other than the one shown before opens on its
+// first page. A level that cannot start opens the level list again, once
 // every level screen has finished closing (a window still closing cannot
 // open), and the fade then closes. A click while a fade runs, on a locked
 // level or on an item without a record does nothing.

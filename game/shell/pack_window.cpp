@@ -37,6 +37,7 @@ gPackItem::gPackItem(const pugi::xml_node& node, int32_t index)
   size.Parse(node.attribute("size").as_string());
   width_ = static_cast<int32_t>(size.x);
   height_ = static_cast<int32_t>(size.y);
+  ReadHitInset(node.attribute("hit").as_string());
   root_.Widget().GetTransform().parent = &transform_;
   ORB::LoadGuiXml(root_, node, nullptr);
   LocalizeGuiTree(&root_.Widget());

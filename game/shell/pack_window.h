@@ -11,7 +11,7 @@
 // windows' are), laid out about the item's centre:
 //
 //   <pages cols="2" rows="2" interval_x="32" interval_y="28">
-//     <item id="1" size="300 220">
+//     <item id="1" size="300 220" hit="8 7 8 10">
 //       <IMAGE ID="0" TEXTURE="..."/>          anything that only shows
 //       <IMAGE ID="2" TEXTURE="...">           the locked look
 //         <CONTEXT><WLABEL ID="3" .../></CONTEXT>   the stars that open the pack
@@ -23,8 +23,9 @@
 //     </item>
 //   </pages>
 //
-// "size" ("w h") is the item's size (its clickable rectangle and its place
-// in the grid). "id" names the item's pack; an item without one shows the
+// "size" ("w h") is the item's size (its place in the grid and, less the
+// margins "hit" leaves out, "left top right bottom", its clickable
+// rectangle). "id" names the item's pack; an item without one shows the
 // pack at its place among the items in the pack descriptions' order (the
 // first item the first pack of packs_description.xml). An item with no pack
 // shows nothing but its fixed pictures and does nothing. Any widget may be

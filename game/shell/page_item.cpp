@@ -21,6 +21,7 @@ GG_PAGE_ITEM::GG_PAGE_ITEM(const pugi::xml_node& node, uint32_t item_id)
     if (const ORB_GF::FontList* fonts = ORB_GF::GetFontList()) font_.Load(font, *fonts);
   }
   size_.Parse(node.attribute("size").as_string());
+  ReadHitInset(node.attribute("hit").as_string());
 }
 
 int32_t GG_PAGE_ITEM::GetWidth() const {

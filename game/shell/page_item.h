@@ -24,6 +24,9 @@
 //                  alignment at the text's point
 //   size           "w h": the item's size when the background cannot be had
 //                  (otherwise one background frame's size)
+//   hit            "left top right bottom": the margins of the item that
+//                  take no clicks (the room the background keeps around the
+//                  face it draws); none when absent
 //
 // The item's state: 0 locked, 1 open, 2 open under the pointer. It draws,
 // centred on its position, state 1 frame 0 and the picture; state 2 frame 1

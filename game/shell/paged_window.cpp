@@ -86,6 +86,12 @@ void GG_WINDOW_PAGED::PrevPage() {
   UpdatePageButtons();
 }
 
+void GG_WINDOW_PAGED::ShowPage(int32_t page) {
+  grid_->ShowPage(page);
+  if (markers_) markers_->SetCurrent(static_cast<uint32_t>(grid_->GetTargetPage()));
+  UpdatePageButtons();
+}
+
 bool GG_WINDOW_PAGED::TurnPage(int32_t widget_id) {
   if (widget_id == paging_.previous_id) {
     PrevPage();

@@ -89,6 +89,8 @@ class GG_WINDOW_PAGED : public ORB_GF::G_WINDOW {
   // Turns the page when the id is one of the two page widgets; answers
   // whether it was.
   bool TurnPage(int32_t widget_id);
+  // Shows that page at once (grid, markers and page buttons together).
+  void ShowPage(int32_t page);
 
  protected:
   // Reads the window, then the grid's file into `grid` (which the window

@@ -1,5 +1,8 @@
 #include "game/shell/players_window.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "engine/gui/gui_button5.h"
 #include "framework/window_confirm.h"
 #include "framework/window_editbox.h"
@@ -34,11 +37,17 @@ std::wstring GG_WINDOW_PLAYERS::Selected() const {
 
 void GG_WINDOW_PLAYERS::UpdateButtons() {
   const bool selected = !Selected().empty();
-  for (const int32_t id : {kDeleteId, kChooseId}) {
+  const ORB::OC_GUI_LISTBOX* list = GetList();
+  const std::pair<int32_t, bool> usable[] = {
+      {kDeleteId, selected},
+      {kChooseId, selected},
+      {kPageUpId, list != nullptr && list->CanScrollUp()},
+      {kPageDownId, list != nullptr && list->CanScrollDown()}};
+  for (const auto& [id, on] : usable) {
     ORB::OC_GUI_OBJECT* widget = GetGuiRoot().FindById(id);
     if (widget == nullptr) continue;
-    if (auto* button = dynamic_cast<ORB::OC_GUI_BUTTON5*>(widget)) button->SetUsable(selected);
-    widget->SetEnabled(selected);
+    if (auto* button = dynamic_cast<ORB::OC_GUI_BUTTON5*>(widget)) button->SetUsable(on);
+    widget->SetEnabled(on);
   }
 }
 
@@ -63,6 +72,14 @@ void GG_WINDOW_PLAYERS::OnGuiEvent(int32_t widget_id) {
     case kNewId: AskForName(); return;
     case kDeleteId: AskToDelete(); return;
     case kCloseId: Close(false); return;
+    case kPageUpId:
+    case kPageDownId:
+      if (ORB::OC_GUI_LISTBOX* list = GetList()) {
+        const int32_t page = std::max(list->GetVisibleCount(), 1);
+        list->ScrollBy(widget_id == kPageUpId ? -page : page);
+      }
+      UpdateButtons();
+      return;
     case kChooseId: {
       const std::wstring name = Selected();
       const PlayersList* players = GetPlayersList();

@@ -14,10 +14,14 @@
 //      question; yes deletes that player (the hub's RemovePlayer)
 //   7  close: the window closes, nothing else changes
 //   8  choose: the window closes and the selected player becomes current
+//   9, 10  the list's page up and page down: the list shows the rows a page
+//      (its visible count) before or after
 // Whenever the window opens, refreshes or a player is added or deleted, the
 // list is filled again with the current player's name selected; 6 and 8 take
 // input only while a name is selected (a click on the list or the arrow keys
-// change the selection).
+// change the selection). The list shows the selected name wherever it is
+// among the players (it scrolls to it); 9 and 10 take input only while there
+// are names that way.
 #include <cstdint>
 #include <string>
 
@@ -35,6 +39,8 @@ class GG_WINDOW_PLAYERS : public ORB_GF::G_WINDOW {
   static constexpr int32_t kDeleteId = 6;
   static constexpr int32_t kCloseId = 7;
   static constexpr int32_t kChooseId = 8;
+  static constexpr int32_t kPageUpId = 9;
+  static constexpr int32_t kPageDownId = 10;
   static constexpr int32_t kMaxNameLength = 15;
   static constexpr const char* kEditBox = "Players_EditBox";
   static constexpr const char* kConfirmDelete = "Players_Confirm_Del";

@@ -1,5 +1,7 @@
 #include "game/shell/title_top_window.h"
 
+#include <utility>
+
 #include "engine/gui/gui_image.h"
 #include "engine/gui/gui_input.h"
 #include "engine/scene/anchor.h"
@@ -56,6 +58,7 @@ void GG_WINDOW_TITLE_TOP::Refresh() {
   gGame* hub = gGame::Instance();
   GG_PLAYER* player = hub != nullptr ? hub->GetCurrentPlayer() : nullptr;
   greeting_ = Greeting(player != nullptr ? &player->GetName() : nullptr);
+  PlaceLink(LocalizedText(player != nullptr ? kLinkKey : kNewPlayerLinkKey));
 }
 
 void GG_WINDOW_TITLE_TOP::OnOpenBegin() {
@@ -66,7 +69,11 @@ void GG_WINDOW_TITLE_TOP::OnOpenBegin() {
 void GG_WINDOW_TITLE_TOP::OnLoadResources() {
   font_big_ = FindFont(font_big_name_);
   font_med_ = FindFont(font_med_name_);
-  link_text_ = LocalizedText(kLinkKey);
+  Refresh();
+}
+
+void GG_WINDOW_TITLE_TOP::PlaceLink(std::wstring text) {
+  link_text_ = std::move(text);
   link_width_ =
       font_med_ != nullptr ? static_cast<float>(font_med_->MeasureLine(link_text_.c_str())) : 0.0f;
   // The clickable part lies over the link's box, in the window's frame.

@@ -25,12 +25,14 @@
 //   text_color_highlight   the link's colour under the pointer [link_color]
 //
 // The greeting is the localized "label_hello_player_with_name" with the
-// current player's name, or "label_hello_player" without one. The text is a
-// template: its first conversion ("%s") takes the name and nothing else is
-// read from it; a name holding "%" shows as it is (message_template.h).
-// The link is the localized "label_change_player", drawn with font_med one
-// greeting line (font_big's line height) below the greeting, both aligned
-// at their upper-left corners.
+// current player's name, or "label_hello_player" without one (a welcome that
+// asks who plays, never a greeting without a name). The text is a template:
+// its first conversion ("%s") takes the name and nothing else is read from
+// it; a name holding "%" shows as it is (message_template.h). The link is
+// the localized "label_change_player", or "label_new_player" (an invitation
+// to make one) while there is no player, drawn with font_med one greeting
+// line (font_big's line height) below the greeting, both aligned at their
+// upper-left corners.
 //
 // The link's box is its position, its measured width and font_med's line
 // height. Widget 2 is the link's clickable part: when the resources load
@@ -60,6 +62,7 @@ class GG_WINDOW_TITLE_TOP : public ORB_GF::G_WINDOW {
   static constexpr const char* kGreetingKey = "label_hello_player";
   static constexpr const char* kGreetingWithNameKey = "label_hello_player_with_name";
   static constexpr const char* kLinkKey = "label_change_player";
+  static constexpr const char* kNewPlayerLinkKey = "label_new_player";
   static constexpr const char* kPlayersWindow = "Players";
 
   explicit GG_WINDOW_TITLE_TOP(const pugi::xml_node& node);
@@ -98,6 +101,8 @@ class GG_WINDOW_TITLE_TOP : public ORB_GF::G_WINDOW {
   ORB::Vector2 GreetingPosition() const;
   ORB::Vector2 LinkPosition() const;
   void UpdateHighlight();
+  // The link's text, its measured width and widget 2 laid over its box.
+  void PlaceLink(std::wstring text);
 
   std::string font_big_name_;
   std::string font_med_name_;

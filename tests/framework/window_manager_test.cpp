@@ -315,6 +315,39 @@ TEST_F(WindowManagerTest, AMovingWindowSwallowsTheClick) {
   EXPECT_EQ(back->events, std::vector<int32_t>{3});
 }
 
+TEST_F(WindowManagerTest, APressAndItsReleaseAreOneWindowsClick) {
+  StubWindow* back = Add("Back");
+  StubWindow* front = Add("Front", "layer='1'");
+  StubWindow* fading = Add("Fading", "layer='2' _typeOpen='SH_FADE' _timeShow='0.5'");
+  StubWindow* gone = Add(
+      "Gone", "layer='3' _typeOpen='SH_FADE' _timeShow='0.5' _typeClose='SH_FADE' _timeHide='1'");
+  test_support::WindowHub hub(*manager_);
+  test_support::ScriptedInput input([&] { manager_->Update(); });
+  manager_->OpenWindow("Back", false);
+  input.Move(512, 384);
+  input.Press();  // Back's; Front opens over it before the release
+  manager_->OpenWindow("Front", false);
+  input.Release();
+  EXPECT_EQ(back->events, std::vector<int32_t>{3});
+  EXPECT_TRUE(front->events.empty()) << "the window opened by the press";
+  manager_->CloseWindow("Front", false);
+  manager_->OpenWindow("Fading", false);
+  input.Press();  // swallowed while Fading fades in
+  input.Idle(5);
+  ASSERT_FALSE(fading->IsAnimating());
+  input.Release();
+  EXPECT_TRUE(fading->events.empty()) << "a release whose press was swallowed";
+  manager_->CloseWindow("Fading", true);
+  manager_->OpenWindow("Gone", false);
+  input.Idle(1);
+  manager_->CloseWindow("Gone", false);  // fades out over a second
+  input.Idle(4);                         // the opening would have ended by now
+  input.Click(512, 384);
+  EXPECT_TRUE(gone->IsOpen() && gone->IsAnimating()) << "still closing";
+  EXPECT_TRUE(gone->events.empty()) << "a closing window takes no click";
+  EXPECT_EQ(back->events.size(), 1u);
+}
+
 TEST_F(WindowManagerTest, ResourcesRefreshAndMessages) {
   StubWindow* a = Add("A");
   StubWindow* b = Add("B");

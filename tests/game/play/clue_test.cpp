@@ -192,7 +192,7 @@ TEST(ClueCrossingTest, EachRule) {
       {"cells of the run not all open", "#o.oo.", "--"},
       {"whole line revealed: 3 1", "###..#", "XX"},
       {"whole line revealed with crosses", "###xx#", "XX"},
-      {"empty line, not all crossed", "xxx.xx", "-"},
+      {"empty line: its 0 is crossed from the start", "......", "X"},
       {"empty line, all crossed", "xxxxxx", "X"},
   };
   for (const auto& c : cases) {

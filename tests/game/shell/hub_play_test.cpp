@@ -79,13 +79,15 @@ class JournalTutorial : public cHubTutorial {
   std::string error_;
 };
 
-// A window noting the mouse passes the manager gives it.
+// A window noting the mouse passes the manager gives it; it takes every
+// press, so the press's release comes to it too.
 class JournalWindow : public test_support::StubWindow {
  public:
   using StubWindow::StubWindow;
   int32_t HandleMouseDown(int32_t button) override {
     Journal().push_back("window down " + std::to_string(button));
-    return StubWindow::HandleMouseDown(button);
+    StubWindow::HandleMouseDown(button);
+    return ORB_GF::kWindowEventTaken;
   }
   int32_t HandleMouseUp(int32_t button) override {
     Journal().push_back("window up " + std::to_string(button));

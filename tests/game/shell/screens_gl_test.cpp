@@ -1,6 +1,8 @@
 // The screens drawn for real (OpenGL on SDL's offscreen driver) from the
 // shipped resources: the title with its greeting, the pack and level lists,
-// and "GP_Finish" with two stars over a board solved with one error, each
+// "GP_Finish" with two stars over a board solved with one error, the solved
+// picture on the finish over the largest board, ten players in "Players",
+// and the hit edges of a pack card, a level tile and a page button, each
 // written as a PNG beside the test program and checked by pixel. The game
 // starts on a copy of Resources/ as the driver starts it; the tutorial, the
 // cursor's file and picture are the hub fixture's while the shipped tree
@@ -10,12 +12,14 @@
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 
 #include "../play/main_road.h"
 #include "engine/foundation/SERVICE/resource_loader_adapters.h"
 #include "engine/foundation/timer.h"
+#include "engine/gui/gui_button5.h"
 #include "game/play/gameplay.h"
 #include "game/shell/confirm_dialog.h"
 #include "game/shell/finish_window.h"
@@ -23,6 +27,9 @@
 #include "game/shell/game_hub.h"
 #include "game/shell/game_parts.h"
 #include "game/shell/game_singletons.h"
+#include "game/shell/level_window.h"
+#include "game/shell/pack_window.h"
+#include "game/shell/players_window.h"
 #include "game/shell/resource_list.h"
 #include "game/shell/title_top_window.h"
 #include "game_shell_fixture.h"
@@ -63,6 +70,32 @@ int32_t Count(const test_support::Frame& frame, int32_t x0, int32_t y0, int32_t 
     for (int32_t x = x0; x < x1; ++x) n += Near(frame.At(x, y), colour, tolerance) ? 1 : 0;
   }
   return n;
+}
+
+// One clickable thing drawn on black: walking in from (reach x, reach y)
+// beyond its middle, the first light pixel of each side is its drawn edge (a
+// shadow stays dark); one pixel inside that edge it takes clicks, two
+// outside it does not. Answers the left edge's x.
+int32_t ExpectHitEdges(const test_support::Frame& frame, const ORB::Vector3& middle,
+                       ORB::Point reach, const std::function<bool(float, float)>& hit) {
+  const auto cx = static_cast<int32_t>(middle.x);
+  const auto cy = static_cast<int32_t>(middle.y);
+  int32_t left = cx;
+  for (const ORB::Point side : {ORB::Point{-1, 0}, {1, 0}, {0, -1}, {0, 1}}) {
+    int32_t x = cx + side.x * reach.x;
+    int32_t y = cy + side.y * reach.y;
+    const auto lit = [&] {
+      const uint32_t p = frame.At(x, y);
+      return Channel(p, 16) + Channel(p, 8) + Channel(p, 0) > 300;
+    };
+    while (!lit() && (x != cx || y != cy)) x -= side.x, y -= side.y;
+    if (side.x < 0) left = x;
+    EXPECT_TRUE(hit(static_cast<float>(x - side.x), static_cast<float>(y - side.y)))
+        << "one pixel inside the drawn edge at " << x << ", " << y;
+    EXPECT_FALSE(hit(static_cast<float>(x + 2 * side.x), static_cast<float>(y + 2 * side.y)))
+        << "two pixels outside the drawn edge at " << x << ", " << y;
+  }
+  return left;
 }
 
 class ScreensGlTest : public test_support::OffscreenGlTest {
@@ -223,16 +256,16 @@ TEST_F(ScreensGlTest, TheFinishWindowWithTwoStarsOverASolvedBoard) {
   EXPECT_FALSE(finish.AreStarsPopping());
   const test_support::Frame frame = Shot("screens_finish.png");
 
-  // The won stars over their places (the window stands at 852, 400; the
-  // stars 170 above it, 76 apart), the third place empty.
-  EXPECT_GT(Count(frame, 756, 210, 796, 250, kAccent, 30), 800) << "first star";
-  EXPECT_GT(Count(frame, 832, 210, 872, 250, kAccent, 30), 800) << "second star";
-  EXPECT_EQ(Count(frame, 908, 210, 948, 250, kAccent, 40), 0) << "no third star";
-  EXPECT_GT(Count(frame, 908, 210, 948, 250, kSlot, 12), 500) << "its empty place";
-  // The numbers: one error (its row 40 below the window's middle) in ink,
+  // The won stars over their places (the window stands at 852, 406; the
+  // stars 60 above it, 76 apart), the third place empty.
+  EXPECT_GT(Count(frame, 756, 326, 796, 366, kAccent, 30), 800) << "first star";
+  EXPECT_GT(Count(frame, 832, 326, 872, 366, kAccent, 30), 800) << "second star";
+  EXPECT_EQ(Count(frame, 908, 326, 948, 366, kAccent, 40), 0) << "no third star";
+  EXPECT_GT(Count(frame, 908, 326, 948, 366, kSlot, 12), 500) << "its empty place";
+  // The numbers: one error (its row 104 below the window's middle) in ink,
   // and the title.
-  EXPECT_GT(Count(frame, 950, 430, 980, 452, kInk, 40), 20) << "\"1\" error";
-  EXPECT_GT(Count(frame, 760, 125, 944, 175, kInk, 40), 800) << "\"Solved!\"";
+  EXPECT_GT(Count(frame, 950, 500, 980, 522, kInk, 40), 20) << "\"1\" error";
+  EXPECT_GT(Count(frame, 760, 89, 944, 139, kInk, 40), 800) << "\"Solved!\"";
   // Beside it the solved picture shows through the light dimming: a filled
   // cell of the heart's second row, and a crossed empty cell of its first.
   EXPECT_GT(Count(frame, 330, 340, 380, 390, 0xFF2E4057u, 40), 1500) << "a filled cell";
@@ -266,6 +299,98 @@ TEST_F(ScreensGlTest, TheInGameMenuAndAPacksQuestion) {
   EXPECT_EQ(question->GetMessageLabel()->GetText(), L"Buy this pack\nfor 400 coins?");
   EXPECT_GT(Count(buy, 330, 310, 694, 384, kInk, 40), 800) << "two lines of the question";
   EXPECT_GT(Count(buy, 312, 414, 492, 434, kAccent, 40), 1500) << "yes";
+}
+
+TEST_F(ScreensGlTest, TheLargestSolvedPictureTenPlayersAndTheHitEdges) {
+  // The largest shipped board, pack 3's elephant (20 x 15 cells of 36
+  // pixels), reaches under the finish card.
+  ASSERT_TRUE(Hub().StartLevel(1, 3));
+  std::vector<std::vector<bool>> picture;
+  {
+    test_support::MainRoad road(Hub(), *gameplay_, &Windows());
+    picture = road.Solution("data/share/main/levels pack_3/elephant.xml");
+    road.Solve(picture);
+  }
+  HubHooks hooks;  // the road's hooks and input have gone with it
+  test_support::ScriptedInput input([&] { Frames(1); });
+  auto& finish = *dynamic_cast<GG_WINDOW_FINISH*>(Windows().FindWindow("GP_Finish"));
+  for (int32_t i = 0; i < 900 && !(finish.IsOpen() && !finish.IsAnimating()); ++i) input.Idle(1);
+  // The win's trophies, one after another.
+  for (int32_t i = 0; i < 20 && (Windows().IsOpen("Trophy_Get") || !Hub().TrophyQueue().empty());
+       ++i) {
+    Windows().CloseWindow("Trophy_Get", true);
+    input.Idle(20);
+  }
+  input.Idle(90);
+  const test_support::Frame solved = Shot("screens_finish_largest.png");
+  // The whole picture on the card, 6 pixels a cell: each cell's middle in
+  // the filled cells' colour or the frame's white.
+  ASSERT_EQ(finish.GetPicture().CellSide(), 6);
+  for (int32_t row = 0; row < 15; ++row) {
+    for (int32_t col = 0; col < 20; ++col) {
+      const gPictureView::Cell cell = finish.GetPicture().CellAt(col, row);
+      EXPECT_TRUE(Near(solved.At(852 + cell.x + 3, 406 - 188 + cell.y + 3),
+                       picture[row][col] ? 0xFF2E4057u : 0xFFFFFFFFu, 24))
+          << col << ", " << row;
+    }
+  }
+  Windows().CloseAll();
+  Hub().StopLevel();
+  Hub().ReleaseLevel();
+  input.Idle(40);
+
+  // Ten players, the last current: the list shows the last seven, and the
+  // page up button the first seven.
+  for (int32_t i = 2; i <= 10; ++i) {
+    Hub().SetCurrentPlayer(Hub().CreatePlayer(L"Player " + std::to_wstring(i)));
+  }
+  auto& players = *dynamic_cast<GG_WINDOW_PLAYERS*>(Windows().OpenWindow("Players", false));
+  input.Idle(40);
+  Shot("screens_players_ten.png");
+  EXPECT_EQ(players.GetList()->GetTopRow(), 3) << "Player 10 at the foot";
+  const auto at = [](const ORB::OC_GUI_OBJECT* widget) {
+    return widget->GetTransform().GetWorld().position;
+  };
+  const ORB::Vector3 up = at(players.GetGuiRoot().FindById(GG_WINDOW_PLAYERS::kPageUpId));
+  input.Click(static_cast<int32_t>(up.x), static_cast<int32_t>(up.y));
+  EXPECT_EQ(players.GetList()->GetTopRow(), 0);
+
+  // On black (the paper window closed): a card of the pack list, which a
+  // click two pixels beside its edge misses and one inside takes...
+  const auto show = [&](const std::function<void()>& open, const char* png) {
+    for (int32_t i = 0; i < 2; ++i) {  // "Players" opens the title once it has closed
+      Windows().CloseAll();
+      input.Idle(40);
+    }
+    open();
+    input.Idle(40);
+    Windows().CloseWindow("Back", true);
+    input.Idle(5);
+    return Shot(png);
+  };
+  const test_support::Frame packs =
+      show([&] { Hub().OpenPackList(); }, "screens_hit_edges_packs.png");
+  gPackItem& card =
+      *dynamic_cast<GG_WINDOW_PACK*>(Windows().FindWindow("Packs"))->PackGrid().PackItem(1);
+  const ORB::Vector3 middle = card.GetTransform().GetWorld().position;
+  const int32_t edge = ExpectHitEdges(packs, middle, {172, 128},
+                                      [&](float x, float y) { return card.Contains(x, y); });
+  input.Click(edge - 2, static_cast<int32_t>(middle.y));
+  input.Idle(30);
+  EXPECT_FALSE(Windows().IsOpen("Confirm_Buy_Pack"));
+  input.Click(edge + 1, static_cast<int32_t>(middle.y));
+  input.Idle(30);
+  EXPECT_TRUE(Windows().IsOpen("Confirm_Buy_Pack"));
+  // ...a level tile and the level list's page button.
+  const test_support::Frame tiles =
+      show([&] { Hub().OpenLevels(1, true); }, "screens_hit_edges_levels.png");
+  auto& levels = *dynamic_cast<GG_WINDOW_LEVEL*>(Windows().FindWindow("Levels"));
+  gLevel_Item& tile = *levels.LevelGrid().LevelItem(0);
+  ExpectHitEdges(tiles, tile.GetTransform().GetWorld().position, {85, 93},
+                 [&](float x, float y) { return tile.Contains(x, y); });
+  auto& next = *dynamic_cast<ORB::OC_GUI_BUTTON5*>(levels.GetGuiRoot().FindById(2));
+  ExpectHitEdges(tiles, at(&next), {40, 40},
+                 [&](float x, float y) { return next.GetSheet().Contains(x, y); });
 }
 
 }  // namespace

@@ -397,6 +397,16 @@ TEST_F(ScreensListsTest, PagesTurnGridAndMarkersTogetherAndTheButtonsFollow) {
   ClickWidget("Levels", GG_WINDOW_PAGED::kPrevPageId);
   EXPECT_EQ(levels_->Grid().GetCurrentPage(), 0);
   EXPECT_EQ(levels_->Markers()->GetCurrent(), 0u);
+
+  // Another pack's list opens on its first page, whatever page was left.
+  ClickWidget("Levels", GG_WINDOW_PAGED::kNextPageId);
+  Hub().CloseLevelsNow();
+  Settle();
+  ASSERT_NO_FATAL_FAILURE(OpenLevels(2));
+  EXPECT_EQ(levels_->Grid().GetCurrentPage(), 0);
+  EXPECT_EQ(levels_->Markers()->GetCurrent(), 0u);
+  EXPECT_FALSE(prev->IsVisible());
+  EXPECT_TRUE(next->IsVisible());
 }
 
 TEST_F(ScreensListsTest, TheMenuBarMovesBetweenTheListsAndBackToTheTitle) {

@@ -144,6 +144,7 @@ TEST_F(ScreensTitleTest, TheGreetingTakesTheNameAndNothingElse) {
       MakePlayer(c.name);  // a players file may hold any name
     }
     EXPECT_EQ(Top().GetGreeting(), c.greeting) << "refreshed with the player";
+    EXPECT_EQ(Top().GetLinkText(), c.name != nullptr ? L"Not you?" : L"Join in");
     const std::wstring name = c.name != nullptr ? c.name : L"";
     EXPECT_EQ(GG_WINDOW_TITLE_TOP::Greeting(c.name != nullptr ? &name : nullptr), c.greeting);
   }
