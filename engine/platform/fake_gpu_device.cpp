@@ -1,6 +1,7 @@
 #include "engine/platform/fake_gpu_device.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstring>
 #include <utility>
 
@@ -19,6 +20,23 @@ void FakeGpuDevice::Log(std::string line) {
 void FakeGpuDevice::ClearLog() {
   calls_.clear();
   draws_.clear();
+  frame_ends_.clear();
+}
+
+void FakeGpuDevice::EndFrame() {
+  if (!recording_) return;
+  frame_ends_.push_back({calls_.size(), draws_.size()});
+  if (frame_ends_.size() < 2 * kKeptFrames) return;
+  // Dropping many frames at once keeps the cost per frame small.
+  const FrameEnd cut = frame_ends_[frame_ends_.size() - kKeptFrames - 1];
+  calls_.erase(calls_.begin(), calls_.begin() + static_cast<std::ptrdiff_t>(cut.calls));
+  draws_.erase(draws_.begin(), draws_.begin() + static_cast<std::ptrdiff_t>(cut.draws));
+  frame_ends_.erase(frame_ends_.begin(),
+                    frame_ends_.end() - static_cast<std::ptrdiff_t>(kKeptFrames));
+  for (FrameEnd& end : frame_ends_) {
+    end.calls -= cut.calls;
+    end.draws -= cut.draws;
+  }
 }
 
 bool FakeGpuDevice::Open(void* /*native_window*/) {
@@ -68,6 +86,7 @@ bool FakeGpuDevice::EndScene() {
 
 bool FakeGpuDevice::Present() {
   Log("Present");
+  EndFrame();
   if (!open_) return false;
   ++present_count_;
   return true;
