@@ -44,8 +44,9 @@ class FakeGpuDevice final : public GpuDevice {
     std::vector<GpuPoint> point_data;
   };
 
-  // Presented frames the record always holds (when that many were drawn).
-  static constexpr size_t kKeptFrames = 60;
+  // Presented frames the record always holds (when that many were drawn):
+  // readers look at one or two frames after a ClearLog.
+  static constexpr size_t kKeptFrames = 4;
 
   FakeGpuDevice() = default;
 
@@ -126,6 +127,8 @@ class FakeGpuDevice final : public GpuDevice {
   };
 
   void Log(std::string line);
+  // A new record at the end of the draws, the pipeline as it stands.
+  DrawRecord& NewDraw(Primitive primitive, bool points, int32_t vertex_count, int32_t index_count);
   // Marks the end of a frame and drops the oldest frames when too many are held.
   void EndFrame();
 
@@ -153,6 +156,7 @@ class FakeGpuDevice final : public GpuDevice {
   std::vector<std::string> calls_;
   std::vector<DrawRecord> draws_;
   std::vector<FrameEnd> frame_ends_;
+  std::vector<DrawRecord> spare_;  // records of dropped frames, to be filled again
 };
 
 }  // namespace ORB::platform
