@@ -74,7 +74,8 @@ void BM_WindowManagerFrame(benchmark::State& state) {
       manager.AddWindow(std::make_unique<ORB_GF::G_WINDOW_SIMPLE>(document.document_element()));
     }
     for (int number = kOpen - 1; number >= 0; --number) {
-      manager.OpenWindow("W" + std::to_string(number), false);
+      // Appended: "W" + a temporary string sets off GCC 12's -Wrestrict in Release.
+      manager.OpenWindow(std::string("W").append(std::to_string(number)), false);
     }
     for (int i = 0; i < 60; ++i) manager.Update();
     for (auto _ : state) {

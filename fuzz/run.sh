@@ -6,7 +6,7 @@
 # corpus in fuzz/corpus/<target> and, where they exist, the shipped files of
 # its kind. Any crash, leak, undefined behaviour or broken promise stops the
 # run with a non-zero status and leaves the input that caused it in the build
-# folder.
+# folder. FUZZ_CMAKE_ARGS, when set, adds options to the configure step.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-60}
@@ -18,7 +18,7 @@ dir="$root/${FUZZ_BUILD_DIR:-build-fuzz}"
 cmake -S "$root" -B "$dir" -G Ninja \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DNONOGRAM_TESTS=OFF -DNONOGRAM_BENCH=OFF \
-  -DCMAKE_PROJECT_INCLUDE="$root/fuzz/enable.cmake" >/dev/null
+  -DCMAKE_PROJECT_INCLUDE="$root/fuzz/enable.cmake" ${FUZZ_CMAKE_ARGS:-} >/dev/null
 cmake --build "$dir" --parallel "$(nproc)" --target "${targets[@]/%/_fuzz}"
 
 # Seeds from the shipped data, made fresh each run.

@@ -1,16 +1,16 @@
 #include "engine/foundation/file_system.h"
 
-#include "engine/foundation/string_utils.h"
-
+#include <fcntl.h>
 #include <fnmatch.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
 
 #include "engine/foundation/hooks.h"
+#include "engine/foundation/regular_file.h"
+#include "engine/foundation/string_utils.h"
 #include "engine/foundation/zip_archive.h"
 #include "engine/platform/app_data.h"
 #include "engine/platform/message_box.h"
@@ -46,38 +46,15 @@ std::string ProcessDirectory() {
   return error ? std::string() : Normalized(path.string());
 }
 
-// Owns an open C file.
-class File {
- public:
-  File(const std::string& path, const char* mode) : file_(std::fopen(path.c_str(), mode)) {}
-  ~File() { Close(); }
-  File(const File&) = delete;
-  File& operator=(const File&) = delete;
-
-  std::FILE* get() const { return file_; }
-  explicit operator bool() const { return file_ != nullptr; }
-  // False when buffered data could not be written out.
-  bool Close() {
-    if (file_ == nullptr) return true;
-    const bool closed = std::fclose(file_) == 0;
-    file_ = nullptr;
-    return closed;
-  }
-
- private:
-  std::FILE* file_;
-};
-
 int32_t LoadFromFolder(const std::string& path, ResourceRecord& record) {
-  struct stat status {};
-  if (::stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) return kResultCannotOpen;
-  File file(path, "rb");
-  if (!file) return kResultCannotOpen;
+  RegularFile file;
+  if (file.Open(path, O_RDONLY) != RegularFile::Status::kOpen) return kResultCannotOpen;
   // The record's size counts the zero byte put after the content.
-  if (static_cast<uint64_t>(status.st_size) >= UINT32_MAX) return kResultDamaged;
-  const size_t length = static_cast<size_t>(status.st_size);
-  std::vector<uint8_t> buffer(length + 1, 0);
-  if (std::fread(buffer.data(), 1, length, file.get()) != length) return kResultDamaged;
+  constexpr uint64_t kMaxLength = UINT32_MAX - 1;
+  std::vector<uint8_t> buffer;
+  if (file.Size() > kMaxLength || !file.ReadAll(buffer, kMaxLength)) return kResultDamaged;
+  const size_t length = buffer.size();
+  buffer.push_back(0);
   record.bytes = std::move(buffer);
   record.size = static_cast<uint32_t>(length + 1);
   record.kind = kResourceBytesRead;
@@ -237,17 +214,19 @@ int32_t FileSystem::CreateDirectoryPath(const std::string& path) {
 
 int32_t FileSystem::ReadFileBytes(const std::string& path, void* buffer, size_t count) {
   if (buffer == nullptr) return kResultBadArgument;
-  File file(Normalized(path), "rb");
-  if (!file) return kResultFailed;
-  return std::fread(buffer, kResultOk, count, file.get()) == count ? kResultOk : kResultFailed;
+  RegularFile file;
+  if (file.Open(Normalized(path), O_RDONLY) != RegularFile::Status::kOpen) return kResultFailed;
+  return file.Read(buffer, count) == count ? kResultOk : kResultFailed;
 }
 
 int32_t FileSystem::WriteFileBytes(const std::string& path, const void* buffer, size_t count) {
   if (buffer == nullptr) return kResultBadArgument;
-  File file(Normalized(path), "wb");
-  if (!file) return kResultFailed;
-  if (std::fwrite(buffer, 1, count, file.get()) != count) return kResultFailed;
-  return file.Close() ? kResultOk : kResultFailed;
+  RegularFile file;
+  if (file.Open(Normalized(path), O_WRONLY | O_CREAT | O_TRUNC) != RegularFile::Status::kOpen) {
+    return kResultFailed;
+  }
+  if (!file.Write(buffer, count)) return kResultFailed;
+  return ::close(file.Release()) == 0 ? kResultOk : kResultFailed;
 }
 
 bool FileSystem::MoveFile(const std::string& newPath, const std::string& existingPath) {
@@ -261,8 +240,8 @@ bool FileSystem::TruncateFile(const std::string& path) {
   const size_t slash = file.find_last_of('/');
   if (slash != std::string::npos && slash > 0) CreateDirectoryPath(file.substr(0, slash));
   if (FileExists(file) != 1) return false;
-  File truncated(file, "wb");
-  return static_cast<bool>(truncated);
+  RegularFile truncated;
+  return truncated.Open(file, O_WRONLY | O_TRUNC) == RegularFile::Status::kOpen;
 }
 
 bool FileSystem::CopyDirectory(const std::string& source, const std::string& target) {

@@ -1,16 +1,25 @@
 // The renderer's texture side: records made blank or from image files, the
 // default texture that stands in for every image that cannot be had, and
 // access to a texture's pixels.
-#include <fstream>
-#include <iterator>
+#include <fcntl.h>
+
+#include <cstdint>
 #include <vector>
 
+#include "engine/foundation/regular_file.h"
 #include "engine/foundation/renderer.h"
 #include "engine/foundation/result_codes.h"
 #include "engine/platform/image_decoder.h"
 #include "engine/platform/message_box.h"
 
 namespace ORB {
+
+namespace {
+
+// Far beyond any picture the game shows (a 4096 x 4096 image unpacked).
+constexpr uint64_t kMaxImageFileBytes = 64ull * 1024 * 1024;
+
+}  // namespace
 
 TextureRecord* Renderer::AddRecord(platform::TextureHandle handle, int32_t width, int32_t height,
                                    const std::string& name) {
@@ -55,9 +64,12 @@ TextureRecord* Renderer::LoadFromMemory(const void* bytes, size_t size, const st
 
 TextureRecord* Renderer::LoadFromFile(const std::string& path) {
   if (!HasDevice()) return nullptr;
-  std::ifstream in(path, std::ios::binary);
-  std::vector<char> bytes;
-  if (in) bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  // A file that cannot be read leaves no bytes, which decode to the fallback.
+  std::vector<uint8_t> bytes;
+  RegularFile file;
+  if (file.Open(path, O_RDONLY) == RegularFile::Status::kOpen) {
+    file.ReadAll(bytes, kMaxImageFileBytes);
+  }
   return LoadFromMemory(bytes.data(), bytes.size(), path);
 }
 

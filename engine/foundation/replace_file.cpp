@@ -10,6 +10,8 @@
 #include <system_error>
 #include <vector>
 
+#include "engine/foundation/regular_file.h"
+
 namespace ORB {
 
 namespace {
@@ -84,14 +86,13 @@ void RemoveLeftovers(const std::string& prefix) {
       continue;
     }
     const std::string path = it->path().string();
-    const int fd = open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) continue;
-    struct stat info {};
-    if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && flock(fd, LOCK_EX | LOCK_NB) == 0 &&
-        NamesTheSameFile(path, fd)) {
+    // Only regular files are candidates, and looking is no reason for a line.
+    RegularFile file;
+    if (file.Open(path, O_RDONLY | O_NOFOLLOW, "") != RegularFile::Status::kOpen) continue;
+    if (flock(file.Descriptor(), LOCK_EX | LOCK_NB) == 0 &&
+        NamesTheSameFile(path, file.Descriptor())) {
       unlink(path.c_str());
     }
-    close(fd);
   }
 }
 

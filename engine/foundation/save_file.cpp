@@ -1,18 +1,27 @@
 #include "engine/foundation/save_file.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <utility>
+
+#include "engine/foundation/regular_file.h"
 
 namespace ORB {
 
 SaveFile::~SaveFile() { Close(); }
 
-bool SaveFile::OpenWithMode(const std::string& path, const char* mode) {
-  file_ = std::fopen(path.c_str(), mode);
-  return TakeOpenedFile();
+RegularFile::Status SaveFile::OpenWithMode(const std::string& path, int flags, const char* mode) {
+  RegularFile file;
+  const RegularFile::Status status = file.Open(path, flags);
+  not_regular_ = status == RegularFile::Status::kNotRegular;
+  if (status != RegularFile::Status::kOpen) return status;
+  file_ = fdopen(file.Descriptor(), mode);
+  if (file_ == nullptr) return RegularFile::Status::kFailed;
+  size_ = file.Size();
+  file.Release();
+  return status;
 }
 
 bool SaveFile::Adopt(int descriptor) {
@@ -41,22 +50,22 @@ bool SaveFile::TakeOpenedFile() {
 
 bool SaveFile::Open(const std::string& path) {
   Close();
-  if (!OpenWithMode(path, "r+b") && errno == ENOENT) {
+  if (OpenWithMode(path, O_RDWR, "r+b") == RegularFile::Status::kMissing) {
     // Create only what does not exist yet: an existing file that merely could
     // not be opened must never be truncated.
-    OpenWithMode(path, "w+bx");
+    OpenWithMode(path, O_RDWR | O_CREAT | O_EXCL, "w+b");
   }
   return IsEnabled();
 }
 
 bool SaveFile::OpenForReading(const std::string& path) {
   Close();
-  return OpenWithMode(path, "rb");
+  return OpenWithMode(path, O_RDONLY, "rb") == RegularFile::Status::kOpen;
 }
 
 bool SaveFile::Create(const std::string& path) {
   Close();
-  return OpenWithMode(path, "w+b");
+  return OpenWithMode(path, O_RDWR | O_CREAT | O_TRUNC, "w+b") == RegularFile::Status::kOpen;
 }
 
 bool SaveFile::Close() {

@@ -15,6 +15,8 @@
 #include <string_view>
 #include <type_traits>
 
+#include "engine/foundation/regular_file.h"
+
 namespace ORB {
 
 class SaveFile {
@@ -24,6 +26,9 @@ class SaveFile {
   SaveFile(const SaveFile&) = delete;
   SaveFile& operator=(const SaveFile&) = delete;
 
+  // Every open takes a regular file only (see regular_file.h): a folder,
+  // FIFO or device under the name is refused, and NotRegular() then says so.
+  //
   // Closes any open file, then opens the path for reading and writing without
   // truncating it; a file that does not exist is created empty. Answers
   // whether a file is now open.
@@ -42,6 +47,8 @@ class SaveFile {
   bool Close();
 
   bool IsEnabled() const { return file_ != nullptr; }
+  // The last open was refused because the name is not a regular file.
+  bool NotRegular() const { return not_regular_; }
   // No read or write has failed since the file was opened.
   bool Good() const { return file_ != nullptr && !failed_; }
   bool Failed() const { return failed_; }
@@ -128,7 +135,8 @@ class SaveFile {
     return std::bit_cast<T>(bits);
   }
 
-  bool OpenWithMode(const std::string& path, const char* mode);
+  // Opens with the open(2) flags and streams with the matching stdio mode.
+  RegularFile::Status OpenWithMode(const std::string& path, int flags, const char* mode);
   // Keeps the just-opened file_ when it is a regular file.
   bool TakeOpenedFile();
   bool ReadBytes(void* data, size_t count);
@@ -136,6 +144,7 @@ class SaveFile {
 
   std::FILE* file_ = nullptr;
   bool failed_ = false;
+  bool not_regular_ = false;
   uint64_t size_ = 0;
   uint64_t position_ = 0;
   LastOp last_ = LastOp::None;

@@ -1,16 +1,17 @@
 #include "engine/foundation/zip_archive.h"
 
+#include <fcntl.h>
 #include <minizip/unzip.h>
 #include <sys/stat.h>
 
 #include <algorithm>
 #include <climits>
-#include <cstdio>
 #include <filesystem>
 #include <mutex>
 #include <string_view>
 #include <unordered_map>
 
+#include "engine/foundation/regular_file.h"
 #include "engine/foundation/result_codes.h"
 #include "engine/foundation/zip_decrypt.h"
 #include "engine/foundation/zip_file_io.h"
@@ -267,12 +268,10 @@ uint64_t FileSize(const std::string& path) {
 }  // namespace
 
 int32_t GetFileSignature(const std::string& path) {
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (file == nullptr) return kResultFailed;
+  RegularFile file;
+  if (file.Open(path, O_RDONLY) != RegularFile::Status::kOpen) return kResultFailed;
   unsigned char head[4] = {0, 0, 0, 0};
-  const size_t read = std::fread(head, 1, 3, file);
-  std::fclose(file);
-  if (read != 3) return 0;
+  if (file.Read(head, 3) != 3) return 0;
   const int32_t word = static_cast<int32_t>(head[0] | (head[1] << 8) | (head[2] << 16) |
                                             (static_cast<uint32_t>(head[3]) << 24));
   return word == kZipSignature ? kZipSignature : 0;

@@ -1,13 +1,14 @@
 #include "engine/foundation/zip_file_io.h"
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
 #include <memory>
+
+#include "engine/foundation/regular_file.h"
 
 namespace ORB {
 
@@ -18,14 +19,10 @@ constexpr uint64_t kWindowSize = 64 * 1024;
 class WindowedFile {
  public:
   static WindowedFile* Open(const char* path) {
-    const int fd = ::open(path, O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return nullptr;
-    struct stat status {};
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-      ::close(fd);
-      return nullptr;
-    }
-    return new WindowedFile(fd, static_cast<uint64_t>(status.st_size));
+    RegularFile file;
+    if (file.Open(path, O_RDONLY) != RegularFile::Status::kOpen) return nullptr;
+    const uint64_t size = file.Size();
+    return new WindowedFile(file.Release(), size);
   }
 
   ~WindowedFile() { ::close(fd_); }

@@ -66,7 +66,7 @@ std::string Where(const pugi::xml_node& element) {
     }
   }
   if (where.empty()) where = element.parent().path();
-  if (where.empty()) where = "/";
+  if (where.empty()) where.push_back('/');
   where += ": ";
   where += element.name();
   if (const pugi::xml_attribute id = element.attribute("ID")) {

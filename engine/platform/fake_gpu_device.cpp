@@ -1,7 +1,9 @@
 #include "engine/platform/fake_gpu_device.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstring>
+#include <iterator>
 #include <utility>
 
 namespace ORB::platform {
@@ -9,6 +11,16 @@ namespace ORB::platform {
 namespace {
 
 std::string Flag(bool on) { return on ? "1" : "0"; }
+
+// Copies `count` items into `to` (none when `from` is null), reusing its room
+// unless that is far more than needed: a reused record must not keep the
+// largest draw it ever held.
+template <typename T>
+void Fill(std::vector<T>& to, const T* from, int32_t count) {
+  const size_t n = from != nullptr && count > 0 ? static_cast<size_t>(count) : 0;
+  if (to.capacity() > 2 * n + 64) std::vector<T>().swap(to);
+  to.assign(from, from + n);
+}
 
 }  // namespace
 
@@ -19,6 +31,26 @@ void FakeGpuDevice::Log(std::string line) {
 void FakeGpuDevice::ClearLog() {
   calls_.clear();
   draws_.clear();
+  frame_ends_.clear();
+}
+
+void FakeGpuDevice::EndFrame() {
+  if (!recording_) return;
+  frame_ends_.push_back({calls_.size(), draws_.size()});
+  if (frame_ends_.size() < 2 * kKeptFrames) return;
+  // Dropping many frames at once keeps the cost per frame small; the dropped
+  // draws' records are kept for reuse (never more than the record held).
+  const FrameEnd cut = frame_ends_[frame_ends_.size() - kKeptFrames - 1];
+  calls_.erase(calls_.begin(), calls_.begin() + static_cast<std::ptrdiff_t>(cut.calls));
+  const auto dropped = draws_.begin() + static_cast<std::ptrdiff_t>(cut.draws);
+  std::move(draws_.begin(), dropped, std::back_inserter(spare_));
+  draws_.erase(draws_.begin(), dropped);
+  frame_ends_.erase(frame_ends_.begin(),
+                    frame_ends_.end() - static_cast<std::ptrdiff_t>(kKeptFrames));
+  for (FrameEnd& end : frame_ends_) {
+    end.calls -= cut.calls;
+    end.draws -= cut.draws;
+  }
 }
 
 bool FakeGpuDevice::Open(void* /*native_window*/) {
@@ -68,6 +100,7 @@ bool FakeGpuDevice::EndScene() {
 
 bool FakeGpuDevice::Present() {
   Log("Present");
+  EndFrame();
   if (!open_) return false;
   ++present_count_;
   return true;
@@ -176,33 +209,42 @@ void FakeGpuDevice::DrawMesh(Primitive primitive, const GpuVertex* vertices, int
   if (!recording_) return;
   Log("DrawMesh " + std::to_string(static_cast<int32_t>(primitive)) + " " +
       std::to_string(vertex_count) + " " + std::to_string(index_count));
-  DrawRecord record;
-  record.primitive = primitive;
-  record.texture = bound_;
-  record.vertex_count = vertex_count;
-  record.index_count = index_count;
-  record.switches = switches_;
-  record.area = area_;
-  std::memcpy(record.transform, transform_, sizeof(transform_));
-  if (vertices != nullptr && vertex_count > 0) record.vertices.assign(vertices, vertices + vertex_count);
-  if (indices != nullptr && index_count > 0) record.indices.assign(indices, indices + index_count);
-  draws_.push_back(std::move(record));
+  DrawRecord& record = NewDraw(primitive, false, vertex_count, index_count);
+  Fill(record.vertices, vertices, vertex_count);
+  Fill(record.indices, indices, index_count);
+  Fill<GpuPoint>(record.point_data, nullptr, 0);
 }
 
 void FakeGpuDevice::DrawPoints(Primitive primitive, const GpuPoint* points, int32_t count) {
   ++draw_count_;
   if (!recording_) return;
   Log("DrawPoints " + std::to_string(static_cast<int32_t>(primitive)) + " " + std::to_string(count));
-  DrawRecord record;
+  DrawRecord& record = NewDraw(primitive, true, count, 0);
+  Fill<GpuVertex>(record.vertices, nullptr, 0);
+  Fill<uint16_t>(record.indices, nullptr, 0);
+  Fill(record.point_data, points, count);
+}
+
+FakeGpuDevice::DrawRecord& FakeGpuDevice::NewDraw(Primitive primitive, bool points,
+                                                  int32_t vertex_count, int32_t index_count) {
+  // A record dropped with an old frame is filled again: its lists keep their
+  // room, so a long run does not allocate anew for every draw.
+  if (spare_.empty()) {
+    draws_.emplace_back();
+  } else {
+    draws_.push_back(std::move(spare_.back()));
+    spare_.pop_back();
+  }
+  DrawRecord& record = draws_.back();
   record.primitive = primitive;
-  record.points = true;
+  record.points = points;
   record.texture = bound_;
-  record.vertex_count = count;
+  record.vertex_count = vertex_count;
+  record.index_count = index_count;
   record.switches = switches_;
   record.area = area_;
   std::memcpy(record.transform, transform_, sizeof(transform_));
-  if (points != nullptr && count > 0) record.point_data.assign(points, points + count);
-  draws_.push_back(std::move(record));
+  return record;
 }
 
 bool FakeGpuDevice::ReadPixels(int32_t, int32_t, int32_t, int32_t, uint32_t*) { return false; }

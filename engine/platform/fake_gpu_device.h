@@ -2,6 +2,12 @@
 // A drawing device that draws nothing: it records every call, keeps texture
 // images in memory, and can be told to fail or to lose itself, so renderer
 // logic runs in tests without a GPU.
+//
+// The record is a window, not the whole run: it holds what was told since the
+// last ClearLog, but once more than 2 x kKeptFrames frames have been presented
+// the oldest are dropped, down to the last kKeptFrames and the frame under
+// way. A test that reads a few frames sees all of them; a run of hours (the
+// soak) holds a bounded record.
 #include <map>
 #include <string>
 #include <vector>
@@ -37,6 +43,10 @@ class FakeGpuDevice final : public GpuDevice {
     std::vector<uint16_t> indices;
     std::vector<GpuPoint> point_data;
   };
+
+  // Presented frames the record always holds (when that many were drawn):
+  // readers look at one or two frames after a ClearLog.
+  static constexpr size_t kKeptFrames = 4;
 
   FakeGpuDevice() = default;
 
@@ -85,6 +95,8 @@ class FakeGpuDevice final : public GpuDevice {
   // One line a call, in order ("SetBlend 1", "DrawMesh 2 8 12", "Present").
   const std::vector<std::string>& Calls() const { return calls_; }
   const std::vector<DrawRecord>& Draws() const { return draws_; }
+  // Presented frames whose calls the record holds.
+  size_t KeptFrames() const { return frame_ends_.size(); }
   void ClearLog();
   int32_t DrawCount() const { return draw_count_; }
   int32_t PresentCount() const { return present_count_; }
@@ -108,7 +120,17 @@ class FakeGpuDevice final : public GpuDevice {
     std::vector<uint32_t> pixels;
   };
 
+  // Where a presented frame ends in the record.
+  struct FrameEnd {
+    size_t calls = 0;
+    size_t draws = 0;
+  };
+
   void Log(std::string line);
+  // A new record at the end of the draws, the pipeline as it stands.
+  DrawRecord& NewDraw(Primitive primitive, bool points, int32_t vertex_count, int32_t index_count);
+  // Marks the end of a frame and drops the oldest frames when too many are held.
+  void EndFrame();
 
   bool open_ = false;
   bool fail_open_ = false;
@@ -133,6 +155,8 @@ class FakeGpuDevice final : public GpuDevice {
   std::map<TextureHandle, Texture> textures_;
   std::vector<std::string> calls_;
   std::vector<DrawRecord> draws_;
+  std::vector<FrameEnd> frame_ends_;
+  std::vector<DrawRecord> spare_;  // records of dropped frames, to be filled again
 };
 
 }  // namespace ORB::platform

@@ -25,6 +25,8 @@ class OC_BOT_MOVE_ON : public OC_BASE {
   float Speed() const { return speed_; }
   const Vector3& Displacement() const { return displacement_; }
   BotCompletion& Completion() { return completion_; }
+  // The further value given at construction, kept as it came; the bot never reads it.
+  float Unused() const { return unused_; }
 
  private:
   OS_TRANSFORM3* target_;

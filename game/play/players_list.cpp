@@ -146,6 +146,9 @@ PlayersFileStatus PlayersList::Load(const std::string& folder, const PlayersFile
 
   ORB::SaveFile stream;
   if (!stream.OpenForReading(path)) {
+    // Only a regular file is ours to move: a FIFO or a folder someone put
+    // here stays (the next save puts the file in place of a FIFO).
+    if (stream.NotRegular()) return PlayersFileStatus::NotRegular;
     SetAside(folder, path);
     return PlayersFileStatus::Unreadable;
   }

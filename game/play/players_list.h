@@ -35,6 +35,8 @@ enum class PlayersFileStatus {
   Loaded,      // read in full
   Corrupt,     // no layout reads it; moved aside, the list is unchanged
   Unreadable,  // it exists but cannot be opened; moved aside as well
+  NotRegular,  // a folder, FIFO or device bears the name: left where it is,
+               // refused with one line, and the list is unchanged
 };
 
 // The contents of a players file, read apart from any list.

@@ -29,7 +29,8 @@ void gGame::LoadPlayersFile() {
   const std::string path = folder + PlayersList::kFileName;
   switch (players_->Load(folder, options)) {
     case PlayersFileStatus::Missing:
-    case PlayersFileStatus::Loaded: return;
+    case PlayersFileStatus::Loaded:
+    case PlayersFileStatus::NotRegular: return;  // its line is written where it was refused
     case PlayersFileStatus::Corrupt:
       ORB::Log(ORB::LogLevel::kError, "game",
                path + " is not a players file this game can read; it was set aside as " +

@@ -1,13 +1,15 @@
 #include "game/shell/user_settings.h"
 
+#include <fcntl.h>
+
 #include <cstdint>
-#include <filesystem>
 #include <sstream>
-#include <system_error>
+#include <vector>
 
 #include <pugixml.hpp>
 
 #include "engine/foundation/file_system.h"
+#include "engine/foundation/regular_file.h"
 #include "engine/foundation/replace_file.h"
 #include "engine/platform/log.h"
 #include "game/play/players_file_layout.h"
@@ -19,7 +21,7 @@ namespace game {
 namespace {
 
 // Far more than the two values the file holds.
-constexpr uintmax_t kMaxUserSettingsBytes = 64 * 1024;
+constexpr uint64_t kMaxUserSettingsBytes = 64 * 1024;
 
 }  // namespace
 
@@ -31,18 +33,19 @@ bool LoadGameSettings(const std::string& name) {
   const std::string path = folder + name;
   if (ORB::FileSystem::FileExists(path) == 0) return false;
 
-  // Only a regular file of a settings file's size is read (a folder in its
-  // place would make the XML reader ask for an impossible buffer).
-  std::error_code error;
-  const bool regular = std::filesystem::is_regular_file(path, error);
-  const uintmax_t size = regular ? std::filesystem::file_size(path, error) : 0;
-  if (!regular || error || size > kMaxUserSettingsBytes) {
+  // Only a regular file of a settings file's size is read; anything else
+  // under the name is refused with its own line, and the defaults stand.
+  ORB::RegularFile file;
+  const ORB::RegularFile::Status opened = file.Open(path, O_RDONLY, "game");
+  if (opened == ORB::RegularFile::Status::kNotRegular) return true;
+  std::vector<uint8_t> bytes;
+  if (opened != ORB::RegularFile::Status::kOpen || !file.ReadAll(bytes, kMaxUserSettingsBytes)) {
     ORB::Log(ORB::LogLevel::kWarning, "game",
              path + " cannot be read (not a settings file); the defaults stand");
     return true;
   }
   pugi::xml_document document;
-  const pugi::xml_parse_result parsed = document.load_file(path.c_str());
+  const pugi::xml_parse_result parsed = document.load_buffer(bytes.data(), bytes.size());
   if (!parsed) {
     ORB::Log(ORB::LogLevel::kWarning, "game",
              path + " cannot be read (" + parsed.description() + "); the defaults stand");

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Where the program finds its data: started from an empty folder it runs on
-# the data beside its build folder and creates nothing there; with no data
-# anywhere it says where it looked, exits with status 1 and creates nothing.
+# the data beside it (every build folder, in the checkout or elsewhere, has a
+# link to the checkout's Resources/ next to the program) and creates nothing
+# there; a copy of the program with no data anywhere says where it looked,
+# exits with status 1 and creates nothing.
 # Usage: data_folder_test.sh <program> <checkout>
 set -euo pipefail
 program=$(realpath "$1")
@@ -15,8 +17,8 @@ export SDL_VIDEODRIVER=offscreen ALSOFT_DRIVERS=null
 mkdir "$scratch/empty"
 cd "$scratch/empty"
 
-# Data beside the build folder: the program moves into it and runs until told
-# to stop. (It loads OpenGL, whose driver keeps memory until exit: no leak
+# Data beside the program: it moves into the checkout's Resources/ and runs
+# until told to stop. (It loads OpenGL, whose driver keeps memory until exit: no leak
 # check for this run.)
 ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" "$program" 2>"$scratch/run.err" &
 pid=$!

@@ -1,21 +1,26 @@
 #include "engine/foundation/SERVICE/engine_config.h"
 
-#include <pugixml.hpp>
-
-#include <sstream>
-
-#include "engine/foundation/replace_file.h"
+#include <fcntl.h>
 
 #include <charconv>
-#include <cstdio>
+#include <cstdint>
 #include <filesystem>
+#include <sstream>
 #include <system_error>
+#include <vector>
+
+#include <pugixml.hpp>
+
+#include "engine/foundation/regular_file.h"
+#include "engine/foundation/replace_file.h"
 
 namespace ORB {
 
 namespace {
 
 constexpr char kFileName[] = "config.xml";
+// Far more than the three values the file holds.
+constexpr uint64_t kMaxFileBytes = 1024 * 1024;
 
 std::string SafeFolderName(std::string name) {
   for (char& c : name) {
@@ -73,8 +78,14 @@ bool LoadConfig(const std::string& app_data_folder, AppSettings& settings) {
   std::error_code error;
   if (!std::filesystem::exists(path, error)) SaveConfig(app_data_folder, settings);
 
+  RegularFile file;
+  std::vector<uint8_t> bytes;
+  if (file.Open(path, O_RDONLY, "engine") != RegularFile::Status::kOpen ||
+      !file.ReadAll(bytes, kMaxFileBytes)) {
+    return false;
+  }
   pugi::xml_document document;
-  if (!document.load_file(path.c_str())) return false;
+  if (!document.load_buffer(bytes.data(), bytes.size())) return false;
   const pugi::xml_node root = document.first_child();
   if (!root) return false;
   if (const pugi::xml_attribute name = root.attribute("game_name"); name) {

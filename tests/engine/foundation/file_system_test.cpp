@@ -9,6 +9,7 @@
 
 #include "engine/foundation/hooks.h"
 #include "engine/platform/message_box.h"
+#include "support/fifo.h"
 #include "support/temp_folder.h"
 #include "support/zip_writer.h"
 
@@ -172,18 +173,26 @@ TEST_F(FileSystemTest, LoadBytesFailuresLeaveTheRecordUntouched) {
   test_support::WriteFile(Resource("pack"), test_support::Build({{"a", "a"}}));
   std::filesystem::create_directories(Resource("plain"));
   std::filesystem::create_directories(Resource("plain/folder"));
+  // FIFOs that nothing writes to, where an archive and where a file would be.
+  ASSERT_TRUE(test_support::MakeFifo(Resource("fifo")));
+  ASSERT_TRUE(test_support::MakeFifo(Resource("plain/fifo")));
   struct Case {
     std::string folder, name;
     int32_t result;
   };
-  for (const Case& c : {Case{"pack", "absent", kResultNotFound}, Case{"pack", "", kResultNotFound},
-                        Case{"nowhere", "a", kResultNotFound}, Case{"plain", "absent", kResultCannotOpen},
-                        Case{"plain", "folder", kResultCannotOpen}, Case{"plain", "", kResultNotFound}}) {
+  for (const Case& c :
+       {Case{"pack", "absent", kResultNotFound}, Case{"pack", "", kResultNotFound},
+        Case{"nowhere", "a", kResultNotFound}, Case{"plain", "absent", kResultCannotOpen},
+        Case{"plain", "folder", kResultCannotOpen}, Case{"plain", "", kResultNotFound},
+        Case{"fifo", "a", kResultNotFound}, Case{"plain", "fifo", kResultCannotOpen}}) {
     SCOPED_TRACE(c.folder + " " + c.name);
     auto record = ResourceRecord::Create(c.name);
     record->folder = c.folder;
     record->size = 77;
-    EXPECT_EQ(files_.LoadBytes(*record), c.result);
+    const std::string fifo =
+        c.folder == "fifo" ? Resource(c.folder) : Resource(c.folder + "/" + c.name);
+    EXPECT_EQ(test_support::WithoutBlocking(fifo, [&] { return files_.LoadBytes(*record); }),
+              c.result);
     EXPECT_EQ(record->size, 77u);
     EXPECT_EQ(record->kind, kResourceNone);
     EXPECT_TRUE(record->bytes.empty());

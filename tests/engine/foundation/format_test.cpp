@@ -61,15 +61,17 @@ TEST(FormatTest, FloatsAndNullStrings) {
 }
 
 TEST(StringUtilsTest, ReplaceAllEndsWhenTheReplacementHoldsThePattern) {
-  std::string text = "a/b/c";
-  ReplaceAll(text, '/', "//");
-  EXPECT_EQ(text, "a//b//c");
-  text = "x";
-  ReplaceAll(text, 'x', "yxy");
-  EXPECT_EQ(text, "yxy");
-  text = "a b";
-  ReplaceAll(text, ' ', "");
-  EXPECT_EQ(text, "ab");
+  const struct {
+    const char* text;
+    char pattern;
+    const char* replacement;
+    const char* expected;
+  } cases[] = {{"a/b/c", '/', "//", "a//b//c"}, {"x", 'x', "yxy", "yxy"}, {"a b", ' ', "", "ab"}};
+  for (const auto& c : cases) {
+    std::string text = c.text;
+    ReplaceAll(text, c.pattern, c.replacement);
+    EXPECT_EQ(text, c.expected);
+  }
 }
 
 TEST(StringUtilsTest, PathsAndNames) {

@@ -380,6 +380,27 @@ TEST_F(RendererTest, FramesBeginAndEndInTurn) {
   EXPECT_EQ(renderer_->EndFrame(), kResultNone);
 }
 
+TEST_F(RendererTest, TheRecordingDeviceHoldsABoundedWindowOfFrames) {
+  // A run of hours (the soak) must not keep every draw: what is held stays
+  // within two windows of frames, and always holds the last frame whole.
+  constexpr size_t kWindow = FakeGpuDevice::kKeptFrames;
+  constexpr int32_t kFrames = 10 * static_cast<int32_t>(kWindow);
+  size_t first_frame_calls = 0;
+  for (int32_t frame = 0; frame < kFrames; ++frame) {
+    ASSERT_EQ(renderer_->BeginFrame(), kResultOk);
+    Draw(Quad(static_cast<float>(frame), 0, 10, 10), texture_a_);
+    renderer_->EndFrame();
+    if (frame == 0) first_frame_calls = fake_->Calls().size();
+    ASSERT_LT(fake_->KeptFrames(), 2 * kWindow);
+  }
+  EXPECT_GE(fake_->KeptFrames(), kWindow);
+  EXPECT_EQ(fake_->Draws().size(), fake_->KeptFrames()) << "one draw a frame";
+  EXPECT_LE(fake_->Calls().size(), fake_->KeptFrames() * first_frame_calls);
+  EXPECT_EQ(fake_->Draws().back().vertices[0].x, static_cast<float>(kFrames - 1));
+  EXPECT_EQ(fake_->Calls().back(), "Present");
+  EXPECT_EQ(fake_->PresentCount(), kFrames);
+}
+
 TEST_F(RendererTest, LostDeviceSkipsFramesAndAResetSkipsOne) {
   const int32_t resets = fake_->ResetCount();
   fake_->SetStatus(platform::DeviceStatus::Lost);

@@ -40,7 +40,8 @@ class LineBoard {
   std::string Clue() {
     std::string clue;
     for (const NumberRun* run : Numbers().RowRuns(0)) {
-      clue += (clue.empty() ? "" : " ") + std::to_string(run->length);
+      if (!clue.empty()) clue += ' ';
+      clue += std::to_string(run->length);
     }
     return clue;
   }

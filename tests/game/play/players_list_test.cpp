@@ -12,7 +12,9 @@
 #include <pugixml.hpp>
 
 #include "engine/platform/clock.h"
+#include "support/fifo.h"
 #include "support/file_size_limit.h"
+#include "support/log_capture.h"
 #include "support/sample_player.h"
 #include "support/temp_folder.h"
 
@@ -402,12 +404,22 @@ TEST_F(PlayersListTest, HugeCountsAreRefusedAtOnce) {
   }
 }
 
-TEST_F(PlayersListTest, AnUnreadableFileIsSetAside) {
-  std::filesystem::create_directory(folder_.File(kFile));
-  PlayersList read;
-  EXPECT_EQ(read.Load(folder_.PathWithSlash(), Current()), PlayersFileStatus::Unreadable);
-  EXPECT_TRUE(std::filesystem::is_directory(folder_.File("players.save.corrupt-1")));
-  EXPECT_FALSE(folder_.Exists(kFile));
+TEST_F(PlayersListTest, ANameThatIsNotARegularFileIsRefusedAndLeftWhereItIs) {
+  const std::string path = folder_.File(kFile);
+  for (const bool fifo : {false, true}) {
+    SCOPED_TRACE(fifo ? "a FIFO" : "a folder");
+    std::filesystem::remove_all(path);
+    ASSERT_TRUE(fifo ? test_support::MakeFifo(path) : std::filesystem::create_directory(path));
+    PlayersList read;
+    test_support::LogCapture log;
+    EXPECT_EQ(test_support::WithoutBlocking(
+                  path, [&] { return read.Load(folder_.PathWithSlash(), Current()); }),
+              PlayersFileStatus::NotRegular);
+    EXPECT_EQ(log.Lines().size(), 1u);
+    EXPECT_TRUE(log.Has(path + " cannot be read: it is " + (fifo ? "a FIFO" : "a folder")));
+    EXPECT_EQ(std::filesystem::is_fifo(path), fifo);
+    EXPECT_FALSE(folder_.Exists("players.save.corrupt-1"));
+  }
 }
 
 // --- saving never loses the previous file ---

@@ -4,6 +4,7 @@
 // added, saved and read back), and what SaveAll writes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -20,6 +21,7 @@
 #include "game/shell/game_settings.h"
 #include "game/shell/game_singletons.h"
 #include "hub_fixture.h"
+#include "support/fifo.h"
 #include "support/log_capture.h"
 #include "support/read_file.h"
 #include "support/temp_home.h"
@@ -247,19 +249,38 @@ TEST_F(HubTest, APlayerSavedBeforeAPackWasAddedGetsTheTemplatesRecordOfIt) {
 
 TEST_F(HubTest, APlayersFileThatCannotBeReadMeansNoPlayersAndOneLine) {
   std::filesystem::create_directories(SaveFolder());
-  test_support::WriteText(SaveFolder() + "players.save", "not a players file");
+  const std::string path = SaveFolder() + "players.save";
+  test_support::WriteText(path, "not a players file");
   EditResource("data/share/main/other/editions.xml", [](pugi::xml_document& editions) {
     SetEdition(editions, "default_player", "param", "false");
   });
+  {
+    test_support::LogCapture log;
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(GetPlayersList()->Count(), 0u);
+    const std::vector<std::string> errors = log.Errors();
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_NE(errors[0].find("players.save"), std::string::npos) << errors[0];
+    EXPECT_NE(errors[0].find("set aside"), std::string::npos) << errors[0];
+    EXPECT_FALSE(std::filesystem::exists(path));
+    EXPECT_TRUE(std::filesystem::exists(SaveFolder() + "players.save.corrupt-1"));
+  }
+  // A FIFO that nothing writes to: refused in one line and left in place.
+  rig_.Close();
+  std::filesystem::remove(path);
+  ASSERT_TRUE(test_support::MakeFifo(path));
   test_support::LogCapture log;
-  ASSERT_TRUE(Start());
+  ASSERT_TRUE(test_support::WithoutBlocking(path, [this] { return Start(); }));
   EXPECT_EQ(GetPlayersList()->Count(), 0u);
-  const std::vector<std::string> errors = log.Errors();
-  ASSERT_EQ(errors.size(), 1u);
-  EXPECT_NE(errors[0].find("players.save"), std::string::npos) << errors[0];
-  EXPECT_NE(errors[0].find("set aside"), std::string::npos) << errors[0];
-  EXPECT_FALSE(std::filesystem::exists(SaveFolder() + "players.save"));
-  EXPECT_TRUE(std::filesystem::exists(SaveFolder() + "players.save.corrupt-1"));
+  const std::vector<std::string> lines = log.Lines();
+  EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
+                          [](const std::string& line) {
+                            return line.find("players.save") != std::string::npos;
+                          }),
+            1)
+      << testing::PrintToString(lines);
+  EXPECT_TRUE(log.Has(path + " cannot be read: it is a FIFO, not a regular file"));
+  EXPECT_TRUE(std::filesystem::is_fifo(path));
 }
 
 TEST_F(HubTest, WithoutAUserSettingsFileThePlayersFileIsReadWithoutAVersion) {

@@ -13,6 +13,7 @@
 #include "game/shell/game_settings.h"
 #include "game/shell/save_folder.h"
 #include "game_shell_fixture.h"
+#include "support/fifo.h"
 #include "support/file_size_limit.h"
 #include "support/log_capture.h"
 #include "support/read_file.h"
@@ -80,11 +81,15 @@ TEST_F(GameShellTest, AnOlderFileKeepsItsVersionUntilTheNextSave) {
 
 TEST_F(GameShellTest, AUserFileThatCannotBeReadLeavesTheDefaultsAndNoVersion) {
   ASSERT_NO_FATAL_FAILURE(Open());
-  // Broken XML, a folder in the file's place, a file far too big to be one.
-  for (const int kind : {0, 1, 2}) {
-    std::filesystem::remove_all(SaveFolder() + "game.xml");
+  // Broken XML, a folder in the file's place, a file far too big to be one,
+  // a FIFO (which nothing writes to).
+  const std::string path = SaveFolder() + "game.xml";
+  for (const int kind : {0, 1, 2, 3}) {
+    std::filesystem::remove_all(path);
     if (kind == 1) {
-      std::filesystem::create_directories(SaveFolder() + "game.xml");
+      std::filesystem::create_directories(path);
+    } else if (kind == 3) {
+      ASSERT_TRUE(test_support::MakeFifo(path));
     } else if (kind == 0) {
       test_support::WriteText(SaveFolder() + "game.xml",
                               "<game><fullscreen value='false'/><version value='65792'");
@@ -94,7 +99,8 @@ TEST_F(GameShellTest, AUserFileThatCannotBeReadLeavesTheDefaultsAndNoVersion) {
                                   std::string(100000, ' ') + "--></game>");
     }
     test_support::LogCapture log;
-    ASSERT_TRUE(CreateGame("game.xml")) << "the game still starts";
+    ASSERT_TRUE(test_support::WithoutBlocking(path, [] { return CreateGame("game.xml"); }))
+        << "the game still starts";
     EXPECT_TRUE(GetFullscreen()) << "the shipped file's";
     EXPECT_EQ(GetSavedVersion(), 0x10000);
     EXPECT_FALSE(GetGameSettings().user_version.has_value());
