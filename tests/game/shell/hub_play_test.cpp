@@ -147,8 +147,7 @@ TEST_F(HubPlayTest, ALevelStartsFromThePacksPathAndTheRecordsFile) {
   EXPECT_EQ(Hub().GetCurrentPack()->GetId(), 1);
   EXPECT_EQ(Hub().GetControlLocks(), ControlLocks{});
 
-  // The hub's locks reach the four controls too, and a level starts with
-  // none of them.
+  // The locks reach the four controls too; a level starts without them.
   gControlBar controls(*gameplay_);
   Hub().SetControls(&controls);
   Hub().BlockControls(false, true, true, true, true);
