@@ -6,8 +6,9 @@
 // pointer included), nothing virtual.
 //
 // The screen size every fraction is multiplied by is set once, before any
-// window is built, to the game's canvas (1024 x 768); until then it is that
-// canvas already.
+// window is built: the game's creation gives it the engine's resolution
+// (GameScreenSize, game_screen.h), the size paged grids step by. Until then
+// it is the game's canvas, 1024 x 768.
 #include <cstdint>
 
 #include <pugixml.hpp>

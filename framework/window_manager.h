@@ -157,9 +157,10 @@ void DestroyWindowManager();
 
 // Usage: a screen with a confirm dialog, from the game's start to one click.
 //
-//   // Once, at start-up (the game's creation):
-//   ORB_GF::OS_TRANSFORM3_AUTO::SetScreenSize(1024, 768);
+//   // Once, at start-up (the game's creation), before any window is made:
 //   ORB_GF::G_WINDOW_MANAGER& windows = ORB_GF::CreateWindowManager(CreateGameWindow);
+//   const ORB::Point screen = ORB_GF::GameScreenSize();  // the engine's resolution
+//   ORB_GF::OS_TRANSFORM3_AUTO::SetScreenSize(screen.x, screen.y);
 //   windows.LoadWindows("data/share/main/other scenes.xml");
 //
 //   // Open a dialog by name and hear its answer:

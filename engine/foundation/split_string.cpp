@@ -1,5 +1,7 @@
 #include "engine/foundation/split_string.h"
 
+#include <cctype>
+
 namespace ORB {
 
 namespace {
@@ -31,8 +33,8 @@ void SplitString(std::string* text, std::string_view separator, std::vector<std:
   text->clear();
 }
 
-void SplitString(std::string_view text, std::string_view separator,
-                 std::vector<std::string>& parts, bool dropSeparator) {
+void SplitString(std::string_view text, std::string_view separator, std::vector<std::string>& parts,
+                 bool dropSeparator) {
   // The text may be a view into one of the parts about to be cleared.
   const std::string copy(text);
   parts.clear();
@@ -44,6 +46,21 @@ std::vector<std::string> SplitString(std::string_view text, std::string_view sep
   std::vector<std::string> parts;
   SplitInto(text, separator, parts, dropSeparator);
   return parts;
+}
+
+std::vector<std::string_view> SplitWords(std::string_view text) {
+  const auto space = [&text](size_t at) {
+    return std::isspace(static_cast<unsigned char>(text[at])) != 0;
+  };
+  std::vector<std::string_view> words;
+  size_t at = 0;
+  while (at < text.size()) {
+    while (at < text.size() && space(at)) ++at;
+    const size_t start = at;
+    while (at < text.size() && !space(at)) ++at;
+    if (at > start) words.push_back(text.substr(start, at - start));
+  }
+  return words;
 }
 
 }  // namespace ORB

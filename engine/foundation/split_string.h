@@ -1,6 +1,8 @@
 #pragma once
 // Splitting narrow text at a separator: the text forms of the value types and
-// the "folder file" resource names are read with it.
+// the "folder file" resource names are read with it. SplitWords splits at
+// runs of white space instead, for lists of numbers written by hand (the GUI
+// descriptions' positions and sizes, a particle description's area).
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,10 +19,15 @@ void SplitString(std::string* text, std::string_view separator, std::vector<std:
                  bool dropSeparator = true);
 
 // As above on a copy of text; parts is cleared first.
-void SplitString(std::string_view text, std::string_view separator,
-                 std::vector<std::string>& parts, bool dropSeparator = true);
+void SplitString(std::string_view text, std::string_view separator, std::vector<std::string>& parts,
+                 bool dropSeparator = true);
 
 std::vector<std::string> SplitString(std::string_view text, std::string_view separator,
                                      bool dropSeparator = true);
+
+// The words of text: the parts between runs of white space (blanks, tabs,
+// line breaks), none empty; no word for a text of white space alone. Views
+// into text.
+std::vector<std::string_view> SplitWords(std::string_view text);
 
 }  // namespace ORB

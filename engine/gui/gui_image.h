@@ -17,7 +17,9 @@
 // not take the focus from a line box being typed into): a button going down
 // inside answers 7, going up inside 8, outside clears the code. The per-frame
 // pass answers the record while the code is not 0, so a click keeps
-// answering 8 until a button goes down or up outside the image.
+// answering 8 until a button goes down or up outside the image, taking the
+// focus from the widgets listed before it each frame (list a line box after
+// it: gui_object.h).
 #include <cstdint>
 #include <memory>
 #include <string>

@@ -98,6 +98,16 @@
 //     (a press with code 7, say) would take the focus from the line box being
 //     typed into. Only widgets that read keys (the line box, the list box's
 //     arrows) look at keys.
+//   - A per-frame answer that moves the focus (7, 8) takes it, on every
+//     frame it comes, from every widget listed before the answering one, up
+//     the whole parent chain. An enabled image answers its last click in
+//     every per-frame pass until a button goes down or up outside it
+//     (gui_image.h), and a press taken by a widget listed before it never
+//     reaches it: a line box listed before a clicked image loses the click
+//     that focused it, and what is typed before the release, every time.
+//     List line boxes after the images of their window (no window of the
+//     game does otherwise): the press into the box then reaches the image
+//     first, which forgets its click.
 //   - The pointer and the buttons are read from GuiInput::Current() in each
 //     pass; a widget keeps no pointer into the input state. No input state:
 //     the widget reacts to nothing.

@@ -14,6 +14,7 @@
 #include "engine/foundation/callback.h"
 #include "engine/foundation/colour.h"
 #include "engine/foundation/number_text.h"
+#include "engine/foundation/split_string.h"
 #include "engine/foundation/utf8.h"
 #include "engine/foundation/vector2.h"
 #include "engine/gui/gui_animation_bar.h"
@@ -81,19 +82,6 @@ void Skipped(const pugi::xml_node& element, const std::string& what) {
   Log(LogLevel::kWarning, "gui", Where(element) + ": " + what);
 }
 
-// The text split at runs of white space.
-std::vector<std::string_view> Words(std::string_view text) {
-  std::vector<std::string_view> words;
-  size_t at = 0;
-  while (at < text.size()) {
-    while (at < text.size() && std::isspace(static_cast<unsigned char>(text[at])) != 0) ++at;
-    const size_t start = at;
-    while (at < text.size() && std::isspace(static_cast<unsigned char>(text[at])) == 0) ++at;
-    if (at > start) words.push_back(text.substr(start, at - start));
-  }
-  return words;
-}
-
 // A float as the readers take it: 0 for text that is no number, and for
 // numbers that are not finite (no widget can be placed at infinity).
 float Number(std::string_view text) {
@@ -111,7 +99,7 @@ float FloatAttribute(const pugi::xml_node& element, const char* name, float fall
 template <typename T, typename Read>
 std::optional<std::vector<T>> Numbers(const pugi::xml_node& element, const char* what,
                                       std::string_view text, size_t count, Read read) {
-  const std::vector<std::string_view> words = Words(text);
+  const std::vector<std::string_view> words = SplitWords(text);
   if (words.size() < count) {
     Skipped(element, std::string(what) + " '" + std::string(text) + "' needs " +
                          std::to_string(count) + " numbers");

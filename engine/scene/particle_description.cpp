@@ -28,8 +28,6 @@ std::string Fixed(float value) { return FormatFixed(value, 6); }
 
 std::string Hex(const ColourF& colour) { return Colour(colour.ToColour()).ToHexString(); }
 
-bool Blank(std::string_view text) { return text.find_first_not_of(' ') == std::string_view::npos; }
-
 // A child element's text as a float; false when there is no such child.
 bool ChildFloat(const pugi::xml_node& element, const char* name, float& out) {
   const pugi::xml_node child = element.child(name);
@@ -78,8 +76,10 @@ bool OC_PARTICLE_SYSTEM_EX::LoadDescription(const pugi::xml_node& element, Point
     Vector2 xy;
     if (xy.Parse(gravity.value())) SetGravity(Vector3(xy.x, xy.y, 0.0f));
   }
-  if (const pugi::xml_attribute area = element.attribute("area"); area && !Blank(area.value())) {
-    const std::vector<std::string> parts = SplitString(area.value(), " ");
+  // " 30" is a circle and "200  100" a rectangle, as the GUI descriptions
+  // read their numbers.
+  const std::vector<std::string_view> parts = SplitWords(element.attribute("area").value());
+  if (!parts.empty()) {
     const auto cx = static_cast<float>(screen.x / 2);
     const auto cy = static_cast<float>(screen.y / 2);
     if (parts.size() == 1) {

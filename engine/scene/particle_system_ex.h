@@ -25,8 +25,9 @@ class OC_PARTICLE_SYSTEM_EX : public OC_PARTICLE_SYSTEM {
   // default texture (the owner loads the named one itself) and every other
   // item present replaces the current value. An "area" of one number is a
   // circle of that radius, of two a rectangle of that width and height, both
-  // centred on the screen; an empty one is ignored. The screen is the game
-  // service's resolution, or the one given.
+  // centred on the screen; its numbers stand apart by any white space, and
+  // one without a number is ignored. The screen is the game service's
+  // resolution, or the one given.
   [[nodiscard]] bool LoadDescription(const pugi::xml_node& element);
   [[nodiscard]] bool LoadDescription(const pugi::xml_node& element, Point screen);
   // Appends a "particles" element to the parent holding every item, in a

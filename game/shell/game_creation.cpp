@@ -1,8 +1,10 @@
 #include "game/shell/game_creation.h"
 
 #include "framework/font_list.h"
+#include "framework/game_screen.h"
 #include "framework/leaderboard_list.h"
 #include "framework/shop_catalogue.h"
+#include "framework/transform_auto.h"
 #include "framework/trophy_list.h"
 #include "game/shell/display_mode.h"
 #include "game/shell/edition_settings.h"
@@ -45,6 +47,10 @@ bool CreateGame(const std::string& name) {
   if (!LoadScreenBorders()) return false;
   LoadGameSettings(kUserSettingsFile);
   ApplyDisplayMode();
+  // Windows place themselves in fractions of the screen the display mode
+  // has just set, as the paged grids do; the hub's start-up makes them.
+  const ORB::Point screen = ORB_GF::GameScreenSize();
+  ORB_GF::OS_TRANSFORM3_AUTO::SetScreenSize(screen.x, screen.y);
   return true;
 }
 

@@ -17,9 +17,10 @@ namespace game {
 // window manager and the hub through game_parts.h). Then reads the shipped
 // settings file of that name (shipped_settings.h), the edition
 // (edition_settings.h), the border pictures (screen_borders.h) and the
-// user's "game.xml" (user_settings.h; its absence is no failure), and
-// applies the display mode. False when a file is missing or incomplete; the
-// objects made stay until DestroyGame.
+// user's "game.xml" (user_settings.h; its absence is no failure), applies
+// the display mode and gives the windows' screen size
+// (OS_TRANSFORM3_AUTO::SetScreenSize) the engine's resolution. False when a
+// file is missing or incomplete; the objects made stay until DestroyGame.
 bool CreateGame(const std::string& name);
 
 // The hub shuts down (giving back its resources and saving everything), then

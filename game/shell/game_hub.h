@@ -11,7 +11,7 @@
 // - CreateGame makes it (game_parts.h) after every other process-wide
 //   object; DestroyGame runs Shutdown (giving back resources, saving) and
 //   deletes it last. Instance() reaches it in between.
-// - The driver, behind the loading screen: Init, SetGameplay,
+// - The driver, behind the loading screen: Init, SetGameplay, SetControls,
 //   PreloadMenuWindows, the first screen (OpenTitle); once loaded,
 //   SetCurrentPlayer with the players list's current player. Every frame
 //   Update and Draw; its key and mouse hooks OnKeyDown, OnKeyUp,
@@ -211,8 +211,8 @@ class gGame : public ORB::OC_IGP_DELEGATE, public cGameplayHost {
   // release also deactivates the tutorial.
   bool AcquireLevelResources();
   bool ReleaseLevel();
-  // Locks the board's cells (unlocked: false) and notes all five; the four
-  // controls' locks are the play screen's (the tutorial sets them).
+  // Locks (false: unlocks) the board's cells and the four controls
+  // (ApplyPlayLocks) and notes all five.
   void BlockControls(bool cells, bool hint, bool tool, bool store, bool reset);
   const ControlLocks& GetControlLocks() const { return control_locks_; }
   // With a gameplay screen and a current player who has not passed the
@@ -229,6 +229,9 @@ class gGame : public ORB::OC_IGP_DELEGATE, public cGameplayHost {
   // hub (cGameplayHost).
   void SetGameplay(GG_GAMEPLAY* gameplay) { gameplay_ = gameplay; }
   GG_GAMEPLAY* GetGameplay() const { return gameplay_; }
+  // The controls around it (the play screen's; not owned), which
+  // BlockControls locks. Null: only the cells are locked.
+  void SetControls(gControlBar* controls) { controls_ = controls; }
   // The tutorial the hub runs (not owned; null: the stand-in without steps).
   void SetTutorial(cHubTutorial* tutorial);
   cHubTutorial& GetTutorial() { return *tutorial_; }
@@ -368,6 +371,7 @@ class gGame : public ORB::OC_IGP_DELEGATE, public cGameplayHost {
   gNoTutorial no_tutorial_;
   cHubTutorial* tutorial_ = &no_tutorial_;
   GG_GAMEPLAY* gameplay_ = nullptr;
+  gControlBar* controls_ = nullptr;
 
   ORB_GF::G_WINDOW_MANAGER* windows_ = nullptr;
   PlayersList* players_ = nullptr;

@@ -31,8 +31,8 @@
 #include "game/shell/game_creation.h"
 #include "game/shell/game_hub.h"
 #include "game/shell/game_settings.h"
-#include "game/shell/guided_tutorial.h"
 #include "game/shell/game_singletons.h"
+#include "game/shell/guided_tutorial.h"
 #include "game/shell/installation.h"
 #include "game/shell/loading_screen.h"
 #include "game/shell/resource_list.h"
@@ -376,6 +376,7 @@ int32_t LoadGame(ORB::OC_LOADER& loader) {
     ORB::Log(ORB::LogLevel::kWarning, "game", driver.play_screen->Error());
   }
   hub->SetGameplay(driver.gameplay.get());
+  hub->SetControls(&driver.play_screen->Controls());
   driver.tutorial->Attach(driver.gameplay.get(), &driver.play_screen->Controls());
   if (!hub->PreloadMenuWindows()) return fail();
 

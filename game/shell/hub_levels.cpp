@@ -121,9 +121,12 @@ bool gGame::ReleaseLevel() {
 
 void gGame::BlockControls(bool cells, bool hint, bool tool, bool store, bool reset) {
   control_locks_ = ControlLocks{cells, hint, tool, store, reset};
-  // The board takes the cells' lock here; the controls come unlocked with
-  // every level the gameplay stops, and the tutorial's steps lock them.
-  if (gameplay_ != nullptr) gameplay_->Board().SetCellsLocked(cells);
+  if (gameplay_ == nullptr) return;
+  if (controls_ != nullptr) {
+    ApplyPlayLocks(*gameplay_, *controls_, control_locks_);
+  } else {
+    gameplay_->Board().SetCellsLocked(cells);
+  }
 }
 
 void gGame::StartTutorialIfNeeded() {

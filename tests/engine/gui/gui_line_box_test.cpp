@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "engine/foundation/timer.h"
+#include "engine/gui/gui_image.h"
 #include "engine/gui/gui_root.h"
 #include "engine/platform/key_codes.h"
 #include "support/gui_frames.h"
@@ -178,6 +179,25 @@ TEST_F(GuiLineBoxTest, AClickOutsideTakesTheFocusAndTheCaretAway) {
   EXPECT_FALSE(box->IsFocused());
   input_.Click(300 - kWidth / 2 + 10, 200);
   EXPECT_TRUE(box->IsFocused());
+}
+
+TEST_F(GuiLineBoxTest, ABoxListedBeforeAClickedImageLosesItsFocusEveryFrame) {
+  textures_->Add("image", 40, 40);
+  for (const bool box_first : {true, false}) {
+    SCOPED_TRACE(box_first ? "box first" : "image first");
+    root_->Clear();
+    OC_GUI_LINEBOX* box = box_first ? AddBox(false) : nullptr;
+    root_->Add(std::make_unique<OC_GUI_IMAGE>(9, "image"))->SetPosition(100.0f, 100.0f, 0.0f);
+    if (!box_first) box = AddBox(false);
+    root_->LoadResources();
+    input_.Click(100, 100);  // the image answers its click from now on
+    input_.Move(300, 200);
+    input_.Press();
+    Type(L"a");
+    input_.Release();
+    EXPECT_EQ(box->IsFocused(), !box_first);
+    EXPECT_EQ(box->GetText(), box_first ? L"" : L"a");
+  }
 }
 
 TEST_F(GuiLineBoxTest, TextAndAlignmentGivenBeforeTheLoadAreKept) {

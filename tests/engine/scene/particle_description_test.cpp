@@ -47,7 +47,8 @@ TEST_F(ParticleDescriptionTest, ReadsEveryItem) {
       <startColor>FFE07A5F</startColor>
       <averColor>0x803D405B</averColor>
       <endColor>0</endColor>
-    </particles>)"), kScreen));
+    </particles>)"),
+                                     kScreen));
   EXPECT_EQ(system.GetTexture(), renderer_->GetDefaultTexture());
   EXPECT_FALSE(RenderState(system.GetRenderState()).Additive());
   EXPECT_EQ(system.GetRenderState(), 0x00003412u);
@@ -81,9 +82,11 @@ TEST_F(ParticleDescriptionTest, AreaFormsAndWhatIsIgnored) {
       {"30", kScreen, true, 512, 384, 0, 0, 30},
       {"200 100", kScreen, false, 412, 334, 612, 434, 0},
       {"200 100 7", kScreen, false, 412, 334, 612, 434, 0},  // extra numbers are not read
-      {"30", Point(1023, 767), true, 511, 383, 0, 0, 30},     // halves as whole numbers
-      {"", kScreen, true, 7, 8, 0, 0, 9},                     // empty: left as it was
+      {"30", Point(1023, 767), true, 511, 383, 0, 0, 30},    // halves as whole numbers
+      {"", kScreen, true, 7, 8, 0, 0, 9},                    // empty: left as it was
       {"   ", kScreen, true, 7, 8, 0, 0, 9},
+      {" 30", kScreen, true, 512, 384, 0, 0, 30},  // numbers apart by any white space
+      {"\n200\t 100", kScreen, false, 412, 334, 612, 434, 0},
   };
   for (const auto& row : rows) {
     OC_PARTICLE_SYSTEM_EX system(nullptr);
@@ -115,7 +118,8 @@ TEST_F(ParticleDescriptionTest, MissingItemsAndShortPairsKeepTheirValues) {
   OC_PARTICLE_SYSTEM_EX system(nullptr);
   system.SetMaxCount(12);
   ASSERT_TRUE(system.LoadDescription(
-      Parse(R"(<particles texture="t" multiply="yes" gravity="5"><velocity>7</velocity></particles>)"),
+      Parse(
+          R"(<particles texture="t" multiply="yes" gravity="5"><velocity>7</velocity></particles>)"),
       kScreen));
   EXPECT_EQ(system.GetMaxCount(), 12);
   EXPECT_TRUE(RenderState(system.GetRenderState()).Additive());

@@ -65,16 +65,23 @@ TEST_F(ControlBarTest, EachControlTakesItsPressAndReleaseAndTellsTheDelegatesOnc
     ORB::Point at;
     const char* told;    // the delegate's call, or "" for none
     const char* window;  // the window that opens, or ""
+    bool pauses = false;
+    bool no_windows = false;  // the game has none of the windows the controls open
   };
   const std::vector<Row> table = {
       {"tool switch", ToolPoint(), "tool", ""},
-      {"pause", Home(bar.Pause()), "pause", "GP_Menu"},
+      {"pause", Home(bar.Pause()), "pause", "GP_Menu", true},
+      // Nothing could resume a level paused without its menu.
+      {"pause without the menu", Home(bar.Pause()), "pause", "", false, true},
       {"hint", Home(bar.HintButton()), "hint", ""},
       {"reset target, no drag", Home(bar.ResetTarget()), "", "GP_FeedBack_Reset"},
   };
+  ORB_GF::G_WINDOW_MANAGER none(nullptr);
+  test_support::LogCapture log;
   for (const Row& row : table) {
     SCOPED_TRACE(row.what);
     delegate_.calls.clear();
+    rig_->host.windows = row.no_windows ? &none : &rig_->windows.Manager();
     rig_->windows.Manager().CloseAll();
     rig_->Frames(30);
     Gameplay().Resume();
@@ -87,9 +94,12 @@ TEST_F(ControlBarTest, EachControlTakesItsPressAndReleaseAndTellsTheDelegatesOnc
     if (row.window[0] != '\0') {
       EXPECT_TRUE(rig_->windows.IsOpen(row.window));
     }
+    EXPECT_EQ(Gameplay().IsPaused(), row.pauses);
     // A control's press never starts a line.
     EXPECT_FALSE(Gameplay().IsDragging());
   }
+  rig_->host.windows = &rig_->windows.Manager();
+  EXPECT_TRUE(log.Has("engine: error: No window \"GP_Menu\" to open"));
 }
 
 TEST_F(ControlBarTest, TheToolSwitchSaysFillAtEveryLevelStart) {

@@ -13,6 +13,7 @@
 #include "framework/font_list.h"
 #include "framework/leaderboard_list.h"
 #include "framework/shop_catalogue.h"
+#include "framework/transform_auto.h"
 #include "framework/trophy_list.h"
 #include "game/shell/edition_settings.h"
 #include "game/shell/game_parts.h"
@@ -27,9 +28,12 @@ namespace {
 
 TEST_F(GameShellTest, TheGameStartsFromTheFixture) {
   ASSERT_NO_FATAL_FAILURE(Open());
+  ORB_GF::OS_TRANSFORM3_AUTO::SetScreenSize(800, 600);
   test_support::LogCapture log;
   ASSERT_TRUE(CreateGame("game.xml"));
   EXPECT_TRUE(log.Lines().empty()) << log.Lines().front();
+  EXPECT_EQ(ORB_GF::OS_TRANSFORM3_AUTO::ScreenSize(), ORB::Point(1024, 768))
+      << "windows take the engine's resolution, as the paged grids do";
 
   const GameSettings& s = GetGameSettings();
   EXPECT_EQ(s.company, "Fixture Works");

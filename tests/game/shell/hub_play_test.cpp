@@ -14,6 +14,7 @@
 #include "engine/foundation/window.h"
 #include "framework/trophy_list.h"
 #include "framework/trophy_values.h"
+#include "game/play/control_bar.h"
 #include "game/shell/game_singletons.h"
 #include "hub_fixture.h"
 #include "support/log_capture.h"
@@ -148,9 +149,21 @@ TEST_F(HubPlayTest, ALevelStartsFromThePacksPathAndTheRecordsFile) {
   EXPECT_EQ(Hub().GetCurrentPack()->GetId(), 1);
   EXPECT_EQ(Hub().GetControlLocks(), ControlLocks{});
 
+  // The locks reach the four controls too; a level starts without them.
+  gControlBar controls(*gameplay_);
+  Hub().SetControls(&controls);
+  Hub().BlockControls(false, true, true, true, true);
+  const auto locked = [&controls] {
+    return std::vector<bool>{controls.HintButton().IsLocked(), controls.ToolSwitch().IsLocked(),
+                             controls.StoreButton().IsLocked(), controls.ResetTarget().IsLocked()};
+  };
+  EXPECT_EQ(locked(), std::vector<bool>(4, true));
+
   // A locked level of the next pack starts as well: the screens decide.
   ASSERT_TRUE(Hub().StartLevel(1, 2));
   EXPECT_EQ(gameplay_->LevelFileName(), "data/share/main/levels pack_2/three.xml");
+  EXPECT_EQ(locked(), std::vector<bool>(4, false));
+  Hub().SetControls(nullptr);
 }
 
 TEST_F(HubPlayTest, ALevelThatCannotStartLeavesNoCurrentLevel) {

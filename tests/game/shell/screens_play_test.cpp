@@ -1,18 +1,22 @@
 // The windows over a running level on the fixture's tree: the finish window
 // (its texts in full, one to three stars popping one after another, next,
 // restart and the level list), the in-game menu (resume, restart and leave,
-// what each costs) and the confirm dialog with a line of its own.
+// what each costs), the confirm dialog with a line of its own and the top
+// panel with the level's time and name.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "engine/gui/gui_wide_label.h"
+#include "framework/time_format.h"
 #include "game/play/level_record.h"
 #include "game/shell/confirm_ex_window.h"
 #include "game/shell/finish_window.h"
 #include "game/shell/game_menu_window.h"
 #include "game/shell/level_window.h"
+#include "game/shell/up_panel_window.h"
 #include "screens_fixture.h"
 
 namespace game {
@@ -277,6 +281,27 @@ TEST_F(ScreensPlayTest, ResumeClosesTheMenuAndTheLevelGoesOn) {
   Settle(2);
   EXPECT_TRUE(IsOpen("Options"));
   EXPECT_EQ(Hearts(), 3);
+}
+
+TEST_F(ScreensPlayTest, TheUpPanelShowsTheLevelAndItsMenuPausesIt) {
+  // No scene list names it: made from its description, as code would.
+  pugi::xml_document description;
+  ASSERT_TRUE(description.load_file(Resource("data/share/main/windows/GP_UpPanel.xml").c_str()));
+  ORB_GF::G_WINDOW* panel =
+      Windows().AddWindow(std::make_unique<GG_WINDOW_UP_PANEL>(description.document_element()));
+  const auto text = [panel](int32_t id) {
+    return dynamic_cast<ORB::OC_GUI_WLABEL&>(*panel->GetGuiRoot().FindById(id)).GetText();
+  };
+  anna_->FindLevel(1, 2)->SetLock(false);
+  ASSERT_NO_FATAL_FAILURE(Play(1, 2));
+  Windows().OpenWindow("GP_UpPanel", false);
+  Settle(25);
+  EXPECT_EQ(text(GG_WINDOW_UP_PANEL::kNameId), L"Garden 2");
+  EXPECT_EQ(text(GG_WINDOW_UP_PANEL::kTimeId), ORB_GF::FormatTime(gameplay_->ElapsedTime()));
+  ClickWidget("GP_UpPanel", GG_WINDOW_UP_PANEL::kMenuId);
+  Settle(2);
+  EXPECT_TRUE(IsOpen("GP_Menu"));
+  EXPECT_TRUE(gameplay_->IsPaused());
 }
 
 TEST_F(ScreensPlayTest, TheExtendedConfirmDrawsItsLineWithItsFont) {

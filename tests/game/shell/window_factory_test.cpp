@@ -115,6 +115,8 @@ TEST_F(WindowFactoryTest, EachMappedTypeGivesItsClassWithTheGameClickSound) {
 TEST_F(WindowFactoryTest, UnknownTypesAndMissingNamesMakeNothing) {
   for (const char* xml : {
            "<window _name=\"Levels\" _type=\"GG_WINDOW_LEVEL_LIST\"/>",
+           // The top panel is made by code that wants it, never from a scene list.
+           "<window _name=\"GP_UpPanel\" _type=\"GG_WINDOW_UP_PANEL\"/>",
            "<window _name=\"Levels\" _type=\"g_window_simple\"/>",
            "<window _name=\"Levels\" _type=\"\"/>",
            "<window _name=\"Levels\"/>",
