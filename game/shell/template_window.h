@@ -1,6 +1,6 @@
 #pragma once
 // GG_WINDOW_TEMPLATE: the shape of a game screen, to copy when adding one
-// (the README's developer notes list the steps). It overrides every hook of
+// (docs/adding-a-screen.md lists the steps). It overrides every hook of
 // G_WINDOW (framework/window.h), each empty or doing the least a screen
 // does, with a line on when it runs; the description below is what it
 // reads. No scene list names it, and the factory has no row for it.
