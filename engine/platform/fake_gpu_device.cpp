@@ -10,6 +10,11 @@ namespace {
 
 std::string Flag(bool on) { return on ? "1" : "0"; }
 
+std::string Rect(const PixelRect& r) {
+  return std::to_string(r.x) + " " + std::to_string(r.y) + " " + std::to_string(r.width) + " " +
+         std::to_string(r.height);
+}
+
 }  // namespace
 
 void FakeGpuDevice::Log(std::string line) {
@@ -48,6 +53,7 @@ bool FakeGpuDevice::BeginScene() {
   if (!open_ || fail_begin_scene_ || in_scene_) return false;
   in_scene_ = true;
   area_ = DrawArea::Letterbox;
+  has_scissor_ = false;
   return true;
 }
 
@@ -67,10 +73,37 @@ bool FakeGpuDevice::EndScene() {
 }
 
 bool FakeGpuDevice::Present() {
-  Log("Present");
+  Log(shown_.empty() ? std::string("Present") : "Present " + std::to_string(shown_.size()));
+  last_shown_.swap(shown_);
+  shown_.clear();
   if (!open_) return false;
   ++present_count_;
+  presented_ = true;
   return true;
+}
+
+KeptPicture FakeGpuDevice::GetKeptPicture() {
+  KeptPicture kept;
+  if (!keeps_picture_ || !presented_) return kept;
+  kept.age = 1;
+  kept.fit = {0, 0, back_width_, back_height_, 1.0};
+  kept.drawable_width = back_width_;
+  kept.drawable_height = back_height_;
+  return kept;
+}
+
+void FakeGpuDevice::SetPartialFrame(const PixelRect* drawn, int32_t drawn_count,
+                                    const PixelRect* shown, int32_t shown_count) {
+  std::string line = "PartialFrame";
+  for (int32_t i = 0; drawn != nullptr && i < drawn_count; ++i) line += " [" + Rect(drawn[i]) + "]";
+  Log(line);
+  shown_.assign(shown, shown + (shown != nullptr && shown_count > 0 ? shown_count : 0));
+}
+
+void FakeGpuDevice::SetScissor(const PixelRect* rect) {
+  Log(rect != nullptr ? "SetScissor " + Rect(*rect) : std::string("SetScissor none"));
+  has_scissor_ = rect != nullptr;
+  if (rect != nullptr) scissor_ = *rect;
 }
 
 void FakeGpuDevice::SetDrawArea(DrawArea area) {
@@ -183,8 +216,11 @@ void FakeGpuDevice::DrawMesh(Primitive primitive, const GpuVertex* vertices, int
   record.index_count = index_count;
   record.switches = switches_;
   record.area = area_;
+  record.scissored = has_scissor_;
+  record.scissor = scissor_;
   std::memcpy(record.transform, transform_, sizeof(transform_));
-  if (vertices != nullptr && vertex_count > 0) record.vertices.assign(vertices, vertices + vertex_count);
+  if (vertices != nullptr && vertex_count > 0)
+    record.vertices.assign(vertices, vertices + vertex_count);
   if (indices != nullptr && index_count > 0) record.indices.assign(indices, indices + index_count);
   draws_.push_back(std::move(record));
 }
@@ -192,7 +228,8 @@ void FakeGpuDevice::DrawMesh(Primitive primitive, const GpuVertex* vertices, int
 void FakeGpuDevice::DrawPoints(Primitive primitive, const GpuPoint* points, int32_t count) {
   ++draw_count_;
   if (!recording_) return;
-  Log("DrawPoints " + std::to_string(static_cast<int32_t>(primitive)) + " " + std::to_string(count));
+  Log("DrawPoints " + std::to_string(static_cast<int32_t>(primitive)) + " " +
+      std::to_string(count));
   DrawRecord record;
   record.primitive = primitive;
   record.points = true;
@@ -200,6 +237,8 @@ void FakeGpuDevice::DrawPoints(Primitive primitive, const GpuPoint* points, int3
   record.vertex_count = count;
   record.switches = switches_;
   record.area = area_;
+  record.scissored = has_scissor_;
+  record.scissor = scissor_;
   std::memcpy(record.transform, transform_, sizeof(transform_));
   if (points != nullptr && count > 0) record.point_data.assign(points, points + count);
   draws_.push_back(std::move(record));

@@ -147,6 +147,8 @@ bool GlDevice::Open(void* native_window) {
   }
   // Vertical sync where the system offers it; a refusal changes nothing else.
   SDL_GL_SetSwapInterval(1);
+  presenter_.Open(window);
+  presented_w_ = presented_h_ = -1;
   return true;
 }
 
@@ -270,7 +272,7 @@ DeviceStatus GlDevice::TestStatus() {
 
 bool GlDevice::Reset() { return MakeCurrent(); }
 
-void GlDevice::UpdateViewport() {
+void GlDevice::UpdateViewport(bool clear_bars) {
   int drawable_w = 0;
   int drawable_h = 0;
   SDL_GL_GetDrawableSize(static_cast<SDL_Window*>(window_), &drawable_w, &drawable_h);
@@ -286,15 +288,36 @@ void GlDevice::UpdateViewport() {
   viewport_ = {fit.left, drawable_h - fit.top - fit.height, fit.width, fit.height};
   point_scale_ = static_cast<float>(fit.scale);
   // The bars outside the letterbox stay black.
-  if (viewport_.width != drawable_w || viewport_.height != drawable_h) {
+  if (clear_bars && (viewport_.width != drawable_w || viewport_.height != drawable_h)) {
     glDisable(GL_SCISSOR_TEST);
     glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT);
   }
   glViewport(viewport_.x, viewport_.y, viewport_.width, viewport_.height);
-  glScissor(viewport_.x, viewport_.y, viewport_.width, viewport_.height);
+  ApplyClip();
   glEnable(GL_SCISSOR_TEST);
   glUniform1f(u_point_scale_, point_scale_);
+}
+
+void GlDevice::ApplyClip() {
+  int32_t x0 = viewport_.x;
+  int32_t y0 = viewport_.y;
+  int32_t x1 = viewport_.x + viewport_.width;
+  int32_t y1 = viewport_.y + viewport_.height;
+  if (area_ == DrawArea::Window) {
+    x0 = 0;
+    y0 = 0;
+    x1 = drawable_w_;
+    y1 = drawable_h_;
+  }
+  if (has_scissor_) {
+    // The rectangle counts rows from the top.
+    x0 = std::max(x0, scissor_.x);
+    x1 = std::min(x1, scissor_.x + scissor_.width);
+    y0 = std::max(y0, drawable_h_ - scissor_.y - scissor_.height);
+    y1 = std::min(y1, drawable_h_ - scissor_.y);
+  }
+  glScissor(x0, y0, std::max(0, x1 - x0), std::max(0, y1 - y0));
 }
 
 bool GlDevice::BeginScene() {
@@ -302,7 +325,10 @@ bool GlDevice::BeginScene() {
   glUseProgram(program_);
   const bool was_widened = area_ == DrawArea::Window;
   area_ = DrawArea::Letterbox;
-  UpdateViewport();
+  has_scissor_ = false;
+  // A frame drawn in parts leaves the bars as the last whole frame made them.
+  UpdateViewport(!partial_);
+  if (partial_) presenter_.WillDraw(drawn_, drawable_h_);
   if (was_widened) SendTransform();
   in_scene_ = true;
   return true;
@@ -315,11 +341,10 @@ void GlDevice::SetDrawArea(DrawArea area) {
   area_ = area;
   if (area_ == DrawArea::Window) {
     glViewport(0, 0, drawable_w_, drawable_h_);
-    glScissor(0, 0, drawable_w_, drawable_h_);
   } else {
     glViewport(viewport_.x, viewport_.y, viewport_.width, viewport_.height);
-    glScissor(viewport_.x, viewport_.y, viewport_.width, viewport_.height);
   }
+  ApplyClip();
   SendTransform();
 }
 
@@ -360,8 +385,42 @@ bool GlDevice::EndScene() {
 
 bool GlDevice::Present() {
   if (!MakeCurrent()) return false;
-  SDL_GL_SwapWindow(static_cast<SDL_Window*>(window_));
+  presenter_.Present(partial_ ? shown_ : std::vector<PixelRect>(), drawable_w_, drawable_h_);
+  presented_w_ = drawable_w_;
+  presented_h_ = drawable_h_;
+  partial_ = false;
+  drawn_.clear();
+  shown_.clear();
   return true;
+}
+
+KeptPicture GlDevice::GetKeptPicture() {
+  KeptPicture kept;
+  if (context_ == nullptr || presented_w_ < 0) return kept;
+  int drawable_w = 0;
+  int drawable_h = 0;
+  SDL_GL_GetDrawableSize(static_cast<SDL_Window*>(window_), &drawable_w, &drawable_h);
+  // A new size is a new back buffer.
+  if (drawable_w != presented_w_ || drawable_h != presented_h_) return kept;
+  kept.age = presenter_.BackBufferAge();
+  kept.fit = FitLetterbox(drawable_w, drawable_h, back_width_, back_height_);
+  kept.drawable_width = drawable_w;
+  kept.drawable_height = drawable_h;
+  return kept;
+}
+
+void GlDevice::SetPartialFrame(const PixelRect* drawn, int32_t drawn_count, const PixelRect* shown,
+                               int32_t shown_count) {
+  partial_ = drawn != nullptr && drawn_count > 0;
+  drawn_.assign(drawn, drawn + (partial_ ? drawn_count : 0));
+  shown_.assign(shown, shown + (partial_ && shown != nullptr ? shown_count : 0));
+}
+
+void GlDevice::SetScissor(const PixelRect* rect) {
+  if (context_ == nullptr) return;
+  has_scissor_ = rect != nullptr;
+  if (rect != nullptr) scissor_ = *rect;
+  if (in_scene_) ApplyClip();
 }
 
 void GlDevice::SetBlend(bool on) {
@@ -489,8 +548,7 @@ bool GlDevice::UpdateTexture(TextureHandle texture, int32_t width, int32_t heigh
   return ok;
 }
 
-bool GlDevice::ReadTexture(TextureHandle texture, int32_t width, int32_t height,
-                           uint32_t* pixels) {
+bool GlDevice::ReadTexture(TextureHandle texture, int32_t width, int32_t height, uint32_t* pixels) {
   if (pixels == nullptr || textures_.count(texture) == 0 || !MakeCurrent()) return false;
   glBindTexture(GL_TEXTURE_2D, texture);
   GLint real_w = 0;
