@@ -255,10 +255,22 @@ void Renderer::SkipUnchangedFrames() {
   auto skipper = std::make_unique<FrameSkipper>(std::move(device_));
   skipper_ = skipper.get();
   device_ = std::move(skipper);
+  // The skipper starts each scene from the pipeline it was told of: a
+  // renderer already set up tells it again.
+  if (initialised_) RestoreDevice();
 }
 
 void Renderer::RedrawNextFrame() {
   if (skipper_ != nullptr) skipper_->Invalidate();
+}
+
+void Renderer::PresentAgain() {
+  if (!HasDevice() || frame_state_ != kFrameEnded) return;
+  if (device_->GetKeptPicture().age == 1) {
+    device_->Present();
+  } else {
+    RedrawNextFrame();
+  }
 }
 
 void Renderer::FlushBatch() {

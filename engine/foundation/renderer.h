@@ -129,12 +129,16 @@ class Renderer {
 
   // From now on a frame identical to the last one drawn is neither drawn
   // nor presented (see frame_skipper.h); the game service asks for it, so
-  // an idle game costs next to nothing. Call outside a frame; it cannot be
-  // undone.
+  // an idle game costs next to nothing. Call outside a frame (before or
+  // after Init); it cannot be undone.
   void SkipUnchangedFrames();
   // The next frame is drawn and presented even when unchanged: the window
   // was exposed, resized or changed focus, or a frame was lost.
   void RedrawNextFrame();
+  // Presents the last frame again where the device kept its picture (a
+  // window mapped after its first frame was presented has lost what was
+  // presented into it); elsewhere the next frame is drawn whole.
+  void PresentAgain();
   // The device in front of the real one while unchanged frames are skipped;
   // null otherwise.
   FrameSkipper* GetFrameSkipper() const { return skipper_; }
