@@ -14,12 +14,16 @@ class Clock {
   // Seconds since 1970-01-01 UTC.
   virtual int64_t CalendarSeconds() = 0;
   virtual void SleepMs(uint32_t milliseconds) = 0;
+  // Milliseconds until the calendar clock's next whole second (1 to 1000).
+  virtual uint32_t MsToNextCalendarSecond() { return 1000; }
 };
 
 // The clock in use: the system's unless a test installed its own.
 Clock& CurrentClock();
 // Installs a clock (not owned); null restores the system's.
 void SetClock(Clock* clock);
+// True unless a test installed a clock of its own.
+bool UsesSystemClock();
 
 uint32_t GetTimeMs();
 int64_t GetCalendarTime();
