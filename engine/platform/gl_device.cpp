@@ -244,6 +244,7 @@ bool GlDevice::CreateObjects() {
   glActiveTexture(GL_TEXTURE0);
   ApplySampler();
   ApplyBlendFunc();
+  points_pass_scissor_ = PointsPassTheScissor();
   return glGetError() == GL_NO_ERROR;
 }
 
@@ -299,7 +300,7 @@ void GlDevice::UpdateViewport(bool clear_bars) {
   glUniform1f(u_point_scale_, point_scale_);
 }
 
-void GlDevice::ApplyClip() {
+void GlDevice::ApplyClip(bool points) {
   int32_t x0 = viewport_.x;
   int32_t y0 = viewport_.y;
   int32_t x1 = viewport_.x + viewport_.width;
@@ -317,7 +318,39 @@ void GlDevice::ApplyClip() {
     y0 = std::max(y0, drawable_h_ - scissor_.y - scissor_.height);
     y1 = std::min(y1, drawable_h_ - scissor_.y);
   }
+  // The row the driver's points reach below the rectangle is its own last.
+  if (points && points_pass_scissor_) ++y0;
   glScissor(x0, y0, std::max(0, x1 - x0), std::max(0, y1 - y0));
+}
+
+bool GlDevice::PointsPassTheScissor() {
+  // In the window's own buffer (an offscreen target does not show it): its
+  // corner's 8 x 8 pixels, which the first frame draws over.
+  glViewport(0, 0, 8, 8);
+  glDisable(GL_SCISSOR_TEST);
+  glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+  glClear(GL_COLOR_BUFFER_BIT);
+  // A 4-pixel point at the centre covers rows 2 to 5; the scissor keeps rows
+  // 4 to 7 (from the bottom).
+  glEnable(GL_SCISSOR_TEST);
+  glScissor(0, 4, 8, 4);
+  glUniform1i(u_textured_, 0);
+  glUniform1i(u_sprite_, 0);
+  textured_uniform_ = sprite_uniform_ = 0;
+  GpuPoint point;
+  point.size = 4.0f;
+  point.colour = 0xFFFFFFFFu;
+  glBindVertexArray(point_array_);
+  glBindBuffer(GL_ARRAY_BUFFER, point_buffer_);
+  Upload(GL_ARRAY_BUFFER, point_capacity_, &point, sizeof(point));
+  glDrawArrays(GL_POINTS, 0, 1);
+  glBindVertexArray(0);
+  glDisable(GL_SCISSOR_TEST);
+  uint32_t row[8] = {};
+  glReadPixels(0, 3, 8, 1, GL_RGBA, GL_UNSIGNED_BYTE, row);
+  bool passes = false;
+  for (const uint32_t pixel : row) passes = passes || pixel != 0;
+  return passes;
 }
 
 bool GlDevice::BeginScene() {
@@ -621,6 +654,8 @@ void GlDevice::DrawMesh(Primitive primitive, const GpuVertex* vertices, int32_t 
   Upload(GL_ARRAY_BUFFER, mesh_capacity_, vertices,
          static_cast<size_t>(vertex_count) * sizeof(GpuVertex));
   const GLenum mode = PrimitiveMode(primitive);
+  const bool clip_points = mode == GL_POINTS && points_pass_scissor_;
+  if (clip_points) ApplyClip(true);
   if (indices != nullptr && index_count > 0) {
     Upload(GL_ELEMENT_ARRAY_BUFFER, index_capacity_, indices,
            static_cast<size_t>(index_count) * sizeof(uint16_t));
@@ -629,6 +664,7 @@ void GlDevice::DrawMesh(Primitive primitive, const GpuVertex* vertices, int32_t 
   } else {
     glDrawArrays(mode, 0, vertex_count);
   }
+  if (clip_points) ApplyClip();
   if (unblended) glEnable(GL_BLEND);
 }
 
@@ -639,7 +675,9 @@ void GlDevice::DrawPoints(Primitive primitive, const GpuPoint* points, int32_t c
   glBindVertexArray(point_array_);
   glBindBuffer(GL_ARRAY_BUFFER, point_buffer_);
   Upload(GL_ARRAY_BUFFER, point_capacity_, points, static_cast<size_t>(count) * sizeof(GpuPoint));
+  if (points_pass_scissor_) ApplyClip(true);
   glDrawArrays(GL_POINTS, 0, count);
+  if (points_pass_scissor_) ApplyClip();
 }
 
 bool GlDevice::ReadPixels(int32_t x, int32_t y, int32_t width, int32_t height, uint32_t* argb) {

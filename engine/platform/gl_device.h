@@ -78,8 +78,12 @@ class GlDevice final : public GpuDevice {
   // bars beside it black.
   void UpdateViewport(bool clear_bars);
   // Limits drawing to the draw area, and to the scissor rectangle when one
-  // is set.
-  void ApplyClip();
+  // is set; for points, one row less at the bottom where they overreach it.
+  void ApplyClip(bool points = false);
+  // Whether the driver draws points one row below the scissor rectangle in
+  // the window's buffer (Mesa's llvmpipe does, as of 22.3): one point over
+  // the edge of a scissored corner of the back buffer, read back.
+  bool PointsPassTheScissor();
   // Sends the transform last set, widened to the whole window while draws
   // land there.
   void SendTransform();
@@ -126,6 +130,7 @@ class GlDevice final : public GpuDevice {
   int32_t sprite_uniform_ = -1;
   bool blend_ = false;                // as last set
   bool sampler_anisotropic_ = false;  // the sampler's anisotropy is above 1
+  bool points_pass_scissor_ = false;  // PointsPassTheScissor's answer
   struct TextureInfo {
     int32_t width = 0;
     int32_t height = 0;
