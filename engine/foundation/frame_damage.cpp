@@ -32,6 +32,8 @@ constexpr double kMostShare = 0.6;
 // The longest runs of differing draws compared draw by draw for the longest
 // common run (their product bounds the work).
 constexpr size_t kMostCompared = 256 * 256;
+// Draws of fewer vertices are sent whole to a rectangle they reach.
+constexpr int32_t kLeastToCull = 16;
 
 int64_t Area(const PixelRect& r) { return static_cast<int64_t>(r.width) * r.height; }
 bool Empty(const PixelRect& r) { return r.width <= 0 || r.height <= 0; }
@@ -169,21 +171,14 @@ uint16_t IndexAt(const FrameDraw& draw, int32_t i) {
   return index;
 }
 
-// Whether the device filters the draw's texture anisotropically: it does
-// for the whole draw call when some triangle of it minifies the texture, so
-// a change of one triangle can change the filtering of all (a texture of
-// unknown size counts as such a change).
-bool FiltersAnisotropically(const FrameDraw& draw, const KeptPicture& picture, bool& known) {
-  known = draw.texture_width > 0 && draw.texture_height > 0;
-  if (!known) return false;
-  std::vector<GpuVertex> vertices(static_cast<size_t>(draw.vertex_count));
-  std::memcpy(vertices.data(), draw.vertices, vertices.size() * sizeof(GpuVertex));
-  std::vector<uint16_t> indices(static_cast<size_t>(draw.index_count));
-  std::memcpy(indices.data(), draw.indices, indices.size() * sizeof(uint16_t));
+// Whether the device filters these triangles' texture anisotropically: it
+// does for a whole draw call when some triangle of it minifies the texture,
+// measured as the device measures it (over the letterbox, or over the whole
+// drawable area with the widened transform).
+bool Minifies(const FrameDraw& draw, const KeptPicture& picture, const GpuVertex* vertices,
+              int32_t vertex_count, const uint16_t* indices, int32_t index_count) {
   float matrix[16];
   std::memcpy(matrix, draw.transform, sizeof(matrix));
-  // As the device measures it: over the letterbox, or over the whole
-  // drawable area with the widened transform.
   float half_width = 0.5f * static_cast<float>(picture.fit.width);
   float half_height = 0.5f * static_cast<float>(picture.fit.height);
   if (draw.area == platform::DrawArea::Window) {
@@ -192,10 +187,26 @@ bool FiltersAnisotropically(const FrameDraw& draw, const KeptPicture& picture, b
     half_width = 0.5f * static_cast<float>(picture.drawable_width);
     half_height = 0.5f * static_cast<float>(picture.drawable_height);
   }
-  return platform::MeshMinifiesTexture(matrix, half_width, half_height, vertices.data(),
-                                       draw.vertex_count,
-                                       indices.empty() ? nullptr : indices.data(), draw.index_count,
+  return platform::MeshMinifiesTexture(matrix, half_width, half_height, vertices, vertex_count,
+                                       index_count > 0 ? indices : nullptr, index_count,
                                        draw.texture_width, draw.texture_height);
+}
+
+// The draw's vertices and indices in arrays of their own types.
+void CopyMesh(const FrameDraw& draw, std::vector<GpuVertex>& vertices,
+              std::vector<uint16_t>& indices) {
+  vertices.resize(static_cast<size_t>(draw.vertex_count));
+  std::memcpy(vertices.data(), draw.vertices, vertices.size() * sizeof(GpuVertex));
+  indices.resize(static_cast<size_t>(draw.index_count));
+  std::memcpy(indices.data(), draw.indices, indices.size() * sizeof(uint16_t));
+}
+
+// Whether the device's filtering of the draw's texture may depend on which
+// of its triangles are drawn: an anisotropic filter, whose texture's size is
+// known (`known`), or not.
+bool FilteredByWholeDraw(const FrameDraw& draw, bool& known) {
+  known = draw.texture_width > 0 && draw.texture_height > 0;
+  return !draw.points && draw.texture != 0 && draw.filter == platform::Filter::Anisotropic;
 }
 
 // Collects damage; `whole` once a damaged draw reaches everywhere.
@@ -247,14 +258,17 @@ class DamageList {
   // Whether the device may filter the texture of one draw otherwise than
   // of the other.
   bool FilteringChanges(const FrameDraw& before, const FrameDraw& after) const {
-    if (after.points || after.texture == 0 || after.filter != platform::Filter::Anisotropic) {
-      return false;
-    }
-    bool known_before = false;
-    bool known_after = false;
-    const bool was = FiltersAnisotropically(before, picture_, known_before);
-    const bool is = FiltersAnisotropically(after, picture_, known_after);
-    return !known_before || !known_after || was != is;
+    bool known = false;
+    if (!FilteredByWholeDraw(after, known)) return false;
+    if (!known) return true;
+    std::vector<GpuVertex> vertices;
+    std::vector<uint16_t> indices;
+    CopyMesh(before, vertices, indices);
+    const bool was = Minifies(before, picture_, vertices.data(), before.vertex_count,
+                              indices.data(), before.index_count);
+    CopyMesh(after, vertices, indices);
+    return was != Minifies(after, picture_, vertices.data(), after.vertex_count, indices.data(),
+                           after.index_count);
   }
 
   bool Whole() const { return whole_; }
@@ -365,15 +379,73 @@ bool DrawReaches(const FrameDraw& draw, const PixelRect& rect, const KeptPicture
   return !Empty(Intersection(ToPixels(WholeBox(draw), draw, picture), rect));
 }
 
+bool CullToRect(const FrameDraw& draw, const PixelRect& rect, const KeptPicture& picture,
+                std::vector<GpuVertex>& vertices, std::vector<uint16_t>& indices) {
+  if (draw.points || draw.everywhere || draw.primitive != Primitive::Triangles ||
+      draw.vertex_count < kLeastToCull) {
+    return false;
+  }
+  std::vector<GpuVertex> all;
+  std::vector<uint16_t> all_indices;
+  CopyMesh(draw, all, all_indices);
+  const bool indexed = draw.index_count > 0;
+  const int32_t corners = indexed ? draw.index_count : draw.vertex_count;
+  std::vector<int32_t> kept(all.size(), -1);
+  vertices.clear();
+  indices.clear();
+  for (int32_t first = 0; first + 2 < corners; first += 3) {
+    ClipBox box;
+    int32_t at[3];
+    bool usable = true;
+    for (int32_t k = 0; k < 3; ++k) {
+      at[k] = indexed ? all_indices[static_cast<size_t>(first + k)] : first + k;
+      usable = usable && at[k] < draw.vertex_count;
+      if (usable) box.Add(draw, at[k]);
+    }
+    if (!usable) continue;  // drawn by nobody
+    if (box.everywhere) return false;
+    if (Empty(Intersection(ToPixels(box, draw, picture), rect))) continue;
+    for (const int32_t v : at) {
+      if (kept[static_cast<size_t>(v)] < 0) {
+        kept[static_cast<size_t>(v)] = static_cast<int32_t>(vertices.size());
+        vertices.push_back(all[static_cast<size_t>(v)]);
+      }
+      indices.push_back(static_cast<uint16_t>(kept[static_cast<size_t>(v)]));
+    }
+  }
+  if (static_cast<int32_t>(indices.size()) == corners) return false;  // nothing left out
+  // The device draws opaque colours unblended (texture_footprint.h), which
+  // need not round as blending does: the part must be as opaque as the
+  // whole.
+  if (platform::VerticesOpaque(all.data(), draw.vertex_count) !=
+      platform::VerticesOpaque(vertices.data(), static_cast<int32_t>(vertices.size()))) {
+    return false;
+  }
+  bool known = false;
+  if (FilteredByWholeDraw(draw, known)) {
+    // Leaving triangles out must not change how the rest are filtered.
+    if (!known) return false;
+    const bool whole = Minifies(draw, picture, all.data(), draw.vertex_count, all_indices.data(),
+                                draw.index_count);
+    const bool part =
+        Minifies(draw, picture, vertices.data(), static_cast<int32_t>(vertices.size()),
+                 indices.data(), static_cast<int32_t>(indices.size()));
+    if (whole != part) return false;
+  }
+  return true;
+}
+
 void MergeDamage(std::vector<PixelRect>& rects, size_t most) {
   rects.erase(std::remove_if(rects.begin(), rects.end(), Empty), rects.end());
   for (bool merged = true; merged;) {
     merged = false;
     for (size_t i = 0; i < rects.size(); ++i) {
       for (size_t j = i + 1; j < rects.size(); ++j) {
+        // Overlapping rectangles are drawn apart where their surrounding
+        // one would be much larger: a row's band and a column's band
+        // crossing make two bands, not the square around them.
         const PixelRect both = Union(rects[i], rects[j]);
-        const bool overlap = !Empty(Intersection(rects[i], rects[j]));
-        if (overlap || Area(both) <= Area(rects[i]) + Area(rects[j]) + kMergeSlack) {
+        if (Area(both) <= Area(rects[i]) + Area(rects[j]) + kMergeSlack) {
           rects[i] = both;
           rects.erase(rects.begin() + static_cast<std::ptrdiff_t>(j));
           merged = true;

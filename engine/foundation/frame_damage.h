@@ -16,9 +16,11 @@
 // and after (unless the device would filter its texture otherwise: it turns
 // anisotropic filtering on for a whole draw call when some triangle of it
 // minifies its texture, texture_footprint.h). A draw whose texture's pixels
-// changed between the frames damages its box in both. The boxes are then merged where they overlap,
-// or where one rectangle around both wastes little, into a short list: a pointer in one corner and
-// a highlight in another stay two rectangles.
+// changed between the frames damages its box in both. The boxes are then
+// merged where one rectangle around two wastes little, into a short list: a
+// pointer in one corner and a highlight in another stay two rectangles, and
+// so do a row's band and a column's band that cross (a part drawn twice gets
+// the same pixels).
 //
 // Boxes are conservative (a margin beyond every vertex, point sizes), in
 // pixels of the drawable area where the device puts the game's image.
@@ -70,10 +72,19 @@ bool FindDamage(const std::vector<FrameDraw>& before, const std::vector<FrameDra
                 const std::vector<platform::TextureHandle>& changed_textures,
                 const platform::KeptPicture& picture, std::vector<platform::PixelRect>& damage);
 
-// Merges rectangles that overlap, or whose surrounding rectangle is little
-// larger than the two, until no two do; then the cheapest pairs until at
-// most `most` are left.
+// Merges rectangles whose surrounding rectangle is little larger than the
+// two together, until no two are; then the cheapest pairs until at most
+// `most` are left.
 void MergeDamage(std::vector<platform::PixelRect>& rects, size_t most);
+
+// The triangles of a draw of triangles that reach the rectangle, as a draw
+// of their own (vertices and indices): true when some were left out and the
+// device draws the rest as it would draw them within the whole draw (its
+// filtering of the texture, and its blending, unchanged); an empty list
+// draws nothing there. False: send the draw as it is.
+bool CullToRect(const FrameDraw& draw, const platform::PixelRect& rect,
+                const platform::KeptPicture& picture, std::vector<platform::GpuVertex>& vertices,
+                std::vector<uint16_t>& indices);
 
 // Whether the draw may change a pixel of the rectangle.
 bool DrawReaches(const FrameDraw& draw, const platform::PixelRect& rect,

@@ -347,7 +347,19 @@ void FrameSkipper::PlayRegion(const platform::PixelRect& rect,
     const auto op = static_cast<Op>(reader.Take<uint8_t>());
     bool draw = true;
     if (op == Op::Clear || op == Op::DrawMesh || op == Op::DrawPoints) {
-      draw = DrawReaches(draws_[next_draw++], rect, picture);
+      const FrameDraw& listed = draws_[next_draw++];
+      draw = DrawReaches(listed, rect, picture);
+      // A large batch reaching the rectangle in part: its triangles there.
+      if (draw && op == Op::DrawMesh &&
+          CullToRect(listed, rect, picture, vertex_scratch_, index_scratch_)) {
+        SendOp(op, reader, false);
+        if (!index_scratch_.empty()) {
+          device_->DrawMesh(listed.primitive, vertex_scratch_.data(),
+                            static_cast<int32_t>(vertex_scratch_.size()), index_scratch_.data(),
+                            static_cast<int32_t>(index_scratch_.size()));
+        }
+        continue;
+      }
     }
     SendOp(op, reader, draw);
   }
