@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -696,5 +697,7 @@ bool GlDevice::ReadPixels(int32_t x, int32_t y, int32_t width, int32_t height, u
 }
 
 std::unique_ptr<GpuDevice> CreateGlDevice() { return std::make_unique<GlDevice>(); }
+
+void PrepareOpenGlDriver() { setenv("LP_NUM_THREADS", "2", 0); }
 
 }  // namespace ORB::platform

@@ -152,4 +152,13 @@ class GlDevice final : public GpuDevice {
 // The device the engine draws with on this platform.
 std::unique_ptr<GpuDevice> CreateGlDevice();
 
+// Settings of the OpenGL driver, made before any window asks for OpenGL and
+// before other threads start (they change the environment): Mesa's software
+// rasterizer wakes every one of its threads for each frame, however small the
+// part drawn again, and this program's frames are mostly small parts
+// (frame_skipper.h): two threads wake cheaper than one a core, and still
+// draw a whole frame within the frame's time. A thread count the user set
+// (LP_NUM_THREADS) is kept.
+void PrepareOpenGlDriver();
+
 }  // namespace ORB::platform

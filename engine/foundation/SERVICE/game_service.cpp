@@ -22,6 +22,7 @@
 #include "engine/platform/app_data.h"
 #include "engine/platform/clock.h"
 #include "engine/platform/display.h"
+#include "engine/platform/gl_device.h"
 #include "engine/platform/gpu_device.h"
 
 namespace ORB {
@@ -84,6 +85,9 @@ int32_t OC_GAME_SERVICE_ONE::Init(const std::string& game_name) {
   FileSystem& files = file_system_ != nullptr ? *file_system_ : FileSystem::Instance();
   Engine().file_system = &files;
   if (!files.IsReady()) return kInitNoResources;
+
+  // Before any other thread runs: it sets the environment.
+  platform::PrepareOpenGlDriver();
 
   // The sound device opens on a worker while the window and the graphics
   // device start (each takes its own share of start-up); nothing touches
