@@ -42,11 +42,14 @@ class ManualClock final : public Clock {
   void SetNowMs(uint32_t now) { now_ms_ = now; }
   void SetCalendarSeconds(int64_t seconds) { calendar_seconds_ = seconds; }
   uint64_t SleptMs() const { return slept_ms_; }
+  uint32_t MsToNextCalendarSecond() override { return to_next_second_ms_; }
+  void SetMsToNextCalendarSecond(uint32_t ms) { to_next_second_ms_ = ms; }
 
  private:
   uint32_t now_ms_ = 0;
   int64_t calendar_seconds_ = 0;
   uint64_t slept_ms_ = 0;
+  uint32_t to_next_second_ms_ = 1000;
 };
 
 }  // namespace ORB::platform

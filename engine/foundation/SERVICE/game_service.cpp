@@ -31,10 +31,13 @@ namespace {
 
 constexpr uint32_t kAudioPassMs = 10;
 // Turns in a row whose frame showed nothing new and took no event, after
-// which the loop waits for events instead of waking at every step; and the
-// longest such wait.
+// which the loop waits for events instead of waking at every step (half a
+// second at the cap), and the longest such wait; after a further 20 such
+// turns (two seconds more) the longest wait grows to a quarter of a second.
 constexpr int32_t kStillTurnsBeforeIdle = 30;
 constexpr uint32_t kIdleWaitMs = 100;
+constexpr int32_t kStillTurnsBeforeLongIdle = kStillTurnsBeforeIdle + 20;
+constexpr uint32_t kLongIdleWaitMs = 250;
 
 // The service whose audio thread runs, for the process's exit handlers.
 std::atomic<OC_GAME_SERVICE_ONE*> g_audio_owner{nullptr};
@@ -214,10 +217,12 @@ bool OC_GAME_SERVICE_ONE::WaitForUpdate() {
     // idle wait and never past the calendar clock's next second (when a
     // refilling heart's countdown moves). The update follows at once, and
     // the time waited is its frame time, so whatever runs unseen (a timer,
-    // a bot waiting to start) keeps its time; once the picture changes or
-    // an event comes, the loop is back at the cap.
-    const uint32_t wait =
-        std::min(kIdleWaitMs, platform::CurrentClock().MsToNextCalendarSecond() + 1);
+    // a bot waiting to start) keeps its time and shows at most a wait late;
+    // once the picture changes or an event comes, the loop is back at the
+    // cap.
+    const uint32_t longest =
+        still_turns_ >= kStillTurnsBeforeLongIdle ? kLongIdleWaitMs : kIdleWaitMs;
+    const uint32_t wait = std::min(longest, platform::CurrentClock().MsToNextCalendarSecond() + 1);
     window_->WaitForEvent(wait);
     update_elapsed_ += pacing_timer_.Tick();
     update_anchor_ = update_elapsed_;
@@ -245,7 +250,7 @@ bool OC_GAME_SERVICE_ONE::Update() {
     // A wait the loop chose itself is no stall: its time counts whole.
     const float clamp = timer_->MaxDelta();
     if (idle_turn_ && clamp > 0.0f) {
-      timer_->SetMaxDelta(clamp + static_cast<float>(kIdleWaitMs) / 1000.0f);
+      timer_->SetMaxDelta(clamp + static_cast<float>(kLongIdleWaitMs) / 1000.0f);
     }
     timer_->Tick();
     timer_->SetMaxDelta(clamp);
@@ -282,14 +287,14 @@ OC_GAME_SERVICE_ONE::RenderOutcome OC_GAME_SERVICE_ONE::Render() {
   FireHook(Hook::Render);
   const FrameSkipper* skipper = renderer_->GetFrameSkipper();
   const int64_t skipped = skipper != nullptr ? skipper->SkippedFrames() : 0;
-  renderer_->EndFrame();
   if (first_shown) {
-    // The window appears with its first picture: it is mapped once that
-    // frame is drawn and presented, and the picture is presented again into
-    // the window now on screen (or drawn again next frame where the device
-    // keeps no picture).
+    // The window appears with its first picture: the frame is drawn to the
+    // end, the window mapped, and the frame presented into it at once.
+    renderer_->EndFrame(false);
     window_->Show();
-    renderer_->PresentAgain();
+    renderer_->PresentFrame();
+  } else {
+    renderer_->EndFrame();
   }
   return skipper != nullptr && skipper->SkippedFrames() != skipped ? RenderOutcome::Unchanged
                                                                    : RenderOutcome::Shown;

@@ -68,8 +68,9 @@ class OC_GAME_SERVICE_ONE {
   // slept (the step is skipped). Updates keep to a grid of one step each;
   // one that comes a whole step or more late moves the grid to itself, so a
   // stall is never made up with a burst of updates. While idle (IsIdle) it
-  // waits for the window's next event instead, up to a tenth of a second,
-  // and the update is due when that wait ends.
+  // waits for the window's next event instead, up to a tenth of a second
+  // (a quarter after two seconds more of stillness), and the update is due
+  // when that wait ends.
   bool WaitForUpdate();
   // True once 30 turns in a row drew a frame identical to the one shown and
   // took no event.
