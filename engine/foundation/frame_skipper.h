@@ -70,6 +70,7 @@ class FrameSkipper final : public platform::GpuDevice {
   bool Clear(uint32_t argb, bool colour, bool depth, float depth_value, int32_t stencil) override;
   bool EndScene() override;
   bool Present() override;
+  void Finish() override { device_->Finish(); }
   // Recorded in the scene like a draw: a frame whose border draws land in
   // the window differs from one whose do not.
   void SetDrawArea(platform::DrawArea area) override;

@@ -142,13 +142,24 @@ int32_t Renderer::SetDrawArea(platform::DrawArea area) {
   return kResultOk;
 }
 
-int32_t Renderer::EndFrame() {
+int32_t Renderer::EndFrame(bool present) {
   if (!HasDevice() || frame_state_ != kInFrame) return kResultFailed;
   FlushBatch();
   device_->EndScene();
-  device_->Present();
+  if (present) {
+    device_->Present();
+  } else {
+    device_->Finish();
+  }
+  present_pending_ = !present;
   frame_state_ = kFrameEnded;
   return kResultNone;
+}
+
+void Renderer::PresentFrame() {
+  if (!present_pending_ || !HasDevice()) return;
+  present_pending_ = false;
+  device_->Present();
 }
 
 int32_t Renderer::Clear() {
@@ -262,15 +273,6 @@ void Renderer::SkipUnchangedFrames() {
 
 void Renderer::RedrawNextFrame() {
   if (skipper_ != nullptr) skipper_->Invalidate();
-}
-
-void Renderer::PresentAgain() {
-  if (!HasDevice() || frame_state_ != kFrameEnded) return;
-  if (device_->GetKeptPicture().age == 1) {
-    device_->Present();
-  } else {
-    RedrawNextFrame();
-  }
 }
 
 void Renderer::FlushBatch() {

@@ -86,8 +86,12 @@ class Renderer {
   // fails (the scene is ended again); else kResultOk.
   int32_t BeginFrame();
   // kResultFailed unless in a frame; flushes, ends the scene, presents,
-  // answers kResultNone.
-  int32_t EndFrame();
+  // answers kResultNone. Without `present` the frame is drawn to the end
+  // (the device has finished it) and PresentFrame shows it later: a window
+  // mapped in between appears with it at once.
+  int32_t EndFrame(bool present = true);
+  // Presents the frame EndFrame drew without presenting; nothing otherwise.
+  void PresentFrame();
   // Clears colour (the clear colour), depth (1.0) and stencil (0).
   int32_t Clear();
 
@@ -135,10 +139,6 @@ class Renderer {
   // The next frame is drawn and presented even when unchanged: the window
   // was exposed, resized or changed focus, or a frame was lost.
   void RedrawNextFrame();
-  // Presents the last frame again where the device kept its picture (a
-  // window mapped after its first frame was presented has lost what was
-  // presented into it); elsewhere the next frame is drawn whole.
-  void PresentAgain();
   // The device in front of the real one while unchanged frames are skipped;
   // null otherwise.
   FrameSkipper* GetFrameSkipper() const { return skipper_; }
@@ -220,6 +220,7 @@ class Renderer {
   TextureRecord* current_texture_ = nullptr;
   TextureRecord* default_texture_ = nullptr;
   int32_t frame_state_ = kFrameEnded;
+  bool present_pending_ = false;  // EndFrame drew a frame without presenting
   platform::DrawArea draw_area_ = platform::DrawArea::Letterbox;
   void* window_ = nullptr;
   float near_ = 0.1f;

@@ -82,6 +82,8 @@ bool FakeGpuDevice::Present() {
   return true;
 }
 
+void FakeGpuDevice::Finish() { Log("Finish"); }
+
 KeptPicture FakeGpuDevice::GetKeptPicture() {
   KeptPicture kept;
   if (!keeps_picture_ || !presented_) return kept;

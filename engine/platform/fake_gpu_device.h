@@ -51,6 +51,7 @@ class FakeGpuDevice final : public GpuDevice {
   bool Clear(uint32_t argb, bool colour, bool depth, float depth_value, int32_t stencil) override;
   bool EndScene() override;
   bool Present() override;
+  void Finish() override;
   void SetDrawArea(DrawArea area) override;
   void SetBlend(bool on) override;
   void SetAdditive(bool on) override;

@@ -245,7 +245,6 @@ bool GlDevice::CreateObjects() {
   glActiveTexture(GL_TEXTURE0);
   ApplySampler();
   ApplyBlendFunc();
-  points_pass_scissor_ = PointsPassTheScissor();
   return glGetError() == GL_NO_ERROR;
 }
 
@@ -326,15 +325,21 @@ void GlDevice::ApplyClip(bool points) {
 
 bool GlDevice::PointsPassTheScissor() {
   // In the window's own buffer (an offscreen target does not show it): its
-  // corner's 8 x 8 pixels, which the first frame draws over.
+  // corner's 8 x 8 pixels.
   glViewport(0, 0, 8, 8);
   glDisable(GL_SCISSOR_TEST);
+  const bool depth_test = glIsEnabled(GL_DEPTH_TEST) == GL_TRUE;
+  glDisable(GL_DEPTH_TEST);
+  glDisable(GL_BLEND);
   glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
   glClear(GL_COLOR_BUFFER_BIT);
   // A 4-pixel point at the centre covers rows 2 to 5; the scissor keeps rows
   // 4 to 7 (from the bottom).
   glEnable(GL_SCISSOR_TEST);
   glScissor(0, 4, 8, 4);
+  const float identity[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+  glUniformMatrix4fv(u_transform_, 1, GL_FALSE, identity);
+  glUniform1f(u_point_scale_, 1.0f);
   glUniform1i(u_textured_, 0);
   glUniform1i(u_sprite_, 0);
   textured_uniform_ = sprite_uniform_ = 0;
@@ -345,12 +350,16 @@ bool GlDevice::PointsPassTheScissor() {
   glBindBuffer(GL_ARRAY_BUFFER, point_buffer_);
   Upload(GL_ARRAY_BUFFER, point_capacity_, &point, sizeof(point));
   glDrawArrays(GL_POINTS, 0, 1);
-  glBindVertexArray(0);
-  glDisable(GL_SCISSOR_TEST);
   uint32_t row[8] = {};
   glReadPixels(0, 3, 8, 1, GL_RGBA, GL_UNSIGNED_BYTE, row);
   bool passes = false;
   for (const uint32_t pixel : row) passes = passes || pixel != 0;
+  // The pipeline as it was; the next scene sets the viewport and clipping.
+  glDisable(GL_SCISSOR_TEST);
+  if (depth_test) glEnable(GL_DEPTH_TEST);
+  if (blend_) glEnable(GL_BLEND);
+  glUniform1f(u_point_scale_, point_scale_);
+  SendTransform();
   return passes;
 }
 
@@ -422,15 +431,27 @@ bool GlDevice::Present() {
   presenter_.Present(partial_ ? shown_ : std::vector<PixelRect>(), drawable_w_, drawable_h_);
   presented_w_ = drawable_w_;
   presented_h_ = drawable_h_;
+  picture_spoiled_ = false;
+  if (!points_probed_) {
+    // Once the first frame is out (the probe is no part of its waiting):
+    // it draws into the back buffer's corner, so the next frame is whole.
+    points_probed_ = true;
+    points_pass_scissor_ = PointsPassTheScissor();
+    picture_spoiled_ = true;
+  }
   partial_ = false;
   drawn_.clear();
   shown_.clear();
   return true;
 }
 
+void GlDevice::Finish() {
+  if (MakeCurrent()) glFinish();
+}
+
 KeptPicture GlDevice::GetKeptPicture() {
   KeptPicture kept;
-  if (context_ == nullptr || presented_w_ < 0) return kept;
+  if (context_ == nullptr || presented_w_ < 0 || picture_spoiled_) return kept;
   int drawable_w = 0;
   int drawable_h = 0;
   SDL_GL_GetDrawableSize(static_cast<SDL_Window*>(window_), &drawable_w, &drawable_h);

@@ -33,6 +33,7 @@ class GlDevice final : public GpuDevice {
   bool Clear(uint32_t argb, bool colour, bool depth, float depth_value, int32_t stencil) override;
   bool EndScene() override;
   bool Present() override;
+  void Finish() override;
   void SetDrawArea(DrawArea area) override;
   void SetBlend(bool on) override;
   void SetAdditive(bool on) override;
@@ -82,7 +83,9 @@ class GlDevice final : public GpuDevice {
   void ApplyClip(bool points = false);
   // Whether the driver draws points one row below the scissor rectangle in
   // the window's buffer (Mesa's llvmpipe does, as of 22.3): one point over
-  // the edge of a scissored corner of the back buffer, read back.
+  // the edge of a scissored corner of the back buffer, read back. Asked
+  // once, after the first frame is presented (the driver's shader compiles
+  // take some 30 ms, no part of the first frame's wait).
   bool PointsPassTheScissor();
   // Sends the transform last set, widened to the whole window while draws
   // land there.
@@ -130,7 +133,9 @@ class GlDevice final : public GpuDevice {
   int32_t sprite_uniform_ = -1;
   bool blend_ = false;                // as last set
   bool sampler_anisotropic_ = false;  // the sampler's anisotropy is above 1
+  bool points_probed_ = false;
   bool points_pass_scissor_ = false;  // PointsPassTheScissor's answer
+  bool picture_spoiled_ = false;      // the back buffer is not the last picture
   struct TextureInfo {
     int32_t width = 0;
     int32_t height = 0;

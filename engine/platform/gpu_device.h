@@ -93,6 +93,9 @@ class GpuDevice {
                      int32_t stencil) = 0;
   virtual bool EndScene() = 0;
   virtual bool Present() = 0;
+  // Returns once everything sent so far is drawn (before a window that is
+  // to show it at once is mapped).
+  virtual void Finish() {}
 
   // Draws from now on land in the area (see DrawArea). Every scene begins
   // with Letterbox; a clear follows the area too.

@@ -90,10 +90,12 @@ TEST_F(GlDeviceTest, TexturesOfAnySizeKeepTheirPixels) {
 TEST_F(GlDeviceTest, APartialFrameChangesItsRectanglesAlone) {
   device_.SetBackBufferSize(1024, 768);
   EXPECT_EQ(device_.GetKeptPicture().age, 0) << "nothing presented yet";
-  ASSERT_TRUE(device_.BeginScene());
-  ASSERT_TRUE(device_.Clear(0xFFFF0000u, true, true, 1.0f, 0));
-  device_.EndScene();
-  ASSERT_TRUE(device_.Present());
+  for (int frame = 0; frame < 2; ++frame) {  // the first is followed by the device's probe
+    ASSERT_TRUE(device_.BeginScene());
+    ASSERT_TRUE(device_.Clear(0xFFFF0000u, true, true, 1.0f, 0));
+    device_.EndScene();
+    ASSERT_TRUE(device_.Present());
+  }
   const KeptPicture kept = device_.GetKeptPicture();
   ASSERT_EQ(kept.age, 1) << device_.PresentingWay();
   EXPECT_EQ(kept.fit.width, 1024);
