@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -208,8 +209,10 @@ struct KeptRig : Rig {
   // Shows `before` until it settles, then `after`: the rectangles shown
   // (none: whole or left out), with the draws sent for it in the log.
   std::vector<platform::PixelRect> Damage(const Scene& before, const Scene& after,
-                                          uint32_t clear = 0xFF444444u) {
+                                          uint32_t clear = 0xFF444444u,
+                                          const std::function<void()>& between = {}) {
     for (int i = 0; i < 3; ++i) Draw(before);
+    if (between) between();
     fake->ClearLog();
     Draw(after, clear);
     return fake->LastShown();
@@ -275,6 +278,35 @@ TEST(FrameDamageTest, OnlyTheQuadsThatChangedInABatchAndFarChangesApart) {
   auto shown = rig.Damage(row, moved);
   ASSERT_EQ(shown.size(), 1u);
   EXPECT_TRUE(Around(shown[0], 160, 300, 30, 33)) << "one quad of the batch, not the batch";
+  ASSERT_EQ(rig.fake->Draws().size(), 1u);
+  EXPECT_EQ(rig.fake->Draws()[0].vertex_count, 4) << "and only its triangles are sent";
+
+  // A texture's new pixels: the draws that use it, where they stand.
+  const Scene two{{100, 100, 20, 20}, {600, 500, 20, 20, 0xFFFFFFFFu, 1}};
+  shown = rig.Damage(two, two, 0xFF444444u, [&] {
+    const std::vector<uint32_t> pixels(16, 0xFF00FF00u);
+    rig.renderer->CopyToTexture(rig.other, pixels.data());
+  });
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_TRUE(Around(shown[0], 600, 500, 20, 20));
+
+  // Points: their squares, before and after.
+  PointVertex point;
+  point.x = 300;
+  point.y = 200;
+  point.size = 10;
+  point.colour = 0xFFFFFFFFu;
+  RenderState sprites(RenderState::kBlend);
+  sprites.SetPrimitive(RenderState::kPrimitivePointSprites);
+  for (int frame = 0; frame < 4; ++frame) {
+    if (frame == 3) rig.fake->ClearLog();
+    ASSERT_EQ(rig.renderer->BeginFrame(), kResultOk);
+    point.y = frame == 3 ? 204.0f : 200.0f;
+    rig.renderer->DrawPoints(&point, 1, nullptr, sprites);
+    rig.renderer->EndFrame();
+  }
+  ASSERT_EQ(rig.fake->LastShown().size(), 1u);
+  EXPECT_TRUE(Around(rig.fake->LastShown()[0], 295, 195, 10, 14));
 
   // A pointer in one corner and a highlight in the other stay apart; two
   // changes side by side become one.
