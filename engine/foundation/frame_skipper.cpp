@@ -255,6 +255,10 @@ void FrameSkipper::ListDraws(const std::vector<uint8_t>& record,
   while (!reader.AtEnd()) {
     const size_t at = reader.At();
     const auto op = static_cast<Op>(reader.Take<uint8_t>());
+    if (IsSwitch(op)) {
+      StoreSwitch(pipeline, op, reader.Take<uint8_t>());
+      continue;
+    }
     FrameDraw draw;
     switch (op) {
       case Op::Clear:
@@ -263,13 +267,6 @@ void FrameSkipper::ListDraws(const std::vector<uint8_t>& record,
         draw.state = draw.content = HashBytes(0, record.data() + at, reader.At() - at);
         draws.push_back(draw);
         break;
-      case Op::Blend:
-      case Op::Additive:
-      case Op::Filter:
-      case Op::DepthTest:
-      case Op::Lighting:
-      case Op::Addressing:
-      case Op::Antialias: StoreSwitch(pipeline, op, reader.Take<uint8_t>()); break;
       case Op::DrawArea: area = static_cast<platform::DrawArea>(reader.Take<uint8_t>()); break;
       case Op::Transform:
         transform = reinterpret_cast<const float*>(reader.Bytes(sizeof(pipeline.transform)));
@@ -307,6 +304,7 @@ void FrameSkipper::ListDraws(const std::vector<uint8_t>& record,
         draws.push_back(draw);
         break;
       }
+      default: break;  // the switches, taken above
     }
   }
 }
@@ -367,6 +365,10 @@ void FrameSkipper::PlayRegion(const platform::PixelRect& rect,
 }
 
 void FrameSkipper::SendOp(Op op, RecordReader& reader, bool draw) {
+  if (IsSwitch(op)) {
+    SendSwitch(op, reader.Take<uint8_t>());
+    return;
+  }
   switch (op) {
     case Op::Clear: {
       const auto argb = reader.Take<uint32_t>();
@@ -377,13 +379,6 @@ void FrameSkipper::SendOp(Op op, RecordReader& reader, bool draw) {
       if (draw) device_->Clear(argb, colour != 0, depth != 0, depth_value, stencil);
       break;
     }
-    case Op::Blend:
-    case Op::Additive:
-    case Op::Filter:
-    case Op::DepthTest:
-    case Op::Lighting:
-    case Op::Addressing:
-    case Op::Antialias: SendSwitch(op, reader.Take<uint8_t>()); break;
     case Op::DrawArea:
       device_->SetDrawArea(static_cast<platform::DrawArea>(reader.Take<uint8_t>()));
       break;
@@ -423,6 +418,7 @@ void FrameSkipper::SendOp(Op op, RecordReader& reader, bool draw) {
       device_->DrawPoints(primitive, point_scratch_.data(), count);
       break;
     }
+    default: break;  // the switches, sent above
   }
 }
 
@@ -468,6 +464,19 @@ void FrameSkipper::Switch(Op op, uint8_t value) {
   }
   PutOp(op);
   Put(&value, 1);
+}
+
+bool FrameSkipper::IsSwitch(Op op) {
+  switch (op) {
+    case Op::Blend:
+    case Op::Additive:
+    case Op::Filter:
+    case Op::DepthTest:
+    case Op::Lighting:
+    case Op::Addressing:
+    case Op::Antialias: return true;
+    default: return false;
+  }
 }
 
 void FrameSkipper::StoreSwitch(Pipeline& pipeline, Op op, uint8_t value) {

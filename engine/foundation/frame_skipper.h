@@ -119,6 +119,8 @@ class FrameSkipper final : public platform::GpuDevice {
   // at once outside one.
   void Switch(Op op, uint8_t value);
   static void StoreSwitch(Pipeline& pipeline, Op op, uint8_t value);
+  // The ops that carry one pipeline switch's byte.
+  static bool IsSwitch(Op op);
   // Sends a switch to the device and notes it as the device's.
   void SendSwitch(Op op, uint8_t value);
   void Put(const void* data, size_t size);
