@@ -251,7 +251,7 @@ for i in "${!names[@]}"; do
   for file in mapped painted title_idle title_pointer level_idle board_pointer won; do
     result[$name,$file]=$(median <"$scratch/$file")
   done
-  result[$name,rss]=$(median <"$scratch/rss" | awk '{if ($1 == "-") print "-"; else printf "%.0f", $1 / 1024}')
+  result[$name,rss]=$(median <"$scratch/rss" | awk '{if ($1 == "-") print "-"; else printf "%.1f", $1 / 1024}')
 done
 
 printf '\nOn Xvfb, medians of %s runs; load average %s before, %s after.\n' \

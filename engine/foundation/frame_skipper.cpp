@@ -162,9 +162,11 @@ bool FrameSkipper::EndScene() {
   std::vector<platform::PixelRect> shown;
   const bool partial = untouched && FindPartialFrame(picture, drawn, shown);
   if (partial && shown.empty()) {
-    // Other calls, the same pixels: the picture shown stays.
+    // Other calls, the same pixels: the picture shown stays (and no draw
+    // of it uses a texture that changed).
     last_sent_.swap(record_);
     last_draws_.swap(draws_);
+    changed_textures_.clear();
     skip_present_ = true;
     ++skipped_;
     return true;
