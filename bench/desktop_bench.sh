@@ -1,45 +1,59 @@
 #!/usr/bin/env bash
-# The game as a desktop program, side by side with packaged nonogram games
-# when they happen to be installed (none is installed for this): on a virtual
-# X server with software OpenGL, medians of 5 starts of
-#   exec to window mapped, exec to first painted frame, mapped to painted,
-# then, in one more run: resident memory, and the whole process's CPU (all
-# threads, from /proc) over 10 s idle and over 10 s of the pointer moving
-# across the window.
+# The game as a desktop program, side by side with the packaged nonogram games
+# sgt-puzzles' "pattern" and picmi when they are installed: on a virtual X
+# server with software OpenGL (Mesa's llvmpipe), in one run.
 #
-# Then the whole game's start-up, on a copy of the game's data whose loading
-# screen has no splash (the splash's seconds are the designer's, not the
-# program's): medians of the same number of starts of exec to the first frame
-# drawn and exec to the first screen taking input (after the fade window has
-# opened and closed again; the same less the fade's own seconds is what the
-# program costs), as the game traces them (NONOGRAM_STARTUP_TRACE), and the
-# resident memory on that first screen. Goals beside them: the first frame no
-# later than a packaged game's, the first screen within 500 ms less the fade,
-# under 100 MiB resident.
+# 1. Starts: medians of the runs of exec to the window mapped, exec to its
+#    first painted picture, mapped to painted.
+# 2. What a player's session costs, the whole process's CPU over all of its
+#    threads (from /proc/PID/task/*/schedstat, nanoseconds), medians of the
+#    runs, each a fresh start:
+#    - this game: on the finished title (after the splash and its fade), the
+#      resident memory, 10 s idle, 10 s of the pointer moving in a serpentine
+#      over the title; then a 15 x 15 level reached by clicks (play, a
+#      player's name, the first pack, the second page of levels, "Cat";
+#      the copy of the data the game runs on opens every level of the first
+#      pack to a new player), 10 s idle in it, 10 s of the pointer's
+#      serpentine over its board, the level solved by drags, and the 5 s
+#      after the last drag: the won level's animations (the end sweep, the
+#      finish window and its stars, the trophy the coins won);
+#    - a packaged game: 10 s idle and 10 s of the same serpentine over its
+#      window (its board), the same figures in both rows.
+# 3. The whole game's start-up on a copy of its data whose loading screen has
+#    no splash (the splash's seconds are the designer's, not the program's):
+#    exec to the first frame drawn and to the first screen taking input (less
+#    the fade window's own seconds is what the program costs), as the game
+#    traces them (NONOGRAM_STARTUP_TRACE), and the memory there.
 #
-# Figures only; nothing here passes or fails on timing.
+# Figures only; nothing here passes or fails. The machine's load average is
+# printed beside them: CPU shares measured under load are noisy.
 #
 #   bench/desktop_bench.sh [build folder, default build-tests] [runs, default 5]
 #                          [resources folder, default the checkout's Resources]
 #
-# The game runs with OpenAL's null device (its mixer thread runs as it would
-# on a sound card) and without message boxes.
+# DESKTOP_BENCH_OTHERS=0 leaves the packaged games out. The game runs with
+# OpenAL's null device (its mixer thread runs as it would on a sound card)
+# and without message boxes.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build="$root/${1:-build-tests}"
+build=$(cd "$root" && realpath "${1:-build-tests}")
 runs=${2:-5}
 resources=$(realpath "${3:-$root/Resources}")
 watch="$build/bench/window_watch"
 game="$build/nonogram"
 [ -x "$watch" ] || { echo "desktop_bench: build $watch first (needs libx11-dev)" >&2; exit 1; }
 [ -x "$game" ] || { echo "desktop_bench: build $game first" >&2; exit 1; }
-for tool in Xvfb xdotool; do
+for tool in Xvfb xdotool python3; do
   command -v "$tool" >/dev/null || { echo "desktop_bench: $tool is not installed" >&2; exit 1; }
 done
 
 scratch=$(mktemp -d)
 xvfb_pid=
+bus_pid=
+running=
 cleanup() {
+  [ -n "$running" ] && kill -KILL "$running" 2>/dev/null
+  [ -n "$bus_pid" ] && kill "$bus_pid" 2>/dev/null
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
   rm -rf "$scratch"
 }
@@ -51,79 +65,221 @@ export DISPLAY=":$(tr -d '[:space:]' <"$scratch/display")"
 export XDG_DATA_HOME="$scratch/data" HOME="$scratch/home" ALSOFT_DRIVERS=null NONOGRAM_NO_DIALOGS=1
 unset SDL_VIDEODRIVER WAYLAND_DISPLAY
 mkdir -p "$HOME"
-
-# Programs to compare: name and command. Packaged games only when installed.
-names=("this game")
-commands=("$game")
-for candidate in gnome-nonograms picmi; do
-  if command -v "$candidate" >/dev/null; then
-    names+=("$candidate")
-    commands+=("$(command -v "$candidate")")
+# A session bus of the run's own (KDE's picmi will not start without one).
+if command -v dbus-daemon >/dev/null; then
+  dbus-daemon --session --fork --print-address=3 --print-pid=4 3>"$scratch/bus" 4>"$scratch/bus.pid" || true
+  if [ -s "$scratch/bus" ]; then
+    bus_pid=$(cat "$scratch/bus.pid")
+    export DBUS_SESSION_BUS_ADDRESS
+    DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$scratch/bus")
   fi
-done
+fi
+load_before=$(cut -d' ' -f1-3 /proc/loadavg)
 
+# The game's data for the sessions: every level of the first pack open to a
+# new player. The level's cells, for the drags that solve it.
 mkdir -p "$scratch/full"
 cp -r "$resources" "$scratch/full/Resources"
+python3 - "$scratch/full/Resources" "$scratch/strokes" <<'PYTHON'
+import re
+import sys
+import xml.etree.ElementTree as tree
+import zipfile
+resources, strokes = sys.argv[1], sys.argv[2]
+player = resources + "/data/share/main/other/player.xml"
+text = open(player, encoding="utf-8").read()
+pack = re.search(r'<pack id="1">.*?</pack>', text, re.S)
+text = text[:pack.start()] + pack.group(0).replace('lock="true"', 'lock="false"') + text[pack.end():]
+open(player, "w", encoding="utf-8").write(text)
+# Cell centres as the board lays them out: blocks of cells, shifted apart.
+level = tree.fromstring(zipfile.ZipFile(resources + "/data/share/main/levels").read("pack_1/cat.xml"))
+s = level.find("settings")
+size = [float(v) for v in s.get("elSize").split()]
+grid = [int(v) for v in s.get("grid").split()]
+block = [int(v) for v in s.get("block").split()]
+shift = [int(v) for v in s.get("shiftBlock").split()]
+position = [float(v) for v in s.get("position").split()]
+blocks = [(grid[i] + block[i] - 1) // block[i] for i in range(2)]
+span = [int(block[i] * size[i] * blocks[i] - (blocks[i] + 1) * shift[i]) for i in range(2)]
+origin = [position[i] - span[i] / 2.0 - shift[i] for i in range(2)]
+def centre(axis, index):
+    return int(origin[axis] + size[axis] / 2 + index * size[axis] - (index // block[axis]) * shift[axis])
+cells = [int(e.get("type")) == 100 for e in level.iter("element")]
+with open(strokes, "w") as out:
+    out.write("%d %d %d %d\n" % (centre(0, 0), centre(1, 0), centre(0, grid[0] - 1), centre(1, grid[1] - 1)))
+    for row in range(grid[1]):
+        col = 0
+        while col < grid[0]:
+            if not cells[row * grid[0] + col]:
+                col += 1
+                continue
+            first = col
+            while col < grid[0] and cells[row * grid[0] + col]:
+                col += 1
+            out.write("%d %d %d %d\n" % (centre(0, first), centre(1, row), centre(0, col - 1), centre(1, row)))
+PYTHON
 
-ticks_per_s=$(getconf CLK_TCK)
-cpu_ticks() {  # utime + stime of the whole process (every thread)
-  awk '{print $14 + $15}' "/proc/$1/stat"
+ns_now() { date +%s%N; }
+# CPU nanoseconds of every thread of the process (live threads; those that
+# ended are in /proc/PID/stat only at clock-tick resolution).
+cpu_ns() {
+  cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{s += $1} END {printf "%.0f\n", s}'
 }
-median() { sort -n | awk '{a[NR] = $1} END {print (NR % 2) ? a[(NR + 1) / 2] : (a[NR / 2] + a[NR / 2 + 1]) / 2}'; }
+# Share of one core (in %) the process used while the command ran.
+cpu_share() {
+  local pid=$1
+  shift
+  local cpu0 t0 cpu1 t1
+  cpu0=$(cpu_ns "$pid")
+  t0=$(ns_now)
+  "$@"
+  cpu1=$(cpu_ns "$pid")
+  t1=$(ns_now)
+  awk -v c=$((cpu1 - cpu0)) -v t=$((t1 - t0)) 'BEGIN {printf "%.2f\n", 100 * c / t}'
+}
+median() { sort -n | awk '{a[NR] = $1} END {if (NR == 0) print "-"; else print (NR % 2) ? a[(NR + 1) / 2] : (a[NR / 2] + a[NR / 2 + 1]) / 2}'; }
 stop() {
   kill -TERM "$1" 2>/dev/null || true
   for _ in $(seq 100); do kill -0 "$1" 2>/dev/null || return 0; sleep 0.05; done
   kill -KILL "$1" 2>/dev/null || true
 }
+window_of() {
+  local window=
+  for _ in $(seq 100); do
+    window=$(xdotool search --onlyvisible --pid "$1" 2>/dev/null | head -n 1 || true)
+    [ -n "$window" ] && break
+    sleep 0.1
+  done
+  echo "$window"
+}
+# The pointer for 10 s in a serpentine over the window's rectangle (x0, y0)
+# to (x1, y1): rows `row` pixels apart, a step of `step` pixels every 16 ms,
+# one xdotool run (its own work is not the game's).
+serpentine() {
+  local window=$1 x0=$2 y0=$3 x1=$4 y1=$5 row=$6 step=$7
+  local moves
+  moves=$(awk -v w="$window" -v x0="$x0" -v y0="$y0" -v x1="$x1" -v y1="$y1" -v row="$row" -v step="$step" 'BEGIN {
+    n = 0; y = y0; dir = 1; x = x0
+    while (n < 625) {
+      printf "mousemove --window %s %d %d sleep 0.016 ", w, x, y; n++
+      x += dir * step
+      if (x > x1 || x < x0) { dir = -dir; x += dir * step; y += row; if (y > y1) y = y0 }
+    }
+  }')
+  # shellcheck disable=SC2086
+  xdotool $moves 2>/dev/null || true
+}
+settle() { sleep "$1"; }
 
-printf '%-18s %10s %10s %10s %8s %10s %12s\n' program "mapped ms" "painted ms" "map->paint" "RSS MiB" "idle CPU" "pointer CPU"
+# --- 1. Starts, and 2. the sessions.
+names=("this game")
+commands=("$game")
+if [ "${DESKTOP_BENCH_OTHERS:-1}" != 0 ]; then
+  for candidate in sgt-pattern picmi; do
+    found=$(PATH="$PATH:/usr/games" command -v "$candidate" || true)
+    if [ -n "$found" ]; then
+      names+=("$candidate")
+      commands+=("$found")
+    fi
+  done
+fi
+
+declare -A result
 for i in "${!names[@]}"; do
   name=${names[$i]}
   command=${commands[$i]}
-  : >"$scratch/mapped"
-  : >"$scratch/painted"
-  pid=
+  for file in mapped painted rss title_idle title_pointer level_idle board_pointer won; do
+    : >"$scratch/$file"
+  done
   for run in $(seq "$runs"); do
+    rm -rf "$XDG_DATA_HOME"
     # This game runs on the data given (it looks in its working folder first).
-    if ! (cd "$scratch/full" && "$watch" --timeout 30 -- $command >"$scratch/watch" 2>"$scratch/watch.err"); then
-      echo "$name: $(cat "$scratch/watch.err")" >&2
+    if ! (cd "$scratch/full" && NONOGRAM_STARTUP_TRACE=1 "$watch" --timeout 60 -- $command \
+          >"$scratch/watch" 2>"$scratch/watch.err"); then
+      echo "$name: $(tail -n 3 "$scratch/watch.err")" >&2
       continue 2
     fi
     pid=$(awk '/^pid/ {print $2}' "$scratch/watch")
+    running=$pid
     awk '/^exec_to_mapped_ms/ {print $2}' "$scratch/watch" >>"$scratch/mapped"
     awk '/^exec_to_painted_ms/ {print $2}' "$scratch/watch" >>"$scratch/painted"
-    if [ "$run" -lt "$runs" ]; then stop "$pid"; fi
-  done
-  mapped=$(median <"$scratch/mapped")
-  painted=$(median <"$scratch/painted")
-
-  # The last run stays up: memory and CPU once it has settled.
-  sleep 2
-  rss_kib=$(awk '/^VmRSS/ {print $2}' "/proc/$pid/status")
-  before=$(cpu_ticks "$pid")
-  sleep 10
-  idle=$(( $(cpu_ticks "$pid") - before ))
-  window=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -n 1 || true)
-  before=$(cpu_ticks "$pid")
-  end=$((SECONDS + 10))
-  x=100
-  while [ "$SECONDS" -lt "$end" ]; do
-    if [ -n "$window" ]; then
-      xdotool mousemove --window "$window" "$x" $((200 + x % 300)) 2>/dev/null || true
+    window=$(window_of "$pid")
+    if [ "$name" = "this game" ]; then
+      # The finished title: the splash, the fade, the title's slide in.
+      for _ in $(seq 300); do
+        grep -q "first screen interactive" "$scratch/watch.err" && break
+        sleep 0.05
+      done
+      settle 2
+      awk '/^VmRSS/ {print $2}' "/proc/$pid/status" >>"$scratch/rss"
+      cpu_share "$pid" sleep 10 >>"$scratch/title_idle"
+      cpu_share "$pid" serpentine "$window" 64 96 960 700 48 12 >>"$scratch/title_pointer"
+      # Play, a name, the first pack, the next page of levels, "Cat".
+      xdotool mousemove --window "$window" 512 480 click 1 && settle 1.5
+      xdotool mousemove --window "$window" 512 354 click 1 && settle 0.3
+      xdotool type --delay 40 Bench && settle 0.3
+      xdotool mousemove --window "$window" 402 464 click 1 && settle 2
+      xdotool mousemove --window "$window" 336 270 click 1 && settle 2
+      xdotool mousemove --window "$window" 958 420 click 1 && settle 1.5
+      xdotool mousemove --window "$window" 599 515 click 1 && settle 3
+      xdotool mousemove --window "$window" 1000 740 && settle 1
+      cpu_share "$pid" sleep 10 >>"$scratch/level_idle"
+      read -r bx0 by0 bx1 by1 <"$scratch/strokes"
+      cpu_share "$pid" serpentine "$window" "$bx0" "$by0" "$bx1" "$by1" 38 8 >>"$scratch/board_pointer"
+      # The solution, a drag a run of picture cells.
+      drags=$(tail -n +2 "$scratch/strokes" | awk -v w="$window" '{
+        printf "mousemove --window %s %d %d mousedown 1 sleep 0.03 mousemove --window %s %d %d sleep 0.03 mouseup 1 sleep 0.25 ", w, $1, $2, w, $3, $4 }')
+      # shellcheck disable=SC2086
+      xdotool $drags 2>/dev/null || true
+      xdotool mousemove --window "$window" 1000 740
+      cpu_share "$pid" sleep 5 >>"$scratch/won"
     else
-      xdotool mousemove "$x" $((200 + x % 300)) 2>/dev/null || true
+      settle 2
+      awk '/^VmRSS/ {print $2}' "/proc/$pid/status" >>"$scratch/rss"
+      geometry=$(xdotool getwindowgeometry "$window" 2>/dev/null | awk '/Geometry/ {print $2}')
+      width=${geometry%x*}
+      height=${geometry#*x}
+      cpu_share "$pid" sleep 10 >>"$scratch/title_idle"
+      cp "$scratch/title_idle" "$scratch/level_idle"
+      cpu_share "$pid" serpentine "$window" $((width / 10)) $((height / 10)) $((width * 9 / 10)) \
+        $((height * 9 / 10)) 40 8 >>"$scratch/board_pointer"
+      cp "$scratch/board_pointer" "$scratch/title_pointer"
     fi
-    x=$(( x >= 900 ? 100 : x + 7 ))
-    sleep 0.01
+    stop "$pid"
+    running=
   done
-  moving=$(( $(cpu_ticks "$pid") - before ))
-  stop "$pid"
-  awk -v n="$name" -v m="$mapped" -v p="$painted" -v r="$rss_kib" -v i="$idle" -v mv="$moving" -v t="$ticks_per_s" \
-    'BEGIN {printf "%-18s %10.0f %10.0f %10.0f %8.0f %9.1f%% %11.1f%%\n", n, m, p, p - m, r / 1024, 100 * i / t / 10, 100 * mv / t / 10}'
+  for file in mapped painted title_idle title_pointer level_idle board_pointer won; do
+    result[$name,$file]=$(median <"$scratch/$file")
+  done
+  result[$name,rss]=$(median <"$scratch/rss" | awk '{if ($1 == "-") print "-"; else printf "%.1f", $1 / 1024}')
 done
-[ ${#names[@]} -gt 1 ] || echo "(no packaged nonogram game is installed: this game alone)"
 
-# --- The whole game's start-up, the splash left out.
+printf '\nOn Xvfb, medians of %s runs; load average %s before, %s after.\n' \
+  "$runs" "$load_before" "$(cut -d' ' -f1-3 /proc/loadavg)"
+row() {
+  local label=$1 key=$2
+  printf '%-42s' "$label"
+  for name in "${names[@]}"; do
+    local value=${result[$name,$key]:--}
+    [ "$key" = won ] && [ "$name" != "this game" ] && value=-
+    printf ' %14s' "$value"
+  done
+  printf '\n'
+}
+printf '%-42s' ""
+for name in "${names[@]}"; do printf ' %14s' "$name"; done
+printf '\n'
+row "pointer moving over the title, % of a core" title_pointer
+row "pointer moving over a 15x15 board, %" board_pointer
+row "a won level's animations, %" won
+row "idle on the title, %" title_idle
+row "idle in a level, %" level_idle
+row "resident memory on the title, MiB" rss
+row "exec to window mapped, ms" mapped
+row "exec to first painted picture, ms" painted
+echo "(a packaged game's one window counts as both title and board; CPU is every thread's)"
+
+# --- 3. The whole game's start-up, the splash left out.
 copy="$scratch/nosplash"
 mkdir -p "$copy"
 cp -r "$resources" "$copy/Resources"
@@ -163,6 +319,7 @@ for run in $(seq "$runs"); do
     break
   fi
   pid=$(awk '/^pid/ {print $2}' "$scratch/watch")
+  running=$pid
   exec_at=$(awk '/^exec_at/ {print $2}' "$scratch/watch")
   for _ in $(seq 200); do
     grep -q "first screen interactive" "$scratch/watch.err" && break
@@ -182,6 +339,7 @@ for run in $(seq "$runs"); do
   awk '/^VmRSS/ {print $2}' "/proc/$pid/status" >>"$scratch/rss"
   awk '/^RssAnon/ {print $2}' "/proc/$pid/status" >>"$scratch/anon"
   stop "$pid"
+  running=
 done
 if [ -s "$scratch/interactive" ]; then
   printf '\n%-18s %14s %18s %16s %9s %10s\n' "whole game" "first frame ms" "first screen ms" "less fade ms" \

@@ -1,5 +1,7 @@
 #include "engine/foundation/frame_skipper.h"
 
+#include <algorithm>
+#include <cstddef>
 #include <cstring>
 #include <utility>
 
@@ -33,8 +35,34 @@ namespace {
 static_assert(sizeof(FrameSkipper::Pipeline) == 8 + 4 + 64,
               "the start state is stored as it stands");
 
+// How many presented frames back a kept picture may be and still be brought
+// up to date in parts.
+constexpr size_t kShownHistory = 3;
+// The most rectangles a frame is drawn in.
+constexpr size_t kMostRegions = 16;
+
+// A 64-bit hash of bytes, eight at a time (a record holds a few hundred
+// kilobytes of vertices at most; this is not the place for a slow one).
+uint64_t HashBytes(uint64_t hash, const uint8_t* bytes, size_t count) {
+  hash ^= count * 0x9E3779B97F4A7C15ull;
+  while (count >= 8) {
+    uint64_t word;
+    std::memcpy(&word, bytes, 8);
+    hash = (hash ^ word) * 0xFF51AFD7ED558CCDull;
+    hash ^= hash >> 29;
+    bytes += 8;
+    count -= 8;
+  }
+  uint64_t rest = 0;
+  std::memcpy(&rest, bytes, count);
+  hash = (hash ^ rest) * 0xC4CEB9FE1A85EC53ull;
+  return hash ^ (hash >> 32);
+}
+
+}  // namespace
+
 // Reads a record back in the order it was written.
-class RecordReader {
+class FrameSkipper::RecordReader {
  public:
   RecordReader(const std::vector<uint8_t>& record, size_t from) : record_(record), at_(from) {}
   bool AtEnd() const { return at_ >= record_.size(); }
@@ -51,12 +79,12 @@ class RecordReader {
     return start;
   }
 
+  size_t At() const { return at_; }
+
  private:
   const std::vector<uint8_t>& record_;
   size_t at_;
 };
-
-}  // namespace
 
 FrameSkipper::FrameSkipper(std::unique_ptr<platform::GpuDevice> device)
     : device_(std::move(device)) {}
@@ -100,6 +128,8 @@ bool FrameSkipper::BeginScene() {
   scene_failed_ = false;
   force_send_ = invalid_;
   invalid_ = false;
+  scene_drew_ = false;
+  draws_listed_ = false;
   record_.clear();
   Put(&wanted_, sizeof(wanted_));
   sent_until_ = 0;
@@ -121,12 +151,40 @@ bool FrameSkipper::Clear(uint32_t argb, bool colour, bool depth, float depth_val
 bool FrameSkipper::EndScene() {
   if (!in_scene_) return false;
   in_scene_ = false;
-  if (!force_send_ && !device_in_scene_ && !scene_failed_ && record_ == last_sent_) {
+  const bool untouched = !force_send_ && !device_in_scene_ && !scene_failed_;
+  if (untouched && changed_textures_.empty() && record_ == last_sent_) {
     skip_present_ = true;
     ++skipped_;
     return true;
   }
-  Play();
+  platform::KeptPicture picture;
+  std::vector<platform::PixelRect> drawn;
+  std::vector<platform::PixelRect> shown;
+  const bool partial = untouched && FindPartialFrame(picture, drawn, shown);
+  if (partial && shown.empty()) {
+    // Other calls, the same pixels: the picture shown stays (and no draw
+    // of it uses a texture that changed).
+    last_sent_.swap(record_);
+    last_draws_.swap(draws_);
+    changed_textures_.clear();
+    skip_present_ = true;
+    ++skipped_;
+    return true;
+  }
+  if (partial) {
+    device_->SetPartialFrame(drawn.data(), static_cast<int32_t>(drawn.size()), shown.data(),
+                             static_cast<int32_t>(shown.size()));
+    if (device_->BeginScene()) {
+      device_in_scene_ = true;
+      for (const platform::PixelRect& rect : drawn) PlayRegion(rect, picture);
+      device_->SetScissor(nullptr);
+    } else {
+      scene_failed_ = true;
+      device_->SetPartialFrame(nullptr, 0, nullptr, 0);
+    }
+  } else {
+    Play();
+  }
   bool ended = false;
   if (device_in_scene_) {
     ended = device_->EndScene();
@@ -135,9 +193,17 @@ bool FrameSkipper::EndScene() {
   skip_present_ = !ended;
   if (ended) {
     last_sent_.swap(record_);
+    // The next comparison lists the record when this one did not.
+    last_draws_.swap(draws_);
+    last_draws_known_ = draws_listed_;
+    changed_textures_.clear();
+    shown_history_.push_front(partial ? shown : std::vector<platform::PixelRect>());
+    if (shown_history_.size() > kShownHistory) shown_history_.pop_back();
     ++sent_frames_;
+    if (partial) ++partial_frames_;
   } else {
     invalid_ = true;  // a frame that did not get out is drawn again
+    shown_history_.clear();
   }
   return ended;
 }
@@ -148,6 +214,101 @@ bool FrameSkipper::Present() {
     return true;
   }
   return device_->Present();
+}
+
+bool FrameSkipper::FindPartialFrame(platform::KeptPicture& picture,
+                                    std::vector<platform::PixelRect>& drawn,
+                                    std::vector<platform::PixelRect>& shown) {
+  picture = device_->GetKeptPicture();
+  if (picture.age < 1 || static_cast<size_t>(picture.age) > shown_history_.size()) return false;
+  // A frame that does not begin by clearing everything builds on the
+  // picture before it, which a part drawn again would not.
+  RecordReader reader(record_, sizeof(Pipeline));
+  if (reader.AtEnd() || static_cast<Op>(reader.Take<uint8_t>()) != Op::Clear) return false;
+  (void)reader.Take<uint32_t>();
+  if (reader.Take<uint8_t>() == 0 || reader.Take<uint8_t>() == 0) return false;
+  if (!last_draws_known_) ListDraws(last_sent_, last_draws_);
+  last_draws_known_ = true;
+  ListDraws(record_, draws_);
+  draws_listed_ = true;
+  if (!FindDamage(last_draws_, draws_, changed_textures_, picture, shown)) return false;
+  // A picture older than the last one misses the parts drawn since.
+  drawn = shown;
+  for (size_t back = 0; back + 1 < static_cast<size_t>(picture.age); ++back) {
+    const std::vector<platform::PixelRect>& since = shown_history_[back];
+    if (since.empty()) return false;  // a whole frame
+    drawn.insert(drawn.end(), since.begin(), since.end());
+  }
+  if (shown.empty()) return true;
+  MergeDamage(drawn, kMostRegions);
+  return true;
+}
+
+void FrameSkipper::ListDraws(const std::vector<uint8_t>& record,
+                             std::vector<FrameDraw>& draws) const {
+  draws.clear();
+  if (record.size() < sizeof(Pipeline)) return;
+  Pipeline pipeline;
+  std::memcpy(&pipeline, record.data(), sizeof(pipeline));
+  const float* transform =
+      reinterpret_cast<const float*>(record.data() + offsetof(Pipeline, transform));
+  auto area = platform::DrawArea::Letterbox;
+  RecordReader reader(record, sizeof(Pipeline));
+  while (!reader.AtEnd()) {
+    const size_t at = reader.At();
+    const auto op = static_cast<Op>(reader.Take<uint8_t>());
+    if (IsSwitch(op)) {
+      StoreSwitch(pipeline, op, reader.Take<uint8_t>());
+      continue;
+    }
+    FrameDraw draw;
+    switch (op) {
+      case Op::Clear:
+        (void)reader.Bytes(sizeof(uint32_t) + 2 + sizeof(float) + sizeof(int32_t));
+        draw.everywhere = true;
+        draw.state = draw.content = HashBytes(0, record.data() + at, reader.At() - at);
+        draws.push_back(draw);
+        break;
+      case Op::DrawArea: area = static_cast<platform::DrawArea>(reader.Take<uint8_t>()); break;
+      case Op::Transform:
+        transform = reinterpret_cast<const float*>(reader.Bytes(sizeof(pipeline.transform)));
+        std::memcpy(pipeline.transform, transform, sizeof(pipeline.transform));
+        break;
+      case Op::Bind: pipeline.texture = reader.Take<TextureHandle>(); break;
+      case Op::DrawMesh:
+      case Op::DrawPoints: {
+        draw.points = op == Op::DrawPoints;
+        draw.primitive = reader.Take<Primitive>();
+        draw.vertex_count = reader.Take<int32_t>();
+        draw.index_count = draw.points ? 0 : reader.Take<int32_t>();
+        const size_t vertex_bytes = static_cast<size_t>(draw.vertex_count) *
+                                    (draw.points ? sizeof(GpuPoint) : sizeof(GpuVertex));
+        draw.vertices = reader.Bytes(vertex_bytes);
+        draw.indices = reader.Bytes(static_cast<size_t>(draw.index_count) * sizeof(uint16_t));
+        draw.texture = pipeline.texture;
+        if (const auto size = texture_sizes_.find(draw.texture); size != texture_sizes_.end()) {
+          draw.texture_width = size->second.width;
+          draw.texture_height = size->second.height;
+        }
+        draw.filter = static_cast<Filter>(pipeline.filter);
+        draw.area = area;
+        draw.transform = transform;
+        const int32_t kind[3] = {static_cast<int32_t>(op), static_cast<int32_t>(draw.primitive),
+                                 static_cast<int32_t>(area)};
+        const int32_t counts[2] = {draw.vertex_count, draw.index_count};
+        draw.state =
+            HashBytes(HashBytes(0, reinterpret_cast<const uint8_t*>(&pipeline), sizeof(pipeline)),
+                      reinterpret_cast<const uint8_t*>(kind), sizeof(kind));
+        draw.content = HashBytes(
+            HashBytes(draw.state, reinterpret_cast<const uint8_t*>(counts), sizeof(counts)),
+            draw.vertices, vertex_bytes + static_cast<size_t>(draw.index_count) * sizeof(uint16_t));
+        MeasureDraw(draw);
+        draws.push_back(draw);
+        break;
+      }
+      default: break;  // the switches, taken above
+    }
+  }
 }
 
 void FrameSkipper::SendPending() {
@@ -169,66 +330,98 @@ void FrameSkipper::Play() {
     sent_until_ = sizeof(start);
   }
   RecordReader reader(record_, sent_until_);
+  while (!reader.AtEnd()) SendOp(static_cast<Op>(reader.Take<uint8_t>()), reader, true);
+  sent_until_ = record_.size();
+}
+
+void FrameSkipper::PlayRegion(const platform::PixelRect& rect,
+                              const platform::KeptPicture& picture) {
+  device_->SetDrawArea(platform::DrawArea::Letterbox);
+  device_->SetScissor(&rect);
+  Pipeline start;
+  std::memcpy(&start, record_.data(), sizeof(start));
+  Sync(start);
+  size_t next_draw = 0;  // draws_ lists the record's clears and draws in order
+  RecordReader reader(record_, sizeof(start));
   while (!reader.AtEnd()) {
     const auto op = static_cast<Op>(reader.Take<uint8_t>());
-    switch (op) {
-      case Op::Clear: {
-        const auto argb = reader.Take<uint32_t>();
-        const auto colour = reader.Take<uint8_t>();
-        const auto depth = reader.Take<uint8_t>();
-        const auto depth_value = reader.Take<float>();
-        const auto stencil = reader.Take<int32_t>();
-        device_->Clear(argb, colour != 0, depth != 0, depth_value, stencil);
-        break;
-      }
-      case Op::Blend:
-      case Op::Additive:
-      case Op::Filter:
-      case Op::DepthTest:
-      case Op::Lighting:
-      case Op::Addressing:
-      case Op::Antialias: SendSwitch(op, reader.Take<uint8_t>()); break;
-      case Op::DrawArea:
-        device_->SetDrawArea(static_cast<platform::DrawArea>(reader.Take<uint8_t>()));
-        break;
-      case Op::Transform:
-        std::memcpy(device_state_.transform, reader.Bytes(sizeof(device_state_.transform)),
-                    sizeof(device_state_.transform));
-        device_->SetTransform(device_state_.transform);
-        break;
-      case Op::Bind:
-        device_state_.texture = reader.Take<TextureHandle>();
-        device_->BindTexture(device_state_.texture);
-        break;
-      case Op::DrawMesh: {
-        const auto primitive = reader.Take<Primitive>();
-        const auto vertex_count = reader.Take<int32_t>();
-        const auto index_count = reader.Take<int32_t>();
-        // The copies keep the layouts' alignment, which the record's bytes
-        // do not promise.
-        vertex_scratch_.resize(static_cast<size_t>(vertex_count));
-        std::memcpy(vertex_scratch_.data(),
-                    reader.Bytes(vertex_scratch_.size() * sizeof(GpuVertex)),
-                    vertex_scratch_.size() * sizeof(GpuVertex));
-        index_scratch_.resize(static_cast<size_t>(index_count));
-        std::memcpy(index_scratch_.data(), reader.Bytes(index_scratch_.size() * sizeof(uint16_t)),
-                    index_scratch_.size() * sizeof(uint16_t));
-        device_->DrawMesh(primitive, vertex_scratch_.data(), vertex_count,
-                          index_count > 0 ? index_scratch_.data() : nullptr, index_count);
-        break;
-      }
-      case Op::DrawPoints: {
-        const auto primitive = reader.Take<Primitive>();
-        const auto count = reader.Take<int32_t>();
-        point_scratch_.resize(static_cast<size_t>(count));
-        std::memcpy(point_scratch_.data(), reader.Bytes(point_scratch_.size() * sizeof(GpuPoint)),
-                    point_scratch_.size() * sizeof(GpuPoint));
-        device_->DrawPoints(primitive, point_scratch_.data(), count);
-        break;
+    bool draw = true;
+    if (op == Op::Clear || op == Op::DrawMesh || op == Op::DrawPoints) {
+      const FrameDraw& listed = draws_[next_draw++];
+      draw = DrawReaches(listed, rect, picture);
+      // A large batch reaching the rectangle in part: its triangles there.
+      if (draw && op == Op::DrawMesh &&
+          CullToRect(listed, rect, picture, vertex_scratch_, index_scratch_)) {
+        SendOp(op, reader, false);
+        if (!index_scratch_.empty()) {
+          device_->DrawMesh(listed.primitive, vertex_scratch_.data(),
+                            static_cast<int32_t>(vertex_scratch_.size()), index_scratch_.data(),
+                            static_cast<int32_t>(index_scratch_.size()));
+        }
+        continue;
       }
     }
+    SendOp(op, reader, draw);
   }
   sent_until_ = record_.size();
+}
+
+void FrameSkipper::SendOp(Op op, RecordReader& reader, bool draw) {
+  if (IsSwitch(op)) {
+    SendSwitch(op, reader.Take<uint8_t>());
+    return;
+  }
+  switch (op) {
+    case Op::Clear: {
+      const auto argb = reader.Take<uint32_t>();
+      const auto colour = reader.Take<uint8_t>();
+      const auto depth = reader.Take<uint8_t>();
+      const auto depth_value = reader.Take<float>();
+      const auto stencil = reader.Take<int32_t>();
+      if (draw) device_->Clear(argb, colour != 0, depth != 0, depth_value, stencil);
+      break;
+    }
+    case Op::DrawArea:
+      device_->SetDrawArea(static_cast<platform::DrawArea>(reader.Take<uint8_t>()));
+      break;
+    case Op::Transform:
+      std::memcpy(device_state_.transform, reader.Bytes(sizeof(device_state_.transform)),
+                  sizeof(device_state_.transform));
+      device_->SetTransform(device_state_.transform);
+      break;
+    case Op::Bind:
+      device_state_.texture = reader.Take<TextureHandle>();
+      device_->BindTexture(device_state_.texture);
+      break;
+    case Op::DrawMesh: {
+      const auto primitive = reader.Take<Primitive>();
+      const auto vertex_count = reader.Take<int32_t>();
+      const auto index_count = reader.Take<int32_t>();
+      const uint8_t* vertices = reader.Bytes(static_cast<size_t>(vertex_count) * sizeof(GpuVertex));
+      const uint8_t* indices = reader.Bytes(static_cast<size_t>(index_count) * sizeof(uint16_t));
+      if (!draw) break;
+      // The copies keep the layouts' alignment, which the record's bytes
+      // do not promise.
+      vertex_scratch_.resize(static_cast<size_t>(vertex_count));
+      std::memcpy(vertex_scratch_.data(), vertices, vertex_scratch_.size() * sizeof(GpuVertex));
+      index_scratch_.resize(static_cast<size_t>(index_count));
+      std::memcpy(index_scratch_.data(), indices, index_scratch_.size() * sizeof(uint16_t));
+      device_->DrawMesh(primitive, vertex_scratch_.data(), vertex_count,
+                        index_count > 0 ? index_scratch_.data() : nullptr, index_count);
+      break;
+    }
+    case Op::DrawPoints: {
+      const auto primitive = reader.Take<Primitive>();
+      const auto count = reader.Take<int32_t>();
+      const uint8_t* points = reader.Bytes(static_cast<size_t>(count) * sizeof(GpuPoint));
+      if (!draw) break;
+      point_scratch_.resize(static_cast<size_t>(count));
+      std::memcpy(point_scratch_.data(), points, point_scratch_.size() * sizeof(GpuPoint));
+      device_->DrawPoints(primitive, point_scratch_.data(), count);
+      break;
+    }
+    default: break;  // the switches, sent above
+  }
 }
 
 void FrameSkipper::Sync(const Pipeline& wanted) {
@@ -273,6 +466,19 @@ void FrameSkipper::Switch(Op op, uint8_t value) {
   }
   PutOp(op);
   Put(&value, 1);
+}
+
+bool FrameSkipper::IsSwitch(Op op) {
+  switch (op) {
+    case Op::Blend:
+    case Op::Additive:
+    case Op::Filter:
+    case Op::DepthTest:
+    case Op::Lighting:
+    case Op::Addressing:
+    case Op::Antialias: return true;
+    default: return false;
+  }
 }
 
 void FrameSkipper::StoreSwitch(Pipeline& pipeline, Op op, uint8_t value) {
@@ -347,6 +553,7 @@ void FrameSkipper::DrawMesh(Primitive primitive, const GpuVertex* vertices, int3
   }
   if (vertices == nullptr || vertex_count <= 0) return;
   if (indices == nullptr || index_count < 0) index_count = 0;
+  scene_drew_ = true;
   PutOp(Op::DrawMesh);
   Put(&primitive, sizeof(primitive));
   Put(&vertex_count, sizeof(vertex_count));
@@ -361,6 +568,7 @@ void FrameSkipper::DrawPoints(Primitive primitive, const GpuPoint* points, int32
     return;
   }
   if (points == nullptr || count <= 0) return;
+  scene_drew_ = true;
   PutOp(Op::DrawPoints);
   Put(&primitive, sizeof(primitive));
   Put(&count, sizeof(count));
@@ -374,20 +582,29 @@ bool FrameSkipper::ReadPixels(int32_t x, int32_t y, int32_t width, int32_t heigh
 
 // --- textures: sent at once, after what the scene drew before them ---------
 
-void FrameSkipper::BeforeTextureWork() {
-  SendPending();
+void FrameSkipper::BeforeTextureWork(TextureHandle texture) {
+  // Nothing drawn yet: the texture's new pixels serve every draw of the
+  // scene, and the scene may still be drawn in parts.
+  if (scene_drew_) SendPending();
   // The last picture shown may hold the texture as it was.
-  invalid_ = true;
+  if (texture != 0 && std::find(changed_textures_.begin(), changed_textures_.end(), texture) ==
+                          changed_textures_.end()) {
+    changed_textures_.push_back(texture);
+  }
 }
 
 TextureHandle FrameSkipper::CreateTexture(int32_t width, int32_t height, const uint32_t* pixels) {
-  BeforeTextureWork();
-  return device_->CreateTexture(width, height, pixels);
+  // A new texture is in no picture shown, unless it takes the name of one
+  // destroyed, which counted as changed then.
+  BeforeTextureWork(0);
+  const TextureHandle texture = device_->CreateTexture(width, height, pixels);
+  if (texture != 0) texture_sizes_[texture] = {width, height};
+  return texture;
 }
 
 bool FrameSkipper::UpdateTexture(TextureHandle texture, int32_t width, int32_t height,
                                  const uint32_t* pixels) {
-  BeforeTextureWork();
+  BeforeTextureWork(texture);
   return device_->UpdateTexture(texture, width, height, pixels);
 }
 
@@ -397,7 +614,8 @@ bool FrameSkipper::ReadTexture(TextureHandle texture, int32_t width, int32_t hei
 }
 
 void FrameSkipper::DestroyTexture(TextureHandle texture) {
-  BeforeTextureWork();
+  BeforeTextureWork(texture);
+  texture_sizes_.erase(texture);
   device_->DestroyTexture(texture);
 }
 

@@ -142,13 +142,24 @@ int32_t Renderer::SetDrawArea(platform::DrawArea area) {
   return kResultOk;
 }
 
-int32_t Renderer::EndFrame() {
+int32_t Renderer::EndFrame(bool present) {
   if (!HasDevice() || frame_state_ != kInFrame) return kResultFailed;
   FlushBatch();
   device_->EndScene();
-  device_->Present();
+  if (present) {
+    device_->Present();
+  } else {
+    device_->Finish();
+  }
+  present_pending_ = !present;
   frame_state_ = kFrameEnded;
   return kResultNone;
+}
+
+void Renderer::PresentFrame() {
+  if (!present_pending_ || !HasDevice()) return;
+  present_pending_ = false;
+  device_->Present();
 }
 
 int32_t Renderer::Clear() {
@@ -255,6 +266,9 @@ void Renderer::SkipUnchangedFrames() {
   auto skipper = std::make_unique<FrameSkipper>(std::move(device_));
   skipper_ = skipper.get();
   device_ = std::move(skipper);
+  // The skipper starts each scene from the pipeline it was told of: a
+  // renderer already set up tells it again.
+  if (initialised_) RestoreDevice();
 }
 
 void Renderer::RedrawNextFrame() {

@@ -86,8 +86,12 @@ class Renderer {
   // fails (the scene is ended again); else kResultOk.
   int32_t BeginFrame();
   // kResultFailed unless in a frame; flushes, ends the scene, presents,
-  // answers kResultNone.
-  int32_t EndFrame();
+  // answers kResultNone. Without `present` the frame is drawn to the end
+  // (the device has finished it) and PresentFrame shows it later: a window
+  // mapped in between appears with it at once.
+  int32_t EndFrame(bool present = true);
+  // Presents the frame EndFrame drew without presenting; nothing otherwise.
+  void PresentFrame();
   // Clears colour (the clear colour), depth (1.0) and stencil (0).
   int32_t Clear();
 
@@ -129,8 +133,8 @@ class Renderer {
 
   // From now on a frame identical to the last one drawn is neither drawn
   // nor presented (see frame_skipper.h); the game service asks for it, so
-  // an idle game costs next to nothing. Call outside a frame; it cannot be
-  // undone.
+  // an idle game costs next to nothing. Call outside a frame (before or
+  // after Init); it cannot be undone.
   void SkipUnchangedFrames();
   // The next frame is drawn and presented even when unchanged: the window
   // was exposed, resized or changed focus, or a frame was lost.
@@ -216,6 +220,7 @@ class Renderer {
   TextureRecord* current_texture_ = nullptr;
   TextureRecord* default_texture_ = nullptr;
   int32_t frame_state_ = kFrameEnded;
+  bool present_pending_ = false;  // EndFrame drew a frame without presenting
   platform::DrawArea draw_area_ = platform::DrawArea::Letterbox;
   void* window_ = nullptr;
   float near_ = 0.1f;

@@ -110,21 +110,19 @@ void Window::SetActive(bool active) {
   FireHook(active ? Hook::Activate : Hook::Deactivate);
 }
 
-void Window::PumpMessages(InputState& input) {
+int32_t Window::PumpMessages(InputState& input) {
   using Kind = platform::PlatformEvent::Kind;
   focus_input_ = &input;
   platform::PlatformEvent event;
+  int32_t count = 0;
   while (display_->PollEvent(event)) {
+    ++count;
     switch (event.kind) {
-      case Kind::KeyDown:
-        DeliverKeyDown(input, event);
-        break;
+      case Kind::KeyDown: DeliverKeyDown(input, event); break;
       case Kind::Text:
         for (const wchar_t typed : Utf8ToWide(event.text)) input.OnTypedText(typed);
         break;
-      case Kind::KeyUp:
-        input.OnKeyUp(event.code);
-        break;
+      case Kind::KeyUp: input.OnKeyUp(event.code); break;
       case Kind::MouseMove: {
         const Point at = ScreenToGame(Point(event.x, event.y));
         input.OnMouseMove(at.x, at.y);
@@ -156,16 +154,12 @@ void Window::PumpMessages(InputState& input) {
         redraw_requested_ = true;
         break;
       case Kind::Exposed:
-      case Kind::Restored:
-        redraw_requested_ = true;
-        break;
-      case Kind::Minimized:
-        break;
-      case Kind::CloseRequested:
-        FireHook(Hook::Close);
-        break;
+      case Kind::Restored: redraw_requested_ = true; break;
+      case Kind::Minimized: break;
+      case Kind::CloseRequested: FireHook(Hook::Close); break;
     }
   }
+  return count;
 }
 
 }  // namespace ORB

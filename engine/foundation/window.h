@@ -54,8 +54,11 @@ class Window {
   // Takes every waiting event: keys, buttons and moves go to the input state
   // (which fires the key and mouse hooks); focus changes fire the activate and
   // deactivate hooks once per change; a close request fires the close hook; a
-  // size change moves the letterbox with it.
-  void PumpMessages(InputState& input);
+  // size change moves the letterbox with it. Answers how many events came.
+  int32_t PumpMessages(InputState& input);
+  // Waits for the next event, at most `timeout_ms` (Display::WaitEvent);
+  // true when one is waiting.
+  bool WaitForEvent(uint32_t timeout_ms) { return display_->WaitEvent(timeout_ms); }
 
   // True once since the last call when the pump saw the picture lost or
   // changed in size or focus (expose, resize, restore, focus): the next

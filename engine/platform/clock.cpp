@@ -23,6 +23,12 @@ class SystemClock final : public Clock {
   void SleepMs(uint32_t milliseconds) override {
     std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
   }
+  uint32_t MsToNextCalendarSecond() override {
+    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
+                        std::chrono::system_clock::now().time_since_epoch())
+                        .count();
+    return static_cast<uint32_t>(1000 - ms % 1000);
+  }
 
  private:
   std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
@@ -43,6 +49,8 @@ Clock& CurrentClock() {
 }
 
 void SetClock(Clock* clock) { g_clock.store(clock); }
+
+bool UsesSystemClock() { return g_clock.load() == nullptr; }
 
 uint32_t GetTimeMs() { return CurrentClock().NowMs(); }
 int64_t GetCalendarTime() { return CurrentClock().CalendarSeconds(); }

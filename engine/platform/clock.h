@@ -14,12 +14,16 @@ class Clock {
   // Seconds since 1970-01-01 UTC.
   virtual int64_t CalendarSeconds() = 0;
   virtual void SleepMs(uint32_t milliseconds) = 0;
+  // Milliseconds until the calendar clock's next whole second (1 to 1000).
+  virtual uint32_t MsToNextCalendarSecond() { return 1000; }
 };
 
 // The clock in use: the system's unless a test installed its own.
 Clock& CurrentClock();
 // Installs a clock (not owned); null restores the system's.
 void SetClock(Clock* clock);
+// True unless a test installed a clock of its own.
+bool UsesSystemClock();
 
 uint32_t GetTimeMs();
 int64_t GetCalendarTime();
@@ -38,11 +42,14 @@ class ManualClock final : public Clock {
   void SetNowMs(uint32_t now) { now_ms_ = now; }
   void SetCalendarSeconds(int64_t seconds) { calendar_seconds_ = seconds; }
   uint64_t SleptMs() const { return slept_ms_; }
+  uint32_t MsToNextCalendarSecond() override { return to_next_second_ms_; }
+  void SetMsToNextCalendarSecond(uint32_t ms) { to_next_second_ms_ = ms; }
 
  private:
   uint32_t now_ms_ = 0;
   int64_t calendar_seconds_ = 0;
   uint64_t slept_ms_ = 0;
+  uint32_t to_next_second_ms_ = 1000;
 };
 
 }  // namespace ORB::platform

@@ -49,6 +49,10 @@ class Display {
   virtual bool IsTextInputOn() const = 0;
   // Takes the next waiting event; false when the queue is empty.
   virtual bool PollEvent(PlatformEvent& event) = 0;
+  // Waits until an event is waiting or `timeout_ms` have passed on the
+  // clock in use (clock.h; a test's clock is moved by the whole timeout);
+  // true when one is waiting. Takes nothing from the queue.
+  virtual bool WaitEvent(uint32_t timeout_ms) = 0;
   // Size of the primary desktop in pixels.
   virtual ScreenSize GetDesktopSize() const = 0;
   // Pixels of the drawable area as it is now.

@@ -1,9 +1,12 @@
 #include "engine/platform/fake_display.h"
 
+#include "engine/platform/clock.h"
+
 namespace ORB::platform {
 
 bool FakeDisplay::Open(const std::string& title_utf8, int32_t width, int32_t height) {
-  calls_.push_back("Open " + title_utf8 + " " + std::to_string(width) + " " + std::to_string(height));
+  calls_.push_back("Open " + title_utf8 + " " + std::to_string(width) + " " +
+                   std::to_string(height));
   if (fail_open_ || width <= 0 || height <= 0) return false;
   open_ = true;
   title_ = title_utf8;
@@ -47,8 +50,8 @@ void FakeDisplay::SetTextInput(bool on) {
 }
 
 void FakeDisplay::ClipCursor(const ClipRect& rect) {
-  calls_.push_back("ClipCursor " + std::to_string(rect.left) + " " + std::to_string(rect.top) + " " +
-                   std::to_string(rect.right) + " " + std::to_string(rect.bottom));
+  calls_.push_back("ClipCursor " + std::to_string(rect.left) + " " + std::to_string(rect.top) +
+                   " " + std::to_string(rect.right) + " " + std::to_string(rect.bottom));
   clipped_ = true;
   clip_ = rect;
 }
@@ -72,6 +75,12 @@ bool FakeDisplay::PollEvent(PlatformEvent& event) {
   event = events_.front();
   events_.pop_front();
   return true;
+}
+
+bool FakeDisplay::WaitEvent(uint32_t timeout_ms) {
+  if (!events_.empty()) return true;
+  SleepMs(timeout_ms);
+  return false;
 }
 
 }  // namespace ORB::platform

@@ -28,6 +28,7 @@ class FakeDisplay final : public Display {
   void SetTextInput(bool on) override;
   bool IsTextInputOn() const override { return text_input_; }
   bool PollEvent(PlatformEvent& event) override;
+  bool WaitEvent(uint32_t timeout_ms) override;
   ScreenSize GetDesktopSize() const override { return desktop_; }
   ScreenSize GetDrawableSize() const override { return drawable_; }
   void* NativeHandle() const override { return nullptr; }

@@ -22,6 +22,11 @@ void Fill(std::vector<T>& to, const T* from, int32_t count) {
   to.assign(from, from + n);
 }
 
+std::string Rect(const PixelRect& r) {
+  return std::to_string(r.x) + " " + std::to_string(r.y) + " " + std::to_string(r.width) + " " +
+         std::to_string(r.height);
+}
+
 }  // namespace
 
 void FakeGpuDevice::Log(std::string line) {
@@ -80,6 +85,7 @@ bool FakeGpuDevice::BeginScene() {
   if (!open_ || fail_begin_scene_ || in_scene_) return false;
   in_scene_ = true;
   area_ = DrawArea::Letterbox;
+  has_scissor_ = false;
   return true;
 }
 
@@ -99,11 +105,46 @@ bool FakeGpuDevice::EndScene() {
 }
 
 bool FakeGpuDevice::Present() {
-  Log("Present");
+  std::string line = "Present";
+  if (!shown_.empty()) line.append(" ").append(std::to_string(shown_.size()));
+  Log(line);
+  last_shown_.swap(shown_);
+  shown_.clear();
   EndFrame();
   if (!open_) return false;
   ++present_count_;
+  presented_ = true;
   return true;
+}
+
+void FakeGpuDevice::Finish() { Log("Finish"); }
+
+KeptPicture FakeGpuDevice::GetKeptPicture() {
+  KeptPicture kept;
+  if (!keeps_picture_ || !presented_) return kept;
+  kept.age = 1;
+  kept.fit = {0, 0, back_width_, back_height_, 1.0};
+  kept.drawable_width = back_width_;
+  kept.drawable_height = back_height_;
+  return kept;
+}
+
+void FakeGpuDevice::SetPartialFrame(const PixelRect* drawn, int32_t drawn_count,
+                                    const PixelRect* shown, int32_t shown_count) {
+  std::string line = "PartialFrame";
+  for (int32_t i = 0; drawn != nullptr && i < drawn_count; ++i) {
+    line.append(" [").append(Rect(drawn[i])).append("]");
+  }
+  Log(line);
+  shown_.assign(shown, shown + (shown != nullptr && shown_count > 0 ? shown_count : 0));
+}
+
+void FakeGpuDevice::SetScissor(const PixelRect* rect) {
+  std::string line = "SetScissor ";
+  line.append(rect != nullptr ? Rect(*rect) : std::string("none"));
+  Log(line);
+  has_scissor_ = rect != nullptr;
+  if (rect != nullptr) scissor_ = *rect;
 }
 
 void FakeGpuDevice::SetDrawArea(DrawArea area) {
@@ -243,6 +284,8 @@ FakeGpuDevice::DrawRecord& FakeGpuDevice::NewDraw(Primitive primitive, bool poin
   record.index_count = index_count;
   record.switches = switches_;
   record.area = area_;
+  record.scissored = has_scissor_;
+  record.scissor = scissor_;
   std::memcpy(record.transform, transform_, sizeof(transform_));
   return record;
 }

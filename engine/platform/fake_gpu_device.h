@@ -38,6 +38,8 @@ class FakeGpuDevice final : public GpuDevice {
     float transform[16] = {};
     Switches switches;  // the pipeline as the draw found it
     DrawArea area = DrawArea::Letterbox;
+    bool scissored = false;  // drawn inside `scissor` only
+    PixelRect scissor;
     // Copies of what was drawn (kept while recording is on).
     std::vector<GpuVertex> vertices;
     std::vector<uint16_t> indices;
@@ -59,6 +61,7 @@ class FakeGpuDevice final : public GpuDevice {
   bool Clear(uint32_t argb, bool colour, bool depth, float depth_value, int32_t stencil) override;
   bool EndScene() override;
   bool Present() override;
+  void Finish() override;
   void SetDrawArea(DrawArea area) override;
   void SetBlend(bool on) override;
   void SetAdditive(bool on) override;
@@ -78,6 +81,11 @@ class FakeGpuDevice final : public GpuDevice {
                 const uint16_t* indices, int32_t index_count) override;
   void DrawPoints(Primitive primitive, const GpuPoint* points, int32_t count) override;
   bool ReadPixels(int32_t x, int32_t y, int32_t width, int32_t height, uint32_t* argb) override;
+  // Keeps nothing unless told to (SetKeepsPicture).
+  KeptPicture GetKeptPicture() override;
+  void SetPartialFrame(const PixelRect* drawn, int32_t drawn_count, const PixelRect* shown,
+                       int32_t shown_count) override;
+  void SetScissor(const PixelRect* rect) override;
 
   // --- Test controls.
   void FailOpen(bool fail) { fail_open_ = fail; }
@@ -90,6 +98,10 @@ class FakeGpuDevice final : public GpuDevice {
   // With recording off only the counters and the last switches are kept
   // (for long runs such as benchmarks).
   void SetRecording(bool on) { recording_ = on; }
+  // Once a frame was presented, the back buffer keeps the picture last
+  // presented (age 1), the image filling a drawable area of the back
+  // buffer's size.
+  void SetKeepsPicture(bool keeps) { keeps_picture_ = keeps; }
 
   // --- What the device was told.
   // One line a call, in order ("SetBlend 1", "DrawMesh 2 8 12", "Present").
@@ -97,6 +109,9 @@ class FakeGpuDevice final : public GpuDevice {
   const std::vector<DrawRecord>& Draws() const { return draws_; }
   // Presented frames whose calls the record holds.
   size_t KeptFrames() const { return frame_ends_.size(); }
+  // The rectangles the last frame drawn in parts showed (empty after a
+  // whole frame).
+  const std::vector<PixelRect>& LastShown() const { return last_shown_; }
   void ClearLog();
   int32_t DrawCount() const { return draw_count_; }
   int32_t PresentCount() const { return present_count_; }
@@ -139,6 +154,12 @@ class FakeGpuDevice final : public GpuDevice {
   bool fail_reset_ = false;
   bool fail_create_texture_ = false;
   bool recording_ = true;
+  bool keeps_picture_ = false;
+  bool presented_ = false;
+  bool has_scissor_ = false;
+  PixelRect scissor_;
+  std::vector<PixelRect> shown_;
+  std::vector<PixelRect> last_shown_;
   bool in_scene_ = false;
   DeviceStatus status_ = DeviceStatus::Ok;
   int32_t back_width_ = 0;

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -147,6 +148,8 @@ bool GlDevice::Open(void* native_window) {
   }
   // Vertical sync where the system offers it; a refusal changes nothing else.
   SDL_GL_SetSwapInterval(1);
+  presenter_.Open(window);
+  presented_w_ = presented_h_ = -1;
   return true;
 }
 
@@ -270,7 +273,7 @@ DeviceStatus GlDevice::TestStatus() {
 
 bool GlDevice::Reset() { return MakeCurrent(); }
 
-void GlDevice::UpdateViewport() {
+void GlDevice::UpdateViewport(bool clear_bars) {
   int drawable_w = 0;
   int drawable_h = 0;
   SDL_GL_GetDrawableSize(static_cast<SDL_Window*>(window_), &drawable_w, &drawable_h);
@@ -286,15 +289,78 @@ void GlDevice::UpdateViewport() {
   viewport_ = {fit.left, drawable_h - fit.top - fit.height, fit.width, fit.height};
   point_scale_ = static_cast<float>(fit.scale);
   // The bars outside the letterbox stay black.
-  if (viewport_.width != drawable_w || viewport_.height != drawable_h) {
+  if (clear_bars && (viewport_.width != drawable_w || viewport_.height != drawable_h)) {
     glDisable(GL_SCISSOR_TEST);
     glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT);
   }
   glViewport(viewport_.x, viewport_.y, viewport_.width, viewport_.height);
-  glScissor(viewport_.x, viewport_.y, viewport_.width, viewport_.height);
+  ApplyClip();
   glEnable(GL_SCISSOR_TEST);
   glUniform1f(u_point_scale_, point_scale_);
+}
+
+void GlDevice::ApplyClip(bool points) {
+  int32_t x0 = viewport_.x;
+  int32_t y0 = viewport_.y;
+  int32_t x1 = viewport_.x + viewport_.width;
+  int32_t y1 = viewport_.y + viewport_.height;
+  if (area_ == DrawArea::Window) {
+    x0 = 0;
+    y0 = 0;
+    x1 = drawable_w_;
+    y1 = drawable_h_;
+  }
+  if (has_scissor_) {
+    // The rectangle counts rows from the top.
+    x0 = std::max(x0, scissor_.x);
+    x1 = std::min(x1, scissor_.x + scissor_.width);
+    y0 = std::max(y0, drawable_h_ - scissor_.y - scissor_.height);
+    y1 = std::min(y1, drawable_h_ - scissor_.y);
+  }
+  // The row the driver's points reach below the rectangle is its own last.
+  if (points && points_pass_scissor_) ++y0;
+  glScissor(x0, y0, std::max(0, x1 - x0), std::max(0, y1 - y0));
+}
+
+bool GlDevice::PointsPassTheScissor() {
+  // In the window's own buffer (an offscreen target does not show it): its
+  // corner's 8 x 8 pixels.
+  glViewport(0, 0, 8, 8);
+  glDisable(GL_SCISSOR_TEST);
+  const bool depth_test = glIsEnabled(GL_DEPTH_TEST) == GL_TRUE;
+  glDisable(GL_DEPTH_TEST);
+  glDisable(GL_BLEND);
+  glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+  glClear(GL_COLOR_BUFFER_BIT);
+  // A 4-pixel point at the centre covers rows 2 to 5; the scissor keeps rows
+  // 4 to 7 (from the bottom).
+  glEnable(GL_SCISSOR_TEST);
+  glScissor(0, 4, 8, 4);
+  const float identity[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+  glUniformMatrix4fv(u_transform_, 1, GL_FALSE, identity);
+  glUniform1f(u_point_scale_, 1.0f);
+  glUniform1i(u_textured_, 0);
+  glUniform1i(u_sprite_, 0);
+  textured_uniform_ = sprite_uniform_ = 0;
+  GpuPoint point;
+  point.size = 4.0f;
+  point.colour = 0xFFFFFFFFu;
+  glBindVertexArray(point_array_);
+  glBindBuffer(GL_ARRAY_BUFFER, point_buffer_);
+  Upload(GL_ARRAY_BUFFER, point_capacity_, &point, sizeof(point));
+  glDrawArrays(GL_POINTS, 0, 1);
+  uint32_t row[8] = {};
+  glReadPixels(0, 3, 8, 1, GL_RGBA, GL_UNSIGNED_BYTE, row);
+  bool passes = false;
+  for (const uint32_t pixel : row) passes = passes || pixel != 0;
+  // The pipeline as it was; the next scene sets the viewport and clipping.
+  glDisable(GL_SCISSOR_TEST);
+  if (depth_test) glEnable(GL_DEPTH_TEST);
+  if (blend_) glEnable(GL_BLEND);
+  glUniform1f(u_point_scale_, point_scale_);
+  SendTransform();
+  return passes;
 }
 
 bool GlDevice::BeginScene() {
@@ -302,7 +368,10 @@ bool GlDevice::BeginScene() {
   glUseProgram(program_);
   const bool was_widened = area_ == DrawArea::Window;
   area_ = DrawArea::Letterbox;
-  UpdateViewport();
+  has_scissor_ = false;
+  // A frame drawn in parts leaves the bars as the last whole frame made them.
+  UpdateViewport(!partial_);
+  if (partial_) presenter_.WillDraw(drawn_, drawable_h_);
   if (was_widened) SendTransform();
   in_scene_ = true;
   return true;
@@ -315,11 +384,10 @@ void GlDevice::SetDrawArea(DrawArea area) {
   area_ = area;
   if (area_ == DrawArea::Window) {
     glViewport(0, 0, drawable_w_, drawable_h_);
-    glScissor(0, 0, drawable_w_, drawable_h_);
   } else {
     glViewport(viewport_.x, viewport_.y, viewport_.width, viewport_.height);
-    glScissor(viewport_.x, viewport_.y, viewport_.width, viewport_.height);
   }
+  ApplyClip();
   SendTransform();
 }
 
@@ -360,8 +428,54 @@ bool GlDevice::EndScene() {
 
 bool GlDevice::Present() {
   if (!MakeCurrent()) return false;
-  SDL_GL_SwapWindow(static_cast<SDL_Window*>(window_));
+  presenter_.Present(partial_ ? shown_ : std::vector<PixelRect>(), drawable_w_, drawable_h_);
+  presented_w_ = drawable_w_;
+  presented_h_ = drawable_h_;
+  picture_spoiled_ = false;
+  if (!points_probed_) {
+    // Once the first frame is out (the probe is no part of its waiting):
+    // it draws into the back buffer's corner, so the next frame is whole.
+    points_probed_ = true;
+    points_pass_scissor_ = PointsPassTheScissor();
+    picture_spoiled_ = true;
+  }
+  partial_ = false;
+  drawn_.clear();
+  shown_.clear();
   return true;
+}
+
+void GlDevice::Finish() {
+  if (MakeCurrent()) glFinish();
+}
+
+KeptPicture GlDevice::GetKeptPicture() {
+  KeptPicture kept;
+  if (context_ == nullptr || presented_w_ < 0 || picture_spoiled_) return kept;
+  int drawable_w = 0;
+  int drawable_h = 0;
+  SDL_GL_GetDrawableSize(static_cast<SDL_Window*>(window_), &drawable_w, &drawable_h);
+  // A new size is a new back buffer.
+  if (drawable_w != presented_w_ || drawable_h != presented_h_) return kept;
+  kept.age = presenter_.BackBufferAge();
+  kept.fit = FitLetterbox(drawable_w, drawable_h, back_width_, back_height_);
+  kept.drawable_width = drawable_w;
+  kept.drawable_height = drawable_h;
+  return kept;
+}
+
+void GlDevice::SetPartialFrame(const PixelRect* drawn, int32_t drawn_count, const PixelRect* shown,
+                               int32_t shown_count) {
+  partial_ = drawn != nullptr && drawn_count > 0;
+  drawn_.assign(drawn, drawn + (partial_ ? drawn_count : 0));
+  shown_.assign(shown, shown + (partial_ && shown != nullptr ? shown_count : 0));
+}
+
+void GlDevice::SetScissor(const PixelRect* rect) {
+  if (context_ == nullptr) return;
+  has_scissor_ = rect != nullptr;
+  if (rect != nullptr) scissor_ = *rect;
+  if (in_scene_) ApplyClip();
 }
 
 void GlDevice::SetBlend(bool on) {
@@ -489,8 +603,7 @@ bool GlDevice::UpdateTexture(TextureHandle texture, int32_t width, int32_t heigh
   return ok;
 }
 
-bool GlDevice::ReadTexture(TextureHandle texture, int32_t width, int32_t height,
-                           uint32_t* pixels) {
+bool GlDevice::ReadTexture(TextureHandle texture, int32_t width, int32_t height, uint32_t* pixels) {
   if (pixels == nullptr || textures_.count(texture) == 0 || !MakeCurrent()) return false;
   glBindTexture(GL_TEXTURE_2D, texture);
   GLint real_w = 0;
@@ -563,6 +676,8 @@ void GlDevice::DrawMesh(Primitive primitive, const GpuVertex* vertices, int32_t 
   Upload(GL_ARRAY_BUFFER, mesh_capacity_, vertices,
          static_cast<size_t>(vertex_count) * sizeof(GpuVertex));
   const GLenum mode = PrimitiveMode(primitive);
+  const bool clip_points = mode == GL_POINTS && points_pass_scissor_;
+  if (clip_points) ApplyClip(true);
   if (indices != nullptr && index_count > 0) {
     Upload(GL_ELEMENT_ARRAY_BUFFER, index_capacity_, indices,
            static_cast<size_t>(index_count) * sizeof(uint16_t));
@@ -571,6 +686,7 @@ void GlDevice::DrawMesh(Primitive primitive, const GpuVertex* vertices, int32_t 
   } else {
     glDrawArrays(mode, 0, vertex_count);
   }
+  if (clip_points) ApplyClip();
   if (unblended) glEnable(GL_BLEND);
 }
 
@@ -581,7 +697,9 @@ void GlDevice::DrawPoints(Primitive primitive, const GpuPoint* points, int32_t c
   glBindVertexArray(point_array_);
   glBindBuffer(GL_ARRAY_BUFFER, point_buffer_);
   Upload(GL_ARRAY_BUFFER, point_capacity_, points, static_cast<size_t>(count) * sizeof(GpuPoint));
+  if (points_pass_scissor_) ApplyClip(true);
   glDrawArrays(GL_POINTS, 0, count);
+  if (points_pass_scissor_) ApplyClip();
 }
 
 bool GlDevice::ReadPixels(int32_t x, int32_t y, int32_t width, int32_t height, uint32_t* argb) {
@@ -600,5 +718,7 @@ bool GlDevice::ReadPixels(int32_t x, int32_t y, int32_t width, int32_t height, u
 }
 
 std::unique_ptr<GpuDevice> CreateGlDevice() { return std::make_unique<GlDevice>(); }
+
+void PrepareOpenGlDriver() { setenv("LP_NUM_THREADS", "2", 0); }
 
 }  // namespace ORB::platform

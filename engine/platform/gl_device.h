@@ -2,10 +2,15 @@
 // The real drawing device: OpenGL 3.3 core on the SDL window. It makes the GL
 // context from the window, draws through one small shader program, scales
 // the game's image into the window's drawable area (letterboxed where the
-// shapes differ) and presents by swapping the window's buffers.
-#include <memory>
+// shapes differ) and presents through a GlPresenter: by swapping the
+// window's buffers, or, where the system allows, by showing only the parts
+// of a frame that were drawn again over the picture the back buffer kept.
 #include <map>
+#include <memory>
+#include <string>
+#include <vector>
 
+#include "engine/platform/gl_presenter.h"
 #include "engine/platform/gpu_device.h"
 #include "engine/platform/letterbox_fit.h"
 
@@ -28,6 +33,7 @@ class GlDevice final : public GpuDevice {
   bool Clear(uint32_t argb, bool colour, bool depth, float depth_value, int32_t stencil) override;
   bool EndScene() override;
   bool Present() override;
+  void Finish() override;
   void SetDrawArea(DrawArea area) override;
   void SetBlend(bool on) override;
   void SetAdditive(bool on) override;
@@ -47,6 +53,13 @@ class GlDevice final : public GpuDevice {
                 const uint16_t* indices, int32_t index_count) override;
   void DrawPoints(Primitive primitive, const GpuPoint* points, int32_t count) override;
   bool ReadPixels(int32_t x, int32_t y, int32_t width, int32_t height, uint32_t* argb) override;
+  KeptPicture GetKeptPicture() override;
+  void SetPartialFrame(const PixelRect* drawn, int32_t drawn_count, const PixelRect* shown,
+                       int32_t shown_count) override;
+  void SetScissor(const PixelRect* rect) override;
+
+  // How frames reach the window (GlPresenter::Describe).
+  std::string PresentingWay() const { return presenter_.Describe(); }
 
   // The letterbox rectangle of the last scene, in drawable pixels from the
   // bottom-left corner (as OpenGL counts them).
@@ -62,7 +75,18 @@ class GlDevice final : public GpuDevice {
   bool MakeCurrent();
   bool CreateObjects();
   void DestroyObjects();
-  void UpdateViewport();
+  // Places the letterbox in the drawable area; `clear_bars` paints the
+  // bars beside it black.
+  void UpdateViewport(bool clear_bars);
+  // Limits drawing to the draw area, and to the scissor rectangle when one
+  // is set; for points, one row less at the bottom where they overreach it.
+  void ApplyClip(bool points = false);
+  // Whether the driver draws points one row below the scissor rectangle in
+  // the window's buffer (Mesa's llvmpipe does, as of 22.3): one point over
+  // the edge of a scissored corner of the back buffer, read back. Asked
+  // once, after the first frame is presented (the driver's shader compiles
+  // take some 30 ms, no part of the first frame's wait).
+  bool PointsPassTheScissor();
   // Sends the transform last set, widened to the whole window while draws
   // land there.
   void SendTransform();
@@ -107,17 +131,39 @@ class GlDevice final : public GpuDevice {
   TextureHandle bound_ = 0;
   int32_t textured_uniform_ = -1;  // last value sent, -1 unknown
   int32_t sprite_uniform_ = -1;
-  bool blend_ = false;             // as last set
+  bool blend_ = false;                // as last set
   bool sampler_anisotropic_ = false;  // the sampler's anisotropy is above 1
+  bool points_probed_ = false;
+  bool points_pass_scissor_ = false;  // PointsPassTheScissor's answer
+  bool picture_spoiled_ = false;      // the back buffer is not the last picture
   struct TextureInfo {
     int32_t width = 0;
     int32_t height = 0;
     bool opaque = false;  // every pixel has alpha 255
   };
   std::map<TextureHandle, TextureInfo> textures_;
+  GlPresenter presenter_;
+  // The scene being drawn in parts (SetPartialFrame), and its scissor.
+  bool partial_ = false;
+  std::vector<PixelRect> drawn_;
+  std::vector<PixelRect> shown_;
+  bool has_scissor_ = false;
+  PixelRect scissor_;
+  // The drawable area's size when a frame was last presented (-1: none yet).
+  int32_t presented_w_ = -1;
+  int32_t presented_h_ = -1;
 };
 
 // The device the engine draws with on this platform.
 std::unique_ptr<GpuDevice> CreateGlDevice();
+
+// Settings of the OpenGL driver, made before any window asks for OpenGL and
+// before other threads start (they change the environment): Mesa's software
+// rasterizer wakes every one of its threads for each frame, however small the
+// part drawn again, and this program's frames are mostly small parts
+// (frame_skipper.h): two threads wake cheaper than one a core, and still
+// draw a whole frame within the frame's time. A thread count the user set
+// (LP_NUM_THREADS) is kept.
+void PrepareOpenGlDriver();
 
 }  // namespace ORB::platform

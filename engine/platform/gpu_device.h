@@ -9,6 +9,7 @@
 #include <cstdint>
 
 #include "engine/platform/gpu_vertex.h"
+#include "engine/platform/letterbox_fit.h"
 
 namespace ORB::platform {
 
@@ -45,6 +46,28 @@ enum class DrawArea : int32_t {
 // A texture on the device; 0 is no texture.
 using TextureHandle = uint32_t;
 
+// A rectangle of the window's drawable area, in pixels from its top-left
+// corner.
+struct PixelRect {
+  int32_t x = 0;
+  int32_t y = 0;
+  int32_t width = 0;
+  int32_t height = 0;
+};
+
+// What the back buffer holds when the next scene begins, for drawing only
+// the parts of a frame that changed. age 1: the picture last presented, so a
+// scene may redraw rectangles of it and present those alone; age n: the
+// picture presented n frames ago (the rectangles of the frames since must be
+// redrawn too); 0: nothing known, the whole frame is drawn. `fit` places the
+// game's image in the drawable area of `drawable_width` x `drawable_height`.
+struct KeptPicture {
+  int32_t age = 0;
+  LetterboxFit fit;
+  int32_t drawable_width = 0;
+  int32_t drawable_height = 0;
+};
+
 class GpuDevice {
  public:
   virtual ~GpuDevice() = default;
@@ -70,6 +93,9 @@ class GpuDevice {
                      int32_t stencil) = 0;
   virtual bool EndScene() = 0;
   virtual bool Present() = 0;
+  // Returns once everything sent so far is drawn (before a window that is
+  // to show it at once is mapped).
+  virtual void Finish() {}
 
   // Draws from now on land in the area (see DrawArea). Every scene begins
   // with Letterbox; a clear follows the area too.
@@ -113,6 +139,21 @@ class GpuDevice {
   // top-left corner of the letterbox rectangle. For tests and screenshots;
   // call before Present.
   virtual bool ReadPixels(int32_t x, int32_t y, int32_t width, int32_t height, uint32_t* argb) = 0;
+
+  // --- Frames drawn in parts. A device that cannot keep its picture answers
+  // age 0 and ignores the rest, and every frame is drawn whole.
+
+  // Asked before a scene begins (and before anything of it is drawn).
+  virtual KeptPicture GetKeptPicture() { return {}; }
+  // The next scene redraws only the `drawn` rectangles of the kept picture
+  // (the bars beside the letterbox are left as they are) and its Present
+  // shows only the `shown` ones. Call before BeginScene; Present ends it.
+  virtual void SetPartialFrame(const PixelRect* /*drawn*/, int32_t /*drawn_count*/,
+                               const PixelRect* /*shown*/, int32_t /*shown_count*/) {}
+  // Clears and draws from now on reach only the pixels inside the rectangle
+  // (and inside the draw area); null lifts the limit. Every scene begins
+  // without one.
+  virtual void SetScissor(const PixelRect* /*rect*/) {}
 };
 
 }  // namespace ORB::platform

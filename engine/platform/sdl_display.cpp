@@ -7,6 +7,7 @@
 #include <cstring>
 #include <string>
 
+#include "engine/platform/clock.h"
 #include "engine/platform/key_codes.h"
 #include "engine/platform/log.h"
 #include "engine/platform/sdl_key_map.h"
@@ -32,9 +33,7 @@ bool Translate(const SDL_Event& in, PlatformEvent& out) {
   using Kind = PlatformEvent::Kind;
   out = PlatformEvent{};
   switch (in.type) {
-    case SDL_QUIT:
-      out.kind = Kind::CloseRequested;
-      return true;
+    case SDL_QUIT: out.kind = Kind::CloseRequested; return true;
     case SDL_KEYDOWN:
     case SDL_KEYUP:
       out.kind = in.type == SDL_KEYDOWN ? Kind::KeyDown : Kind::KeyUp;
@@ -69,8 +68,7 @@ bool Translate(const SDL_Event& in, PlatformEvent& out) {
         case SDL_WINDOWEVENT_SHOWN: out.kind = Kind::Exposed; return true;
         default: return false;
       }
-    default:
-      return false;
+    default: return false;
   }
 }
 
@@ -116,9 +114,11 @@ bool SdlDisplay::EnsureVideo() const {
     const char* display = std::getenv("DISPLAY");
     const char* wayland = std::getenv("WAYLAND_DISPLAY");
     Log(LogLevel::kError, "sdl",
-        std::string("No display could be opened (DISPLAY=") + (display != nullptr ? display : "(not set)") +
+        std::string("No display could be opened (DISPLAY=") +
+            (display != nullptr ? display : "(not set)") +
             ", WAYLAND_DISPLAY=" + (wayland != nullptr ? wayland : "(not set)") +
-            "): the game needs a desktop session. Set SDL_VIDEODRIVER=offscreen to run it without one.");
+            "): the game needs a desktop session. Set SDL_VIDEODRIVER=offscreen to run it without "
+            "one.");
     return false;
   }
   video_failed_ = false;
@@ -264,6 +264,19 @@ bool SdlDisplay::PollEvent(PlatformEvent& event) {
     }
     return true;
   }
+  return false;
+}
+
+bool SdlDisplay::WaitEvent(uint32_t timeout_ms) {
+  if (video_ready_) {
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (UsesSystemClock() && driver != nullptr && !IsHeadlessVideoDriver(driver)) {
+      return SDL_WaitEventTimeout(nullptr, static_cast<int>(timeout_ms)) == 1;
+    }
+    SDL_PumpEvents();
+    if (SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT) == SDL_TRUE) return true;
+  }
+  SleepMs(timeout_ms);
   return false;
 }
 

@@ -34,6 +34,9 @@ class SdlDisplay final : public Display {
   // A key-down takes the text event SDL queued right behind it (the text that
   // key typed); a text event with no key-down of ours before it comes alone.
   bool PollEvent(PlatformEvent& event) override;
+  // SDL_WaitEventTimeout on a desktop; where the driver cannot wait for
+  // events (offscreen, dummy) or a test's clock runs, a check and a sleep.
+  bool WaitEvent(uint32_t timeout_ms) override;
   ScreenSize GetDesktopSize() const override;
   ScreenSize GetDrawableSize() const override;
   void* NativeHandle() const override { return window_; }

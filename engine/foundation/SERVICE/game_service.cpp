@@ -1,5 +1,6 @@
 #include "engine/foundation/SERVICE/game_service.h"
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdlib>
@@ -9,6 +10,7 @@
 #include "engine/foundation/SERVICE/engine_config.h"
 #include "engine/foundation/SERVICE/engine_slots.h"
 #include "engine/foundation/file_system.h"
+#include "engine/foundation/frame_skipper.h"
 #include "engine/foundation/hooks.h"
 #include "engine/foundation/input_state.h"
 #include "engine/foundation/platform_functions.h"
@@ -18,7 +20,9 @@
 #include "engine/foundation/sound_system.h"
 #include "engine/foundation/window.h"
 #include "engine/platform/app_data.h"
+#include "engine/platform/clock.h"
 #include "engine/platform/display.h"
+#include "engine/platform/gl_device.h"
 #include "engine/platform/gpu_device.h"
 
 namespace ORB {
@@ -26,6 +30,14 @@ namespace ORB {
 namespace {
 
 constexpr uint32_t kAudioPassMs = 10;
+// Turns in a row whose frame showed nothing new and took no event, after
+// which the loop waits for events instead of waking at every step (half a
+// second at the cap), and the longest such wait; after a further 20 such
+// turns (two seconds more) the longest wait grows to a quarter of a second.
+constexpr int32_t kStillTurnsBeforeIdle = 30;
+constexpr uint32_t kIdleWaitMs = 100;
+constexpr int32_t kStillTurnsBeforeLongIdle = kStillTurnsBeforeIdle + 20;
+constexpr uint32_t kLongIdleWaitMs = 250;
 
 // The service whose audio thread runs, for the process's exit handlers.
 std::atomic<OC_GAME_SERVICE_ONE*> g_audio_owner{nullptr};
@@ -35,7 +47,8 @@ std::atomic<OC_GAME_SERVICE_ONE*> g_audio_owner{nullptr};
 void StopAudioAtExit() {
   if (OC_GAME_SERVICE_ONE* owner = g_audio_owner.exchange(nullptr)) owner->StopAudio();
 }
-constexpr char kNoSound[] = "No sound device has been detected. The game will continue without audio.";
+constexpr char kNoSound[] =
+    "No sound device has been detected. The game will continue without audio.";
 
 // One pacing schedule: steps fall on a grid `step` seconds apart, `anchor`
 // being the grid point of the last step. True (and the anchor moved on) when
@@ -76,6 +89,9 @@ int32_t OC_GAME_SERVICE_ONE::Init(const std::string& game_name) {
   Engine().file_system = &files;
   if (!files.IsReady()) return kInitNoResources;
 
+  // Before any other thread runs: it sets the environment.
+  platform::PrepareOpenGlDriver();
+
   // The sound device opens on a worker while the window and the graphics
   // device start (each takes its own share of start-up); nothing touches
   // the sound system before it is joined below.
@@ -96,12 +112,14 @@ int32_t OC_GAME_SERVICE_ONE::Init(const std::string& game_name) {
   }
   settings_.screen_size = window_->DesktopSize();
 
-  renderer_ = make_device_ ? std::make_unique<Renderer>(make_device_()) : std::make_unique<Renderer>();
+  renderer_ =
+      make_device_ ? std::make_unique<Renderer>(make_device_()) : std::make_unique<Renderer>();
   Engine().renderer = renderer_.get();
   // An idle game shows the same picture frame after frame: it is drawn once.
   renderer_->SkipUnchangedFrames();
   if (renderer_->Init(window_->GetHandle(), 0.1f, 0.0f) != kResultOk) {
-    window_->MessageBox("Error", "The graphics device could not be started (OpenGL 3.3 is needed).");
+    window_->MessageBox("Error",
+                        "The graphics device could not be started (OpenGL 3.3 is needed).");
     return kInitNoRenderer;
   }
   renderer_->SetDisplayMode(settings_.resolution.x, settings_.resolution.y, settings_.fullscreen,
@@ -158,6 +176,7 @@ void OC_GAME_SERVICE_ONE::Run() {
   render_elapsed_ = 0.0f;
   render_anchor_ = -1.0f;
   render_frames_ = 0;
+  still_turns_ = 0;
   if (!IsHostDriven()) {
     while (Frame() == kResultOk) {
     }
@@ -171,14 +190,45 @@ int32_t OC_GAME_SERVICE_ONE::Frame() {
   if (!settings_.running) return kResultNotRunning;
   // A turn that only slept changed nothing: drawing it again would count the
   // last frame's time a second time and render above the cap.
-  if (updated) Render();
+  if (updated) {
+    const RenderOutcome outcome = Render();
+    if (outcome == RenderOutcome::Shown || events_this_turn_ > 0) {
+      still_turns_ = 0;
+    } else if (outcome == RenderOutcome::Unchanged) {
+      ++still_turns_;
+    }
+  }
   return kResultOk;
+}
+
+bool OC_GAME_SERVICE_ONE::IsIdle() const {
+  return still_turns_ >= kStillTurnsBeforeIdle && window_ && renderer_ &&
+         renderer_->GetFrameSkipper() != nullptr;
 }
 
 bool OC_GAME_SERVICE_ONE::WaitForUpdate() {
   update_elapsed_ += pacing_timer_.Tick();
+  idle_turn_ = false;
   if (settings_.update_cap == 0) return true;
   const float step = 1.0f / static_cast<float>(settings_.update_cap);
+  if (IsIdle()) {
+    // Nothing on screen has changed for a while and no event came: instead
+    // of waking at every step the loop waits for the next event, at most an
+    // idle wait and never past the calendar clock's next second (when a
+    // refilling heart's countdown moves). The update follows at once, and
+    // the time waited is its frame time, so whatever runs unseen (a timer,
+    // a bot waiting to start) keeps its time and shows at most a wait late;
+    // once the picture changes or an event comes, the loop is back at the
+    // cap.
+    const uint32_t longest =
+        still_turns_ >= kStillTurnsBeforeLongIdle ? kLongIdleWaitMs : kIdleWaitMs;
+    const uint32_t wait = std::min(longest, platform::CurrentClock().MsToNextCalendarSecond() + 1);
+    window_->WaitForEvent(wait);
+    update_elapsed_ += pacing_timer_.Tick();
+    update_anchor_ = update_elapsed_;
+    idle_turn_ = true;
+    return true;
+  }
   if (TakeStepIfDue(update_elapsed_, step, update_anchor_)) return true;
   // Less than a millisecond left still sleeps one: a sleep of 0 would spin
   // on the millisecond clock until it ticks.
@@ -196,10 +246,18 @@ bool OC_GAME_SERVICE_ONE::Update() {
     update_elapsed_ = 0.0f;
     update_frames_ = 0;
   }
-  if (timer_) timer_->Tick();
+  if (timer_) {
+    // A wait the loop chose itself is no stall: its time counts whole.
+    const float clamp = timer_->MaxDelta();
+    if (idle_turn_ && clamp > 0.0f) {
+      timer_->SetMaxDelta(clamp + static_cast<float>(kLongIdleWaitMs) / 1000.0f);
+    }
+    timer_->Tick();
+    timer_->SetMaxDelta(clamp);
+  }
   FireHook(Hook::Update);
   if (input_) input_->Update();
-  if (window_ && input_) window_->PumpMessages(*input_);
+  events_this_turn_ = window_ && input_ ? window_->PumpMessages(*input_) : 0;
   if (window_ && renderer_ && window_->TakeRedrawRequest()) renderer_->RedrawNextFrame();
   return true;
 }
@@ -211,13 +269,13 @@ bool OC_GAME_SERVICE_ONE::IsRenderDue() {
                        render_anchor_);
 }
 
-void OC_GAME_SERVICE_ONE::Render() {
-  if (!renderer_ || !IsRenderDue()) return;
+OC_GAME_SERVICE_ONE::RenderOutcome OC_GAME_SERVICE_ONE::Render() {
+  if (!renderer_ || !IsRenderDue()) return RenderOutcome::None;
   const bool first_shown = window_ && !window_->IsShown();
   if (first_shown) renderer_->RedrawNextFrame();
   if (renderer_->BeginFrame() != kResultOk) {
     renderer_->RedrawNextFrame();  // the picture shown may be gone with the device
-    return;
+    return RenderOutcome::Shown;   // nothing is known to be still
   }
   render_frames_ += 1;
   if (render_elapsed_ >= 1.0f) {
@@ -227,13 +285,19 @@ void OC_GAME_SERVICE_ONE::Render() {
     render_frames_ = 0;
   }
   FireHook(Hook::Render);
+  const FrameSkipper* skipper = renderer_->GetFrameSkipper();
+  const int64_t skipped = skipper != nullptr ? skipper->SkippedFrames() : 0;
   if (first_shown) {
-    // The window appears with its first picture: it is mapped as the first
-    // frame is presented, never earlier. (Where a window manager maps it
-    // later, its expose draws the frame again.)
+    // The window appears with its first picture: the frame is drawn to the
+    // end, the window mapped, and the frame presented into it at once.
+    renderer_->EndFrame(false);
     window_->Show();
+    renderer_->PresentFrame();
+  } else {
+    renderer_->EndFrame();
   }
-  renderer_->EndFrame();
+  return skipper != nullptr && skipper->SkippedFrames() != skipped ? RenderOutcome::Unchanged
+                                                                   : RenderOutcome::Shown;
 }
 
 int32_t OC_GAME_SERVICE_ONE::SetVideoMode(int32_t width, int32_t height, bool fullscreen,

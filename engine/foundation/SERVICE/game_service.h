@@ -67,8 +67,14 @@ class OC_GAME_SERVICE_ONE {
   // Sleeps until the next update is due under the update cap; false when it
   // slept (the step is skipped). Updates keep to a grid of one step each;
   // one that comes a whole step or more late moves the grid to itself, so a
-  // stall is never made up with a burst of updates.
+  // stall is never made up with a burst of updates. While idle (IsIdle) it
+  // waits for the window's next event instead, up to a tenth of a second
+  // (a quarter after two seconds more of stillness), and the update is due
+  // when that wait ends.
   bool WaitForUpdate();
+  // True once 30 turns in a row drew a frame identical to the one shown and
+  // took no event.
+  bool IsIdle() const;
   bool IsRenderDue();
 
   int32_t SetVideoMode(int32_t width, int32_t height, bool fullscreen, bool desktop_resolution);
@@ -96,9 +102,14 @@ class OC_GAME_SERVICE_ONE {
   void SetDeviceMaker(DeviceMaker maker) { make_device_ = std::move(maker); }
 
  private:
+  enum class RenderOutcome {
+    None,       // not due, nothing drawn
+    Unchanged,  // drawn, and identical to the picture shown
+    Shown,      // a new picture (or the device failed)
+  };
   // False when the step only slept.
   bool Update();
-  void Render();
+  RenderOutcome Render();
   void StopAudioThread();
 
   AppSettings settings_;
@@ -111,6 +122,9 @@ class OC_GAME_SERVICE_ONE {
   Timer pacing_timer_;
   int32_t render_frames_ = 0;
   int32_t update_frames_ = 0;
+  int32_t still_turns_ = 0;       // turns in a row that changed nothing
+  int32_t events_this_turn_ = 0;  // events the last update's pump took
+  bool idle_turn_ = false;        // the update follows an idle wait
   std::unique_ptr<ThreadRecord> audio_thread_;
 
   std::unique_ptr<InputState> input_;

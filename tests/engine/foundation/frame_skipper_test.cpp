@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -23,6 +24,7 @@ using test_support::Quad;
 
 constexpr uint32_t kTextured = RenderState::kMeshDefault;
 constexpr uint32_t kAdditive = RenderState::kMeshDefault | RenderState::kAdditive;
+constexpr uint32_t kUntextured = RenderState::kMeshDefault & ~RenderState::kTextured;
 
 // A renderer on the recording device, skipping unchanged frames or not.
 struct Rig {
@@ -104,7 +106,6 @@ TEST(FrameSkipperTest, WhatChangesThePictureWithoutChangingTheFrameSendsIt) {
          r.renderer->CopyToTexture(r.texture, pixels.data());
        }},
       {"an expose of the window", [](Rig& r) { r.renderer->RedrawNextFrame(); }},
-      {"a new texture", [](Rig& r) { r.renderer->CreateBlank(2, 2); }},
       {"a lost device",
        [](Rig& r) {
          r.fake->SetStatus(platform::DeviceStatus::Lost);
@@ -123,6 +124,12 @@ TEST(FrameSkipperTest, WhatChangesThePictureWithoutChangingTheFrameSendsIt) {
     rig.DrawScene();
     EXPECT_EQ(rig.fake->PresentCount(), changed + 1) << c.what;
   }
+  // A new texture is in no picture shown.
+  rig.DrawScene();
+  rig.renderer->CreateBlank(2, 2);
+  const int32_t settled = rig.fake->PresentCount();
+  rig.DrawScene();
+  EXPECT_EQ(rig.fake->PresentCount(), settled) << "a new texture";
 
   // The same frame with its pixels read half-way goes out whole.
   rig.DrawScene();
@@ -170,6 +177,155 @@ TEST(FrameSkipperTest, FramesThatGoOutAreDrawnExactlyAsWithoutSkipping) {
   // Frame 1 repeats frame 0 but starts from the pipeline frame 0 left; frames
   // 3, 4, 7 and 9 repeat the one before from the same state.
   EXPECT_EQ(skipping.fake->PresentCount(), 6);
+}
+
+// --- Frames drawn in parts, on a recording device that keeps its picture.
+
+// A quad of a damage scene: place, colour, texture (0: the rig's, 1: another)
+// and state.
+struct Piece {
+  float x, y, w, h;
+  uint32_t colour = 0xFFFFFFFFu;
+  int texture = 0;
+  uint32_t state = kTextured;
+};
+using Scene = std::vector<Piece>;
+
+struct KeptRig : Rig {
+  KeptRig() : Rig(true) {
+    fake->SetKeepsPicture(true);
+    other = renderer->CreateBlank(4, 4);
+  }
+  void Draw(const Scene& scene, uint32_t clear = 0xFF444444u) {
+    renderer->SetClearColour(Colour(clear));
+    ASSERT_EQ(renderer->BeginFrame(), kResultOk);
+    for (const Piece& p : scene) {
+      const Quad quad(p.x, p.y, p.w, p.h, p.colour);
+      renderer->DrawMesh(quad.v, p.texture == 0 ? texture : other, RenderState(p.state), 4,
+                         kQuadIndices, 6);
+    }
+    ASSERT_EQ(renderer->EndFrame(), kResultNone);
+  }
+  // Shows `before` until it settles, then `after`: the rectangles shown
+  // (none: whole or left out), with the draws sent for it in the log.
+  std::vector<platform::PixelRect> Damage(const Scene& before, const Scene& after,
+                                          uint32_t clear = 0xFF444444u,
+                                          const std::function<void()>& between = {}) {
+    for (int i = 0; i < 3; ++i) Draw(before);
+    if (between) between();
+    fake->ClearLog();
+    Draw(after, clear);
+    return fake->LastShown();
+  }
+  TextureRecord* other = nullptr;
+};
+
+// The rectangle holds the box and reaches at most 4 pixels beyond it.
+::testing::AssertionResult Around(const platform::PixelRect& r, int x, int y, int w, int h) {
+  if (r.x <= x && r.y <= y && r.x + r.width >= x + w && r.y + r.height >= y + h && r.x >= x - 4 &&
+      r.y >= y - 4 && r.x + r.width <= x + w + 4 && r.y + r.height <= y + h + 4) {
+    return ::testing::AssertionSuccess();
+  }
+  return ::testing::AssertionFailure() << r.x << " " << r.y << " " << r.width << " " << r.height;
+}
+
+TEST(FrameDamageTest, EachKindOfChangeDamagesWhatItTouchedBeforeAndAfter) {
+  const Piece board{0, 0, 1024, 768, 0xFF808080u, 0, kUntextured};  // under everything
+  const Piece a{100, 100, 20, 20};
+  const Piece far{900, 600, 30, 30, 0xFFFF0000u, 1, kAdditive};
+  const Scene base{board, a, far};
+  const struct {
+    const char* what;
+    Scene after;
+    int x, y, w, h;  // the damaged box
+  } cases[] = {
+      {"added", {board, a, far, {600, 400, 10, 10}}, 600, 400, 10, 10},
+      {"removed", {board, far}, 100, 100, 20, 20},
+      {"moved", {board, {130, 100, 20, 20}, far}, 100, 100, 50, 20},
+      {"recoloured", {board, {100, 100, 20, 20, 0xFF00FF00u}, far}, 100, 100, 20, 20},
+      {"re-textured", {board, {100, 100, 20, 20, 0xFFFFFFFFu, 1}, far}, 100, 100, 20, 20},
+      {"pipeline state",
+       {board, {100, 100, 20, 20, 0xFFFFFFFFu, 0, kAdditive}, far},
+       100,
+       100,
+       20,
+       20},
+  };
+  for (const auto& c : cases) {
+    KeptRig rig;
+    const auto shown = rig.Damage(base, c.after);
+    ASSERT_EQ(shown.size(), 1u) << c.what;
+    EXPECT_TRUE(Around(shown[0], c.x, c.y, c.w, c.h)) << c.what;
+    // The board reaches the rectangle only in part: it is drawn there,
+    // scissored to it; the far quad, outside it, is not drawn at all.
+    bool board_drawn = false;
+    for (const auto& draw : rig.fake->Draws()) {
+      EXPECT_TRUE(draw.scissored) << c.what;
+      EXPECT_NE(draw.vertices[0].x, 900.0f) << c.what;
+      board_drawn = board_drawn || draw.vertices[0].x == 0.0f;
+    }
+    EXPECT_TRUE(board_drawn) << c.what;
+    EXPECT_EQ(rig.renderer->GetFrameSkipper()->PartialFrames(), 1) << c.what;
+  }
+}
+
+TEST(FrameDamageTest, OnlyTheQuadsThatChangedInABatchAndFarChangesApart) {
+  KeptRig rig;
+  Scene row;
+  for (int i = 0; i < 10; ++i) row.push_back({40.0f * i, 300, 30, 30});  // one draw call
+  Scene moved = row;
+  moved[4].y += 3;
+  auto shown = rig.Damage(row, moved);
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_TRUE(Around(shown[0], 160, 300, 30, 33)) << "one quad of the batch, not the batch";
+  ASSERT_EQ(rig.fake->Draws().size(), 1u);
+  EXPECT_EQ(rig.fake->Draws()[0].vertex_count, 4) << "and only its triangles are sent";
+
+  // A texture's new pixels: the draws that use it, where they stand.
+  const Scene two{{100, 100, 20, 20}, {600, 500, 20, 20, 0xFFFFFFFFu, 1}};
+  shown = rig.Damage(two, two, 0xFF444444u, [&] {
+    const std::vector<uint32_t> pixels(16, 0xFF00FF00u);
+    rig.renderer->CopyToTexture(rig.other, pixels.data());
+  });
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_TRUE(Around(shown[0], 600, 500, 20, 20));
+
+  // Points: their squares, before and after.
+  PointVertex point;
+  point.x = 300;
+  point.y = 200;
+  point.size = 10;
+  point.colour = 0xFFFFFFFFu;
+  RenderState sprites(RenderState::kBlend);
+  sprites.SetPrimitive(RenderState::kPrimitivePointSprites);
+  for (int frame = 0; frame < 4; ++frame) {
+    if (frame == 3) rig.fake->ClearLog();
+    ASSERT_EQ(rig.renderer->BeginFrame(), kResultOk);
+    point.y = frame == 3 ? 204.0f : 200.0f;
+    rig.renderer->DrawPoints(&point, 1, nullptr, sprites);
+    rig.renderer->EndFrame();
+  }
+  ASSERT_EQ(rig.fake->LastShown().size(), 1u);
+  EXPECT_TRUE(Around(rig.fake->LastShown()[0], 295, 195, 10, 14));
+
+  // A pointer in one corner and a highlight in the other stay apart; two
+  // changes side by side become one.
+  const Scene apart{{10, 10, 32, 32}, {980, 720, 32, 32, 0xFFFFFFFFu, 1}};
+  shown = rig.Damage(apart, {{10, 14, 32, 32}, {984, 720, 32, 32, 0xFFFFFFFFu, 1}});
+  ASSERT_EQ(shown.size(), 2u);
+  EXPECT_TRUE(Around(shown[0], 10, 10, 32, 36));
+  EXPECT_TRUE(Around(shown[1], 980, 720, 36, 32));
+  const Scene side{{10, 10, 32, 32}, {50, 10, 32, 32, 0xFFFFFFFFu, 1}};
+  shown = rig.Damage(side, {{10, 14, 32, 32}, {54, 10, 32, 32, 0xFFFFFFFFu, 1}});
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_TRUE(Around(shown[0], 10, 10, 76, 36));
+
+  // A new clear colour, or most of the picture changed: drawn whole.
+  EXPECT_TRUE(rig.Damage(apart, apart, 0xFF000000u).empty());
+  EXPECT_EQ(rig.fake->Calls().front(), "BeginScene");
+  EXPECT_EQ(rig.fake->Calls().back(), "Present");
+  EXPECT_TRUE(rig.Damage(apart, {{0, 0, 1000, 700}}).empty());
+  EXPECT_EQ(rig.fake->Calls().front(), "BeginScene");
 }
 
 }  // namespace

@@ -1,10 +1,9 @@
 // The OpenGL device on a real GL 3.3 core context (SDL's offscreen driver).
-#include "engine/platform/gl_device.h"
-
 #include <gtest/gtest.h>
 
 #include <vector>
 
+#include "engine/platform/gl_device.h"
 #include "engine/platform/sdl_display.h"
 
 namespace ORB::platform {
@@ -82,6 +81,66 @@ TEST_F(GlDeviceTest, TexturesOfAnySizeKeepTheirPixels) {
   device_.DestroyTexture(blank);
   EXPECT_EQ(device_.CreateTexture(0, 4, nullptr), 0u);
   EXPECT_EQ(device_.CreateTexture(1 << 20, 1, nullptr), 0u);
+}
+
+// SDL's offscreen driver draws into a buffer nothing swaps away: once a
+// frame is presented the device keeps its picture, and a partial frame
+// changes its rectangles and not a pixel beside them, whatever it clears
+// or draws there (points over a rectangle's edge included).
+TEST_F(GlDeviceTest, APartialFrameChangesItsRectanglesAlone) {
+  device_.SetBackBufferSize(1024, 768);
+  EXPECT_EQ(device_.GetKeptPicture().age, 0) << "nothing presented yet";
+  for (int frame = 0; frame < 2; ++frame) {  // the first is followed by the device's probe
+    ASSERT_TRUE(device_.BeginScene());
+    ASSERT_TRUE(device_.Clear(0xFFFF0000u, true, true, 1.0f, 0));
+    device_.EndScene();
+    ASSERT_TRUE(device_.Present());
+  }
+  const KeptPicture kept = device_.GetKeptPicture();
+  ASSERT_EQ(kept.age, 1) << device_.PresentingWay();
+  EXPECT_EQ(kept.fit.width, 1024);
+  const PixelRect rects[2] = {{100, 191, 103, 58}, {40, 241, 90, 70}};
+  device_.SetPartialFrame(rects, 2, rects, 2);
+  ASSERT_TRUE(device_.BeginScene());
+  const float identity[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+  device_.SetTransform(identity);
+  device_.BindTexture(0);
+  GpuPoint points[24];  // along the first rectangle's lower edge, in clip space
+  for (int i = 0; i < 24; ++i) {
+    points[i].x = -0.8f + 0.008f * static_cast<float>(i);
+    points[i].y = 1.0f - 2.0f * (247.5f + 0.25f * static_cast<float>(i % 5)) / 768.0f;
+    points[i].size = 9.0f + static_cast<float>(i % 4);
+    points[i].colour = 0xFF00FF00u;
+  }
+  device_.SetScissor(&rects[0]);
+  ASSERT_TRUE(device_.Clear(0xFF0000FFu, true, true, 1.0f, 0));
+  device_.DrawPoints(Primitive::PointSprites, points, 24);
+  device_.SetScissor(&rects[1]);
+  ASSERT_TRUE(device_.Clear(0xFFFFFFFFu, true, true, 1.0f, 0));
+  device_.SetScissor(nullptr);
+  std::vector<uint32_t> pixels(1024u * 768u);
+  ASSERT_TRUE(device_.ReadPixels(0, 0, 1024, 768, pixels.data()));
+  device_.EndScene();
+  EXPECT_TRUE(device_.Present());
+  auto in = [](const PixelRect& r, int x, int y) {
+    return x >= r.x && x < r.x + r.width && y >= r.y && y < r.y + r.height;
+  };
+  int outside_changed = 0;
+  int green = 0;
+  for (int y = 150; y < 340; ++y) {
+    for (int x = 0; x < 260; ++x) {
+      const uint32_t rgb = pixels[static_cast<size_t>(y) * 1024 + x] & 0xFFFFFFu;
+      if (in(rects[1], x, y)) {
+        EXPECT_EQ(rgb, 0xFFFFFFu) << x << "," << y;
+      } else if (in(rects[0], x, y)) {
+        green += rgb == 0x00FF00u;
+      } else {
+        outside_changed += rgb != 0xFF0000u;
+      }
+    }
+  }
+  EXPECT_EQ(outside_changed, 0);
+  EXPECT_GT(green, 100) << "the points are drawn inside";
 }
 
 TEST(GlDeviceOpen, RefusesAMissingWindow) {

@@ -8,7 +8,9 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/foundation/hooks.h"
@@ -65,11 +67,14 @@ class MainRoad {
     return picture;
   }
 
-  // One frame of the hub: the screen, then the windows.
+  // One frame of the hub: the screen, then the windows; then the drawing,
+  // when a test gives one.
   void Frame() {
     gameplay_.Update();
     if (windows_ != nullptr) windows_->Update();
+    if (draw_) draw_();
   }
+  void SetDraw(std::function<void()> draw) { draw_ = std::move(draw); }
   // Frames without input.
   void Idle(int32_t frames) { input_.Idle(frames); }
 
@@ -160,6 +165,7 @@ class MainRoad {
   ORB_GF::G_WINDOW_MANAGER* windows_;
   ScriptedInput input_;
   int32_t last_down_ = ORB::kResultNone;  // the screen's answer to the last press
+  std::function<void()> draw_;
 };
 
 }  // namespace test_support

@@ -18,9 +18,11 @@
 
 #include "../play/main_road.h"
 #include "engine/foundation/SERVICE/resource_loader_adapters.h"
+#include "engine/foundation/frame_skipper.h"
 #include "engine/foundation/timer.h"
 #include "engine/gui/gui_button5.h"
 #include "game/play/gameplay.h"
+#include "game/play/play_screen.h"
 #include "game/shell/confirm_dialog.h"
 #include "game/shell/finish_window.h"
 #include "game/shell/game_creation.h"
@@ -40,6 +42,7 @@
 #include "support/source_path.h"
 #include "support/temp_folder.h"
 #include "support/temp_home.h"
+#include "support/write_png.h"
 
 namespace game {
 namespace {
@@ -102,6 +105,7 @@ class ScreensGlTest : public test_support::OffscreenGlTest {
  protected:
   void SetUp() override {
     ASSERT_NO_FATAL_FAILURE(OpenWindow("screens"));
+    if (skip_unchanged_frames_) renderer_->SkipUnchangedFrames();
     renderer_->SetClearColour(ORB::Colour(kClear));
     const fs::path resources = base_.File("Resources");
     fs::copy(test_support::SourcePath("Resources"), resources, fs::copy_options::recursive);
@@ -162,6 +166,7 @@ class ScreensGlTest : public test_support::OffscreenGlTest {
   GameEngineRig rig_;
   std::unique_ptr<GG_GAMEPLAY> gameplay_;
   GG_PLAYER* player_ = nullptr;
+  bool skip_unchanged_frames_ = false;  // draws through the frame skipper
 };
 
 TEST_F(ScreensGlTest, TheTitleWithItsGreeting) {
@@ -391,6 +396,71 @@ TEST_F(ScreensGlTest, TheLargestSolvedPictureTenPlayersAndTheHitEdges) {
   auto& next = *dynamic_cast<ORB::OC_GUI_BUTTON5*>(levels.GetGuiRoot().FindById(2));
   ExpectHitEdges(tiles, at(&next), {40, 40},
                  [&](float x, float y) { return next.GetSheet().Contains(x, y); });
+}
+
+// Frames drawn in parts over the picture the device kept (the offscreen
+// driver's buffer keeps it) equal, every pixel, the same frames drawn whole:
+// a level played on the play screen with the game's cursor, the pointer
+// over the board, cells filled and a clue crossed, a hint's flight and its
+// burst of particles, the in-game menu fading in and out, the end sweep and
+// the finish window's stars. Every fourth frame the parts drawn so far are
+// read, then the frame is drawn whole and read again.
+class PartialFramesGlTest : public ScreensGlTest {
+ protected:
+  PartialFramesGlTest() { skip_unchanged_frames_ = true; }
+};
+
+TEST_F(PartialFramesGlTest, FramesDrawnInPartsEqualTheWholeFrames) {
+  gPlayScreen screen(*gameplay_);
+  ASSERT_TRUE(screen.Load()) << screen.Error();
+  screen.AcquireResources();
+  renderer_->SetClearColour(ORB::Colour(kPaper));
+  ASSERT_TRUE(Hub().StartLevel(1, 1));
+  const ORB::FrameSkipper& skipper = *renderer_->GetFrameSkipper();
+  int32_t frames = 0;
+  int32_t compared = 0;
+  int32_t differing = 0;
+  auto draw = [&] {
+    ASSERT_EQ(renderer_->BeginFrame(), ORB::kResultOk);
+    Hub().Draw();
+    renderer_->EndFrame();
+  };
+  auto frame = [&] {
+    draw();
+    if (++frames % 4 != 0) return;
+    const std::vector<uint32_t> parts = Read(0, 0, kWidth, kHeight);
+    renderer_->RedrawNextFrame();
+    draw();
+    const std::vector<uint32_t> whole = Read(0, 0, kWidth, kHeight);
+    ++compared;
+    if (parts != whole && differing++ == 0) {
+      ADD_FAILURE() << "frame " << frames << " differs (parts_frame.png, whole_frame.png)";
+      test_support::WritePng(test_support::BesideTestProgram("parts_frame.png"), parts, kWidth,
+                             kHeight);
+      test_support::WritePng(test_support::BesideTestProgram("whole_frame.png"), whole, kWidth,
+                             kHeight);
+    }
+  };
+  test_support::MainRoad road(Hub(), *gameplay_, &Windows());
+  road.SetDraw(frame);
+  const auto picture = road.Solution("data/share/main/levels pack_1/heart.xml");
+  ASSERT_FALSE(picture.empty());
+  road.Idle(8);
+  for (int32_t col = 0; col < 5; ++col) road.PointAt(4, col);  // the hover
+  road.Stroke(1, 0, 1, 4, 1);                                  // a whole row: its clue is crossed
+  gameplay_->StartHint();
+  road.Idle(80);  // the flight and its burst
+  Windows().OpenWindow("GP_Menu", false);
+  road.Idle(30);
+  Windows().CloseWindow("GP_Menu", false);
+  road.Idle(30);
+  road.Solve(picture);
+  ASSERT_TRUE(gameplay_->IsEnded());
+  auto& finish = *dynamic_cast<GG_WINDOW_FINISH*>(Windows().FindWindow("GP_Finish"));
+  for (int32_t i = 0; i < 600 && !(finish.IsOpen() && !finish.IsAnimating()); ++i) road.Idle(1);
+  road.Idle(60);  // the stars pop in
+  EXPECT_EQ(differing, 0) << "of " << compared;
+  EXPECT_GT(skipper.PartialFrames(), frames / 2) << "the frames were drawn in parts";
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 // The frame loop on the recording display and device, under a clock that
 // moves only when the loop sleeps or a test advances it.
+#include "engine/foundation/SERVICE/game_service.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,7 +11,6 @@
 #include <vector>
 
 #include "engine/foundation/SERVICE/engine_slots.h"
-#include "engine/foundation/SERVICE/game_service.h"
 #include "engine/foundation/file_system.h"
 #include "engine/foundation/hooks.h"
 #include "engine/foundation/renderer.h"
@@ -56,6 +57,18 @@ class GameServiceTest : public ::testing::Test {
     platform::SetClock(nullptr);
   }
 
+  // A square one pixel further on each call: no frame repeats the last, so
+  // the loop never idles.
+  void DrawMoving() {
+    Engine().renderer->DrawSquare(static_cast<float>(moved_++ % 500), 0, Colour(0xFFFFFFFFu), 4);
+  }
+  // Runs frames until the clock has moved on by `ms`.
+  void RunFor(uint32_t ms) {
+    for (const uint32_t from = clock.NowMs(); clock.NowMs() - from < ms;) {
+      ASSERT_EQ(service->Frame(), kResultOk);
+    }
+  }
+
   // Records the hook's name each time it fires; answers 1.
   void Record(Hook hook, const std::string& name) {
     SetHook(hook, [this, name](intptr_t) {
@@ -72,6 +85,7 @@ class GameServiceTest : public ::testing::Test {
   platform::FakeGpuDevice* device_ = nullptr;
   std::vector<std::string> fired;
   std::vector<std::string> messages;
+  int32_t moved_ = 0;
 };
 
 TEST_F(GameServiceTest, WithoutAnInitHookInitAnswersNothingToCall) {
@@ -106,7 +120,8 @@ TEST_F(GameServiceTest, HookOrderOverARun) {
   ASSERT_EQ(service->Init("Game"), kResultOk);
   service->Settings().render_cap = 0;
   service->Run();
-  EXPECT_EQ(fired, (std::vector<std::string>{"init", "start", "render", "render", "render", "exit"}));
+  EXPECT_EQ(fired,
+            (std::vector<std::string>{"init", "start", "render", "render", "render", "exit"}));
   EXPECT_EQ(service->Frame(), kResultNotRunning) << "not running any more";
 }
 
@@ -118,7 +133,10 @@ TEST_F(GameServiceTest, SixtyUpdatesASecondWithoutCatchingUp) {
   int updates = 0;
   int renders = 0;
   SetHook(Hook::Update, [&](intptr_t) { return ++updates; });
-  SetHook(Hook::Render, [&](intptr_t) { return ++renders; });
+  SetHook(Hook::Render, [&](intptr_t) {
+    DrawMoving();
+    return ++renders;
+  });
   service->SetRunning(true);
   const uint32_t start = clock.NowMs();
   while (clock.NowMs() - start < 1000) ASSERT_EQ(service->Frame(), kResultOk);
@@ -174,8 +192,13 @@ TEST_F(GameServiceTest, AStallInsideAnUpdateResumesAtTheCapWithoutABurst) {
   service->Settings().render_cap = 60;
   Engine().timer->SetMaxDelta(1.0f / 30.0f);
   UpdateLog log(clock);
+  SetHook(Hook::Render, [this](intptr_t) {
+    DrawMoving();
+    return 1;
+  });
   service->SetRunning(true);
-  for (uint32_t start = clock.NowMs(); clock.NowMs() - start < 500;) ASSERT_EQ(service->Frame(), kResultOk);
+  for (uint32_t start = clock.NowMs(); clock.NowMs() - start < 500;)
+    ASSERT_EQ(service->Frame(), kResultOk);
 
   log.stall_ms = 300;
   const size_t before = log.times.size();
@@ -208,6 +231,7 @@ TEST_F(GameServiceTest, TheFirstSecondAfterASlowInitRunsAtTheCap) {
     return 1;
   });
   SetHook(Hook::Render, [&](intptr_t) {
+    DrawMoving();
     if (clock.NowMs() - started >= 1000) service->SetRunning(false);
     return 1;
   });
@@ -215,6 +239,78 @@ TEST_F(GameServiceTest, TheFirstSecondAfterASlowInitRunsAtTheCap) {
   const std::vector<uint32_t> first_second = log.Since(started);
   EXPECT_NEAR(static_cast<double>(first_second.size()), 60.0, 1.0);
   EXPECT_GE(ShortestGap(first_second), 16u) << "no burst to make up the time start-up took";
+}
+
+// A picture that stays as it is: after half a second the loop waits for
+// events, ten turns a second instead of sixty, and four once it has been
+// still for two more, each turn with the time it waited as its frame time;
+// an event is taken at once, and a picture that moves again runs at the cap.
+TEST_F(GameServiceTest, AStillPictureWaitsForEventsAndKeepsTheGamesTime) {
+  ASSERT_EQ(service->Init("Game"), kResultNothingToCall);
+  service->Settings().update_cap = 60;
+  service->Settings().render_cap = 60;
+  Engine().timer->SetMaxDelta(1.0f / 30.0f);
+  UpdateLog log(clock);
+  bool moving = false;
+  double game_time = 0.0;
+  SetHook(Hook::Render, [&](intptr_t) {
+    game_time += GetFrameDelta();
+    if (moving) DrawMoving();
+    return 1;
+  });
+  service->SetRunning(true);
+  RunFor(600);
+  const uint32_t idle_from = clock.NowMs();
+  EXPECT_TRUE(service->IsIdle());
+  RunFor(1000);
+  EXPECT_NEAR(static_cast<double>(log.Since(idle_from).size()), 10.0, 1.0);
+  RunFor(2000);
+  const uint32_t long_idle_from = clock.NowMs();
+  const double game_from = game_time;
+  RunFor(2000);
+  EXPECT_NEAR(static_cast<double>(log.Since(long_idle_from).size()), 8.0, 1.0);
+  EXPECT_NEAR(game_time - game_from, 2.0, 0.26) << "the game's time keeps up";
+
+  // A refilling heart's countdown moves with the calendar's seconds: the
+  // wait ends just after the next one.
+  clock.SetMsToNextCalendarSecond(30);
+  const uint64_t slept = clock.SleptMs();
+  ASSERT_EQ(service->Frame(), kResultOk);
+  EXPECT_EQ(clock.SleptMs() - slept, 31u);
+  clock.SetMsToNextCalendarSecond(1000);
+
+  display_->Queue(PlatformEvent{PlatformEvent::Kind::MouseMove, 0, 10, 10});
+  const size_t updates = log.times.size();
+  const uint32_t queued_at = clock.NowMs();
+  ASSERT_EQ(service->Frame(), kResultOk);
+  EXPECT_EQ(log.times.size(), updates + 1);
+  EXPECT_EQ(clock.NowMs(), queued_at) << "taken without waiting";
+  EXPECT_FALSE(service->IsIdle());
+  moving = true;
+  const uint32_t moving_from = clock.NowMs();
+  RunFor(1000);
+  EXPECT_NEAR(static_cast<double>(log.Since(moving_from).size()), 60.0, 2.0);
+}
+
+// The window is mapped once its first frame is drawn to the end, and the
+// frame is presented into the mapped window.
+TEST_F(GameServiceTest, TheWindowAppearsWithItsFirstFrame) {
+  ASSERT_EQ(service->Init("Game"), kResultNothingToCall);
+  service->Settings().render_cap = 0;
+  bool shown_while_drawing = true;
+  SetHook(Hook::Render, [&](intptr_t) {
+    shown_while_drawing = display_->IsShown();
+    return 1;
+  });
+  service->SetRunning(true);
+  ASSERT_EQ(service->Frame(), kResultOk);
+  EXPECT_FALSE(shown_while_drawing);
+  EXPECT_TRUE(display_->IsShown());
+  const auto& calls = device_->Calls();
+  const auto finish = std::find(calls.begin(), calls.end(), "Finish");
+  ASSERT_NE(finish, calls.end());
+  EXPECT_EQ(std::find(calls.begin(), finish, "Present"), finish) << "drawn, not yet shown";
+  EXPECT_EQ(device_->PresentCount(), 1);
 }
 
 TEST_F(GameServiceTest, CapsOfZeroNeverSleep) {
