@@ -42,7 +42,10 @@ std::string Read(const std::string& archive, const std::string& name,
     case kResultNotFound: return "#not found";
     case kResultCannotOpen: return "#cannot open";
     case kResultDamaged: return "#damaged";
-    default: return "#" + std::to_string(result);
+    default: {
+      std::string text = "#";
+      return text.append(std::to_string(result));
+    }
   }
   EXPECT_EQ(bytes.size(), size + 1u);
   EXPECT_EQ(bytes.back(), 0) << "the byte after the content is zero";

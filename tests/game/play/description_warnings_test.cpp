@@ -39,7 +39,7 @@ TEST(DescriptionWarnings, EachReaderLogsWhatItSkips) {
        [] {
          test_support::LevelText text;
          text.rows = {"#.", ".#", "#."};
-         text.bonuses = "9";
+         text.bonuses.back() = '9';  // "0" by default
          game::LevelFile level;
          EXPECT_TRUE(level.Read(Parse(test_support::LevelXml(text)), "tiny.xml"));
          EXPECT_EQ(level.Settings().bonuses, 3u);
