@@ -24,7 +24,7 @@
 #include "framework/font_list.h"
 #include "game/play/element.h"
 #include "game/play/gameplay.h"
-#include "game/play/play_screen.h"
+#include "game/play/screen/play_screen.h"
 #include "tests/support/game_host.h"
 #include "tests/support/recording_device.h"
 #include "tests/support/renderer_textures.h"

@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "game/play/players_list.h"
+#include "game/records/players_list.h"
 #include "tests/support/temp_folder.h"
 
 namespace {

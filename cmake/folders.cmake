@@ -2,7 +2,7 @@
 # Files that belong to the program itself rather than to a library.
 set(NONOGRAM_PROGRAM_FILES
   engine/foundation/SERVICE/main.cpp
-  game/shell/game_registration.cpp)
+  game/shell/startup/game_registration.cpp)
 list(TRANSFORM NONOGRAM_PROGRAM_FILES PREPEND "${CMAKE_SOURCE_DIR}/" OUTPUT_VARIABLE NONOGRAM_PROGRAM_SOURCES)
 
 function(nonogram_library name folder)

@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "engine/platform/clock.h"
-#include "game/play/players_list.h"
+#include "game/records/players_list.h"
 
 namespace players_file_check {
 

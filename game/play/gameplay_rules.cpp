@@ -14,7 +14,7 @@
 #include "framework/window_confirm.h"
 #include "framework/window_manager.h"
 #include "game/play/element.h"
-#include "game/play/game_player.h"
+#include "game/records/game_player.h"
 #include "game/play/gameplay.h"
 #include "game/play/level_progress.h"
 

@@ -4,11 +4,11 @@
 #include <cmath>
 #include <limits>
 
-#include "game/play/game_player.h"
-#include "game/play/level_record.h"
+#include "game/records/game_player.h"
+#include "game/records/level_record.h"
 #include "game/play/level_score.h"
-#include "game/play/pack_state.h"
-#include "game/play/statistics.h"
+#include "game/records/pack_state.h"
+#include "game/records/statistics.h"
 
 namespace game {
 

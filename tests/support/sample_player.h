@@ -5,7 +5,7 @@
 
 #include <pugixml.hpp>
 
-#include "game/play/game_player.h"
+#include "game/records/game_player.h"
 
 namespace test_support {
 

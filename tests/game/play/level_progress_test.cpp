@@ -12,11 +12,11 @@
 
 #include <pugixml.hpp>
 
-#include "game/play/game_player.h"
-#include "game/play/level_record.h"
+#include "game/records/game_player.h"
+#include "game/records/level_record.h"
 #include "game/play/level_score.h"
-#include "game/play/pack_record.h"
-#include "game/play/statistics.h"
+#include "game/records/pack_record.h"
+#include "game/records/statistics.h"
 
 namespace game {
 namespace {

@@ -13,7 +13,7 @@
 #include "engine/foundation/localization.h"
 #include "engine/foundation/repository.h"
 #include "engine/foundation/result_codes.h"
-#include "game/play/pack_record.h"
+#include "game/records/pack_record.h"
 #include "support/source_path.h"
 
 namespace game {

@@ -25,9 +25,9 @@
 #include "engine/scene/repository_document_provider.h"
 #include "engine/scene/repository_texture_provider.h"
 #include "engine/scene/texture_provider.h"
-#include "game/shell/game_creation.h"
-#include "game/shell/game_parts.h"
-#include "game/shell/game_settings.h"
+#include "game/shell/startup/game_creation.h"
+#include "game/shell/startup/game_parts.h"
+#include "game/shell/startup/game_settings.h"
 
 namespace game {
 

@@ -5,7 +5,7 @@
 
 #include "engine/foundation/hooks.h"
 #include "engine/foundation/result_codes.h"
-#include "game/shell/game_hub.h"
+#include "game/shell/hub/game_hub.h"
 
 namespace game {
 

@@ -25,7 +25,7 @@
 #include "engine/gui/gui_object.h"
 #include "framework/pages_item.h"
 #include "game/play/gameplay.h"
-#include "game/shell/game_singletons.h"
+#include "game/shell/startup/game_singletons.h"
 #include "hub_fixture.h"
 #include "hub_hooks.h"
 #include "support/scripted_input.h"

@@ -1,0 +1,13 @@
+#include "game/play/screen/play_locks.h"
+
+#include "game/play/screen/control_bar.h"
+#include "game/play/gameplay.h"
+
+namespace game {
+
+void ApplyPlayLocks(GG_GAMEPLAY& gameplay, gControlBar& controls, const gPlayLocks& locks) {
+  gameplay.Board().SetCellsLocked(locks.cells);
+  controls.SetLocks(locks.hint, locks.tool, locks.store, locks.reset);
+}
+
+}  // namespace game
