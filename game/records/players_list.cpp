@@ -180,11 +180,10 @@ PlayersFileStatus PlayersList::Load(const std::string& folder, const PlayersFile
 
 bool PlayersList::Save(const std::string& folder, bool in_app) const {
   if (folder.empty()) return false;
-  return ORB::ReplaceFile(PathIn(folder, kFileName), PathIn(folder, kTemporaryName),
-                          [&](ORB::SaveFile& stream) {
-                            return WriteContent(
-                                stream, PlayersFileLayout{.has_max_score = true, .in_app = in_app});
-                          });
+  return ORB::ReplaceFile(
+      PathIn(folder, kFileName), PathIn(folder, kTemporaryName), [&](ORB::SaveFile& stream) {
+        return WriteContent(stream, PlayersFileLayout{.has_max_score = true, .in_app = in_app});
+      });
 }
 
 }  // namespace game

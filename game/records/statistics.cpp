@@ -7,7 +7,8 @@ namespace game {
 namespace {
 
 void ReadUnsigned(const pugi::xml_node& element, const char* name, uint32_t& value) {
-  if (const pugi::xml_attribute attribute = element.attribute(name)) value = attribute.as_uint(value);
+  if (const pugi::xml_attribute attribute = element.attribute(name))
+    value = attribute.as_uint(value);
 }
 
 }  // namespace

@@ -3,8 +3,8 @@
 #include <numbers>
 
 #include "engine/foundation/number_text.h"
-#include "game/play/screen/centred_sprite.h"
 #include "game/play/number_panel.h"
+#include "game/play/screen/centred_sprite.h"
 
 namespace game {
 

@@ -1,8 +1,8 @@
 #include "game/play/screen/highlight.h"
 
 #include "engine/scene/anchor.h"
-#include "game/play/screen/centred_sprite.h"
 #include "game/play/number_panel.h"
+#include "game/play/screen/centred_sprite.h"
 
 namespace game {
 

@@ -1,7 +1,7 @@
 #include "game/play/screen/play_locks.h"
 
-#include "game/play/screen/control_bar.h"
 #include "game/play/gameplay.h"
+#include "game/play/screen/control_bar.h"
 
 namespace game {
 

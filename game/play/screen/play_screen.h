@@ -20,10 +20,10 @@
 #include <cstdint>
 #include <string>
 
+#include "game/play/play_pieces.h"
 #include "game/play/screen/board_pieces.h"
 #include "game/play/screen/control_bar.h"
 #include "game/play/screen/play_effects.h"
-#include "game/play/play_pieces.h"
 
 namespace game {
 

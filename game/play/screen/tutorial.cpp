@@ -7,10 +7,10 @@
 #include "engine/foundation/result_codes.h"
 #include "framework/window_confirm.h"
 #include "framework/window_manager.h"
-#include "game/play/screen/control_bar.h"
 #include "game/play/element.h"
-#include "game/records/game_player.h"
 #include "game/play/gameplay.h"
+#include "game/play/screen/control_bar.h"
+#include "game/records/game_player.h"
 
 namespace game {
 

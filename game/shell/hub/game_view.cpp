@@ -10,16 +10,16 @@
 #include "engine/gui/gui_object.h"
 #include "engine/gui/gui_panel9.h"
 #include "engine/gui/gui_root.h"
+#include "framework/pages.h"
 #include "framework/window.h"
 #include "framework/window_manager.h"
-#include "framework/pages.h"
 #include "game/play/gameplay.h"
 #include "game/play/screen/play_screen.h"
 #include "game/play/screen/tutorial.h"
 #include "game/shell/hub/game_hub.h"
-#include "game/shell/startup/game_main.h"
 #include "game/shell/hub/guided_tutorial.h"
 #include "game/shell/screens/paged_window.h"
+#include "game/shell/startup/game_main.h"
 
 namespace game {
 

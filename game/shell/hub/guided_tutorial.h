@@ -35,7 +35,9 @@ class gGuidedTutorial final : public cHubTutorial {
 
   // The play screen it guides (both null: none). Its steps lock the board
   // and the controls, and it follows the controls as their delegate.
-  void Attach(GG_GAMEPLAY* gameplay, gControlBar* controls) { tutorial_.Attach(gameplay, controls); }
+  void Attach(GG_GAMEPLAY* gameplay, gControlBar* controls) {
+    tutorial_.Attach(gameplay, controls);
+  }
 
   // --- cHubTutorial.
   bool Load(const pugi::xml_node& tutorial, const std::string& file) override;

@@ -2,8 +2,8 @@
 #include "engine/foundation/SERVICE/engine_slots.h"
 #include "engine/foundation/repository.h"
 #include "engine/foundation/sound_bank.h"
-#include "game/shell/startup/edition_settings.h"
 #include "game/shell/hub/game_hub.h"
+#include "game/shell/startup/edition_settings.h"
 #include "game/shell/startup/game_singletons.h"
 
 namespace game {

@@ -3,9 +3,9 @@
 #include <string>
 
 #include "engine/platform/log.h"
+#include "game/shell/hub/game_hub.h"
 #include "game/shell/screens/confirm_dialog.h"
 #include "game/shell/startup/edition_settings.h"
-#include "game/shell/hub/game_hub.h"
 #include "game/shell/startup/game_settings.h"
 
 namespace game {

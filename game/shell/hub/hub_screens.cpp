@@ -2,10 +2,10 @@
 #include <algorithm>
 #include <initializer_list>
 
-#include "game/shell/startup/edition_settings.h"
 #include "game/shell/hub/game_hub.h"
-#include "game/shell/startup/game_settings.h"
 #include "game/shell/screens/screen_roles.h"
+#include "game/shell/startup/edition_settings.h"
+#include "game/shell/startup/game_settings.h"
 
 namespace game {
 

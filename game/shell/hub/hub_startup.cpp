@@ -9,9 +9,9 @@
 #include "engine/foundation/utf8.h"
 #include "engine/foundation/window.h"
 #include "engine/platform/log.h"
+#include "game/shell/hub/game_hub.h"
 #include "game/shell/startup/edition_settings.h"
 #include "game/shell/startup/game_document.h"
-#include "game/shell/hub/game_hub.h"
 #include "game/shell/startup/game_settings.h"
 #include "game/shell/startup/save_folder.h"
 

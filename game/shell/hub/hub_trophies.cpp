@@ -7,8 +7,8 @@
 #include "framework/trophy_list.h"
 #include "framework/trophy_values.h"
 #include "game/shell/hub/game_hub.h"
-#include "game/shell/startup/game_settings.h"
 #include "game/shell/screens/screen_roles.h"
+#include "game/shell/startup/game_settings.h"
 
 namespace game {
 

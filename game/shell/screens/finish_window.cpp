@@ -9,8 +9,8 @@
 #include "framework/whole_number.h"
 #include "game/records/level_record.h"
 #include "game/records/pack_state.h"
-#include "game/shell/screens/confirm_dialog.h"
 #include "game/shell/hub/game_hub.h"
+#include "game/shell/screens/confirm_dialog.h"
 
 namespace game {
 

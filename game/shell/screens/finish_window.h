@@ -31,7 +31,7 @@
 //   star_effect  time (seconds each star takes), amplitude, frequency and
 //                decay of the pop (engine/scene/bot_blob.h) [0.4 0.3 2 3]
 //   picture      where the solved picture is drawn on the window, and its
-//                cell (game/shell/picture_view.h): the window may cover the
+//                cell (game/shell/screens/picture_view.h): the window may cover the
 //                board, so the player sees what they solved on it [none]
 // Stars: 3 for a level without an error, 2 with one, 1 with more. When the
 // window has opened, the stars of the level before go and the new ones pop

@@ -1,8 +1,8 @@
 #include "game/shell/screens/game_menu_window.h"
 
 #include "framework/window_manager.h"
-#include "game/shell/screens/confirm_dialog.h"
 #include "game/shell/hub/game_hub.h"
+#include "game/shell/screens/confirm_dialog.h"
 
 namespace game {
 

@@ -8,12 +8,12 @@
 #include "framework/window_manager.h"
 #include "game/records/level_record.h"
 #include "game/records/pack_state.h"
-#include "game/shell/screens/confirm_dialog.h"
-#include "game/shell/startup/edition_settings.h"
-#include "game/shell/screens/fade_transition.h"
 #include "game/shell/hub/game_hub.h"
+#include "game/shell/screens/confirm_dialog.h"
+#include "game/shell/screens/fade_transition.h"
 #include "game/shell/screens/gui_localization.h"
 #include "game/shell/screens/page_item.h"
+#include "game/shell/startup/edition_settings.h"
 
 namespace game {
 

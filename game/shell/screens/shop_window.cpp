@@ -11,9 +11,9 @@
 #include "engine/platform/log.h"
 #include "framework/whole_number.h"
 #include "framework/window_manager.h"
-#include "game/shell/startup/edition_settings.h"
 #include "game/shell/hub/game_hub.h"
 #include "game/shell/screens/localized_text.h"
+#include "game/shell/startup/edition_settings.h"
 
 namespace game {
 

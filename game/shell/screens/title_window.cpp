@@ -1,8 +1,8 @@
 #include "game/shell/screens/title_window.h"
 
 #include "engine/foundation/SERVICE/game_service.h"
-#include "game/shell/screens/confirm_dialog.h"
 #include "game/shell/hub/game_hub.h"
+#include "game/shell/screens/confirm_dialog.h"
 
 namespace game {
 

@@ -42,10 +42,10 @@ TEST(PackRecordTest, EveryRequiredAttributeIsRequired) {
 
 TEST(PackRecordTest, IdsMustFitSixteenBits) {
   pugi::xml_document document;
-  ASSERT_TRUE(document.load_string(
-      "<a id='70000' key='k' stars2pass='0' price='0' path='p'/>"
-      "<b id='x' key='k' stars2pass='0' price='0' path='p'/>"
-      "<c id='65534' key='k' stars2pass='0' price='0' path='p'/>"));
+  ASSERT_TRUE(
+      document.load_string("<a id='70000' key='k' stars2pass='0' price='0' path='p'/>"
+                           "<b id='x' key='k' stars2pass='0' price='0' path='p'/>"
+                           "<c id='65534' key='k' stars2pass='0' price='0' path='p'/>"));
   gPackRecord record;
   EXPECT_FALSE(record.Load(document.child("a")));
   EXPECT_FALSE(record.Load(document.child("b")));

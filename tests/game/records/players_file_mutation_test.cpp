@@ -61,14 +61,17 @@ Bytes Mutate(const Bytes& input, std::mt19937& random) {
       case 4: {  // drop a stretch
         const size_t at = 1 + pick(bytes.size() - 1);
         const size_t length = std::min(bytes.size() - at, 1 + pick(16));
-        bytes.erase(bytes.begin() + static_cast<long>(at), bytes.begin() + static_cast<long>(at + length));
+        bytes.erase(bytes.begin() + static_cast<long>(at),
+                    bytes.begin() + static_cast<long>(at + length));
         break;
       }
       case 5: {  // repeat a stretch
         const size_t at = 1 + pick(bytes.size() - 1);
         const size_t length = std::min(bytes.size() - at, 1 + pick(64));
-        const Bytes copy(bytes.begin() + static_cast<long>(at), bytes.begin() + static_cast<long>(at + length));
-        bytes.insert(bytes.begin() + static_cast<long>(pick(bytes.size())), copy.begin(), copy.end());
+        const Bytes copy(bytes.begin() + static_cast<long>(at),
+                         bytes.begin() + static_cast<long>(at + length));
+        bytes.insert(bytes.begin() + static_cast<long>(pick(bytes.size())), copy.begin(),
+                     copy.end());
         break;
       }
       default:  // add a byte at the end

@@ -58,39 +58,39 @@ class PlayersListTest : public ::testing::Test {
   static Bytes SmallFileBytes(bool has_max_score, bool in_app) {
     using namespace test_support;
     Bytes b;
-    b.push_back(1);           // has current
-    PutString(b, "Al");       // current name
-    Put32(b, 1);              // one player
-    PutString(b, "Al");       // name
-    PutFloat(b, 50.0f);       // sound volume
-    PutFloat(b, 50.0f);       // music volume
-    b.push_back(0);           // tutorial not passed
-    b.push_back(1);           // game cursor
-    Put32(b, 1);              // one item
+    b.push_back(1);      // has current
+    PutString(b, "Al");  // current name
+    Put32(b, 1);         // one player
+    PutString(b, "Al");  // name
+    PutFloat(b, 50.0f);  // sound volume
+    PutFloat(b, 50.0f);  // music volume
+    b.push_back(0);      // tutorial not passed
+    b.push_back(1);      // game cursor
+    Put32(b, 1);         // one item
     PutString(b, "health");
     Put32(b, 5);
-    b.push_back(1);           // hearts refilling
-    Put32(b, 4);              // hearts count
-    PutDouble(b, 600.0);      // countdown
-    Put32(b, 600);            // refill time
-    Put32(b, 1);              // queue length
-    Put32(b, 1000);           // queued at 1000
+    b.push_back(1);       // hearts refilling
+    Put32(b, 4);          // hearts count
+    PutDouble(b, 600.0);  // countdown
+    Put32(b, 600);        // refill time
+    Put32(b, 1);          // queue length
+    Put32(b, 1000);       // queued at 1000
     for (uint32_t value : {1u, 20u, 2u, 3u, 4u, 5u, 6u, 7u, 8u}) Put32(b, value);
-    PutFloat(b, 9.5f);        // min_level_time
+    PutFloat(b, 9.5f);  // min_level_time
     if (has_max_score) Put32(b, 30);
-    Put32(b, 1);              // one pack
-    Put32(b, 1);              // pack id
+    Put32(b, 1);  // one pack
+    Put32(b, 1);  // pack id
     if (in_app) {
-      b.push_back(1);         // has lock
-      b.push_back(1);         // locked
+      b.push_back(1);  // has lock
+      b.push_back(1);  // locked
       PutString(b, "pack_1");
     }
-    Put32(b, 2);              // two levels
-    Put32(b, 0);              // index
-    b.push_back(0);           // unlocked
-    Put32(b, 10);             // id
-    Put32(b, 3);              // stars
-    PutFloat(b, 12.5f);       // best time
+    Put32(b, 2);         // two levels
+    Put32(b, 0);         // index
+    b.push_back(0);      // unlocked
+    Put32(b, 10);        // id
+    Put32(b, 3);         // stars
+    PutFloat(b, 12.5f);  // best time
     PutString(b, "a.xml");
     Put32(b, 1);
     b.push_back(1);
@@ -196,7 +196,8 @@ TEST_F(PlayersListTest, OldVersionFileTakesTheScoreAsMaximum) {
     FillSmall(list, in_app);
     ORB::SaveFile stream;
     ASSERT_TRUE(stream.Create(folder_.File("old.save")));
-    ASSERT_TRUE(list.WriteContent(stream, PlayersFileLayout{.has_max_score = false, .in_app = in_app}));
+    ASSERT_TRUE(
+        list.WriteContent(stream, PlayersFileLayout{.has_max_score = false, .in_app = in_app}));
     ASSERT_TRUE(stream.Close());
     EXPECT_EQ(folder_.Read("old.save"), SmallFileBytes(false, in_app));
 
@@ -250,8 +251,8 @@ TEST_F(PlayersListTest, TheLayoutThatReadsTheWholeFileWins) {
 
 TEST_F(PlayersListTest, ManyPlayersRoundTrip) {
   PlayersList list;
-  const std::wstring names[] = {L"Ann", L"\u0416\u0435\u043d\u044f", L"\u5c0f\u660e",
-                                L"\U0001F600", L"Zo\u00eb"};
+  const std::wstring names[] = {L"Ann", L"\u0416\u0435\u043d\u044f", L"\u5c0f\u660e", L"\U0001F600",
+                                L"Zo\u00eb"};
   int n = 0;
   for (const std::wstring& name : names) {
     GG_PLAYER* player = list.Add(SamplePlayer(true, name));
@@ -319,8 +320,8 @@ TEST_F(PlayersListTest, HeartsCatchUpForTheTimeTheGameWasClosed) {
 
 TEST_F(PlayersListTest, StoredHeartsAreHeldToThePlayersMaximum) {
   // The sample player's "health" item allows 5 hearts.
-  for (const auto& [stored, loaded] : {std::pair{1000, 5}, std::pair{-3, 0}, std::pair{5, 5},
-                                       std::pair{2, 2}}) {
+  for (const auto& [stored, loaded] :
+       {std::pair{1000, 5}, std::pair{-3, 0}, std::pair{5, 5}, std::pair{2, 2}}) {
     PlayersList list;
     GG_PLAYER* player = list.Add(SamplePlayer(false));
     player->GetHealth().SetCount(stored);
@@ -506,9 +507,13 @@ TEST_F(PlayersListTest, ATextTheReaderWouldRefuseIsNeverSaved) {
     std::wstring name;
   } cases[] = {
       {"player name", test_support::kSamplePlayerXml, std::wstring(too_long.size(), L'n')},
-      {"item key", replace(test_support::kSamplePlayerXml, "name='health'", "name='" + too_long + "'"), L"Al"},
-      {"store key", replace(test_support::kSamplePlayerXml, "InAppKey='pack_1'", "InAppKey='" + too_long + "'"), L"Al"},
-      {"level file", replace(test_support::kSamplePlayerXml, "file='a.xml'", "file='" + too_long + "'"), L"Al"},
+      {"item key",
+       replace(test_support::kSamplePlayerXml, "name='health'", "name='" + too_long + "'"), L"Al"},
+      {"store key",
+       replace(test_support::kSamplePlayerXml, "InAppKey='pack_1'", "InAppKey='" + too_long + "'"),
+       L"Al"},
+      {"level file",
+       replace(test_support::kSamplePlayerXml, "file='a.xml'", "file='" + too_long + "'"), L"Al"},
   };
   for (const auto& c : cases) {
     pugi::xml_document document;

@@ -6,26 +6,27 @@
 // a tutorial file's step for a level starts with that level, a release
 // passes it and a player who passed it is not guided again; a level
 // without steps, and a tutorial file that cannot be read, fail cleanly.
+#include "game/shell/hub/guided_tutorial.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <memory>
 #include <string>
 
-#include "game/shell/driver_fixture.h"
 #include "engine/foundation/localization.h"
 #include "engine/foundation/utf8.h"
 #include "engine/gui/gui_wide_label.h"
 #include "engine/platform/key_codes.h"
 #include "framework/window_manager.h"
-#include "game/records/game_player.h"
 #include "game/play/gameplay.h"
 #include "game/play/screen/play_screen.h"
+#include "game/records/game_player.h"
 #include "game/records/players_list.h"
+#include "game/shell/driver_fixture.h"
 #include "game/shell/hub/game_hub.h"
-#include "game/shell/startup/game_singletons.h"
-#include "game/shell/hub/guided_tutorial.h"
 #include "game/shell/hub_fixture.h"
+#include "game/shell/startup/game_singletons.h"
 #include "support/log_capture.h"
 
 namespace game {
@@ -36,14 +37,15 @@ std::wstring LabelText(const ORB::OC_GUI_ROOT& gui, int32_t id) {
   return label != nullptr ? label->GetText() : L"(no label)";
 }
 
-std::wstring Translated(const char* key) {
-  return ORB::Utf8ToWide(GetLocalization()->Find(key));
+std::wstring Translated(const char* key) { return ORB::Utf8ToWide(GetLocalization()->Find(key)); }
+
+ORB::Point At(const ORB::Vector2& v) {
+  return {static_cast<int32_t>(v.x), static_cast<int32_t>(v.y)};
 }
 
-ORB::Point At(const ORB::Vector2& v) { return {static_cast<int32_t>(v.x), static_cast<int32_t>(v.y)}; }
-
 ORB::Point WidgetPoint(const ORB::OC_GUI_OBJECT* widget) {
-  return widget != nullptr ? At(widget->GetTransform().GetWorld().GetPositionV2()) : ORB::Point{-1, -1};
+  return widget != nullptr ? At(widget->GetTransform().GetWorld().GetPositionV2())
+                           : ORB::Point{-1, -1};
 }
 
 // --- On the shipped data, through the game's entry.
@@ -154,7 +156,6 @@ TEST_F(ShippedTutorialTest, TheFirstLevelGuidesANewPlayerUntilAConfirmedSkipPass
   EXPECT_EQ(GetGuidedTutorial(), nullptr) << "gone with the game";
 }
 
-
 // --- On the hub's test folder.
 
 // Level 1 of pack 1 has one step, which ends at the next release; level 2
@@ -209,7 +210,8 @@ TEST_F(HubTutorialTest, ALevelWithStepsGuidesAPlayerUntilPassedAndNotAgain) {
   WriteResource(kTutorialFile, kOneStep);
   ASSERT_TRUE(StartGuided());
   ASSERT_EQ(tutorial_.Tutorial().Steps().size(), 1u);
-  EXPECT_EQ(LabelText(*tutorial_.Tutorial().Steps()[0]->gui, 2), L"Play") << "in the game's language";
+  EXPECT_EQ(LabelText(*tutorial_.Tutorial().Steps()[0]->gui, 2), L"Play")
+      << "in the game's language";
   EXPECT_EQ(play_screen_->Controls().DelegateCount(), 1u);
   GG_PLAYER& player = *Hub().GetCurrentPlayer();
   ASSERT_FALSE(player.IsTutorialPassed());

@@ -15,8 +15,8 @@
 #include "framework/trophy_list.h"
 #include "framework/trophy_values.h"
 #include "game/play/screen/control_bar.h"
-#include "game/shell/startup/game_singletons.h"
 #include "game/shell/hub_fixture.h"
+#include "game/shell/startup/game_singletons.h"
 #include "support/log_capture.h"
 #include "support/scripted_input.h"
 

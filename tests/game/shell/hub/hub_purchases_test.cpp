@@ -11,8 +11,8 @@
 
 #include "engine/foundation/store.h"
 #include "framework/trophy_list.h"
-#include "game/shell/startup/game_singletons.h"
 #include "game/shell/hub_fixture.h"
+#include "game/shell/startup/game_singletons.h"
 
 namespace game {
 namespace {

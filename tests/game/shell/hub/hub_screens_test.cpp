@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "game/shell/startup/edition_settings.h"
 #include "game/shell/hub_fixture.h"
+#include "game/shell/startup/edition_settings.h"
 
 namespace game {
 namespace {

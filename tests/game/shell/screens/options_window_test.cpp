@@ -11,8 +11,8 @@
 
 #include "engine/gui/gui_base_slider.h"
 #include "engine/gui/gui_checkbox_interface.h"
-#include "game/shell/startup/game_settings.h"
 #include "game/shell/shipped_hub_fixture.h"
+#include "game/shell/startup/game_settings.h"
 
 namespace game {
 namespace {

@@ -65,8 +65,9 @@ void FindBadLabels(const ORB::OC_GUI_OBJECT& widget, std::vector<std::string>* b
 
 // Pixels that are not the paper.
 int32_t Drawn(const test_support::Frame& frame) {
-  return static_cast<int32_t>(std::count_if(frame.pixels.begin(), frame.pixels.end(),
-                                            [](uint32_t pixel) { return !test_support::Near(pixel, kPaper, 2); }));
+  return static_cast<int32_t>(
+      std::count_if(frame.pixels.begin(), frame.pixels.end(),
+                    [](uint32_t pixel) { return !test_support::Near(pixel, kPaper, 2); }));
 }
 
 class WindowGalleryGlTest : public ShippedGlTest {

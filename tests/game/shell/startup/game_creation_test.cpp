@@ -15,12 +15,12 @@
 #include "framework/shop_catalogue.h"
 #include "framework/transform_auto.h"
 #include "framework/trophy_list.h"
+#include "game/shell/game_shell_fixture.h"
 #include "game/shell/startup/edition_settings.h"
 #include "game/shell/startup/game_parts.h"
 #include "game/shell/startup/game_settings.h"
 #include "game/shell/startup/game_singletons.h"
 #include "game/shell/startup/screen_borders.h"
-#include "game/shell/game_shell_fixture.h"
 #include "support/log_capture.h"
 
 namespace game {

@@ -7,21 +7,21 @@
 #include <string>
 #include <vector>
 
-#include "game/shell/driver_fixture.h"
 #include "engine/foundation/SERVICE/register_application.h"
 #include "engine/foundation/repository.h"
 #include "engine/foundation/sound_bank.h"
 #include "engine/foundation/window.h"
 #include "engine/platform/key_codes.h"
 #include "framework/window_manager.h"
-#include "game/records/game_player.h"
 #include "game/play/gameplay.h"
+#include "game/records/game_player.h"
 #include "game/records/players_list.h"
+#include "game/shell/driver_fixture.h"
+#include "game/shell/game_shell_fixture.h"
 #include "game/shell/hub/game_hub.h"
 #include "game/shell/startup/game_singletons.h"
 #include "game/shell/startup/installation.h"
 #include "game/shell/startup/loading_screen.h"
-#include "game/shell/game_shell_fixture.h"
 #include "support/read_file.h"
 
 namespace game {

@@ -9,13 +9,13 @@
 #include <string>
 #include <vector>
 
-#include "game/shell/driver_fixture.h"
-#include "game/shell/frame_capture.h"
 #include "engine/foundation/SERVICE/engine_slots.h"
 #include "engine/foundation/renderer.h"
 #include "engine/platform/gpu_device.h"
 #include "engine/platform/sdl_event_injector.h"
 #include "framework/window_manager.h"
+#include "game/shell/driver_fixture.h"
+#include "game/shell/frame_capture.h"
 #include "game/shell/game_shell_fixture.h"
 #include "support/argb.h"
 #include "support/write_png.h"

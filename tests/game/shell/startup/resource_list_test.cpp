@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "game/shell/startup/game_creation.h"
 #include "game/shell/game_shell_fixture.h"
+#include "game/shell/startup/game_creation.h"
 #include "support/log_capture.h"
 
 namespace game {

@@ -11,10 +11,10 @@
 #include <vector>
 
 #include "engine/foundation/frame_skipper.h"
+#include "game/shell/game_shell_fixture.h"
 #include "game/shell/startup/display_mode.h"
 #include "game/shell/startup/game_creation.h"
 #include "game/shell/startup/game_settings.h"
-#include "game/shell/game_shell_fixture.h"
 #include "support/quad.h"
 
 namespace game {

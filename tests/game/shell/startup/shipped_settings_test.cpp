@@ -15,13 +15,13 @@
 #include "engine/foundation/window.h"
 #include "engine/platform/fake_display.h"
 #include "game/records/game_player.h"
+#include "game/shell/game_shell_fixture.h"
 #include "game/shell/startup/edition_settings.h"
 #include "game/shell/startup/game_creation.h"
 #include "game/shell/startup/game_settings.h"
 #include "game/shell/startup/resource_list.h"
 #include "game/shell/startup/save_folder.h"
 #include "game/shell/startup/screen_borders.h"
-#include "game/shell/game_shell_fixture.h"
 #include "support/log_capture.h"
 
 namespace game {

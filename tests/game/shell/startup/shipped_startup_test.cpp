@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "game/shell/driver_fixture.h"
 #include "engine/platform/key_codes.h"
 #include "framework/window_manager.h"
+#include "game/shell/driver_fixture.h"
 #include "game/shell/hub/game_hub.h"
 
 namespace game {
@@ -53,9 +53,7 @@ TEST_F(ShippedStartupTest, TheGameStartsCleanlyAndTheBarLeadsToTheTrainingAndBac
     gGame& hub = *gGame::Instance();
     ORB_GF::G_WINDOW_MANAGER& windows = *ORB_GF::GetWindowManager();
     switch (++playing) {
-      case 1:
-        seen.windows = windows.Windows().size();
-        break;
+      case 1: seen.windows = windows.Windows().size(); break;
       case 30:
         seen.title = IsOpen("Title");
         hub.SetCurrentPlayer(hub.CreatePlayer(L"Ada"));
@@ -78,8 +76,7 @@ TEST_F(ShippedStartupTest, TheGameStartsCleanlyAndTheBarLeadsToTheTrainingAndBac
         seen.training_closed = !IsOpen("Training");
         Close();
         break;
-      default:
-        break;
+      default: break;
     }
   });
   EXPECT_EQ(result, ORB::kExitNormal);

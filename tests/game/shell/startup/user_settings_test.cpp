@@ -9,10 +9,10 @@
 #include <filesystem>
 #include <string>
 
+#include "game/shell/game_shell_fixture.h"
 #include "game/shell/startup/game_creation.h"
 #include "game/shell/startup/game_settings.h"
 #include "game/shell/startup/save_folder.h"
-#include "game/shell/game_shell_fixture.h"
 #include "support/fifo.h"
 #include "support/file_size_limit.h"
 #include "support/log_capture.h"
