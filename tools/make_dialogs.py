@@ -12,14 +12,14 @@ Outputs (under the resources folder, the same bytes for the same sources):
   data/share/image/gui/backdrop.png   BACKDROP x BACKDROP pixels of INK
 
 Usage: tools/make_dialogs.py [--root DIR] [--out DIR]
-Python 3 standard library only (tools/drawing.py, tools/content.py).
+Python 3 standard library and tools/lib/ only.
 """
 
 import os
 import sys
 
-import drawing as gfx
-from content import arguments, write_images
+from lib import drawing as gfx
+from lib.content import arguments, write_images
 
 GUI = "data/share/image/gui"
 BACKDROP = 8

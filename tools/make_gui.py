@@ -31,14 +31,14 @@ the same sources). Sheets are frames of equal size side by side:
                       frame 9 full)
 
 Usage: tools/make_gui.py [--root DIR] [--out DIR]
-Python 3 standard library only (tools/drawing.py, tools/content.py).
+Python 3 standard library and tools/lib/ only.
 """
 
 import math
 import sys
 
-import drawing as gfx
-from content import picture_generator
+from lib import drawing as gfx
+from lib.content import picture_generator
 
 GUI = "data/share/image/gui"
 

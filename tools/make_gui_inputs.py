@@ -29,13 +29,13 @@ from its lower side) and repeats them along it. The caps hold the groove's
 rounded ends as drawn for a level slider.
 
 Usage: tools/make_gui_inputs.py [--root DIR] [--out DIR]
-Python 3 standard library only (tools/drawing.py, tools/content.py).
+Python 3 standard library and tools/lib/ only.
 """
 
 import sys
 
-import drawing as gfx
-from content import arguments, write_images
+from lib import drawing as gfx
+from lib.content import arguments, write_images
 
 GUI = "data/share/image/gui"
 

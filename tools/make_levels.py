@@ -22,7 +22,7 @@ Usage: tools/make_levels.py [--check] [--root DIR] [--out DIR]
   --check  only read and check the sources (clues, one solution each)
   --root   the checkout to read from (default: this script's)
   --out    the resources folder to write into (default: <root>/Resources)
-Python 3 standard library only (tools/drawing.py, tools/content.py).
+Python 3 standard library and tools/lib/ only.
 """
 
 import math
@@ -32,9 +32,9 @@ import sys
 from functools import lru_cache
 from xml.etree import ElementTree
 
-from content import arguments, shipped_packs, write_bytes, write_zip, xml_text
-from drawing import (ACCENT, BLOCK_LINE, CLOSED, CROSS, CROSSED_NUMBER, ERROR, FILLED, GRID_LINE, INK,
-                     SECONDARY, Canvas, lighter, segment_distance, sheet)
+from lib.content import arguments, shipped_packs, write_bytes, write_zip, xml_text
+from lib.drawing import (ACCENT, BLOCK_LINE, CLOSED, CROSS, CROSSED_NUMBER, ERROR, FILLED, GRID_LINE, INK,
+                         SECONDARY, Canvas, lighter, segment_distance, sheet)
 
 LEVEL_ARCHIVE = "data/share/main/levels"
 GAME_PROCESS = "data/share/main/GameProcess"
@@ -639,7 +639,7 @@ def particles_xml(tag, rgb, frequency, lifetime, velocity, start_size, end_size,
 
 
 # --------------------------------------------------------------------------
-# Images (tools/drawing.py draws them, 4 x 4 samples per pixel).
+# Images (tools/lib/drawing.py draws them, 4 x 4 samples per pixel).
 
 
 def filled_cell(size, scale, colour=FILLED):

@@ -3,7 +3,7 @@
 screens: small icons, the cards their lists stand on and the help pages'
 illustrations.
 
-Sources: the art direction's palette and widget look (tools/drawing.py) and
+Sources: the art direction's palette and widget look (tools/lib/drawing.py) and
 the sizes below; the help board is the picture HELP_PICTURE with its clues
 counted here.
 
@@ -26,15 +26,15 @@ bytes for the same sources):
   players_highlight.png enough for a name of 15 wide letters (PLAYERS_LIST)
 
 Usage: tools/make_menus.py [--root DIR] [--out DIR]
-Python 3 standard library only (tools/drawing.py, tools/content.py).
+Python 3 standard library and tools/lib/ only.
 """
 
 import os
 import sys
 
-import drawing as gfx
+from lib import drawing as gfx
 import make_gui_inputs
-from content import arguments, write_bytes
+from lib.content import arguments, write_bytes
 
 FOLDER = "data/share/image/menus"
 

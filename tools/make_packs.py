@@ -23,15 +23,15 @@ Outputs (under the resources folder, the same bytes for the same sources):
       pack's colour, with its faint pattern
 
 Usage: tools/make_packs.py [--root DIR] [--out DIR]
-Python 3 standard library only (tools/drawing.py, tools/content.py).
+Python 3 standard library and tools/lib/ only.
 """
 
 import os
 import re
 import sys
 
-from content import arguments, shipped_packs, write_bytes, xml_text
-from drawing import BLOCK_LINE, GRID_LINE, PAPER, PAPER_BOTTOM, Canvas, hex_rgb, mix
+from lib.content import arguments, shipped_packs, write_bytes, xml_text
+from lib.drawing import BLOCK_LINE, GRID_LINE, PAPER, PAPER_BOTTOM, Canvas, hex_rgb, mix
 from make_levels import CANVAS, LEVEL_ARCHIVE, PACK_SOURCE, read_sources as read_levels
 from make_strings import read_sources as read_strings
 

@@ -32,7 +32,7 @@ Outputs (under the resources folder, the same bytes for the same sources):
                                      in source order
 
 Usage: tools/make_pages.py [--root DIR] [--out DIR]
-Python 3 standard library only.
+Python 3 standard library and tools/lib/ only.
 """
 
 import os
@@ -41,7 +41,7 @@ import sys
 import make_shop
 import make_trophies
 import make_windows
-from content import arguments, write_bytes
+from lib.content import arguments, write_bytes
 from make_levels import read_sources as read_levels
 
 SOURCE_FOLDER = "tools/pages"

@@ -4,7 +4,7 @@ the pictures of both and of the flights, and the first level's tutorial.
 
 Sources: the screen's layout (the control regions and each control's place
 in tools/make_levels.py, which lays the boards out around them), the art
-direction's palette (tools/drawing.py), the tutorial's steps below, and
+direction's palette (tools/lib/drawing.py), the tutorial's steps below, and
 their texts in tools/strings/play.txt (the game shows them translated; the
 tutorial's cells are checked against the first level's picture).
 
@@ -39,18 +39,18 @@ Outputs (under the resources folder, the same bytes for the same sources):
     tutorial_cell.png  4 frames of 64 x 64: a pulsing frame on a cell
 
 Usage: tools/make_play_screen.py [--root DIR] [--out DIR]
-Python 3 standard library only (tools/drawing.py, tools/content.py).
+Python 3 standard library and tools/lib/ only.
 """
 
 import math
 import os
 import sys
 
-import drawing as gfx
+from lib import drawing as gfx
 import make_gui
 import make_levels as layout
 import make_strings
-from content import arguments, shipped_packs, write_bytes, write_images
+from lib.content import arguments, shipped_packs, write_bytes, write_images
 
 GAME_PROCESS = "data/share/main/GameProcess"
 OTHER = "data/share/main/other"

@@ -21,13 +21,13 @@ Outputs (under the resources folder, the same bytes for the same sources):
 
 Usage: tools/make_player.py [--root DIR] [--out DIR] [--print]
   --print writes the element to stdout instead.
-Python 3 standard library only (tools/content.py).
+Python 3 standard library and tools/lib/ only.
 """
 
 import os
 import sys
 
-from content import arguments, write_bytes, xml_text
+from lib.content import arguments, write_bytes, xml_text
 from make_levels import read_sources as read_levels
 
 PLAYER = "data/share/main/other/player.xml"

@@ -2,7 +2,7 @@
 """Writes the pictures of the title, pack and level screens, the finish
 window and the in-game menu.
 
-Sources: the art direction's palette and shapes (tools/drawing.py), the
+Sources: the art direction's palette and shapes (tools/lib/drawing.py), the
 packs (tools/levels/pack_N/pack.txt: each pack's tint) and each pack's first
 picture (tools/levels/pack_N/01_*.txt), which its cover shows.
 
@@ -44,14 +44,14 @@ all in data/share/image/screens/:
                      picture (stretched over the cell)
 
 Usage: tools/make_screens.py [--root DIR] [--out DIR]
-Python 3 standard library only (tools/drawing.py, tools/content.py).
+Python 3 standard library and tools/lib/ only.
 """
 
 import math
 import sys
 
-import drawing as gfx
-from content import picture_generator, shipped_packs
+from lib import drawing as gfx
+from lib.content import picture_generator, shipped_packs
 from make_levels import read_sources as read_levels
 from make_packs import read_pack
 

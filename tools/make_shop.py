@@ -20,14 +20,14 @@ Outputs (under the resources folder, the same bytes for the same sources):
                                       plus) and coins (shown beside prices)
 
 Usage: tools/make_shop.py [--root DIR] [--out DIR]
-Python 3 standard library only (tools/drawing.py, tools/content.py).
+Python 3 standard library and tools/lib/ only.
 """
 
 import os
 import sys
 
-import drawing as gfx
-from content import arguments, table_rows, write_bytes, xml_text
+from lib import drawing as gfx
+from lib.content import arguments, table_rows, write_bytes, xml_text
 from make_strings import read_sources as read_strings
 from make_player import RULES as TEMPLATE_RULES
 

@@ -42,7 +42,7 @@ import sys
 import tempfile
 import zlib
 
-from content import arguments, table_rows, write_bytes, xml_text
+from lib.content import arguments, table_rows, write_bytes, xml_text
 
 SOURCE = "tools/sounds.txt"
 SOUND_FOLDER = "data/share/sound"

@@ -23,14 +23,14 @@ with keys in column 1 and texts in column 2 (the header row is read as an
 entry too, harmlessly).
 
 Usage: tools/make_strings.py [--root DIR] [--out DIR]
-Python 3 standard library only.
+Python 3 standard library and tools/lib/ only.
 """
 
 import os
 import re
 import sys
 
-from content import arguments, shipped_packs, write_bytes, xml_text
+from lib.content import arguments, shipped_packs, write_bytes, xml_text
 
 STRINGS = "data/en/strings.xml"
 LANGUAGE = "en"

@@ -22,14 +22,14 @@ Outputs (under the resources folder, the same bytes for the same sources):
 A trophy's description key is its name followed by "_desc".
 
 Usage: tools/make_trophies.py [--root DIR] [--out DIR]
-Python 3 standard library only (tools/drawing.py, tools/content.py).
+Python 3 standard library and tools/lib/ only.
 """
 
 import os
 import sys
 
-import drawing as gfx
-from content import arguments, shipped_packs, table_rows, write_bytes, xml_text
+from lib import drawing as gfx
+from lib.content import arguments, shipped_packs, table_rows, write_bytes, xml_text
 from make_levels import COINS_PER_CELL, MAX_HINTS, read_sources as read_levels
 
 TROPHIES = "data/share/main/other/trophies.xml"

@@ -106,7 +106,7 @@ Outputs (under the resources folder, the same bytes for the same sources):
                                        them in this order)
 
 Usage: tools/make_windows.py [--root DIR] [--out DIR]
-Python 3 standard library only.
+Python 3 standard library and tools/lib/ only.
 """
 
 import os
@@ -117,7 +117,7 @@ import make_gui
 import make_screens
 import make_sounds
 import make_strings
-from content import arguments, shipped_packs, write_bytes, xml_text
+from lib.content import arguments, shipped_packs, write_bytes, xml_text
 
 SOURCE_FOLDER = "tools/windows"
 OUT_FOLDER = "data/share/main/windows"

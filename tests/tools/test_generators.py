@@ -13,8 +13,8 @@ import zlib
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools"))
 
-import content  # noqa: E402
-import drawing  # noqa: E402
+from lib import content  # noqa: E402
+from lib import drawing  # noqa: E402
 import make_cursor  # noqa: E402
 import make_gui  # noqa: E402
 import make_panels  # noqa: E402

@@ -1,4 +1,4 @@
-"""Pieces shared by the content generators in tools/ (make_*.py).
+"""Pieces shared by the content generators (tools/make_*.py).
 
 Every generator reads its readable sources from the checkout and writes its
 outputs below a resources folder, by default the checkout's Resources/. The
@@ -45,7 +45,7 @@ import re
 import sys
 import zipfile
 
-TOOLS = os.path.dirname(os.path.abspath(__file__))
+TOOLS = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 CHECKOUT = os.path.dirname(TOOLS)
 
 ZIP_TIME = (2024, 1, 1, 0, 0, 0)
