@@ -42,7 +42,7 @@ import make_shop
 import make_trophies
 import make_windows
 from lib.content import arguments, write_bytes
-from make_levels import read_sources as read_levels
+from lib.levels import read_sources as read_levels
 
 SOURCE_FOLDER = "tools/pages"
 OUT_FOLDER = "data/share/main/other"

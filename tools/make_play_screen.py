@@ -3,7 +3,7 @@
 the pictures of both and of the flights, and the first level's tutorial.
 
 Sources: the screen's layout (the control regions and each control's place
-in tools/make_levels.py, which lays the boards out around them), the art
+in tools/lib/levels.py, which lays the boards out around them), the art
 direction's palette (tools/lib/drawing.py), the tutorial's steps below, and
 their texts in tools/strings/play.txt (the game shows them translated; the
 tutorial's cells are checked against the first level's picture).
@@ -48,9 +48,9 @@ import sys
 
 from lib import drawing as gfx
 import make_gui
-import make_levels as layout
 import make_strings
-from lib.content import arguments, shipped_packs, write_bytes, write_images
+from lib import levels as layout
+from lib.content import arguments, hex_colour, shipped_packs, write_bytes, write_images
 
 GAME_PROCESS = "data/share/main/GameProcess"
 OTHER = "data/share/main/other"
@@ -87,10 +87,6 @@ PLATE_SHADOW = gfx.Shadow(reach=5, drop=2, opacity=0.2)
 
 if STRIP_MARGIN > layout.CLEARANCE or FRAME_MARGIN > layout.CLEARANCE:
     raise SystemExit("make_play_screen: the frame and the strips must stay within the boards' clearance")
-
-
-def hex_colour(rgb, alpha=0xFF):
-    return layout.hex_colour(rgb, alpha)
 
 
 def sprite_colour(rgb, alpha=0xFF):

@@ -28,7 +28,7 @@ import os
 import sys
 
 from lib.content import arguments, write_bytes, xml_text
-from make_levels import read_sources as read_levels
+from lib.levels import read_sources as read_levels
 
 PLAYER = "data/share/main/other/player.xml"
 

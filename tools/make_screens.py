@@ -52,7 +52,7 @@ import sys
 
 from lib import drawing as gfx
 from lib.content import picture_generator, shipped_packs
-from make_levels import read_sources as read_levels
+from lib.levels import read_sources as read_levels
 from make_packs import read_pack
 
 FOLDER = "data/share/image/screens"

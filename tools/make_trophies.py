@@ -30,7 +30,8 @@ import sys
 
 from lib import drawing as gfx
 from lib.content import arguments, shipped_packs, table_rows, write_bytes, xml_text
-from make_levels import COINS_PER_CELL, MAX_HINTS, read_sources as read_levels
+from lib.levels import read_sources as read_levels
+from lib.rules import COINS_PER_CELL, MAX_HINTS
 
 TROPHIES = "data/share/main/other/trophies.xml"
 IMAGES = "data/share/image/trophies"

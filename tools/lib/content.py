@@ -28,6 +28,8 @@ with the shipped files, so a generator must write only below --out.
                              (number, folder name) for folders "pack_<N>",
                              numbered 1, 2, ... without gaps
   xml_text(text)             text escaped for XML content or attributes
+  hex_colour(rgb, alpha=255) a colour as the descriptions write it:
+                             hexadecimal AARRGGBB
   table_rows(root, relative, inline_comments=True)
                              the rows of a source table (tools/trophies.txt,
                              tools/shop.txt, tools/sounds.txt): (where,
@@ -125,6 +127,10 @@ def shipped_packs(root):
 def xml_text(text):
     return (text.replace("&", "&amp;").replace("<", "&lt;").replace(">", "&gt;")
             .replace('"', "&quot;"))
+
+
+def hex_colour(rgb, alpha=0xFF):
+    return "%02X%02X%02X%02X" % (alpha, rgb[0], rgb[1], rgb[2])
 
 
 def table_rows(root, relative, inline_comments=True):
