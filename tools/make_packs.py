@@ -33,7 +33,7 @@ import sys
 from lib.content import arguments, shipped_packs, write_bytes, xml_text
 from lib.drawing import BLOCK_LINE, GRID_LINE, PAPER, PAPER_BOTTOM, Canvas, hex_rgb, mix
 from lib.levels import CANVAS, LEVEL_ARCHIVE, PACK_SOURCE, read_sources as read_levels
-from make_strings import read_sources as read_strings
+from lib.strings import read_sources as read_strings
 
 DESCRIPTION = "data/share/main/other/packs_description.xml"
 BACKGROUNDS = "data/share/image/packs"

@@ -48,8 +48,8 @@ import sys
 
 from lib import drawing as gfx
 import make_gui
-import make_strings
 from lib import levels as layout
+from lib import strings
 from lib.content import arguments, hex_colour, shipped_packs, write_bytes, write_images
 
 GAME_PROCESS = "data/share/main/GameProcess"
@@ -545,8 +545,8 @@ def tutorial_xml(root, texts):
 def main():
     args = arguments(__doc__.split("\n")[0])
     try:
-        texts = dict(make_strings.read_source(os.path.join(args.root, *STRINGS.split("/")),
-                                              shipped_packs(args.root)))
+        texts = dict(strings.read_source(os.path.join(args.root, *STRINGS.split("/")),
+                                         shipped_packs(args.root)))
         files = {os.path.join(GAME_PROCESS, name): data for name, data in control_files().items()}
         files[os.path.join(GAME_PROCESS, "ambient.xml")] = ambient_xml()
         files[os.path.join(OTHER, "tutorial.xml")] = tutorial_xml(args.root, texts)

@@ -28,7 +28,7 @@ import sys
 
 from lib import drawing as gfx
 from lib.content import arguments, table_rows, write_bytes, xml_text
-from make_strings import read_sources as read_strings
+from lib.strings import read_sources as read_strings
 from make_player import RULES as TEMPLATE_RULES
 
 STORE = "data/share/main/other/store.xml"

@@ -115,8 +115,7 @@ import sys
 
 import make_gui
 import make_screens
-import make_sounds
-import make_strings
+from lib import sounds, strings
 from lib.content import arguments, shipped_packs, write_bytes, xml_text
 
 SOURCE_FOLDER = "tools/windows"
@@ -272,9 +271,9 @@ class Reader:
         self.windows = []
         self.grids = []         # (name, source, XML text of the items), in source order
         self.packs = [number for number, _ in shipped_packs(root)]
-        self.keys = {key for key, _ in make_strings.read_sources(root)}
-        self.sounds = {name for _, sounds in make_sounds.read_source(root)
-                       for name, _, _, _ in sounds}
+        self.keys = {key for key, _ in strings.read_sources(root)}
+        self.sounds = {name for _, group in sounds.read_source(root)
+                       for name, _, _, _ in group}
 
     def read(self):
         folder = os.path.join(self.root, *SOURCE_FOLDER.split("/"))

@@ -24,6 +24,7 @@ import make_settings  # noqa: E402
 import make_shop  # noqa: E402
 import make_strings  # noqa: E402
 import make_trophies  # noqa: E402
+from lib import strings  # noqa: E402
 
 
 def sampled(width, height, distance, rgb):
@@ -278,7 +279,7 @@ class SourcesTest(unittest.TestCase):
     def test_strings_expand_packs_and_escapes(self):
         self.write("tools/strings/b.txt", "# comment\n\nlast = a = b\n")
         self.write("tools/strings/a.txt", "title_{pack} = Pack {pack}\nhelp = one\\ntwo \\\\ <&>\n")
-        rows = make_strings.read_sources(self.root)
+        rows = strings.read_sources(self.root)
         self.assertEqual(rows, [("title_1", "Pack 1"), ("title_2", "Pack 2"),
                                 ("help", "one\ntwo \\ <&>"), ("last", "a = b")])
         xml = make_strings.strings_xml(rows).decode("utf-8")
@@ -291,7 +292,7 @@ class SourcesTest(unittest.TestCase):
                      "k = one\nk = two\n"):
             self.write("tools/strings/a.txt", text)
             with self.assertRaises(ValueError, msg=text):
-                make_strings.read_sources(self.root)
+                strings.read_sources(self.root)
 
     def trophies(self, lines, levels=4):
         self.write("tools/trophies.txt", lines)

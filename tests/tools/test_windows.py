@@ -1,5 +1,5 @@
 """Unit tests of the window layout generator (tools/make_windows.py) and the
-sound bank's source rules (tools/make_sounds.py): what a source line
+sound bank's source rules (tools/lib/sounds.py): what a source line
 becomes, and that mistakes are refused with the line that holds them.
 Run by ctest through tests/tools (python3 -m unittest discover).
 """
@@ -14,6 +14,7 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."
 
 import make_sounds  # noqa: E402
 import make_windows  # noqa: E402
+from lib import sounds  # noqa: E402
 
 ASSETS = """\
 $gui = data/share/image/gui
@@ -222,11 +223,11 @@ pages grid cols=2 turn_type=SLIDE_HORIZONTAL
             with self.subTest(text=text):
                 self.write("tools/sounds.txt", text)
                 with self.assertRaises(ValueError) as caught:
-                    make_sounds.read_source(self.root)
+                    sounds.read_source(self.root)
                 self.assertIn(message, str(caught.exception))
         self.write("tools/sounds.txt", "# the bank\ngroup sounds\n  # a tick\n"
                    "  tick stream 4 synth 0.1 sine 400\ngroup music\n")
-        groups = make_sounds.read_source(self.root)
+        groups = sounds.read_source(self.root)
         bank = ElementTree.fromstring(make_sounds.bank_xml(groups))
         self.assertEqual(bank.tag, "sound")
         self.assertEqual([group.get("name") for group in bank], ["sounds", "music"])
