@@ -27,75 +27,19 @@ Python 3 standard library and tools/lib/ only.
 """
 
 import os
-import re
 import sys
 
 from lib.content import arguments, shipped_packs, write_bytes, xml_text
-from lib.drawing import BLOCK_LINE, GRID_LINE, PAPER, PAPER_BOTTOM, Canvas, hex_rgb, mix
-from lib.levels import CANVAS, LEVEL_ARCHIVE, PACK_SOURCE, read_sources as read_levels
+from lib.drawing import BLOCK_LINE, GRID_LINE, PAPER, PAPER_BOTTOM, Canvas, mix
+from lib.levels import CANVAS, read_sources as read_levels
+from lib.packs import read_pack
 from lib.strings import read_sources as read_strings
 
 DESCRIPTION = "data/share/main/other/packs_description.xml"
 BACKGROUNDS = "data/share/image/packs"
-PAPERS = ("plain", "ruled", "grid", "dots")
 MAX_STARS = 3          # stars a level can give
 TINT = 0.07            # how far the paper leans toward the pack's colour
 PATTERN_STEP = 32      # pixels between the lines or dots of a pattern
-
-
-class Pack:
-    def __init__(self, number, folder):
-        self.number, self.folder = number, folder
-        self.key = "pack_%d" % number
-        self.stars2pass = self.price = None
-        self.paper = self.tint = None
-        self.levels = 0
-
-    @property
-    def path(self):
-        return "%s %s" % (LEVEL_ARCHIVE, self.folder)
-
-    @property
-    def background(self):
-        return "background_%d.png" % self.number
-
-
-def read_pack(root, number, folder):
-    pack = Pack(number, folder)
-    path = os.path.join(root, "tools", "levels", folder, PACK_SOURCE)
-    if not os.path.exists(path):
-        raise ValueError("tools/levels/%s: no %s" % (folder, PACK_SOURCE))
-    seen = set()
-    with open(path, encoding="utf-8") as source:
-        for line_number, raw in enumerate(source, 1):
-            line = raw.strip()
-            if not line or line.startswith("#"):
-                continue
-            where = "tools/levels/%s/%s:%d" % (folder, PACK_SOURCE, line_number)
-            if "=" not in line:
-                raise ValueError("%s: a line reads \"key = value\"" % where)
-            key, value = (part.strip() for part in line.split("=", 1))
-            if key in seen:
-                raise ValueError("%s: %s given twice" % (where, key))
-            seen.add(key)
-            if key in ("stars2pass", "price"):
-                if not re.match(r"^[0-9]+$", value):
-                    raise ValueError("%s: %s is a whole number of at least 0" % (where, key))
-                setattr(pack, key, int(value))
-            elif key == "paper":
-                if value not in PAPERS:
-                    raise ValueError("%s: paper is one of %s" % (where, ", ".join(PAPERS)))
-                pack.paper = value
-            elif key == "tint":
-                if not re.match(r"^#[0-9A-Fa-f]{6}$", value):
-                    raise ValueError("%s: tint is a colour #RRGGBB" % where)
-                pack.tint = hex_rgb(value)
-            else:
-                raise ValueError("%s: unknown key %r" % (where, key))
-    missing = [k for k in ("stars2pass", "price", "paper", "tint") if k not in seen]
-    if missing:
-        raise ValueError("tools/levels/%s/%s: no %s" % (folder, PACK_SOURCE, ", ".join(missing)))
-    return pack
 
 
 def read_packs(root):

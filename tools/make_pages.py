@@ -38,9 +38,8 @@ Python 3 standard library and tools/lib/ only.
 import os
 import sys
 
-import make_shop
-import make_trophies
 import make_windows
+from lib import shop, trophies
 from lib.content import arguments, write_bytes
 from lib.levels import read_sources as read_levels
 
@@ -116,12 +115,12 @@ class PageReader:
     def each(self, kind):
         if kind == "offer":
             names = []
-            for offer in make_shop.read_offers(self.root):
+            for offer in shop.read_offers(self.root):
                 if offer.name not in [n for n, _ in names]:
-                    names.append((offer.name, "%s %s.png" % (make_shop.IMAGES, offer.picture)))
+                    names.append((offer.name, "%s %s.png" % (shop.IMAGES, offer.picture)))
             return [{"name": name, "picture": picture} for name, picture in names]
         levels = read_levels(self.root)
-        return [{"name": trophy.name} for trophy in make_trophies.read_trophies(self.root, levels)]
+        return [{"name": trophy.name} for trophy in trophies.read_trophies(self.root, levels)]
 
     def item(self, line, words, what):
         attributes = make_windows.attributes_xml(self.layouts.pairs(words, line.where))

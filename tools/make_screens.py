@@ -53,7 +53,7 @@ import sys
 from lib import drawing as gfx
 from lib.content import picture_generator, shipped_packs
 from lib.levels import read_sources as read_levels
-from make_packs import read_pack
+from lib.packs import read_pack
 
 FOLDER = "data/share/image/screens"
 STAR_STEP = 76

@@ -25,6 +25,8 @@ import make_shop  # noqa: E402
 import make_strings  # noqa: E402
 import make_trophies  # noqa: E402
 from lib import strings  # noqa: E402
+from lib.shop import read_offers  # noqa: E402
+from lib.trophies import Trophy, read_trophies  # noqa: E402
 
 
 def sampled(width, height, distance, rgb):
@@ -296,7 +298,7 @@ class SourcesTest(unittest.TestCase):
 
     def trophies(self, lines, levels=4):
         self.write("tools/trophies.txt", lines)
-        return make_trophies.read_trophies(self.root, [None] * levels)
+        return read_trophies(self.root, [None] * levels)
 
     def test_a_pack_line_makes_one_trophy_per_pack(self):
         trophies = self.trophies("tr_pack_{pack} pack_completion float >= 1.0 100 pack  # per pack\n"
@@ -326,18 +328,18 @@ class SourcesTest(unittest.TestCase):
         levels = [Level(), Level()]   # 3 filled cells each
         reachable = {"three_star_levels": 2, "without_error_max": 2, "hint_use": 8, "max_score": 6}
         for value, best in reachable.items():
-            make_trophies.check_reachable(make_trophies.Trophy("t", value, "uint", ">=", best, 1, "cup"), levels)
+            make_trophies.check_reachable(Trophy("t", value, "uint", ">=", best, 1, "cup"), levels)
             for target in (best + 1, 0):
                 with self.assertRaises(ValueError, msg="%s %d" % (value, target)):
                     make_trophies.check_reachable(
-                        make_trophies.Trophy("t", value, "uint", ">=", target, 1, "cup"), levels)
+                        Trophy("t", value, "uint", ">=", target, 1, "cup"), levels)
         with self.assertRaises(ValueError):
             make_trophies.check_reachable(
-                make_trophies.Trophy("t", "pack_completion", "float", ">=", 1.5, 1, "pack"), levels)
+                Trophy("t", "pack_completion", "float", ">=", 1.5, 1, "pack"), levels)
 
     def offers(self, lines):
         self.write("tools/shop.txt", lines)
-        return make_shop.read_offers(self.root, {"start_hint": 3})
+        return read_offers(self.root, {"start_hint": 3})
 
     def test_offers_make_ladders_above_the_template(self):
         offers = self.offers("refill_hint endless 40 hint\nstart_hint 4 150 hint\nstart_hint 6 300 hint\n"
