@@ -22,7 +22,7 @@ bytes for the same sources):
   help_board.png        a small board, half solved, with its clues
   help_tools.png        a filled cell and a crossed cell side by side
   players_list.png,     the players list's panel, row and highlight, as the
-  players_row.png,      input widgets' (tools/make_gui_inputs.py) but wide
+  players_row.png,      input widgets' (tools/lib/lists.py) but wide
   players_highlight.png enough for a name of 15 wide letters (PLAYERS_LIST)
 
 Usage: tools/make_menus.py [--root DIR] [--out DIR]
@@ -33,8 +33,8 @@ import os
 import sys
 
 from lib import drawing as gfx
-import make_gui_inputs
 from lib.content import arguments, write_bytes
+from lib.lists import list_highlight, list_panel, list_row
 
 FOLDER = "data/share/image/menus"
 
@@ -190,9 +190,9 @@ def pictures():
         "trophy_card.png": card(*TROPHY_CARD),
         "help_board.png": help_board(),
         "help_tools.png": help_tools(),
-        "players_list.png": make_gui_inputs.list_panel(PLAYERS_LIST),
-        "players_row.png": make_gui_inputs.list_row(PLAYERS_ROW),
-        "players_highlight.png": make_gui_inputs.list_highlight(PLAYERS_HIGHLIGHT),
+        "players_list.png": list_panel(PLAYERS_LIST),
+        "players_row.png": list_row(PLAYERS_ROW),
+        "players_highlight.png": list_highlight(PLAYERS_HIGHLIGHT),
     }
     for part, piece in card_pieces().items():
         images["card_%s.png" % part] = piece

@@ -47,7 +47,7 @@ import os
 import sys
 
 from lib import drawing as gfx
-import make_gui
+from lib import faces
 from lib import levels as layout
 from lib import strings
 from lib.content import arguments, hex_colour, shipped_packs, write_bytes, write_images
@@ -60,9 +60,10 @@ GUI = "data/share/image/gui"
 FONTS = "data/share/font"
 STRINGS = "tools/strings/play.txt"
 
-# Every button of the play screen is drawn on make_gui's faces: clicks land
-# on the face, not on the room around it (the GUI XML's HIT_INSET).
-FACE_HIT = ' HIT_INSET="%s"' % " ".join("%d" % m for m in make_gui.FACE_INSET)
+# Every button of the play screen is drawn on the button face of
+# tools/lib/faces.py: clicks land on the face, not on the room around it (the
+# GUI XML's HIT_INSET).
+FACE_HIT = ' HIT_INSET="%s"' % " ".join("%d" % m for m in faces.FACE_INSET)
 
 PLATE = 88            # the plate behind a side control
 ICON_BUTTON = (64, 64)
@@ -82,7 +83,7 @@ STRIP_FALLBACK = 160                   # a strip's depth when its clues cannot b
 STRIP_BAND = gfx.PANEL
 STRIP_TINT = gfx.mix(gfx.PANEL, gfx.PAPER_BOTTOM, 0.55)
 
-ICON_LOOKS = make_gui.LIGHT_LOOKS
+ICON_LOOKS = faces.LIGHT_LOOKS
 PLATE_SHADOW = gfx.Shadow(reach=5, drop=2, opacity=0.2)
 
 if STRIP_MARGIN > layout.CLEARANCE or FRAME_MARGIN > layout.CLEARANCE:
@@ -99,16 +100,16 @@ def sprite_colour(rgb, alpha=0xFF):
 
 
 def icon_sheet(size, looks, draw_icon):
-    """Five looks of a button (make_gui's faces) with the icon drawn on each,
+    """Five looks of a button (tools/lib/faces.py) with the icon drawn on each,
     1 px lower on the pressed look; the disabled look desaturated."""
     frames = []
     for index, name in enumerate(("normal", "hover", "pressed", "selected")):
-        frame = make_gui.face(size, looks[name], pressed=(name == "pressed"))
+        frame = faces.face(size, looks[name], pressed=(name == "pressed"))
         draw_icon(frame, size[0] / 2.0 - 0.0, (size[1] - 4) / 2.0 + (1 if name == "pressed" else 0))
         frames.append(frame)
-    disabled = make_gui.face(size, looks.get("disabled", looks["normal"]))
+    disabled = faces.face(size, looks.get("disabled", looks["normal"]))
     draw_icon(disabled, size[0] / 2.0, (size[1] - 4) / 2.0)
-    frames.append(disabled.desaturated(make_gui.DISABLED_LIGHTEN))
+    frames.append(disabled.desaturated(faces.DISABLED_LIGHTEN))
     return gfx.sheet(frames)
 
 
@@ -180,14 +181,14 @@ def ring_frames(side, colour, count, start, end, width):
 def tool_switch():
     """Unticked the switch shows the cross tool, ticked the fill tool: the
     tick frame is a whole face drawn over the box."""
-    looks = make_gui.LIGHT_LOOKS
+    looks = faces.LIGHT_LOOKS
     size = (TOOL, TOOL)
     frames = []
     for name in ("selected", "hover", "pressed"):
-        frame = make_gui.face(size, looks[name], pressed=(name == "pressed"))
+        frame = faces.face(size, looks[name], pressed=(name == "pressed"))
         cross_icon(frame, TOOL / 2.0, (TOOL - 4) / 2.0 + (1 if name == "pressed" else 0))
         frames.append(frame)
-    ticked = make_gui.face(size, looks["selected"])
+    ticked = faces.face(size, looks["selected"])
     fill_icon(ticked, TOOL / 2.0, (TOOL - 4) / 2.0)
     frames.append(ticked)
     frames.append(gfx.Canvas(TOOL, TOOL))
@@ -303,7 +304,7 @@ def tutorial_cell():
 def pictures():
     return {
         "pause_button.png": icon_sheet(ICON_BUTTON, ICON_LOOKS, pause_icon),
-        "store_button.png": icon_sheet(STORE, make_gui.ACCENT_LOOKS, store_icon),
+        "store_button.png": icon_sheet(STORE, faces.ACCENT_LOOKS, store_icon),
         "hint_button.png": hint_button(),
         "hint_glow.png": ring_frames(GLOW, gfx.ACCENT, 6, 30, 46, 6),
         "tool_switch.png": tool_switch(),

@@ -52,6 +52,7 @@ import sys
 
 from lib import drawing as gfx
 from lib.content import picture_generator, shipped_packs
+from lib.faces import CARD_FACE, TILE_FACE
 from lib.levels import read_sources as read_levels
 from lib.packs import read_pack
 
@@ -59,13 +60,6 @@ FOLDER = "data/share/image/screens"
 STAR_STEP = 76
 TILE = (150, 170)
 PACK_CARD = (320, 240)
-# The drawn face within a tile frame and within the pack card, as margins
-# (left, top, right, bottom) around it: the rest is the shadow's room. A
-# click must land on the face (tools/make_windows.py gives the margins to
-# the items drawn on these pictures).
-TILE_FACE = (7, 6, 7, 8)
-CARD_FACE = (8, 7, 8, 10)
-FACES = {"level_tile.png": TILE_FACE, "pack_card.png": CARD_FACE}
 COVER = 124
 ICON = 36
 LINK_HEIGHT = 23  # the link font's line height (DejaVu Sans 20)

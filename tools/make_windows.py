@@ -59,8 +59,8 @@ A window:
   Widgets indented under a widget are its children (<CONTEXT>).
 
   Clicks land on what is drawn: a BUTTON5, BUTTON2 or CHECKBOX drawn with a
-  picture that keeps room around its face (the FACES of tools/make_gui.py
-  and tools/make_screens.py: a shadow, the pressed look's drop) is given
+  picture that keeps room around its face (the FACES of tools/lib/faces.py:
+  a shadow, the pressed look's drop) is given
   HIT_INSET="left top right bottom", those margins, unless the line gives
   one; so is a grid item (its "hit") drawn on such a background picture, or
   whose first widget, drawn over the item's whole place (no "at"), is one.
@@ -113,10 +113,9 @@ import os
 import re
 import sys
 
-import make_gui
-import make_screens
 from lib import sounds, strings
 from lib.content import arguments, shipped_packs, write_bytes, xml_text
+from lib.faces import FACES
 
 SOURCE_FOLDER = "tools/windows"
 OUT_FOLDER = "data/share/main/windows"
@@ -160,12 +159,6 @@ CHILD_KEYS = {"at": ("POSITION", 2), "size": ("SIZE", 2), "transform": ("TRANSFO
 SCRIPT_EVENTS = ("down", "up", "enter", "leave", "grab", "filled", "value_changed")
 PACK = "{pack}"
 COPIES = re.compile(r"^x([1-9][0-9]*)$")
-# The pictures drawn with room around what they show, and the margins
-# (left, top, right, bottom) of that room, from the generators that draw
-# them: clicks must land on what is drawn.
-FACES = dict([("%s %s" % (make_gui.GUI, name), margins) for name, margins in make_gui.FACES.items()] +
-             [("%s %s" % (make_screens.FOLDER, name), margins)
-              for name, margins in make_screens.FACES.items()])
 # The widgets whose clickable rectangle is their picture's (HIT_INSET).
 HIT_WIDGETS = ("BUTTON5", "BUTTON2", "CHECKBOX")
 
