@@ -3,7 +3,7 @@
 the shop) from tools/pages/.
 
 Sources: tools/pages/*.txt, read in file-name order, in the form of the
-window layouts (tools/make_windows.py: comments, indentation, quoting, and
+window layouts (tools/lib/windows.py: comments, indentation, quoting, and
 the variables of tools/windows/*.txt, which are read first). One grid a
 file or more:
 
@@ -38,8 +38,7 @@ Python 3 standard library and tools/lib/ only.
 import os
 import sys
 
-import make_windows
-from lib import shop, trophies
+from lib import shop, trophies, windows
 from lib.content import arguments, write_bytes
 from lib.levels import read_sources as read_levels
 
@@ -61,7 +60,7 @@ class PageReader:
 
     def __init__(self, root):
         self.root = root
-        self.layouts = make_windows.Reader(root)
+        self.layouts = windows.Reader(root)
         self.layouts.read()
         self.grids = []
 
@@ -70,7 +69,7 @@ class PageReader:
         for name in sorted(os.listdir(folder)):
             if name.endswith(".txt"):
                 relative = "%s/%s" % (SOURCE_FOLDER, name)
-                for line in make_windows.read_lines(os.path.join(folder, name), relative):
+                for line in windows.read_lines(os.path.join(folder, name), relative):
                     self.top_line(line, relative)
         return self.grids
 
@@ -82,7 +81,7 @@ class PageReader:
             raise ValueError("%s: a line at the left edge is a grid (\"grid <name>\") or a variable"
                              % line.where)
         name = line.words[1]
-        if not make_windows.NAME.match(name) or any(g.name == name for g in self.grids):
+        if not windows.NAME.match(name) or any(g.name == name for g in self.grids):
             raise ValueError("%s: grid %r: a new name of letters, digits and _" % (line.where, name))
         grid = Grid(name, relative)
         for item in line.children:
@@ -123,11 +122,11 @@ class PageReader:
         return [{"name": trophy.name} for trophy in trophies.read_trophies(self.root, levels)]
 
     def item(self, line, words, what):
-        attributes = make_windows.attributes_xml(self.layouts.pairs(words, line.where))
+        attributes = windows.attributes_xml(self.layouts.pairs(words, line.where))
         if not line.children:
             return "<item%s/>" % attributes
         # An item's widgets are checked as a window's are, ids unique in the item.
-        owner = make_windows.Window(what, "item", line.where)
+        owner = windows.Window(what, "item", line.where)
         widgets = [text for child in line.children for text in self.layouts.widget(owner, child)]
         return "\n".join(["<item%s>" % attributes, " <GUI>"] + ["  " + text for text in widgets]
                          + [" </GUI>", "</item>"])
@@ -136,7 +135,7 @@ class PageReader:
 def grid_xml(grid):
     lines = ['<?xml version="1.0" encoding="utf-8"?>',
              "<!-- Written by tools/make_pages.py from %s; edit that. -->" % grid.source,
-             "<pages%s>" % make_windows.attributes_xml(grid.attributes)]
+             "<pages%s>" % windows.attributes_xml(grid.attributes)]
     lines += [" " + text for child in grid.children for text in child.split("\n")]
     lines.append("</pages>")
     return ("\n".join(lines) + "\n").encode("utf-8")

@@ -1,6 +1,7 @@
-"""Unit tests of the window layout generator (tools/make_windows.py) and the
-sound bank's source rules (tools/lib/sounds.py): what a source line
-becomes, and that mistakes are refused with the line that holds them.
+"""Unit tests of the window layouts (tools/lib/windows.py, written by
+tools/make_windows.py) and the sound bank's source rules (tools/lib/sounds.py):
+what a source line becomes, and that mistakes are refused with the line that
+holds them.
 Run by ctest through tests/tools (python3 -m unittest discover).
 """
 
@@ -15,6 +16,7 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."
 import make_sounds  # noqa: E402
 import make_windows  # noqa: E402
 from lib import sounds  # noqa: E402
+from lib.windows import Reader  # noqa: E402
 
 ASSETS = """\
 $gui = data/share/image/gui
@@ -48,7 +50,7 @@ class WindowSourcesTest(unittest.TestCase):
 
     def windows(self, text):
         self.write("tools/windows/dialogs.txt", text)
-        return make_windows.Reader(self.root).read()
+        return Reader(self.root).read()
 
     def xml(self, window):
         return ElementTree.fromstring(make_windows.window_xml(window))
@@ -163,7 +165,7 @@ window Confirm_Exit G_WINDOW_CONFIRM
     def test_a_grid_file_lists_its_items_by_copy_and_by_pack(self):
         os.makedirs(os.path.join(self.root, "tools/levels/pack_2"))
         self.write("tools/strings/a.txt", "quit = Quit?\npack_1 = One\npack_2 = Two\n")
-        reader = make_windows.Reader(self.root)
+        reader = Reader(self.root)
         self.write("tools/windows/dialogs.txt", """\
 pages grid cols=2 turn_type=SLIDE_HORIZONTAL
   item id={pack} size="60 40"
