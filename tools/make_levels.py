@@ -1,13 +1,12 @@
 #!/usr/bin/env python3
 """Writes the game's levels and the board's files from readable sources.
 
-Sources: tools/levels/<pack>/<NN>_<name>.txt, each a named picture drawn in
-text: a line "name: Title", then the picture's rows of '#' (picture cell) and
-'.' (empty cell). Every picture must have exactly one solution from its
-clues; an ambiguous or contradictory picture stops the script with an error
-and nothing is written. Each board is laid out as tools/lib/levels.py
-places it (the controls' regions kept free, the largest clue font and cell
-that fit).
+Sources: tools/sources/levels/<pack>/<NN>_<name>.txt, each a named picture
+drawn in text: a line "name: Title", then the picture's rows of '#' (picture
+cell) and '.' (empty cell). Every picture must have exactly one solution from
+its clues; an ambiguous or contradictory picture stops the script with an error
+and nothing is written. Each board is laid out as tools/lib/levels.py places it
+(the controls' regions kept free, the largest clue font and cell that fit).
 
 Outputs (under Resources/, the same bytes for the same sources):
   data/share/main/levels               zip archive: <pack>/<name>.xml per level

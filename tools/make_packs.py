@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Writes the pack descriptions and the packs' board backgrounds.
 
-Source: tools/levels/pack_<N>/pack.txt beside each pack's pictures, one
+Source: tools/sources/levels/pack_<N>/pack.txt beside each pack's pictures, one
 "key = value" a line ('#' starts a comment line):
   stars2pass   stars, over all packs, that open the pack's first level; the
                packs before it must be able to give them (3 stars a level),
@@ -9,8 +9,8 @@ Source: tools/levels/pack_<N>/pack.txt beside each pack's pictures, one
   price        coins that buy the pack while it is locked
   paper        the pattern of the board's background: plain, ruled, grid or dots
   tint         a colour (#RRGGBB) the paper leans toward
-The pack's name is the string "pack_<N>" of tools/strings/ (the pack's key);
-the script refuses a pack without it.
+The pack's name is the string "pack_<N>" of tools/sources/strings/ (the pack's
+key); the script refuses a pack without it.
 
 Outputs (under the resources folder, the same bytes for the same sources):
   data/share/main/other/packs_description.xml
@@ -29,7 +29,7 @@ Python 3 standard library and tools/lib/ only.
 import os
 import sys
 
-from lib.content import arguments, shipped_packs, write_bytes, xml_text
+from lib.content import arguments, header_source, shipped_packs, write_bytes, xml_text
 from lib.drawing import BLOCK_LINE, GRID_LINE, PAPER, PAPER_BOTTOM, Canvas, mix
 from lib.levels import CANVAS, read_sources as read_levels
 from lib.packs import read_pack
@@ -52,9 +52,10 @@ def read_packs(root):
     stars_before = 0
     for pack in packs:
         if pack.levels == 0:
-            raise ValueError("tools/levels/%s: a pack holds at least one picture" % pack.folder)
+            raise ValueError("tools/sources/levels/%s: a pack holds at least one picture" % pack.folder)
         if pack.key not in strings:
-            raise ValueError("%s: no name (a line \"%s = ...\" in tools/strings/)" % (pack.folder, pack.key))
+            raise ValueError("%s: no name (a line \"%s = ...\" in tools/sources/strings/)"
+                             % (pack.folder, pack.key))
         if pack.number == 1 and pack.stars2pass:
             raise ValueError("%s: the first pack is open from the start (stars2pass = 0)" % pack.folder)
         if pack.stars2pass > stars_before:
@@ -66,7 +67,8 @@ def read_packs(root):
 
 def description_xml(packs):
     lines = ['<?xml version="1.0" encoding="utf-8"?>',
-             "<!-- Written by tools/make_packs.py from tools/levels/pack_N/pack.txt; edit those. -->",
+             "<!-- Written by tools/make_packs.py from %s; edit those. -->"
+             % header_source("tools/sources/levels/pack_N/pack.txt"),
              "<packs>"]
     for pack in packs:
         lines += ['  <pack id="%d" key="%s" stars2pass="%d" price="%d" path="%s">' % (

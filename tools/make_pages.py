@@ -1,10 +1,10 @@
 #!/usr/bin/env python3
 """Writes the files of the paged grids (the help pages, the trophy list and
-the shop) from tools/pages/.
+the shop) from tools/sources/pages/.
 
-Sources: tools/pages/*.txt, read in file-name order, in the form of the
+Sources: tools/sources/pages/*.txt, read in file-name order, in the form of the
 window layouts (tools/lib/windows.py: comments, indentation, quoting, and
-the variables of tools/windows/*.txt, which are read first). One grid a
+the variables of tools/sources/windows/*.txt, which are read first). One grid a
 file or more:
 
     grid help_pages                 the file data/share/main/other/<name>.xml
@@ -21,11 +21,12 @@ file or more:
                                     the same way)
       each offer name=$name size="800 108"
         IMAGE ID=5 TEXTURE=$picture one item for each offer name of
-                                    tools/shop.txt, in order: $name is the
-                                    name, $picture the offer's picture
+                                    tools/sources/shop.txt, in order: $name is
+                                    the name, $picture the offer's picture
       each trophy name_tr=$name     one item for each trophy of
-                                    tools/trophies.txt (one per pack for
-                                    tools/levels/pack_<N>), in order
+                                    tools/sources/trophies.txt (one per pack
+                                    for tools/sources/levels/pack_<N>), in
+                                    order
 
 Outputs (under the resources folder, the same bytes for the same sources):
   data/share/main/other/<grid>.xml   <pages ...> with its elements and items
@@ -39,10 +40,10 @@ import os
 import sys
 
 from lib import shop, trophies, windows
-from lib.content import arguments, write_bytes
+from lib.content import arguments, header_source, write_bytes
 from lib.levels import read_sources as read_levels
 
-SOURCE_FOLDER = "tools/pages"
+SOURCE_FOLDER = "tools/sources/pages"
 OUT_FOLDER = "data/share/main/other"
 
 
@@ -55,7 +56,7 @@ class Grid:
 
 
 class PageReader:
-    """Reads tools/pages/*.txt with the window layouts' reader, whose
+    """Reads tools/sources/pages/*.txt with the window layouts' reader, whose
     variables and checks it shares."""
 
     def __init__(self, root):
@@ -134,7 +135,7 @@ class PageReader:
 
 def grid_xml(grid):
     lines = ['<?xml version="1.0" encoding="utf-8"?>',
-             "<!-- Written by tools/make_pages.py from %s; edit that. -->" % grid.source,
+             "<!-- Written by tools/make_pages.py from %s; edit that. -->" % header_source(grid.source),
              "<pages%s>" % windows.attributes_xml(grid.attributes)]
     lines += [" " + text for child in grid.children for text in child.split("\n")]
     lines.append("</pages>")

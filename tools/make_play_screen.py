@@ -2,11 +2,11 @@
 """Writes the play screen around the board: the board's pieces, the controls,
 the pictures of both and of the flights, and the first level's tutorial.
 
-Sources: the screen's layout (the control regions and each control's place
-in tools/lib/levels.py, which lays the boards out around them), the art
+Sources: the screen's layout (the control regions and each control's place in
+tools/lib/levels.py, which lays the boards out around them), the art
 direction's palette (tools/lib/drawing.py), the tutorial's steps below, and
-their texts in tools/strings/play.txt (the game shows them translated; the
-tutorial's cells are checked against the first level's picture).
+their texts in tools/sources/strings/play.txt (the game shows them translated;
+the tutorial's cells are checked against the first level's picture).
 
 Outputs (under the resources folder, the same bytes for the same sources):
   data/share/main/GameProcess/ambient.xml      frame, clue strips, highlight,
@@ -58,7 +58,7 @@ PLAY = layout.PLAY_IMAGES
 BOARD = layout.BOARD_IMAGES
 GUI = "data/share/image/gui"
 FONTS = "data/share/font"
-STRINGS = "tools/strings/play.txt"
+STRINGS = "tools/sources/strings/play.txt"
 
 # Every button of the play screen is drawn on the button face of
 # tools/lib/faces.py: clicks land on the face, not on the room around it (the
@@ -444,9 +444,9 @@ def control_files():
 
 # The first level's steps: kind, cells ("row col", 0-based), arrow (place
 # and direction in degrees, or None), locks (cells, hint, tool, store,
-# reset), and the key of its text in tools/strings/play.txt.
+# reset), and the key of its text in tools/sources/strings/play.txt.
 TUTORIAL_LEVEL = 1
-TUTORIAL_PICTURE = "tools/levels/pack_1/01_heart.txt"
+TUTORIAL_PICTURE = "tools/sources/levels/pack_1/01_heart.txt"
 ROW_ARROW_X = 700          # right of the first level's board, pointing left
 STEPS = [
     ("CELL", [(1, c) for c in range(5)], ("row", 1, 180), (1, 1, 1, 1, 1), "tutorial_fill"),

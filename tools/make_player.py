@@ -3,16 +3,16 @@
 
 player_xml(root) gives the player's element as the game's player reads it
 (GG_PLAYER::Load): the profile's attributes, its rule values as items, one
-"pack" per pack folder (tools/levels/pack_<N>, id N) listing every level of
-the pack in order ("id" the picture's number, "file" its level file inside
-the pack's path, "lock"), the statistics ("statisctic", all 0) and the
+"pack" per pack folder (tools/sources/levels/pack_<N>, id N) listing every
+level of the pack in order ("id" the picture's number, "file" its level file
+inside the pack's path, "lock"), the statistics ("statisctic", all 0) and the
 hearts ("health": full, refilled one every REFILL_MINUTES). Only the first
-level of the first pack is open; the first level of every other pack opens
-by stars (its pack's stars2pass) or by buying the pack. The packs carry no
-"lock" or "InAppKey": the desktop edition sells no packs through a store.
+level of the first pack is open; the first level of every other pack opens by
+stars (its pack's stars2pass) or by buying the pack. The packs carry no "lock"
+or "InAppKey": the desktop edition sells no packs through a store.
 
 Sources: the rule values of tools/lib/rules.py, the hearts below, the levels
-in tools/levels/.
+in tools/sources/levels/.
 
 Outputs (under the resources folder, the same bytes for the same sources):
   data/share/main/other/player.xml    repository name "data/share/main/other
@@ -28,7 +28,7 @@ Python 3 standard library and tools/lib/ only.
 import os
 import sys
 
-from lib.content import arguments, write_bytes, xml_text
+from lib.content import arguments, header_source, write_bytes, xml_text
 from lib.levels import read_sources as read_levels
 from lib.rules import PLAYER_RULES
 
@@ -71,7 +71,8 @@ def player_xml(root):
 
 def player_file(root):
     return ('<?xml version="1.0" encoding="utf-8"?>\n'
-            "<!-- Written by tools/make_player.py from its rule values and tools/levels/; "
+            "<!-- Written by tools/make_player.py from its rule values and %s/; "
+            % header_source("tools/sources/levels") +
             "edit those. -->\n" + player_xml(root)).encode("utf-8")
 
 

@@ -3,8 +3,8 @@
 window and the in-game menu.
 
 Sources: the art direction's palette and shapes (tools/lib/drawing.py), the
-packs (tools/levels/pack_N/pack.txt: each pack's tint) and each pack's first
-picture (tools/levels/pack_N/01_*.txt), which its cover shows.
+packs (tools/sources/levels/pack_N/pack.txt: each pack's tint) and each pack's
+first picture (tools/sources/levels/pack_N/01_*.txt), which its cover shows.
 
 Outputs (under the resources folder, the same bytes for the same sources),
 all in data/share/image/screens/:
@@ -353,7 +353,7 @@ def images(root):
     }
     for number, folder in shipped_packs(root):
         if folder not in firsts:
-            raise ValueError("tools/levels/%s: no picture 01 for the pack's cover" % folder)
+            raise ValueError("tools/sources/levels/%s: no picture 01 for the pack's cover" % folder)
         out["cover_%d.png" % number] = cover(firsts[folder], read_pack(root, number, folder).tint)
     return out
 

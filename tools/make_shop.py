@@ -1,12 +1,12 @@
 #!/usr/bin/env python3
 """Writes the desktop edition's store file and the shop's pictures.
 
-Source: tools/shop.txt, one offer per line (its header explains the
+Source: tools/sources/shop.txt, one offer per line (its header explains the
 columns); each ladder must start above the template player's count of its
 name (tools/lib/rules.py). The script
 refuses an unknown picture, a value that is not a whole number above the
 template player's count, a ladder that does not rise, an offer without its
-title and description in tools/strings/shop.txt, and an endless offer
+title and description in tools/sources/strings/shop.txt, and an endless offer
 listed twice.
 
 Outputs (under the resources folder, the same bytes for the same sources):
@@ -27,8 +27,8 @@ import os
 import sys
 
 from lib import drawing as gfx
-from lib.content import arguments, write_bytes, xml_text
-from lib.shop import ENDLESS, IMAGES, PICTURES, read_offers
+from lib.content import arguments, header_source, write_bytes, xml_text
+from lib.shop import ENDLESS, IMAGES, PICTURES, SOURCE, read_offers
 from lib.strings import read_sources as read_strings
 
 STORE = "data/share/main/other/store.xml"
@@ -40,12 +40,12 @@ def check_strings(offers, strings):
     for offer in offers:
         for key in (offer.name, offer.name + "_desc"):
             if key not in keys:
-                raise ValueError("offer %s: no string %s in tools/strings/" % (offer.name, key))
+                raise ValueError("offer %s: no string %s in tools/sources/strings/" % (offer.name, key))
 
 
 def store_xml(offers):
     lines = ['<?xml version="1.0" encoding="utf-8"?>',
-             "<!-- Written by tools/make_shop.py from tools/shop.txt; edit that. -->",
+             "<!-- Written by tools/make_shop.py from %s; edit that. -->" % header_source(SOURCE),
              "<store>"]
     for offer in offers:
         lines.append('  <item name="%s" price="%d" annotation="%s_desc" image="%s %s.png" endless="%s" '

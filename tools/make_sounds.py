@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
-"""Writes the game's sounds and its sound bank from tools/sounds.txt.
+"""Writes the game's sounds and its sound bank from tools/sources/sounds.txt.
 
-Source: tools/sounds.txt, the bank's groups and each sound's recipe (the
-form and its rules: tools/lib/sounds.py).
+Source: tools/sources/sounds.txt, the bank's groups and each sound's recipe
+(the form and its rules: tools/lib/sounds.py).
 
 Outputs (under the resources folder, the same bytes for the same sources):
   data/share/sound/<sound>.ogg        Ogg Vorbis, mono, quality QUALITY; sox
@@ -29,7 +29,7 @@ import sys
 import tempfile
 import zlib
 
-from lib.content import arguments, write_bytes, xml_text
+from lib.content import arguments, header_source, write_bytes, xml_text
 from lib.sounds import LOADS, SOURCE, read_source
 
 SOUND_FOLDER = "data/share/sound"
@@ -57,7 +57,7 @@ def synthesize(name, recipe, work):
 
 def bank_xml(groups):
     lines = ['<?xml version="1.0" encoding="utf-8"?>',
-             "<!-- Written by tools/make_sounds.py from %s; edit that. -->" % SOURCE,
+             "<!-- Written by tools/make_sounds.py from %s; edit that. -->" % header_source(SOURCE),
              "<sound>"]
     for group, sounds in groups:
         if not sounds:

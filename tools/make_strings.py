@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """Writes the game's string table, "strings.xml", from readable sources.
 
-Sources: tools/strings/*.txt, read in file-name order, each line in order,
-one "key = English text" a line (the form and its rules: tools/lib/strings.py).
+Sources: tools/sources/strings/*.txt, read in file-name order, each line in
+order, one "key = English text" a line (the form and its rules:
+tools/lib/strings.py).
 
 Output (the same bytes for the same sources): data/en/strings.xml under the
 resources folder, an XML spreadsheet ("Workbook" / "Worksheet" / "Table" /
@@ -18,8 +19,8 @@ Python 3 standard library and tools/lib/ only.
 import os
 import sys
 
-from lib.content import arguments, write_bytes, xml_text
-from lib.strings import read_sources
+from lib.content import arguments, header_source, write_bytes, xml_text
+from lib.strings import SOURCE_FOLDER, read_sources
 
 STRINGS = "data/en/strings.xml"
 LANGUAGE = "en"
@@ -32,7 +33,8 @@ def cell(text):
 def strings_xml(rows):
     lines = ['<?xml version="1.0" encoding="utf-8"?>',
              '<?mso-application progid="Excel.Sheet"?>',
-             '<!-- Written by tools/make_strings.py from tools/strings/*.txt; edit those. -->',
+             '<!-- Written by tools/make_strings.py from %s/*.txt; edit those. -->'
+             % header_source(SOURCE_FOLDER),
              '<Workbook xmlns="urn:schemas-microsoft-com:office:spreadsheet"',
              ' xmlns:ss="urn:schemas-microsoft-com:office:spreadsheet">',
              ' <Worksheet ss:Name="strings">',

@@ -1,13 +1,13 @@
 #!/usr/bin/env python3
 """Writes the desktop edition's trophies file and the trophy pictures.
 
-Source: tools/trophies.txt, one trophy per line (its header explains the
-columns). A line whose name holds "{pack}" gives one trophy per shipped pack
-(tools/levels/pack_<N>, "tr_pack_N"), so a new pack gets its trophy when this
-script runs again. Every trophy has exactly one condition, and the script
-refuses a target that the shipped levels cannot reach (stars, streaks, hints
-or coins beyond what winning every shipped level once gives) and a value
-name or type other than the settled ones.
+Source: tools/sources/trophies.txt, one trophy per line (its header explains
+the columns). A line whose name holds "{pack}" gives one trophy per shipped
+pack (tools/sources/levels/pack_<N>, "tr_pack_N"), so a new pack gets its
+trophy when this script runs again. Every trophy has exactly one condition, and
+the script refuses a target that the shipped levels cannot reach (stars,
+streaks, hints or coins beyond what winning every shipped level once gives) and
+a value name or type other than the settled ones.
 
 Outputs (under the resources folder, the same bytes for the same sources):
   data/share/main/other/trophies.xml   repository name "data/share/main/other
@@ -29,10 +29,10 @@ import os
 import sys
 
 from lib import drawing as gfx
-from lib.content import arguments, write_bytes, xml_text
+from lib.content import arguments, header_source, write_bytes, xml_text
 from lib.levels import read_sources as read_levels
 from lib.rules import COINS_PER_CELL, MAX_HINTS
-from lib.trophies import read_trophies
+from lib.trophies import SOURCE, read_trophies
 
 TROPHIES = "data/share/main/other/trophies.xml"
 IMAGES = "data/share/image/trophies"
@@ -66,7 +66,7 @@ def value_text(trophy):
 
 def trophies_xml(trophies):
     lines = ['<?xml version="1.0" encoding="utf-8"?>',
-             "<!-- Written by tools/make_trophies.py from tools/trophies.txt; edit that. -->",
+             "<!-- Written by tools/make_trophies.py from %s; edit that. -->" % header_source(SOURCE),
              "<trophies>"]
     for trophy in trophies:
         lines.append('  <trophy name="%s" desc="%s_desc" image_open="%s %s" image_close="%s %s" bonus="%d">' % (

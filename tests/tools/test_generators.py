@@ -257,8 +257,8 @@ class SourcesTest(unittest.TestCase):
         self.folder = tempfile.TemporaryDirectory()
         self.root = self.folder.name
         for pack in ("pack_1", "pack_2"):
-            os.makedirs(os.path.join(self.root, "tools", "levels", pack))
-        os.makedirs(os.path.join(self.root, "tools", "strings"))
+            os.makedirs(os.path.join(self.root, "tools", "sources", "levels", pack))
+        os.makedirs(os.path.join(self.root, "tools", "sources", "strings"))
 
     def tearDown(self):
         self.folder.cleanup()
@@ -268,19 +268,20 @@ class SourcesTest(unittest.TestCase):
             out.write(text)
 
     def test_packs_are_numbered_without_gaps(self):
-        os.makedirs(os.path.join(self.root, "tools", "levels", "pack_10"))
+        os.makedirs(os.path.join(self.root, "tools", "sources", "levels", "pack_10"))
         with self.assertRaises(ValueError):
             content.shipped_packs(self.root)
         for n in range(3, 10):
-            os.makedirs(os.path.join(self.root, "tools", "levels", "pack_%d" % n))
+            os.makedirs(os.path.join(self.root, "tools", "sources", "levels", "pack_%d" % n))
         self.assertEqual([n for n, _ in content.shipped_packs(self.root)], list(range(1, 11)))
-        os.makedirs(os.path.join(self.root, "tools", "levels", "extra"))
+        os.makedirs(os.path.join(self.root, "tools", "sources", "levels", "extra"))
         with self.assertRaises(ValueError):
             content.shipped_packs(self.root)
 
     def test_strings_expand_packs_and_escapes(self):
-        self.write("tools/strings/b.txt", "# comment\n\nlast = a = b\n")
-        self.write("tools/strings/a.txt", "title_{pack} = Pack {pack}\nhelp = one\\ntwo \\\\ <&>\n")
+        self.write("tools/sources/strings/b.txt", "# comment\n\nlast = a = b\n")
+        self.write("tools/sources/strings/a.txt",
+                   "title_{pack} = Pack {pack}\nhelp = one\\ntwo \\\\ <&>\n")
         rows = strings.read_sources(self.root)
         self.assertEqual(rows, [("title_1", "Pack 1"), ("title_2", "Pack 2"),
                                 ("help", "one\ntwo \\ <&>"), ("last", "a = b")])
@@ -292,12 +293,12 @@ class SourcesTest(unittest.TestCase):
     def test_bad_strings_are_refused(self):
         for text in ("no equals sign\n", "two words = x\n", "k = bad \\t escape\n", "k_{level} = x\n",
                      "k = one\nk = two\n"):
-            self.write("tools/strings/a.txt", text)
+            self.write("tools/sources/strings/a.txt", text)
             with self.assertRaises(ValueError, msg=text):
                 strings.read_sources(self.root)
 
     def trophies(self, lines, levels=4):
-        self.write("tools/trophies.txt", lines)
+        self.write("tools/sources/trophies.txt", lines)
         return read_trophies(self.root, [None] * levels)
 
     def test_a_pack_line_makes_one_trophy_per_pack(self):
@@ -338,7 +339,7 @@ class SourcesTest(unittest.TestCase):
                 Trophy("t", "pack_completion", "float", ">=", 1.5, 1, "pack"), levels)
 
     def offers(self, lines):
-        self.write("tools/shop.txt", lines)
+        self.write("tools/sources/shop.txt", lines)
         return read_offers(self.root, {"start_hint": 3})
 
     def test_offers_make_ladders_above_the_template(self):

@@ -109,12 +109,12 @@ class PackTest(unittest.TestCase):
     def setUp(self):
         self.folder = tempfile.TemporaryDirectory()
         self.root = self.folder.name
-        os.makedirs(os.path.join(self.root, "tools", "strings"))
+        os.makedirs(os.path.join(self.root, "tools", "sources", "strings"))
         shutil.copytree(os.path.join(CHECKOUT, "Resources", "data", "share", "font"),
                         os.path.join(self.root, "Resources", "data", "share", "font"))
-        self.write("tools/strings/packs.txt", "pack_1 = One\npack_2 = Two\n")
+        self.write("tools/sources/strings/packs.txt", "pack_1 = One\npack_2 = Two\n")
         for n in (1, 2):
-            folder = "tools/levels/pack_%d" % n
+            folder = "tools/sources/levels/pack_%d" % n
             os.makedirs(os.path.join(self.root, folder))
             self.write(folder + "/01_a.txt", "name: A\n#.#\n.#.\n#.#\n")
             self.write(folder + "/02_b.txt", "name: B\n##\n#.\n")
@@ -129,7 +129,7 @@ class PackTest(unittest.TestCase):
             out.write(text)
 
     def pack(self, number, text):
-        self.write("tools/levels/pack_%s/pack.txt" % number, "# a comment\n" + text)
+        self.write("tools/sources/levels/pack_%s/pack.txt" % number, "# a comment\n" + text)
 
     def test_packs_are_described_in_order(self):
         packs = make_packs.read_packs(self.root)
@@ -158,7 +158,7 @@ class PackTest(unittest.TestCase):
                 make_packs.read_packs(self.root)
         self.tearDown()
         self.setUp()
-        self.write("tools/strings/packs.txt", "pack_1 = One\n")
+        self.write("tools/sources/strings/packs.txt", "pack_1 = One\n")
         with self.assertRaises(ValueError):
             make_packs.read_packs(self.root)
 

@@ -24,19 +24,21 @@ with the shipped files, so a generator must write only below --out.
                              as "name: message" and gives 1, else 0
   write_zip(path, entries)   a zip archive of name -> bytes, in name order,
                              with fixed dates and modes
-  shipped_packs(root)        the level packs found in tools/levels/: a list of
-                             (number, folder name) for folders "pack_<N>",
-                             numbered 1, 2, ... without gaps
+  shipped_packs(root)        the level packs found in tools/sources/levels/:
+                             a list of (number, folder name) for folders
+                             "pack_<N>", numbered 1, 2, ... without gaps
   xml_text(text)             text escaped for XML content or attributes
+  header_source(relative)    a source's path as a generated file's head
+                             comment names it
   hex_colour(rgb, alpha=255) a colour as the descriptions write it:
                              hexadecimal AARRGGBB
   table_rows(root, relative, inline_comments=True)
-                             the rows of a source table (tools/trophies.txt,
-                             tools/shop.txt, tools/sounds.txt): (where,
-                             columns) for each line not blank once its "#"
-                             comment is cut off; without inline comments a
-                             comment takes a whole line and a "#" inside a
-                             row is refused
+                             the rows of a source table
+                             (tools/sources/trophies.txt, shop.txt,
+                             sounds.txt): (where, columns) for each line not
+                             blank once its "#" comment is cut off; without
+                             inline comments a comment takes a whole line
+                             and a "#" inside a row is refused
 Python 3 standard library only.
 """
 
@@ -109,19 +111,29 @@ def picture_generator(name, description, folder, images):
 
 
 def shipped_packs(root):
-    source_root = os.path.join(root, "tools", "levels")
+    source_root = os.path.join(root, "tools", "sources", "levels")
     packs = []
     for name in sorted(os.listdir(source_root)):
         if not os.path.isdir(os.path.join(source_root, name)):
             continue
         match = PACK_FOLDER.match(name)
         if not match:
-            raise ValueError("tools/levels/%s: a pack folder is named pack_<number>" % name)
+            raise ValueError("tools/sources/levels/%s: a pack folder is named pack_<number>" % name)
         packs.append((int(match.group(1)), name))
     packs.sort()
     if [number for number, _ in packs] != list(range(1, len(packs) + 1)):
-        raise ValueError("tools/levels: the packs are not numbered 1, 2, ... without gaps")
+        raise ValueError("tools/sources/levels: the packs are not numbered 1, 2, ... without gaps")
     return packs
+
+
+def header_source(relative):
+    """How the comment at the head of a generated file names its source
+    `relative` (a path below the checkout, "tools/sources/..."): by the path
+    it had before the sources moved below tools/sources/ ("tools/shop.txt",
+    "tools/windows/packs.txt"), which the shipped files still give. Naming
+    the new path changes only those comment lines, and every file that has
+    one must then be written again."""
+    return relative.replace("tools/sources/", "tools/", 1)
 
 
 def xml_text(text):

@@ -175,7 +175,7 @@ def read_sources(root):
     (the pack's own description, pack.txt, is no picture)."""
     pictures = []
     for _, pack in shipped_packs(root):
-        folder = os.path.join(root, "tools", "levels", pack)
+        folder = os.path.join(root, "tools", "sources", "levels", pack)
         for name in sorted(os.listdir(folder)):
             if name.endswith(".txt") and name != PACK_SOURCE:
                 pictures.append(read_picture(os.path.join(folder, name), pack))

@@ -1,5 +1,5 @@
-"""The packs' descriptions: tools/levels/pack_<N>/pack.txt beside each pack's
-pictures, one "key = value" a line (stars2pass, price, paper, tint; what
+"""The packs' descriptions: tools/sources/levels/pack_<N>/pack.txt beside each
+pack's pictures, one "key = value" a line (stars2pass, price, paper, tint; what
 each means and what tools/make_packs.py checks across the packs: its
 docstring).
 
@@ -39,16 +39,16 @@ class Pack:
 
 def read_pack(root, number, folder):
     pack = Pack(number, folder)
-    path = os.path.join(root, "tools", "levels", folder, PACK_SOURCE)
+    path = os.path.join(root, "tools", "sources", "levels", folder, PACK_SOURCE)
     if not os.path.exists(path):
-        raise ValueError("tools/levels/%s: no %s" % (folder, PACK_SOURCE))
+        raise ValueError("tools/sources/levels/%s: no %s" % (folder, PACK_SOURCE))
     seen = set()
     with open(path, encoding="utf-8") as source:
         for line_number, raw in enumerate(source, 1):
             line = raw.strip()
             if not line or line.startswith("#"):
                 continue
-            where = "tools/levels/%s/%s:%d" % (folder, PACK_SOURCE, line_number)
+            where = "tools/sources/levels/%s/%s:%d" % (folder, PACK_SOURCE, line_number)
             if "=" not in line:
                 raise ValueError("%s: a line reads \"key = value\"" % where)
             key, value = (part.strip() for part in line.split("=", 1))
@@ -71,5 +71,5 @@ def read_pack(root, number, folder):
                 raise ValueError("%s: unknown key %r" % (where, key))
     missing = [k for k in ("stars2pass", "price", "paper", "tint") if k not in seen]
     if missing:
-        raise ValueError("tools/levels/%s/%s: no %s" % (folder, PACK_SOURCE, ", ".join(missing)))
+        raise ValueError("tools/sources/levels/%s/%s: no %s" % (folder, PACK_SOURCE, ", ".join(missing)))
     return pack

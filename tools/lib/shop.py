@@ -1,4 +1,4 @@
-"""The shop's offers: tools/shop.txt, one offer per line (its header
+"""The shop's offers: tools/sources/shop.txt, one offer per line (its header
 explains the columns: name, value, price, picture).
 
   read_offers(root, template=None)
@@ -16,6 +16,7 @@ Python 3 standard library and tools/lib/ only.
 from .content import table_rows
 from .rules import PLAYER_RULES
 
+SOURCE = "tools/sources/shop.txt"
 IMAGES = "data/share/image/shop"
 PICTURES = ("hint", "heart", "mistake", "coins")
 ENDLESS = "endless"
@@ -41,11 +42,11 @@ def whole(text, where, what):
 
 
 def read_offers(root, template=None):
-    """The offers of tools/shop.txt, checked against the template player's
-    counts (tools/lib/rules.py's unless given)."""
+    """The offers of tools/sources/shop.txt, checked against the template
+    player's counts (tools/lib/rules.py's unless given)."""
     template = dict(PLAYER_RULES) if template is None else template
     offers = []
-    for where, columns in table_rows(root, "tools/shop.txt"):
+    for where, columns in table_rows(root, SOURCE):
         if len(columns) != 4:
             raise ValueError("%s: four columns: name value price picture" % where)
         name, value, price, picture = columns

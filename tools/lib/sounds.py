@@ -1,4 +1,4 @@
-"""The sound source: tools/sounds.txt, the sound bank's groups and each
+"""The sound source: tools/sources/sounds.txt, the sound bank's groups and each
 sound's recipe. A line whose first non-blank is "#" is a comment, blank lines
 are skipped, and a "#" anywhere else is refused, so a recipe is never cut
 short:
@@ -23,7 +23,7 @@ Python 3 standard library and tools/lib/ only.
 
 from .content import table_rows
 
-SOURCE = "tools/sounds.txt"
+SOURCE = "tools/sources/sounds.txt"
 LOADS = {"whole": "1", "stream": "0"}
 
 

@@ -1,5 +1,5 @@
-"""The string sources: tools/strings/*.txt, read in file-name order, each line
-in order. One string per line:
+"""The string sources: tools/sources/strings/*.txt, read in file-name order,
+each line in order. One string per line:
 
     key = English text
 
@@ -9,8 +9,8 @@ in order. One string per line:
 - In the text, "\\n" is a line break and "\\\\" a backslash; no other
   backslash sequence is allowed.
 - A line whose key holds "{pack}" is written once per shipped pack (the
-  folders tools/levels/pack_<N>), with "{pack}" replaced by N in the key and
-  the text.
+  folders tools/sources/levels/pack_<N>), with "{pack}" replaced by N in the
+  key and the text.
 
   read_sources(root)         every (key, text) of every source file, in order
   read_source(path, packs)   the (key, text) rows of one source file
@@ -22,6 +22,7 @@ import re
 
 from .content import shipped_packs
 
+SOURCE_FOLDER = "tools/sources/strings"
 PACK = "{pack}"
 KEY = re.compile(r"^[A-Za-z0-9_.{}-]+$")
 
@@ -70,7 +71,7 @@ def read_source(path, packs):
 
 
 def read_sources(root):
-    folder = os.path.join(root, "tools", "strings")
+    folder = os.path.join(root, *SOURCE_FOLDER.split("/"))
     packs = shipped_packs(root)
     rows, seen = [], {}
     for name in sorted(os.listdir(folder)):

@@ -1,7 +1,7 @@
-"""The trophies: tools/trophies.txt, one trophy per line (its header explains
-the columns: name, value, type, operator, target, bonus, picture). A line
-whose name holds "{pack}" gives one trophy per shipped pack, and "{levels}"
-in a target is the number of shipped levels.
+"""The trophies: tools/sources/trophies.txt, one trophy per line (its header
+explains the columns: name, value, type, operator, target, bonus, picture). A
+line whose name holds "{pack}" gives one trophy per shipped pack, and
+"{levels}" in a target is the number of shipped levels.
 
   read_trophies(root, levels)
                              the Trophies (name, value, kind, operator,
@@ -14,6 +14,8 @@ Python 3 standard library and tools/lib/ only.
 """
 
 from .content import shipped_packs, table_rows
+
+SOURCE = "tools/sources/trophies.txt"
 
 # The values the game tests trophies with, and their types.
 VALUES = {
@@ -59,7 +61,7 @@ def parse_target(kind, text, where):
 def read_trophies(root, levels):
     packs = shipped_packs(root)
     trophies = []
-    for where, columns in table_rows(root, "tools/trophies.txt"):
+    for where, columns in table_rows(root, SOURCE):
         if len(columns) != 7:
             raise ValueError("%s: seven columns: name value type op target bonus picture" % where)
         name, value, kind, operator, target, bonus, picture = columns

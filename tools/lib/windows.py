@@ -1,8 +1,8 @@
-"""The window layouts: the form of tools/windows/*.txt, its reader and its
-checks. tools/make_windows.py writes the windows and grid files it reads;
-tools/make_pages.py reads tools/pages/*.txt with it.
+"""The window layouts: the form of tools/sources/windows/*.txt, its reader and
+its checks. tools/make_windows.py writes the windows and grid files it reads;
+tools/make_pages.py reads tools/sources/pages/*.txt with it.
 
-Sources: tools/windows/*.txt, read in file-name order (a file may hold
+Sources: tools/sources/windows/*.txt, read in file-name order (a file may hold
 several windows). "#" starts a comment (outside quotes), blank lines are
 skipped, and indentation (spaces, two a level by habit) nests lines.
 
@@ -12,8 +12,8 @@ Variables, at the start of a line:
 
   A variable holds one value; later values use it as $panel (alone or inside
   a value, e.g. "$folder x.png"). It is seen by the rest of its file and by
-  every file read after it, so tools/windows/0_assets.txt names the shared
-  pictures and fonts once. Defining a variable twice is refused.
+  every file read after it, so tools/sources/windows/0_assets.txt names the
+  shared pictures and fonts once. Defining a variable twice is refused.
 
 A window:
 
@@ -30,8 +30,8 @@ A window:
       background $backdrop size=1024,768 from=0,255,255,255 to=160,255,255,255
                                  the full-screen picture and its colours
                                  (a, r, g, b) as the window opens
-      sound 3 click              widget 3 plays "click" (tools/sounds.txt)
-                                 when clicked
+      sound 3 click              widget 3 plays "click" (a sound of
+                                 tools/sources/sounds.txt) when clicked
       attr name=value ...        further attributes of the window element, as
                                  written (a screen's own settings)
       element SETTINGS text_color=FF2E3440 : text
@@ -82,16 +82,17 @@ A grid file (a paged list's items, framework/pages.h), beside the windows:
                                  window's gui (ids unique in the item)
 
   An item whose line, or any line below it, holds "{pack}" is written once
-  per shipped pack (tools/levels/pack_<N>), in pack order, with "{pack}"
-  replaced by N everywhere in it (as tools/strings/ does for keys).
+  per shipped pack (tools/sources/levels/pack_<N>), in pack order, with
+  "{pack}" replaced by N everywhere in it (as tools/sources/strings/ does for
+  keys).
 
   A value is a word, or "text in quotes" (\\" and \\\\ inside). Checked: the
   element names and each element's required attributes; widget ids are
   whole numbers, unique in their window above 0; each sound names a widget
-  id of the window and a sound of tools/sounds.txt; every picture and font a
-  widget or background names ("folder file" resource names) is shipped under
-  Resources/; every WLABEL's TEXT is a key of tools/strings/*.txt (the game
-  shows labels translated).
+  id of the window and a sound of tools/sources/sounds.txt; every picture and
+  font a widget or background names ("folder file" resource names) is
+  shipped under Resources/; every WLABEL's TEXT is a key of
+  tools/sources/strings/*.txt (the game shows labels translated).
 
   Reader(root).read()        every window of the sources, in source order;
                              the reader's `grids` are the grid files, and a
@@ -110,7 +111,7 @@ from . import sounds, strings
 from .content import shipped_packs, xml_text
 from .faces import FACES
 
-SOURCE_FOLDER = "tools/windows"
+SOURCE_FOLDER = "tools/sources/windows"
 
 NAME = re.compile(r"^[A-Za-z0-9_]+$")
 VARIABLE = re.compile(r"\$([A-Za-z_][A-Za-z0-9_]*)")
@@ -348,7 +349,7 @@ class Reader:
             if widget not in window.ids:
                 raise SourceError("%s: the window has no widget %s" % (where, widget))
             if sound not in self.sounds:
-                raise SourceError("%s: %s is not a sound of tools/sounds.txt" % (where, sound))
+                raise SourceError("%s: %s is not a sound of tools/sources/sounds.txt" % (where, sound))
         if window.sounds:
             window.children.append(
                 "<sounds>%s</sounds>" % "".join('<item id="%s" sound="%s"/>' % (widget, xml_text(sound))
@@ -540,7 +541,7 @@ class Reader:
                 raise SourceError("%s: ID %s is used already at %s" % (where, widget_id, window.ids[widget_id]))
             window.ids[widget_id] = where
         if element == "WLABEL" and given.get("TEXT") and given["TEXT"] not in self.keys:
-            raise SourceError("%s: the label's TEXT %r is not a key of tools/strings/*.txt"
+            raise SourceError("%s: the label's TEXT %r is not a key of tools/sources/strings/*.txt"
                               % (where, given["TEXT"]))
         if scripts:
             children.append("<SCRIPTS>%s</SCRIPTS>" % "".join(scripts))
