@@ -1,8 +1,11 @@
-"""Unit tests of the content generators' shared drawing and output code and
-of the string and trophy sources' rules. Run by ctest (tools/CMakeLists.txt):
+"""Unit tests of the content generators' shared drawing and output code, of
+the string and trophy sources' rules and of how the generators fit together
+(tools/lib/, tools/make_all.py). Run by ctest (tools/CMakeLists.txt):
 python3 -m unittest discover -s tests/tools -t tests/tools
 """
 
+import ast
+import glob
 import math
 import os
 import struct
@@ -11,10 +14,17 @@ import tempfile
 import unittest
 import zlib
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools"))
+TOOLS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools")
+sys.path.insert(0, TOOLS)
 
 from lib import content  # noqa: E402
 from lib import drawing  # noqa: E402
+from lib import shop  # noqa: E402
+from lib import strings  # noqa: E402
+from lib import trophies  # noqa: E402
+from lib.shop import read_offers  # noqa: E402
+from lib.trophies import Trophy, read_trophies  # noqa: E402
+import make_all  # noqa: E402
 import make_cursor  # noqa: E402
 import make_gui  # noqa: E402
 import make_panels  # noqa: E402
@@ -24,9 +34,6 @@ import make_settings  # noqa: E402
 import make_shop  # noqa: E402
 import make_strings  # noqa: E402
 import make_trophies  # noqa: E402
-from lib import strings  # noqa: E402
-from lib.shop import read_offers  # noqa: E402
-from lib.trophies import Trophy, read_trophies  # noqa: E402
 
 
 def sampled(width, height, distance, rgb):
@@ -423,6 +430,65 @@ class ShellContentTest(unittest.TestCase):
                 make_settings.check_files(content.CHECKOUT)
         finally:
             files[:] = saved
+
+
+
+def imported_modules(path):
+    """The top-level names of the modules a Python file imports."""
+    with open(path, encoding="utf-8") as source:
+        tree = ast.parse(source.read(), path)
+    names = set()
+    for node in ast.walk(tree):
+        if isinstance(node, ast.Import):
+            names.update(alias.name.split(".")[0] for alias in node.names)
+        elif isinstance(node, ast.ImportFrom) and node.level == 0:
+            names.add(node.module.split(".")[0])
+    return names
+
+
+class GeneratorLayoutTest(unittest.TestCase):
+    """Each generator stands alone on tools/lib/; make_all.py runs them all."""
+
+    generators = sorted(os.path.basename(path)[:-3] for path in glob.glob(os.path.join(TOOLS, "make_*.py")))
+
+    def test_generators_import_only_the_library_and_the_standard_library(self):
+        self.assertIn("make_levels", self.generators)
+        allowed = set(getattr(sys, "stdlib_module_names", ())) | {"lib"}
+        for path in glob.glob(os.path.join(TOOLS, "make_*.py")) + glob.glob(os.path.join(TOOLS, "lib", "*.py")):
+            with self.subTest(os.path.relpath(path, TOOLS)):
+                names = imported_modules(path)
+                self.assertEqual({name for name in names if name.startswith("make_")}, set())
+                if allowed != {"lib"}:
+                    self.assertLessEqual(names, allowed)
+
+    def test_make_all_runs_every_generator_once(self):
+        self.assertEqual(sorted(make_all.ORDER), [g for g in self.generators if g != "make_all"])
+        # The checks of what is shipped, and the list of its folders, come last.
+        self.assertEqual(make_all.ORDER[-4:], ["make_windows", "make_pages", "make_settings",
+                                               "make_resource_list"])
+
+    def test_every_picture_a_source_may_name_is_drawn(self):
+        self.assertEqual(sorted(make_shop.DRAWINGS), sorted(shop.PICTURES))
+        self.assertEqual(sorted(make_trophies.EMBLEMS), sorted(trophies.PICTURES))
+
+    def test_the_check_names_every_file_not_as_shipped(self):
+        with tempfile.TemporaryDirectory() as written, tempfile.TemporaryDirectory() as shipped:
+            def put(root, relative, data=b"x"):
+                path = os.path.join(root, *relative.split("/"))
+                os.makedirs(os.path.dirname(path), exist_ok=True)
+                with open(path, "wb") as out:
+                    out.write(data)
+            for relative, data in (("game.xml", b"x"), ("data/a/same.png", b"x"), ("data/a/changed.png", b"y"),
+                                   ("data/a/new.png", b"x")):
+                put(written, relative, data)
+            for relative in ("game.xml", "data/a/same.png", "data/a/changed.png", "data/a/old.png",
+                             "data/a/deeper/other.png", "data/font/font.png", "licence.txt"):
+                put(shipped, relative)
+            self.assertEqual(make_all.differences(written, shipped),
+                             ["differs: data/a/changed.png", "not shipped: data/a/new.png",
+                              "written by no generator: licence.txt",
+                              "written by no generator: data/a/old.png"])
+            self.assertEqual(make_all.differences(shipped, shipped), [])
 
 
 if __name__ == "__main__":
