@@ -2,11 +2,12 @@
 """Writes the widget pictures: buttons, the check box, the switch, panels and
 bars, in the art direction's look.
 
-Sources: the art direction's widget rules and palette, as the constants
-below and the button face of tools/lib/faces.py. Buttons are rounded with a
-border one shade darker than their face and a gentle vertical gradient over
-a soft drop shadow; the pressed look is darker and 1 px lower, the disabled
-look the normal one desaturated. Button labels and icons are separate widgets drawn over them.
+Sources: the art direction's widget rules and palette, as the constants below
+and the button face of tools/lib/faces.py. Buttons are rounded with a border
+one shade darker than their face and a gentle vertical gradient over a soft
+drop shadow; the pressed look is darker and 1 px lower, the disabled look the
+normal one desaturated. Button labels and icons are separate widgets drawn over
+them.
 
 Outputs (under the resources folder, data/share/image/gui; the same bytes for
 the same sources). Sheets are frames of equal size side by side:
