@@ -3,8 +3,9 @@
 Every generator reads its readable sources from the checkout and writes its
 outputs below a resources folder, by default the checkout's Resources/. The
 same sources give the same bytes; tools/check_generated.cmake runs every
-tools/make_*.py with --out into a temporary folder and compares what it wrote
-with the shipped files, so a generator must write only below --out.
+tools/make_*.py (but make_all.py) with --out into a temporary folder and
+compares what it wrote with the shipped files, so a generator must write only
+below --out.
 
   arguments(description)     parses --root (the checkout to read, default the
                              one holding tools/) and --out (the resources
