@@ -18,14 +18,14 @@ Outputs (under the resources folder, the same bytes for the same sources):
                                       arrow
 
 Usage: tools/make_cursor.py [--root DIR] [--out DIR]
-Python 3 standard library only (tools/drawing.py, tools/content.py).
+Python 3 standard library and tools/lib/ only.
 """
 
 import os
 import sys
 
-import drawing as gfx
-from content import arguments, write_bytes
+from lib import drawing as gfx
+from lib.content import arguments, write_bytes
 
 DOCUMENT = "data/share/main/other/gCursor.xml"
 GUI = "data/share/image/gui"

@@ -2,11 +2,12 @@
 """Writes the widget pictures: buttons, the check box, the switch, panels and
 bars, in the art direction's look.
 
-Sources: the art direction's widget rules and palette, as the constants
-below. Buttons are rounded (RADIUS) with a BORDER px border one shade darker
-than their face and a gentle vertical gradient over a soft drop shadow; the
-pressed look is darker and 1 px lower, the disabled look the normal one
-desaturated. Button labels and icons are separate widgets drawn over them.
+Sources: the art direction's widget rules and palette, as the constants below
+and the button face of tools/lib/faces.py. Buttons are rounded with a border
+one shade darker than their face and a gentle vertical gradient over a soft
+drop shadow; the pressed look is darker and 1 px lower, the disabled look the
+normal one desaturated. Button labels and icons are separate widgets drawn over
+them.
 
 Outputs (under the resources folder, data/share/image/gui; the same bytes for
 the same sources). Sheets are frames of equal size side by side:
@@ -31,72 +32,35 @@ the same sources). Sheets are frames of equal size side by side:
                       frame 9 full)
 
 Usage: tools/make_gui.py [--root DIR] [--out DIR]
-Python 3 standard library only (tools/drawing.py, tools/content.py).
+Python 3 standard library and tools/lib/ only.
 """
 
 import math
 import sys
 
-import drawing as gfx
-from content import picture_generator
+from lib import drawing as gfx
+from lib.content import picture_generator
+from lib.faces import ACCENT_LOOKS, BOX, CHECK, DISABLED_LIGHTEN, LIGHT_LOOKS, face
 
 GUI = "data/share/image/gui"
-
-RADIUS = 10                # the buttons' corner radius
-BORDER = 2                 # the buttons' border
-BUTTON_SHADOW = gfx.Shadow(reach=4, drop=2, opacity=0.18)
-PRESSED_SHADOW = gfx.Shadow(reach=3, drop=1, opacity=0.14)
-DISABLED_LIGHTEN = 0.35    # how far the disabled grey moves toward white
 
 WIDE = (200, 56)
 ICON = (64, 64)
 TWO = (120, 48)
-# The face's distance from a frame's left, top, right and bottom: room for
-# the shadow below and for the pressed look's 1 px drop.
-FACE_INSET = (3, 2, 3, 6)
-
-# A look: the face's gradient (top, bottom) and its border.
-ACCENT_LOOKS = {
-    "normal": (gfx.lighter(gfx.ACCENT, 0.18), gfx.darker(gfx.ACCENT, 0.04), gfx.darker(gfx.ACCENT, 0.22)),
-    "hover": (gfx.lighter(gfx.ACCENT, 0.34), gfx.lighter(gfx.ACCENT, 0.08), gfx.darker(gfx.ACCENT, 0.16)),
-    "pressed": (gfx.darker(gfx.ACCENT, 0.06), gfx.darker(gfx.ACCENT, 0.16), gfx.darker(gfx.ACCENT, 0.32)),
-    "selected": (gfx.lighter(gfx.SECONDARY, 0.22), gfx.SECONDARY, gfx.darker(gfx.SECONDARY, 0.25)),
-}
-LIGHT_LOOKS = {
-    "normal": (gfx.PANEL, gfx.PAPER, gfx.PANEL_BORDER),
-    "hover": (gfx.mix(gfx.PANEL, gfx.ACCENT, 0.14), gfx.mix(gfx.PAPER, gfx.ACCENT, 0.24),
-              gfx.darker(gfx.ACCENT, 0.08)),
-    "pressed": (gfx.PAPER_BOTTOM, gfx.darker(gfx.PAPER_BOTTOM, 0.08), gfx.darker(gfx.PANEL_BORDER, 0.22)),
-    "selected": (gfx.mix(gfx.PANEL, gfx.SECONDARY, 0.12), gfx.mix(gfx.PAPER, gfx.SECONDARY, 0.2),
-                 gfx.SECONDARY),
-    # A white face barely changes when desaturated: the disabled look starts
-    # from a dimmer one.
-    "disabled": (gfx.PAPER_BOTTOM, gfx.PAPER_BOTTOM, gfx.CROSSED_NUMBER),
-}
+# The two-state button's looks (a face's gradient and border, as those of
+# tools/lib/faces.py).
 SECONDARY_LOOKS = {
     "up": ACCENT_LOOKS["selected"],
     "down": (gfx.darker(gfx.SECONDARY, 0.08), gfx.darker(gfx.SECONDARY, 0.2), gfx.darker(gfx.SECONDARY, 0.38)),
 }
 
-CHECK = 40                 # a check box frame's side
-BOX = (6, 5, 34, 33)       # the box within its frame
+# The check box: its box (BOX within a CHECK-sided frame, tools/lib/faces.py)
+# and the tick drawn over it.
 BOX_RADIUS = 6
 BOX_BORDER = gfx.darker(gfx.PANEL_BORDER, 0.15)
 TICK = [(12.5, 19.5), (17.5, 25), (28, 12.5)]
 TICK_WIDTH = 4
 TICK_COLOUR = gfx.FILLED
-
-# What a click must land on in each frame of a sheet, as the margins
-# (left, top, right, bottom) around the drawn face or box: the room kept for
-# the shadow and the pressed look's drop shows nothing to click.
-# tools/make_windows.py and tools/make_play_screen.py give it to every
-# widget drawn with the sheet (its HIT_INSET).
-FACES = {
-    "button_wide.png": FACE_INSET,
-    "button_icon.png": FACE_INSET,
-    "button_two.png": FACE_INSET,
-    "checkbox.png": (BOX[0], BOX[1], CHECK - BOX[2], CHECK - BOX[3]),
-}
 
 TRACK = (64, 32)
 TRACK_OFF = gfx.mix(gfx.PAPER_BOTTOM, gfx.CROSS, 0.45)
@@ -119,24 +83,6 @@ RING_FRAMES = 10
 RING_COLUMNS = 5
 RING_RADIUS = 17
 RING_WIDTH = 7
-
-
-def face(size, look, pressed=False):
-    """One button frame: the face with its border and gradient over its
-    shadow; pressed, 1 px lower and over a smaller shadow."""
-    width, height = size
-    top_rgb, bottom_rgb, border = look
-    drop = 1 if pressed else 0
-    left, top = FACE_INSET[0], FACE_INSET[1] + drop
-    right, bottom = width - FACE_INSET[2], height - FACE_INSET[3] + drop
-    shadow = PRESSED_SHADOW if pressed else BUTTON_SHADOW
-    canvas = gfx.Canvas(width, height)
-    canvas.falloff(gfx.rounded_rect_distance(left, top + shadow.drop, right, bottom + shadow.drop, RADIUS),
-                   shadow.reach, gfx.INK, shadow.opacity)
-    canvas.rounded_rect(left, top, right, bottom, RADIUS, border)
-    canvas.rounded_rect(left + BORDER, top + BORDER, right - BORDER, bottom - BORDER, RADIUS - BORDER,
-                        gfx.vertical_gradient(top + BORDER, bottom - BORDER, top_rgb, bottom_rgb))
-    return canvas
 
 
 def five_looks(size, looks):

@@ -13,6 +13,7 @@ for the same sources):
   list_box_row.png         ROW: a row's background (a faint rule at its
                            foot), for lists given a row picture
   list_box_highlight.png   HIGHLIGHT: the selected row (accent tint)
+                           (the three of tools/lib/lists.py)
   slider13.png             13 frames of PIECE x PIECE side by side: minus
                            button (normal, under the pointer, pressed),
                            plus button (the same), runner (the same), start
@@ -29,26 +30,21 @@ from its lower side) and repeats them along it. The caps hold the groove's
 rounded ends as drawn for a level slider.
 
 Usage: tools/make_gui_inputs.py [--root DIR] [--out DIR]
-Python 3 standard library only (tools/drawing.py, tools/content.py).
+Python 3 standard library and tools/lib/ only.
 """
 
 import sys
 
-import drawing as gfx
-from content import arguments, write_images
+from lib import drawing as gfx
+from lib.content import arguments, write_images
+from lib.lists import FIELD, RADIUS, list_highlight, list_panel, list_row
 
 GUI = "data/share/image/gui"
 
-RADIUS = 8                       # the panels' corner radius
-FIELD = gfx.PANEL                # near-white inside of boxes
-BORDER = gfx.PANEL_BORDER        # their 1 px border
+BORDER = gfx.PANEL_BORDER        # the boxes' 1 px border (FIELD inside, tools/lib/lists.py)
 FIELD_SHADE = gfx.PAPER          # the line box's inner top shade
 
 LINE_BOX = (360, 48)
-LIST_PANEL = (320, 216)
-ROW = (304, 36)
-HIGHLIGHT = (304, 32)
-ROW_RULE = gfx.PAPER_BOTTOM
 
 PIECE = 32                       # a slider frame's side
 GROOVE = 8                       # the groove's height
@@ -70,28 +66,6 @@ def line_box():
     canvas = gfx.Canvas(width, height)
     # A faint shade under the top edge: the field lies a little lower.
     gfx.framed_box(canvas, 0, 0, width, height, RADIUS, gfx.vertical_gradient(1, 8, FIELD_SHADE, FIELD))
-    return canvas
-
-
-def list_panel(size=LIST_PANEL):
-    width, height = size
-    canvas = gfx.Canvas(width, height)
-    gfx.framed_box(canvas, 0, 0, width, height, RADIUS, FIELD)
-    return canvas
-
-
-def list_row(size=ROW):
-    width, height = size
-    canvas = gfx.Canvas(width, height)
-    canvas.rect(4, height - 1, width - 4, height, ROW_RULE)
-    return canvas
-
-
-def list_highlight(size=HIGHLIGHT):
-    width, height = size
-    canvas = gfx.Canvas(width, height)
-    gfx.framed_box(canvas, 0, 0, width, height, RADIUS - 2, gfx.mix(FIELD, gfx.ACCENT, 0.3),
-                   gfx.mix(FIELD, gfx.ACCENT, 0.8))
     return canvas
 
 

@@ -32,15 +32,15 @@ Outputs (under the resources folder, the same bytes for the same sources):
                                              folder)
 
 Usage: tools/make_loading.py [--root DIR] [--out DIR]
-Python 3 standard library only (tools/drawing.py, tools/content.py).
+Python 3 standard library and tools/lib/ only.
 """
 
 import math
 import os
 import sys
 
-import drawing as gfx
-from content import arguments, write_bytes
+from lib import drawing as gfx
+from lib.content import arguments, write_bytes
 
 SCREEN = "data/share/main/other/screen_loading.xml"
 IMAGES = "data/share/image/loading"
@@ -95,7 +95,7 @@ TIME_FADE = 0.3
 
 
 def number_width(number):
-    """The width of a clue number's strokes (tools/drawing.py's digits)."""
+    """The width of a clue number's strokes (tools/lib/drawing.py's digits)."""
     digits = len(str(number))
     return NUMBER_H / 6.0 * (6.0 * (digits - 1) + 4.0) + NUMBER_STROKE
 

@@ -3,7 +3,7 @@
 screens: small icons, the cards their lists stand on and the help pages'
 illustrations.
 
-Sources: the art direction's palette and widget look (tools/drawing.py) and
+Sources: the art direction's palette and widget look (tools/lib/drawing.py) and
 the sizes below; the help board is the picture HELP_PICTURE with its clues
 counted here.
 
@@ -22,19 +22,19 @@ bytes for the same sources):
   help_board.png        a small board, half solved, with its clues
   help_tools.png        a filled cell and a crossed cell side by side
   players_list.png,     the players list's panel, row and highlight, as the
-  players_row.png,      input widgets' (tools/make_gui_inputs.py) but wide
+  players_row.png,      input widgets' (tools/lib/lists.py) but wide
   players_highlight.png enough for a name of 15 wide letters (PLAYERS_LIST)
 
 Usage: tools/make_menus.py [--root DIR] [--out DIR]
-Python 3 standard library only (tools/drawing.py, tools/content.py).
+Python 3 standard library and tools/lib/ only.
 """
 
 import os
 import sys
 
-import drawing as gfx
-import make_gui_inputs
-from content import arguments, write_bytes
+from lib import drawing as gfx
+from lib.content import arguments, write_bytes
+from lib.lists import list_highlight, list_panel, list_row
 
 FOLDER = "data/share/image/menus"
 
@@ -190,9 +190,9 @@ def pictures():
         "trophy_card.png": card(*TROPHY_CARD),
         "help_board.png": help_board(),
         "help_tools.png": help_tools(),
-        "players_list.png": make_gui_inputs.list_panel(PLAYERS_LIST),
-        "players_row.png": make_gui_inputs.list_row(PLAYERS_ROW),
-        "players_highlight.png": make_gui_inputs.list_highlight(PLAYERS_HIGHLIGHT),
+        "players_list.png": list_panel(PLAYERS_LIST),
+        "players_row.png": list_row(PLAYERS_ROW),
+        "players_highlight.png": list_highlight(PLAYERS_HIGHLIGHT),
     }
     for part, piece in card_pieces().items():
         images["card_%s.png" % part] = piece

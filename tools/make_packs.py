@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Writes the pack descriptions and the packs' board backgrounds.
 
-Source: tools/levels/pack_<N>/pack.txt beside each pack's pictures, one
+Source: tools/sources/levels/pack_<N>/pack.txt beside each pack's pictures, one
 "key = value" a line ('#' starts a comment line):
   stars2pass   stars, over all packs, that open the pack's first level; the
                packs before it must be able to give them (3 stars a level),
@@ -9,8 +9,8 @@ Source: tools/levels/pack_<N>/pack.txt beside each pack's pictures, one
   price        coins that buy the pack while it is locked
   paper        the pattern of the board's background: plain, ruled, grid or dots
   tint         a colour (#RRGGBB) the paper leans toward
-The pack's name is the string "pack_<N>" of tools/strings/ (the pack's key);
-the script refuses a pack without it.
+The pack's name is the string "pack_<N>" of tools/sources/strings/ (the pack's
+key); the script refuses a pack without it.
 
 Outputs (under the resources folder, the same bytes for the same sources):
   data/share/main/other/packs_description.xml
@@ -23,79 +23,23 @@ Outputs (under the resources folder, the same bytes for the same sources):
       pack's colour, with its faint pattern
 
 Usage: tools/make_packs.py [--root DIR] [--out DIR]
-Python 3 standard library only (tools/drawing.py, tools/content.py).
+Python 3 standard library and tools/lib/ only.
 """
 
 import os
-import re
 import sys
 
-from content import arguments, shipped_packs, write_bytes, xml_text
-from drawing import BLOCK_LINE, GRID_LINE, PAPER, PAPER_BOTTOM, Canvas, hex_rgb, mix
-from make_levels import CANVAS, LEVEL_ARCHIVE, PACK_SOURCE, read_sources as read_levels
-from make_strings import read_sources as read_strings
+from lib.content import arguments, header_source, shipped_packs, write_bytes, xml_text
+from lib.drawing import BLOCK_LINE, GRID_LINE, PAPER, PAPER_BOTTOM, Canvas, mix
+from lib.levels import CANVAS, read_sources as read_levels
+from lib.packs import read_pack
+from lib.strings import read_sources as read_strings
 
 DESCRIPTION = "data/share/main/other/packs_description.xml"
 BACKGROUNDS = "data/share/image/packs"
-PAPERS = ("plain", "ruled", "grid", "dots")
 MAX_STARS = 3          # stars a level can give
 TINT = 0.07            # how far the paper leans toward the pack's colour
 PATTERN_STEP = 32      # pixels between the lines or dots of a pattern
-
-
-class Pack:
-    def __init__(self, number, folder):
-        self.number, self.folder = number, folder
-        self.key = "pack_%d" % number
-        self.stars2pass = self.price = None
-        self.paper = self.tint = None
-        self.levels = 0
-
-    @property
-    def path(self):
-        return "%s %s" % (LEVEL_ARCHIVE, self.folder)
-
-    @property
-    def background(self):
-        return "background_%d.png" % self.number
-
-
-def read_pack(root, number, folder):
-    pack = Pack(number, folder)
-    path = os.path.join(root, "tools", "levels", folder, PACK_SOURCE)
-    if not os.path.exists(path):
-        raise ValueError("tools/levels/%s: no %s" % (folder, PACK_SOURCE))
-    seen = set()
-    with open(path, encoding="utf-8") as source:
-        for line_number, raw in enumerate(source, 1):
-            line = raw.strip()
-            if not line or line.startswith("#"):
-                continue
-            where = "tools/levels/%s/%s:%d" % (folder, PACK_SOURCE, line_number)
-            if "=" not in line:
-                raise ValueError("%s: a line reads \"key = value\"" % where)
-            key, value = (part.strip() for part in line.split("=", 1))
-            if key in seen:
-                raise ValueError("%s: %s given twice" % (where, key))
-            seen.add(key)
-            if key in ("stars2pass", "price"):
-                if not re.match(r"^[0-9]+$", value):
-                    raise ValueError("%s: %s is a whole number of at least 0" % (where, key))
-                setattr(pack, key, int(value))
-            elif key == "paper":
-                if value not in PAPERS:
-                    raise ValueError("%s: paper is one of %s" % (where, ", ".join(PAPERS)))
-                pack.paper = value
-            elif key == "tint":
-                if not re.match(r"^#[0-9A-Fa-f]{6}$", value):
-                    raise ValueError("%s: tint is a colour #RRGGBB" % where)
-                pack.tint = hex_rgb(value)
-            else:
-                raise ValueError("%s: unknown key %r" % (where, key))
-    missing = [k for k in ("stars2pass", "price", "paper", "tint") if k not in seen]
-    if missing:
-        raise ValueError("tools/levels/%s/%s: no %s" % (folder, PACK_SOURCE, ", ".join(missing)))
-    return pack
 
 
 def read_packs(root):
@@ -108,9 +52,10 @@ def read_packs(root):
     stars_before = 0
     for pack in packs:
         if pack.levels == 0:
-            raise ValueError("tools/levels/%s: a pack holds at least one picture" % pack.folder)
+            raise ValueError("tools/sources/levels/%s: a pack holds at least one picture" % pack.folder)
         if pack.key not in strings:
-            raise ValueError("%s: no name (a line \"%s = ...\" in tools/strings/)" % (pack.folder, pack.key))
+            raise ValueError("%s: no name (a line \"%s = ...\" in tools/sources/strings/)"
+                             % (pack.folder, pack.key))
         if pack.number == 1 and pack.stars2pass:
             raise ValueError("%s: the first pack is open from the start (stars2pass = 0)" % pack.folder)
         if pack.stars2pass > stars_before:
@@ -122,7 +67,8 @@ def read_packs(root):
 
 def description_xml(packs):
     lines = ['<?xml version="1.0" encoding="utf-8"?>',
-             "<!-- Written by tools/make_packs.py from tools/levels/pack_N/pack.txt; edit those. -->",
+             "<!-- Written by tools/make_packs.py from %s; edit those. -->"
+             % header_source("tools/sources/levels/pack_N/pack.txt"),
              "<packs>"]
     for pack in packs:
         lines += ['  <pack id="%d" key="%s" stars2pass="%d" price="%d" path="%s">' % (

@@ -1,10 +1,10 @@
 #!/usr/bin/env python3
 """Writes the files of the paged grids (the help pages, the trophy list and
-the shop) from tools/pages/.
+the shop) from tools/sources/pages/.
 
-Sources: tools/pages/*.txt, read in file-name order, in the form of the
-window layouts (tools/make_windows.py: comments, indentation, quoting, and
-the variables of tools/windows/*.txt, which are read first). One grid a
+Sources: tools/sources/pages/*.txt, read in file-name order, in the form of the
+window layouts (tools/lib/windows.py: comments, indentation, quoting, and
+the variables of tools/sources/windows/*.txt, which are read first). One grid a
 file or more:
 
     grid help_pages                 the file data/share/main/other/<name>.xml
@@ -21,30 +21,29 @@ file or more:
                                     the same way)
       each offer name=$name size="800 108"
         IMAGE ID=5 TEXTURE=$picture one item for each offer name of
-                                    tools/shop.txt, in order: $name is the
-                                    name, $picture the offer's picture
+                                    tools/sources/shop.txt, in order: $name is
+                                    the name, $picture the offer's picture
       each trophy name_tr=$name     one item for each trophy of
-                                    tools/trophies.txt (one per pack for
-                                    tools/levels/pack_<N>), in order
+                                    tools/sources/trophies.txt (one per pack
+                                    for tools/sources/levels/pack_<N>), in
+                                    order
 
 Outputs (under the resources folder, the same bytes for the same sources):
   data/share/main/other/<grid>.xml   <pages ...> with its elements and items
                                      in source order
 
 Usage: tools/make_pages.py [--root DIR] [--out DIR]
-Python 3 standard library only.
+Python 3 standard library and tools/lib/ only.
 """
 
 import os
 import sys
 
-import make_shop
-import make_trophies
-import make_windows
-from content import arguments, write_bytes
-from make_levels import read_sources as read_levels
+from lib import shop, trophies, windows
+from lib.content import arguments, header_source, write_bytes
+from lib.levels import read_sources as read_levels
 
-SOURCE_FOLDER = "tools/pages"
+SOURCE_FOLDER = "tools/sources/pages"
 OUT_FOLDER = "data/share/main/other"
 
 
@@ -57,12 +56,12 @@ class Grid:
 
 
 class PageReader:
-    """Reads tools/pages/*.txt with the window layouts' reader, whose
+    """Reads tools/sources/pages/*.txt with the window layouts' reader, whose
     variables and checks it shares."""
 
     def __init__(self, root):
         self.root = root
-        self.layouts = make_windows.Reader(root)
+        self.layouts = windows.Reader(root)
         self.layouts.read()
         self.grids = []
 
@@ -71,7 +70,7 @@ class PageReader:
         for name in sorted(os.listdir(folder)):
             if name.endswith(".txt"):
                 relative = "%s/%s" % (SOURCE_FOLDER, name)
-                for line in make_windows.read_lines(os.path.join(folder, name), relative):
+                for line in windows.read_lines(os.path.join(folder, name), relative):
                     self.top_line(line, relative)
         return self.grids
 
@@ -83,7 +82,7 @@ class PageReader:
             raise ValueError("%s: a line at the left edge is a grid (\"grid <name>\") or a variable"
                              % line.where)
         name = line.words[1]
-        if not make_windows.NAME.match(name) or any(g.name == name for g in self.grids):
+        if not windows.NAME.match(name) or any(g.name == name for g in self.grids):
             raise ValueError("%s: grid %r: a new name of letters, digits and _" % (line.where, name))
         grid = Grid(name, relative)
         for item in line.children:
@@ -116,19 +115,19 @@ class PageReader:
     def each(self, kind):
         if kind == "offer":
             names = []
-            for offer in make_shop.read_offers(self.root):
+            for offer in shop.read_offers(self.root):
                 if offer.name not in [n for n, _ in names]:
-                    names.append((offer.name, "%s %s.png" % (make_shop.IMAGES, offer.picture)))
+                    names.append((offer.name, "%s %s.png" % (shop.IMAGES, offer.picture)))
             return [{"name": name, "picture": picture} for name, picture in names]
         levels = read_levels(self.root)
-        return [{"name": trophy.name} for trophy in make_trophies.read_trophies(self.root, levels)]
+        return [{"name": trophy.name} for trophy in trophies.read_trophies(self.root, levels)]
 
     def item(self, line, words, what):
-        attributes = make_windows.attributes_xml(self.layouts.pairs(words, line.where))
+        attributes = windows.attributes_xml(self.layouts.pairs(words, line.where))
         if not line.children:
             return "<item%s/>" % attributes
         # An item's widgets are checked as a window's are, ids unique in the item.
-        owner = make_windows.Window(what, "item", line.where)
+        owner = windows.Window(what, "item", line.where)
         widgets = [text for child in line.children for text in self.layouts.widget(owner, child)]
         return "\n".join(["<item%s>" % attributes, " <GUI>"] + ["  " + text for text in widgets]
                          + [" </GUI>", "</item>"])
@@ -136,8 +135,8 @@ class PageReader:
 
 def grid_xml(grid):
     lines = ['<?xml version="1.0" encoding="utf-8"?>',
-             "<!-- Written by tools/make_pages.py from %s; edit that. -->" % grid.source,
-             "<pages%s>" % make_windows.attributes_xml(grid.attributes)]
+             "<!-- Written by tools/make_pages.py from %s; edit that. -->" % header_source(grid.source),
+             "<pages%s>" % windows.attributes_xml(grid.attributes)]
     lines += [" " + text for child in grid.children for text in child.split("\n")]
     lines.append("</pages>")
     return ("\n".join(lines) + "\n").encode("utf-8")

@@ -26,14 +26,14 @@ Outputs (under the resources folder, the same bytes for the same sources):
                                            sparkles (tinted the same way)
 
 Usage: tools/make_panels.py [--root DIR] [--out DIR]
-Python 3 standard library only (tools/drawing.py, tools/content.py).
+Python 3 standard library and tools/lib/ only.
 """
 
 import os
 import sys
 
-import drawing as gfx
-from content import arguments, write_images
+from lib import drawing as gfx
+from lib.content import arguments, write_images
 
 BOARD = "data/share/image/board"
 GUI = "data/share/image/gui"

@@ -2,11 +2,11 @@
 """Writes the play screen around the board: the board's pieces, the controls,
 the pictures of both and of the flights, and the first level's tutorial.
 
-Sources: the screen's layout (the control regions and each control's place
-in tools/make_levels.py, which lays the boards out around them), the art
-direction's palette (tools/drawing.py), the tutorial's steps below, and
-their texts in tools/strings/play.txt (the game shows them translated; the
-tutorial's cells are checked against the first level's picture).
+Sources: the screen's layout (the control regions and each control's place in
+tools/lib/levels.py, which lays the boards out around them), the art
+direction's palette (tools/lib/drawing.py), the tutorial's steps below, and
+their texts in tools/sources/strings/play.txt (the game shows them translated;
+the tutorial's cells are checked against the first level's picture).
 
 Outputs (under the resources folder, the same bytes for the same sources):
   data/share/main/GameProcess/ambient.xml      frame, clue strips, highlight,
@@ -39,18 +39,18 @@ Outputs (under the resources folder, the same bytes for the same sources):
     tutorial_cell.png  4 frames of 64 x 64: a pulsing frame on a cell
 
 Usage: tools/make_play_screen.py [--root DIR] [--out DIR]
-Python 3 standard library only (tools/drawing.py, tools/content.py).
+Python 3 standard library and tools/lib/ only.
 """
 
 import math
 import os
 import sys
 
-import drawing as gfx
-import make_gui
-import make_levels as layout
-import make_strings
-from content import arguments, shipped_packs, write_bytes, write_images
+from lib import drawing as gfx
+from lib import faces
+from lib import levels as layout
+from lib import strings
+from lib.content import arguments, hex_colour, shipped_packs, write_bytes, write_images
 
 GAME_PROCESS = "data/share/main/GameProcess"
 OTHER = "data/share/main/other"
@@ -58,11 +58,12 @@ PLAY = layout.PLAY_IMAGES
 BOARD = layout.BOARD_IMAGES
 GUI = "data/share/image/gui"
 FONTS = "data/share/font"
-STRINGS = "tools/strings/play.txt"
+STRINGS = "tools/sources/strings/play.txt"
 
-# Every button of the play screen is drawn on make_gui's faces: clicks land
-# on the face, not on the room around it (the GUI XML's HIT_INSET).
-FACE_HIT = ' HIT_INSET="%s"' % " ".join("%d" % m for m in make_gui.FACE_INSET)
+# Every button of the play screen is drawn on the button face of
+# tools/lib/faces.py: clicks land on the face, not on the room around it (the
+# GUI XML's HIT_INSET).
+FACE_HIT = ' HIT_INSET="%s"' % " ".join("%d" % m for m in faces.FACE_INSET)
 
 PLATE = 88            # the plate behind a side control
 ICON_BUTTON = (64, 64)
@@ -82,15 +83,11 @@ STRIP_FALLBACK = 160                   # a strip's depth when its clues cannot b
 STRIP_BAND = gfx.PANEL
 STRIP_TINT = gfx.mix(gfx.PANEL, gfx.PAPER_BOTTOM, 0.55)
 
-ICON_LOOKS = make_gui.LIGHT_LOOKS
+ICON_LOOKS = faces.LIGHT_LOOKS
 PLATE_SHADOW = gfx.Shadow(reach=5, drop=2, opacity=0.2)
 
 if STRIP_MARGIN > layout.CLEARANCE or FRAME_MARGIN > layout.CLEARANCE:
     raise SystemExit("make_play_screen: the frame and the strips must stay within the boards' clearance")
-
-
-def hex_colour(rgb, alpha=0xFF):
-    return layout.hex_colour(rgb, alpha)
 
 
 def sprite_colour(rgb, alpha=0xFF):
@@ -103,16 +100,16 @@ def sprite_colour(rgb, alpha=0xFF):
 
 
 def icon_sheet(size, looks, draw_icon):
-    """Five looks of a button (make_gui's faces) with the icon drawn on each,
+    """Five looks of a button (tools/lib/faces.py) with the icon drawn on each,
     1 px lower on the pressed look; the disabled look desaturated."""
     frames = []
     for index, name in enumerate(("normal", "hover", "pressed", "selected")):
-        frame = make_gui.face(size, looks[name], pressed=(name == "pressed"))
+        frame = faces.face(size, looks[name], pressed=(name == "pressed"))
         draw_icon(frame, size[0] / 2.0 - 0.0, (size[1] - 4) / 2.0 + (1 if name == "pressed" else 0))
         frames.append(frame)
-    disabled = make_gui.face(size, looks.get("disabled", looks["normal"]))
+    disabled = faces.face(size, looks.get("disabled", looks["normal"]))
     draw_icon(disabled, size[0] / 2.0, (size[1] - 4) / 2.0)
-    frames.append(disabled.desaturated(make_gui.DISABLED_LIGHTEN))
+    frames.append(disabled.desaturated(faces.DISABLED_LIGHTEN))
     return gfx.sheet(frames)
 
 
@@ -184,14 +181,14 @@ def ring_frames(side, colour, count, start, end, width):
 def tool_switch():
     """Unticked the switch shows the cross tool, ticked the fill tool: the
     tick frame is a whole face drawn over the box."""
-    looks = make_gui.LIGHT_LOOKS
+    looks = faces.LIGHT_LOOKS
     size = (TOOL, TOOL)
     frames = []
     for name in ("selected", "hover", "pressed"):
-        frame = make_gui.face(size, looks[name], pressed=(name == "pressed"))
+        frame = faces.face(size, looks[name], pressed=(name == "pressed"))
         cross_icon(frame, TOOL / 2.0, (TOOL - 4) / 2.0 + (1 if name == "pressed" else 0))
         frames.append(frame)
-    ticked = make_gui.face(size, looks["selected"])
+    ticked = faces.face(size, looks["selected"])
     fill_icon(ticked, TOOL / 2.0, (TOOL - 4) / 2.0)
     frames.append(ticked)
     frames.append(gfx.Canvas(TOOL, TOOL))
@@ -307,7 +304,7 @@ def tutorial_cell():
 def pictures():
     return {
         "pause_button.png": icon_sheet(ICON_BUTTON, ICON_LOOKS, pause_icon),
-        "store_button.png": icon_sheet(STORE, make_gui.ACCENT_LOOKS, store_icon),
+        "store_button.png": icon_sheet(STORE, faces.ACCENT_LOOKS, store_icon),
         "hint_button.png": hint_button(),
         "hint_glow.png": ring_frames(GLOW, gfx.ACCENT, 6, 30, 46, 6),
         "tool_switch.png": tool_switch(),
@@ -447,9 +444,9 @@ def control_files():
 
 # The first level's steps: kind, cells ("row col", 0-based), arrow (place
 # and direction in degrees, or None), locks (cells, hint, tool, store,
-# reset), and the key of its text in tools/strings/play.txt.
+# reset), and the key of its text in tools/sources/strings/play.txt.
 TUTORIAL_LEVEL = 1
-TUTORIAL_PICTURE = "tools/levels/pack_1/01_heart.txt"
+TUTORIAL_PICTURE = "tools/sources/levels/pack_1/01_heart.txt"
 ROW_ARROW_X = 700          # right of the first level's board, pointing left
 STEPS = [
     ("CELL", [(1, c) for c in range(5)], ("row", 1, 180), (1, 1, 1, 1, 1), "tutorial_fill"),
@@ -549,8 +546,8 @@ def tutorial_xml(root, texts):
 def main():
     args = arguments(__doc__.split("\n")[0])
     try:
-        texts = dict(make_strings.read_source(os.path.join(args.root, *STRINGS.split("/")),
-                                              shipped_packs(args.root)))
+        texts = dict(strings.read_source(os.path.join(args.root, *STRINGS.split("/")),
+                                         shipped_packs(args.root)))
         files = {os.path.join(GAME_PROCESS, name): data for name, data in control_files().items()}
         files[os.path.join(GAME_PROCESS, "ambient.xml")] = ambient_xml()
         files[os.path.join(OTHER, "tutorial.xml")] = tutorial_xml(args.root, texts)

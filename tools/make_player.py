@@ -3,15 +3,16 @@
 
 player_xml(root) gives the player's element as the game's player reads it
 (GG_PLAYER::Load): the profile's attributes, its rule values as items, one
-"pack" per pack folder (tools/levels/pack_<N>, id N) listing every level of
-the pack in order ("id" the picture's number, "file" its level file inside
-the pack's path, "lock"), the statistics ("statisctic", all 0) and the
+"pack" per pack folder (tools/sources/levels/pack_<N>, id N) listing every
+level of the pack in order ("id" the picture's number, "file" its level file
+inside the pack's path, "lock"), the statistics ("statisctic", all 0) and the
 hearts ("health": full, refilled one every REFILL_MINUTES). Only the first
-level of the first pack is open; the first level of every other pack opens
-by stars (its pack's stars2pass) or by buying the pack. The packs carry no
-"lock" or "InAppKey": the desktop edition sells no packs through a store.
+level of the first pack is open; the first level of every other pack opens by
+stars (its pack's stars2pass) or by buying the pack. The packs carry no "lock"
+or "InAppKey": the desktop edition sells no packs through a store.
 
-Sources: the rule values and hearts below, the levels in tools/levels/.
+Sources: the rule values of tools/lib/rules.py, the hearts below, the levels
+in tools/sources/levels/.
 
 Outputs (under the resources folder, the same bytes for the same sources):
   data/share/main/other/player.xml    repository name "data/share/main/other
@@ -21,23 +22,18 @@ Outputs (under the resources folder, the same bytes for the same sources):
 
 Usage: tools/make_player.py [--root DIR] [--out DIR] [--print]
   --print writes the element to stdout instead.
-Python 3 standard library only (tools/content.py).
+Python 3 standard library and tools/lib/ only.
 """
 
 import os
 import sys
 
-from content import arguments, write_bytes, xml_text
-from make_levels import read_sources as read_levels
+from lib.content import arguments, header_source, write_bytes, xml_text
+from lib.levels import read_sources as read_levels
+from lib.rules import PLAYER_RULES
 
 PLAYER = "data/share/main/other/player.xml"
 
-# The rule values every player starts with (items of the player's table).
-RULES = [
-    ("errors", 5),      # wrong cells a level allows; the level is lost at the last
-    ("health", 5),      # most hearts a player holds
-    ("start_hint", 2),  # hints given at the start of every level
-]
 HEARTS = 5              # hearts of a new player: all of them
 REFILL_MINUTES = 20     # one spent heart comes back after this long
 STATISTICS = ["health", "score", "max_score", "hint_use", "without_hint_max", "without_hint",
@@ -56,7 +52,7 @@ def packs_of(root):
 def player_xml(root):
     lines = ['<player sound_volume="50" music_volume="50" passed_tutorial="false" game_cursor="true">',
              "  <playeritems>"]
-    lines += ['    <item name="%s" count="%d"/>' % (name, count) for name, count in RULES]
+    lines += ['    <item name="%s" count="%d"/>' % (name, count) for name, count in PLAYER_RULES]
     lines += ["  </playeritems>", "  <packs>"]
     for pack_id, levels in packs_of(root):
         lines.append('    <pack id="%d">' % pack_id)
@@ -75,7 +71,8 @@ def player_xml(root):
 
 def player_file(root):
     return ('<?xml version="1.0" encoding="utf-8"?>\n'
-            "<!-- Written by tools/make_player.py from its rule values and tools/levels/; "
+            "<!-- Written by tools/make_player.py from its rule values and %s/; "
+            % header_source("tools/sources/levels") +
             "edit those. -->\n" + player_xml(root)).encode("utf-8")
 
 

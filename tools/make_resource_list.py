@@ -18,13 +18,13 @@ Outputs (under the resources folder, the same bytes for the same sources):
                                       or archive, its path in "value"
 
 Usage: tools/make_resource_list.py [--root DIR] [--out DIR]
-Python 3 standard library only (tools/content.py).
+Python 3 standard library and tools/lib/ only.
 """
 
 import os
 import sys
 
-from content import arguments, write_bytes, xml_text
+from lib.content import arguments, write_bytes, xml_text
 
 LIST = "data/share/main/other/resource_list.xml"
 ZIP_SIGNATURE = b"PK\x03\x04"

@@ -21,14 +21,14 @@ Outputs (under the resources folder, the same bytes for the same sources):
   data/share/image/gui/ear_line.png    LINE x LINE, one colour
 
 Usage: tools/make_screen_borders.py [--root DIR] [--out DIR]
-Python 3 standard library only (tools/drawing.py, tools/content.py).
+Python 3 standard library and tools/lib/ only.
 """
 
 import os
 import sys
 
-import drawing as gfx
-from content import arguments, write_bytes
+from lib import drawing as gfx
+from lib.content import arguments, write_bytes
 
 DATA = "data/data.xml"
 GUI = "data/share/image/gui"

@@ -2,9 +2,9 @@
 """Writes the pictures of the title, pack and level screens, the finish
 window and the in-game menu.
 
-Sources: the art direction's palette and shapes (tools/drawing.py), the
-packs (tools/levels/pack_N/pack.txt: each pack's tint) and each pack's first
-picture (tools/levels/pack_N/01_*.txt), which its cover shows.
+Sources: the art direction's palette and shapes (tools/lib/drawing.py), the
+packs (tools/sources/levels/pack_N/pack.txt: each pack's tint) and each pack's
+first picture (tools/sources/levels/pack_N/01_*.txt), which its cover shows.
 
 Outputs (under the resources folder, the same bytes for the same sources),
 all in data/share/image/screens/:
@@ -44,28 +44,22 @@ all in data/share/image/screens/:
                      picture (stretched over the cell)
 
 Usage: tools/make_screens.py [--root DIR] [--out DIR]
-Python 3 standard library only (tools/drawing.py, tools/content.py).
+Python 3 standard library and tools/lib/ only.
 """
 
 import math
 import sys
 
-import drawing as gfx
-from content import picture_generator, shipped_packs
-from make_levels import read_sources as read_levels
-from make_packs import read_pack
+from lib import drawing as gfx
+from lib.content import picture_generator, shipped_packs
+from lib.faces import CARD_FACE, TILE_FACE
+from lib.levels import read_sources as read_levels
+from lib.packs import read_pack
 
 FOLDER = "data/share/image/screens"
 STAR_STEP = 76
 TILE = (150, 170)
 PACK_CARD = (320, 240)
-# The drawn face within a tile frame and within the pack card, as margins
-# (left, top, right, bottom) around it: the rest is the shadow's room. A
-# click must land on the face (tools/make_windows.py gives the margins to
-# the items drawn on these pictures).
-TILE_FACE = (7, 6, 7, 8)
-CARD_FACE = (8, 7, 8, 10)
-FACES = {"level_tile.png": TILE_FACE, "pack_card.png": CARD_FACE}
 COVER = 124
 ICON = 36
 LINK_HEIGHT = 23  # the link font's line height (DejaVu Sans 20)
@@ -359,7 +353,7 @@ def images(root):
     }
     for number, folder in shipped_packs(root):
         if folder not in firsts:
-            raise ValueError("tools/levels/%s: no picture 01 for the pack's cover" % folder)
+            raise ValueError("tools/sources/levels/%s: no picture 01 for the pack's cover" % folder)
         out["cover_%d.png" % number] = cover(firsts[folder], read_pack(root, number, folder).tint)
     return out
 

@@ -17,13 +17,13 @@ Outputs (under the resources folder, the same bytes for the same sources):
                                       names) or "param" (the other values)
 
 Usage: tools/make_settings.py [--root DIR] [--out DIR]
-Python 3 standard library only (tools/content.py).
+Python 3 standard library and tools/lib/ only.
 """
 
 import os
 import sys
 
-from content import arguments, write_bytes, xml_text
+from lib.content import arguments, write_bytes, xml_text
 
 GAME = "game.xml"
 EDITIONS = "data/share/main/other/editions.xml"

@@ -1,12 +1,12 @@
 #!/usr/bin/env python3
 """Writes the desktop edition's store file and the shop's pictures.
 
-Source: tools/shop.txt, one offer per line (its header explains the
+Source: tools/sources/shop.txt, one offer per line (its header explains the
 columns); each ladder must start above the template player's count of its
-name (tools/make_player.py). The script
+name (tools/lib/rules.py). The script
 refuses an unknown picture, a value that is not a whole number above the
 template player's count, a ladder that does not rise, an offer without its
-title and description in tools/strings/shop.txt, and an endless offer
+title and description in tools/sources/strings/shop.txt, and an endless offer
 listed twice.
 
 Outputs (under the resources folder, the same bytes for the same sources):
@@ -20,76 +20,19 @@ Outputs (under the resources folder, the same bytes for the same sources):
                                       plus) and coins (shown beside prices)
 
 Usage: tools/make_shop.py [--root DIR] [--out DIR]
-Python 3 standard library only (tools/drawing.py, tools/content.py).
+Python 3 standard library and tools/lib/ only.
 """
 
 import os
 import sys
 
-import drawing as gfx
-from content import arguments, table_rows, write_bytes, xml_text
-from make_strings import read_sources as read_strings
-from make_player import RULES as TEMPLATE_RULES
+from lib import drawing as gfx
+from lib.content import arguments, header_source, write_bytes, xml_text
+from lib.shop import ENDLESS, IMAGES, PICTURES, SOURCE, read_offers
+from lib.strings import read_sources as read_strings
 
 STORE = "data/share/main/other/store.xml"
-IMAGES = "data/share/image/shop"
 SIZE = 96
-ENDLESS = "endless"
-
-
-class Offer:
-    def __init__(self, name, value, price, picture):
-        self.name, self.value, self.price, self.picture = name, value, price, picture
-
-    @property
-    def endless(self):
-        return self.value is None
-
-
-def whole(text, where, what):
-    try:
-        value = int(text)
-    except ValueError:
-        raise ValueError("%s: the %s is a whole number" % (where, what)) from None
-    if value < 0:
-        raise ValueError("%s: the %s is not negative" % (where, what))
-    return value
-
-
-def read_offers(root, template=None):
-    """The offers of tools/shop.txt, checked against the template player's
-    counts (tools/make_player.py's unless given)."""
-    template = dict(TEMPLATE_RULES) if template is None else template
-    offers = []
-    for where, columns in table_rows(root, "tools/shop.txt"):
-        if len(columns) != 4:
-            raise ValueError("%s: four columns: name value price picture" % where)
-        name, value, price, picture = columns
-        if picture not in PICTURES:
-            raise ValueError("%s: unknown picture %r" % (where, picture))
-        value = None if value == ENDLESS else whole(value, where, "value")
-        offers.append(Offer(name, value, whole(price, where, "price"), picture))
-    check_ladders(offers, template)
-    return offers
-
-
-def check_ladders(offers, template):
-    """Each name's values rise and start above the template player's count;
-    an endless offer is the only one of its name."""
-    by_name = {}
-    for offer in offers:
-        by_name.setdefault(offer.name, []).append(offer)
-    for name, ladder in by_name.items():
-        if any(o.endless for o in ladder):
-            if len(ladder) > 1:
-                raise ValueError("offer %s: an endless offer is the only one of its name" % name)
-            continue
-        previous = template.get(name, 0)
-        for offer in ladder:
-            if offer.value <= previous:
-                raise ValueError("offer %s: value %d is not above %d (the template player's count "
-                                 "or the offer before)" % (name, offer.value, previous))
-            previous = offer.value
 
 
 def check_strings(offers, strings):
@@ -97,12 +40,12 @@ def check_strings(offers, strings):
     for offer in offers:
         for key in (offer.name, offer.name + "_desc"):
             if key not in keys:
-                raise ValueError("offer %s: no string %s in tools/strings/" % (offer.name, key))
+                raise ValueError("offer %s: no string %s in tools/sources/strings/" % (offer.name, key))
 
 
 def store_xml(offers):
     lines = ['<?xml version="1.0" encoding="utf-8"?>',
-             "<!-- Written by tools/make_shop.py from tools/shop.txt; edit that. -->",
+             "<!-- Written by tools/make_shop.py from %s; edit that. -->" % header_source(SOURCE),
              "<store>"]
     for offer in offers:
         lines.append('  <item name="%s" price="%d" annotation="%s_desc" image="%s %s.png" endless="%s" '
@@ -141,7 +84,8 @@ def picture_coins(canvas):
     gfx.coin(canvas, MID + 12, MID - 10, 24)
 
 
-PICTURES = {
+# Each picture an offer may show (tools/lib/shop.py names them), drawn.
+DRAWINGS = {
     "hint": picture_hint,
     "heart": picture_heart,
     "mistake": picture_mistake,
@@ -151,7 +95,7 @@ PICTURES = {
 
 def picture(name):
     canvas = gfx.Canvas(SIZE, SIZE)
-    PICTURES[name](canvas)
+    DRAWINGS[name](canvas)
     return canvas.with_shadow(2, (0, 2), gfx.INK, 0.25)
 
 

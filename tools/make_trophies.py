@@ -1,13 +1,13 @@
 #!/usr/bin/env python3
 """Writes the desktop edition's trophies file and the trophy pictures.
 
-Source: tools/trophies.txt, one trophy per line (its header explains the
-columns). A line whose name holds "{pack}" gives one trophy per shipped pack
-(tools/levels/pack_<N>, "tr_pack_N"), so a new pack gets its trophy when this
-script runs again. Every trophy has exactly one condition, and the script
-refuses a target that the shipped levels cannot reach (stars, streaks, hints
-or coins beyond what winning every shipped level once gives) and a value
-name or type other than the settled ones.
+Source: tools/sources/trophies.txt, one trophy per line (its header explains
+the columns). A line whose name holds "{pack}" gives one trophy per shipped
+pack (tools/sources/levels/pack_<N>, "tr_pack_N"), so a new pack gets its
+trophy when this script runs again. Every trophy has exactly one condition, and
+the script refuses a target that the shipped levels cannot reach (stars,
+streaks, hints or coins beyond what winning every shipped level once gives) and
+a value name or type other than the settled ones.
 
 Outputs (under the resources folder, the same bytes for the same sources):
   data/share/main/other/trophies.xml   repository name "data/share/main/other
@@ -22,91 +22,21 @@ Outputs (under the resources folder, the same bytes for the same sources):
 A trophy's description key is its name followed by "_desc".
 
 Usage: tools/make_trophies.py [--root DIR] [--out DIR]
-Python 3 standard library only (tools/drawing.py, tools/content.py).
+Python 3 standard library and tools/lib/ only.
 """
 
 import os
 import sys
 
-import drawing as gfx
-from content import arguments, shipped_packs, table_rows, write_bytes, xml_text
-from make_levels import COINS_PER_CELL, MAX_HINTS, read_sources as read_levels
+from lib import drawing as gfx
+from lib.content import arguments, header_source, write_bytes, xml_text
+from lib.levels import read_sources as read_levels
+from lib.rules import COINS_PER_CELL, MAX_HINTS
+from lib.trophies import SOURCE, read_trophies
 
 TROPHIES = "data/share/main/other/trophies.xml"
 IMAGES = "data/share/image/trophies"
 SIZE = 128
-
-# The values the game tests trophies with, and their types.
-VALUES = {
-    "pack_completion": "float",
-    "without_hint_max": "uint",
-    "without_error_max": "uint",
-    "hint_use": "uint",
-    "three_star_levels": "uint",
-    "max_score": "uint",
-    "min_level_time": "float",
-    "all_trophies": "bool",
-}
-OPERATORS = (">", "<", "==", "!=", ">=", "<=")
-
-
-class Trophy:
-    def __init__(self, name, value, kind, operator, target, bonus, picture, pack=None):
-        self.name, self.value, self.kind, self.operator = name, value, kind, operator
-        self.target, self.bonus, self.picture, self.pack = target, bonus, picture, pack
-
-    def image(self, state):
-        return "%s_%s.png" % (self.name, state)
-
-
-def parse_target(kind, text, where):
-    try:
-        if kind == "bool":
-            if text not in ("true", "false"):
-                raise ValueError
-            return text == "true"
-        if kind == "float":
-            return float(text)
-        value = int(text)
-        if kind == "uint" and value < 0:
-            raise ValueError
-        return value
-    except ValueError:
-        raise ValueError("%s: %r is not a %s target" % (where, text, kind)) from None
-
-
-def read_trophies(root, levels):
-    packs = shipped_packs(root)
-    trophies = []
-    for where, columns in table_rows(root, "tools/trophies.txt"):
-        if len(columns) != 7:
-            raise ValueError("%s: seven columns: name value type op target bonus picture" % where)
-        name, value, kind, operator, target, bonus, picture = columns
-        if VALUES.get(value) is None:
-            raise ValueError("%s: unknown value %r" % (where, value))
-        if kind != VALUES[value]:
-            raise ValueError("%s: %s is a %s" % (where, value, VALUES[value]))
-        if operator not in OPERATORS:
-            raise ValueError("%s: unknown operator %r" % (where, operator))
-        if picture not in EMBLEMS:
-            raise ValueError("%s: unknown picture %r" % (where, picture))
-        target = parse_target(kind, target.replace("{levels}", str(len(levels))), where)
-        try:
-            bonus = int(bonus)
-        except ValueError:
-            raise ValueError("%s: the bonus is a whole number" % where) from None
-        if "{pack}" in name:
-            for pack, _ in packs:
-                trophies.append(Trophy(name.replace("{pack}", str(pack)), value, kind, operator,
-                                       target, bonus, picture, pack))
-        else:
-            trophies.append(Trophy(name, value, kind, operator, target, bonus, picture))
-    names = [t.name for t in trophies]
-    for name in names:
-        if names.count(name) > 1:
-            raise ValueError("trophy %s appears twice" % name)
-    return trophies
-
 
 def check_reachable(trophy, levels):
     """Refuses a numeric target that winning every shipped level once cannot
@@ -136,7 +66,7 @@ def value_text(trophy):
 
 def trophies_xml(trophies):
     lines = ['<?xml version="1.0" encoding="utf-8"?>',
-             "<!-- Written by tools/make_trophies.py from tools/trophies.txt; edit that. -->",
+             "<!-- Written by tools/make_trophies.py from %s; edit that. -->" % header_source(SOURCE),
              "<trophies>"]
     for trophy in trophies:
         lines.append('  <trophy name="%s" desc="%s_desc" image_open="%s %s" image_close="%s %s" bonus="%d">' % (
@@ -205,7 +135,8 @@ def emblem_pack(canvas, trophy):
     canvas.text(str(trophy.pack), CX, CY, 30, 6, gfx.FILLED)
 
 
-# The emblems by picture name; each draws on (canvas, trophy).
+# The emblems by picture name (tools/lib/trophies.py names them); each draws
+# on (canvas, trophy).
 EMBLEMS = {
     "pack": emblem_pack,
     "no_hint": lambda canvas, trophy: emblem_no_hint(canvas),

@@ -1,8 +1,11 @@
-"""Unit tests of the content generators' shared drawing and output code and
-of the string and trophy sources' rules. Run by ctest (tools/CMakeLists.txt):
+"""Unit tests of the content generators' shared drawing and output code, of
+the string and trophy sources' rules and of how the generators fit together
+(tools/lib/, tools/make_all.py). Run by ctest (tools/CMakeLists.txt):
 python3 -m unittest discover -s tests/tools -t tests/tools
 """
 
+import ast
+import glob
 import math
 import os
 import struct
@@ -11,10 +14,17 @@ import tempfile
 import unittest
 import zlib
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools"))
+TOOLS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools")
+sys.path.insert(0, TOOLS)
 
-import content  # noqa: E402
-import drawing  # noqa: E402
+from lib import content  # noqa: E402
+from lib import drawing  # noqa: E402
+from lib import shop  # noqa: E402
+from lib import strings  # noqa: E402
+from lib import trophies  # noqa: E402
+from lib.shop import read_offers  # noqa: E402
+from lib.trophies import Trophy, read_trophies  # noqa: E402
+import make_all  # noqa: E402
 import make_cursor  # noqa: E402
 import make_gui  # noqa: E402
 import make_panels  # noqa: E402
@@ -254,8 +264,8 @@ class SourcesTest(unittest.TestCase):
         self.folder = tempfile.TemporaryDirectory()
         self.root = self.folder.name
         for pack in ("pack_1", "pack_2"):
-            os.makedirs(os.path.join(self.root, "tools", "levels", pack))
-        os.makedirs(os.path.join(self.root, "tools", "strings"))
+            os.makedirs(os.path.join(self.root, "tools", "sources", "levels", pack))
+        os.makedirs(os.path.join(self.root, "tools", "sources", "strings"))
 
     def tearDown(self):
         self.folder.cleanup()
@@ -265,20 +275,21 @@ class SourcesTest(unittest.TestCase):
             out.write(text)
 
     def test_packs_are_numbered_without_gaps(self):
-        os.makedirs(os.path.join(self.root, "tools", "levels", "pack_10"))
+        os.makedirs(os.path.join(self.root, "tools", "sources", "levels", "pack_10"))
         with self.assertRaises(ValueError):
             content.shipped_packs(self.root)
         for n in range(3, 10):
-            os.makedirs(os.path.join(self.root, "tools", "levels", "pack_%d" % n))
+            os.makedirs(os.path.join(self.root, "tools", "sources", "levels", "pack_%d" % n))
         self.assertEqual([n for n, _ in content.shipped_packs(self.root)], list(range(1, 11)))
-        os.makedirs(os.path.join(self.root, "tools", "levels", "extra"))
+        os.makedirs(os.path.join(self.root, "tools", "sources", "levels", "extra"))
         with self.assertRaises(ValueError):
             content.shipped_packs(self.root)
 
     def test_strings_expand_packs_and_escapes(self):
-        self.write("tools/strings/b.txt", "# comment\n\nlast = a = b\n")
-        self.write("tools/strings/a.txt", "title_{pack} = Pack {pack}\nhelp = one\\ntwo \\\\ <&>\n")
-        rows = make_strings.read_sources(self.root)
+        self.write("tools/sources/strings/b.txt", "# comment\n\nlast = a = b\n")
+        self.write("tools/sources/strings/a.txt",
+                   "title_{pack} = Pack {pack}\nhelp = one\\ntwo \\\\ <&>\n")
+        rows = strings.read_sources(self.root)
         self.assertEqual(rows, [("title_1", "Pack 1"), ("title_2", "Pack 2"),
                                 ("help", "one\ntwo \\ <&>"), ("last", "a = b")])
         xml = make_strings.strings_xml(rows).decode("utf-8")
@@ -289,13 +300,13 @@ class SourcesTest(unittest.TestCase):
     def test_bad_strings_are_refused(self):
         for text in ("no equals sign\n", "two words = x\n", "k = bad \\t escape\n", "k_{level} = x\n",
                      "k = one\nk = two\n"):
-            self.write("tools/strings/a.txt", text)
+            self.write("tools/sources/strings/a.txt", text)
             with self.assertRaises(ValueError, msg=text):
-                make_strings.read_sources(self.root)
+                strings.read_sources(self.root)
 
     def trophies(self, lines, levels=4):
-        self.write("tools/trophies.txt", lines)
-        return make_trophies.read_trophies(self.root, [None] * levels)
+        self.write("tools/sources/trophies.txt", lines)
+        return read_trophies(self.root, [None] * levels)
 
     def test_a_pack_line_makes_one_trophy_per_pack(self):
         trophies = self.trophies("tr_pack_{pack} pack_completion float >= 1.0 100 pack  # per pack\n"
@@ -325,18 +336,18 @@ class SourcesTest(unittest.TestCase):
         levels = [Level(), Level()]   # 3 filled cells each
         reachable = {"three_star_levels": 2, "without_error_max": 2, "hint_use": 8, "max_score": 6}
         for value, best in reachable.items():
-            make_trophies.check_reachable(make_trophies.Trophy("t", value, "uint", ">=", best, 1, "cup"), levels)
+            make_trophies.check_reachable(Trophy("t", value, "uint", ">=", best, 1, "cup"), levels)
             for target in (best + 1, 0):
                 with self.assertRaises(ValueError, msg="%s %d" % (value, target)):
                     make_trophies.check_reachable(
-                        make_trophies.Trophy("t", value, "uint", ">=", target, 1, "cup"), levels)
+                        Trophy("t", value, "uint", ">=", target, 1, "cup"), levels)
         with self.assertRaises(ValueError):
             make_trophies.check_reachable(
-                make_trophies.Trophy("t", "pack_completion", "float", ">=", 1.5, 1, "pack"), levels)
+                Trophy("t", "pack_completion", "float", ">=", 1.5, 1, "pack"), levels)
 
     def offers(self, lines):
-        self.write("tools/shop.txt", lines)
-        return make_shop.read_offers(self.root, {"start_hint": 3})
+        self.write("tools/sources/shop.txt", lines)
+        return read_offers(self.root, {"start_hint": 3})
 
     def test_offers_make_ladders_above_the_template(self):
         offers = self.offers("refill_hint endless 40 hint\nstart_hint 4 150 hint\nstart_hint 6 300 hint\n"
@@ -419,6 +430,65 @@ class ShellContentTest(unittest.TestCase):
                 make_settings.check_files(content.CHECKOUT)
         finally:
             files[:] = saved
+
+
+
+def imported_modules(path):
+    """The top-level names of the modules a Python file imports."""
+    with open(path, encoding="utf-8") as source:
+        tree = ast.parse(source.read(), path)
+    names = set()
+    for node in ast.walk(tree):
+        if isinstance(node, ast.Import):
+            names.update(alias.name.split(".")[0] for alias in node.names)
+        elif isinstance(node, ast.ImportFrom) and node.level == 0:
+            names.add(node.module.split(".")[0])
+    return names
+
+
+class GeneratorLayoutTest(unittest.TestCase):
+    """Each generator stands alone on tools/lib/; make_all.py runs them all."""
+
+    generators = sorted(os.path.basename(path)[:-3] for path in glob.glob(os.path.join(TOOLS, "make_*.py")))
+
+    def test_generators_import_only_the_library_and_the_standard_library(self):
+        self.assertIn("make_levels", self.generators)
+        allowed = set(getattr(sys, "stdlib_module_names", ())) | {"lib"}
+        for path in glob.glob(os.path.join(TOOLS, "make_*.py")) + glob.glob(os.path.join(TOOLS, "lib", "*.py")):
+            with self.subTest(os.path.relpath(path, TOOLS)):
+                names = imported_modules(path)
+                self.assertEqual({name for name in names if name.startswith("make_")}, set())
+                if allowed != {"lib"}:
+                    self.assertLessEqual(names, allowed)
+
+    def test_make_all_runs_every_generator_once(self):
+        self.assertEqual(sorted(make_all.ORDER), [g for g in self.generators if g != "make_all"])
+        # The checks of what is shipped, and the list of its folders, come last.
+        self.assertEqual(make_all.ORDER[-4:], ["make_windows", "make_pages", "make_settings",
+                                               "make_resource_list"])
+
+    def test_every_picture_a_source_may_name_is_drawn(self):
+        self.assertEqual(sorted(make_shop.DRAWINGS), sorted(shop.PICTURES))
+        self.assertEqual(sorted(make_trophies.EMBLEMS), sorted(trophies.PICTURES))
+
+    def test_the_check_names_every_file_not_as_shipped(self):
+        with tempfile.TemporaryDirectory() as written, tempfile.TemporaryDirectory() as shipped:
+            def put(root, relative, data=b"x"):
+                path = os.path.join(root, *relative.split("/"))
+                os.makedirs(os.path.dirname(path), exist_ok=True)
+                with open(path, "wb") as out:
+                    out.write(data)
+            for relative, data in (("game.xml", b"x"), ("data/a/same.png", b"x"), ("data/a/changed.png", b"y"),
+                                   ("data/a/new.png", b"x")):
+                put(written, relative, data)
+            for relative in ("game.xml", "data/a/same.png", "data/a/changed.png", "data/a/old.png",
+                             "data/a/deeper/other.png", "data/font/font.png", "licence.txt"):
+                put(shipped, relative)
+            self.assertEqual(make_all.differences(written, shipped),
+                             ["differs: data/a/changed.png", "not shipped: data/a/new.png",
+                              "written by no generator: licence.txt",
+                              "written by no generator: data/a/old.png"])
+            self.assertEqual(make_all.differences(shipped, shipped), [])
 
 
 if __name__ == "__main__":

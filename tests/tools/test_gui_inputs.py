@@ -8,7 +8,7 @@ import unittest
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools"))
 
-import drawing  # noqa: E402
+from lib import drawing  # noqa: E402
 import make_gui_inputs as gui  # noqa: E402
 
 PIECE = gui.PIECE

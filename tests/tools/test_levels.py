@@ -18,10 +18,11 @@ sys.path.insert(0, TOOLS)
 import make_levels  # noqa: E402
 import make_packs  # noqa: E402
 import make_player as template_player  # noqa: E402
+from lib import levels  # noqa: E402
 
 
 def picture(rows, pack="pack_1", stem="01_test"):
-    return make_levels.Picture(pack, stem, "Test", rows)
+    return levels.Picture(pack, stem, "Test", rows)
 
 
 class PictureTest(unittest.TestCase):
@@ -43,13 +44,13 @@ class PictureTest(unittest.TestCase):
 class ClueFontTest(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
-        cls.styles = make_levels.clue_styles(CHECKOUT)
+        cls.styles = levels.clue_styles(CHECKOUT)
 
     def test_ink_follows_the_glyph_rectangles(self):
         # DejaVu Sans Bold 20: line height 23; "1" is 11 x 15 at (2, 4), advance 14;
         # "2" is 12 x 15 at (1, 4). "12" starts 14 left of its centre, 11 above it.
-        font = make_levels.BitmapFont(os.path.join(CHECKOUT, "Resources", make_levels.FONTS,
-                                                   "dejavu_sans_bold_20.xml"))
+        font = levels.BitmapFont(os.path.join(CHECKOUT, "Resources", levels.FONTS,
+                                              "dejavu_sans_bold_20.xml"))
         box = font.ink("12", 100, 50)
         self.assertEqual((box.left, box.top, box.right, box.bottom), (88, 43, 113, 58))
         self.assertEqual(font.space(), 7)
@@ -64,7 +65,7 @@ class ClueFontTest(unittest.TestCase):
                 self.assertGreaterEqual(left.gap(below), style.gap, (style.font_name, a, b))
 
     def test_large_boards_take_smaller_fonts(self):
-        fonts = [make_levels.choose_layout(picture(["#" * side] * side), self.styles).style.font_name
+        fonts = [levels.choose_layout(picture(["#" * side] * side), self.styles).style.font_name
                  for side in (5, 10, 15, 20)]
         self.assertEqual(fonts, ["sans_bold_28", "sans_bold_28", "sans_bold_20", "sans_bold_14"])
 
@@ -72,17 +73,17 @@ class ClueFontTest(unittest.TestCase):
         # Columns 0 and 1 read 11 and 12, side by side at the same height.
         rows = ["##" + "." * 13] * 11 + [".#" + "." * 13] + ["." * 15] * 3
         medium = self.styles[1]
-        crowded = make_levels.Layout(picture(rows), 26, medium).crowded()
+        crowded = levels.Layout(picture(rows), 26, medium).crowded()
         self.assertEqual(crowded, (("column", 0, 11), ("column", 1, 12)))
-        self.assertIsNone(make_levels.Layout(picture(rows), 38, medium).crowded())
+        self.assertIsNone(levels.Layout(picture(rows), 38, medium).crowded())
 
     def test_every_board_fits_the_play_area_clear_of_the_controls(self):
-        left, top, right, bottom = make_levels.PLAY_AREA
-        for region in make_levels.CONTROL_REGIONS.values():
-            self.assertTrue(region[2] + make_levels.CLEARANCE <= left or region[0] - make_levels.CLEARANCE >= right or
-                            region[3] + make_levels.CLEARANCE <= top or region[1] - make_levels.CLEARANCE >= bottom)
+        left, top, right, bottom = levels.PLAY_AREA
+        for region in levels.CONTROL_REGIONS.values():
+            self.assertTrue(region[2] + levels.CLEARANCE <= left or region[0] - levels.CLEARANCE >= right or
+                            region[3] + levels.CLEARANCE <= top or region[1] - levels.CLEARANCE >= bottom)
         for rows in (["#" * 20] * 20, ["#." * 10] * 20, ["#####"] * 5):
-            layout = make_levels.choose_layout(picture(rows), self.styles)
+            layout = levels.choose_layout(picture(rows), self.styles)
             x, y = layout.corner()
             self.assertGreaterEqual(x + layout.extent.left, left)
             self.assertGreaterEqual(y + layout.extent.top, top)
@@ -92,10 +93,10 @@ class ClueFontTest(unittest.TestCase):
     def test_boards_of_partial_blocks_or_too_many_cells_are_refused(self):
         for rows in (["#" * 12] * 10, ["#" * 25] * 25, ["#" * 10] * 4):
             with self.assertRaises(ValueError):
-                make_levels.choose_layout(picture(rows), self.styles)
+                levels.choose_layout(picture(rows), self.styles)
 
     def test_a_level_names_its_numbers_file_and_places_its_board(self):
-        layout = make_levels.choose_layout(picture(["#####"] * 5), self.styles)
+        layout = levels.choose_layout(picture(["#####"] * 5), self.styles)
         level = ElementTree.fromstring(make_levels.level_xml(picture(["#####"] * 5), layout))
         settings = level.find("settings")
         self.assertEqual(settings.get("numbers"), "numbers_large.xml")
@@ -108,12 +109,12 @@ class PackTest(unittest.TestCase):
     def setUp(self):
         self.folder = tempfile.TemporaryDirectory()
         self.root = self.folder.name
-        os.makedirs(os.path.join(self.root, "tools", "strings"))
+        os.makedirs(os.path.join(self.root, "tools", "sources", "strings"))
         shutil.copytree(os.path.join(CHECKOUT, "Resources", "data", "share", "font"),
                         os.path.join(self.root, "Resources", "data", "share", "font"))
-        self.write("tools/strings/packs.txt", "pack_1 = One\npack_2 = Two\n")
+        self.write("tools/sources/strings/packs.txt", "pack_1 = One\npack_2 = Two\n")
         for n in (1, 2):
-            folder = "tools/levels/pack_%d" % n
+            folder = "tools/sources/levels/pack_%d" % n
             os.makedirs(os.path.join(self.root, folder))
             self.write(folder + "/01_a.txt", "name: A\n#.#\n.#.\n#.#\n")
             self.write(folder + "/02_b.txt", "name: B\n##\n#.\n")
@@ -128,7 +129,7 @@ class PackTest(unittest.TestCase):
             out.write(text)
 
     def pack(self, number, text):
-        self.write("tools/levels/pack_%s/pack.txt" % number, "# a comment\n" + text)
+        self.write("tools/sources/levels/pack_%s/pack.txt" % number, "# a comment\n" + text)
 
     def test_packs_are_described_in_order(self):
         packs = make_packs.read_packs(self.root)
@@ -157,7 +158,7 @@ class PackTest(unittest.TestCase):
                 make_packs.read_packs(self.root)
         self.tearDown()
         self.setUp()
-        self.write("tools/strings/packs.txt", "pack_1 = One\n")
+        self.write("tools/sources/strings/packs.txt", "pack_1 = One\n")
         with self.assertRaises(ValueError):
             make_packs.read_packs(self.root)
 

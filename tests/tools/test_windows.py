@@ -1,6 +1,7 @@
-"""Unit tests of the window layout generator (tools/make_windows.py) and the
-sound bank's source rules (tools/make_sounds.py): what a source line
-becomes, and that mistakes are refused with the line that holds them.
+"""Unit tests of the window layouts (tools/lib/windows.py, written by
+tools/make_windows.py) and the sound bank's source rules (tools/lib/sounds.py):
+what a source line becomes, and that mistakes are refused with the line that
+holds them.
 Run by ctest through tests/tools (python3 -m unittest discover).
 """
 
@@ -14,6 +15,8 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."
 
 import make_sounds  # noqa: E402
 import make_windows  # noqa: E402
+from lib import sounds  # noqa: E402
+from lib.windows import Reader  # noqa: E402
 
 ASSETS = """\
 $gui = data/share/image/gui
@@ -28,15 +31,15 @@ class WindowSourcesTest(unittest.TestCase):
     def setUp(self):
         self.folder = tempfile.TemporaryDirectory()
         self.root = self.folder.name
-        for path in ("tools/windows", "tools/strings", "tools/levels/pack_1",
+        for path in ("tools/sources/windows", "tools/sources/strings", "tools/sources/levels/pack_1",
                      "Resources/data/share/image/gui", "Resources/data/share/font"):
             os.makedirs(os.path.join(self.root, path))
         for picture in ("image/gui/panel.png", "image/gui/button.png", "image/gui/backdrop.png",
                         "font/f.xml", "font/f.png"):
             self.write("Resources/data/share/" + picture, "")
-        self.write("tools/strings/a.txt", "quit = Quit?\nyes = Yes\n")
-        self.write("tools/sounds.txt", "group sounds\n  click whole 2 synth 0.04 sine 900\n")
-        self.write("tools/windows/0_assets.txt", ASSETS)
+        self.write("tools/sources/strings/a.txt", "quit = Quit?\nyes = Yes\n")
+        self.write("tools/sources/sounds.txt", "group sounds\n  click whole 2 synth 0.04 sine 900\n")
+        self.write("tools/sources/windows/0_assets.txt", ASSETS)
 
     def tearDown(self):
         self.folder.cleanup()
@@ -46,8 +49,8 @@ class WindowSourcesTest(unittest.TestCase):
             out.write(text)
 
     def windows(self, text):
-        self.write("tools/windows/dialogs.txt", text)
-        return make_windows.Reader(self.root).read()
+        self.write("tools/sources/windows/dialogs.txt", text)
+        return Reader(self.root).read()
 
     def xml(self, window):
         return ElementTree.fromstring(make_windows.window_xml(window))
@@ -148,7 +151,7 @@ window Confirm_Exit G_WINDOW_CONFIRM
             ("window A G_WINDOW_SIMPLE\n  gui\n    IMAGE ID=1 TEXTURE=$panel\n  sound 2 click\n",
              "the window has no widget 2"),
             ("window A G_WINDOW_SIMPLE\n  gui\n    IMAGE ID=1 TEXTURE=$panel\n  sound 1 bang\n",
-             "bang is not a sound of tools/sounds.txt"),
+             "bang is not a sound of tools/sources/sounds.txt"),
             ("window A G_WINDOW_SIMPLE\n  background $panel from=0,0,0\n", "from takes 4 numbers"),
             ("window A G_WINDOW_SIMPLE\n  background $panel to=0,0,0,300\n", "four whole numbers 0..255"),
             ("window A G_WINDOW_SIMPLE\n  modal\n    IMAGE ID=1\n", "nothing is indented under modal"),
@@ -160,10 +163,10 @@ window Confirm_Exit G_WINDOW_CONFIRM
                 self.refused(text, message)
 
     def test_a_grid_file_lists_its_items_by_copy_and_by_pack(self):
-        os.makedirs(os.path.join(self.root, "tools/levels/pack_2"))
-        self.write("tools/strings/a.txt", "quit = Quit?\npack_1 = One\npack_2 = Two\n")
-        reader = make_windows.Reader(self.root)
-        self.write("tools/windows/dialogs.txt", """\
+        os.makedirs(os.path.join(self.root, "tools/sources/levels/pack_2"))
+        self.write("tools/sources/strings/a.txt", "quit = Quit?\npack_1 = One\npack_2 = Two\n")
+        reader = Reader(self.root)
+        self.write("tools/sources/windows/dialogs.txt", """\
 pages grid cols=2 turn_type=SLIDE_HORIZONTAL
   item id={pack} size="60 40"
     IMAGE ID=2 TEXTURE=$panel
@@ -174,7 +177,7 @@ pages grid cols=2 turn_type=SLIDE_HORIZONTAL
 """)
         self.assertEqual(reader.read(), [])
         [(name, source, attributes, items)] = reader.grids
-        self.assertEqual((name, source), ("grid", "tools/windows/dialogs.txt"))
+        self.assertEqual((name, source), ("grid", "tools/sources/windows/dialogs.txt"))
         root = ElementTree.fromstring(make_windows.grid_xml(name, source, attributes, items))
         self.assertEqual(root.tag, "pages")
         self.assertEqual((root.get("cols"), root.get("turn_type")), ("2", "SLIDE_HORIZONTAL"))
@@ -215,18 +218,18 @@ pages grid cols=2 turn_type=SLIDE_HORIZONTAL
              "sound click appears twice"),
             # A "#" in a recipe would silently drop the rest of it.
             ("group a\n  click whole 2 synth 0.1 sine 400 # vol 0.2\n",
-             "tools/sounds.txt:2: \"#\" inside a row"),
+             "tools/sources/sounds.txt:2: \"#\" inside a row"),
             ("group a\n  click whole 2 synth 0.1 sine 400#2\n", "\"#\" inside a row"),
         ]
         for text, message in cases:
             with self.subTest(text=text):
-                self.write("tools/sounds.txt", text)
+                self.write("tools/sources/sounds.txt", text)
                 with self.assertRaises(ValueError) as caught:
-                    make_sounds.read_source(self.root)
+                    sounds.read_source(self.root)
                 self.assertIn(message, str(caught.exception))
-        self.write("tools/sounds.txt", "# the bank\ngroup sounds\n  # a tick\n"
+        self.write("tools/sources/sounds.txt", "# the bank\ngroup sounds\n  # a tick\n"
                    "  tick stream 4 synth 0.1 sine 400\ngroup music\n")
-        groups = make_sounds.read_source(self.root)
+        groups = sounds.read_source(self.root)
         bank = ElementTree.fromstring(make_sounds.bank_xml(groups))
         self.assertEqual(bank.tag, "sound")
         self.assertEqual([group.get("name") for group in bank], ["sounds", "music"])
