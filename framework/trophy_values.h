@@ -2,7 +2,7 @@
 // The names of the values the game tests trophies with (the "name" of a
 // trophy's condition in the trophies file), with the type each is passed as.
 // The win rules, the hint and the player switch build their TrophyValue from
-// these; tools/trophies.txt uses the same names and refuses any other.
+// these; tools/sources/trophies.txt uses the same names and refuses any other.
 namespace ORB_GF::trophy_values {
 
 // float: the share of the pack's levels won with stars (0 to 1); "tr_pack_N".

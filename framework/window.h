@@ -332,7 +332,7 @@ class G_WINDOW {
 
 // Usage: a screen of the game's, from its description to a click.
 //
-//   // 1. Its layout in tools/windows/<file>.txt (tools/make_windows.py writes
+//   // 1. Its layout in tools/sources/windows/<file>.txt (tools/make_windows.py writes
 //   //    data/share/main/windows Hello.xml and lists it in the scene list):
 //   //      window Hello GG_WINDOW_HELLO
 //   //        modal

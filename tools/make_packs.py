@@ -29,7 +29,7 @@ Python 3 standard library and tools/lib/ only.
 import os
 import sys
 
-from lib.content import arguments, header_source, shipped_packs, write_bytes, xml_text
+from lib.content import arguments, shipped_packs, write_bytes, xml_text
 from lib.drawing import BLOCK_LINE, GRID_LINE, PAPER, PAPER_BOTTOM, Canvas, mix
 from lib.levels import CANVAS, read_sources as read_levels
 from lib.packs import read_pack
@@ -68,7 +68,7 @@ def read_packs(root):
 def description_xml(packs):
     lines = ['<?xml version="1.0" encoding="utf-8"?>',
              "<!-- Written by tools/make_packs.py from %s; edit those. -->"
-             % header_source("tools/sources/levels/pack_N/pack.txt"),
+             % "tools/sources/levels/pack_N/pack.txt",
              "<packs>"]
     for pack in packs:
         lines += ['  <pack id="%d" key="%s" stars2pass="%d" price="%d" path="%s">' % (

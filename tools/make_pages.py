@@ -40,7 +40,7 @@ import os
 import sys
 
 from lib import shop, trophies, windows
-from lib.content import arguments, header_source, write_bytes
+from lib.content import arguments, write_bytes
 from lib.levels import read_sources as read_levels
 
 SOURCE_FOLDER = "tools/sources/pages"
@@ -135,7 +135,7 @@ class PageReader:
 
 def grid_xml(grid):
     lines = ['<?xml version="1.0" encoding="utf-8"?>',
-             "<!-- Written by tools/make_pages.py from %s; edit that. -->" % header_source(grid.source),
+             "<!-- Written by tools/make_pages.py from %s; edit that. -->" % grid.source,
              "<pages%s>" % windows.attributes_xml(grid.attributes)]
     lines += [" " + text for child in grid.children for text in child.split("\n")]
     lines.append("</pages>")

@@ -28,7 +28,7 @@ Python 3 standard library and tools/lib/ only.
 import os
 import sys
 
-from lib.content import arguments, header_source, write_bytes, xml_text
+from lib.content import arguments, write_bytes, xml_text
 from lib.levels import read_sources as read_levels
 from lib.rules import PLAYER_RULES
 
@@ -72,7 +72,7 @@ def player_xml(root):
 def player_file(root):
     return ('<?xml version="1.0" encoding="utf-8"?>\n'
             "<!-- Written by tools/make_player.py from its rule values and %s/; "
-            % header_source("tools/sources/levels") +
+            % "tools/sources/levels" +
             "edit those. -->\n" + player_xml(root)).encode("utf-8")
 
 

@@ -27,7 +27,7 @@ import os
 import sys
 
 from lib import drawing as gfx
-from lib.content import arguments, header_source, write_bytes, xml_text
+from lib.content import arguments, write_bytes, xml_text
 from lib.shop import ENDLESS, IMAGES, PICTURES, SOURCE, read_offers
 from lib.strings import read_sources as read_strings
 
@@ -45,7 +45,7 @@ def check_strings(offers, strings):
 
 def store_xml(offers):
     lines = ['<?xml version="1.0" encoding="utf-8"?>',
-             "<!-- Written by tools/make_shop.py from %s; edit that. -->" % header_source(SOURCE),
+             "<!-- Written by tools/make_shop.py from %s; edit that. -->" % SOURCE,
              "<store>"]
     for offer in offers:
         lines.append('  <item name="%s" price="%d" annotation="%s_desc" image="%s %s.png" endless="%s" '

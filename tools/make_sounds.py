@@ -29,7 +29,7 @@ import sys
 import tempfile
 import zlib
 
-from lib.content import arguments, header_source, write_bytes, xml_text
+from lib.content import arguments, write_bytes, xml_text
 from lib.sounds import LOADS, SOURCE, read_source
 
 SOUND_FOLDER = "data/share/sound"
@@ -57,7 +57,7 @@ def synthesize(name, recipe, work):
 
 def bank_xml(groups):
     lines = ['<?xml version="1.0" encoding="utf-8"?>',
-             "<!-- Written by tools/make_sounds.py from %s; edit that. -->" % header_source(SOURCE),
+             "<!-- Written by tools/make_sounds.py from %s; edit that. -->" % SOURCE,
              "<sound>"]
     for group, sounds in groups:
         if not sounds:

@@ -19,7 +19,7 @@ Python 3 standard library and tools/lib/ only.
 import os
 import sys
 
-from lib.content import arguments, header_source, write_bytes, xml_text
+from lib.content import arguments, write_bytes, xml_text
 from lib.strings import SOURCE_FOLDER, read_sources
 
 STRINGS = "data/en/strings.xml"
@@ -34,7 +34,7 @@ def strings_xml(rows):
     lines = ['<?xml version="1.0" encoding="utf-8"?>',
              '<?mso-application progid="Excel.Sheet"?>',
              '<!-- Written by tools/make_strings.py from %s/*.txt; edit those. -->'
-             % header_source(SOURCE_FOLDER),
+             % SOURCE_FOLDER,
              '<Workbook xmlns="urn:schemas-microsoft-com:office:spreadsheet"',
              ' xmlns:ss="urn:schemas-microsoft-com:office:spreadsheet">',
              ' <Worksheet ss:Name="strings">',

@@ -29,7 +29,7 @@ import os
 import sys
 
 from lib import drawing as gfx
-from lib.content import arguments, header_source, write_bytes, xml_text
+from lib.content import arguments, write_bytes, xml_text
 from lib.levels import read_sources as read_levels
 from lib.rules import COINS_PER_CELL, MAX_HINTS
 from lib.trophies import SOURCE, read_trophies
@@ -66,7 +66,7 @@ def value_text(trophy):
 
 def trophies_xml(trophies):
     lines = ['<?xml version="1.0" encoding="utf-8"?>',
-             "<!-- Written by tools/make_trophies.py from %s; edit that. -->" % header_source(SOURCE),
+             "<!-- Written by tools/make_trophies.py from %s; edit that. -->" % SOURCE,
              "<trophies>"]
     for trophy in trophies:
         lines.append('  <trophy name="%s" desc="%s_desc" image_open="%s %s" image_close="%s %s" bonus="%d">' % (

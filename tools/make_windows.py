@@ -24,7 +24,7 @@ Python 3 standard library and tools/lib/ only.
 import os
 import sys
 
-from lib.content import arguments, header_source, write_bytes
+from lib.content import arguments, write_bytes
 from lib.windows import SOURCE_FOLDER, Reader, attributes_xml
 
 OUT_FOLDER = "data/share/main/windows"
@@ -32,7 +32,7 @@ SCENES = "data/share/main/other/scenes.xml"  # named by the edition (tools/make_
 
 def grid_xml(name, source, attributes, items):
     lines = ['<?xml version="1.0" encoding="utf-8"?>',
-             "<!-- Written by tools/make_windows.py from %s; edit that. -->" % header_source(source),
+             "<!-- Written by tools/make_windows.py from %s; edit that. -->" % source,
              "<pages%s>" % attributes]
     lines += [" " + text for text in items]
     lines.append("</pages>")
@@ -42,7 +42,7 @@ def grid_xml(name, source, attributes, items):
 def window_xml(window):
     lines = ['<?xml version="1.0" encoding="utf-8"?>',
              "<!-- Written by tools/make_windows.py from %s; edit that. -->"
-             % header_source(window.source),
+             % window.source,
              "<window%s>" % attributes_xml(window.attributes)]
     lines += [" " + text for child in window.children for text in child.split("\n")]
     lines.append("</window>")
@@ -52,7 +52,7 @@ def window_xml(window):
 def scenes_xml(windows):
     lines = ['<?xml version="1.0" encoding="utf-8"?>',
              "<!-- Written by tools/make_windows.py from %s/*.txt; edit those. -->"
-             % header_source(SOURCE_FOLDER),
+             % SOURCE_FOLDER,
              "<scenes>"]
     lines += [' <scene file="%s %s.xml"/>' % (OUT_FOLDER, window.name) for window in windows]
     lines.append("</scenes>")

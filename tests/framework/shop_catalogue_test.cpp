@@ -127,7 +127,7 @@ TEST_F(ShopCatalogueTest, BadInputKeepsDefaultsAndASecondLoadAppends) {
 }
 
 // The template player's counts the shipped ladders start above (the rule
-// values of tools/make_player.py).
+// values of tools/lib/rules.py).
 const std::map<std::string, int32_t> kTemplateCounts = {{"start_hint", 2}, {"errors", 5}};
 
 TEST(ShippedStoreTest, OffersTheRuleValuesWithStringsAndPictures) {

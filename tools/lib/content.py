@@ -29,8 +29,6 @@ below --out.
                              a list of (number, folder name) for folders
                              "pack_<N>", numbered 1, 2, ... without gaps
   xml_text(text)             text escaped for XML content or attributes
-  header_source(relative)    a source's path as a generated file's head
-                             comment names it
   hex_colour(rgb, alpha=255) a colour as the descriptions write it:
                              hexadecimal AARRGGBB
   table_rows(root, relative, inline_comments=True)
@@ -125,16 +123,6 @@ def shipped_packs(root):
     if [number for number, _ in packs] != list(range(1, len(packs) + 1)):
         raise ValueError("tools/sources/levels: the packs are not numbered 1, 2, ... without gaps")
     return packs
-
-
-def header_source(relative):
-    """How the comment at the head of a generated file names its source
-    `relative` (a path below the checkout, "tools/sources/..."): by the path
-    it had before the sources moved below tools/sources/ ("tools/shop.txt",
-    "tools/windows/packs.txt"), which the shipped files still give. Naming
-    the new path changes only those comment lines, and every file that has
-    one must then be written again."""
-    return relative.replace("tools/sources/", "tools/", 1)
 
 
 def xml_text(text):

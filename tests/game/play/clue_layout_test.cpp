@@ -6,7 +6,7 @@
 //   reads as "1112" and stacked numbers never run into one another;
 // - no number covers the board;
 // - the board and every number stay on the canvas and clear of the regions
-//   the gameplay controls own (tools/make_levels.py keeps them free).
+//   the gameplay controls own (tools/lib/levels.py keeps them free).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -42,7 +42,7 @@ std::ostream& operator<<(std::ostream& out, const Box& b) {
   return out << "(" << b.left << ", " << b.top << ")-(" << b.right << ", " << b.bottom << ")";
 }
 
-// The regions tools/make_levels.py keeps free for the gameplay controls on
+// The regions tools/lib/levels.py keeps free for the gameplay controls on
 // the 1024 x 768 canvas, and the clearance it keeps from them and from the
 // canvas edges.
 constexpr Box kCanvas{0, 0, 1024, 768};
