@@ -18,6 +18,16 @@ namespace {
 
 using HubSlot = ORB_GF::GameSingleton<gGame>;
 
+// Every screen of the manager whose host is `from` gets `to`.
+void ReplaceScreenHost(const ORB_GF::G_WINDOW_MANAGER* windows, cScreenHost* from,
+                       cScreenHost* to) {
+  if (windows == nullptr) return;
+  for (ORB_GF::G_WINDOW* window : windows->Windows()) {
+    auto* screen = dynamic_cast<gHostedScreen*>(window);
+    if (screen != nullptr && screen->GetScreenHost() == from) screen->SetScreenHost(to);
+  }
+}
+
 }  // namespace
 
 gGame::gGame()
@@ -25,7 +35,10 @@ gGame::gGame()
       players_(GetPlayersList()),
       fonts_(ORB_GF::GetFontList()),
       localization_(GetLocalization()),
-      shop_(ORB_GF::GetShopCatalogue()) {}
+      shop_(ORB_GF::GetShopCatalogue()) {
+  // Windows made before the hub ask it from now on.
+  ReplaceScreenHost(windows_, nullptr, this);
+}
 
 gGame::~gGame() {
   ORB::OC_STORE& store = ORB::OC_STORE::Instance();
@@ -38,6 +51,8 @@ gGame::~gGame() {
       pending.window->SetCallback(ORB_GF::kClosed, nullptr, nullptr);
     }
   }
+  // Nor may its screens: they act as without a hub from now on.
+  ReplaceScreenHost(ORB_GF::GetWindowManager(), this, nullptr);
 }
 
 gGame* gGame::Instance() { return HubSlot::Get(); }

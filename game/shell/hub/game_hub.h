@@ -4,8 +4,8 @@
 // every new player copies, the pack descriptions, the tutorial, the trophy
 // queue, the cursor, the purchase overlay and the ad placements, and holds
 // the gameplay screen the driver gives it. It answers the gameplay screen's
-// questions (cGameplayHost) with these, and it is the store's purchase
-// listener (OC_IGP_DELEGATE).
+// questions (cGameplayHost) and the screens' (cScreenHost) with these, and
+// it is the store's purchase listener (OC_IGP_DELEGATE).
 //
 // Who calls what:
 // - CreateGame makes it (game_parts.h) after every other process-wide
@@ -17,10 +17,13 @@
 //   Update and Draw; its key and mouse hooks OnKeyDown, OnKeyUp,
 //   OnMouseMove (mouse buttons are key codes 1, 2 and 4); on losing the
 //   focus PauseLevel and SaveAll.
-// - The screens: the screen groups (OpenTitle ... OpenOptions), the levels
-//   (StartLevel, StopLevel, ReleaseLevel, ...), the players (CreatePlayer,
-//   SetCurrentPlayer, SpendHeart, SaveAll), the shop (FindShopItem) and the
-//   trophies (AwardTrophy), all by name.
+// - The screens, only through cScreenHost (screen_host.h): the screen
+//   groups (OpenTitle ... OpenOptions), the levels (StartLevel, StopLevel,
+//   ReleaseLevel, ...), the players (CreatePlayer, SetCurrentPlayer,
+//   SpendHeart, SaveAll) and the shop (FindShopItem). The window factory
+//   hands them the hub as their host when it makes them; a hub made after
+//   some windows hands itself to those without a host, and the hub takes
+//   itself back from the standing manager's windows when it goes.
 //
 // Input goes to the tutorial and the gameplay first, then to the windows;
 // while a purchase is pending nothing takes input and the frame only moves
@@ -29,8 +32,8 @@
 // false and the purchase operations are reached only when a provider (or a
 // test) calls them.
 //
-// The window names are those of the edition's scene list (the constants
-// below). The hub hands "Trophy_Get" and "Levels" what they show through
+// The window names are those of the edition's scene list (cScreenHost's
+// constants). The hub hands "Trophy_Get" and "Levels" what they show through
 // the roles of screen_roles.h.
 #include <cstdint>
 #include <list>
@@ -57,13 +60,14 @@
 #include "game/records/players_list.h"
 #include "game/shell/hub/ad_delegate.h"
 #include "game/shell/hub/hub_tutorial.h"
+#include "game/shell/screens/screen_host.h"
 
 namespace game {
 
 // The locks of the gameplay's controls the hub applied last (BlockControls).
 using ControlLocks = gPlayLocks;
 
-class gGame : public ORB::OC_IGP_DELEGATE, public cGameplayHost {
+class gGame : public ORB::OC_IGP_DELEGATE, public cGameplayHost, public cScreenHost {
  public:
   // --- Files and names.
   static constexpr const char* kFontsFile = "data/share/font fonts.xml";
@@ -82,50 +86,24 @@ class gGame : public ORB::OC_IGP_DELEGATE, public cGameplayHost {
   static constexpr const char* kSoundsGroup = "sounds";
   static constexpr float kMusicGroupValue = 2.5f;
   static constexpr const char* kLevelShowSound = "levelshow";
-  // The windows the hub opens and closes.
-  static constexpr const char* kTitle = "Title";
-  static constexpr const char* kTitleTop = "Title_Top";
-  static constexpr const char* kOptions = "Options";
-  static constexpr const char* kConfirmExit = "Confirm_Exit";
-  static constexpr const char* kPlayers = "Players";
-  static constexpr const char* kPackTitle = "Pack_Title";
-  static constexpr const char* kPacks = "Packs";
-  static constexpr const char* kPacksMenu = "Packs_Menu";
-  static constexpr const char* kBack = "Back";
-  static constexpr const char* kSumie = "Sumie";
-  static constexpr const char* kStars = "Stars";
-  static constexpr const char* kHeart = "Heart";
-  static constexpr const char* kLevelTitle = "Level_Title";
-  static constexpr const char* kLevels = "Levels";
-  static constexpr const char* kTrophyTitle = "Trophy_Title";
-  static constexpr const char* kTrophy = "Trophy";
-  static constexpr const char* kTrophyGet = "Trophy_Get";
-  static constexpr const char* kShop = "Shop";
-  // "No hearts left. Visit the shop?": yes opens the shop.
-  static constexpr const char* kNoHealthDialog = "Confirm_NoHealth";
-  // The windows CloseLevels closes, and the top panels among them whose
-  // closing runs its callback, in the order they are tried.
-  static constexpr const char* kLevelScreens[] = {kBack,  kLevelTitle, kLevels,   kSumie,
-                                                  kStars, kHeart,      kPacksMenu};
-  static constexpr const char* kTopPanels[] = {kSumie, kStars, kHeart, kPacksMenu};
+  // The windows' names (kTitle ... kShop, kNoHealthDialog, kLevelScreens,
+  // kTopPanels) and the shop's kRefillHealth are cScreenHost's.
   // Trophies the hub itself tests.
   static constexpr const char* kAllTrophiesTrophy = "tr_all_trophy";
   static constexpr const char* kLivesTrophy = "m_tr_lifes";
   // The value "m_tr_lifes" is tested with: the player's count of "health".
   static constexpr const char* kHealthValue = "health";
-  // The purchase that fills the hearts up.
-  static constexpr const char* kRefillHealth = "refill_health";
   // Ad placements of the mobile free editions.
   static constexpr const char* kAdTop = "apple_top";
   static constexpr const char* kAdFlurryTop = "flurry_top";
   static constexpr const char* kAdFullScreen = "fernhall_fs";
 
-  using LifeCycleFunction = ORB_GF::G_WINDOW::LifeCycleFunction;
-
   // Takes the process-wide objects CreateGame made before it (any may be
-  // missing in tests: what needs it then does nothing).
+  // missing in tests: what needs it then does nothing), and is the host of
+  // the manager's windows that have none.
   gGame();
-  // Stops being the store's listener; deletes the pack records.
+  // Stops being the store's listener and the host of the standing manager's
+  // windows; deletes the pack records.
   ~gGame() override;
   gGame(const gGame&) = delete;
   gGame& operator=(const gGame&) = delete;
@@ -157,25 +135,25 @@ class gGame : public ORB::OC_IGP_DELEGATE, public cGameplayHost {
   int32_t OnMouseMove();
 
   // --- Screen groups.
-  void OpenTitle();
-  void CloseTitle();
+  void OpenTitle() override;
+  void CloseTitle() override;
   // The first screen on mobile platforms: the top panels, the pack title
   // and the pack list.
-  void OpenPackList();
+  void OpenPackList() override;
   // "Back" and "Packs_Menu", then "Sumie" and "Stars", then "Heart" in
   // editions with hearts, each at once and only when registered.
   void OpenTopPanels();
   // The top panels, the level title and the level list of that pack (with
   // the current player's progress in it); the pack becomes current.
-  void OpenLevels(int32_t pack_id, bool instant);
+  void OpenLevels(int32_t pack_id, bool instant) override;
   // Closes the level screens and the top panels at once. The callback runs
   // exactly once: when the first of "Sumie", "Stars", "Heart" and
   // "Packs_Menu" that was open has closed, or at once when none was.
-  void CloseLevels(void* context, LifeCycleFunction callback);
-  void CloseLevelsNow();
-  void OpenTrophies();
-  void CloseTrophies(bool instant);
-  void OpenOptions();
+  void CloseLevels(void* context, LifeCycleFunction callback) override;
+  void CloseLevelsNow() override;
+  void OpenTrophies() override;
+  void CloseTrophies(bool instant) override;
+  void OpenOptions() override;
   // Gives back every window's resources, then takes those of the menu
   // screens and the cursor's picture again; true.
   bool PreloadMenuWindows();
@@ -183,34 +161,34 @@ class gGame : public ORB::OC_IGP_DELEGATE, public cGameplayHost {
 
   // --- Packs and levels.
   // The pack description with that id, or null.
-  const gPackRecord* FindPack(int32_t pack_id) const;
+  const gPackRecord* FindPack(int32_t pack_id) const override;
   // The pack becomes current; null (and no current pack) when there is none.
   const gPackRecord* SetCurrentPack(int32_t pack_id);
-  const gPackRecord* GetCurrentPack() const { return current_pack_; }
-  gLevelRecord* GetCurrentLevel() const { return current_level_; }
+  const gPackRecord* GetCurrentPack() const override { return current_pack_; }
+  gLevelRecord* GetCurrentLevel() const override { return current_level_; }
   // The one heart rule, which StartLevel and RestartLevel hold on every
   // road into a level: in editions with hearts, no level starts or starts
   // again while the current player has no heart left.
   bool CanPlayLevel() const;
   // CanPlayLevel; when it answers no, the screen the player acted on asks
   // "Confirm_NoHealth" (yes opens the shop) through this.
-  bool CanPlayLevelOrAsk();
+  bool CanPlayLevelOrAsk() override;
   // Loads the level file (the pack's path + "/" + the level record's file)
   // into the gameplay screen for the current player and starts the level.
   // False, with no current level, without a heart (CanPlayLevel), a gameplay
   // screen, a player, the pack, the player's record of the level or its
   // file, or when the file cannot be loaded.
-  bool StartLevel(int32_t level_id, int32_t pack_id);
-  void StopLevel();
-  void PauseLevel();
-  void ResumeLevel();
+  bool StartLevel(int32_t level_id, int32_t pack_id) override;
+  void StopLevel() override;
+  void PauseLevel() override;
+  void ResumeLevel() override;
   // The gameplay's Restart, then the level's tutorial when needed; false,
   // restarting nothing, without a heart (CanPlayLevel) or a gameplay screen.
   bool RestartLevel() override;
   // The gameplay screen's textures; both true, also without a screen. The
   // release also deactivates the tutorial.
   bool AcquireLevelResources();
-  bool ReleaseLevel();
+  bool ReleaseLevel() override;
   // Locks (false: unlocks) the board's cells and the four controls
   // (ApplyPlayLocks) and notes all five.
   void BlockControls(bool cells, bool hint, bool tool, bool store, bool reset);
@@ -219,16 +197,16 @@ class gGame : public ORB::OC_IGP_DELEGATE, public cGameplayHost {
   // tutorial: the tutorial starts when it has steps for the current level.
   void StartTutorialIfNeeded();
   // "24": the stars that open the pack; empty without such a pack.
-  std::wstring GetStarsToPassText(int32_t pack_id) const;
+  std::wstring GetStarsToPassText(int32_t pack_id) const override;
   // "7/48": the current player's stars in the pack and the most it holds;
   // empty without a player or a record of the pack.
-  std::wstring GetPackStarsText(int32_t pack_id) const;
-  const std::vector<std::unique_ptr<gPackRecord>>& PackRecords() const { return packs_; }
+  std::wstring GetPackStarsText(int32_t pack_id) const override;
+  const std::vector<std::unique_ptr<gPackRecord>>& PackRecords() const override { return packs_; }
 
   // --- The gameplay screen (the driver's; not owned). Its levels ask this
   // hub (cGameplayHost).
   void SetGameplay(GG_GAMEPLAY* gameplay) { gameplay_ = gameplay; }
-  GG_GAMEPLAY* GetGameplay() const { return gameplay_; }
+  GG_GAMEPLAY* GetGameplay() const override { return gameplay_; }
   // The controls around it (the play screen's; not owned), which
   // BlockControls locks. Null: only the cells are locked.
   void SetControls(gControlBar* controls) { controls_ = controls; }
@@ -241,23 +219,23 @@ class gGame : public ORB::OC_IGP_DELEGATE, public cGameplayHost {
   // display mode, the volumes (the template player's without a player), the
   // trophies as the player earned them, the players list's choice, and every
   // window refreshed.
-  void SetCurrentPlayer(GG_PLAYER* player);
+  void SetCurrentPlayer(GG_PLAYER* player) override;
   GG_PLAYER* GetCurrentPlayer() override { return current_player_; }
-  const GG_PLAYER& GetTemplatePlayer() const { return template_; }
+  const GG_PLAYER& GetTemplatePlayer() const override { return template_; }
   // A copy of the template player with that name, added to the players list;
   // null (nothing added) when the list has a player of that name.
-  GG_PLAYER* CreatePlayer(const std::wstring& name);
+  GG_PLAYER* CreatePlayer(const std::wstring& name) override;
   // Deletes the listed player of that name. When it is the current player,
   // the first other player of the list (or none) becomes current first, so
   // nothing is left pointing at it; then every window refreshes and
   // everything is saved. False, changing nothing, without such a player.
-  bool RemovePlayer(const std::wstring& name);
+  bool RemovePlayer(const std::wstring& name) override;
   // In editions with hearts, with a current player who has one: one heart
   // goes and everything is saved. Otherwise nothing.
   void SpendHeart() override;
   // Every heart of the current player back at once, no refill left queued
   // (a heart refill bought); the caller saves.
-  void RefillHearts();
+  void RefillHearts() override;
   // "players.save" and the user's "game.xml" into the save folder (nothing
   // without one; said once). Nothing either until Init has succeeded: a
   // start-up that failed must not write a list it has not (or not wholly)
@@ -296,7 +274,7 @@ class gGame : public ORB::OC_IGP_DELEGATE, public cGameplayHost {
   const ORB_GF::G_ANIMATION& OverlayAnimation() const { return overlay_animation_; }
   // With a current player: the shop's first offer of that name that is
   // endless or gives more than the player has; otherwise null.
-  const ORB_GF::ShopCatalogueItem* FindShopItem(const std::string& name) const;
+  const ORB_GF::ShopCatalogueItem* FindShopItem(const std::string& name) const override;
 
   // --- Sounds.
   void PlaySound(const std::string& name) override;

@@ -7,9 +7,9 @@
 #include "engine/scene/appearance_bot_factories.h"
 #include "framework/time_format.h"
 #include "framework/whole_number.h"
+#include "game/records/game_player.h"
 #include "game/records/level_record.h"
 #include "game/records/pack_state.h"
-#include "game/shell/hub/game_hub.h"
 #include "game/shell/screens/confirm_dialog.h"
 
 namespace game {
@@ -25,7 +25,8 @@ void ReadEffect(const pugi::xml_node& node, StarEffect& effect) {
 
 }  // namespace
 
-GG_WINDOW_FINISH::GG_WINDOW_FINISH(const pugi::xml_node& node) : G_WINDOW(node) {
+GG_WINDOW_FINISH::GG_WINDOW_FINISH(const pugi::xml_node& node, cScreenHost* host)
+    : gHostedScreen(host), G_WINDOW(node) {
   const pugi::xml_node settings = node.child("settings");
   if (const pugi::xml_node sprite = settings.child("star_sprite")) star_.Load(sprite);
   shift_.Parse(settings.attribute("shift").as_string());
@@ -44,7 +45,7 @@ void GG_WINDOW_FINISH::ShowResults(const LevelResult& result) {
   SetLabel(kHintsId, std::to_wstring(result.hints_used));
   SetLabel(kErrorsId, std::to_wstring(result.errors));
   SetLabel(kCoinsId, std::to_wstring(result.level_coins));
-  gGame* hub = gGame::Instance();
+  cScreenHost* hub = GetScreenHost();
   const GG_PLAYER* player = hub != nullptr ? hub->GetCurrentPlayer() : nullptr;
   const gLevelRecord* level =
       player != nullptr ? player->FindLevel(result.pack_id, result.level_id) : nullptr;
@@ -122,7 +123,7 @@ void GG_WINDOW_FINISH::OnDraw() {
 }
 
 void GG_WINDOW_FINISH::OnGuiEvent(int32_t widget_id) {
-  gGame* hub = gGame::Instance();
+  cScreenHost* hub = GetScreenHost();
   if (hub == nullptr) return;
   switch (widget_id) {
     case kNextId:
@@ -139,7 +140,7 @@ void GG_WINDOW_FINISH::OnGuiEvent(int32_t widget_id) {
       StopStars();
       fade_.Run([this] {
         Close(true);
-        gGame::Instance()->LeaveToLevels();
+        GetScreenHost()->LeaveToLevels();
       });
       break;
     }
@@ -148,14 +149,14 @@ void GG_WINDOW_FINISH::OnGuiEvent(int32_t widget_id) {
 }
 
 void GG_WINDOW_FINISH::Next() {
-  gGame* hub = gGame::Instance();
+  cScreenHost* hub = GetScreenHost();
   const int32_t pack_id = hub->GetCurrentPackId();
   const gLevelRecord* level = hub->GetCurrentLevel();
   GG_PLAYER* player = hub->GetCurrentPlayer();
   const gPackState* record = player != nullptr ? player->FindPack(pack_id) : nullptr;
   if (level == nullptr || record == nullptr || record->IsLastLevel(level)) {
     fade_.Run([this] {
-      gGame* game = gGame::Instance();
+      cScreenHost* game = GetScreenHost();
       Close(true);
       game->StopLevel();
       game->ReleaseLevel();
@@ -177,13 +178,14 @@ void GG_WINDOW_FINISH::Next() {
 }
 
 void GG_WINDOW_FINISH::RestartAnswered(void* self, int32_t answer) {
-  gGame* hub = gGame::Instance();
+  auto* window = static_cast<GG_WINDOW_FINISH*>(self);
+  cScreenHost* hub = window->GetScreenHost();
   if (answer != 1 || hub == nullptr) return;
   if (!hub->RestartLevel()) {
     (void)hub->CanPlayLevelOrAsk();
     return;
   }
-  static_cast<GG_WINDOW_FINISH*>(self)->Close(false);
+  window->Close(false);
 }
 
 }  // namespace game

@@ -47,7 +47,7 @@
 //   level (the current level's id + 1) starts and the window closes; a next
 //   level that cannot start opens the pack's level list instead. Without a
 //   heart nothing starts: the window stays and "Confirm_NoHealth" offers the
-//   shop (gGame::CanPlayLevelOrAsk).
+//   shop (cScreenHost::CanPlayLevelOrAsk).
 // - Restart asks "Confirm_Restart_In_Finish" (without it
 //   "Confirm_Restart_Level"); yes restarts the level and closes the window.
 //   No heart is spent; without one the shop is offered instead, as for
@@ -68,6 +68,7 @@
 #include "game/play/level_result.h"
 #include "game/shell/screens/fade_transition.h"
 #include "game/shell/screens/picture_view.h"
+#include "game/shell/screens/screen_host.h"
 
 namespace game {
 
@@ -78,7 +79,7 @@ struct StarEffect {
   float decay = 3.0f;
 };
 
-class GG_WINDOW_FINISH : public ORB_GF::G_WINDOW, public cFinishResults {
+class GG_WINDOW_FINISH : public gHostedScreen, public ORB_GF::G_WINDOW, public cFinishResults {
  public:
   static constexpr int32_t kNextId = 1;
   static constexpr int32_t kRestartId = 2;
@@ -94,7 +95,7 @@ class GG_WINDOW_FINISH : public ORB_GF::G_WINDOW, public cFinishResults {
   static constexpr const char* kRestartDialogOther = "Confirm_Restart_Level";
   static constexpr const char* kStarSound = "star";
 
-  explicit GG_WINDOW_FINISH(const pugi::xml_node& node);
+  explicit GG_WINDOW_FINISH(const pugi::xml_node& node, cScreenHost* host = nullptr);
 
   // cFinishResults: keeps the results and fills the labels.
   void ShowResults(const LevelResult& result) override;

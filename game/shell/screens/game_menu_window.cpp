@@ -1,13 +1,13 @@
 #include "game/shell/screens/game_menu_window.h"
 
 #include "framework/window_manager.h"
-#include "game/shell/hub/game_hub.h"
+#include "game/play/gameplay.h"
 #include "game/shell/screens/confirm_dialog.h"
 
 namespace game {
 
 void GG_WINDOW_GAME_MENU::OnGuiEvent(int32_t widget_id) {
-  gGame* hub = gGame::Instance();
+  cScreenHost* hub = GetScreenHost();
   if (hub == nullptr) return;
   switch (widget_id) {
     case kResumeId:
@@ -36,7 +36,8 @@ void GG_WINDOW_GAME_MENU::OnGuiEvent(int32_t widget_id) {
 }
 
 void GG_WINDOW_GAME_MENU::RestartAnswered(void* self, int32_t answer) {
-  gGame* hub = gGame::Instance();
+  auto* menu = static_cast<GG_WINDOW_GAME_MENU*>(self);
+  cScreenHost* hub = menu->GetScreenHost();
   if (answer != 1 || hub == nullptr) return;
   // A heart pays for a level started again, never for one already gone nor
   // for a restart the heart rule refused.
@@ -48,18 +49,18 @@ void GG_WINDOW_GAME_MENU::RestartAnswered(void* self, int32_t answer) {
     }
     hub->SpendHeart();
   }
-  static_cast<GG_WINDOW_GAME_MENU*>(self)->Close(false);
+  menu->Close(false);
 }
 
 void GG_WINDOW_GAME_MENU::LeaveAnswered(void* self, int32_t answer) {
-  gGame* hub = gGame::Instance();
+  auto* menu = static_cast<GG_WINDOW_GAME_MENU*>(self);
+  cScreenHost* hub = menu->GetScreenHost();
   if (answer != 1 || hub == nullptr) return;
   // The heart goes now, whatever becomes of the fade.
   hub->SpendHeart();
-  auto* menu = static_cast<GG_WINDOW_GAME_MENU*>(self);
   menu->fade_.Run([menu] {
     menu->Close(true);
-    gGame::Instance()->LeaveToLevels();
+    menu->GetScreenHost()->LeaveToLevels();
   });
 }
 

@@ -9,7 +9,7 @@
 //      "Confirm_Restart_In_Finish"); yes restarts the level, spends a heart
 //      (in editions with hearts) and closes the menu. Without a heart left
 //      nothing restarts: "Confirm_NoHealth" offers the shop instead
-//      (gGame::CanPlayLevelOrAsk)
+//      (cScreenHost::CanPlayLevelOrAsk)
 //   3  leave: "Confirm_Close_Lvl" asks; yes spends a heart at once, then,
 //      behind "Fade_Transition", the menu closes, the level stops and gives
 //      back its pictures and the pack's level list opens
@@ -21,10 +21,11 @@
 
 #include "framework/window.h"
 #include "game/shell/screens/fade_transition.h"
+#include "game/shell/screens/screen_host.h"
 
 namespace game {
 
-class GG_WINDOW_GAME_MENU : public ORB_GF::G_WINDOW {
+class GG_WINDOW_GAME_MENU : public gHostedScreen, public ORB_GF::G_WINDOW {
  public:
   static constexpr int32_t kResumeId = 1;
   static constexpr int32_t kRestartId = 2;
@@ -36,7 +37,8 @@ class GG_WINDOW_GAME_MENU : public ORB_GF::G_WINDOW {
   static constexpr const char* kLeaveDialog = "Confirm_Close_Lvl";
   static constexpr const char* kShop = "Shop";
 
-  explicit GG_WINDOW_GAME_MENU(const pugi::xml_node& node) : G_WINDOW(node) {}
+  explicit GG_WINDOW_GAME_MENU(const pugi::xml_node& node, cScreenHost* host = nullptr)
+      : gHostedScreen(host), G_WINDOW(node) {}
 
  protected:
   void OnGuiEvent(int32_t widget_id) override;

@@ -5,12 +5,13 @@
 #include "engine/gui/gui_wide_label.h"
 #include "framework/time_format.h"
 #include "framework/window_manager.h"
-#include "game/shell/hub/game_hub.h"
+#include "game/records/game_player.h"
 #include "game/shell/screens/localized_text.h"
 
 namespace game {
 
-GG_WINDOW_HEALTH::GG_WINDOW_HEALTH(const pugi::xml_node& node) : G_WINDOW(node) {
+GG_WINDOW_HEALTH::GG_WINDOW_HEALTH(const pugi::xml_node& node, cScreenHost* host)
+    : gHostedScreen(host), G_WINDOW(node) {
   // The label still holds its key: the factory translates the tree after
   // the window is made.
   if (const auto* countdown = FindWidget<ORB::OC_GUI_WLABEL>(kCountdownId)) {
@@ -19,7 +20,7 @@ GG_WINDOW_HEALTH::GG_WINDOW_HEALTH(const pugi::xml_node& node) : G_WINDOW(node) 
 }
 
 void GG_WINDOW_HEALTH::Refresh() {
-  gGame* hub = gGame::Instance();
+  cScreenHost* hub = GetScreenHost();
   const GG_PLAYER* player = hub != nullptr ? hub->GetCurrentPlayer() : nullptr;
   auto* count = FindWidget<ORB::OC_GUI_WLABEL>(kCountId);
   auto* countdown = FindWidget<ORB::OC_GUI_WLABEL>(kCountdownId);

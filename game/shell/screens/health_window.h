@@ -28,16 +28,17 @@
 #include <pugixml.hpp>
 
 #include "framework/window.h"
+#include "game/shell/screens/screen_host.h"
 
 namespace game {
 
-class GG_WINDOW_HEALTH : public ORB_GF::G_WINDOW {
+class GG_WINDOW_HEALTH : public gHostedScreen, public ORB_GF::G_WINDOW {
  public:
   static constexpr int32_t kCountId = 1;
   static constexpr int32_t kCountdownId = 2;
   static constexpr const char* kFeedback = "FeedBack_Heart";
 
-  explicit GG_WINDOW_HEALTH(const pugi::xml_node& node);
+  explicit GG_WINDOW_HEALTH(const pugi::xml_node& node, cScreenHost* host = nullptr);
 
   // Label 2's idle text, in the game's language.
   const std::wstring& GetIdleText() const { return idle_text_; }

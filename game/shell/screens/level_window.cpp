@@ -3,9 +3,9 @@
 #include "engine/foundation/result_codes.h"
 #include "engine/platform/log.h"
 #include "framework/window_manager.h"
+#include "game/records/game_player.h"
 #include "game/records/level_record.h"
 #include "game/records/pack_state.h"
-#include "game/shell/hub/game_hub.h"
 
 namespace game {
 
@@ -85,8 +85,9 @@ void gPages_Level::Show(const gPackState* record) {
 
 // --- GG_WINDOW_LEVEL
 
-GG_WINDOW_LEVEL::GG_WINDOW_LEVEL(const pugi::xml_node& node)
-    : GG_WINDOW_PAGED(node, std::make_unique<gPages_Level>(this),
+GG_WINDOW_LEVEL::GG_WINDOW_LEVEL(const pugi::xml_node& node, cScreenHost* host)
+    : gHostedScreen(host),
+      GG_WINDOW_PAGED(node, std::make_unique<gPages_Level>(this),
                       {kPrevPageId, kNextPageId, kMarkersElement, kTitleWindow}) {}
 
 void GG_WINDOW_LEVEL::SetPack(gPackState* record) {
@@ -98,7 +99,7 @@ void GG_WINDOW_LEVEL::SetPack(gPackState* record) {
 }
 
 void GG_WINDOW_LEVEL::Refresh() {
-  gGame* hub = gGame::Instance();
+  cScreenHost* hub = GetScreenHost();
   GG_PLAYER* player = hub != nullptr ? hub->GetCurrentPlayer() : nullptr;
   LevelGrid().Show(player != nullptr ? player->FindPack(pack_id_) : nullptr);
 }
@@ -109,14 +110,13 @@ void GG_WINDOW_LEVEL::OnOpenBegin() {
 }
 
 void GG_WINDOW_LEVEL::OnLevelClicked(gLevel_Item& item) {
-  gGame* hub = gGame::Instance();
+  cScreenHost* hub = GetScreenHost();
   GG_PLAYER* player = hub != nullptr ? hub->GetCurrentPlayer() : nullptr;
   if (player == nullptr || !hub->CanPlayLevelOrAsk()) return;
   if (!item.HasRecord() || !item.IsUnlocked()) return;
   if (gFadeTransition::IsRunning()) return;
   chosen_index_ = item.GetIndex();
-  fade_.Run([this] { gGame::Instance()->CloseLevels(this, &GG_WINDOW_LEVEL::LevelsClosed); },
-            false);
+  fade_.Run([this] { GetScreenHost()->CloseLevels(this, &GG_WINDOW_LEVEL::LevelsClosed); }, false);
 }
 
 void GG_WINDOW_LEVEL::LevelsClosed(void* self) {
@@ -124,7 +124,7 @@ void GG_WINDOW_LEVEL::LevelsClosed(void* self) {
 }
 
 void GG_WINDOW_LEVEL::StartChosenLevel() {
-  gGame* hub = gGame::Instance();
+  cScreenHost* hub = GetScreenHost();
   if (hub == nullptr) return;
   GG_PLAYER* player = hub->GetCurrentPlayer();
   const gPackState* record = player != nullptr ? player->FindPack(pack_id_) : nullptr;
@@ -132,7 +132,7 @@ void GG_WINDOW_LEVEL::StartChosenLevel() {
   const bool started = level != nullptr && hub->StartLevel(level->GetId(), pack_id_);
   ORB_GF::G_WINDOW_MANAGER* windows = hub->GetWindowManager();
   if (windows != nullptr) {
-    for (const char* name : gGame::kTopPanels) {
+    for (const char* name : cScreenHost::kTopPanels) {
       if (ORB_GF::G_WINDOW* panel = windows->FindWindow(name)) {
         panel->SetCallback(ORB_GF::kClosed, nullptr, nullptr);
       }
@@ -151,7 +151,7 @@ void GG_WINDOW_LEVEL::StartChosenLevel() {
 void GG_WINDOW_LEVEL::ReopenWhenClosed() {
   closing_screens_ = 0;
   if (ORB_GF::G_WINDOW_MANAGER* windows = ORB_GF::GetWindowManager()) {
-    for (const char* name : gGame::kLevelScreens) {
+    for (const char* name : cScreenHost::kLevelScreens) {
       // One that has closed already (the panel whose closing called the
       // start) only waits to leave the open list.
       ORB_GF::G_WINDOW* screen = windows->FindOpenWindow(name);
@@ -171,13 +171,13 @@ void GG_WINDOW_LEVEL::ScreenClosed(void* self) {
 
 void GG_WINDOW_LEVEL::Reopen() {
   if (ORB_GF::G_WINDOW_MANAGER* windows = ORB_GF::GetWindowManager()) {
-    for (const char* name : gGame::kLevelScreens) {
+    for (const char* name : cScreenHost::kLevelScreens) {
       if (ORB_GF::G_WINDOW* screen = windows->FindWindow(name)) {
         screen->SetCallback(ORB_GF::kClosed, nullptr, nullptr);
       }
     }
   }
-  if (gGame* hub = gGame::Instance()) hub->OpenLevels(pack_id_, true);
+  if (cScreenHost* hub = GetScreenHost()) hub->OpenLevels(pack_id_, true);
   gFadeTransition::Close();
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The level list ("Levels"): the pictures of one pack, a page at a time,
 // each with its number and the stars won. The hub opens it with
-// gGame::OpenLevels and hands it the current player's progress in the pack
+// cScreenHost::OpenLevels and hands it the current player's progress in the pack
 // (cLevelList::SetPack, screen_roles.h).
 //
 // The window (GG_WINDOW_LEVEL) is a paged list (paged_window.h) whose title
@@ -29,10 +29,10 @@
 // stars below the level's star count are won.
 //
 // A click on a level: in editions with hearts, a current player without a
-// heart is offered the shop instead (gGame::CanPlayLevelOrAsk:
+// heart is offered the shop instead (cScreenHost::CanPlayLevelOrAsk:
 // "Confirm_NoHealth", yes opens "Shop"); otherwise, on an open level, behind "Fade_Transition", the
-// level screens close (gGame::CloseLevels) and, once they have, the level starts
-// (gGame::StartLevel), the fade closes and the list gives back its
+// level screens close (cScreenHost::CloseLevels) and, once they have, the level starts
+// (cScreenHost::StartLevel), the fade closes and the list gives back its
 // pictures. The list of a pack other than the one shown before opens on its
 // first page. A level that cannot start opens the level list again, once
 // every level screen has finished closing (a window still closing cannot
@@ -48,6 +48,7 @@
 #include "game/shell/screens/fade_transition.h"
 #include "game/shell/screens/page_item.h"
 #include "game/shell/screens/paged_window.h"
+#include "game/shell/screens/screen_host.h"
 #include "game/shell/screens/screen_roles.h"
 
 namespace game {
@@ -105,11 +106,11 @@ class gPages_Level : public ORB_GF::gPages {
   GG_WINDOW_LEVEL* window_;
 };
 
-class GG_WINDOW_LEVEL : public GG_WINDOW_PAGED, public cLevelList {
+class GG_WINDOW_LEVEL : public gHostedScreen, public GG_WINDOW_PAGED, public cLevelList {
  public:
   static constexpr const char* kTitleWindow = "Level_Title";
 
-  explicit GG_WINDOW_LEVEL(const pugi::xml_node& node);
+  explicit GG_WINDOW_LEVEL(const pugi::xml_node& node, cScreenHost* host = nullptr);
 
   // cLevelList: the pack to show (the current player's record of it; null
   // shows every item locked).

@@ -5,7 +5,6 @@
 #include "engine/gui/gui_base_slider.h"
 #include "engine/gui/gui_checkbox_interface.h"
 #include "framework/window_manager.h"
-#include "game/shell/hub/game_hub.h"
 #include "game/shell/startup/game_settings.h"
 
 namespace game {
@@ -21,10 +20,11 @@ bool DesktopFitsWindow() {
 
 }  // namespace
 
-GG_WINDOW_OPTIONS::GG_WINDOW_OPTIONS(const pugi::xml_node& node) : G_WINDOW(node) {}
+GG_WINDOW_OPTIONS::GG_WINDOW_OPTIONS(const pugi::xml_node& node, cScreenHost* host)
+    : gHostedScreen(host), G_WINDOW(node) {}
 
 void GG_WINDOW_OPTIONS::OnOpenBegin() {
-  gGame* hub = gGame::Instance();
+  cScreenHost* hub = GetScreenHost();
   GG_PLAYER* player = hub != nullptr ? hub->GetCurrentPlayer() : nullptr;
   kept_ = player != nullptr ? std::make_unique<GG_PLAYER>(*player) : nullptr;
   const ORB_GF::gPlayer* shown = player;
@@ -55,7 +55,7 @@ void GG_WINDOW_OPTIONS::OnOpenBegin() {
 }
 
 void GG_WINDOW_OPTIONS::Apply() {
-  gGame* hub = gGame::Instance();
+  cScreenHost* hub = GetScreenHost();
   if (hub == nullptr) return;
   GG_PLAYER* player = hub->GetCurrentPlayer();
   if (!IsMobilePlatform()) {
@@ -76,7 +76,7 @@ void GG_WINDOW_OPTIONS::Apply() {
 }
 
 void GG_WINDOW_OPTIONS::Restore() {
-  gGame* hub = gGame::Instance();
+  cScreenHost* hub = GetScreenHost();
   if (hub == nullptr) return;
   GG_PLAYER* player = hub->GetCurrentPlayer();
   // The kept copy is of the player who was current when the window opened.
@@ -92,7 +92,7 @@ void GG_WINDOW_OPTIONS::OnGuiEvent(int32_t widget_id) {
   ORB_GF::G_WINDOW_MANAGER* windows = ORB_GF::GetWindowManager();
   switch (widget_id) {
     case kOkId:
-      if (gGame* hub = gGame::Instance()) hub->SaveAll();
+      if (cScreenHost* hub = GetScreenHost()) hub->SaveAll();
       Close(false);
       return;
     case kCancelId:

@@ -28,10 +28,11 @@
 
 #include "framework/window.h"
 #include "game/records/game_player.h"
+#include "game/shell/screens/screen_host.h"
 
 namespace game {
 
-class GG_WINDOW_OPTIONS : public ORB_GF::G_WINDOW {
+class GG_WINDOW_OPTIONS : public gHostedScreen, public ORB_GF::G_WINDOW {
  public:
   static constexpr int32_t kOkId = 3;
   static constexpr int32_t kCancelId = 4;
@@ -45,7 +46,7 @@ class GG_WINDOW_OPTIONS : public ORB_GF::G_WINDOW {
   static constexpr const char* kHelp = "Help";
   static constexpr const char* kCredits = "Credits";
 
-  explicit GG_WINDOW_OPTIONS(const pugi::xml_node& node);
+  explicit GG_WINDOW_OPTIONS(const pugi::xml_node& node, cScreenHost* host = nullptr);
 
   // The copy of the current player taken when the window last began to
   // open; null before, or when no player was current.

@@ -4,7 +4,6 @@
 
 #include "engine/platform/log.h"
 #include "framework/window_manager.h"
-#include "game/shell/hub/game_hub.h"
 #include "game/shell/startup/game_settings.h"
 
 namespace game {
@@ -28,7 +27,8 @@ bool IsShown(const char* name) {
 
 }  // namespace
 
-GG_WINDOW_PACK_MENU::GG_WINDOW_PACK_MENU(const pugi::xml_node& node) : G_WINDOW(node) {
+GG_WINDOW_PACK_MENU::GG_WINDOW_PACK_MENU(const pugi::xml_node& node, cScreenHost* host)
+    : gHostedScreen(host), G_WINDOW(node) {
   if (!IsMobilePlatform()) return;
   if (ORB::OC_GUI_OBJECT* back = GetGuiRoot().FindById(kBackId)) {
     back->SetEnabled(false);
@@ -39,26 +39,26 @@ GG_WINDOW_PACK_MENU::GG_WINDOW_PACK_MENU(const pugi::xml_node& node) : G_WINDOW(
 void GG_WINDOW_PACK_MENU::ClosePackGroup() {
   ORB_GF::G_WINDOW_MANAGER* windows = Windows();
   if (windows != nullptr) {
-    for (const char* name :
-         {gGame::kPackTitle, gGame::kPacks, gGame::kLevelTitle, gGame::kLevels, kTraining}) {
+    for (const char* name : {cScreenHost::kPackTitle, cScreenHost::kPacks, cScreenHost::kLevelTitle,
+                             cScreenHost::kLevels, kTraining}) {
       windows->CloseWindow(name, false);
     }
   }
-  if (gGame* hub = gGame::Instance()) hub->CloseTrophies(false);
+  if (cScreenHost* hub = GetScreenHost()) hub->CloseTrophies(false);
 }
 
 void GG_WINDOW_PACK_MENU::OnGuiEvent(int32_t widget_id) {
-  gGame* hub = gGame::Instance();
+  cScreenHost* hub = GetScreenHost();
   ORB_GF::G_WINDOW_MANAGER* windows = Windows();
   if (hub == nullptr || windows == nullptr) return;
   switch (widget_id) {
     case kPacksId:
-      if (IsShown(gGame::kPacks) || !Registered(gGame::kPacks)) break;
+      if (IsShown(cScreenHost::kPacks) || !Registered(cScreenHost::kPacks)) break;
       ClosePackGroup();
-      windows->OpenWindow(gGame::kPacks, false);
+      windows->OpenWindow(cScreenHost::kPacks, false);
       break;
     case kTrophiesId:
-      if (IsShown(gGame::kTrophy) || !Registered(gGame::kTrophy)) break;
+      if (IsShown(cScreenHost::kTrophy) || !Registered(cScreenHost::kTrophy)) break;
       ClosePackGroup();
       hub->OpenTrophies();
       break;
@@ -78,17 +78,17 @@ void GG_WINDOW_PACK_MENU::OnGuiEvent(int32_t widget_id) {
 
 void GG_WINDOW_PACK_MENU::Back() {
   ORB_GF::G_WINDOW_MANAGER* windows = Windows();
-  if (windows->IsOpen(gGame::kLevels)) {
-    windows->CloseWindow(gGame::kLevels, false);
-    windows->OpenWindow(gGame::kPacks, false);
+  if (windows->IsOpen(cScreenHost::kLevels)) {
+    windows->CloseWindow(cScreenHost::kLevels, false);
+    windows->OpenWindow(cScreenHost::kPacks, false);
     return;
   }
   if (IsMobilePlatform()) return;
-  fade_.Run([] {
-    gGame* hub = gGame::Instance();
+  fade_.Run([this] {
+    cScreenHost* hub = GetScreenHost();
     ORB_GF::G_WINDOW_MANAGER* all = Windows();
     // The pack list and the trophies go too: the title shows alone.
-    for (const char* name : {gGame::kPackTitle, gGame::kPacks, kTraining}) {
+    for (const char* name : {cScreenHost::kPackTitle, cScreenHost::kPacks, kTraining}) {
       all->CloseWindow(name, true);
     }
     hub->CloseTrophies(true);

@@ -6,18 +6,18 @@
 //   2  the pack list: the pack group closes and "Packs" opens (nothing
 //      while "Packs" is open)
 //   3  the trophies: the pack group closes and the trophy screens open
-//      (gGame::OpenTrophies; nothing while "Trophy" is open)
+//      (cScreenHost::OpenTrophies; nothing while "Trophy" is open)
 //   4  "Options" opens
 //   5  back: from the level list to the pack list ("Levels" closes, "Packs"
 //      opens); from anywhere else, on the desktop, behind
 //      "Fade_Transition", every screen of the group and the top panels close
-//      and the title comes back (gGame::OpenTitle). On phones this button is
+//      and the title comes back (cScreenHost::OpenTitle). On phones this button is
 //      switched off.
 //   6  "Shop" opens
 //   8  the training: the pack group closes and "Training" opens (nothing
 //      while it is open)
 // The pack group is "Pack_Title", "Packs", "Level_Title", "Levels",
-// "Training" and the trophy screens (gGame::CloseTrophies); it closes
+// "Training" and the trophy screens (cScreenHost::CloseTrophies); it closes
 // animated. A button whose screen the edition's scene list lacks does
 // nothing (the current screen stays rather than leaving an empty one).
 #include <cstdint>
@@ -26,10 +26,11 @@
 
 #include "framework/window.h"
 #include "game/shell/screens/fade_transition.h"
+#include "game/shell/screens/screen_host.h"
 
 namespace game {
 
-class GG_WINDOW_PACK_MENU : public ORB_GF::G_WINDOW {
+class GG_WINDOW_PACK_MENU : public gHostedScreen, public ORB_GF::G_WINDOW {
  public:
   static constexpr int32_t kPacksId = 2;
   static constexpr int32_t kTrophiesId = 3;
@@ -41,10 +42,10 @@ class GG_WINDOW_PACK_MENU : public ORB_GF::G_WINDOW {
   static constexpr const char* kShop = "Shop";
 
   // The bar's own settings: on phones the back button is switched off.
-  explicit GG_WINDOW_PACK_MENU(const pugi::xml_node& node);
+  explicit GG_WINDOW_PACK_MENU(const pugi::xml_node& node, cScreenHost* host = nullptr);
 
   // Closes the pack group (animated).
-  static void ClosePackGroup();
+  void ClosePackGroup();
 
  protected:
   void OnGuiEvent(int32_t widget_id) override;

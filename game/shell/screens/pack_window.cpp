@@ -6,9 +6,10 @@
 #include "engine/platform/log.h"
 #include "framework/whole_number.h"
 #include "framework/window_manager.h"
+#include "game/records/game_player.h"
 #include "game/records/level_record.h"
+#include "game/records/pack_record.h"
 #include "game/records/pack_state.h"
-#include "game/shell/hub/game_hub.h"
 #include "game/shell/screens/confirm_dialog.h"
 #include "game/shell/screens/fade_transition.h"
 #include "game/shell/screens/gui_localization.h"
@@ -27,8 +28,8 @@ void PackNote(int32_t pack_id, const std::string& what) {
 
 // --- gPackItem
 
-gPackItem::gPackItem(const pugi::xml_node& node, int32_t index)
-    : G_PAGES_ITEM(static_cast<uint32_t>(index)), index_(index) {
+gPackItem::gPackItem(const pugi::xml_node& node, int32_t index, const gHostedScreen& list)
+    : G_PAGES_ITEM(static_cast<uint32_t>(index)), list_(list), index_(index) {
   if (node.attribute("id")) {
     int32_t id = 0;
     if (ORB_GF::ReadNumberAttribute(node, "id", id, "game")) pack_id_ = id;
@@ -45,7 +46,7 @@ gPackItem::gPackItem(const pugi::xml_node& node, int32_t index)
 
 std::optional<int32_t> gPackItem::GetPackId() const {
   if (pack_id_) return pack_id_;
-  const gGame* hub = gGame::Instance();
+  const cScreenHost* hub = list_.GetScreenHost();
   if (hub == nullptr || index_ < 0 || static_cast<size_t>(index_) >= hub->PackRecords().size()) {
     return std::nullopt;
   }
@@ -71,7 +72,7 @@ void gPackItem::ShowLook(bool unlocked) {
 }
 
 int32_t gPackItem::Refresh() {
-  gGame* hub = gGame::Instance();
+  cScreenHost* hub = list_.GetScreenHost();
   const GG_PLAYER* player = hub != nullptr ? hub->GetCurrentPlayer() : nullptr;
   if (player == nullptr) return 0;
   if (ORB::OC_GUI_OBJECT* mark = root_.FindById(kLockMarkId)) mark->SetVisible(false);
@@ -94,7 +95,7 @@ int32_t gPackItem::Refresh() {
 // --- gPages_Pack
 
 ORB_GF::G_PAGES_ITEM* gPages_Pack::CreateItem(const pugi::xml_node& node, int32_t index) {
-  return new gPackItem(node, index);
+  return new gPackItem(node, index, *window_);
 }
 
 gPackItem* gPages_Pack::PackItem(size_t index) const {
@@ -105,9 +106,11 @@ void gPages_Pack::OnItemClicked(ORB_GF::G_PAGES_ITEM* item) {
   if (auto* pack = dynamic_cast<gPackItem*>(item)) OnPackClicked(*pack);
 }
 
+cScreenHost* gPages_Pack::Host() const { return window_->GetScreenHost(); }
+
 void gPages_Pack::OnPackClicked(gPackItem& item) {
   if (gFadeTransition::IsRunning()) return;
-  gGame* hub = gGame::Instance();
+  cScreenHost* hub = Host();
   GG_PLAYER* player = hub != nullptr ? hub->GetCurrentPlayer() : nullptr;
   const std::optional<int32_t> id = item.GetPackId();
   if (player == nullptr || !id) return;
@@ -145,28 +148,27 @@ void gPages_Pack::OnPackClicked(gPackItem& item) {
 }
 
 void gPages_Pack::BuyAnswered(void* self, int32_t answer) {
-  if (answer == 1) BuyPack(static_cast<gPages_Pack*>(self)->asked_pack_);
+  auto* grid = static_cast<gPages_Pack*>(self);
+  if (answer == 1) BuyPack(grid->Host(), grid->asked_pack_);
 }
 
 void gPages_Pack::NeedBuyChosen(void* self, int32_t choice) {
-  gGame* hub = gGame::Instance();
+  auto* grid = static_cast<gPages_Pack*>(self);
+  cScreenHost* hub = grid->Host();
   if (hub == nullptr) return;
   if (choice == 1) {
     GG_PLAYER* player = hub->GetCurrentPlayer();
-    const gPackState* record = player != nullptr
-                                   ? player->FindPack(static_cast<gPages_Pack*>(self)->asked_pack_)
-                                   : nullptr;
+    const gPackState* record = player != nullptr ? player->FindPack(grid->asked_pack_) : nullptr;
     if (record != nullptr) hub->Buy(record->GetInAppKey());
   } else if (choice == -1) {
     hub->OnRefreshRequest();
   }
 }
 
-bool gPages_Pack::BuyPack(int32_t pack_id) {
-  gGame* hub = gGame::Instance();
-  GG_PLAYER* player = hub != nullptr ? hub->GetCurrentPlayer() : nullptr;
+bool gPages_Pack::BuyPack(cScreenHost* host, int32_t pack_id) {
+  GG_PLAYER* player = host != nullptr ? host->GetCurrentPlayer() : nullptr;
   gPackState* record = player != nullptr ? player->FindPack(pack_id) : nullptr;
-  const gPackRecord* pack = hub != nullptr ? hub->FindPack(pack_id) : nullptr;
+  const gPackRecord* pack = host != nullptr ? host->FindPack(pack_id) : nullptr;
   gLevelRecord* first = record != nullptr ? record->GetLevelAt(0) : nullptr;
   if (first == nullptr || pack == nullptr) {
     PackNote(pack_id, "nothing to buy: no record, no level or no description");
@@ -181,15 +183,16 @@ bool gPages_Pack::BuyPack(int32_t pack_id) {
   }
   coins.score -= price;
   first->SetLock(false);
-  if (ORB_GF::G_WINDOW_MANAGER* windows = hub->GetWindowManager()) windows->RefreshAll();
-  hub->SaveAll();
+  if (ORB_GF::G_WINDOW_MANAGER* windows = host->GetWindowManager()) windows->RefreshAll();
+  host->SaveAll();
   return true;
 }
 
 // --- GG_WINDOW_PACK
 
-GG_WINDOW_PACK::GG_WINDOW_PACK(const pugi::xml_node& node)
-    : GG_WINDOW_PAGED(node, std::make_unique<gPages_Pack>(this),
+GG_WINDOW_PACK::GG_WINDOW_PACK(const pugi::xml_node& node, cScreenHost* host)
+    : gHostedScreen(host),
+      GG_WINDOW_PAGED(node, std::make_unique<gPages_Pack>(this),
                       {kPrevPageId, kNextPageId, kMarkersElement, kTitleWindow}) {}
 
 void GG_WINDOW_PACK::OnOpenBegin() {
@@ -202,7 +205,7 @@ void GG_WINDOW_PACK::Refresh() { Grid().RefreshItems(); }
 void GG_WINDOW_PACK::OpenPack(int32_t pack_id) {
   const bool was_open = IsOpen();
   Close(false);
-  gGame* hub = gGame::Instance();
+  cScreenHost* hub = GetScreenHost();
   if (was_open && hub != nullptr) hub->OpenLevels(pack_id, false);
 }
 

@@ -49,7 +49,7 @@
 //   pack's first level opens, every window refreshes and everything is
 //   saved; otherwise "Confirm_NoMoney" says so. An open pack opens.
 // - A pack opens: "Packs" closes, and the pack's level list comes
-//   (gGame::OpenLevels).
+//   (cScreenHost::OpenLevels).
 // A player without a record of the pack is sold nothing and shown nothing.
 #include <cstdint>
 #include <memory>
@@ -61,6 +61,7 @@
 #include "framework/pages.h"
 #include "framework/pages_item.h"
 #include "game/shell/screens/paged_window.h"
+#include "game/shell/screens/screen_host.h"
 
 namespace game {
 
@@ -75,7 +76,8 @@ class gPackItem : public ORB_GF::G_PAGES_ITEM {
   static constexpr int32_t kStarsWonId = 5;
   static constexpr int32_t kLockMarkId = 7;
 
-  gPackItem(const pugi::xml_node& node, int32_t index);
+  // The item asks the pack list's host.
+  gPackItem(const pugi::xml_node& node, int32_t index, const gHostedScreen& list);
 
   // The pack shown: the item's "id", or the pack description at its index;
   // none without either.
@@ -97,6 +99,7 @@ class gPackItem : public ORB_GF::G_PAGES_ITEM {
   void ShowLook(bool unlocked);
   void SetLabel(int32_t id, const std::wstring& text);
 
+  const gHostedScreen& list_;
   int32_t index_;
   std::optional<int32_t> pack_id_;
   int32_t width_ = 0;
@@ -119,11 +122,13 @@ class gPages_Pack : public ORB_GF::gPages {
   void OnPackClicked(gPackItem& item);
   gPackItem* PackItem(size_t index) const;
 
-  // "Confirm_Buy_Pack"'s yes for that pack: see the top of this file.
-  // Answers whether the pack was bought.
-  static bool BuyPack(int32_t pack_id);
+  // "Confirm_Buy_Pack"'s yes for that pack, the host's current player
+  // paying: see the top of this file. Answers whether the pack was bought.
+  static bool BuyPack(cScreenHost* host, int32_t pack_id);
 
  private:
+  // The pack list's host.
+  cScreenHost* Host() const;
   static void BuyAnswered(void* self, int32_t answer);
   static void NeedBuyChosen(void* self, int32_t choice);
 
@@ -131,11 +136,11 @@ class gPages_Pack : public ORB_GF::gPages {
   int32_t asked_pack_ = -1;
 };
 
-class GG_WINDOW_PACK : public GG_WINDOW_PAGED {
+class GG_WINDOW_PACK : public gHostedScreen, public GG_WINDOW_PAGED {
  public:
   static constexpr const char* kTitleWindow = "Pack_Title";
 
-  explicit GG_WINDOW_PACK(const pugi::xml_node& node);
+  explicit GG_WINDOW_PACK(const pugi::xml_node& node, cScreenHost* host = nullptr);
 
   gPages_Pack& PackGrid() { return static_cast<gPages_Pack&>(Grid()); }
   // The pack's level list replaces the pack list.

@@ -5,7 +5,6 @@
 #include "engine/platform/log.h"
 #include "framework/window_editbox.h"
 #include "framework/window_manager.h"
-#include "game/shell/hub/game_hub.h"
 #include "game/shell/startup/game_singletons.h"
 
 namespace game {
@@ -15,7 +14,7 @@ bool gPlayerNameEntry::Open(FollowUp follow_up) {
   auto* entry = windows != nullptr
                     ? dynamic_cast<ORB_GF::G_WINDOW_EDITBOX*>(windows->FindWindow(kWindow))
                     : nullptr;
-  if (entry == nullptr || gGame::Instance() == nullptr) {
+  if (entry == nullptr || screen_.GetScreenHost() == nullptr) {
     ORB::Log(ORB::LogLevel::kError, "game",
              std::string("no name entry \"") + kWindow + "\": no player can be made");
     return false;
@@ -39,7 +38,7 @@ bool gPlayerNameEntry::Validate(void* /*self*/, const std::wstring& name) {
 
 void gPlayerNameEntry::Answered(void* self, bool accepted, const std::wstring& name) {
   auto* entry = static_cast<gPlayerNameEntry*>(self);
-  gGame* hub = gGame::Instance();
+  cScreenHost* hub = entry->screen_.GetScreenHost();
   if (!accepted || hub == nullptr) return;
   GG_PLAYER* player = hub->CreatePlayer(name);
   if (player == nullptr) return;

@@ -5,15 +5,18 @@
 //
 // The entry refuses a name a player of the players list already has (the
 // dialog shows its message and keeps accept disabled) and takes at most
-// kMaxLength characters. On accept the hub makes the player
-// (gGame::CreatePlayer); when that succeeds the player becomes current
-// (SetCurrentPlayer), everything is saved (SaveAll) and the follow-up runs.
-// Cancel does nothing, and nothing is made.
+// kMaxLength characters. On accept the host of the screen that owns the
+// entry makes the player (cScreenHost::CreatePlayer); when that succeeds the
+// player becomes current (SetCurrentPlayer), everything is saved (SaveAll)
+// and the follow-up runs. Cancel does nothing, and nothing is made.
 //
-//   entry_.Open([] { gGame::Instance()->OpenOptions(); });
+//   gPlayerNameEntry entry_{*this};    // a member of the screen
+//   entry_.Open([this] { GetScreenHost()->OpenOptions(); });
 #include <cstdint>
 #include <functional>
 #include <string>
+
+#include "game/shell/screens/screen_host.h"
 
 namespace game {
 
@@ -23,12 +26,13 @@ class gPlayerNameEntry {
   static constexpr int32_t kMaxLength = 15;
   using FollowUp = std::function<void()>;
 
-  gPlayerNameEntry() = default;
+  // The entry asks the screen's host.
+  explicit gPlayerNameEntry(const gHostedScreen& screen) : screen_(screen) {}
   gPlayerNameEntry(const gPlayerNameEntry&) = delete;
   gPlayerNameEntry& operator=(const gPlayerNameEntry&) = delete;
 
   // Opens the entry; false (with a line on stderr) without the window or
-  // without a hub, and nothing happens.
+  // without a host, and nothing happens.
   bool Open(FollowUp follow_up);
 
   // Whether a player of the players list has that name (what the entry
@@ -39,6 +43,7 @@ class gPlayerNameEntry {
   static bool Validate(void* self, const std::wstring& name);
   static void Answered(void* self, bool accepted, const std::wstring& name);
 
+  const gHostedScreen& screen_;
   FollowUp follow_up_;
 };
 

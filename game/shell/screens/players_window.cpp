@@ -7,12 +7,12 @@
 #include "framework/window_confirm.h"
 #include "framework/window_editbox.h"
 #include "framework/window_manager.h"
-#include "game/shell/hub/game_hub.h"
 #include "game/shell/startup/game_singletons.h"
 
 namespace game {
 
-GG_WINDOW_PLAYERS::GG_WINDOW_PLAYERS(const pugi::xml_node& node) : G_WINDOW(node) {}
+GG_WINDOW_PLAYERS::GG_WINDOW_PLAYERS(const pugi::xml_node& node, cScreenHost* host)
+    : gHostedScreen(host), G_WINDOW(node) {}
 
 void GG_WINDOW_PLAYERS::Fill() {
   ORB::OC_GUI_LISTBOX* list = GetList();
@@ -21,7 +21,7 @@ void GG_WINDOW_PLAYERS::Fill() {
     if (const PlayersList* players = GetPlayersList()) {
       for (const auto& player : players->GetPlayers()) list->AddItem(player->GetName());
     }
-    gGame* hub = gGame::Instance();
+    cScreenHost* hub = GetScreenHost();
     if (const GG_PLAYER* current = hub != nullptr ? hub->GetCurrentPlayer() : nullptr) {
       list->SelectItem(current->GetName());
     }
@@ -64,7 +64,7 @@ int32_t GG_WINDOW_PLAYERS::HandleMouseUp(int32_t button) {
 }
 
 void GG_WINDOW_PLAYERS::OnClosed() {
-  if (gGame* hub = gGame::Instance()) hub->OpenTitle();
+  if (cScreenHost* hub = GetScreenHost()) hub->OpenTitle();
 }
 
 void GG_WINDOW_PLAYERS::OnGuiEvent(int32_t widget_id) {
@@ -86,7 +86,7 @@ void GG_WINDOW_PLAYERS::OnGuiEvent(int32_t widget_id) {
       GG_PLAYER* player = players != nullptr ? players->FindByName(name) : nullptr;
       if (player == nullptr) return;
       Close(false);
-      if (gGame* hub = gGame::Instance()) hub->SetCurrentPlayer(player);
+      if (cScreenHost* hub = GetScreenHost()) hub->SetCurrentPlayer(player);
       return;
     }
     default: return;
@@ -109,9 +109,9 @@ bool GG_WINDOW_PLAYERS::NameIsFree(void* /*context*/, const std::wstring& name) 
 }
 
 void GG_WINDOW_PLAYERS::NameEntered(void* context, bool accepted, const std::wstring& name) {
-  gGame* hub = gGame::Instance();
-  if (!accepted || hub == nullptr || hub->CreatePlayer(name) == nullptr) return;
   auto* self = static_cast<GG_WINDOW_PLAYERS*>(context);
+  cScreenHost* hub = self->GetScreenHost();
+  if (!accepted || hub == nullptr || hub->CreatePlayer(name) == nullptr) return;
   self->Fill();
   if (ORB::OC_GUI_LISTBOX* list = self->GetList()) list->SelectItem(name);
   self->UpdateButtons();
@@ -135,7 +135,7 @@ void GG_WINDOW_PLAYERS::DeleteAnswered(void* context, int32_t yes) {
   const std::wstring name = std::move(self->deleting_);
   self->deleting_.clear();
   if (yes != 1) return;
-  if (gGame* hub = gGame::Instance()) hub->RemovePlayer(name);
+  if (cScreenHost* hub = self->GetScreenHost()) hub->RemovePlayer(name);
   self->Fill();
 }
 

@@ -29,10 +29,11 @@
 
 #include "engine/gui/gui_list_box.h"
 #include "framework/window.h"
+#include "game/shell/screens/screen_host.h"
 
 namespace game {
 
-class GG_WINDOW_PLAYERS : public ORB_GF::G_WINDOW {
+class GG_WINDOW_PLAYERS : public gHostedScreen, public ORB_GF::G_WINDOW {
  public:
   static constexpr int32_t kListId = 2;
   static constexpr int32_t kNewId = 5;
@@ -45,7 +46,7 @@ class GG_WINDOW_PLAYERS : public ORB_GF::G_WINDOW {
   static constexpr const char* kEditBox = "Players_EditBox";
   static constexpr const char* kConfirmDelete = "Players_Confirm_Del";
 
-  explicit GG_WINDOW_PLAYERS(const pugi::xml_node& node);
+  explicit GG_WINDOW_PLAYERS(const pugi::xml_node& node, cScreenHost* host = nullptr);
 
   int32_t HandleMouseDown(int32_t button) override;
   int32_t HandleMouseUp(int32_t button) override;

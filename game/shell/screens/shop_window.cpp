@@ -11,7 +11,8 @@
 #include "engine/platform/log.h"
 #include "framework/whole_number.h"
 #include "framework/window_manager.h"
-#include "game/shell/hub/game_hub.h"
+#include "game/play/gameplay.h"
+#include "game/records/game_player.h"
 #include "game/shell/screens/localized_text.h"
 #include "game/shell/startup/edition_settings.h"
 
@@ -19,8 +20,7 @@ namespace game {
 
 namespace {
 
-GG_PLAYER* CurrentPlayer() {
-  gGame* hub = gGame::Instance();
+GG_PLAYER* CurrentPlayer(cScreenHost* hub) {
   return hub != nullptr ? hub->GetCurrentPlayer() : nullptr;
 }
 
@@ -45,15 +45,14 @@ void SetText(Widget* label, const std::wstring& text) {
 // Why the offer of that name would give the player nothing now (the string
 // key the card shows instead of its description), or null: a hint refill
 // serves only a level in play, a heart refill only hearts that are not full.
-const char* UnusableNow(const std::string& name, const GG_PLAYER& player) {
+const char* UnusableNow(const std::string& name, const GG_PLAYER& player, const cScreenHost* hub) {
   if (name == GG_GAMEPLAY::kRefillHintProduct) {
-    const gGame* hub = gGame::Instance();
     const GG_GAMEPLAY* gameplay = hub != nullptr ? hub->GetGameplay() : nullptr;
     if (gameplay == nullptr || !gameplay->IsActive() || gameplay->IsEnded()) {
       return gPages_Shop_Item::kLevelOnlyKey;
     }
   }
-  if (name == gGame::kRefillHealth) {
+  if (name == cScreenHost::kRefillHealth) {
     const gHearts& hearts = player.GetHealth();
     if (hearts.GetCount() >= hearts.GetMaximum()) return gPages_Shop_Item::kHeartsFullKey;
   }
@@ -62,12 +61,13 @@ const char* UnusableNow(const std::string& name, const GG_PLAYER& player) {
 
 }  // namespace
 
-gPages_Shop_Item::gPages_Shop_Item(const pugi::xml_node& node, uint32_t item_id)
-    : gGuiPageItem(node, item_id), name_(node.attribute("name").as_string()) {}
+gPages_Shop_Item::gPages_Shop_Item(const pugi::xml_node& node, uint32_t item_id,
+                                   const gHostedScreen& shop)
+    : gGuiPageItem(node, item_id), shop_(shop), name_(node.attribute("name").as_string()) {}
 
 int32_t gPages_Shop_Item::Refresh() {
-  gGame* hub = gGame::Instance();
-  const GG_PLAYER* player = CurrentPlayer();
+  cScreenHost* hub = shop_.GetScreenHost();
+  const GG_PLAYER* player = CurrentPlayer(hub);
   offer_ = hub != nullptr ? hub->FindShopItem(name_) : nullptr;
   const ORB_GF::ShopCatalogue* catalogue = ORB_GF::GetShopCatalogue();
   // The ladder's first offer: what the item shows without a player, and the
@@ -79,7 +79,7 @@ int32_t gPages_Shop_Item::Refresh() {
   const bool sold_out = player != nullptr && offer_ == nullptr && first != nullptr;
   const bool in_app = HasInAppConfig();
   const char* unusable =
-      offer_ != nullptr && player != nullptr ? UnusableNow(name_, *player) : nullptr;
+      offer_ != nullptr && player != nullptr ? UnusableNow(name_, *player, hub) : nullptr;
 
   if (!name_.empty()) SetText(FindWidget<ORB::OC_GUI_WLABEL>(kTitleId), LocalizedText(name_));
   if (unusable != nullptr) {
@@ -113,7 +113,7 @@ int32_t gPages_Shop_Item::Refresh() {
 }
 
 ORB_GF::G_PAGES_ITEM* gPagesShop::CreateItem(const pugi::xml_node& node, int32_t index) {
-  return new gPages_Shop_Item(node, static_cast<uint32_t>(index));
+  return new gPages_Shop_Item(node, static_cast<uint32_t>(index), *shop_);
 }
 
 void gPagesShop::OnItemClicked(ORB_GF::G_PAGES_ITEM* item) {
@@ -122,8 +122,9 @@ void gPagesShop::OnItemClicked(ORB_GF::G_PAGES_ITEM* item) {
   shop_->Buy(offer->GetName());
 }
 
-GG_WINDOW_SHOP::GG_WINDOW_SHOP(const pugi::xml_node& node)
-    : GG_WINDOW_PAGED(node, std::make_unique<gPagesShop>(this),
+GG_WINDOW_SHOP::GG_WINDOW_SHOP(const pugi::xml_node& node, cScreenHost* host)
+    : gHostedScreen(host),
+      GG_WINDOW_PAGED(node, std::make_unique<gPagesShop>(this),
                       {kPreviousId, kNextId, kMarkers, std::string()}) {
   for (const pugi::xml_node pair : node.child("settings").children("pair")) {
     int32_t id = 0;
@@ -137,11 +138,11 @@ GG_WINDOW_SHOP::GG_WINDOW_SHOP(const pugi::xml_node& node)
 }
 
 bool GG_WINDOW_SHOP::Buy(const std::string& name) {
-  gGame* hub = gGame::Instance();
-  GG_PLAYER* player = CurrentPlayer();
+  cScreenHost* hub = GetScreenHost();
+  GG_PLAYER* player = CurrentPlayer(hub);
   if (player == nullptr) return false;
   const ORB_GF::ShopCatalogueItem* offer = hub->FindShopItem(name);
-  if (offer == nullptr || UnusableNow(name, *player) != nullptr) return false;
+  if (offer == nullptr || UnusableNow(name, *player, hub) != nullptr) return false;
   if (HasInAppConfig()) return ORB::OC_STORE::Instance().Buy(offer->InAppKey);
   // A price below 0 would pay the player for taking the item.
   if (!CanPay(*player, offer->price)) return false;
@@ -149,7 +150,7 @@ bool GG_WINDOW_SHOP::Buy(const std::string& name) {
   if (count == std::numeric_limits<int32_t>::max()) return false;
   player->SetItemCount(name, count + 1);
   player->GetStatistics().score -= static_cast<uint32_t>(offer->price);
-  if (name == gGame::kRefillHealth) hub->RefillHearts();
+  if (name == cScreenHost::kRefillHealth) hub->RefillHearts();
   if (GG_GAMEPLAY* gameplay = hub->GetGameplay()) gameplay->OnStoreEvent("buy", name);
   hub->PlaySound(kBuySound);
   hub->SaveAll();
@@ -164,7 +165,7 @@ void GG_WINDOW_SHOP::OnOpenBegin() {
 
 void GG_WINDOW_SHOP::Refresh() {
   GG_WINDOW_PAGED::Refresh();
-  const GG_PLAYER* player = CurrentPlayer();
+  const GG_PLAYER* player = CurrentPlayer(GetScreenHost());
   if (auto* coins = FindWidget<ORB::OC_GUI_WLABEL>(kCoinsId)) {
     coins->SetText(player != nullptr ? std::to_wstring(player->GetStatistics().score)
                                      : std::wstring());
@@ -177,7 +178,7 @@ void GG_WINDOW_SHOP::Refresh() {
 }
 
 void GG_WINDOW_SHOP::OnClosed() {
-  gGame* hub = gGame::Instance();
+  cScreenHost* hub = GetScreenHost();
   if (hub == nullptr) return;
   const ORB_GF::G_WINDOW_MANAGER* windows = ORB_GF::GetWindowManager();
   if (windows != nullptr && windows->IsOpen(kGameMenu)) return;

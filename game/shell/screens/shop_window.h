@@ -57,7 +57,7 @@
 // exists on this platform: the store answers false, nothing is spent or
 // given). Otherwise, when the price is not above the player's coins, the
 // player has one more of the item and that many coins less (a heart refill
-// fills the hearts: gGame::RefillHearts), the gameplay hears ("buy",
+// fills the hearts: cScreenHost::RefillHearts), the gameplay hears ("buy",
 // name), the sound "buy" plays, everything is saved and every
 // window refreshes; with too few coins nothing happens.
 #include <cstdint>
@@ -70,6 +70,7 @@
 #include "framework/shop_catalogue.h"
 #include "game/shell/screens/gui_page_item.h"
 #include "game/shell/screens/paged_window.h"
+#include "game/shell/screens/screen_host.h"
 
 namespace game {
 
@@ -89,7 +90,8 @@ class gPages_Shop_Item : public gGuiPageItem {
   static constexpr const char* kLevelOnlyKey = "shop_level_only";
   static constexpr const char* kHeartsFullKey = "shop_hearts_full";
 
-  gPages_Shop_Item(const pugi::xml_node& node, uint32_t item_id);
+  // The item asks the shop's host.
+  gPages_Shop_Item(const pugi::xml_node& node, uint32_t item_id, const gHostedScreen& shop);
 
   // Shows the offer that applies to the current player now.
   int32_t Refresh() override;
@@ -101,6 +103,7 @@ class gPages_Shop_Item : public gGuiPageItem {
   const ORB_GF::ShopCatalogueItem* GetOffer() const { return offer_; }
 
  private:
+  const gHostedScreen& shop_;
   std::string name_;
   const ORB_GF::ShopCatalogueItem* offer_ = nullptr;
 };
@@ -116,7 +119,7 @@ class gPagesShop : public ORB_GF::gPages {
   GG_WINDOW_SHOP* shop_;
 };
 
-class GG_WINDOW_SHOP : public GG_WINDOW_PAGED {
+class GG_WINDOW_SHOP : public gHostedScreen, public GG_WINDOW_PAGED {
  public:
   static constexpr int32_t kCloseId = 1;
   static constexpr int32_t kPreviousId = 2;
@@ -127,7 +130,7 @@ class GG_WINDOW_SHOP : public GG_WINDOW_PAGED {
   static constexpr const char* kBuySound = "buy";
   static constexpr const char* kGameMenu = "GP_Menu";
 
-  explicit GG_WINDOW_SHOP(const pugi::xml_node& node);
+  explicit GG_WINDOW_SHOP(const pugi::xml_node& node, cScreenHost* host = nullptr);
 
   // Buys the offer of that name that applies now (see the top of this
   // file). Answers whether coins were spent or the store was asked.

@@ -4,7 +4,7 @@
 
 #include "engine/foundation/timer.h"
 #include "engine/gui/gui_wide_label.h"
-#include "game/shell/hub/game_hub.h"
+#include "game/records/game_player.h"
 
 namespace game {
 
@@ -15,7 +15,7 @@ void GG_WINDOW_SUNIME::SetLabel(int32_t id, const std::wstring& text) {
 void GG_WINDOW_SUNIME::OnOpenBegin() { Refresh(); }
 
 void GG_WINDOW_SUNIME::Refresh() {
-  gGame* hub = gGame::Instance();
+  cScreenHost* hub = GetScreenHost();
   const GG_PLAYER* player = hub != nullptr ? hub->GetCurrentPlayer() : nullptr;
   SetLabel(kStarsId, player != nullptr ? std::to_wstring(player->TotalStars()) : std::wstring());
   SetLabel(kCoinsId, player != nullptr ? player->GetStatistics().GetScoreText() : std::wstring());

@@ -15,15 +15,17 @@
 #include <pugixml.hpp>
 
 #include "framework/window.h"
+#include "game/shell/screens/screen_host.h"
 
 namespace game {
 
-class GG_WINDOW_SUNIME : public ORB_GF::G_WINDOW {
+class GG_WINDOW_SUNIME : public gHostedScreen, public ORB_GF::G_WINDOW {
  public:
   static constexpr int32_t kStarsId = 1;
   static constexpr int32_t kCoinsId = 2;
 
-  explicit GG_WINDOW_SUNIME(const pugi::xml_node& node) : G_WINDOW(node) {}
+  explicit GG_WINDOW_SUNIME(const pugi::xml_node& node, cScreenHost* host = nullptr)
+      : gHostedScreen(host), G_WINDOW(node) {}
 
   // Seconds of the panel's running second (0 up to 1, then again from 0).
   float GetTimer() const { return timer_; }

@@ -8,7 +8,7 @@
 #include "framework/font_list.h"
 #include "framework/message_template.h"
 #include "framework/window_manager.h"
-#include "game/shell/hub/game_hub.h"
+#include "game/records/game_player.h"
 #include "game/shell/screens/gui_localization.h"
 
 namespace game {
@@ -30,7 +30,8 @@ void DrawLine(ORB::OC_FONT* font, const ORB::Vector2& at, ORB::Colour colour,
 
 }  // namespace
 
-GG_WINDOW_TITLE_TOP::GG_WINDOW_TITLE_TOP(const pugi::xml_node& node) : G_WINDOW(node) {
+GG_WINDOW_TITLE_TOP::GG_WINDOW_TITLE_TOP(const pugi::xml_node& node, cScreenHost* host)
+    : gHostedScreen(host), G_WINDOW(node) {
   const pugi::xml_node settings = node.child("settings");
   font_big_name_ = settings.attribute("font_big").as_string();
   font_med_name_ = settings.attribute("font_med").as_string();
@@ -55,7 +56,7 @@ std::wstring GG_WINDOW_TITLE_TOP::Greeting(const std::wstring* name) {
 }
 
 void GG_WINDOW_TITLE_TOP::Refresh() {
-  gGame* hub = gGame::Instance();
+  cScreenHost* hub = GetScreenHost();
   GG_PLAYER* player = hub != nullptr ? hub->GetCurrentPlayer() : nullptr;
   greeting_ = Greeting(player != nullptr ? &player->GetName() : nullptr);
   PlaceLink(LocalizedText(player != nullptr ? kLinkKey : kNewPlayerLinkKey));
@@ -134,7 +135,7 @@ void GG_WINDOW_TITLE_TOP::OnGuiEvent(int32_t widget_id) {
   // A click lands where the pointer is now: the highlight follows it first.
   UpdateHighlight();
   if (!highlighted_) return;
-  gGame* hub = gGame::Instance();
+  cScreenHost* hub = GetScreenHost();
   if (hub == nullptr) return;
   if (hub->GetCurrentPlayer() != nullptr) {
     if (ORB_GF::G_WINDOW_MANAGER* windows = ORB_GF::GetWindowManager()) {

@@ -53,10 +53,11 @@
 #include "engine/scene/font.h"
 #include "framework/window.h"
 #include "game/shell/screens/player_name_entry.h"
+#include "game/shell/screens/screen_host.h"
 
 namespace game {
 
-class GG_WINDOW_TITLE_TOP : public ORB_GF::G_WINDOW {
+class GG_WINDOW_TITLE_TOP : public gHostedScreen, public ORB_GF::G_WINDOW {
  public:
   static constexpr int32_t kLinkId = 2;
   static constexpr const char* kGreetingKey = "label_hello_player";
@@ -65,7 +66,7 @@ class GG_WINDOW_TITLE_TOP : public ORB_GF::G_WINDOW {
   static constexpr const char* kNewPlayerLinkKey = "label_new_player";
   static constexpr const char* kPlayersWindow = "Players";
 
-  explicit GG_WINDOW_TITLE_TOP(const pugi::xml_node& node);
+  explicit GG_WINDOW_TITLE_TOP(const pugi::xml_node& node, cScreenHost* host = nullptr);
 
   const std::wstring& GetGreeting() const { return greeting_; }
   const std::wstring& GetLinkText() const { return link_text_; }
@@ -116,7 +117,7 @@ class GG_WINDOW_TITLE_TOP : public ORB_GF::G_WINDOW {
   std::wstring link_text_;
   float link_width_ = 0.0f;
   bool highlighted_ = false;
-  gPlayerNameEntry name_entry_;
+  gPlayerNameEntry name_entry_{*this};
 };
 
 }  // namespace game

@@ -1,13 +1,12 @@
 #include "game/shell/screens/title_window.h"
 
 #include "engine/foundation/SERVICE/game_service.h"
-#include "game/shell/hub/game_hub.h"
 #include "game/shell/screens/confirm_dialog.h"
 
 namespace game {
 
 void GG_WINDOW_TITLE::OnGuiEvent(int32_t widget_id) {
-  gGame* hub = gGame::Instance();
+  cScreenHost* hub = GetScreenHost();
   if (hub == nullptr) return;
   const bool has_player = hub->GetCurrentPlayer() != nullptr;
   switch (widget_id) {
@@ -22,7 +21,7 @@ void GG_WINDOW_TITLE::OnGuiEvent(int32_t widget_id) {
       if (has_player) {
         hub->OpenOptions();
       } else {
-        name_entry_.Open([] { gGame::Instance()->OpenOptions(); });
+        name_entry_.Open([this] { GetScreenHost()->OpenOptions(); });
       }
       break;
     case kExitId:
@@ -35,8 +34,8 @@ void GG_WINDOW_TITLE::OnGuiEvent(int32_t widget_id) {
 }
 
 void GG_WINDOW_TITLE::StartGame() {
-  fade_.Run([] {
-    gGame* hub = gGame::Instance();
+  fade_.Run([this] {
+    cScreenHost* hub = GetScreenHost();
     hub->CloseTitle();
     hub->OpenPackList();
   });

@@ -5,9 +5,10 @@
 #include "engine/gui/gui_wide_label.h"
 #include "engine/platform/log.h"
 #include "framework/time_format.h"
+#include "framework/window_manager.h"
+#include "game/play/gameplay.h"
 #include "game/records/level_record.h"
 #include "game/records/pack_record.h"
-#include "game/shell/hub/game_hub.h"
 
 namespace game {
 
@@ -25,7 +26,7 @@ void GG_WINDOW_UP_PANEL::Show(int32_t id, std::wstring text, std::wstring& shown
 }
 
 void GG_WINDOW_UP_PANEL::ShowLevel() {
-  const gGame* hub = gGame::Instance();
+  const cScreenHost* hub = GetScreenHost();
   const gLevelRecord* level = hub != nullptr ? hub->GetCurrentLevel() : nullptr;
   const gPackRecord* pack = hub != nullptr ? hub->GetCurrentPack() : nullptr;
   const GG_GAMEPLAY* gameplay = hub != nullptr ? hub->GetGameplay() : nullptr;
@@ -39,7 +40,7 @@ void GG_WINDOW_UP_PANEL::ShowLevel() {
 }
 
 void GG_WINDOW_UP_PANEL::OnGuiEvent(int32_t widget_id) {
-  gGame* hub = gGame::Instance();
+  cScreenHost* hub = GetScreenHost();
   if (widget_id != kMenuId || hub == nullptr) return;
   ORB_GF::G_WINDOW_MANAGER* windows = hub->GetWindowManager();
   if (windows == nullptr || windows->OpenWindow(kMenu, false) == nullptr) {

@@ -6,11 +6,11 @@
 //
 // Who uses it: no screen of the game shows it, and no "_type" of the window
 // factory (window_factory.h) makes it, so a scene list cannot name it. Code
-// that wants the panel makes it from its description and registers it with
-// the window manager, which owns it from then on, then opens it with the
-// level:
+// that wants the panel makes it from its description with the screens'
+// host (screen_host.h) and registers it with the window manager, which owns
+// it from then on, then opens it with the level:
 //
-//   windows.AddWindow(std::make_unique<GG_WINDOW_UP_PANEL>(element));
+//   windows.AddWindow(std::make_unique<GG_WINDOW_UP_PANEL>(element, host));
 //   windows.OpenWindow(element.attribute("_name").value(), false);
 //
 // Its description (the common window attributes are G_WINDOW's; the name is
@@ -38,17 +38,19 @@
 #include <pugixml.hpp>
 
 #include "framework/window.h"
+#include "game/shell/screens/screen_host.h"
 
 namespace game {
 
-class GG_WINDOW_UP_PANEL : public ORB_GF::G_WINDOW {
+class GG_WINDOW_UP_PANEL : public gHostedScreen, public ORB_GF::G_WINDOW {
  public:
   static constexpr int32_t kMenuId = 1;
   static constexpr int32_t kTimeId = 2;
   static constexpr int32_t kNameId = 3;
   static constexpr const char* kMenu = "GP_Menu";
 
-  explicit GG_WINDOW_UP_PANEL(const pugi::xml_node& node) : G_WINDOW(node) {}
+  explicit GG_WINDOW_UP_PANEL(const pugi::xml_node& node, cScreenHost* host = nullptr)
+      : gHostedScreen(host), G_WINDOW(node) {}
 
  protected:
   // The labels are written when the panel begins to open, after a player

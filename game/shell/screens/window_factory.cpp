@@ -1,6 +1,7 @@
 #include "game/shell/screens/window_factory.h"
 
 #include <cstring>
+#include <type_traits>
 
 #include "framework/window_confirm.h"
 #include "framework/window_editbox.h"
@@ -29,8 +30,12 @@ namespace game {
 namespace {
 
 template <typename Window>
-ORB_GF::G_WINDOW* Make(const pugi::xml_node& element) {
-  return new Window(element);
+ORB_GF::G_WINDOW* Make(const pugi::xml_node& element, cScreenHost* host) {
+  if constexpr (std::is_base_of_v<gHostedScreen, Window>) {
+    return new Window(element, host);
+  } else {
+    return new Window(element);
+  }
 }
 
 // One row per window class of the game. Each "_type" names one class, so
@@ -65,17 +70,21 @@ constexpr GameWindowType kWindowTypes[] = {
 
 std::span<const GameWindowType> GameWindowTypes() { return kWindowTypes; }
 
-ORB_GF::G_WINDOW* CreateGameWindow(const pugi::xml_node& element) {
+ORB_GF::G_WINDOW* CreateHostedGameWindow(const pugi::xml_node& element, cScreenHost* host) {
   const pugi::xml_attribute type = element.attribute("_type");
   if (!type || !element.attribute("_name")) return nullptr;
   for (const GameWindowType& row : kWindowTypes) {
     if (std::strcmp(type.value(), row.type) != 0) continue;
-    ORB_GF::G_WINDOW* window = row.make(element);
+    ORB_GF::G_WINDOW* window = row.make(element, host);
     LocalizeGuiTree(&window->GetGuiRoot().Widget());
     window->click_sound = &PlayWindowSound;
     return window;
   }
   return nullptr;
+}
+
+ORB_GF::G_WINDOW* CreateGameWindow(const pugi::xml_node& element) {
+  return CreateHostedGameWindow(element, nullptr);
 }
 
 }  // namespace game

@@ -19,7 +19,14 @@ GameParts& Installed() {
 
 GameParts DefaultGameParts() {
   GameParts parts;
-  parts.create_window_manager = [] { ORB_GF::CreateWindowManager(&CreateGameWindow); };
+  // The manager is made before the hub: each window is handed the hub that
+  // stands when the window is made (the windows of the scene list are made
+  // in the hub's Init).
+  parts.create_window_manager = [] {
+    ORB_GF::CreateWindowManager([](const pugi::xml_node& element) {
+      return CreateHostedGameWindow(element, gGame::Instance());
+    });
+  };
   parts.destroy_window_manager = [] { ORB_GF::DestroyWindowManager(); };
   parts.create_hub = [] { gGame::CreateHub(); };
   parts.shutdown_hub = [] {

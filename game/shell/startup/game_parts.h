@@ -6,7 +6,8 @@
 // what they are is up to the code that fills these in.
 //
 // DefaultGameParts() is what the program uses: the window manager with the
-// game's window factory (window_factory.h) and the hub (game_hub.h). A
+// game's window factory (window_factory.h), which hands the screens the hub
+// as their host, and the hub (game_hub.h). A
 // member left empty means that object is simply not made; tests install
 // parts of their own with SetGameParts.
 #include <functional>

@@ -199,7 +199,7 @@ TEST_F(ScreensListsTest, APackThePlayerHasNoRecordOfSellsNothing) {
   ClickPack(2);
   EXPECT_FALSE(IsOpen("Confirm_Buy_Pack"));
   EXPECT_TRUE(log.Has("pack 3: the player has no record of it"));
-  EXPECT_FALSE(gPages_Pack::BuyPack(3));
+  EXPECT_FALSE(gPages_Pack::BuyPack(&Hub(), 3));
   EXPECT_EQ(Coins(), 500u);
   EXPECT_FALSE(Saved());
   EXPECT_TRUE(IsOpen("Packs"));

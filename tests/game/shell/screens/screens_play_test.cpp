@@ -284,11 +284,12 @@ TEST_F(ScreensPlayTest, ResumeClosesTheMenuAndTheLevelGoesOn) {
 }
 
 TEST_F(ScreensPlayTest, TheUpPanelShowsTheLevelAndItsMenuPausesIt) {
-  // No scene list names it: made from its description, as code would.
+  // No scene list names it: made from its description, as code would, with
+  // the hub as its host.
   pugi::xml_document description;
   ASSERT_TRUE(description.load_file(Resource("data/share/main/windows/GP_UpPanel.xml").c_str()));
-  ORB_GF::G_WINDOW* panel =
-      Windows().AddWindow(std::make_unique<GG_WINDOW_UP_PANEL>(description.document_element()));
+  ORB_GF::G_WINDOW* panel = Windows().AddWindow(
+      std::make_unique<GG_WINDOW_UP_PANEL>(description.document_element(), &Hub()));
   const auto text = [panel](int32_t id) {
     return dynamic_cast<ORB::OC_GUI_WLABEL&>(*panel->GetGuiRoot().FindById(id)).GetText();
   };

@@ -281,7 +281,8 @@ TEST_F(ShopTest, PairsMapControlsToOffersAndAnUnknownOfferDoesNothing) {
       "<window _name=\"Paired\"><GUI/><settings>"
       "<pair id=\"12\" item=\"errors\"/><pair id=\"13\" item=\"no_such_offer\"/>"
       "<pair id=\"12\" item=\"start_hint\"/><pair item=\"errors\"/>"
-      "</settings></window>")));
+      "</settings></window>",
+      &Hub())));
   EXPECT_EQ(shop->Pairs().size(), 2u);
   EXPECT_EQ(shop->Pairs().at(12), "start_hint") << "a later pair of the same id wins";
   Coins() = 1000;
