@@ -94,8 +94,8 @@ struct Driver {
   bool running = false;
   std::unique_ptr<ORB::RepositoryTextureProvider> textures;
   std::unique_ptr<ORB::RepositoryDocumentProvider> documents;
-  ShellOpener opener;
-  FrameScript script;
+  // Set by the instruments only (game_main.h): empty in the program.
+  DriverHooks hooks;
 };
 
 Driver& The() {
@@ -163,7 +163,8 @@ bool CheckInstallation() {
 void OpenInstallationFiles() {
   const ORB::FileSystem* files = ORB::Engine().file_system;
   if (files == nullptr) return;
-  const ShellOpener& opener = The().opener;
+  // A copy: the opener may set the hooks again.
+  const auto opener = The().hooks.open_installation_file;
   for (const std::string& path :
        InstallationFilesToOpen(GetEditionSettings(), files->GetWorkingFolder())) {
     // A desktop without an opener is no reason to stop the exit.
@@ -301,10 +302,10 @@ int32_t OnGameFrame(intptr_t) {
       TraceStartup("first screen interactive");
     }
   }
-  if (driver.script) {
-    // A copy: the step may replace itself.
-    const FrameScript script = driver.script;
-    script();
+  if (driver.hooks.frame_end) {
+    // A copy: the hook may replace itself.
+    const auto frame_end = driver.hooks.frame_end;
+    frame_end();
   }
   return ORB::kResultOk;
 }
@@ -391,14 +392,17 @@ int32_t LoadGame(ORB::OC_LOADER& loader) {
   return ORB::kResultOk;
 }
 
-GameState GetGameState() { return The().state; }
-G_LOADER_SCREEN* GetLoadingScreen() { return The().loading.get(); }
-GG_GAMEPLAY* GetGameplay() { return The().gameplay.get(); }
-gPlayScreen* GetPlayScreen() { return The().play_screen.get(); }
-gGuidedTutorial* GetGuidedTutorial() { return The().tutorial.get(); }
-bool IsGameRunning() { return The().running; }
-void SetShellOpener(ShellOpener opener) { The().opener = std::move(opener); }
-void SetFrameScript(FrameScript script) { The().script = std::move(script); }
+DriverParts GetDriverParts() {
+  const Driver& driver = The();
+  return {.state = driver.state,
+          .running = driver.running,
+          .loading = driver.loading.get(),
+          .gameplay = driver.gameplay.get(),
+          .play_screen = driver.play_screen.get(),
+          .tutorial = driver.tutorial.get()};
+}
+
+void SetDriverHooks(DriverHooks hooks) { The().hooks = std::move(hooks); }
 
 int32_t GameMain(intptr_t) {
   ORB::OC_GAME_SERVICE_ONE& service = Service();
