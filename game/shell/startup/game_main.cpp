@@ -18,6 +18,7 @@
 #include "engine/foundation/sound_bank.h"
 #include "engine/foundation/timer.h"
 #include "engine/foundation/window.h"
+#include "engine/platform/environment_names.h"
 #include "engine/platform/log.h"
 #include "engine/scene/document_provider.h"
 #include "engine/scene/repository_document_provider.h"
@@ -66,10 +67,9 @@ constexpr ORB::Hook kFreedAtExit[] = {ORB::Hook::Update,  ORB::Hook::Render, ORB
                                       ORB::Hook::Exit,    ORB::Hook::Close};
 
 // A trace of start-up for bench/desktop_bench.sh: with NONOGRAM_STARTUP_TRACE
-// set, the moments the first frame is drawn and the first screen takes input
-// go to stderr, in milliseconds of the system's monotonic clock (the clock
-// the bench's watcher stamps the program's start with).
-constexpr const char* kStartupTraceVariable = "NONOGRAM_STARTUP_TRACE";
+// (kEnvStartupTrace) set, the moments the first frame is drawn and the first
+// screen takes input go to stderr, in milliseconds of the system's monotonic
+// clock (the clock the bench's watcher stamps the program's start with).
 void TraceStartup(const char* moment) {
   const double ms =
       std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now().time_since_epoch())
@@ -257,7 +257,7 @@ int32_t OnGameInit(intptr_t) {
   if (!CheckInstallation()) return FailStart();
 
   driver.state = GameState::kLoading;
-  const char* trace = std::getenv(kStartupTraceVariable);
+  const char* trace = std::getenv(ORB::platform::kEnvStartupTrace);
   driver.trace_first_frame = driver.trace_interactive = trace != nullptr && trace[0] != '\0';
   driver.loading = std::make_unique<G_LOADER_SCREEN>(&LoadGame);
   driver.loading->LoadSprites();
