@@ -66,7 +66,7 @@ inline constexpr const char* kWindowTitleKey = "window_title";
 // Tests and the soak (and a benchmark that needs to) watch and steer a run
 // through the instruments (game/instruments/, library nonogram_instruments:
 // the frame script, the accessors to the driver's objects, the shell opener
-// and the read-only view of game_view.h), which the program does not link.
+// and the read-only view for scripts), which the program does not link.
 // The driver gives them exactly two things, and nothing in the program uses
 // either:
 //   - GetDriverParts: what the driver holds at this moment, read afresh at
