@@ -18,6 +18,7 @@
 #include "engine/foundation/file_system.h"
 #include "engine/foundation/hooks.h"
 #include "engine/platform/clock.h"
+#include "engine/platform/environment_names.h"
 #include "engine/platform/message_box.h"
 #include "engine/platform/sdl_display.h"
 
@@ -48,12 +49,12 @@ double CpuMs(clockid_t clock) {
 }
 
 void BM_IdleFrameLoop(benchmark::State& state) {
-  const char* display = std::getenv("DISPLAY");
-  const char* wayland = std::getenv("WAYLAND_DISPLAY");
+  const char* display = std::getenv(ORB::platform::kEnvDisplay);
+  const char* wayland = std::getenv(ORB::platform::kEnvWaylandDisplay);
   const bool desktop =
       (display != nullptr && display[0] != '\0') || (wayland != nullptr && wayland[0] != '\0');
-  if (!desktop) setenv("SDL_VIDEODRIVER", "offscreen", 0);
-  setenv("NONOGRAM_NO_DIALOGS", "1", 0);
+  if (!desktop) setenv(ORB::platform::kEnvVideoDriver, "offscreen", 0);
+  setenv(ORB::platform::kEnvNoDialogs, "1", 0);
   setenv("ALSOFT_DRIVERS", "null", 0);
   ORB::platform::SetMessageSink([](const std::string&, const std::string&) {});
   const std::filesystem::path root =

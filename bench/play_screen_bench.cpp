@@ -17,6 +17,7 @@
 #include "engine/foundation/input_state.h"
 #include "engine/foundation/renderer.h"
 #include "engine/foundation/timer.h"
+#include "engine/platform/environment_names.h"
 #include "engine/platform/gl_device.h"
 #include "engine/platform/sdl_display.h"
 #include "engine/scene/repository_document_provider.h"
@@ -199,7 +200,7 @@ BENCHMARK(BM_PlayScreenFrameFakeDevice)
     ->Unit(benchmark::kMillisecond);
 
 void BM_PlayScreenFrameOpenGl(benchmark::State& state) {
-  setenv("SDL_VIDEODRIVER", "offscreen", 0);
+  setenv(ORB::platform::kEnvVideoDriver, "offscreen", 0);
   ORB::platform::SdlDisplay display;
   if (!display.Open("play screen bench", 1024, 768) || !display.HasOpenGl()) {
     state.SkipWithError("no OpenGL window");

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "engine/foundation/renderer.h"
+#include "engine/platform/environment_names.h"
 #include "engine/platform/gl_device.h"
 #include "engine/platform/sdl_display.h"
 #include "tests/support/recording_device.h"
@@ -89,7 +90,7 @@ BENCHMARK(BM_QuadsFakeDevice)->Arg(1)->Arg(2)->UseManualTime()->Unit(benchmark::
 
 void BM_QuadsOpenGl(benchmark::State& state) {
   // A window nobody sees: the offscreen driver unless one is chosen.
-  setenv("SDL_VIDEODRIVER", "offscreen", 0);
+  setenv(ORB::platform::kEnvVideoDriver, "offscreen", 0);
   ORB::platform::SdlDisplay display;
   if (!display.Open("renderer bench", 1024, 768) || !display.HasOpenGl()) {
     state.SkipWithError("no OpenGL window");

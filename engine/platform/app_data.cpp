@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "engine/platform/environment_names.h"
+
 namespace ORB::platform {
 
 namespace {
@@ -17,9 +19,9 @@ std::string WithoutTrailingSlash(std::string path) {
 
 std::string GetAppDataFolder() {
   // The XDG rules ignore a relative XDG_DATA_HOME.
-  const char* xdg = std::getenv("XDG_DATA_HOME");
+  const char* xdg = std::getenv(kEnvDataHome);
   if (xdg != nullptr && xdg[0] == '/') return WithoutTrailingSlash(xdg);
-  const char* home = std::getenv("HOME");
+  const char* home = std::getenv(kEnvHome);
   if (home != nullptr && home[0] != '\0') return WithoutTrailingSlash(home) + "/.local/share";
   return {};
 }

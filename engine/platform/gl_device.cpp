@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/platform/environment_names.h"
 #include "engine/platform/letterbox_fit.h"
 #include "engine/platform/log.h"
 #include "engine/platform/texture_footprint.h"
@@ -719,6 +720,6 @@ bool GlDevice::ReadPixels(int32_t x, int32_t y, int32_t width, int32_t height, u
 
 std::unique_ptr<GpuDevice> CreateGlDevice() { return std::make_unique<GlDevice>(); }
 
-void PrepareOpenGlDriver() { setenv("LP_NUM_THREADS", "2", 0); }
+void PrepareOpenGlDriver() { setenv(kEnvMesaThreads, "2", 0); }
 
 }  // namespace ORB::platform

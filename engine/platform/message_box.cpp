@@ -7,6 +7,7 @@
 #include <mutex>
 #include <string>
 
+#include "engine/platform/environment_names.h"
 #include "engine/platform/log.h"
 
 namespace ORB::platform {
@@ -24,13 +25,13 @@ bool EnvSet(const char* name) {
 }  // namespace
 
 bool HasInteractiveDisplay() {
-  const char* driver = std::getenv("SDL_VIDEODRIVER");
+  const char* driver = std::getenv(kEnvVideoDriver);
   if (driver != nullptr &&
       (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0)) {
     return false;
   }
-  if (EnvSet("NONOGRAM_NO_DIALOGS")) return false;
-  return EnvSet("DISPLAY") || EnvSet("WAYLAND_DISPLAY");
+  if (EnvSet(kEnvNoDialogs)) return false;
+  return EnvSet(kEnvDisplay) || EnvSet(kEnvWaylandDisplay);
 }
 
 void SetMessageSink(MessageSink sink) {

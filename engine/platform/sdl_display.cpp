@@ -8,6 +8,7 @@
 #include <string>
 
 #include "engine/platform/clock.h"
+#include "engine/platform/environment_names.h"
 #include "engine/platform/key_codes.h"
 #include "engine/platform/log.h"
 #include "engine/platform/sdl_key_map.h"
@@ -80,7 +81,7 @@ bool IsHeadlessVideoDriver(const char* driver) {
 
 // Whether SDL_VIDEODRIVER names this driver (it may list several, by commas).
 bool VideoDriverRequested(const char* driver) {
-  const char* asked = std::getenv("SDL_VIDEODRIVER");
+  const char* asked = std::getenv(kEnvVideoDriver);
   if (asked == nullptr) return false;
   const std::string list = std::string(",") + asked + ",";
   return list.find(std::string(",") + driver + ",") != std::string::npos;
@@ -111,8 +112,8 @@ bool SdlDisplay::EnsureVideo() const {
   const char* driver = SDL_GetCurrentVideoDriver();
   if (driver != nullptr && IsHeadlessVideoDriver(driver) && !VideoDriverRequested(driver)) {
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
-    const char* display = std::getenv("DISPLAY");
-    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    const char* display = std::getenv(kEnvDisplay);
+    const char* wayland = std::getenv(kEnvWaylandDisplay);
     Log(LogLevel::kError, "sdl",
         std::string("No display could be opened (DISPLAY=") +
             (display != nullptr ? display : "(not set)") +

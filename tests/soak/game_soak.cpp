@@ -21,7 +21,6 @@
 // scripts/soak.sh runs it for longer.
 #include <SDL_keycode.h>
 #include <gtest/gtest.h>
-#include <pugixml.hpp>
 
 #include <atomic>
 #include <chrono>
@@ -39,16 +38,18 @@
 #include <thread>
 #include <vector>
 
+#include <pugixml.hpp>
+
 #include "engine/foundation/SERVICE/engine_slots.h"
 #include "engine/foundation/window.h"
 #include "engine/platform/sdl_event_injector.h"
+#include "game/instruments/driver_instruments.h"
+#include "game/instruments/game_view.h"
 #include "game/records/players_list.h"
 #include "game/shell/driver_fixture.h"
 #include "game/shell/startup/edition_settings.h"
-#include "game/shell/startup/game_main.h"
-#include "game/shell/startup/user_settings.h"
 #include "game/shell/startup/game_singletons.h"
-#include "game/shell/hub/game_view.h"
+#include "game/shell/startup/user_settings.h"
 #include "support/read_file.h"
 #include "support/temp_folder.h"
 #include "support/write_png.h"

@@ -18,6 +18,7 @@
 #include "engine/foundation/sound_bank.h"
 #include "engine/foundation/timer.h"
 #include "engine/foundation/window.h"
+#include "engine/platform/environment_names.h"
 #include "engine/platform/log.h"
 #include "engine/scene/document_provider.h"
 #include "engine/scene/repository_document_provider.h"
@@ -66,10 +67,9 @@ constexpr ORB::Hook kFreedAtExit[] = {ORB::Hook::Update,  ORB::Hook::Render, ORB
                                       ORB::Hook::Exit,    ORB::Hook::Close};
 
 // A trace of start-up for bench/desktop_bench.sh: with NONOGRAM_STARTUP_TRACE
-// set, the moments the first frame is drawn and the first screen takes input
-// go to stderr, in milliseconds of the system's monotonic clock (the clock
-// the bench's watcher stamps the program's start with).
-constexpr const char* kStartupTraceVariable = "NONOGRAM_STARTUP_TRACE";
+// (kEnvStartupTrace) set, the moments the first frame is drawn and the first
+// screen takes input go to stderr, in milliseconds of the system's monotonic
+// clock (the clock the bench's watcher stamps the program's start with).
 void TraceStartup(const char* moment) {
   const double ms =
       std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now().time_since_epoch())
@@ -94,8 +94,8 @@ struct Driver {
   bool running = false;
   std::unique_ptr<ORB::RepositoryTextureProvider> textures;
   std::unique_ptr<ORB::RepositoryDocumentProvider> documents;
-  ShellOpener opener;
-  FrameScript script;
+  // Set by the instruments only (game_main.h): empty in the program.
+  DriverHooks hooks;
 };
 
 Driver& The() {
@@ -163,7 +163,8 @@ bool CheckInstallation() {
 void OpenInstallationFiles() {
   const ORB::FileSystem* files = ORB::Engine().file_system;
   if (files == nullptr) return;
-  const ShellOpener& opener = The().opener;
+  // A copy: the opener may set the hooks again.
+  const auto opener = The().hooks.open_installation_file;
   for (const std::string& path :
        InstallationFilesToOpen(GetEditionSettings(), files->GetWorkingFolder())) {
     // A desktop without an opener is no reason to stop the exit.
@@ -256,7 +257,7 @@ int32_t OnGameInit(intptr_t) {
   if (!CheckInstallation()) return FailStart();
 
   driver.state = GameState::kLoading;
-  const char* trace = std::getenv(kStartupTraceVariable);
+  const char* trace = std::getenv(ORB::platform::kEnvStartupTrace);
   driver.trace_first_frame = driver.trace_interactive = trace != nullptr && trace[0] != '\0';
   driver.loading = std::make_unique<G_LOADER_SCREEN>(&LoadGame);
   driver.loading->LoadSprites();
@@ -301,10 +302,10 @@ int32_t OnGameFrame(intptr_t) {
       TraceStartup("first screen interactive");
     }
   }
-  if (driver.script) {
-    // A copy: the step may replace itself.
-    const FrameScript script = driver.script;
-    script();
+  if (driver.hooks.frame_end) {
+    // A copy: the hook may replace itself.
+    const auto frame_end = driver.hooks.frame_end;
+    frame_end();
   }
   return ORB::kResultOk;
 }
@@ -391,14 +392,17 @@ int32_t LoadGame(ORB::OC_LOADER& loader) {
   return ORB::kResultOk;
 }
 
-GameState GetGameState() { return The().state; }
-G_LOADER_SCREEN* GetLoadingScreen() { return The().loading.get(); }
-GG_GAMEPLAY* GetGameplay() { return The().gameplay.get(); }
-gPlayScreen* GetPlayScreen() { return The().play_screen.get(); }
-gGuidedTutorial* GetGuidedTutorial() { return The().tutorial.get(); }
-bool IsGameRunning() { return The().running; }
-void SetShellOpener(ShellOpener opener) { The().opener = std::move(opener); }
-void SetFrameScript(FrameScript script) { The().script = std::move(script); }
+DriverParts GetDriverParts() {
+  const Driver& driver = The();
+  return {.state = driver.state,
+          .running = driver.running,
+          .loading = driver.loading.get(),
+          .gameplay = driver.gameplay.get(),
+          .play_screen = driver.play_screen.get(),
+          .tutorial = driver.tutorial.get()};
+}
+
+void SetDriverHooks(DriverHooks hooks) { The().hooks = std::move(hooks); }
 
 int32_t GameMain(intptr_t) {
   ORB::OC_GAME_SERVICE_ONE& service = Service();

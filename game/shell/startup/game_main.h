@@ -48,19 +48,9 @@ int32_t GameMain(intptr_t argument);
 // kResultStartFailed when the hub could not start.
 int32_t LoadGame(ORB::OC_LOADER& loader);
 
-// --- What the driver holds (for tests and tools that watch a run).
+// The driver's state: the loading screen until it reports finished, the hub
+// from then on.
 enum class GameState : int32_t { kLoading = 0, kPlaying = 1 };
-GameState GetGameState();
-// Null before start-up and once the game has taken over.
-G_LOADER_SCREEN* GetLoadingScreen();
-// The one gameplay screen, made while loading, and its pieces around the
-// board (the play screen); null outside a run.
-GG_GAMEPLAY* GetGameplay();
-gPlayScreen* GetPlayScreen();
-// The hub's tutorial, made as loading begins; null outside a run.
-gGuidedTutorial* GetGuidedTutorial();
-// True from a successful start-up until the exit hook has run.
-bool IsGameRunning();
 
 // The repository's search paths the driver adds before anything is read, in
 // order; the two sealed ones are read with the archive password.
@@ -71,18 +61,50 @@ inline constexpr const char* kGameMenuWindow = "GP_Menu";
 // The key of the window's title among the game's texts.
 inline constexpr const char* kWindowTitleKey = "window_title";
 
-// A script's step, run once at the end of every frame the game draws (after
-// the screen borders, before the frame is shown), from the first frame on;
-// an empty function removes it. Scripts that play the game (tests, the soak)
-// act from here through the system's events and read the game through
-// game_view.h; the step must not call into the game to act.
-using FrameScript = std::function<void()>;
-void SetFrameScript(FrameScript script);
+// --- The seam for instruments.
+//
+// Tests and the soak (and a benchmark that needs to) watch and steer a run
+// through the instruments (game/instruments/, library nonogram_instruments:
+// the frame script, the accessors to the driver's objects, the shell opener
+// and the read-only view for scripts), which the program does not link.
+// The driver gives them exactly two things, and nothing in the program uses
+// either:
+//   - GetDriverParts: what the driver holds at this moment, read afresh at
+//     each call (there is no copy to keep in step). It hands out pointers
+//     only: no instrument can make or free the driver's objects, nor change
+//     when that happens.
+//   - SetDriverHooks: the driver's only calls into code outside the
+//     product, the frame-end hook and the exit hook's opener (the one moment
+//     after the last frame a test steps in: it records the files the exit
+//     hands the desktop). Empty hooks, the program's case, leave the driver
+//     doing what it does without instruments.
 
-// How the exit hook hands the installation's files to the desktop
-// (ORB::OpenWithShell unless set; an empty function restores it). Tests
-// record the calls.
-using ShellOpener = std::function<bool(const std::string& path)>;
-void SetShellOpener(ShellOpener opener);
+// What the driver holds.
+struct DriverParts {
+  GameState state = GameState::kLoading;
+  // True from a successful start-up until the exit hook has run.
+  bool running = false;
+  // Null before start-up and once the game has taken over.
+  G_LOADER_SCREEN* loading = nullptr;
+  // The one gameplay screen, made while loading, and its pieces around the
+  // board (the play screen); null outside a run.
+  GG_GAMEPLAY* gameplay = nullptr;
+  gPlayScreen* play_screen = nullptr;
+  // The hub's tutorial, made as loading begins; null outside a run.
+  gGuidedTutorial* tutorial = nullptr;
+};
+DriverParts GetDriverParts();
+
+struct DriverHooks {
+  // The frame-end hook: run once at the end of every frame the game draws
+  // (after the screen borders, before the frame is shown), from the first
+  // frame on. It may set the hooks again, itself included.
+  std::function<void()> frame_end;
+  // Hands each of the installation's files to the desktop in the exit hook,
+  // in place of ORB::OpenWithShell.
+  std::function<bool(const std::string& path)> open_installation_file;
+};
+// Replaces both hooks.
+void SetDriverHooks(DriverHooks hooks);
 
 }  // namespace game

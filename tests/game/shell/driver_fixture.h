@@ -41,6 +41,7 @@
 #include "engine/platform/message_box.h"
 #include "engine/platform/platform_event.h"
 #include "engine/platform/sdl_event_injector.h"
+#include "game/instruments/driver_instruments.h"
 #include "game/shell/startup/game_main.h"
 #include "game_shell_fixture.h"
 #include "hub_files.h"

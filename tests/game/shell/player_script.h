@@ -28,7 +28,7 @@
 #include "engine/foundation/SERVICE/engine_slots.h"
 #include "engine/foundation/window.h"
 #include "engine/platform/sdl_event_injector.h"
-#include "game/shell/hub/game_view.h"
+#include "game/instruments/game_view.h"
 
 namespace game {
 

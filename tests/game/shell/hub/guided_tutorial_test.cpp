@@ -19,6 +19,7 @@
 #include "engine/gui/gui_wide_label.h"
 #include "engine/platform/key_codes.h"
 #include "framework/window_manager.h"
+#include "game/instruments/driver_instruments.h"
 #include "game/play/gameplay.h"
 #include "game/play/screen/play_screen.h"
 #include "game/records/game_player.h"

@@ -13,6 +13,7 @@
 #include "engine/foundation/window.h"
 #include "engine/platform/key_codes.h"
 #include "framework/window_manager.h"
+#include "game/instruments/driver_instruments.h"
 #include "game/play/gameplay.h"
 #include "game/records/game_player.h"
 #include "game/records/players_list.h"

@@ -14,6 +14,7 @@
 #include "engine/platform/gpu_device.h"
 #include "engine/platform/sdl_event_injector.h"
 #include "framework/window_manager.h"
+#include "game/instruments/driver_instruments.h"
 #include "game/shell/driver_fixture.h"
 #include "game/shell/frame_capture.h"
 #include "game/shell/game_shell_fixture.h"

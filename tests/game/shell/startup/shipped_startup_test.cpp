@@ -10,6 +10,7 @@
 
 #include "engine/platform/key_codes.h"
 #include "framework/window_manager.h"
+#include "game/instruments/driver_instruments.h"
 #include "game/shell/driver_fixture.h"
 #include "game/shell/hub/game_hub.h"
 

@@ -2,7 +2,7 @@
 // click at a widget's rectangle lands on that widget, a press at a cell's
 // centre on that cell, the frame script runs once a frame, and outside a run
 // every answer is empty.
-#include "game/shell/hub/game_view.h"
+#include "game/instruments/game_view.h"
 
 #include <gtest/gtest.h>
 
@@ -14,6 +14,7 @@
 #include "engine/foundation/window.h"
 #include "engine/platform/key_codes.h"
 #include "framework/window_manager.h"
+#include "game/instruments/driver_instruments.h"
 #include "game/play/gameplay.h"
 #include "game/shell/driver_fixture.h"
 #include "game/shell/hub/game_hub.h"

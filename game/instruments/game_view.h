@@ -4,7 +4,7 @@
 // what state the game is in, so that a script knows where to click and when
 // to go on. Nothing here changes the game; a script acts only through the
 // system's events (engine/platform/sdl_event_injector.h), and its own code
-// runs once a frame through SetFrameScript (game_main.h).
+// runs once a frame through SetFrameScript (driver_instruments.h).
 //
 // Places are in the window's pixels (what a mouse event carries): the game's
 // coordinates taken through the window's letterbox. Every answer is empty

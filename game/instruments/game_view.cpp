@@ -1,4 +1,4 @@
-#include "game/shell/hub/game_view.h"
+#include "game/instruments/game_view.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,13 +13,13 @@
 #include "framework/pages.h"
 #include "framework/window.h"
 #include "framework/window_manager.h"
+#include "game/instruments/driver_instruments.h"
 #include "game/play/gameplay.h"
 #include "game/play/screen/play_screen.h"
 #include "game/play/screen/tutorial.h"
 #include "game/shell/hub/game_hub.h"
 #include "game/shell/hub/guided_tutorial.h"
 #include "game/shell/screens/paged_window.h"
-#include "game/shell/startup/game_main.h"
 
 namespace game {
 
