@@ -29,7 +29,8 @@ inline std::vector<unsigned char> ReadFile(const std::filesystem::path& path) {
 inline std::string Check(const std::filesystem::path& folder, const uint8_t* data, size_t size) {
   namespace fs = std::filesystem;
   std::error_code error;
-  for (const auto& entry : fs::directory_iterator(folder, error)) fs::remove_all(entry.path(), error);
+  for (const auto& entry : fs::directory_iterator(folder, error))
+    fs::remove_all(entry.path(), error);
 
   game::PlayersFileOptions options;
   if (size > 0) {
@@ -46,7 +47,8 @@ inline std::string Check(const std::filesystem::path& folder, const uint8_t* dat
   const fs::path file = folder / game::PlayersList::kFileName;
   {
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
     if (!out) return "could not write the input";
   }
 
@@ -74,8 +76,8 @@ inline std::string Check(const std::filesystem::path& folder, const uint8_t* dat
   if (!list.Save(folder_text, options.in_app)) return "a loaded list did not save";
   const std::vector<unsigned char> first = ReadFile(file);
   game::PlayersList again;
-  if (again.Load(folder_text, {.saved_version = game::kPlayersFileVersion, .in_app = options.in_app}) !=
-      game::PlayersFileStatus::Loaded) {
+  if (again.Load(folder_text, {.saved_version = game::kPlayersFileVersion,
+                               .in_app = options.in_app}) != game::PlayersFileStatus::Loaded) {
     return "a saved list did not load";
   }
   if (again.GetNames() != list.GetNames()) return "names changed across a save";

@@ -9,8 +9,8 @@
 #include "engine/foundation/result_codes.h"
 #include "engine/foundation/timer.h"
 #include "game/play/element.h"
-#include "game/records/game_player.h"
 #include "game/play/level_file.h"
+#include "game/records/game_player.h"
 #include "game/records/pack_record.h"
 
 namespace game {

@@ -14,9 +14,9 @@
 #include "framework/window_confirm.h"
 #include "framework/window_manager.h"
 #include "game/play/element.h"
-#include "game/records/game_player.h"
 #include "game/play/gameplay.h"
 #include "game/play/level_progress.h"
+#include "game/records/game_player.h"
 
 namespace game {
 

@@ -4,9 +4,9 @@
 #include <cmath>
 #include <limits>
 
+#include "game/play/level_score.h"
 #include "game/records/game_player.h"
 #include "game/records/level_record.h"
-#include "game/play/level_score.h"
 #include "game/records/pack_state.h"
 #include "game/records/statistics.h"
 

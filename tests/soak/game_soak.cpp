@@ -158,7 +158,8 @@ class SoakTest : public game::GameDriverTest {
   game::PixelPoint WidgetPoint() {
     const std::vector<std::string> open = game::OpenWindowNames();
     if (open.empty()) return AnyPoint();
-    const size_t index = Chance(60) ? 0 : static_cast<size_t>(Uniform(0, static_cast<int32_t>(open.size()) - 1));
+    const size_t index =
+        Chance(60) ? 0 : static_cast<size_t>(Uniform(0, static_cast<int32_t>(open.size()) - 1));
     const std::vector<int32_t> ids = game::WidgetIds(open[index]);
     if (ids.empty()) return AnyPoint();
     const int32_t id = ids[static_cast<size_t>(Uniform(0, static_cast<int32_t>(ids.size()) - 1))];
@@ -180,28 +181,24 @@ class SoakTest : public game::GameDriverTest {
 
   void Click(game::PixelPoint at, int32_t button) {
     pending_.push_back([at] { ORB::platform::InjectMouseMove(at.x, at.y); });
-    pending_.push_back([at, button] {
-      ORB::platform::InjectMouseButton(button, true, at.x, at.y);
-    });
-    pending_.push_back([at, button] {
-      ORB::platform::InjectMouseButton(button, false, at.x, at.y);
-    });
+    pending_.push_back(
+        [at, button] { ORB::platform::InjectMouseButton(button, true, at.x, at.y); });
+    pending_.push_back(
+        [at, button] { ORB::platform::InjectMouseButton(button, false, at.x, at.y); });
   }
 
   void Drag(game::PixelPoint from, game::PixelPoint to, int32_t button) {
     pending_.push_back([from] { ORB::platform::InjectMouseMove(from.x, from.y); });
-    pending_.push_back([from, button] {
-      ORB::platform::InjectMouseButton(button, true, from.x, from.y);
-    });
+    pending_.push_back(
+        [from, button] { ORB::platform::InjectMouseButton(button, true, from.x, from.y); });
     const int32_t steps = Uniform(1, 8);
     for (int32_t i = 1; i <= steps; ++i) {
       const game::PixelPoint at{from.x + (to.x - from.x) * i / steps,
                                 from.y + (to.y - from.y) * i / steps};
       pending_.push_back([at] { ORB::platform::InjectMouseMove(at.x, at.y); });
     }
-    pending_.push_back([to, button] {
-      ORB::platform::InjectMouseButton(button, false, to.x, to.y);
-    });
+    pending_.push_back(
+        [to, button] { ORB::platform::InjectMouseButton(button, false, to.x, to.y); });
   }
 
   void Key() {
@@ -429,13 +426,13 @@ TEST_F(SoakTest, TheGameSurvivesRandomPlay) {
     pending_.clear();
     // The exit's save.
     CheckSave();
-    ASSERT_EQ(result, ORB::kExitNormal) << "run " << runs << " (seed " << g_options.seed << "): "
-                                        << ::testing::PrintToString(log_.Lines());
+    ASSERT_EQ(result, ORB::kExitNormal) << "run " << runs << " (seed " << g_options.seed
+                                        << "): " << ::testing::PrintToString(log_.Lines());
     const std::vector<std::string> errors = log_.Errors();
     ASSERT_TRUE(errors.empty()) << errors[0] << " (seed " << g_options.seed << ")";
   }
-  std::printf("soak: %" PRId64 " frames in %d runs of the game, %" PRId64 " levels started, %" PRId64
-              " saves checked (seed %u)\n",
+  std::printf("soak: %" PRId64 " frames in %d runs of the game, %" PRId64
+              " levels started, %" PRId64 " saves checked (seed %u)\n",
               total_frames_, runs, levels_, saves_, g_options.seed);
   EXPECT_GT(saves_, 0);
 }

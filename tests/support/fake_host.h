@@ -28,8 +28,8 @@
 
 #include "framework/gameplay_interface.h"
 #include "framework/trophy_list.h"
-#include "game/records/game_player.h"
 #include "game/play/gameplay_host.h"
+#include "game/records/game_player.h"
 #include "game/records/pack_record.h"
 #include "level_text.h"
 #include "memory_documents.h"

@@ -12,9 +12,9 @@
 
 #include <pugixml.hpp>
 
+#include "game/play/level_score.h"
 #include "game/records/game_player.h"
 #include "game/records/level_record.h"
-#include "game/play/level_score.h"
 #include "game/records/pack_record.h"
 #include "game/records/statistics.h"
 

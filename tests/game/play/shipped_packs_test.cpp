@@ -25,7 +25,8 @@ constexpr int32_t kStarsPerLevel = 3;
 
 class ShippedPacksTest : public ::testing::Test {
  protected:
-  ShippedPacksTest() : files_(test_support::SourcePath("")), repository_(files_, nullptr, nullptr) {}
+  ShippedPacksTest()
+      : files_(test_support::SourcePath("")), repository_(files_, nullptr, nullptr) {}
 
   void SetUp() override {
     for (const char* folder :

@@ -88,7 +88,9 @@ class PlayerScript {
   }
   // Nothing moving: no window opening or closing, no fade over the screen.
   static bool Settled() { return !IsAnyWindowMoving() && !IsWindowOpen("Fade_Transition"); }
-  void WaitSettled() { Then([] { return Settled(); }); }
+  void WaitSettled() {
+    Then([] { return Settled(); });
+  }
   void WaitWindow(const std::string& window) {
     Then([window] { return IsWindowOpen(window) && Settled(); });
   }
