@@ -65,7 +65,10 @@ class GG_GAMEPLAY : public ORB_GF::G_GAMEPLAY, private cBoardEvents {
   static constexpr const char* kSecondChanceDialog = "Confirm_SecondChance";
   static constexpr const char* kSecondChanceBuyDialog = "Confirm_SecondChanceBuy";
   static constexpr const char* kRestartDialog = "Confirm_Restart_Finish";
-  static constexpr const char* kNoHealthDialog = "Confirm_Restart_NoHealth";
+  // "No hearts left. Visit the shop?", the question the game asks wherever
+  // a level cannot start for want of a heart: yes leaves for the shop, no
+  // for the level list.
+  static constexpr const char* kNoHealthDialog = "Confirm_NoHealth";
   // The sounds of a won and a lost level.
   static constexpr const char* kWinSound = "levelwin";
   static constexpr const char* kLoseSound = "levelloose";
@@ -151,10 +154,11 @@ class GG_GAMEPLAY : public ORB_GF::G_GAMEPLAY, private cBoardEvents {
   // error counted.
   void UseSecondChance();
   // Restart the level through the hub, or leave it through "Fade_Transition"
-  // for the level list (or the shop, under the store flag).
+  // for the level list (with `toShop`, the shop over it: the shop sells for
+  // coins where no in-app store runs, so it is offered in every edition).
   void Leave(bool restart, bool toShop);
   // The fade has covered the screen: the hub leaves the level for its level
-  // list (then the shop opens), the fade goes.
+  // list (then the shop opens over it), the fade goes.
   void OnFadeToLevels();
   void OnFadeToShop();
 

@@ -377,7 +377,7 @@ void GG_GAMEPLAY::Leave(bool restart, bool toShop) {
     if (!host_->RestartLevel()) OpenDialog(Dialog::kNoHealth);
     return;
   }
-  fade_to_shop_ = toShop && score_.GetStoreFlag();
+  fade_to_shop_ = toShop;
   OpenFade();
 }
 

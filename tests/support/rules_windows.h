@@ -52,7 +52,7 @@ class ResultsWindow : public ORB_GF::G_WINDOW, public game::cFinishResults {
 class RulesWindows {
  public:
   static constexpr const char* kDialogs[] = {"Confirm_SecondChance", "Confirm_SecondChanceBuy",
-                                             "Confirm_Restart_Finish", "Confirm_Restart_NoHealth"};
+                                             "Confirm_Restart_Finish", "Confirm_NoHealth"};
 
   explicit RulesWindows(const std::set<std::string>& leave_out = {})
       : manager_([](const pugi::xml_node&) -> ORB_GF::G_WINDOW* { return nullptr; }) {

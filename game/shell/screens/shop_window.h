@@ -2,8 +2,10 @@
 // The shop, "Shop" (GG_WINDOW_SHOP): a paged grid (gPagesShop) of the shop's
 // offers (gPages_Shop_Item), bought with coins (the player's score) or, in
 // editions with an in-app file, through the store. The pack menu, the level
-// list (no hearts left) and the in-game menu open it; when it closes while
-// the in-game menu is not open and a level is running, the level goes on.
+// list (no hearts left), the in-game menu and the gameplay screen (after the
+// loss that spent the last heart, over the level list) open it; when it
+// closes while the in-game menu is not open and a level is running, the
+// level goes on.
 //
 // Its description (the paging as GG_WINDOW_PAGED, paged_window.h, with
 // widgets 2 and 3; markers from "page_number" when present):

@@ -421,8 +421,8 @@ struct LossCase {
 TEST_F(GameplayRulesTest, TheLossDialogueByRecordHeartsAndStore) {
   const std::vector<LossCase> table = {
       {true, 3, true, "Confirm_SecondChance"},    {true, 1, true, "Confirm_SecondChance"},
-      {true, 3, false, "Confirm_Restart_Finish"}, {true, 1, false, "Confirm_Restart_NoHealth"},
-      {false, 3, true, "Confirm_Restart_Finish"}, {false, 1, true, "Confirm_Restart_NoHealth"},
+      {true, 3, false, "Confirm_Restart_Finish"}, {true, 1, false, "Confirm_NoHealth"},
+      {false, 3, true, "Confirm_Restart_Finish"}, {false, 1, true, "Confirm_NoHealth"},
   };
   pieces_.animation_time = 0.5f;
   for (const LossCase& row : table) {
@@ -483,7 +483,7 @@ TEST_F(LossAnswerTest, PlayAgainWithoutHeartsAsksAboutHearts) {
   Click("Confirm_SecondChance", 3);
   EXPECT_EQ(host_.Count("restart"), 0);
   Settle();
-  EXPECT_EQ(windows_.OpenNames(), (std::vector<std::string>{"Confirm_Restart_NoHealth"}));
+  EXPECT_EQ(windows_.OpenNames(), (std::vector<std::string>{"Confirm_NoHealth"}));
 }
 
 TEST_F(LossAnswerTest, BuyAsksAgainAndAPurchaseGivesTheSecondChance) {
@@ -560,29 +560,46 @@ TEST_F(GameplayRulesTest, RestartAndNoHealthAnswers) {
   struct Row {
     int32_t hearts;  // before the loss
     bool in_app;
-    int32_t click;
-    const char* call;  // the host call it leads to
-    bool shop;         // "Shop" opens
+    bool second_chance;  // sold: the last heart's question follows "play again"
+    int32_t click;       // on the restart question, or on "Confirm_NoHealth"
+    const char* call;    // the host call it leads to
+    bool shop;           // "Shop" opens
   };
+  // The loss that spends the last heart offers the shop in every edition,
+  // as every other road without a heart does; no goes to the level list.
   const std::vector<Row> table = {
-      {3, false, 3, "restart", false}, {3, false, 4, "levels", false},
-      {1, false, 3, "levels", false},  {1, false, 4, "levels", false},
-      {1, true, 3, "levels", true},    {1, true, 4, "levels", false},
+      {3, false, false, 3, "restart", false}, {3, false, false, 4, "levels", false},
+      {1, false, false, 3, "levels", true},   {1, false, false, 4, "levels", false},
+      {1, true, false, 3, "levels", true},    {1, true, false, 4, "levels", false},
+      {1, false, true, 3, "levels", true},    {1, false, true, 4, "levels", false},
   };
   for (const Row& row : table) {
-    SCOPED_TRACE(std::to_string(row.hearts) + " " + std::to_string(row.click));
+    SCOPED_TRACE(std::to_string(row.hearts) + " " + std::to_string(row.in_app) + " " +
+                 std::to_string(row.second_chance) + " " + std::to_string(row.click));
     host_.in_app = row.in_app;
+    host_.sellable.clear();
+    if (row.second_chance) host_.sellable.insert("second_chance");
     gameplay_ = MakeGameplay();
     host_.calls.clear();
     host_.Player().GetHealth().SetCount(row.hearts);
     Play();
     LoseByErrors();
     Frames(6);
-    const char* dialog = row.hearts > 1 ? "Confirm_Restart_Finish" : "Confirm_Restart_NoHealth";
+    if (row.second_chance) {
+      Click("Confirm_SecondChance", 3);
+      Frames(10);
+    }
+    const char* dialog = row.hearts > 1 ? "Confirm_Restart_Finish" : "Confirm_NoHealth";
+    EXPECT_EQ(windows_.OpenNames(), (std::vector<std::string>{dialog}));
     Click(dialog, row.click);
     Frames(30);
     EXPECT_EQ(host_.Count(row.call), 1);
-    EXPECT_EQ(windows_.IsOpen("Shop"), row.shop);
+    EXPECT_EQ(host_.Count("restart"), row.hearts > 1 && row.click == 3 ? 1 : 0);
+    // The shop stands over the level list the fade has uncovered, with the
+    // level gone.
+    EXPECT_EQ(windows_.OpenNames(),
+              row.shop ? std::vector<std::string>{"Shop"} : std::vector<std::string>{});
+    EXPECT_EQ(gameplay_->IsActive(), std::string(row.call) == "restart");
     windows_.Manager().CloseAll();
     Frames(30);
     gameplay_->Stop();
@@ -599,7 +616,7 @@ TEST_F(GameplayRulesTest, ARestartTheHeartRuleRefusesAsksAboutHearts) {
   Frames(30);
   EXPECT_EQ(host_.Count("restart"), 1);
   EXPECT_TRUE(gameplay_->IsEnded());
-  EXPECT_EQ(windows_.OpenNames(), (std::vector<std::string>{"Confirm_Restart_NoHealth"}));
+  EXPECT_EQ(windows_.OpenNames(), (std::vector<std::string>{"Confirm_NoHealth"}));
 }
 
 // --- Hints and purchases.

@@ -69,7 +69,7 @@ TEST_F(ShippedRulesContentTest, TheLossDialoguesOfferTheAnswersTheRulesRead) {
       {GG_GAMEPLAY::kSecondChanceDialog, {3, 4, 5}},
       {GG_GAMEPLAY::kSecondChanceBuyDialog, {3, 4}},
       {GG_GAMEPLAY::kRestartDialog, {3, 4}},
-      {GG_GAMEPLAY::kNoHealthDialog, {3}},
+      {GG_GAMEPLAY::kNoHealthDialog, {3, 4}},
   };
   for (const auto& [name, ids] : answers) {
     SCOPED_TRACE(name);

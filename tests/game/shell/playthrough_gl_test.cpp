@@ -13,11 +13,13 @@
 //   through "Confirm_Exit"; then the files the run left behind;
 // - a pack bought with coins on the pack list staying open after a win;
 // - the loss road: wrong fills until the allowed errors run out, the restart
-//   question answered yes and no, no heart left (the shop offered, the level
-//   list starting nothing) until the calendar brings a heart back.
+//   question answered yes and no, no heart left (the shop offered and opened
+//   over the level list, the level list starting nothing) until the calendar
+//   brings a heart back.
 #include <SDL_keycode.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
@@ -474,23 +476,32 @@ TEST_F(LossRoadTest, LosingSpendsHeartsUntilTheListStartsNothingAndTheCalendarBr
       script.ClickWidget("Confirm_Restart_Finish", 3);
       WaitFreshLevel(script);
     }
-    LoseLevel(script, "Confirm_Restart_NoHealth");
+    LoseLevel(script, "Confirm_NoHealth");
   });
-  // Without a heart the game offers the shop; it is closed again.
-  script.Say("no heart left");
-  script.ClickWidget("Confirm_Restart_NoHealth", 3);
+  // Without a heart the game offers the shop: yes leaves the level for the
+  // shop over the level list, with the heart refill on its page; closing it
+  // lands on the list.
+  script.Say("no heart left: the shop");
+  // The shop's offers in their order (tools/sources/shop.txt): the heart
+  // refill is the second.
+  constexpr int32_t kRefillHeartsItem = 1;
+  script.ClickWidget("Confirm_NoHealth", 3);
   std::vector<std::string> after_no_health;
+  bool refill_shown = false;
+  bool left_level = false;
   script.Then([&] {
-    if (!PlayerScript::Settled() || (!IsWindowOpen("Shop") && !IsWindowOpen("Levels"))) {
-      return false;
-    }
+    if (!IsWindowOpen("Shop") || !PlayerScript::Settled()) return false;
     after_no_health = OpenWindowNames();
+    refill_shown = PageItemRect("Shop", kRefillHeartsItem).has_value();
+    left_level = !game::Play()->active;
     return true;
   });
-  script.Plan([&] {
-    if (!IsWindowOpen("Shop")) return;
-    script.ClickWidget("Shop", 1);
-    script.Then([] { return !IsWindowOpen("Shop") && PlayerScript::Settled(); });
+  script.ClickWidget("Shop", 1);
+  std::vector<std::string> after_shop;
+  script.Then([&] {
+    if (IsWindowOpen("Shop") || !PlayerScript::Settled()) return false;
+    after_shop = OpenWindowNames();
+    return true;
   });
   // The list offers the shop instead of the level, and starts nothing.
   script.Say("the level list without a heart");
@@ -538,6 +549,16 @@ TEST_F(LossRoadTest, LosingSpendsHeartsUntilTheListStartsNothingAndTheCalendarBr
     EXPECT_EQ(loss.hearts, hearts_at_start_ - 1 - static_cast<int32_t>(i)) << "loss " << i;
   }
   EXPECT_TRUE(stopped_after_no);
+  const auto contains = [](const std::vector<std::string>& names, const char* name) {
+    return std::find(names.begin(), names.end(), name) != names.end();
+  };
+  ASSERT_FALSE(after_no_health.empty());
+  EXPECT_EQ(after_no_health.front(), "Shop");
+  EXPECT_TRUE(contains(after_no_health, "Levels"));
+  EXPECT_FALSE(contains(after_no_health, "Confirm_NoHealth"));
+  EXPECT_TRUE(refill_shown);
+  EXPECT_TRUE(left_level);
+  EXPECT_TRUE(contains(after_shop, "Levels"));
   // Yes twice and more restarted, the list started it once and again once
   // the heart was back.
   EXPECT_EQ(starts_, hearts_at_start_);

@@ -1,7 +1,8 @@
 // The screens drawn for real (OpenGL on SDL's offscreen driver) from the
 // shipped resources: the title with its greeting, the pack and level lists,
 // "GP_Finish" with two stars over a board solved with one error, the solved
-// picture on the finish over the largest board, ten players in "Players",
+// picture on the finish over the largest boards (20 x 15, 15 x 20 and
+// 20 x 20), ten players in "Players",
 // and the hit edges of a pack card, a level tile and a page button, each
 // written as a PNG beside the test program and checked by pixel. The game
 // starts on a copy of Resources/ as the driver starts it; the tutorial, the
@@ -15,6 +16,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "engine/foundation/SERVICE/resource_loader_adapters.h"
 #include "engine/foundation/frame_skipper.h"
@@ -307,42 +309,63 @@ TEST_F(ScreensGlTest, TheInGameMenuAndAPacksQuestion) {
 }
 
 TEST_F(ScreensGlTest, TheLargestSolvedPictureTenPlayersAndTheHitEdges) {
-  // The largest shipped board, pack 3's elephant (20 x 15 cells of 36
-  // pixels), reaches under the finish card.
-  ASSERT_TRUE(Hub().StartLevel(1, 3));
-  std::vector<std::vector<bool>> picture;
-  {
-    test_support::MainRoad road(Hub(), *gameplay_, &Windows());
-    picture = road.Solution("data/share/main/levels pack_3/elephant.xml");
-    road.Solve(picture);
-  }
-  HubHooks hooks;  // the road's hooks and input have gone with it
-  test_support::ScriptedInput input([&] { Frames(1); });
-  auto& finish = *dynamic_cast<GG_WINDOW_FINISH*>(Windows().FindWindow("GP_Finish"));
-  for (int32_t i = 0; i < 900 && !(finish.IsOpen() && !finish.IsAnimating()); ++i) input.Idle(1);
-  // The win's trophies, one after another.
-  for (int32_t i = 0; i < 20 && (Windows().IsOpen("Trophy_Get") || !Hub().TrophyQueue().empty());
-       ++i) {
-    Windows().CloseWindow("Trophy_Get", true);
-    input.Idle(20);
-  }
-  input.Idle(90);
-  const test_support::Frame solved = Shot("screens_finish_largest.png");
-  // The whole picture on the card, 6 pixels a cell: each cell's middle in
-  // the filled cells' colour or the frame's white.
-  ASSERT_EQ(finish.GetPicture().CellSide(), 6);
-  for (int32_t row = 0; row < 15; ++row) {
-    for (int32_t col = 0; col < 20; ++col) {
-      const gPictureView::Cell cell = finish.GetPicture().CellAt(col, row);
-      EXPECT_TRUE(Near(solved.At(852 + cell.x + 3, 406 - 188 + cell.y + 3),
-                       picture[row][col] ? 0xFF2E4057u : 0xFFFFFFFFu, 24))
-          << col << ", " << row;
+  // The largest shipped boards, wide, tall and square (20 cells on their
+  // long side), reach under the finish card; it shows each picture whole.
+  struct Board {
+    int32_t pack;
+    int32_t level;
+    const char* name;
+    int32_t columns;
+    int32_t rows;
+  };
+  const std::vector<Board> boards = {
+      {3, 1, "elephant", 20, 15},
+      {3, 2, "windmill", 15, 20},
+      {4, 1, "balloon", 20, 20},
+  };
+  for (const Board& board : boards) {
+    SCOPED_TRACE(board.name);
+    ASSERT_TRUE(Hub().StartLevel(board.level, board.pack));
+    std::vector<std::vector<bool>> picture;
+    {
+      test_support::MainRoad road(Hub(), *gameplay_, &Windows());
+      picture = road.Solution("data/share/main/levels pack_" + std::to_string(board.pack) + "/" +
+                              board.name + ".xml");
+      road.Solve(picture);
     }
+    ASSERT_EQ(static_cast<int32_t>(picture.size()), board.rows);
+    ASSERT_EQ(static_cast<int32_t>(picture[0].size()), board.columns);
+    HubHooks hooks;  // the road's hooks and input have gone with it
+    test_support::ScriptedInput input([&] { Frames(1); });
+    auto& finish = *dynamic_cast<GG_WINDOW_FINISH*>(Windows().FindWindow("GP_Finish"));
+    for (int32_t i = 0; i < 900 && !(finish.IsOpen() && !finish.IsAnimating()); ++i) input.Idle(1);
+    // The win's trophies, one after another.
+    for (int32_t i = 0; i < 20 && (Windows().IsOpen("Trophy_Get") || !Hub().TrophyQueue().empty());
+         ++i) {
+      Windows().CloseWindow("Trophy_Get", true);
+      input.Idle(20);
+    }
+    input.Idle(90);
+    const test_support::Frame solved =
+        Shot(std::string("screens_finish_largest_") + board.name + ".png");
+    // The whole picture on the card, 6 pixels a cell: each cell's middle in
+    // the filled cells' colour or the frame's white.
+    ASSERT_EQ(finish.GetPicture().CellSide(), 6);
+    for (int32_t row = 0; row < board.rows; ++row) {
+      for (int32_t col = 0; col < board.columns; ++col) {
+        const gPictureView::Cell cell = finish.GetPicture().CellAt(col, row);
+        EXPECT_TRUE(Near(solved.At(852 + cell.x + 3, 406 - 188 + cell.y + 3),
+                         picture[row][col] ? 0xFF2E4057u : 0xFFFFFFFFu, 24))
+            << col << ", " << row;
+      }
+    }
+    Windows().CloseAll();
+    Hub().StopLevel();
+    Hub().ReleaseLevel();
+    input.Idle(40);
   }
-  Windows().CloseAll();
-  Hub().StopLevel();
-  Hub().ReleaseLevel();
-  input.Idle(40);
+  HubHooks hooks;
+  test_support::ScriptedInput input([&] { Frames(1); });
 
   // Ten players, the last current: the list shows the last seven, and the
   // page up button the first seven.
