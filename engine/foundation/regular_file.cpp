@@ -14,8 +14,9 @@ namespace ORB {
 
 namespace {
 
-// What a name that is not a regular file is, for the refusal's line.
+// What a name is, in words for a line about it.
 const char* Kind(mode_t mode) {
+  if (S_ISREG(mode)) return "a regular file";
   if (S_ISDIR(mode)) return "a folder";
   if (S_ISFIFO(mode)) return "a FIFO";
   if (S_ISCHR(mode)) return "a character device";
@@ -25,14 +26,40 @@ const char* Kind(mode_t mode) {
   return "something else";
 }
 
-void Refuse(const std::string& path, int flags, mode_t mode, std::string_view subsystem) {
+void Refuse(const std::string& path, int flags, std::string_view subsystem) {
   if (subsystem.empty()) return;
   const char* verb =
       (flags & O_ACCMODE) == O_RDONLY ? " cannot be read: it is " : " cannot be written: it is ";
-  Log(LogLevel::kWarning, subsystem, path + verb + Kind(mode) + ", not a regular file");
+  std::string what = DescribeName(path);
+  // With O_NOFOLLOW the link itself is what was refused.
+  if ((flags & O_NOFOLLOW) != 0 && what.rfind("a symbolic link", 0) == 0) what = "a symbolic link";
+  Log(LogLevel::kWarning, subsystem, path + verb + what + ", not a regular file");
+}
+
+// Whether `path` names something that is plainly not a regular file (nor a
+// link to one, unless links are not followed). A name that is missing, or
+// cannot be looked at, is left to the open.
+bool PlainlyNotRegular(const std::string& path, int flags) {
+  struct stat named {};
+  if (::lstat(path.c_str(), &named) != 0) return false;
+  if (S_ISREG(named.st_mode)) return false;
+  if (!S_ISLNK(named.st_mode) || (flags & O_NOFOLLOW) != 0) return true;
+  // A link: what it leads to counts, and a link that leads nowhere is no
+  // file either (an open with O_CREAT would make one wherever it points).
+  struct stat target {};
+  return ::stat(path.c_str(), &target) != 0 || !S_ISREG(target.st_mode);
 }
 
 }  // namespace
+
+std::string DescribeName(const std::string& path) {
+  struct stat named {};
+  if (::lstat(path.c_str(), &named) != 0) return "nothing";
+  if (!S_ISLNK(named.st_mode)) return Kind(named.st_mode);
+  struct stat target {};
+  if (::stat(path.c_str(), &target) != 0) return "a symbolic link to nothing";
+  return std::string("a symbolic link to ") + Kind(target.st_mode);
+}
 
 RegularFile::RegularFile(RegularFile&& other) noexcept
     : fd_(std::exchange(other.fd_, -1)), size_(std::exchange(other.size_, 0)) {}
@@ -49,17 +76,19 @@ RegularFile& RegularFile::operator=(RegularFile&& other) noexcept {
 RegularFile::Status RegularFile::Open(const std::string& path, int flags,
                                       std::string_view subsystem) {
   Close();
+  if (PlainlyNotRegular(path, flags)) {
+    Refuse(path, flags, subsystem);
+    return Status::kNotRegular;
+  }
   const bool truncate = (flags & O_TRUNC) != 0;
   const int fd = ::open(path.c_str(), (flags & ~O_TRUNC) | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
   struct stat info {};
   if (fd < 0) {
     const int error = errno;
-    // An open may fail because of what the name is (a folder opened for
-    // writing, a FIFO nobody reads): that is a refusal like any other.
-    const bool named = (flags & O_NOFOLLOW) != 0 ? ::lstat(path.c_str(), &info) == 0
-                                                 : ::stat(path.c_str(), &info) == 0;
-    if (named && !S_ISREG(info.st_mode)) {
-      Refuse(path, flags, info.st_mode, subsystem);
+    // The name may have changed since it was looked at: what it is now may
+    // be the reason (a folder opened for writing, a FIFO nobody reads).
+    if (PlainlyNotRegular(path, flags)) {
+      Refuse(path, flags, subsystem);
       return Status::kNotRegular;
     }
     return error == ENOENT || error == ENOTDIR ? Status::kMissing : Status::kFailed;
@@ -70,7 +99,7 @@ RegularFile::Status RegularFile::Open(const std::string& path, int flags,
   }
   if (!S_ISREG(info.st_mode)) {
     ::close(fd);
-    Refuse(path, flags, info.st_mode, subsystem);
+    Refuse(path, flags, subsystem);
     return Status::kNotRegular;
   }
   const int status_flags = ::fcntl(fd, F_GETFL);

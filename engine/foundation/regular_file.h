@@ -2,10 +2,13 @@
 // The one way the engine and the game open a file they read or replace: the
 // save files, the settings files and every resource. Only a regular file is
 // used. A FIFO under a file's name blocks an open for ever when nothing
-// writes to it, a device or a socket blocks a read, and a folder has no bytes;
-// so the open never waits (O_NONBLOCK), fstat then says what the name is, and
-// anything but a regular file is closed again and refused with one warning
-// line naming it. The caller goes on as with a file it cannot read.
+// writes to it, a device or a socket blocks a read (and opening a device may
+// do something by itself), and a folder has no bytes. So a name is looked at
+// before it is opened: anything that is neither a regular file nor a
+// symbolic link to one (a link to nothing included) is refused unopened with
+// one warning line naming it. The open itself never waits (O_NONBLOCK), and
+// fstat checks what was opened, in case the name changed in between. The
+// caller goes on as with a file it cannot read.
 //
 //   RegularFile file;
 //   if (file.Open(path, O_RDONLY, "game") != RegularFile::Status::kOpen) return false;
@@ -24,7 +27,8 @@ class RegularFile {
   enum class Status {
     kOpen,        // a regular file, now open
     kMissing,     // nothing bears the name (or a folder on its way)
-    kNotRegular,  // a folder, FIFO, device or socket: refused, and logged
+    kNotRegular,  // a folder, FIFO, device, socket or a link to nothing:
+                  // refused unopened, and logged
     kFailed,      // a regular file that could not be opened (rights, limits)
   };
 
@@ -39,9 +43,10 @@ class RegularFile {
   // (access mode, O_CREAT, O_EXCL, O_TRUNC, O_NOFOLLOW); a created file gets
   // the mode 0666 less the umask. The descriptor is close-on-exec and
   // blocking again once the file is known to be regular; O_TRUNC empties it
-  // only then. A refusal is logged under `subsystem` ("<path> cannot be read:
-  // it is a FIFO, not a regular file"); with an empty subsystem it is quiet,
-  // for callers that only look around (a search for leftovers).
+  // only then. With O_NOFOLLOW a symbolic link is refused too. A refusal is
+  // logged under `subsystem` ("<path> cannot be read: it is a FIFO, not a
+  // regular file"); with an empty subsystem it is quiet, for callers that
+  // only look around (a search for leftovers).
   Status Open(const std::string& path, int flags, std::string_view subsystem = "files");
   void Close();
 
@@ -65,5 +70,10 @@ class RegularFile {
   int fd_ = -1;
   uint64_t size_ = 0;
 };
+
+// What bears the name, in words for a line about it: "a folder", "a FIFO",
+// "a symbolic link to a character device", "a symbolic link to nothing";
+// "nothing" when nothing does.
+std::string DescribeName(const std::string& path);
 
 }  // namespace ORB

@@ -10,7 +10,9 @@
 #include <system_error>
 #include <vector>
 
+#include "engine/foundation/move_aside.h"
 #include "engine/foundation/regular_file.h"
+#include "engine/platform/log.h"
 
 namespace ORB {
 
@@ -82,7 +84,8 @@ void RemoveLeftovers(const std::string& prefix) {
   fs::directory_iterator it(folder, error);
   for (; !error && it != fs::directory_iterator(); it.increment(error)) {
     const std::string name = it->path().filename().string();
-    if (name != stem && (name.size() <= stem.size() + 1 || name.compare(0, stem.size() + 1, stem + ".") != 0)) {
+    if (name != stem &&
+        (name.size() <= stem.size() + 1 || name.compare(0, stem.size() + 1, stem + ".") != 0)) {
       continue;
     }
     const std::string path = it->path().string();
@@ -96,6 +99,43 @@ void RemoveLeftovers(const std::string& prefix) {
   }
 }
 
+// Where the new file goes, by what bears the name now.
+struct Destination {
+  enum class Kind {
+    kName,           // nothing, or a regular file: the name itself
+    kLinkTarget,     // a symbolic link to a regular file: the file it leads to
+    kSetAsideFirst,  // anything else: moved aside, then the name itself
+  };
+  Kind kind = Kind::kName;
+  std::string path;
+};
+
+Destination Look(const std::string& path) {
+  struct stat named {};
+  if (lstat(path.c_str(), &named) != 0 || S_ISREG(named.st_mode)) {
+    return {Destination::Kind::kName, path};
+  }
+  struct stat target {};
+  if (S_ISLNK(named.st_mode) && stat(path.c_str(), &target) == 0 && S_ISREG(target.st_mode)) {
+    std::error_code error;
+    const fs::path real = fs::canonical(path, error);
+    if (!error) return {Destination::Kind::kLinkTarget, real.string()};
+  }
+  return {Destination::Kind::kSetAsideFirst, path};
+}
+
+// Moves what is not a regular file out of the name's way, with one line
+// saying where it went.
+bool SetAside(const std::string& path) {
+  const std::string what = DescribeName(path);
+  const std::string aside = MoveAside(path, path + kSetAsideEnding);
+  if (aside.empty()) return false;
+  Log(LogLevel::kWarning, "files",
+      path + " was " + what + ", not a regular file; it was moved to " + aside +
+          " and the file saved in its place");
+  return true;
+}
+
 }  // namespace
 
 bool ReplaceFile(const std::string& path, const std::string& temporary_prefix,
@@ -106,8 +146,21 @@ bool ReplaceFile(const std::string& path, const std::string& temporary_prefix,
     fs::create_directories(folder, error);
     if (error) return false;
   }
+  const Destination destination = Look(path);
+  const fs::path destination_folder = fs::path(destination.path).parent_path();
+  // Through a link the new file is made beside the link's target, so that
+  // its rename stays on one file system.
+  const std::string prefix =
+      destination.kind == Destination::Kind::kLinkTarget
+          ? (destination_folder / fs::path(temporary_prefix).filename()).string()
+          : temporary_prefix;
   Temporary temporary;
-  if (!CreateTemporary(temporary_prefix, temporary)) return false;
+  if (!CreateTemporary(prefix, temporary)) return false;
+  // The file replaced keeps its permissions.
+  struct stat replaced {};
+  if (stat(destination.path.c_str(), &replaced) == 0 && S_ISREG(replaced.st_mode)) {
+    fchmod(temporary.file, replaced.st_mode & 0777);
+  }
   SaveFile stream;
   bool written = stream.Adopt(temporary.file);
   if (written) {
@@ -115,15 +168,17 @@ bool ReplaceFile(const std::string& path, const std::string& temporary_prefix,
     written = stream.Sync() && written;
     written = stream.Close() && written;
   }
+  // Only now that the new file is complete does anything move.
+  if (written && destination.kind == Destination::Kind::kSetAsideFirst) written = SetAside(path);
   if (written) {
-    fs::rename(temporary.path, path, error);
+    fs::rename(temporary.path, destination.path, error);
     written = !error;
   }
   if (!written) fs::remove(temporary.path, error);
   close(temporary.lock);
   if (!written) return false;
-  SyncFolder(folder);
-  RemoveLeftovers(temporary_prefix);
+  SyncFolder(destination_folder);
+  RemoveLeftovers(prefix);
   return true;
 }
 

@@ -6,6 +6,7 @@
 #include <system_error>
 #include <utility>
 
+#include "engine/foundation/move_aside.h"
 #include "engine/foundation/replace_file.h"
 #include "engine/foundation/utf8.h"
 
@@ -20,8 +21,6 @@ namespace fs = std::filesystem;
 // layout and the pack count.
 constexpr uint64_t kMinPlayerBytes = 4 + 4 + 4 + 1 + 1 + 4 + (1 + 4 + 8 + 4 + 4) + (9 * 4 + 4) + 4;
 constexpr uint32_t kMaxNameBytes = ORB_GF::gPlayer::kMaxTextBytes;
-// Bounded search for a free name to set a damaged file aside under.
-constexpr int kMaxSetAsideNames = 10000;
 
 std::string PathIn(const std::string& folder, const char* name) {
   return (fs::path(folder) / name).string();
@@ -29,14 +28,7 @@ std::string PathIn(const std::string& folder, const char* name) {
 
 // Keeps a file that could not be read under a name of its own, beside it.
 bool SetAside(const std::string& folder, const std::string& path) {
-  for (int n = 1; n <= kMaxSetAsideNames; ++n) {
-    const std::string target = PathIn(folder, PlayersList::kSetAsidePrefix) + std::to_string(n);
-    std::error_code error;
-    if (fs::exists(fs::symlink_status(target, error))) continue;
-    fs::rename(path, target, error);
-    return !error;
-  }
-  return false;
+  return !ORB::MoveAside(path, PathIn(folder, PlayersList::kSetAsidePrefix)).empty();
 }
 
 }  // namespace
@@ -146,8 +138,9 @@ PlayersFileStatus PlayersList::Load(const std::string& folder, const PlayersFile
 
   ORB::SaveFile stream;
   if (!stream.OpenForReading(path)) {
-    // Only a regular file is ours to move: a FIFO or a folder someone put
-    // here stays (the next save puts the file in place of a FIFO).
+    // Only a regular file is ours to judge: a folder, a FIFO or a link to
+    // nothing someone put here stays until a save needs the name, which then
+    // moves it aside whole (ReplaceFile).
     if (stream.NotRegular()) return PlayersFileStatus::NotRegular;
     SetAside(folder, path);
     return PlayersFileStatus::Unreadable;

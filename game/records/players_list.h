@@ -4,10 +4,12 @@
 //
 // Saving never puts the previous file at risk: the records go to a temporary
 // file in the same folder, every write is checked, the file is flushed to the
-// disk and only then renamed over "players.save". Reading checks every count
-// and length against the bytes left and takes a file only when a layout reads
-// it from its first byte to its last; a file that no layout reads is moved
-// aside (kept under another name) and the list stays as it was.
+// disk and only then renamed over "players.save" (ORB::ReplaceFile, which
+// also says what happens when the name is a link or no file). Reading checks
+// every count and length against the bytes left and takes a file only when a
+// layout reads it from its first byte to its last; a file that no layout
+// reads is moved aside (kept under another name) and the list stays as it
+// was.
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -35,8 +37,9 @@ enum class PlayersFileStatus {
   Loaded,      // read in full
   Corrupt,     // no layout reads it; moved aside, the list is unchanged
   Unreadable,  // it exists but cannot be opened; moved aside as well
-  NotRegular,  // a folder, FIFO or device bears the name: left where it is,
-               // refused with one line, and the list is unchanged
+  NotRegular,  // a folder, FIFO, device or a link to nothing bears the name:
+               // refused unopened with one line and left where it is (the
+               // next save moves it aside); the list is unchanged
 };
 
 // The contents of a players file, read apart from any list.

@@ -3,12 +3,13 @@
 #include <fcntl.h>
 
 #include <cstdint>
+#include <filesystem>
 #include <sstream>
+#include <system_error>
 #include <vector>
 
 #include <pugixml.hpp>
 
-#include "engine/foundation/file_system.h"
 #include "engine/foundation/regular_file.h"
 #include "engine/foundation/replace_file.h"
 #include "engine/platform/log.h"
@@ -31,10 +32,13 @@ bool LoadGameSettings(const std::string& name) {
   const std::string folder = GetSaveFolder();
   if (folder.empty()) return false;
   const std::string path = folder + name;
-  if (ORB::FileSystem::FileExists(path) == 0) return false;
+  // A link that leads nowhere counts as something under the name.
+  std::error_code error;
+  if (!std::filesystem::exists(std::filesystem::symlink_status(path, error))) return false;
 
   // Only a regular file of a settings file's size is read; anything else
-  // under the name is refused with its own line, and the defaults stand.
+  // under the name is refused with its own line, and the defaults stand
+  // (the next save moves it aside, ReplaceFile).
   ORB::RegularFile file;
   const ORB::RegularFile::Status opened = file.Open(path, O_RDONLY, "game");
   if (opened == ORB::RegularFile::Status::kNotRegular) return true;

@@ -1,17 +1,27 @@
 // Replacing a file through a temporary file of its own: two processes saving
-// at once, a symbolic link where an older save put its temporary file, and
-// the leftovers of interrupted saves.
+// at once, a symbolic link where an older save put its temporary file, the
+// leftovers of interrupted saves, and names that are not a regular file,
+// which a save moves aside (and RegularFile refuses unopened) or, for a link
+// to a file, saves through.
 #include "engine/foundation/replace_file.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <filesystem>
 #include <string>
+#include <vector>
 
+#include "engine/foundation/regular_file.h"
+#include "support/fifo.h"
+#include "support/log_capture.h"
+#include "support/not_a_file.h"
 #include "support/read_file.h"
 #include "support/temp_folder.h"
 
@@ -37,6 +47,16 @@ bool WriteWhole(const std::string& path, char letter) {
 
 bool IsWhole(const std::string& text) {
   return text.size() == 4096 && text.find_first_not_of(text[0]) == std::string::npos;
+}
+
+// The names in a folder, sorted.
+std::vector<std::string> Entries(const std::string& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    names.push_back(entry.path().filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  return names;
 }
 
 TEST(ReplaceFileTest, TwoProcessesSavingAtOnceEachPutAWholeFileInPlace) {
@@ -106,6 +126,93 @@ TEST(ReplaceFileTest, ASaveRemovesLeftoversNobodyHolds) {
   EXPECT_TRUE(std::filesystem::exists(path + ".tmp.InUse1"));
   EXPECT_TRUE(std::filesystem::exists(folder / "config.xml.tmpfile"));
   close(held);
+}
+
+// --- names that are not a regular file ---
+
+TEST(RegularFileTest, WhatIsNotARegularFileIsRefusedUnopenedAndALinkToAFileIsRead) {
+  for (const test_support::NameKind& kind : test_support::kNameKinds) {
+    SCOPED_TRACE(kind.what);
+    TempFolder folder;
+    TempFolder elsewhere;
+    const std::string path = folder / "players.save";
+    ASSERT_TRUE(kind.make(path, elsewhere.Path()));
+    const test_support::OpenWatch watch(path);
+    test_support::LogCapture log;
+    RegularFile file;
+    const RegularFile::Status read =
+        test_support::WithoutBlocking(path, [&] { return file.Open(path, O_RDONLY, "files"); });
+    if (kind.leads_to_file) {
+      ASSERT_EQ(read, RegularFile::Status::kOpen);
+      std::vector<uint8_t> bytes;
+      ASSERT_TRUE(file.ReadAll(bytes, 1024));
+      EXPECT_EQ(std::string(bytes.begin(), bytes.end()), test_support::kLinkedText);
+      EXPECT_TRUE(log.Lines().empty());
+      continue;
+    }
+    EXPECT_EQ(read, RegularFile::Status::kNotRegular);
+    // Nor is anything made or emptied through it.
+    EXPECT_EQ(test_support::WithoutBlocking(
+                  path, [&] { return file.Open(path, O_RDWR | O_CREAT | O_TRUNC, "files"); }),
+              RegularFile::Status::kNotRegular);
+    EXPECT_FALSE(file.IsOpen());
+    const std::string what = std::string(kind.what) + ", not a regular file";
+    EXPECT_EQ(log.Lines(), (std::vector<std::string>{
+                               "files: warning: " + path + " cannot be read: it is " + what,
+                               "files: warning: " + path + " cannot be written: it is " + what}));
+    if (kind.watchable) {
+      EXPECT_FALSE(watch.Opened()) << "looked at, never opened";
+    }
+    EXPECT_TRUE(kind.kept(path, elsewhere.Path()));
+  }
+}
+
+TEST(ReplaceFileTest, WhatIsNotARegularFileIsMovedAsideWholeAndALinkToAFileIsSavedThrough) {
+  // Every kind twice: the second time the first name to move it to is taken
+  // by an empty folder, which a plain rename would replace.
+  for (const bool taken : {false, true}) {
+    for (const test_support::NameKind& kind : test_support::kNameKinds) {
+      SCOPED_TRACE(std::string(kind.what) + (taken ? ", the first name taken" : ""));
+      TempFolder folder;
+      TempFolder elsewhere;
+      const std::string path = folder / "players.save";
+      const std::string first = path + kSetAsideEnding + "1";
+      ASSERT_TRUE(kind.make(path, elsewhere.Path()));
+      if (taken) std::filesystem::create_directory(first);
+      const test_support::OpenWatch watch(path);
+      test_support::LogCapture log;
+      ASSERT_TRUE(test_support::WithoutBlocking(path, [&] { return WriteWhole(path, 'a'); }));
+      if (kind.watchable) {
+        EXPECT_FALSE(watch.Opened()) << "moved, never opened";
+      }
+      if (taken) {
+        EXPECT_TRUE(std::filesystem::is_empty(first)) << "what was there stays";
+      }
+
+      if (kind.leads_to_file) {
+        const std::string target = elsewhere / "linked.save";
+        EXPECT_TRUE(kind.kept(path, elsewhere.Path())) << "the link stays";
+        EXPECT_TRUE(IsWhole(Text(target)));
+        struct stat info {};
+        ASSERT_EQ(stat(target.c_str(), &info), 0);
+        EXPECT_EQ(info.st_mode & 0777, 0644u) << "the file replaced keeps its permissions";
+        EXPECT_EQ(Entries(elsewhere.Path()), std::vector<std::string>{"linked.save"})
+            << "no temporary file beside the target";
+        EXPECT_EQ(Entries(folder.Path()).size(), taken ? 2u : 1u) << "nothing moved aside";
+        EXPECT_TRUE(log.Lines().empty());
+        continue;
+      }
+      const std::string aside = path + kSetAsideEnding + (taken ? "2" : "1");
+      EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::symlink_status(path)));
+      EXPECT_TRUE(IsWhole(Text(path)));
+      EXPECT_EQ(DescribeName(aside), kind.what);
+      EXPECT_TRUE(kind.kept(aside, elsewhere.Path()));
+      EXPECT_EQ(log.Lines(),
+                std::vector<std::string>{"files: warning: " + path + " was " + kind.what +
+                                         ", not a regular file; it was moved to " + aside +
+                                         " and the file saved in its place"});
+    }
+  }
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 
 #include <pugixml.hpp>
 
+#include "engine/foundation/replace_file.h"
 #include "engine/platform/clock.h"
 #include "support/fifo.h"
 #include "support/file_size_limit.h"
@@ -478,11 +479,13 @@ TEST_F(PlayersListTest, AFailedSaveAnswersFalseAndLeavesTheOldFile) {
   EXPECT_EQ(folder_.Read(kFile), saved);
   EXPECT_FALSE(folder_.Exists(PlayersList::kTemporaryName));
 
-  // The file's place is taken by a folder.
+  // The file's place is taken by a folder: no failure, the folder is moved
+  // aside whole and the save takes its place.
   TempFolder other;
   std::filesystem::create_directory(other.File(kFile));
-  EXPECT_FALSE(list.Save(other.PathWithSlash(), false));
+  EXPECT_TRUE(list.Save(other.PathWithSlash(), false));
   EXPECT_FALSE(other.Exists(PlayersList::kTemporaryName));
+  EXPECT_TRUE(std::filesystem::is_directory(other.File(kFile) + ORB::kSetAsideEnding + "1"));
 
   // The save folder is a file.
   EXPECT_FALSE(list.Save(folder_.File(kFile) + "/", false));

@@ -1,7 +1,8 @@
 // The hub's start-up on the small resources folder: everything it reads, the
 // default player, each file whose absence stops the start with one line
 // naming it, the players file (corrupt, unreadable, from before a pack was
-// added, saved and read back), and what SaveAll writes.
+// added, saved and read back), what SaveAll writes, and the save names taken
+// by something that is not a file.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -23,6 +24,7 @@
 #include "game/shell/startup/game_singletons.h"
 #include "support/fifo.h"
 #include "support/log_capture.h"
+#include "support/not_a_file.h"
 #include "support/read_file.h"
 #include "support/temp_home.h"
 
@@ -281,6 +283,56 @@ TEST_F(HubTest, APlayersFileThatCannotBeReadMeansNoPlayersAndOneLine) {
       << testing::PrintToString(lines);
   EXPECT_TRUE(log.Has(path + " cannot be read: it is a FIFO, not a regular file"));
   EXPECT_TRUE(std::filesystem::is_fifo(path));
+}
+
+TEST_F(HubTest, WhatIsNotAFileUnderASaveNameIsMovedAsideAndALinkToAFileIsSavedThrough) {
+  for (const std::string name : {PlayersList::kFileName, "game.xml"}) {
+    for (const test_support::NameKind& kind : test_support::kNameKinds) {
+      SCOPED_TRACE(name + " is " + kind.what);
+      std::filesystem::remove_all(SaveFolder());
+      std::filesystem::create_directories(SaveFolder());
+      test_support::TempFolder elsewhere;
+      const std::string path = SaveFolder() + name;
+      ASSERT_TRUE(kind.make(path, elsewhere.Path()));
+      const bool synced_players = kind.leads_to_file && name == PlayersList::kFileName;
+      if (synced_players) {
+        // The file the link leads to holds a player of its own.
+        test_support::TempFolder written;
+        PlayersList bob;
+        bob.Add(std::make_unique<GG_PLAYER>(L"Bob"));
+        ASSERT_TRUE(bob.Save(written.PathWithSlash(), false));
+        std::filesystem::copy_file(written / PlayersList::kFileName, elsewhere / "linked.save",
+                                   std::filesystem::copy_options::overwrite_existing);
+      }
+      test_support::LogCapture log;
+      ASSERT_TRUE(test_support::WithoutBlocking(path, [this] { return Start(); }));
+      GG_PLAYER* anna = Hub().CreatePlayer(L"Anna");
+      ASSERT_NE(anna, nullptr);
+      Hub().SetCurrentPlayer(anna);
+      Hub().SaveAll();
+      rig_.Close();  // which saves everything once more
+      EXPECT_TRUE(log.Errors().empty()) << testing::PrintToString(log.Errors());
+
+      // A regular players file holds the player, and the settings are saved.
+      EXPECT_TRUE(std::filesystem::is_regular_file(SaveFolder() + PlayersList::kFileName));
+      PlayersList read;
+      ASSERT_EQ(read.Load(SaveFolder(), {}), PlayersFileStatus::Loaded);
+      EXPECT_NE(read.FindByName(L"Anna"), nullptr);
+      EXPECT_EQ(read.FindByName(L"Bob") != nullptr, synced_players);
+      EXPECT_NE(ReadText(SaveFolder() + "game.xml").find("<version value=\"65792\" />"),
+                std::string::npos);
+      EXPECT_FALSE(std::filesystem::exists(
+          std::filesystem::symlink_status(SaveFolder() + PlayersList::kSetAsidePrefix + "1")));
+      // The link stays, leading to the saved file; anything else is kept
+      // whole under the name the README gives.
+      if (kind.leads_to_file) {
+        EXPECT_TRUE(kind.kept(path, elsewhere.Path()));
+        EXPECT_NE(ReadText(elsewhere / "linked.save"), test_support::kLinkedText);
+      } else {
+        EXPECT_TRUE(kind.kept(path + ".not-a-file-1", elsewhere.Path()));
+      }
+    }
+  }
 }
 
 TEST_F(HubTest, WithoutAUserSettingsFileThePlayersFileIsReadWithoutAVersion) {

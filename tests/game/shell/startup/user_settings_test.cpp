@@ -132,11 +132,14 @@ TEST_F(GameShellTest, AFailedWriteKeepsTheOldFileAndIsReported) {
     EXPECT_EQ(entry.path().filename(), "game.xml") << "no temporary file left";
   }
 
-  // The file's place is taken by a folder.
+  // The file's place is taken by a folder: no failure, the folder is moved
+  // aside whole and the save takes its place.
   std::filesystem::remove(SaveFolder() + "game.xml");
   std::filesystem::create_directories(SaveFolder() + "game.xml/inside");
-  EXPECT_FALSE(SaveGameSettings());
-  EXPECT_TRUE(std::filesystem::is_directory(SaveFolder() + "game.xml/inside"));
+  EXPECT_TRUE(SaveGameSettings());
+  EXPECT_NE(ReadText(SaveFolder() + "game.xml").find("<fullscreen value=\"true\" />"),
+            std::string::npos);
+  EXPECT_TRUE(std::filesystem::is_directory(SaveFolder() + "game.xml.not-a-file-1/inside"));
 }
 
 TEST_F(GameShellTest, WithoutAnApplicationDataFolderTheGamePlaysAndSaysOnceThatNothingIsSaved) {
