@@ -46,7 +46,10 @@
 //
 // Input: the manager hands the window its mouse passes while it takes input.
 // A window still moving answers kEventSwallowed (-109) to a press or a
-// release, so nothing behind it gets the event. A closing window is moving
+// release, so nothing behind it gets the event. A release the window took
+// the press of but that clicks nothing there (it swallowed it, a modal
+// window stood in front of it, it had closed) makes the manager drop the
+// press its widgets hold (DropPress). A closing window is moving
 // until its closing ends, also when it was closed during its opening (the
 // end of that opening does not make it take clicks again). A click (code 8) on a widget
 // plays the widget's mapped sound through the click-sound hook, then runs
@@ -156,6 +159,10 @@ class G_WINDOW {
   virtual int32_t HandleMouseDown(int32_t button);
   virtual int32_t HandleMouseUp(int32_t button);
   virtual int32_t HandleMouseMove();
+  // The widgets forget the press they hold (their pressed looks go, and a
+  // later release clicks nothing); the manager calls it for the release of
+  // a press the window took when that release clicks nothing there.
+  void DropPress() { root_->DropPresses(); }
   // Once a frame: kWindowClosed once the window has finished closing,
   // else the bots, the widgets' per-frame pass and OnUpdate run, and
   // kWindowRunning (kWindowClosed when that closed it).

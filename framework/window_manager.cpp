@@ -251,7 +251,16 @@ void G_WINDOW_MANAGER::Release(int32_t button) {
   }
   bool gone = false;
   if (press.owner != nullptr) {
-    if (!press.swallowed) Pass({press.owner}, MousePass::kUp, button, &gone);
+    G_WINDOW* owner = press.owner;
+    if (press.swallowed) return;
+    // A modal window opened in front of it since the press (or it closed):
+    // the click is off, and no widget of it may stay pressed for a later one.
+    if (!TakesInput(owner)) {
+      owner->DropPress();
+      return;
+    }
+    const int32_t answer = Pass({owner}, MousePass::kUp, button, &gone).second;
+    if (!gone && answer == ORB::kEventSwallowed) owner->DropPress();
     return;
   }
   // A click needs its press.
@@ -259,8 +268,24 @@ void G_WINDOW_MANAGER::Release(int32_t button) {
       button == ORB::platform::kMouseMiddle) {
     return;
   }
-  const std::vector<G_WINDOW*> windows = pressed ? press.opened : open_;
+  std::vector<G_WINDOW*> windows = pressed ? press.opened : open_;
+  windows.erase(std::remove_if(windows.begin(), windows.end(),
+                               [this](const G_WINDOW* window) { return !TakesInput(window); }),
+                windows.end());
   Pass(windows, MousePass::kUp, button, &gone);
+}
+
+bool G_WINDOW_MANAGER::TakesInput(const G_WINDOW* window) const {
+  for (const G_WINDOW* open : open_) {
+    if (open == window) return true;
+    if (open->IsModal()) return false;
+  }
+  return false;
+}
+
+bool G_WINDOW_MANAGER::HoldsModalWindow() const {
+  return std::any_of(open_.begin(), open_.end(),
+                     [](const G_WINDOW* window) { return window->IsModal(); });
 }
 
 void G_WINDOW_MANAGER::UpdateInputGating() {

@@ -32,11 +32,15 @@
 //
 // A press and its release are one click of one window: the window that took
 // the press (answered it) gets its release and no other window does, also
-// when the press opened windows in front of it or brought one forward. A
-// mouse button's release whose press no window took, or whose press was
-// swallowed by a moving window, reaches nobody. A key's release whose press
-// no window took goes the usual way, but only to windows that were open at
-// the press.
+// when the press opened windows in front of it or brought one forward. The
+// release reaches that window only while it takes input: when a modal window
+// has come in front of it since the press, or it has left the open windows,
+// the release clicks nothing and the window's widgets drop the press
+// (G_WINDOW::DropPress), as they do when the window swallows the release
+// while it moves. A mouse button's release whose press no window took, or
+// whose press was swallowed by a moving window, reaches nobody. A key's
+// release whose press no window took goes the usual way, but only to windows
+// that were open at the press and take input at the release.
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -113,6 +117,11 @@ class G_WINDOW_MANAGER {
   // Enables every open window up to and including the first modal one (all
   // of them without one) and disables those behind it.
   void UpdateInputGating();
+  // Whether the window takes input now: it is open and no modal window
+  // stands in front of it (the rule UpdateInputGating applies).
+  bool TakesInput(const G_WINDOW* window) const;
+  // A modal window is in the open list, shown, moving in or closing.
+  bool HoldsModalWindow() const;
   // Highest layer first; equal layers keep their order.
   void SortByLayer();
 

@@ -217,8 +217,7 @@ GuiEvent* OC_BASESLIDER::OnMouseDown() {
   // The move pass that brought the pointer here may have been answered by a
   // neighbour it left (one answer a pass): a press in the area then finds
   // the parts under the pointer itself.
-  if (input && !IsFocused() && input.LeftWentDown() &&
-      InArea(input.PointerIn(GetTransform()))) {
+  if (input && !IsFocused() && input.LeftWentDown() && InArea(input.PointerIn(GetTransform()))) {
     SetFocused(true);
     for (const Part part : kParts) {
       if (states_[part] == kNormal && UnderPointer(part, input)) states_[part] = kUnderPointer;
@@ -257,6 +256,13 @@ GuiEvent* OC_BASESLIDER::OnMouseUp() {
   }
   RunScript(GuiScript::kUp);
   return Answer(code);
+}
+
+void OC_BASESLIDER::DropPress() {
+  held_ = false;
+  for (const Part part : kParts) {
+    if (states_[part] == kPressed) states_[part] = kNormal;
+  }
 }
 
 GuiEvent* OC_BASESLIDER::Process() {

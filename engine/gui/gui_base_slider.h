@@ -32,6 +32,8 @@
 //   per-frame pass: the same transitions polled once a frame (a button steps
 //     only when released over it), for sliders driven without the mouse
 //     passes.
+//   a dropped press (DropPress): the pressed part is let go without a step
+//     and a held runner stays where its drag put it (no callback).
 // A drag projects the pointer on the axis, puts the runner there and sets the
 // value from its place: whole numbers, quantised to multiples of a step of
 // 1 or more, min and max within a step of either end. The release sets the
@@ -89,6 +91,7 @@ class OC_BASESLIDER : public OC_GUI_OBJECT {
   GuiEvent* OnMouseUp() override;
   GuiEvent* OnMouseDown() override;
   GuiEvent* OnMouseMove() override;
+  void DropPress() override;
 
   int32_t GetState(Part part) const { return states_[part]; }
   bool IsHeld() const { return held_; }

@@ -73,8 +73,7 @@ GuiEvent* OC_GUI_BUTTON5::OnMouseDown() {
   // The move pass that brought the pointer here may have been answered by a
   // neighbour it left (one answer a pass): a press on the button is then
   // its first news of the pointer, and it enters and takes the press.
-  if (input && state_ == kNormal && input.LeftWentDown() &&
-      sheet_.Contains(input.X(), input.Y())) {
+  if (input && state_ == kNormal && input.LeftWentDown() && sheet_.Contains(input.X(), input.Y())) {
     state_ = kHover;
     SetFocused(true);
     RunScript(GuiScript::kEnter);
@@ -101,6 +100,13 @@ GuiEvent* OC_GUI_BUTTON5::OnMouseUp() {
   if (sheet_.Contains(input.X(), input.Y())) state_ = kHover;
   RunScript(GuiScript::kUp);
   return Answer(kGuiEventClicked);
+}
+
+void OC_GUI_BUTTON5::DropPress() {
+  if (!pressed_ && state_ != kPressed) return;
+  pressed_ = false;
+  SetFocused(false);
+  SetState(kNormal);
 }
 
 void OC_GUI_BUTTON5::Draw() { sheet_.Draw(); }

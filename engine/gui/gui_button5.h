@@ -15,7 +15,9 @@
 //     8. The normal frame shows until the next move pass, which shows the
 //     hover look if the pointer is still there.
 // A button that lost the focus to a sibling (a click elsewhere) does not take
-// a press until the pointer enters it again. Selected and disabled buttons
+// a press until the pointer enters it again. A press dropped (DropPress)
+// leaves it normal and unfocused, as a press dragged off it does; the next
+// move pass finds the pointer again. Selected and disabled buttons
 // take no input at all until Enable(). The per-frame pass answers nothing.
 //
 // Resources: the sheet named in the constructor, through a SheetQuad
@@ -64,6 +66,7 @@ class OC_GUI_BUTTON5 : public OC_GUI_OBJECT {
   GuiEvent* OnMouseUp() override;
   GuiEvent* OnMouseDown() override;
   GuiEvent* OnMouseMove() override;
+  void DropPress() override;
   void Draw() override;
   float GetWidth() const override;
   float GetHeight() const override;

@@ -84,6 +84,16 @@ GuiEvent* OC_GUI_CHECKBOX5::OnMouseUp() {
   return Answer(kGuiEventClicked);
 }
 
+void OC_GUI_CHECKBOX5::DropPress() {
+  if (!pressed_ && state_ != kPressed) return;
+  pressed_ = false;
+  if (state_ == kPressed) {
+    state_ = kUnchecked;
+    SetFocused(false);
+  }
+  sheet_.SetFrame(state_);
+}
+
 void OC_GUI_CHECKBOX5::Draw() {
   if (state_ != kChecked) {
     sheet_.Draw();

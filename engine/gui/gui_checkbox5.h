@@ -18,6 +18,8 @@
 //     unchecked box becomes checked, a checked one unchecked (state 1), and
 //     the answer is 8. (Leaving a checked box forgets its press, so a release
 //     off it unticks nothing; leaving a pressed unchecked box does not.)
+//   - a dropped press (DropPress) ticks and unticks nothing: a pressed
+//     unchecked box goes back to state 0, a checked one stays checked.
 // A checked box draws the box frame for its hover and press, then the tick
 // over it.
 //
@@ -59,6 +61,7 @@ class OC_GUI_CHECKBOX5 : public OC_GUI_CHECKBOX_INTERFACE {
   GuiEvent* OnMouseUp() override;
   GuiEvent* OnMouseDown() override;
   GuiEvent* OnMouseMove() override;
+  void DropPress() override;
   void Draw() override;
   void SetSize(int32_t w, int32_t h) override;
   float GetWidth() const override;

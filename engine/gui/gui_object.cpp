@@ -40,6 +40,7 @@ float OC_GUI_OBJECT::GetWidth() const { return 0.0f; }
 float OC_GUI_OBJECT::GetHeight() const { return 0.0f; }
 void OC_GUI_OBJECT::LoadResources() {}
 void OC_GUI_OBJECT::ReleaseResources() {}
+void OC_GUI_OBJECT::DropPress() {}
 void OC_GUI_OBJECT::OnChildInserted(size_t) {}
 void OC_GUI_OBJECT::OnChildErased(size_t) {}
 
@@ -173,6 +174,11 @@ void OC_GUI_OBJECT::LoadResourcesTree() {
 void OC_GUI_OBJECT::ReleaseResourcesTree() {
   ReleaseResources();
   for (OC_GUI_OBJECT* child : children_) child->ReleaseResourcesTree();
+}
+
+void OC_GUI_OBJECT::DropPressTree() {
+  DropPress();
+  for (OC_GUI_OBJECT* child : children_) child->DropPressTree();
 }
 
 GuiEvent* OC_GUI_OBJECT::Handle(GuiPass pass) {

@@ -214,6 +214,12 @@ class OC_GUI_OBJECT {
   virtual void LoadResources();
   virtual void ReleaseResources();
 
+  // --- A press the widget holds is forgotten, for a release that will
+  // never come to it: it leaves its pressed look and a later release clicks
+  // nothing. Runs no script, answers nothing and leaves the tree as it is.
+  // The base holds none.
+  virtual void DropPress();
+
   // --- The tree.
   // Appends w (null: nothing); the tree owns it from then on. w's parent is
   // this widget, its transform's parent this widget's transform, and its
@@ -277,6 +283,8 @@ class OC_GUI_OBJECT {
   void DrawTree();
   void LoadResourcesTree();
   void ReleaseResourcesTree();
+  // DropPress on the widget, then on its children, whatever their flags.
+  void DropPressTree();
   // The dispatch of each input pass (see the top of this file): the answer,
   // or null when nothing answered or the answering widget was removed
   // during the pass.

@@ -14,6 +14,8 @@
 //     (after a quick flick the panel may not be under it yet); over a
 //     focused panel it also answers 8. A drag whose release went to another
 //     widget ends on the next move pass that finds the button up.
+//   - a dropped press (DropPress) ends a drag and drops the focus, so a
+//     later release clicks nothing.
 // Keys of the keyboard do nothing. The per-frame pass answers nothing.
 #include <cstdint>
 #include <memory>
@@ -37,6 +39,10 @@ class GuiPanelBase : public OC_GUI_OBJECT {
   GuiEvent* OnMouseUp() override;
   GuiEvent* OnMouseDown() override;
   GuiEvent* OnMouseMove() override;
+  void DropPress() override {
+    dragging_ = false;
+    SetFocused(false);
+  }
 
  protected:
   GuiPanelBase(int32_t id, int32_t kind, bool movable)

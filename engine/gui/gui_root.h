@@ -44,6 +44,9 @@ class OC_GUI_ROOT {
   // The window calls these when it is shown and hidden.
   void LoadResources() { root_->LoadResourcesTree(); }
   void ReleaseResources() { root_->ReleaseResourcesTree(); }
+  // Every widget forgets a press it holds (OC_GUI_OBJECT::DropPress): its
+  // release will not come to the tree.
+  void DropPresses() { root_->DropPressTree(); }
 
   // --- The tree.
   // Appends w to the root widget; the tree owns it from then on.

@@ -8,9 +8,9 @@
 // Input (mouse buttons only, never keys): a button going down on the runner
 // starts a drag (7; a press on the bar elsewhere does nothing), every move
 // while dragging puts the runner under the pointer, held to its travel (9),
-// and a button going up ends the drag (8). The value follows the runner's
-// place in whole pixels. A bar without travel (a runner as wide as the bar)
-// keeps the value 0.
+// and a button going up ends the drag (8); a dropped press (DropPress) ends
+// it silently. The value follows the runner's place in whole pixels. A bar
+// without travel (a runner as wide as the bar) keeps the value 0.
 //
 // Resources: both pictures are taken in LoadResources (the first load that
 // has both builds the slider) and given back in ReleaseResources and on
@@ -42,6 +42,7 @@ class OC_GUI_SIMPLE_SLIDER : public OC_GUI_OBJECT {
   GuiEvent* OnMouseUp() override;
   GuiEvent* OnMouseDown() override;
   GuiEvent* OnMouseMove() override;
+  void DropPress() override { dragging_ = false; }
   void Draw() override;
   // The bar's size; 0 until built.
   float GetWidth() const override { return track_size_.x; }

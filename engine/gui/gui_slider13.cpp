@@ -87,6 +87,11 @@ GuiEvent* OC_GUI_SLIDER13::OnMouseMove() {
   return answer;
 }
 
+void OC_GUI_SLIDER13::DropPress() {
+  OC_BASESLIDER::DropPress();
+  ShowStates();
+}
+
 void OC_GUI_SLIDER13::Draw() {
   if (built_) pieces_.Draw();
 }

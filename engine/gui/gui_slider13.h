@@ -32,6 +32,7 @@ class OC_GUI_SLIDER13 : public OC_BASESLIDER {
   GuiEvent* OnMouseUp() override;
   GuiEvent* OnMouseDown() override;
   GuiEvent* OnMouseMove() override;
+  void DropPress() override;
   void Draw() override;
   // As OC_GUI_SLIDER12's; 0 until built.
   float GetWidth() const override;

@@ -1,7 +1,7 @@
 // The window manager with stub windows under scripted input: the scene list
 // and its bad entries, opening and closing by name, layers, modal gating,
 // windows that open and close windows from their callbacks and clicks, and
-// which window a click reaches.
+// which window a click or a key's release reaches.
 #include "framework/window_manager.h"
 
 #include <gtest/gtest.h>
@@ -12,7 +12,9 @@
 #include <vector>
 
 #include "engine/foundation/timer.h"
+#include "engine/gui/gui_button5.h"
 #include "engine/gui/gui_image.h"
+#include "engine/platform/key_codes.h"
 #include "engine/scene/document_provider.h"
 #include "support/counting_textures.h"
 #include "support/log_capture.h"
@@ -32,6 +34,16 @@ void OneButton(ORB::OC_GUI_ROOT& root, const pugi::xml_node&) {
   root.Add(std::make_unique<ORB::OC_GUI_IMAGE>(3, "button.png"));
 }
 
+// Notes every release pass it is given ("Name:up <key>").
+class ReleaseNotingWindow : public StubWindow {
+ public:
+  using StubWindow::StubWindow;
+  int32_t HandleMouseUp(int32_t button) override {
+    Journal().push_back(GetName() + ":up " + std::to_string(button));
+    return StubWindow::HandleMouseUp(button);
+  }
+};
+
 class WindowManagerTest : public test_support::RecordingRendererTest {
  protected:
   void SetUp() override {
@@ -50,15 +62,16 @@ class WindowManagerTest : public test_support::RecordingRendererTest {
 
   // A window of the manager's, opening and closing at once unless the
   // attributes say otherwise.
-  StubWindow* Add(const std::string& name, const std::string& attributes = "") {
+  template <typename Window = StubWindow>
+  Window* Add(const std::string& name, const std::string& attributes = "") {
     std::string xml = "<w _name='" + name + "' " + attributes;
     for (const char* kind : {"_typeOpen", "_typeClose"}) {
       if (attributes.find(kind) == std::string::npos)
         xml += std::string(" ") + kind + "='SH_MOMENTAL'";
     }
     xml += "><GUI/></w>";
-    auto window = test_support::MakeWindow<StubWindow>(xml, &journal_);
-    StubWindow* raw = window.get();
+    auto window = test_support::MakeWindow<Window>(xml, &journal_);
+    Window* raw = window.get();
     manager_->AddWindow(std::move(window));
     return raw;
   }
@@ -323,6 +336,9 @@ TEST_F(WindowManagerTest, APressAndItsReleaseAreOneWindowsClick) {
       "Gone", "layer='3' _typeOpen='SH_FADE' _timeShow='0.5' _typeClose='SH_FADE' _timeHide='1'");
   test_support::WindowHub hub(*manager_);
   test_support::ScriptedInput input([&] { manager_->Update(); });
+  Add("Dialog", "layer='4' _modal='1'");
+  auto* button = back->GetGuiRoot().Add(std::make_unique<ORB::OC_GUI_BUTTON5>(7, "button.png"));
+  button->SetPosition(0, 100, 0);  // 20 x 40 at (512, 484)
   manager_->OpenWindow("Back", false);
   input.Move(512, 384);
   input.Press();  // Back's; Front opens over it before the release
@@ -331,6 +347,18 @@ TEST_F(WindowManagerTest, APressAndItsReleaseAreOneWindowsClick) {
   EXPECT_EQ(back->events, std::vector<int32_t>{3});
   EXPECT_TRUE(front->events.empty()) << "the window opened by the press";
   manager_->CloseWindow("Front", false);
+  input.Move(512, 484);
+  input.Press();  // Back's button; a modal dialog opens before the release
+  manager_->OpenWindow("Dialog", false);
+  input.Release();
+  EXPECT_EQ(back->events, std::vector<int32_t>{3}) << "a modal window in front takes the click";
+  EXPECT_FALSE(button->IsPressed()) << "nor may a later release click it";
+  EXPECT_EQ(button->GetState(), ORB::OC_GUI_BUTTON5::kNormal);
+  manager_->CloseWindow("Dialog", false);
+  input.Idle(1);
+  input.Click(512, 484);
+  EXPECT_EQ(back->events, (std::vector<int32_t>{3, 7})) << "a click of its own";
+  input.Move(512, 384);
   manager_->OpenWindow("Fading", false);
   input.Press();  // swallowed while Fading fades in
   input.Idle(5);
@@ -345,7 +373,28 @@ TEST_F(WindowManagerTest, APressAndItsReleaseAreOneWindowsClick) {
   input.Click(512, 384);
   EXPECT_TRUE(gone->IsOpen() && gone->IsAnimating()) << "still closing";
   EXPECT_TRUE(gone->events.empty()) << "a closing window takes no click";
-  EXPECT_EQ(back->events.size(), 1u);
+  EXPECT_EQ(back->events.size(), 2u);
+}
+
+TEST_F(WindowManagerTest, AKeysReleaseGoesToTheWindowsOpenAtItsPressThatTakeInput) {
+  Add<ReleaseNotingWindow>("Back");
+  Add<ReleaseNotingWindow>("Front", "layer='1'");
+  Add<ReleaseNotingWindow>("Dialog", "layer='2' _modal='1'");
+  test_support::WindowHub hub(*manager_);
+  test_support::ScriptedInput input([&] { manager_->Update(); });
+  manager_->OpenWindow("Back", false);
+  input.Idle(1);
+  const int32_t key = ORB::platform::kKeyEscape;  // no window takes it
+  input.KeyDown(key);
+  manager_->OpenWindow("Front", false);
+  input.KeyUp(key);
+  EXPECT_EQ(Take("up"), std::vector<std::string>{"Back:up 27"}) << "Front opened after the press";
+  input.KeyDown(key);
+  manager_->OpenWindow("Dialog", false);
+  input.KeyUp(key);
+  EXPECT_TRUE(Take("up").empty()) << "both stand behind a modal window since the press";
+  input.Key(key);
+  EXPECT_EQ(Take("up"), std::vector<std::string>{"Dialog:up 27"});
 }
 
 TEST_F(WindowManagerTest, ResourcesRefreshAndMessages) {

@@ -27,10 +27,18 @@
 //
 // Input goes to the tutorial and the gameplay first, then to the windows;
 // while a purchase is pending nothing takes input and the frame only moves
-// the purchase overlay. No store or ad provider exists on this platform, so
-// a purchase never starts by itself: the store answers buy and refresh with
-// false and the purchase operations are reached only when a provider (or a
-// test) calls them.
+// the purchase overlay. The level (the board, the play screen's controls and
+// the tutorial) takes no press while a modal window is open or closing over
+// it, nor for a moment (kLevelShowSeconds) after a level started or started
+// again while one was (every road from a window: the loss question, the
+// finish window, the in-game menu, the level list behind its fade); it gets
+// the release of a press only when it got that press, so a double click on a
+// dialog's button never reaches the level that button started.
+//
+// No store or ad provider exists on this platform, so a purchase never
+// starts by itself: the store answers buy and refresh with false and the
+// purchase operations are reached only when a provider (or a test) calls
+// them.
 //
 // The window names are those of the edition's scene list (cScreenHost's
 // constants). The hub hands "Trophy_Get" and "Levels" what they show through
@@ -133,6 +141,13 @@ class gGame : public ORB::OC_IGP_DELEGATE, public cGameplayHost, public cScreenH
   int32_t OnKeyDown(int32_t key);
   int32_t OnKeyUp(int32_t key);
   int32_t OnMouseMove();
+  // How long a level started from a window takes no press (a double click's
+  // second press comes well within it).
+  static constexpr float kLevelShowSeconds = 0.3f;
+  // Whether a press now reaches the tutorial and the gameplay screen: no
+  // modal window is in the window manager's open list and no level is
+  // showing (kLevelShowSeconds).
+  bool LevelTakesPresses() const;
 
   // --- Screen groups.
   void OpenTitle() override;
@@ -332,6 +347,9 @@ class gGame : public ORB::OC_IGP_DELEGATE, public cGameplayHost, public cScreenH
   void RunPendingClose(PendingClose* pending);
   static void PauseForTrophy(void* hub);
   static void ResumeAfterTrophy(void* hub);
+  // A level (re)started while a modal window is open takes no press for
+  // kLevelShowSeconds.
+  void HoldLevelWhileItShows();
   // The mobile free editions' ad placement queries (nothing elsewhere).
   bool IsMobileFree() const;
   void QueryAd(const char* placement);
@@ -366,6 +384,11 @@ class gGame : public ORB::OC_IGP_DELEGATE, public cGameplayHost, public cScreenH
   cAdDelegate ad_delegate_;
 
   ControlLocks control_locks_;
+  // Seconds the level still takes no press (HoldLevelWhileItShows).
+  float level_show_left_ = 0.0f;
+  // The keys and buttons whose press went to the tutorial and the gameplay:
+  // only their releases go there.
+  std::vector<int32_t> level_presses_;
   // Stable addresses: each is the context of a window's closed callback.
   std::list<PendingClose> pending_closes_;
 };

@@ -1,5 +1,7 @@
 // The hub's frame: the per-frame update, the drawing and the routing of the
 // keys, buttons and pointer moves.
+#include <algorithm>
+
 #include "engine/foundation/timer.h"
 #include "game/shell/hub/game_hub.h"
 #include "game/shell/startup/game_settings.h"
@@ -17,6 +19,7 @@ int32_t gGame::Update() {
     gameplay_->Update();
     if (tutorial_->IsActive()) tutorial_->Update();
   }
+  level_show_left_ = std::max(0.0f, level_show_left_ - ORB::GetFrameDelta());
   if (windows_ != nullptr) windows_->Update();
   UpdateTrophyQueue();
   if (current_player_ != nullptr) current_player_->GetHealth().Update(ORB::GetFrameDelta());
@@ -37,9 +40,16 @@ void gGame::Draw() {
   if (!IsMobilePlatform()) cursor_.Draw();
 }
 
+bool gGame::LevelTakesPresses() const {
+  return level_show_left_ <= 0.0f && (windows_ == nullptr || !windows_->HoldsModalWindow());
+}
+
 int32_t gGame::OnKeyDown(int32_t key) {
   if (purchase_pending_) return 1;
-  if (gameplay_ != nullptr) {
+  if (gameplay_ != nullptr && LevelTakesPresses()) {
+    if (std::find(level_presses_.begin(), level_presses_.end(), key) == level_presses_.end()) {
+      level_presses_.push_back(key);
+    }
     if (tutorial_->IsActive()) tutorial_->OnButtonDown(key);
     (void)gameplay_->OnButtonDown(key);
   }
@@ -49,7 +59,10 @@ int32_t gGame::OnKeyDown(int32_t key) {
 
 int32_t gGame::OnKeyUp(int32_t key) {
   if (purchase_pending_) return 1;
-  if (gameplay_ != nullptr) {
+  const auto pressed = std::find(level_presses_.begin(), level_presses_.end(), key);
+  const bool level_pressed = pressed != level_presses_.end();
+  if (level_pressed) level_presses_.erase(pressed);
+  if (gameplay_ != nullptr && level_pressed) {
     (void)gameplay_->OnButtonUp(key);
     if (tutorial_->IsActive()) tutorial_->OnButtonUp(key);
   }

@@ -82,6 +82,7 @@ bool gGame::StartLevel(int32_t level_id, int32_t pack_id) {
   AcquireLevelResources();
   BlockControls(false, false, false, false, false);
   StartTutorialIfNeeded();
+  HoldLevelWhileItShows();
   QueryAd(kAdFlurryTop);
   QueryAd(kAdTop);
   PlaySound(kLevelShowSound);
@@ -105,7 +106,15 @@ bool gGame::RestartLevel() {
   if (gameplay_ == nullptr || !CanPlayLevel()) return false;
   gameplay_->Restart();
   StartTutorialIfNeeded();
+  HoldLevelWhileItShows();
   return true;
+}
+
+void gGame::HoldLevelWhileItShows() {
+  // Started from a window (a dialog's answer, the finish window, the level
+  // list behind its fade): a second click on that window's button must not
+  // reach the new level, also once the window has gone at once.
+  if (windows_ != nullptr && windows_->HoldsModalWindow()) level_show_left_ = kLevelShowSeconds;
 }
 
 bool gGame::AcquireLevelResources() {

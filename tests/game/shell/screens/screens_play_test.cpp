@@ -2,11 +2,15 @@
 // (its texts in full, one to three stars popping one after another, next,
 // restart and the level list), the in-game menu (resume, restart and leave,
 // what each costs), the confirm dialog with a line of its own and the top
-// panel with the level's time and name.
+// panel with the level's time and name; and a double click on any window's
+// button that starts a level, which never reaches that level.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "engine/gui/gui_wide_label.h"
@@ -16,6 +20,7 @@
 #include "game/shell/screens/finish_window.h"
 #include "game/shell/screens/game_menu_window.h"
 #include "game/shell/screens/level_window.h"
+#include "game/shell/screens/pack_window.h"
 #include "game/shell/screens/up_panel_window.h"
 #include "game/shell/screens_fixture.h"
 
@@ -33,6 +38,9 @@ class ScreensPlayTest : public ScreensTest {
  protected:
   void SetUp() override {
     ASSERT_NO_FATAL_FAILURE(ScreensTest::SetUp());
+    ASSERT_NO_FATAL_FAILURE(StartPlay());
+  }
+  void StartPlay() {
     ASSERT_NO_FATAL_FAILURE(StartScreens());
     anna_ = &MakePlayer(L"Anna");
     finish_ = Find<GG_WINDOW_FINISH>("GP_Finish");
@@ -119,6 +127,7 @@ TEST_F(ScreensPlayTest, NextOnTheLastLevelReturnsToThePackList) {
   Settle();
   ClickWidget("GP_Finish", GG_WINDOW_FINISH::kNextId);
   EXPECT_FLOAT_EQ(finish_->StarScale(2), 1.0f) << "the stars stop where they were going";
+  input_.Press();  // a second click, pressed under the fade
   Settle();
   EXPECT_FALSE(IsOpen("GP_Finish"));
   EXPECT_FALSE(gameplay_->IsActive());
@@ -127,6 +136,16 @@ TEST_F(ScreensPlayTest, NextOnTheLastLevelReturnsToThePackList) {
   }
   EXPECT_FALSE(IsOpen("Fade_Transition"));
   EXPECT_EQ(gameplay_->loads.size(), 1u);
+  // ... and let go over the first pack of the list come up behind it.
+  gPackItem& pack = *Find<GG_WINDOW_PACK>("Packs")->PackGrid().PackItem(0);
+  const ORB::Vector2 card = pack.GetTransform().GetWorld().GetPositionV2();
+  input_.Move(static_cast<int32_t>(card.x), static_cast<int32_t>(card.y));
+  input_.Release();
+  Settle();
+  EXPECT_FALSE(IsOpen("Levels")) << "the release of Next's second click reaches nothing";
+  ClickItem(pack);
+  Settle();
+  EXPECT_TRUE(IsOpen("Levels")) << "a click of its own opens the pack";
 }
 
 TEST_F(ScreensPlayTest, NextStartsTheFollowingLevel) {
@@ -336,6 +355,118 @@ TEST_F(ScreensPlayTest, TheExtendedConfirmDrawsItsLineWithItsFont) {
   dialog->SetMessage(L"Anna");
   Answer("Players_Confirm_Del", 4);
   EXPECT_FALSE(IsOpen("Players_Confirm_Del"));
+}
+
+// The same, with levels that cover the whole screen (a checkerboard of 16 x
+// 12 cells of 64 pixels), so a cell lies under every button, and with the
+// question a lost level asks.
+class ScreensDoubleClickTest : public ScreensPlayTest {
+ protected:
+  void SetUp() override {
+    ASSERT_NO_FATAL_FAILURE(ScreensTest::SetUp());
+    test_support::LevelText board;
+    board.elSize = "64 64";
+    board.block = "16 12";
+    board.shiftBlock = "0 0";
+    board.position = "512 384";
+    for (int32_t row = 0; row < 12; ++row) {
+      board.rows.emplace_back();
+      for (int32_t col = 0; col < 16; ++col) board.rows.back() += (row + col) % 2 == 0 ? '#' : '.';
+    }
+    const std::string level = test_support::LevelXml(board);
+    test_support::WriteFile(
+        Resource("data/share/main/levels"),
+        test_support::Build(
+            {{"pack_1/one.xml", level}, {"pack_1/two.xml", level}, {"pack_2/three.xml", level}}));
+    const std::string question = GG_GAMEPLAY::kRestartDialog;
+    const std::string file = "data/share/main/windows/" + question + ".xml";
+    std::filesystem::copy_file(Resource("data/share/main/windows/Confirm_Restart_Level.xml"),
+                               Resource(file));
+    EditResource(file, [&](pugi::xml_document& window) {
+      window.document_element().attribute("_name") = question.c_str();
+    });
+    EditResource("data/share/main/other/scenes.xml", [&](pugi::xml_document& scenes) {
+      scenes.document_element().append_child("scene").append_attribute("file") =
+          ("data/share/main/windows " + question + ".xml").c_str();
+    });
+    ASSERT_NO_FATAL_FAILURE(StartPlay());
+  }
+
+  // What a press and a release can change on the board.
+  std::tuple<int32_t, int32_t, bool, bool> Look() const {
+    int32_t open = 0;
+    for (const auto& cell : gameplay_->Board().GetCells()) open += cell && cell->IsOpen() ? 1 : 0;
+    return {open, gameplay_->Errors(), gameplay_->GetToolSwitch(), gameplay_->IsDragging()};
+  }
+};
+
+TEST_F(ScreensDoubleClickTest, TheSecondClickOnAButtonThatStartedALevelChangesNothingInIt) {
+  anna_->FindLevel(1, 2)->SetLock(false);
+  const auto finished = [&] {
+    Play(1, 1);
+    Win(0);
+    Settle();
+  };
+  const struct {
+    const char* road;
+    std::function<void()> before, click;  // the click starts the level
+  } roads[] = {
+      {"the lost level's question",
+       [&] {
+         Play(1, 1);
+         for (int32_t col = 1; col < 16 && !gameplay_->IsEnded(); col += 2) {
+           gameplay_->Board().ApplyClick(0, col, 0, col, true);  // empty cells filled
+         }
+         Settle(2);
+       },
+       [&] { ClickWidget(GG_GAMEPLAY::kRestartDialog, 3); }},
+      {"next on the finish window", finished,
+       [&] { ClickWidget("GP_Finish", GG_WINDOW_FINISH::kNextId); }},
+      {"play again on the finish window",
+       [&] {
+         finished();
+         ClickWidget("GP_Finish", GG_WINDOW_FINISH::kRestartId);
+         Settle(2);
+       },
+       [&] { ClickWidget("Confirm_Restart_In_Finish", 3); }},
+      {"restart in the in-game menu",
+       [&] {
+         Play(1, 1);
+         Hub().PauseLevel();
+         Windows().OpenWindow("GP_Menu", false);
+         Settle(2);
+         ClickWidget("GP_Menu", GG_WINDOW_GAME_MENU::kRestartId);
+         Settle(2);
+       },
+       [&] { ClickWidget("Confirm_Restart_Level", 3); }},
+      {"the level list",
+       [&] {
+         Hub().OpenLevels(1, true);
+         Settle();
+       },
+       [&] { ClickItem(*Find<GG_WINDOW_LEVEL>("Levels")->LevelGrid().LevelItem(0)); }},
+  };
+  for (const auto& road : roads) {
+    SCOPED_TRACE(road.road);
+    anna_->GetHealth().SetCount(3);
+    road.before();
+    const size_t loads = gameplay_->loads.size();
+    road.click();
+    for (int32_t i = 0; i < 20 && gameplay_->loads.size() == loads; ++i) Settle(1);
+    ASSERT_EQ(gameplay_->loads.size(), loads + 1) << "the click started the level";
+    const auto started = Look();
+    input_.Press();  // the double click's second press, a frame later, where the first was
+    input_.Release();
+    EXPECT_EQ(Look(), started) << "no cell, no error, no tool";
+    Settle();
+    input_.Press();
+    input_.Release();
+    EXPECT_NE(Look(), started) << "once the level shows, a click there opens a cell";
+    Windows().CloseAll();
+    Hub().StopLevel();
+    Hub().ReleaseLevel();
+    Settle();
+  }
 }
 
 }  // namespace
