@@ -5,8 +5,9 @@
 // set some of those, see tests/CMakeLists.txt.)
 namespace ORB::platform {
 
-// Set and not empty: start-up writes to stderr when the first frame is drawn
-// and when the first screen takes input (monotonic ms; desktop_bench.sh).
+// Set and not empty: start-up writes to stderr how frames are presented and
+// when the first frame is drawn and the first screen takes input (monotonic
+// ms; desktop_bench.sh).
 inline constexpr char kEnvStartupTrace[] = "NONOGRAM_STARTUP_TRACE";
 // Set and not empty: messages for a person go to stderr, never to a dialog.
 inline constexpr char kEnvNoDialogs[] = "NONOGRAM_NO_DIALOGS";

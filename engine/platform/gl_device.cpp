@@ -151,6 +151,11 @@ bool GlDevice::Open(void* native_window) {
   SDL_GL_SetSwapInterval(1);
   presenter_.Open(window);
   presented_w_ = presented_h_ = -1;
+  const char* trace = std::getenv(kEnvStartupTrace);
+  if (trace != nullptr && trace[0] != '\0') {
+    Log(LogLevel::kInfo, "gl",
+        "frames presented by " + presenter_.Describe() + " on " + presenter_.Renderer());
+  }
   return true;
 }
 

@@ -6,19 +6,63 @@
 #include <epoxy/gl.h>
 #include <epoxy/glx.h>
 
+#include <algorithm>
+#include <cctype>
+
 namespace ORB::platform {
 
 namespace {
 
-bool HasEglExtension(EGLDisplay display, const char* name) {
-  return epoxy_has_egl_extension(display, name);
+// Whether a list of names separated by spaces holds `name` whole.
+bool ListHas(std::string_view list, std::string_view name) {
+  for (size_t at = list.find(name); at != std::string_view::npos; at = list.find(name, at + 1)) {
+    const size_t after = at + name.size();
+    if ((at == 0 || list[at - 1] == ' ') && (after == list.size() || list[after] == ' ')) {
+      return true;
+    }
+  }
+  return false;
 }
 
+std::string Text(const char* text) { return text != nullptr ? text : ""; }
+
 }  // namespace
+
+bool IsSoftwareRenderer(std::string_view renderer) {
+  std::string lowered(renderer);
+  std::transform(lowered.begin(), lowered.end(), lowered.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  // swrast's DRI driver calls itself "Software Rasterizer".
+  for (const char* name : {"llvmpipe", "softpipe", "swrast", "software rasterizer"}) {
+    if (lowered.find(name) != std::string::npos) return true;
+  }
+  return false;
+}
+
+GlPresenter::Way ChoosePresentingWay(const PresentingFacts& facts) {
+  using Way = GlPresenter::Way;
+  const bool software = IsSoftwareRenderer(facts.renderer);
+  switch (facts.system) {
+    case PresentingFacts::System::Glx:
+      return software && ListHas(facts.extensions, "GLX_MESA_copy_sub_buffer") ? Way::CopySubBuffer
+                                                                               : Way::Swap;
+    case PresentingFacts::System::Egl:
+      if (ListHas(facts.extensions, "EGL_KHR_partial_update") ||
+          ListHas(facts.extensions, "EGL_EXT_buffer_age")) {
+        return Way::EglBufferAge;
+      }
+      return !facts.window_surface || software ? Way::EglKept : Way::Swap;
+    case PresentingFacts::System::Other: break;
+  }
+  return Way::Swap;
+}
 
 void GlPresenter::Open(void* sdl_window) {
   *this = GlPresenter();
   window_ = sdl_window;
+  renderer_ = Text(reinterpret_cast<const char*>(glGetString(GL_RENDERER)));
+  PresentingFacts facts;
+  facts.renderer = renderer_;
   auto* window = static_cast<SDL_Window*>(sdl_window);
   SDL_SysWMinfo info;
   SDL_VERSION(&info.version);
@@ -26,10 +70,12 @@ void GlPresenter::Open(void* sdl_window) {
   if (known && info.subsystem == SDL_SYSWM_X11 && epoxy_has_glx(info.info.x11.display) &&
       glXGetCurrentContext() != nullptr) {
     ::Display* display = info.info.x11.display;
-    if (epoxy_has_glx_extension(display, DefaultScreen(display), "GLX_MESA_copy_sub_buffer")) {
+    facts.system = PresentingFacts::System::Glx;
+    facts.extensions = Text(glXQueryExtensionsString(display, DefaultScreen(display)));
+    way_ = ChoosePresentingWay(facts);
+    if (way_ == Way::CopySubBuffer) {
       x_display_ = display;
       x_drawable_ = info.info.x11.window;
-      way_ = Way::CopySubBuffer;
     }
     return;
   }
@@ -39,15 +85,12 @@ void GlPresenter::Open(void* sdl_window) {
   if (display == EGL_NO_DISPLAY || surface == EGL_NO_SURFACE) return;
   egl_display_ = display;
   egl_surface_ = surface;
-  egl_damage_khr_ = HasEglExtension(display, "EGL_KHR_swap_buffers_with_damage");
-  egl_damage_ = egl_damage_khr_ || HasEglExtension(display, "EGL_EXT_swap_buffers_with_damage");
-  egl_partial_update_ = HasEglExtension(display, "EGL_KHR_partial_update");
-  if (egl_partial_update_ || HasEglExtension(display, "EGL_EXT_buffer_age")) {
-    way_ = Way::EglBufferAge;
-    return;
-  }
-  // A surface that is not a window's (SDL's offscreen driver draws into a
-  // pbuffer) is never swapped away.
+  facts.system = PresentingFacts::System::Egl;
+  facts.extensions = Text(eglQueryString(display, EGL_EXTENSIONS));
+  egl_damage_khr_ = ListHas(facts.extensions, "EGL_KHR_swap_buffers_with_damage");
+  egl_damage_ = egl_damage_khr_ || ListHas(facts.extensions, "EGL_EXT_swap_buffers_with_damage");
+  egl_partial_update_ = ListHas(facts.extensions, "EGL_KHR_partial_update");
+  // Whether the surface is a window's.
   EGLint config_id = 0;
   EGLint surface_types = 0;
   EGLConfig config = nullptr;
@@ -58,12 +101,11 @@ void GlPresenter::Open(void* sdl_window) {
       eglGetConfigAttrib(display, config, EGL_SURFACE_TYPE, &surface_types);
     }
   }
-  if (found == 1 && (surface_types & EGL_WINDOW_BIT) == 0) {
-    way_ = Way::EglKept;
-    return;
-  }
-  if (eglSurfaceAttrib(display, surface, EGL_SWAP_BEHAVIOR, EGL_BUFFER_PRESERVED) == EGL_TRUE) {
-    way_ = Way::EglKept;
+  facts.window_surface = found != 1 || (surface_types & EGL_WINDOW_BIT) != 0;
+  way_ = ChoosePresentingWay(facts);
+  if (way_ == Way::EglKept && facts.window_surface &&
+      eglSurfaceAttrib(display, surface, EGL_SWAP_BEHAVIOR, EGL_BUFFER_PRESERVED) != EGL_TRUE) {
+    way_ = Way::Swap;
   }
 }
 
