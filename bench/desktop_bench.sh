@@ -17,6 +17,9 @@
 #      serpentine over its board, the level solved by drags, and the 5 s
 #      after the last drag: the won level's animations (the end sweep, the
 #      finish window and its stars, the trophy the coins won);
+#    - this game again, on a copy of the data whose new players miss a heart
+#      (its refill counting down): 10 s idle on the level list, whose heart
+#      panel shows the countdown, a new picture every second;
 #    - a packaged game: 10 s idle and 10 s of the same serpentine over its
 #      window (its board), the same figures in both rows.
 # 3. The whole game's start-up on a copy of its data whose loading screen has
@@ -78,7 +81,7 @@ load_before=$(cut -d' ' -f1-3 /proc/loadavg)
 
 # The game's data for the sessions: every level of the first pack open to a
 # new player. The level's cells, for the drags that solve it.
-mkdir -p "$scratch/full"
+mkdir -p "$scratch/full" "$scratch/countdown"
 cp -r "$resources" "$scratch/full/Resources"
 python3 - "$scratch/full/Resources" "$scratch/strokes" <<'PYTHON'
 import re
@@ -117,6 +120,20 @@ with open(strokes, "w") as out:
             while col < grid[0] and cells[row * grid[0] + col]:
                 col += 1
             out.write("%d %d %d %d\n" % (centre(0, first), centre(1, row), centre(0, col - 1), centre(1, row)))
+PYTHON
+# The same data whose new players start with a heart missing and its refill
+# under way.
+cp -r "$scratch/full/Resources" "$scratch/countdown/Resources"
+python3 - "$scratch/countdown/Resources/data/share/main/other/player.xml" <<'PYTHON'
+import re
+import sys
+path = sys.argv[1]
+text = open(path, encoding="utf-8").read()
+health = re.search(r'<health [^>]*/>', text)
+count = int(re.search(r'count="(\d+)"', health.group(0)).group(1))
+refill = re.search(r'time_refill_heart="(\d+)"', health.group(0)).group(1)
+missing = '<health increment="true" count="%d" countdown="%s" time_refill_heart="%s"/>' % (count - 1, refill, refill)
+open(path, "w", encoding="utf-8").write(text[:health.start()] + missing + text[health.end():])
 PYTHON
 
 ns_now() { date +%s%N; }
@@ -170,6 +187,24 @@ serpentine() {
   xdotool $moves 2>/dev/null || true
 }
 settle() { sleep "$1"; }
+# This game's first screen taking input (the splash and its fade), and the
+# title's slide in.
+settle_title() {
+  for _ in $(seq 300); do
+    grep -q "first screen interactive" "$scratch/watch.err" && break
+    sleep 0.05
+  done
+  settle 2
+}
+# From the title to the first pack's level list: play, a player's name, the
+# first pack.
+to_level_list() {
+  xdotool mousemove --window "$1" 512 480 click 1 && settle 1.5
+  xdotool mousemove --window "$1" 512 354 click 1 && settle 0.3
+  xdotool type --delay 40 Bench && settle 0.3
+  xdotool mousemove --window "$1" 402 464 click 1 && settle 2
+  xdotool mousemove --window "$1" 336 270 click 1 && settle 2
+}
 
 # --- 1. Starts, and 2. the sessions.
 names=("this game")
@@ -188,7 +223,7 @@ declare -A result
 for i in "${!names[@]}"; do
   name=${names[$i]}
   command=${commands[$i]}
-  for file in mapped painted rss title_idle title_pointer level_idle board_pointer won; do
+  for file in mapped painted rss title_idle title_pointer level_idle board_pointer won levels_idle; do
     : >"$scratch/$file"
   done
   for run in $(seq "$runs"); do
@@ -206,20 +241,12 @@ for i in "${!names[@]}"; do
     window=$(window_of "$pid")
     if [ "$name" = "this game" ]; then
       # The finished title: the splash, the fade, the title's slide in.
-      for _ in $(seq 300); do
-        grep -q "first screen interactive" "$scratch/watch.err" && break
-        sleep 0.05
-      done
-      settle 2
+      settle_title
       awk '/^VmRSS/ {print $2}' "/proc/$pid/status" >>"$scratch/rss"
       cpu_share "$pid" sleep 10 >>"$scratch/title_idle"
       cpu_share "$pid" serpentine "$window" 64 96 960 700 48 12 >>"$scratch/title_pointer"
-      # Play, a name, the first pack, the next page of levels, "Cat".
-      xdotool mousemove --window "$window" 512 480 click 1 && settle 1.5
-      xdotool mousemove --window "$window" 512 354 click 1 && settle 0.3
-      xdotool type --delay 40 Bench && settle 0.3
-      xdotool mousemove --window "$window" 402 464 click 1 && settle 2
-      xdotool mousemove --window "$window" 336 270 click 1 && settle 2
+      # The level list, the next page of levels, "Cat".
+      to_level_list "$window"
       xdotool mousemove --window "$window" 958 420 click 1 && settle 1.5
       xdotool mousemove --window "$window" 599 515 click 1 && settle 3
       xdotool mousemove --window "$window" 1000 740 && settle 1
@@ -247,8 +274,25 @@ for i in "${!names[@]}"; do
     fi
     stop "$pid"
     running=
+    [ "$name" = "this game" ] || continue
+    # The level list with a heart's refill counting down.
+    rm -rf "$XDG_DATA_HOME"
+    if ! (cd "$scratch/countdown" && NONOGRAM_STARTUP_TRACE=1 "$watch" --timeout 60 -- $command \
+          >"$scratch/watch" 2>"$scratch/watch.err"); then
+      echo "$name: $(tail -n 3 "$scratch/watch.err")" >&2
+      continue
+    fi
+    pid=$(awk '/^pid/ {print $2}' "$scratch/watch")
+    running=$pid
+    window=$(window_of "$pid")
+    settle_title
+    to_level_list "$window"
+    xdotool mousemove --window "$window" 1000 740 && settle 1
+    cpu_share "$pid" sleep 10 >>"$scratch/levels_idle"
+    stop "$pid"
+    running=
   done
-  for file in mapped painted title_idle title_pointer level_idle board_pointer won; do
+  for file in mapped painted title_idle title_pointer level_idle board_pointer won levels_idle; do
     result[$name,$file]=$(median <"$scratch/$file")
   done
   result[$name,rss]=$(median <"$scratch/rss" | awk '{if ($1 == "-") print "-"; else printf "%.1f", $1 / 1024}')
@@ -261,7 +305,7 @@ row() {
   printf '%-42s' "$label"
   for name in "${names[@]}"; do
     local value=${result[$name,$key]:--}
-    [ "$key" = won ] && [ "$name" != "this game" ] && value=-
+    { [ "$key" = won ] || [ "$key" = levels_idle ]; } && [ "$name" != "this game" ] && value=-
     printf ' %14s' "$value"
   done
   printf '\n'
@@ -274,6 +318,7 @@ row "pointer moving over a 15x15 board, %" board_pointer
 row "a won level's animations, %" won
 row "idle on the title, %" title_idle
 row "idle in a level, %" level_idle
+row "idle on the level list, heart refilling, %" levels_idle
 row "resident memory on the title, MiB" rss
 row "exec to window mapped, ms" mapped
 row "exec to first painted picture, ms" painted

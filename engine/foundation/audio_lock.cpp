@@ -8,9 +8,10 @@ Lock& AudioLock() {
 }
 
 std::condition_variable_any& AudioWorkSignal() {
-  // Never destroyed: when the process ends through exit (Xlib does on a lost
-  // display), static destructors may run before the exit handler that stops
-  // the audio thread, which must still find the signal it waits on intact.
+  // Never destroyed: when the process ends through exit (Xlib's default
+  // handler does on an X error), static destructors may run before the exit
+  // handler that stops the audio thread, which must still find the signal it
+  // waits on intact.
   static auto* signal = new std::condition_variable_any;
   return *signal;
 }

@@ -26,6 +26,10 @@ enum class Hook : int32_t {
   Init,  // its result is the service's Init result
   Render,
   Update,
+  // The display is gone for good: the game's last save. The process ends as
+  // soon as this returns, with nothing taken down (display_loss.h); the
+  // audio thread is held out of the sounds meanwhile.
+  DisplayLost,
   Count
 };
 

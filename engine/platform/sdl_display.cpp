@@ -8,6 +8,7 @@
 #include <string>
 
 #include "engine/platform/clock.h"
+#include "engine/platform/display_loss.h"
 #include "engine/platform/environment_names.h"
 #include "engine/platform/key_codes.h"
 #include "engine/platform/log.h"
@@ -102,6 +103,7 @@ bool SdlDisplay::EnsureVideo() const {
   if (video_ready_) return true;
   if (video_failed_) return false;  // said once; trying again would say it again
   video_failed_ = true;
+  InstallWindowLossHandler();
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
     Log(LogLevel::kError, "sdl", std::string("No display could be opened: ") + SDL_GetError());
     return false;
@@ -158,6 +160,7 @@ bool SdlDisplay::Open(const std::string& title_utf8, int32_t width, int32_t heig
     return false;
   }
   WatchWindowLoss(window_);
+  WatchDisplayLoss();
   return true;
 }
 

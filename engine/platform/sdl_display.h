@@ -3,7 +3,9 @@
 // format and falls back to a plain window where the video driver has no GL
 // (SDL's dummy driver in tests). SDL's headless drivers (offscreen, dummy)
 // are used only when SDL_VIDEODRIVER names them: where no display answers,
-// opening fails with a message on stderr instead of running unseen.
+// opening fails with a message on stderr instead of running unseen. On X11
+// the window's loss is a close request (x11_window_loss.h) and the display's
+// loss ends the process (display_loss.h).
 #include <string>
 
 #include "engine/platform/display.h"

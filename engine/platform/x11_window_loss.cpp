@@ -15,6 +15,9 @@ namespace {
 // Xlib calls the handler from whichever thread made the call that read the
 // error; the window and the flag are read there.
 std::atomic<uint64_t> g_window{0};
+// The last window watched, after its watch ended: errors about it may still
+// come (see InstallWindowLossHandler).
+std::atomic<uint64_t> g_ended_window{0};
 enum class Loss : int { kNone, kLost, kReported };
 std::atomic<Loss> g_loss{Loss::kNone};
 Display* g_display = nullptr;
@@ -27,6 +30,8 @@ int OnXError(Display* display, XErrorEvent* error) {
     g_loss.compare_exchange_strong(none, Loss::kLost);
     return 0;
   }
+  const uint64_t ended = g_ended_window.load();
+  if (ended != 0 && IsWindowLossError(error->error_code, error->resourceid, ended)) return 0;
   return g_previous != nullptr ? g_previous(display, error) : 0;
 }
 
@@ -34,6 +39,14 @@ int OnXError(Display* display, XErrorEvent* error) {
 
 bool IsWindowLossError(int32_t error_code, uint64_t resource, uint64_t window) {
   return (error_code == BadWindow || error_code == BadDrawable) && resource == window;
+}
+
+void InstallWindowLossHandler() {
+  // Xlib's handler is one for the whole process, set without a display.
+  // Once: SDL keeps ours as the one before its own, calls it from its own
+  // and puts it back when its video ends.
+  static const XErrorHandler previous = XSetErrorHandler(OnXError);
+  if (previous != OnXError) g_previous = previous;
 }
 
 void WatchWindowLoss(SDL_Window* window) {
@@ -46,11 +59,6 @@ void WatchWindowLoss(SDL_Window* window) {
   g_loss.store(Loss::kNone);
   g_window.store(static_cast<uint64_t>(info.info.x11.window));
   g_display = info.info.x11.display;
-  // SDL's own handler (installed with its video) stays behind ours; SDL
-  // puts back the one before it when its video ends, so each window
-  // installs ours again.
-  const XErrorHandler previous = XSetErrorHandler(OnXError);
-  if (previous != OnXError) g_previous = previous;
 }
 
 void ProbeWindowLoss() {
@@ -65,7 +73,7 @@ void ProbeWindowLoss() {
 void EndWindowLossWatch() {
   if (g_display != nullptr) XSync(g_display, False);
   g_display = nullptr;
-  g_window.store(0);
+  g_ended_window.store(g_window.exchange(0));
 }
 
 bool TakeWindowLoss() {

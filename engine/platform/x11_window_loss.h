@@ -13,6 +13,16 @@ struct SDL_Window;
 
 namespace ORB::platform {
 
+// Puts the watch's X error handler in place; called before SDL's video
+// starts, so that SDL's own handler passes errors on to it and SDL puts it
+// back when its video ends. Errors about a watched window can come late,
+// after its watch has ended and after SDL's video has gone: SDL wakes a
+// waiting event loop by sending an event to the window over a connection of
+// its own, whose error about a window already destroyed is read only when
+// that connection closes. Such errors, about the last window watched, are
+// ignored rather than handed to Xlib's default handler, which would end
+// the process. Harmless where X11 is not the video driver.
+void InstallWindowLossHandler();
 // Starts watching the window when it lives on an X server (nothing on other
 // video drivers). One window is watched at a time.
 void WatchWindowLoss(SDL_Window* window);

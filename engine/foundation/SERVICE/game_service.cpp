@@ -9,6 +9,7 @@
 
 #include "engine/foundation/SERVICE/engine_config.h"
 #include "engine/foundation/SERVICE/engine_slots.h"
+#include "engine/foundation/audio_lock.h"
 #include "engine/foundation/file_system.h"
 #include "engine/foundation/frame_skipper.h"
 #include "engine/foundation/hooks.h"
@@ -22,6 +23,7 @@
 #include "engine/platform/app_data.h"
 #include "engine/platform/clock.h"
 #include "engine/platform/display.h"
+#include "engine/platform/display_loss.h"
 #include "engine/platform/gl_device.h"
 #include "engine/platform/gpu_device.h"
 
@@ -31,10 +33,14 @@ namespace {
 
 constexpr uint32_t kAudioPassMs = 10;
 // Turns in a row whose frame showed nothing new and took no event, after
-// which the loop waits for events instead of waking at every step (half a
-// second at the cap), and the longest such wait; after a further 20 such
-// turns (two seconds more) the longest wait grows to a quarter of a second.
-constexpr int32_t kStillTurnsBeforeIdle = 30;
+// which the loop waits for events instead of waking at every step: the first
+// such turn, since a picture that moves changes every frame (its vertices are
+// compared exactly), and a frame that repeats the last one means nothing runs
+// that shows. Then the longest such wait; after a further 20 still turns (two
+// seconds more) the longest wait grows to a quarter of a second. A frame that
+// changes alone between still ones (a countdown's second, a caret's blink)
+// does not end that stillness; a picture that moves or an event does.
+constexpr int32_t kStillTurnsBeforeIdle = 1;
 constexpr uint32_t kIdleWaitMs = 100;
 constexpr int32_t kStillTurnsBeforeLongIdle = kStillTurnsBeforeIdle + 20;
 constexpr uint32_t kLongIdleWaitMs = 250;
@@ -46,6 +52,17 @@ std::atomic<OC_GAME_SERVICE_ONE*> g_audio_owner{nullptr};
 // thread is stopped before the sound library's own teardown runs under it.
 void StopAudioAtExit() {
   if (OC_GAME_SERVICE_ONE* owner = g_audio_owner.exchange(nullptr)) owner->StopAudio();
+}
+
+// The display is gone and the process ends when this returns. The audio
+// thread may be mid-pass, holding the sound lock over the sounds it updates:
+// the lock is taken here and kept to the end, so the audio thread touches
+// nothing more while the game's last save runs. Taking it only waits for a
+// pass to end, where joining the thread would wait for ever should the main
+// thread hold the lock already (it is re-entrant: then it is simply held).
+void SaveBeforeDisplayLoss() {
+  AudioLock().Enter();  // never left: the process ends holding it
+  FireHook(Hook::DisplayLost);
 }
 constexpr char kNoSound[] =
     "No sound device has been detected. The game will continue without audio.";
@@ -67,7 +84,7 @@ bool TakeStepIfDue(float elapsed, float step, float& anchor) {
 OC_GAME_SERVICE_ONE& OC_GAME_SERVICE_ONE::Get() {
   // Made once and never destroyed: main shuts the engine down in order. A
   // static destructor would also run when a system library ends the process
-  // (Xlib does when the X server goes away), and tearing SDL down over a
+  // (Xlib's default handler does on an X error), and tearing SDL down over a
   // dead connection never returns.
   static OC_GAME_SERVICE_ONE* const service = new OC_GAME_SERVICE_ONE();
   return *service;
@@ -164,6 +181,7 @@ void OC_GAME_SERVICE_ONE::Run() {
   static const bool exit_handler_installed = std::atexit(StopAudioAtExit) == 0;
   (void)exit_handler_installed;
   g_audio_owner.store(this);
+  platform::SetDisplayLossAction(SaveBeforeDisplayLoss);
   settings_.running = true;
   FireHook(Hook::Start);
   // The time start-up took is not owed to the schedules: the first second of
@@ -177,6 +195,8 @@ void OC_GAME_SERVICE_ONE::Run() {
   render_anchor_ = -1.0f;
   render_frames_ = 0;
   still_turns_ = 0;
+  quiet_turns_ = 0;
+  changed_last_ = false;
   if (!IsHostDriven()) {
     while (Frame() == kResultOk) {
     }
@@ -192,11 +212,17 @@ int32_t OC_GAME_SERVICE_ONE::Frame() {
   // last frame's time a second time and render above the cap.
   if (updated) {
     const RenderOutcome outcome = Render();
-    if (outcome == RenderOutcome::Shown || events_this_turn_ > 0) {
+    const bool changed = outcome == RenderOutcome::Shown;
+    if (events_this_turn_ > 0 || (changed && changed_last_)) {
       still_turns_ = 0;
+      quiet_turns_ = 0;
+    } else if (changed) {
+      still_turns_ = 0;  // once more at the cap, to see whether it moves on
     } else if (outcome == RenderOutcome::Unchanged) {
       ++still_turns_;
+      ++quiet_turns_;
     }
+    if (outcome != RenderOutcome::None) changed_last_ = changed;
   }
   return kResultOk;
 }
@@ -212,7 +238,7 @@ bool OC_GAME_SERVICE_ONE::WaitForUpdate() {
   if (settings_.update_cap == 0) return true;
   const float step = 1.0f / static_cast<float>(settings_.update_cap);
   if (IsIdle()) {
-    // Nothing on screen has changed for a while and no event came: instead
+    // The last frame changed nothing on screen and no event came: instead
     // of waking at every step the loop waits for the next event, at most an
     // idle wait and never past the calendar clock's next second (when a
     // refilling heart's countdown moves). The update follows at once, and
@@ -221,7 +247,7 @@ bool OC_GAME_SERVICE_ONE::WaitForUpdate() {
     // once the picture changes or an event comes, the loop is back at the
     // cap.
     const uint32_t longest =
-        still_turns_ >= kStillTurnsBeforeLongIdle ? kLongIdleWaitMs : kIdleWaitMs;
+        quiet_turns_ >= kStillTurnsBeforeLongIdle ? kLongIdleWaitMs : kIdleWaitMs;
     const uint32_t wait = std::min(longest, platform::CurrentClock().MsToNextCalendarSecond() + 1);
     window_->WaitForEvent(wait);
     update_elapsed_ += pacing_timer_.Tick();

@@ -69,11 +69,12 @@ class OC_GAME_SERVICE_ONE {
   // one that comes a whole step or more late moves the grid to itself, so a
   // stall is never made up with a burst of updates. While idle (IsIdle) it
   // waits for the window's next event instead, up to a tenth of a second
-  // (a quarter after two seconds more of stillness), and the update is due
-  // when that wait ends.
+  // (a quarter after two seconds more of stillness, which a lone changed
+  // frame does not end), never past the calendar's next second, and the
+  // update is due when that wait ends.
   bool WaitForUpdate();
-  // True once 30 turns in a row drew a frame identical to the one shown and
-  // took no event.
+  // True once a turn drew a frame identical to the one shown and took no
+  // event (and every turn since did the same).
   bool IsIdle() const;
   bool IsRenderDue();
 
@@ -122,7 +123,11 @@ class OC_GAME_SERVICE_ONE {
   Timer pacing_timer_;
   int32_t render_frames_ = 0;
   int32_t update_frames_ = 0;
-  int32_t still_turns_ = 0;       // turns in a row that changed nothing
+  int32_t still_turns_ = 0;  // turns in a row that changed nothing
+  // Still turns since the picture last moved (changed in two frames in a
+  // row) or an event came; a lone change neither counts nor ends them.
+  int32_t quiet_turns_ = 0;
+  bool changed_last_ = false;     // the last frame drawn changed the picture
   int32_t events_this_turn_ = 0;  // events the last update's pump took
   bool idle_turn_ = false;        // the update follows an idle wait
   std::unique_ptr<ThreadRecord> audio_thread_;

@@ -62,9 +62,10 @@ constexpr int32_t kProgressDone = 100;
 // The hooks the driver fills and frees at exit; activation and deactivation
 // stay (a focus change may still arrive while the service shuts down) and
 // do nothing from then on.
-constexpr ORB::Hook kFreedAtExit[] = {ORB::Hook::Update,  ORB::Hook::Render, ORB::Hook::Init,
-                                      ORB::Hook::KeyDown, ORB::Hook::KeyUp,  ORB::Hook::MouseMove,
-                                      ORB::Hook::Exit,    ORB::Hook::Close};
+constexpr ORB::Hook kFreedAtExit[] = {
+    ORB::Hook::Update,  ORB::Hook::Render, ORB::Hook::Init,
+    ORB::Hook::KeyDown, ORB::Hook::KeyUp,  ORB::Hook::MouseMove,
+    ORB::Hook::Exit,    ORB::Hook::Close,  ORB::Hook::DisplayLost};
 
 // A trace of start-up for bench/desktop_bench.sh: with NONOGRAM_STARTUP_TRACE
 // (kEnvStartupTrace) set, the moments the first frame is drawn and the first
@@ -84,6 +85,11 @@ struct Driver {
   // Start-up moments still to trace (none without the trace).
   bool trace_first_frame = false;
   bool trace_interactive = false;
+  // Before everything that takes textures and documents from them: should
+  // the process end through exit() with the game still up, the members go
+  // in reverse order and what they hold goes back to providers still there.
+  std::unique_ptr<ORB::RepositoryTextureProvider> textures;
+  std::unique_ptr<ORB::RepositoryDocumentProvider> documents;
   std::unique_ptr<G_LOADER_SCREEN> loading;
   std::unique_ptr<GG_GAMEPLAY> gameplay;
   // The gameplay's pieces around the board; goes before the gameplay.
@@ -92,8 +98,6 @@ struct Driver {
   // from them before the game goes, and gone before they go.
   std::unique_ptr<gGuidedTutorial> tutorial;
   bool running = false;
-  std::unique_ptr<ORB::RepositoryTextureProvider> textures;
-  std::unique_ptr<ORB::RepositoryDocumentProvider> documents;
   // Set by the instruments only (game_main.h): empty in the program.
   DriverHooks hooks;
 };
@@ -207,6 +211,15 @@ int32_t OnGameUpdate(intptr_t) { return ORB::kResultOk; }
 
 int32_t OnGameClose(intptr_t) {
   Service().SetRunning(false);
+  return ORB::kResultOk;
+}
+
+// The display is gone and the process ends as soon as this returns, with
+// nothing taken down (no window or device is left to take down with): the
+// players and the user's settings are saved as a close saves them. A level
+// in play is saved as it stands, costing no heart.
+int32_t OnGameDisplayLost(intptr_t) {
+  if (gGame* hub = PlayingHub()) hub->SaveAll();
   return ORB::kResultOk;
 }
 
@@ -415,6 +428,7 @@ int32_t GameMain(intptr_t) {
   ORB::SetHook(ORB::Hook::MouseMove, OnGameMouseMove);
   ORB::SetHook(ORB::Hook::Exit, OnGameExit);
   ORB::SetHook(ORB::Hook::Close, OnGameClose);
+  ORB::SetHook(ORB::Hook::DisplayLost, OnGameDisplayLost);
   ORB::SetHook(ORB::Hook::Deactivate, OnGameDeactivate);
   ORB::SetHook(ORB::Hook::Activate, OnGameActivate);
   if (service.Init("") < 0) {

@@ -47,7 +47,9 @@ TEST(GameLoopSmoke, RendersForASecondThenClosesTheWindow) {
   Engine().renderer->SetClearColour(Colour(0xFF444444u));
   service.Run();
   EXPECT_GE(GetTimeMs() - started, 1000u);
-  EXPECT_GT(renders, 20) << "frames were drawn";
+  // The picture stands still: from its first repeat the loop waits for
+  // input, up to a tenth of a second at a time.
+  EXPECT_GT(renders, 8) << "frames were drawn";
   EXPECT_LE(renders, 70) << "the render cap held";
   EXPECT_EQ(service.Shutdown(), kResultOk);
   ClearAllHooks();

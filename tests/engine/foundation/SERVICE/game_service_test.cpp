@@ -6,17 +6,21 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
+#include <future>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "engine/foundation/SERVICE/engine_slots.h"
+#include "engine/foundation/audio_lock.h"
 #include "engine/foundation/file_system.h"
 #include "engine/foundation/hooks.h"
 #include "engine/foundation/renderer.h"
 #include "engine/foundation/result_codes.h"
 #include "engine/foundation/timer.h"
 #include "engine/platform/clock.h"
+#include "engine/platform/display_loss.h"
 #include "engine/platform/fake_display.h"
 #include "engine/platform/fake_gpu_device.h"
 #include "engine/platform/message_box.h"
@@ -241,10 +245,13 @@ TEST_F(GameServiceTest, TheFirstSecondAfterASlowInitRunsAtTheCap) {
   EXPECT_GE(ShortestGap(first_second), 16u) << "no burst to make up the time start-up took";
 }
 
-// A picture that stays as it is: after half a second the loop waits for
-// events, ten turns a second instead of sixty, and four once it has been
-// still for two more, each turn with the time it waited as its frame time;
-// an event is taken at once, and a picture that moves again runs at the cap.
+// A picture that stays as it is: from its first repeated frame the loop
+// waits for events, ten turns a second instead of sixty, and four once it
+// has been still for two seconds more, each turn with the time it waited as
+// its frame time; a picture that changes once (a countdown's second) costs
+// one more turn at the cap, not half a second of them, and the waits stay
+// long; one that moves (two frames) is watched closely again; an event is
+// taken at once, and a picture that moves again runs at the cap.
 TEST_F(GameServiceTest, AStillPictureWaitsForEventsAndKeepsTheGamesTime) {
   ASSERT_EQ(service->Init("Game"), kResultNothingToCall);
   service->Settings().update_cap = 60;
@@ -252,24 +259,42 @@ TEST_F(GameServiceTest, AStillPictureWaitsForEventsAndKeepsTheGamesTime) {
   Engine().timer->SetMaxDelta(1.0f / 30.0f);
   UpdateLog log(clock);
   bool moving = false;
+  int32_t moves_left = 0;  // frames that move a square, which stays where it went
+  float square_at = 0.0f;
   double game_time = 0.0;
   SetHook(Hook::Render, [&](intptr_t) {
     game_time += GetFrameDelta();
     if (moving) DrawMoving();
+    if (moves_left > 0) {
+      --moves_left;
+      square_at += 1.0f;
+    }
+    Engine().renderer->DrawSquare(square_at, 100, Colour(0xFFFFFFFFu), 4);
     return 1;
   });
   service->SetRunning(true);
-  RunFor(600);
+  RunFor(100);
   const uint32_t idle_from = clock.NowMs();
   EXPECT_TRUE(service->IsIdle());
   RunFor(1000);
   EXPECT_NEAR(static_cast<double>(log.Since(idle_from).size()), 10.0, 1.0);
-  RunFor(2000);
+  RunFor(1000);
   const uint32_t long_idle_from = clock.NowMs();
   const double game_from = game_time;
   RunFor(2000);
   EXPECT_NEAR(static_cast<double>(log.Since(long_idle_from).size()), 8.0, 1.0);
   EXPECT_NEAR(game_time - game_from, 2.0, 0.26) << "the game's time keeps up";
+
+  moves_left = 1;
+  const uint32_t changed_from = clock.NowMs();
+  RunFor(1000);
+  EXPECT_NEAR(static_cast<double>(log.Since(changed_from).size()), 5.0, 1.0)
+      << "the change, one turn at the cap, then long waits";
+  moves_left = 2;
+  const uint32_t moved_from = clock.NowMs();
+  RunFor(1000);
+  EXPECT_NEAR(static_cast<double>(log.Since(moved_from).size()), 11.0, 1.5)
+      << "two changes, one still turn at the cap, then short waits";
 
   // A refilling heart's countdown moves with the calendar's seconds: the
   // wait ends just after the next one.
@@ -368,6 +393,30 @@ TEST_F(GameServiceTest, ShutdownStopsTheAudioThreadAndEmptiesTheSlots) {
   EXPECT_EQ(Engine().renderer, nullptr);
   EXPECT_EQ(Engine().input, nullptr);
   EXPECT_EQ(GetHook(Hook::Frame), nullptr);
+}
+
+// The display lost during a run: the game's last save runs with the sound
+// lock held, so the audio thread can touch no sound meanwhile, and the
+// process ends at once with status 1, taking nothing down (no exit hook).
+TEST_F(GameServiceTest, ALostDisplayRunsTheLastSaveAloneAndEndsWithStatusOne) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(
+      {
+        SetHook(Hook::Render, [](intptr_t) -> int32_t { platform::EndForDisplayLoss(); });
+        SetHook(Hook::DisplayLost, [](intptr_t) {
+          const bool held =
+              !std::async(std::launch::async, [] { return AudioLock().TryEnter(); }).get();
+          std::fprintf(stderr, "saved, the sound lock %s\n", held ? "held" : "free");
+          return 1;
+        });
+        SetHook(Hook::Exit, [](intptr_t) {
+          std::fprintf(stderr, "taken down\n");
+          return 1;
+        });
+        if (service->Init("Game") == kResultNothingToCall) service->Run();
+      },
+      ::testing::ExitedWithCode(1),
+      "display .* was lost; the game ends\nsaved, the sound lock held\n$");
 }
 
 }  // namespace
