@@ -3,10 +3,13 @@
 
 Sources: tools/sources/levels/<pack>/<NN>_<name>.txt, each a named picture
 drawn in text: a line "name: Title", then the picture's rows of '#' (picture
-cell) and '.' (empty cell). Every picture must have exactly one solution from
-its clues; an ambiguous or contradictory picture stops the script with an error
-and nothing is written. Each board is laid out as tools/lib/levels.py places it
-(the controls' regions kept free, the largest clue font and cell that fit).
+cell) and '.' (empty cell). A pack holds at most as many pictures as the level
+list has items (the grid file "levels_grid" of tools/sources/windows/packs.txt).
+Each board is laid out as tools/lib/levels.py places it (the controls' regions
+kept free, the largest clue font and cell that fit), and every picture must
+have exactly one solution from its clues. The first fault (a pack too large,
+then per picture its size and layout, then its solutions) stops the script
+with one line and nothing is written.
 
 Outputs (under Resources/, the same bytes for the same sources):
   data/share/main/levels               zip archive: <pack>/<name>.xml per level
@@ -36,6 +39,7 @@ from lib.drawing import (ACCENT, BLOCK_LINE, CLOSED, CROSS, CROSSED_NUMBER, ERRO
 from lib.levels import (BLOCK, BLOCK_GAP, BOARD_IMAGES, COIN_AT, LEVEL_ARCHIVE, PLAY_IMAGES, choose_layout, clue_of,
                         clue_styles, read_sources)
 from lib.rules import BONUS_COINS, COINS_PER_CELL, MAX_HINTS
+from lib.windows import LEVEL_LIST, grid_size
 
 GAME_PROCESS = "data/share/main/GameProcess"
 EFFECT_IMAGES = "data/share/image/effects"
@@ -407,11 +411,26 @@ def board_images(styles):
 # --------------------------------------------------------------------------
 
 
+def check_pack_sizes(root, pictures):
+    """No pack holds more pictures than the level list has items: the list
+    shows a level per item and would leave the rest out."""
+    limit, source = grid_size(root, LEVEL_LIST)
+    counts = {}
+    for picture in pictures:
+        counts[picture.pack] = counts.get(picture.pack, 0) + 1
+    for pack, count in counts.items():
+        if count > limit:
+            raise ValueError("%s: %d levels, more than the %d items of the level list (pages %s in %s)" % (
+                pack, count, limit, LEVEL_LIST, source))
+
+
 def check_sources(root):
-    """The pictures, each checked (one solution, a level id and name of its
-    own in its pack) and laid out: a list of (picture, layout). ValueError
-    for the first fault."""
+    """The pictures, each checked (a level id and name of its own in its
+    pack, a size and layout the game can show, then one solution) and laid
+    out, in packs no larger than the level list: a list of (picture,
+    layout). ValueError for the first fault."""
     pictures = read_sources(root)
+    check_pack_sizes(root, pictures)
     styles = clue_styles(root)
     seen = {}
     levels = []
@@ -420,8 +439,9 @@ def check_sources(root):
             if key in seen:
                 raise ValueError("%s/%s: the same %s as %s" % (picture.pack, picture.stem, what, seen[key]))
             seen[key] = picture.stem
+        layout = choose_layout(picture, styles)
         check_picture(picture)
-        levels.append((picture, choose_layout(picture, styles)))
+        levels.append((picture, layout))
     return levels
 
 

@@ -1,8 +1,9 @@
 """Unit tests of the level, pack and template player generators: pictures
 without exactly one solution are refused, clue numbers are measured the way
 the game draws them, each board is laid out clear of the controls with its
-numbers a space apart, pack sources are checked, and the template player lists
-every pack and level. Run by ctest (tools/CMakeLists.txt)."""
+numbers a space apart, pack sources are checked, no pack outgrows the level
+list, and the template player lists every pack and level. Run by ctest
+(tools/CMakeLists.txt)."""
 
 import os
 import shutil
@@ -110,14 +111,17 @@ class PackTest(unittest.TestCase):
         self.folder = tempfile.TemporaryDirectory()
         self.root = self.folder.name
         os.makedirs(os.path.join(self.root, "tools", "sources", "strings"))
+        os.makedirs(os.path.join(self.root, "tools", "sources", "windows"))
         shutil.copytree(os.path.join(CHECKOUT, "Resources", "data", "share", "font"),
                         os.path.join(self.root, "Resources", "data", "share", "font"))
         self.write("tools/sources/strings/packs.txt", "pack_1 = One\npack_2 = Two\n")
+        # A level list of two items: as many as each pack has pictures.
+        self.write("tools/sources/windows/packs.txt", "pages levels_grid cols=4\n  item x1\n  item\n")
         for n in (1, 2):
             folder = "tools/sources/levels/pack_%d" % n
             os.makedirs(os.path.join(self.root, folder))
-            self.write(folder + "/01_a.txt", "name: A\n#.#\n.#.\n#.#\n")
-            self.write(folder + "/02_b.txt", "name: B\n##\n#.\n")
+            self.write(folder + "/01_a.txt", "name: A\n" + "#####\n" * 5)
+            self.write(folder + "/02_b.txt", "name: B\n#####\n" + ".....\n" * 4)
         self.pack("1", "stars2pass = 0\nprice = 0\npaper = plain\ntint = #EDAE49\n")
         self.pack("2", "stars2pass = 6\nprice = 10\npaper = dots\ntint = #00798C\n")
 
@@ -161,6 +165,26 @@ class PackTest(unittest.TestCase):
         self.write("tools/sources/strings/packs.txt", "pack_1 = One\n")
         with self.assertRaises(ValueError):
             make_packs.read_packs(self.root)
+
+    def test_the_level_generator_refuses_what_the_game_cannot_show(self):
+        self.assertEqual(len(make_levels.check_sources(self.root)), 4)
+        cases = [
+            # One level more than the level list holds.
+            ("pack_2/03_c.txt", "name: C\n" + "#####\n" * 5,
+             "pack_2: 3 levels, more than the 2 items of the level list "
+             "(pages levels_grid in tools/sources/windows/packs.txt)"),
+            # Ambiguous and of no size the game shows: its size is named.
+            ("pack_1/02_b.txt", "name: B\n#.\n.#\n", "pack_1/02_b (B): a side of 2 cells"),
+            ("pack_1/02_b.txt", "name: B\n#x\n.#\n", "pack_1/02_b:2: a picture row holds only"),
+        ]
+        for path, text, message in cases:
+            with self.subTest(path=path, text=text):
+                self.tearDown()
+                self.setUp()
+                self.write("tools/sources/levels/" + path, text)
+                with self.assertRaises(ValueError) as caught:
+                    make_levels.check_sources(self.root)
+                self.assertIn(message, str(caught.exception))
 
     def test_the_template_player_lists_every_level_with_the_first_open(self):
         player = ElementTree.fromstring(template_player.player_xml(self.root))

@@ -147,6 +147,7 @@ def clue_of(line):
 
 def read_picture(path, pack):
     stem = os.path.splitext(os.path.basename(path))[0]
+    where = "%s/%s" % (pack, stem)   # as the other checks name a picture
     title, rows = None, []
     with open(path, encoding="utf-8") as source:
         for number, raw in enumerate(source, 1):
@@ -157,16 +158,16 @@ def read_picture(path, pack):
                 title = line[5:].strip()
                 continue
             if set(line) - {"#", "."}:
-                raise ValueError("%s:%d: a picture row holds only '#' and '.'" % (path, number))
+                raise ValueError("%s:%d: a picture row holds only '#' and '.'" % (where, number))
             rows.append(line)
     if not title:
-        raise ValueError("%s: no \"name:\" line" % path)
+        raise ValueError("%s: no \"name:\" line" % where)
     if not rows:
-        raise ValueError("%s: no picture" % path)
+        raise ValueError("%s: no picture" % where)
     if any(len(r) != len(rows[0]) for r in rows):
-        raise ValueError("%s: the rows differ in length" % path)
+        raise ValueError("%s: the rows differ in length" % where)
     if not any("#" in r for r in rows):
-        raise ValueError("%s: the picture has no '#' cell" % path)
+        raise ValueError("%s: the picture has no '#' cell" % where)
     return Picture(pack, stem, title, rows)
 
 

@@ -94,6 +94,9 @@ A grid file (a paged list's items, framework/pages.h), beside the windows:
   shipped under Resources/; every WLABEL's TEXT is a key of
   tools/sources/strings/*.txt (the game shows labels translated).
 
+  grid_size(root, name)      (items, source file) of one grid file, read
+                             without the other checks: how many items it
+                             writes, and where it is defined
   Reader(root).read()        every window of the sources, in source order;
                              the reader's `grids` are the grid files, and a
                              SourceError (a ValueError) names the first
@@ -153,6 +156,10 @@ PACK = "{pack}"
 COPIES = re.compile(r"^x([1-9][0-9]*)$")
 # The widgets whose clickable rectangle is their picture's (HIT_INSET).
 HIT_WIDGETS = ("BUTTON5", "BUTTON2", "CHECKBOX")
+# The level list's grid file ("Levels", game/shell/screens/level_window.h):
+# one item per level it can show, so its size bounds every pack's
+# (tools/make_levels.py refuses a larger pack).
+LEVEL_LIST = "levels_grid"
 
 
 def margins_text(margins):
@@ -553,6 +560,28 @@ class Reader:
         inner = [text for child in line.children for text in self.widget(window, child)]
         return ([head + ">" + "".join(children), " <CONTEXT>"] + ["  " + text for text in inner]
                 + [" </CONTEXT>", "</%s>" % element])
+
+
+def grid_size(root, name):
+    """(items, source) of the grid file `name`: the number of items its
+    "pages" block writes ("xN" counts N, an item naming {pack} counts once
+    per pack) and the source file that defines it. SourceError when none
+    does."""
+    folder = os.path.join(root, *SOURCE_FOLDER.split("/"))
+    for file in sorted(os.listdir(folder)):
+        if not file.endswith(".txt"):
+            continue
+        relative = "%s/%s" % (SOURCE_FOLDER, file)
+        for line in read_lines(os.path.join(folder, file), relative):
+            if line.words[:2] != ["pages", name]:
+                continue
+            count = 0
+            for item in (child for child in line.children if child.words[0] == "item"):
+                copies = COPIES.match(item.words[1]) if len(item.words) > 1 else None
+                count += ((int(copies.group(1)) if copies else 1) *
+                          (len(shipped_packs(root)) if mentions(item, PACK) else 1))
+            return count, relative
+    raise SourceError("%s/*.txt: no grid file %s" % (SOURCE_FOLDER, name))
 
 
 def mentions(line, text):
