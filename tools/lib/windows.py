@@ -1,6 +1,7 @@
 """The window layouts: the form of tools/sources/windows/*.txt, its reader and
 its checks. tools/make_windows.py writes the windows and grid files it reads;
-tools/make_pages.py reads tools/sources/pages/*.txt with it.
+tools/make_pages.py reads tools/sources/pages/*.txt with it, and
+tools/make_levels.py the size of the level list.
 
 Sources: tools/sources/windows/*.txt, read in file-name order (a file may hold
 several windows). "#" starts a comment (outside quotes), blank lines are
