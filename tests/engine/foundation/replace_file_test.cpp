@@ -167,52 +167,35 @@ TEST(RegularFileTest, WhatIsNotARegularFileIsRefusedUnopenedAndALinkToAFileIsRea
   }
 }
 
-TEST(ReplaceFileTest, WhatIsNotARegularFileIsMovedAsideWholeAndALinkToAFileIsSavedThrough) {
-  // Every kind twice: the second time the first name to move it to is taken
-  // by an empty folder, which a plain rename would replace.
-  for (const bool taken : {false, true}) {
-    for (const test_support::NameKind& kind : test_support::kNameKinds) {
-      SCOPED_TRACE(std::string(kind.what) + (taken ? ", the first name taken" : ""));
-      TempFolder folder;
-      TempFolder elsewhere;
-      const std::string path = folder / "players.save";
-      const std::string first = path + kSetAsideEnding + "1";
-      ASSERT_TRUE(kind.make(path, elsewhere.Path()));
-      if (taken) std::filesystem::create_directory(first);
-      const test_support::OpenWatch watch(path);
-      test_support::LogCapture log;
-      ASSERT_TRUE(test_support::WithoutBlocking(path, [&] { return WriteWhole(path, 'a'); }));
-      if (kind.watchable) {
-        EXPECT_FALSE(watch.Opened()) << "moved, never opened";
-      }
-      if (taken) {
-        EXPECT_TRUE(std::filesystem::is_empty(first)) << "what was there stays";
-      }
+// Every kind under a save name is tested through the game's saves
+// (hub_startup_test.cpp); here what those do not show: the name to move to
+// is never one that is taken, and a file saved through a link keeps its
+// permissions and leaves no temporary file beside it.
+TEST(ReplaceFileTest, WhatIsMovedAsideTakesAFreeNameAndALinkedFileKeepsItsMode) {
+  TempFolder folder;
+  TempFolder elsewhere;
+  const std::string path = folder / "players.save";
+  const test_support::NameKind& dir = test_support::kNameKinds[0];
+  ASSERT_TRUE(dir.make(path, elsewhere.Path()));
+  std::filesystem::create_directory(path + kSetAsideEnding + "1");
+  ASSERT_TRUE(WriteWhole(path, 'a'));
+  EXPECT_TRUE(std::filesystem::is_empty(path + kSetAsideEnding + "1")) << "what was there stays";
+  EXPECT_TRUE(dir.kept(path + kSetAsideEnding + "2", elsewhere.Path()));
+  EXPECT_TRUE(IsWhole(Text(path)));
 
-      if (kind.leads_to_file) {
-        const std::string target = elsewhere / "linked.save";
-        EXPECT_TRUE(kind.kept(path, elsewhere.Path())) << "the link stays";
-        EXPECT_TRUE(IsWhole(Text(target)));
-        struct stat info {};
-        ASSERT_EQ(stat(target.c_str(), &info), 0);
-        EXPECT_EQ(info.st_mode & 0777, 0644u) << "the file replaced keeps its permissions";
-        EXPECT_EQ(Entries(elsewhere.Path()), std::vector<std::string>{"linked.save"})
-            << "no temporary file beside the target";
-        EXPECT_EQ(Entries(folder.Path()).size(), taken ? 2u : 1u) << "nothing moved aside";
-        EXPECT_TRUE(log.Lines().empty());
-        continue;
-      }
-      const std::string aside = path + kSetAsideEnding + (taken ? "2" : "1");
-      EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::symlink_status(path)));
-      EXPECT_TRUE(IsWhole(Text(path)));
-      EXPECT_EQ(DescribeName(aside), kind.what);
-      EXPECT_TRUE(kind.kept(aside, elsewhere.Path()));
-      EXPECT_EQ(log.Lines(),
-                std::vector<std::string>{"files: warning: " + path + " was " + kind.what +
-                                         ", not a regular file; it was moved to " + aside +
-                                         " and the file saved in its place"});
-    }
-  }
+  const std::string linked = folder / "game.xml";
+  const test_support::NameKind& link = test_support::kNameKinds[6];
+  ASSERT_TRUE(link.leads_to_file);
+  ASSERT_TRUE(link.make(linked, elsewhere.Path()));
+  ASSERT_TRUE(WriteWhole(linked, 'b'));
+  EXPECT_TRUE(link.kept(linked, elsewhere.Path())) << "the link stays";
+  const std::string target = elsewhere / "linked.save";
+  EXPECT_TRUE(IsWhole(Text(target)));
+  struct stat info {};
+  ASSERT_EQ(stat(target.c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 0777, 0644u);
+  EXPECT_EQ(Entries(elsewhere.Path()), std::vector<std::string>{"linked.save"})
+      << "no temporary file";
 }
 
 }  // namespace

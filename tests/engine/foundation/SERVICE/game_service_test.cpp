@@ -6,21 +6,17 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
-#include <future>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "engine/foundation/SERVICE/engine_slots.h"
-#include "engine/foundation/audio_lock.h"
 #include "engine/foundation/file_system.h"
 #include "engine/foundation/hooks.h"
 #include "engine/foundation/renderer.h"
 #include "engine/foundation/result_codes.h"
 #include "engine/foundation/timer.h"
 #include "engine/platform/clock.h"
-#include "engine/platform/display_loss.h"
 #include "engine/platform/fake_display.h"
 #include "engine/platform/fake_gpu_device.h"
 #include "engine/platform/message_box.h"
@@ -393,30 +389,6 @@ TEST_F(GameServiceTest, ShutdownStopsTheAudioThreadAndEmptiesTheSlots) {
   EXPECT_EQ(Engine().renderer, nullptr);
   EXPECT_EQ(Engine().input, nullptr);
   EXPECT_EQ(GetHook(Hook::Frame), nullptr);
-}
-
-// The display lost during a run: the game's last save runs with the sound
-// lock held, so the audio thread can touch no sound meanwhile, and the
-// process ends at once with status 1, taking nothing down (no exit hook).
-TEST_F(GameServiceTest, ALostDisplayRunsTheLastSaveAloneAndEndsWithStatusOne) {
-  GTEST_FLAG_SET(death_test_style, "threadsafe");
-  EXPECT_EXIT(
-      {
-        SetHook(Hook::Render, [](intptr_t) -> int32_t { platform::EndForDisplayLoss(); });
-        SetHook(Hook::DisplayLost, [](intptr_t) {
-          const bool held =
-              !std::async(std::launch::async, [] { return AudioLock().TryEnter(); }).get();
-          std::fprintf(stderr, "saved, the sound lock %s\n", held ? "held" : "free");
-          return 1;
-        });
-        SetHook(Hook::Exit, [](intptr_t) {
-          std::fprintf(stderr, "taken down\n");
-          return 1;
-        });
-        if (service->Init("Game") == kResultNothingToCall) service->Run();
-      },
-      ::testing::ExitedWithCode(1),
-      "display .* was lost; the game ends\nsaved, the sound lock held\n$");
 }
 
 }  // namespace
