@@ -1,8 +1,7 @@
 // Replacing a file through a temporary file of its own: two processes saving
 // at once, a symbolic link where an older save put its temporary file, the
 // leftovers of interrupted saves, and names that are not a regular file,
-// which a save moves aside (and RegularFile refuses unopened) or, for a link
-// to a file, saves through.
+// which a save moves aside or, for a link to a file, saves through.
 #include "engine/foundation/replace_file.h"
 
 #include <fcntl.h>
@@ -13,14 +12,10 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <vector>
 
-#include "engine/foundation/regular_file.h"
-#include "support/fifo.h"
-#include "support/log_capture.h"
 #include "support/not_a_file.h"
 #include "support/read_file.h"
 #include "support/temp_folder.h"
@@ -129,43 +124,6 @@ TEST(ReplaceFileTest, ASaveRemovesLeftoversNobodyHolds) {
 }
 
 // --- names that are not a regular file ---
-
-TEST(RegularFileTest, WhatIsNotARegularFileIsRefusedUnopenedAndALinkToAFileIsRead) {
-  for (const test_support::NameKind& kind : test_support::kNameKinds) {
-    SCOPED_TRACE(kind.what);
-    TempFolder folder;
-    TempFolder elsewhere;
-    const std::string path = folder / "players.save";
-    ASSERT_TRUE(kind.make(path, elsewhere.Path()));
-    const test_support::OpenWatch watch(path);
-    test_support::LogCapture log;
-    RegularFile file;
-    const RegularFile::Status read =
-        test_support::WithoutBlocking(path, [&] { return file.Open(path, O_RDONLY, "files"); });
-    if (kind.leads_to_file) {
-      ASSERT_EQ(read, RegularFile::Status::kOpen);
-      std::vector<uint8_t> bytes;
-      ASSERT_TRUE(file.ReadAll(bytes, 1024));
-      EXPECT_EQ(std::string(bytes.begin(), bytes.end()), test_support::kLinkedText);
-      EXPECT_TRUE(log.Lines().empty());
-      continue;
-    }
-    EXPECT_EQ(read, RegularFile::Status::kNotRegular);
-    // Nor is anything made or emptied through it.
-    EXPECT_EQ(test_support::WithoutBlocking(
-                  path, [&] { return file.Open(path, O_RDWR | O_CREAT | O_TRUNC, "files"); }),
-              RegularFile::Status::kNotRegular);
-    EXPECT_FALSE(file.IsOpen());
-    const std::string what = std::string(kind.what) + ", not a regular file";
-    EXPECT_EQ(log.Lines(), (std::vector<std::string>{
-                               "files: warning: " + path + " cannot be read: it is " + what,
-                               "files: warning: " + path + " cannot be written: it is " + what}));
-    if (kind.watchable) {
-      EXPECT_FALSE(watch.Opened()) << "looked at, never opened";
-    }
-    EXPECT_TRUE(kind.kept(path, elsewhere.Path()));
-  }
-}
 
 // Every kind under a save name is tested through the game's saves
 // (hub_startup_test.cpp); here what those do not show: the name to move to

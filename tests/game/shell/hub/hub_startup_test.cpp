@@ -304,6 +304,7 @@ TEST_F(HubTest, WhatIsNotAFileUnderASaveNameIsMovedAsideAndALinkToAFileIsSavedTh
         std::filesystem::copy_file(written / PlayersList::kFileName, elsewhere / "linked.save",
                                    std::filesystem::copy_options::overwrite_existing);
       }
+      const test_support::OpenWatch watch(path);
       test_support::LogCapture log;
       ASSERT_TRUE(test_support::WithoutBlocking(path, [this] { return Start(); }));
       GG_PLAYER* anna = Hub().CreatePlayer(L"Anna");
@@ -329,6 +330,9 @@ TEST_F(HubTest, WhatIsNotAFileUnderASaveNameIsMovedAsideAndALinkToAFileIsSavedTh
         EXPECT_TRUE(kind.kept(path, elsewhere.Path()));
         EXPECT_NE(ReadText(elsewhere / "linked.save"), test_support::kLinkedText);
       } else {
+        if (kind.watchable) {  // before a look into it opens it
+          EXPECT_FALSE(watch.Opened()) << "read and moved, never opened";
+        }
         EXPECT_TRUE(kind.kept(path + ".not-a-file-1", elsewhere.Path()));
       }
     }
