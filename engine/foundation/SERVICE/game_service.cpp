@@ -33,14 +33,16 @@ namespace {
 
 constexpr uint32_t kAudioPassMs = 10;
 // Turns in a row whose frame showed nothing new and took no event, after
-// which the loop waits for events instead of waking at every step: the first
-// such turn, since a picture that moves changes every frame (its vertices are
-// compared exactly), and a frame that repeats the last one means nothing runs
-// that shows. Then the longest such wait; after a further 20 still turns (two
-// seconds more) the longest wait grows to a quarter of a second. A frame that
-// changes alone between still ones (a countdown's second, a caret's blink)
-// does not end that stillness; a picture that moves or an event does.
-constexpr int32_t kStillTurnsBeforeIdle = 1;
+// which the loop waits for events instead of waking at every step: three,
+// since a picture that moves changes nearly every frame (its vertices are
+// compared exactly), but an animation may step more slowly than the frames
+// (a sweep over large cells, a line of cells opening one after another): a
+// wait between its steps would make it jerk. Then the longest such wait;
+// after a further 20 still turns the longest wait grows to a quarter of a
+// second. A frame that changes alone between still ones (a countdown's
+// second, a caret's blink) does not end that stillness; a picture that moves
+// or an event does.
+constexpr int32_t kStillTurnsBeforeIdle = 3;
 constexpr uint32_t kIdleWaitMs = 100;
 constexpr int32_t kStillTurnsBeforeLongIdle = kStillTurnsBeforeIdle + 20;
 constexpr uint32_t kLongIdleWaitMs = 250;
@@ -238,7 +240,7 @@ bool OC_GAME_SERVICE_ONE::WaitForUpdate() {
   if (settings_.update_cap == 0) return true;
   const float step = 1.0f / static_cast<float>(settings_.update_cap);
   if (IsIdle()) {
-    // The last frame changed nothing on screen and no event came: instead
+    // The last frames changed nothing on screen and no event came: instead
     // of waking at every step the loop waits for the next event, at most an
     // idle wait and never past the calendar clock's next second (when a
     // refilling heart's countdown moves). The update follows at once, and

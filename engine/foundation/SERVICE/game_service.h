@@ -73,8 +73,8 @@ class OC_GAME_SERVICE_ONE {
   // frame does not end), never past the calendar's next second, and the
   // update is due when that wait ends.
   bool WaitForUpdate();
-  // True once a turn drew a frame identical to the one shown and took no
-  // event (and every turn since did the same).
+  // True once three turns in a row drew a frame identical to the one shown
+  // and took no event.
   bool IsIdle() const;
   bool IsRenderDue();
 

@@ -241,11 +241,11 @@ TEST_F(GameServiceTest, TheFirstSecondAfterASlowInitRunsAtTheCap) {
   EXPECT_GE(ShortestGap(first_second), 16u) << "no burst to make up the time start-up took";
 }
 
-// A picture that stays as it is: from its first repeated frame the loop
+// A picture that stays as it is: from its third repeated frame the loop
 // waits for events, ten turns a second instead of sixty, and four once it
 // has been still for two seconds more, each turn with the time it waited as
 // its frame time; a picture that changes once (a countdown's second) costs
-// one more turn at the cap, not half a second of them, and the waits stay
+// four turns at the cap, not half a second of them, and the waits stay
 // long; one that moves (two frames) is watched closely again; an event is
 // taken at once, and a picture that moves again runs at the cap.
 TEST_F(GameServiceTest, AStillPictureWaitsForEventsAndKeepsTheGamesTime) {
@@ -284,13 +284,13 @@ TEST_F(GameServiceTest, AStillPictureWaitsForEventsAndKeepsTheGamesTime) {
   moves_left = 1;
   const uint32_t changed_from = clock.NowMs();
   RunFor(1000);
-  EXPECT_NEAR(static_cast<double>(log.Since(changed_from).size()), 5.0, 1.0)
-      << "the change, one turn at the cap, then long waits";
+  EXPECT_NEAR(static_cast<double>(log.Since(changed_from).size()), 8.0, 1.0)
+      << "the change and three still turns at the cap, then long waits";
   moves_left = 2;
   const uint32_t moved_from = clock.NowMs();
   RunFor(1000);
-  EXPECT_NEAR(static_cast<double>(log.Since(moved_from).size()), 11.0, 1.5)
-      << "two changes, one still turn at the cap, then short waits";
+  EXPECT_NEAR(static_cast<double>(log.Since(moved_from).size()), 13.0, 1.5)
+      << "two changes and three still turns at the cap, then short waits";
 
   // A refilling heart's countdown moves with the calendar's seconds: the
   // wait ends just after the next one.
