@@ -40,17 +40,24 @@ void Refuse(const std::string& path, int flags, std::string_view subsystem) {
 // link to one, unless links are not followed). A name that is missing, or
 // cannot be looked at, is left to the open.
 bool PlainlyNotRegular(const std::string& path, int flags) {
-  struct stat named {};
-  if (::lstat(path.c_str(), &named) != 0) return false;
-  if (S_ISREG(named.st_mode)) return false;
-  if (!S_ISLNK(named.st_mode) || (flags & O_NOFOLLOW) != 0) return true;
-  // A link: what it leads to counts, and a link that leads nowhere is no
-  // file either (an open with O_CREAT would make one wherever it points).
-  struct stat target {};
-  return ::stat(path.c_str(), &target) != 0 || !S_ISREG(target.st_mode);
+  const NameHolder holder = LookAtName(path);
+  return holder == NameHolder::kOther ||
+         (holder == NameHolder::kLinkToRegular && (flags & O_NOFOLLOW) != 0);
 }
 
 }  // namespace
+
+NameHolder LookAtName(const std::string& path) {
+  struct stat named {};
+  if (::lstat(path.c_str(), &named) != 0) return NameHolder::kNothing;
+  if (S_ISREG(named.st_mode)) return NameHolder::kRegular;
+  if (!S_ISLNK(named.st_mode)) return NameHolder::kOther;
+  // A link: what it leads to counts, and a link that leads nowhere is no
+  // file either (an open with O_CREAT would make one wherever it points).
+  struct stat target {};
+  return ::stat(path.c_str(), &target) == 0 && S_ISREG(target.st_mode) ? NameHolder::kLinkToRegular
+                                                                       : NameHolder::kOther;
+}
 
 std::string DescribeName(const std::string& path) {
   struct stat named {};

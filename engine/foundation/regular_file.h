@@ -71,6 +71,15 @@ class RegularFile {
   uint64_t size_ = 0;
 };
 
+// What bears a name, seen without opening anything.
+enum class NameHolder {
+  kNothing,        // nothing (or the name cannot be looked at)
+  kRegular,        // a regular file
+  kLinkToRegular,  // a symbolic link (or a chain of them) to a regular file
+  kOther,          // a folder, FIFO, device, socket, or a link to one or to nothing
+};
+NameHolder LookAtName(const std::string& path);
+
 // What bears the name, in words for a line about it: "a folder", "a FIFO",
 // "a symbolic link to a character device", "a symbolic link to nothing";
 // "nothing" when nothing does.

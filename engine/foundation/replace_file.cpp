@@ -111,15 +111,16 @@ struct Destination {
 };
 
 Destination Look(const std::string& path) {
-  struct stat named {};
-  if (lstat(path.c_str(), &named) != 0 || S_ISREG(named.st_mode)) {
-    return {Destination::Kind::kName, path};
-  }
-  struct stat target {};
-  if (S_ISLNK(named.st_mode) && stat(path.c_str(), &target) == 0 && S_ISREG(target.st_mode)) {
-    std::error_code error;
-    const fs::path real = fs::canonical(path, error);
-    if (!error) return {Destination::Kind::kLinkTarget, real.string()};
+  switch (LookAtName(path)) {
+    case NameHolder::kNothing:
+    case NameHolder::kRegular: return {Destination::Kind::kName, path};
+    case NameHolder::kLinkToRegular: {
+      std::error_code error;
+      const fs::path real = fs::canonical(path, error);
+      if (!error) return {Destination::Kind::kLinkTarget, real.string()};
+      break;
+    }
+    case NameHolder::kOther: break;
   }
   return {Destination::Kind::kSetAsideFirst, path};
 }
