@@ -12,11 +12,8 @@ set -euo pipefail
 program=$(realpath "$1")
 here=$(realpath "$(dirname "$0")")
 source "$here/program_run.sh"
-command -v xdotool >/dev/null || { echo "SKIP: xdotool is not installed"; exit 77; }
 
 setup_x_run
-# Where the shipped game.xml puts the saves.
-saves="$XDG_DATA_HOME/Vorlane/HarvelstonePyndlex"
 
 # Starts the game (on the server running) and waits for its first screen; a
 # key skips the splash.
@@ -49,8 +46,8 @@ lose_display() {
 # there. The points are the shipped screens': the title's background, dimmed
 # behind the name dialog, the dialog's OK button once a name is typed, the
 # first pack's picture, the level list's page marker, the level's hint button.
-shows() { python3 "$here/window_pixels.py" wait "$window" "$1" $2 >/dev/null 2>&1; }
-colour() { python3 "$here/window_pixels.py" wait "$window" 0 $1 2>/dev/null || true; }
+shows() { python3 "$here/x_window.py" wait "$window" "$1" $2 >/dev/null 2>&1; }
+colour() { python3 "$here/x_window.py" wait "$window" 0 $1 2>/dev/null || true; }
 title="100 400 eee8dc"
 dialog="100 400 848686"
 named="340 450 edb761"

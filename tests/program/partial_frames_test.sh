@@ -12,11 +12,10 @@ program=$(realpath "$1")
 checkout=$(realpath "$2")
 here=$(realpath "$(dirname "$0")")
 source "$here/program_run.sh"
-command -v xdotool >/dev/null || { echo "SKIP: xdotool is not installed"; exit 77; }
 
 setup_x_run
 cd "$checkout"
-pixels() { python3 "$here/window_pixels.py" "$@"; }
+pixels() { python3 "$here/x_window.py" "$@"; }
 
 NONOGRAM_STARTUP_TRACE=1 "$program" 2>"$scratch/run.err" &
 pid=$!
@@ -67,7 +66,7 @@ whole() {
 if ! wait_until 10 whole; then
   fail "the frames drawn in parts differ from the whole frame: $(pixels same "$scratch/parts.ppm" "$scratch/whole.ppm")"
 fi
-python3 "$here/close_window.py" "$window"
+python3 "$here/x_window.py" close "$window"
 wait_exit "$pid" 10
 [ "$exit_status" -eq 0 ] || fail "the game ended with status $exit_status: $(cat "$scratch/run.err")"
 echo "ok"

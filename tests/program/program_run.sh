@@ -75,8 +75,10 @@ find_window() {
   echo "$id"
 }
 
-# The set-up of a run on a virtual X server: a scratch folder removed at the
-# end (with the server), app data inside it, no dialogs, OpenAL's null
+# The set-up of a run on a virtual X server, driven with xdotool (the test
+# is skipped, status 77, without it): a scratch folder removed at the
+# end (with the server), app data inside it (`saves`: where the shipped
+# game.xml puts the saves), no dialogs, OpenAL's null
 # device, no leak check (the program loads OpenGL, whose driver keeps memory
 # until exit), and the server started. The session bus is one that is not
 # there: SDL's video start asks D-Bus for the session bus, and without an
@@ -85,9 +87,11 @@ find_window() {
 # program waiting on its pipe for ever. A missing socket fails at once and
 # SDL goes on without the bus, as it does on any desktop without one.
 setup_x_run() {
+  command -v xdotool >/dev/null || { echo "SKIP: xdotool is not installed"; exit 77; }
   scratch=$(mktemp -d)
   trap 'stop_xvfb; rm -rf "$scratch"' EXIT
   export XDG_DATA_HOME="$scratch/app-data" HOME="$scratch/home" ALSOFT_DRIVERS=null NONOGRAM_NO_DIALOGS=1
+  saves="$XDG_DATA_HOME/Vorlane/HarvelstonePyndlex"
   export DBUS_SESSION_BUS_ADDRESS="unix:path=$scratch/no-session-bus"
   unset SDL_VIDEODRIVER WAYLAND_DISPLAY
   export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"

@@ -13,11 +13,8 @@ program=$(realpath "$1")
 checkout=$(realpath "$2")
 here=$(dirname "$0")
 source "$here/program_run.sh"
-command -v xdotool >/dev/null || { echo "SKIP: xdotool is not installed"; exit 77; }
 
 setup_x_run
-# Where the shipped game.xml puts the saves.
-saves="$XDG_DATA_HOME/Vorlane/HarvelstonePyndlex"
 
 # A copy of the shipped data in a folder of its own, changed by the given
 # Python (the data folder is `data`), where the program is started.
@@ -54,7 +51,7 @@ xdotool windowfocus --sync "$window" 2>/dev/null || true
 xdotool key --window "$window" space
 interactive() { grep -q "first screen interactive" "$scratch/shipped.err"; }
 wait_until 30 interactive || fail "the game did not reach its first screen: $(cat "$scratch/shipped.err")"
-python3 "$here/close_window.py" "$window"
+python3 "$here/x_window.py" close "$window"
 wait_exit "$pid" 10
 [ "$exit_status" -eq 0 ] || fail "closing the window ended the game with status $exit_status: $(cat "$scratch/shipped.err")"
 [ -s "$saves/players.save" ] || fail "the players were not saved"

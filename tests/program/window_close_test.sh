@@ -11,11 +11,8 @@ program=$(realpath "$1")
 checkout=$(realpath "$2")
 here=$(realpath "$(dirname "$0")")
 source "$here/program_run.sh"
-command -v xdotool >/dev/null || { echo "SKIP: xdotool is not installed"; exit 77; }
 
 setup_x_run
-# Where the shipped game.xml puts the saves.
-saves="$XDG_DATA_HOME/Vorlane/HarvelstonePyndlex"
 cd "$checkout"
 
 # The user's settings as the game writes them, with the current version.
@@ -36,7 +33,7 @@ xdotool key --clearmodifiers Escape
 sleep 0.5
 process_gone "$pid" && fail "Escape ended the game"
 
-python3 "$here/close_window.py" "$window"
+python3 "$here/x_window.py" close "$window"
 wait_exit "$pid" 10
 [ "$exit_status" -eq 0 ] || fail "closing the window ended the game with status $exit_status: $(cat "$scratch/run.err")"
 [ "$exit_ms" -lt 1000 ] || fail "the game took $exit_ms ms to close"

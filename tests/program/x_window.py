@@ -1,17 +1,21 @@
 #!/usr/bin/env python3
-"""A window's pixels on the X server in DISPLAY, through Xlib. Usage:
-  window_pixels.py grab WINDOW FILE    the window's pixels as a PPM picture
-  window_pixels.py same FILE FILE      exit 0 when two grabs are equal, else
-                                       1 and a line: how many pixels differ, where
-  window_pixels.py cover WINDOW        lays a window over the whole screen for
-                                       a moment and takes it away again, so the
-                                       window is exposed as a desktop does it
-  window_pixels.py wait WINDOW SECONDS X Y RRGGBB
-                                       looks every 50 ms, for up to SECONDS (0:
-                                       once), until the pixel at X, Y is within
-                                       24 of RRGGBB in each channel: exit 0, else
-                                       1; prints the last colour seen (scripts
-                                       wait for a screen by one of its pixels)
+"""A window on the X server in DISPLAY, through Xlib. Usage:
+  x_window.py grab WINDOW FILE    the window's pixels as a PPM picture
+  x_window.py same FILE FILE      exit 0 when two grabs are equal, else 1 and
+                                  a line: how many pixels differ, where
+  x_window.py cover WINDOW        lays a window over the whole screen for a
+                                  moment and takes it away again, so the
+                                  window is exposed as a desktop does it
+  x_window.py wait WINDOW SECONDS X Y RRGGBB
+                                  looks every 50 ms, for up to SECONDS (0:
+                                  once), until the pixel at X, Y is within 24
+                                  of RRGGBB in each channel: exit 0, else 1;
+                                  prints the last colour seen (scripts wait
+                                  for a screen by one of its pixels)
+  x_window.py close WINDOW        asks the window to close the way a window
+                                  manager does: a WM_DELETE_WINDOW client
+                                  message (what a title bar's close button
+                                  sends)
 WINDOW is decimal or 0x hex."""
 import ctypes
 import ctypes.util
@@ -35,6 +39,23 @@ class XImage(ctypes.Structure):
         ("bytes_per_line", ctypes.c_int),
         ("bits_per_pixel", ctypes.c_int),
     ]
+
+
+class ClientMessage(ctypes.Structure):
+    _fields_ = [
+        ("type", ctypes.c_int),
+        ("serial", ctypes.c_ulong),
+        ("send_event", ctypes.c_int),
+        ("display", ctypes.c_void_p),
+        ("window", ctypes.c_ulong),
+        ("message_type", ctypes.c_ulong),
+        ("format", ctypes.c_int),
+        ("data", ctypes.c_long * 5),
+    ]
+
+
+class Event(ctypes.Union):
+    _fields_ = [("client", ClientMessage), ("pad", ctypes.c_long * 24)]
 
 
 class XWindowAttributes(ctypes.Structure):
@@ -67,10 +88,15 @@ def xlib():
     lib.XMapRaised.argtypes = [ctypes.c_void_p, ctypes.c_ulong]
     lib.XDestroyWindow.argtypes = [ctypes.c_void_p, ctypes.c_ulong]
     lib.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
+    lib.XInternAtom.restype = ctypes.c_ulong
+    lib.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+    lib.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long,
+                               ctypes.POINTER(Event)]
+    lib.XFlush.argtypes = [ctypes.c_void_p]
     lib.XCloseDisplay.argtypes = [ctypes.c_void_p]
     display = lib.XOpenDisplay(None)
     if not display:
-        sys.exit("window_pixels: no display")
+        sys.exit("x_window: no display")
     return lib, display
 
 
@@ -78,11 +104,11 @@ def grab(window, path):
     lib, display = xlib()
     attributes = XWindowAttributes()
     if not lib.XGetWindowAttributes(display, window, ctypes.byref(attributes)):
-        sys.exit("window_pixels: no window %#x" % window)
+        sys.exit("x_window: no window %#x" % window)
     width, height = attributes.width, attributes.height
     image = lib.XGetImage(display, window, 0, 0, width, height, ALL_PLANES, ZPIXMAP)
     if not image or image.contents.bits_per_pixel != 32:
-        sys.exit("window_pixels: the server gave no 32-bit picture of %#x" % window)
+        sys.exit("x_window: the server gave no 32-bit picture of %#x" % window)
     pitch = image.contents.bytes_per_line
     data = ctypes.string_at(image.contents.data, pitch * height)
     lib.XDestroyImage(image)
@@ -134,7 +160,7 @@ def cover(window):
     lib, display = xlib()
     attributes = XWindowAttributes()
     if not lib.XGetWindowAttributes(display, window, ctypes.byref(attributes)):
-        sys.exit("window_pixels: no window %#x" % window)
+        sys.exit("x_window: no window %#x" % window)
     root = lib.XDefaultRootWindow(display)
     root_attributes = XWindowAttributes()
     lib.XGetWindowAttributes(display, root, ctypes.byref(root_attributes))
@@ -154,7 +180,7 @@ def wait(window, seconds, x, y, wanted):
     while True:
         image = lib.XGetImage(display, window, x, y, 1, 1, ALL_PLANES, ZPIXMAP)
         if not image:
-            sys.exit("window_pixels: %#x has no pixel at %d, %d" % (window, x, y))
+            sys.exit("x_window: %#x has no pixel at %d, %d" % (window, x, y))
         # A 24-bit TrueColor visual, as Xvfb's default screen has.
         pixel = lib.XGetPixel(image, 0, 0)
         lib.XDestroyImage(image)
@@ -167,6 +193,21 @@ def wait(window, seconds, x, y, wanted):
         time.sleep(0.05)
 
 
+def close(window):
+    lib, display = xlib()
+    event = Event()
+    event.client.type = 33  # ClientMessage
+    event.client.window = window
+    event.client.message_type = lib.XInternAtom(display, b"WM_PROTOCOLS", 0)
+    event.client.format = 32
+    event.client.data[0] = lib.XInternAtom(display, b"WM_DELETE_WINDOW", 0)
+    event.client.data[1] = 0  # CurrentTime
+    if not lib.XSendEvent(display, window, 0, 0, ctypes.byref(event)):
+        sys.exit("x_window: the server refused the message")
+    lib.XFlush(display)
+    lib.XCloseDisplay(display)
+
+
 def main():
     command = sys.argv[1] if len(sys.argv) > 1 else ""
     if command == "grab" and len(sys.argv) == 4:
@@ -175,6 +216,8 @@ def main():
         sys.exit(same(sys.argv[2], sys.argv[3]))
     elif command == "cover" and len(sys.argv) == 3:
         cover(int(sys.argv[2], 0))
+    elif command == "close" and len(sys.argv) == 3:
+        close(int(sys.argv[2], 0))
     elif command == "wait" and len(sys.argv) == 7:
         sys.exit(wait(int(sys.argv[2], 0), float(sys.argv[3]), int(sys.argv[4]),
                       int(sys.argv[5]), bytes.fromhex(sys.argv[6])))
