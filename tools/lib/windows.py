@@ -438,10 +438,7 @@ class Reader:
 
     def item(self, line):
         """The item's XML as lines (one per copy)."""
-        words = line.words[1:]
-        copies = 1
-        if words and COPIES.match(words[0]):
-            copies, words = int(words[0][1:]), words[1:]
+        copies, words = split_copies(line.words[1:])
         pairs = self.pairs(words, line.where)
         face = self.item_face(dict(pairs), line.children)
         if face is not None:
@@ -578,11 +575,18 @@ def grid_size(root, name):
                 continue
             count = 0
             for item in (child for child in line.children if child.words[0] == "item"):
-                copies = COPIES.match(item.words[1]) if len(item.words) > 1 else None
-                count += ((int(copies.group(1)) if copies else 1) *
-                          (len(shipped_packs(root)) if mentions(item, PACK) else 1))
+                copies, _ = split_copies(item.words[1:])
+                count += copies * (len(shipped_packs(root)) if mentions(item, PACK) else 1)
             return count, relative
     raise SourceError("%s/*.txt: no grid file %s" % (SOURCE_FOLDER, name))
+
+
+def split_copies(words):
+    """(copies, the other words) of an item line's words after "item": an
+    "xN" first writes the item N times."""
+    if words and COPIES.match(words[0]):
+        return int(words[0][1:]), words[1:]
+    return 1, words
 
 
 def mentions(line, text):
